@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the portable modules
+# natively under the sanitizers, then every Windows test under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+bash scripts/install-deps.sh
+bash scripts/build.sh
+
+status=0
+ctest --test-dir build/native --output-on-failure -j 2 --timeout 300 </dev/null || status=1
+
+bash scripts/wine-session.sh start build/win
+trap 'bash scripts/wine-session.sh stop build/win' EXIT
+ctest --test-dir build/win --output-on-failure --timeout 300 </dev/null || status=1
+
+exit $status
