@@ -1,0 +1,58 @@
+// Texts.h - every translated text of the main window and its commands
+#pragma once
+
+#include <array>
+
+#include "lang/TextSet.h"
+
+// Messages.
+extern const TextSet kMsgMissingFile;   // "Missing file. Please reinstall!"
+extern const TextSet kMsgWriteError;    // "Error writing file. Quit any application ..."
+extern const TextSet kMsgDiskFull;      // "Disk full!"
+extern const TextSet kMsgNoSelection;   // "No file selected!"
+
+// Tooltips of the command buttons, in the order the buttons get them.
+enum TooltipRow { TIP_OPEN, TIP_EXTRACT, TIP_OPTIONS, TIP_HELP, TIP_EXIT, TIP_DELETE, TIP_EMPTY_LIST };
+extern const std::array<TextSet, 7> kTooltipTexts;
+
+// Popup-menu items whose resource text is replaced when the menu is shown.
+enum MenuRow {
+    MENU_ADD_FILE,           // File, 32799
+    MENU_DELETE_FILE,        // File, 32803
+    MENU_CLEAR_LIST,         // File, 32801
+    MENU_RECOVER,            // File, 32815
+    MENU_EXIT,               // File, 32802
+    MENU_OPTIONS,            // Options, 32798
+    MENU_HELP,               // Help, 32811
+    MENU_ABOUT,              // Help, 32813
+    MENU_CONTEXT_RECOVER,    // list context, 32825
+    MENU_CONTEXT_DELETE,     // list context, 32816
+    MENU_CONTEXT_REMOVE      // list context, 32817
+};
+extern const std::array<TextSet, 11> kMenuTexts;
+
+// Captions of the list columns 0..3 (path, size, date, time).
+extern const std::array<TextSet, 4> kColumnCaptions;
+
+// Title of the open-file dialog; each fits a 20-byte field in code page 1252.
+extern const TextSet kOpenDialogTitles;
+constexpr int kOpenDialogTitleWidth = 20;
+
+// Confirmations before a document is deleted from disk (%s: its path).
+extern const TextSet kDeleteConfirmFirst;
+extern const TextSet kDeleteConfirmSecond;
+// Confirmations before the source document is deleted after a run (%s: its path).
+extern const TextSet kSourceDeleteConfirmFirst;
+extern const TextSet kSourceDeleteConfirmSecond;
+
+// Results of a recovery run; kRunResultStored takes %d (pictures) then %s (directory).
+extern const TextSet kRunResultStored;
+extern const TextSet kRunResultNone;
+// A picture file name was already taken and the run was aborted.
+extern const TextSet kDirectoryExists;
+
+// The Options-menu items, the same in every language; [0] is "".
+extern const char* const kLanguageNames[7];
+
+// The decorative side panel's tooltip, the same in every language.
+extern const char* const kSidePanelTooltip;

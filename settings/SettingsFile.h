@@ -1,0 +1,87 @@
+// SettingsFile.h - reads, checks, repairs and writes propImage.pro
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "settings/SettingsHost.h"
+#include "settings/SettingsRecord.h"
+
+constexpr const char* kSettingsFileName = "propImage.pro";
+
+// The settings file's path in a directory given without a trailing separator
+// (the Windows directory as GetWindowsDirectoryA gives it).
+std::string SettingsPathIn(const std::string& directory);
+
+// Every run of consecutive backslashes becomes one: "C:\\\\Tools\\\\" -> "C:\Tools\".
+std::string CollapseBackslashRuns(const std::string& text);
+
+// What the main window takes from the file when it starts.
+struct StartupSettings {
+    SettingsRecord record;
+    int languageIndex = 1;         // 1..6
+    std::string installDirectory;  // backslash runs collapsed
+};
+
+// The procedures that every reader and writer of the settings file uses. The
+// file is read afresh each time; only defaultSettings is kept between calls.
+// Messages and ends of the process go through the host, in the order the
+// procedures meet them.
+class SettingsFile {
+public:
+    SettingsFile(std::string path, SettingsHost& host);
+    virtual ~SettingsFile() = default;
+
+    const std::string& Path() const { return m_path; }
+
+    // The 4 bytes behind the record, 0 when the file cannot be opened or ends
+    // at the record. No message.
+    int32_t ReadCheckValue();
+    // The last of the first 420 bytes, sign-extended; shows MissingFile and
+    // gives 0 when the file cannot be opened.
+    int32_t ReadLastRecordByte();
+    // Whether the check value matches the last record byte; a file shorter
+    // than the record is judged by its last byte. No message.
+    bool IsSettingsFileValid();
+
+    // Writes the default record with its check value; ends the process with
+    // exit code 1 when the file cannot be written.
+    void WriteDefaultSettings();
+    // Stores a new language in the current record (or in defaultSettings when
+    // the file cannot be used) and makes that record the fallback. A file that
+    // cannot be written is reported; the caller goes on.
+    void SaveSettings(int languageIndex);
+    // The reading of a recovery run: falls back to defaultSettings, with one
+    // MissingFile message per failing test, and then writes a default file.
+    SettingsRecord LoadSettings();
+    // The reading when the main window starts: ends the process with exit
+    // code 2 when the file is missing, rewrites an invalid file.
+    StartupSettings ReadAtStartup();
+
+    void ResetDefaults();
+
+    // The record every reader falls back on; replaced by SaveSettings.
+    SettingsRecord defaultSettings = SettingsRecord::Defaults();
+
+protected:
+    // Every stream is opened here, so tests can make one chosen open or write
+    // fail at the point they want to examine.
+    virtual std::FILE* OpenStream(const std::string& path, const char* mode);
+
+private:
+    struct ReadResult {
+        SettingsRecord record;
+        bool readable = true;
+    };
+
+    bool FileExists() const;
+    ReadResult ReadRecordOrFallback();
+    bool WriteRecord(const SettingsRecord& record);
+    bool WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue);
+    bool WriteBytes(const uint8_t* data, std::size_t size);
+    [[noreturn]] void Abandon(SettingsMessage message, int exitCode);
+
+    std::string m_path;
+    SettingsHost& m_host;
+};
