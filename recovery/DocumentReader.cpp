@@ -1,0 +1,116 @@
+// DocumentReader.cpp
+#include "recovery/DocumentReader.h"
+
+#include "recovery/PictureFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+DocumentReader::DocumentReader(std::FILE* document, uint64_t documentLength, size_t capacity)
+    : m_document(document),
+      m_documentLength(documentLength),
+      m_buffer(std::max(capacity, kMinimumCapacity))
+{
+}
+
+bool DocumentReader::Ensure(size_t count)
+{
+    while (Available() < count) {
+        if (!Refill())
+            return false;
+    }
+    return true;
+}
+
+bool DocumentReader::SkipAhead(uint64_t count)
+{
+    while (count > Available()) {
+        count -= Available();
+        m_cursor = m_end;
+        if (!Refill())
+            return false;
+    }
+    Skip(static_cast<size_t>(count));
+    return true;
+}
+
+bool DocumentReader::SkipTo(const uint8_t* pattern, size_t size)
+{
+    for (;;) {
+        const void* first = std::memchr(Cursor(), pattern[0], Available());
+        if (first == nullptr) {
+            m_cursor = m_end;
+            if (!Refill())
+                return false;
+            continue;
+        }
+        m_cursor = static_cast<const uint8_t*>(first) - m_buffer.data();
+        if (!Ensure(size)) {
+            SkipToEnd();
+            return false;
+        }
+        if (std::memcmp(Cursor(), pattern, size) == 0)
+            return true;
+        Skip(1);
+    }
+}
+
+void DocumentReader::SkipToEnd()
+{
+    do {
+        m_cursor = m_end;
+    } while (Refill());
+}
+
+uint64_t DocumentReader::Remaining() const
+{
+    return m_documentLength > Position() ? m_documentLength - Position() : 0;
+}
+
+void DocumentReader::AttachPicture(PictureFile& picture)
+{
+    m_picture = &picture;
+    m_captureStart = m_cursor;
+    m_writeFailed = false;
+}
+
+bool DocumentReader::DetachPicture()
+{
+    WriteCapturedBytes();
+    m_picture = nullptr;
+    return !m_writeFailed;
+}
+
+// Keeps the unread bytes, moves them to the front and fills the rest of the
+// buffer. False when nothing more can be read.
+bool DocumentReader::Refill()
+{
+    WriteCapturedBytes();
+    if (m_writeFailed)
+        return false;
+    size_t unread = Available();
+    std::memmove(m_buffer.data(), Cursor(), unread);
+    m_bufferPosition += m_cursor;
+    m_cursor = 0;
+    m_captureStart = 0;
+    m_end = unread;
+    if (m_atEnd)
+        return false;
+    size_t wanted = m_buffer.size() - m_end;
+    size_t got = std::fread(m_buffer.data() + m_end, 1, wanted, m_document);
+    if (got < wanted) {
+        m_atEnd = true;
+        m_readFailed = std::ferror(m_document) != 0;
+    }
+    m_end += got;
+    return got > 0;
+}
+
+void DocumentReader::WriteCapturedBytes()
+{
+    if (m_picture == nullptr || m_writeFailed || m_cursor == m_captureStart)
+        return;
+    if (!m_picture->Write(m_buffer.data() + m_captureStart, m_cursor - m_captureStart))
+        m_writeFailed = true;
+    m_captureStart = m_cursor;
+}

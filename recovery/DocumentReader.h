@@ -1,0 +1,64 @@
+// DocumentReader.h: the document as a forward-only byte stream read in large blocks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+class PictureFile;
+
+// Reads the document block by block into one buffer of fixed capacity and
+// lets the scanner look a few bytes ahead across block boundaries. While a
+// picture file is attached, every byte the cursor passes is also written to
+// that file, in large pieces, before the buffer is reused; memory use
+// therefore stays the same whatever the size of the document or picture.
+class DocumentReader {
+public:
+    static constexpr size_t kMinimumCapacity = 16;
+
+    // The stream stays owned by the caller. Its length is only a bound for
+    // the picture walks; the reader itself stops at the real end of data.
+    DocumentReader(std::FILE* document, uint64_t documentLength, size_t capacity);
+
+    // Makes at least count bytes readable at the cursor (count <= capacity).
+    // False when the document ends first, after a read error, or once writing
+    // to the attached picture file has failed.
+    bool Ensure(size_t count);
+    const uint8_t* Cursor() const { return m_buffer.data() + m_cursor; }
+    size_t Available() const { return m_end - m_cursor; }
+    void Skip(size_t count) { m_cursor += count; }
+    // Skips count bytes that may lie far beyond the buffer. False when the
+    // document ends first; the cursor is then at the end.
+    bool SkipAhead(uint64_t count);
+    // Moves the cursor to the next occurrence of the pattern (size <= capacity).
+    // False when there is none: the cursor is then at the end of the document.
+    bool SkipTo(const uint8_t* pattern, size_t size);
+    void SkipToEnd();
+
+    uint64_t Position() const { return m_bufferPosition + m_cursor; }
+    // Bytes between the cursor and the document's end as its length gives it.
+    uint64_t Remaining() const;
+    bool ReadFailed() const { return m_readFailed; }
+
+    void AttachPicture(PictureFile& picture);
+    // Writes what the cursor passed since the last write and detaches the
+    // picture. False when any write to it failed.
+    bool DetachPicture();
+
+private:
+    bool Refill();
+    void WriteCapturedBytes();
+
+    std::FILE* m_document;
+    uint64_t m_documentLength;
+    std::vector<uint8_t> m_buffer;
+    size_t m_cursor = 0;
+    size_t m_end = 0;
+    uint64_t m_bufferPosition = 0;
+    bool m_atEnd = false;
+    bool m_readFailed = false;
+    PictureFile* m_picture = nullptr;
+    size_t m_captureStart = 0;
+    bool m_writeFailed = false;
+};

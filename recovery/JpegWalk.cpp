@@ -1,0 +1,100 @@
+// JpegWalk.cpp
+#include "recovery/JpegWalk.h"
+
+#include "recovery/DocumentReader.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr uint8_t kMarkerPrefix = 0xFF;
+constexpr uint8_t kStuffedZero = 0x00;
+constexpr uint8_t kStartOfImage = 0xD8;
+constexpr uint8_t kEndOfImage = 0xD9;
+constexpr uint8_t kStartOfScan = 0xDA;
+constexpr uint8_t kTemporary = 0x01;
+constexpr uint8_t kFirstRestart = 0xD0;
+constexpr uint8_t kLastRestart = 0xD7;
+constexpr uint8_t kFirstSegment = 0xC0;
+
+enum class WalkEnd { EndOfImage, Broken };
+
+bool IsRestart(uint8_t code)
+{
+    return code >= kFirstRestart && code <= kLastRestart;
+}
+
+// Markers that stand alone, without a length field.
+bool IsStandalone(uint8_t code)
+{
+    return IsRestart(code) || code == kTemporary;
+}
+
+// Markers that carry a length field. Codes below C0 are reserved, and a
+// second start of image cannot occur inside a picture.
+bool HasLength(uint8_t code)
+{
+    return code >= kFirstSegment && code != kStartOfImage && code != kEndOfImage
+        && !IsRestart(code) && code != kMarkerPrefix;
+}
+
+// Moves past entropy-coded data to the next marker. Stuffed zeros, restart
+// markers and fill bytes belong to the data. False when the document ends.
+bool SkipEntropyData(DocumentReader& reader)
+{
+    const uint8_t prefix[] = {kMarkerPrefix};
+    for (;;) {
+        if (!reader.SkipTo(prefix, 1) || !reader.Ensure(2))
+            return false;
+        uint8_t code = reader.Cursor()[1];
+        if (code == kMarkerPrefix) {
+            reader.Skip(1);
+        } else if (code == kStuffedZero || IsRestart(code)) {
+            reader.Skip(2);
+        } else {
+            return true;
+        }
+    }
+}
+
+// Walks marker by marker from the cursor. When it returns Broken, the cursor
+// is where the structure stopped making sense.
+WalkEnd WalkMarkers(DocumentReader& reader)
+{
+    for (;;) {
+        if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix)
+            return WalkEnd::Broken;
+        uint8_t code = reader.Cursor()[1];
+        if (code == kMarkerPrefix) {
+            reader.Skip(1);
+            continue;
+        }
+        if (code == kEndOfImage) {
+            reader.Skip(2);
+            return WalkEnd::EndOfImage;
+        }
+        if (IsStandalone(code)) {
+            reader.Skip(2);
+            continue;
+        }
+        if (!HasLength(code) || !reader.Ensure(4))
+            return WalkEnd::Broken;
+        uint32_t length = (uint32_t{reader.Cursor()[2]} << 8) | reader.Cursor()[3];
+        if (length < 2 || 2 + uint64_t{length} > reader.Remaining())
+            return WalkEnd::Broken;
+        reader.SkipAhead(2 + length);
+        if (code == kStartOfScan && !SkipEntropyData(reader))
+            return WalkEnd::Broken;
+    }
+}
+
+} // namespace
+
+bool SkipJpegPicture(DocumentReader& reader)
+{
+    reader.Skip(2);
+    if (WalkMarkers(reader) == WalkEnd::EndOfImage)
+        return true;
+    const uint8_t endMarker[] = {kMarkerPrefix, kEndOfImage};
+    return reader.SkipTo(endMarker, sizeof endMarker) && reader.SkipAhead(sizeof endMarker);
+}

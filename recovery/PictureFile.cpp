@@ -1,0 +1,44 @@
+// PictureFile.cpp
+#include "recovery/PictureFile.h"
+
+#include <utility>
+
+PictureFile::PictureFile(std::string path) : m_path(std::move(path))
+{
+}
+
+PictureFile::~PictureFile()
+{
+    if (m_stream != nullptr)
+        std::fclose(m_stream);
+}
+
+bool PictureFile::Create()
+{
+    m_stream = std::fopen(m_path.c_str(), "wb");
+    return m_stream != nullptr;
+}
+
+bool PictureFile::Write(const uint8_t* data, size_t size)
+{
+    return m_stream != nullptr && std::fwrite(data, 1, size, m_stream) == size;
+}
+
+bool PictureFile::Close()
+{
+    if (m_stream == nullptr)
+        return false;
+    bool written = std::ferror(m_stream) == 0;
+    written = std::fclose(m_stream) == 0 && written;
+    m_stream = nullptr;
+    return written;
+}
+
+void PictureFile::Remove()
+{
+    if (m_stream != nullptr) {
+        std::fclose(m_stream);
+        m_stream = nullptr;
+    }
+    std::remove(m_path.c_str());
+}

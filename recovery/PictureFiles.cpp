@@ -1,0 +1,79 @@
+// PictureFiles.cpp
+#include "recovery/PictureFiles.h"
+
+#include "recovery/PictureFile.h"
+
+#include <limits>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+} // namespace
+
+std::FILE* PictureFiles::OpenDocument(const std::string& path)
+{
+    std::FILE* document = std::fopen(path.c_str(), "rb");
+    // The reader fills its own large buffer; a second one would only copy.
+    if (document != nullptr)
+        std::setvbuf(document, nullptr, _IONBF, 0);
+    return document;
+}
+
+uint64_t PictureFiles::DocumentLength(std::FILE* document)
+{
+#ifdef _WIN32
+    struct _stati64 status;
+    if (_fstati64(_fileno(document), &status) == 0 && status.st_size >= 0)
+        return static_cast<uint64_t>(status.st_size);
+#else
+    struct stat status;
+    if (fstat(fileno(document), &status) == 0 && S_ISREG(status.st_mode))
+        return static_cast<uint64_t>(status.st_size);
+#endif
+    return std::numeric_limits<uint64_t>::max();
+}
+
+void PictureFiles::MakeDirectory(const std::string& path)
+{
+#ifdef _WIN32
+    _mkdir(path.c_str());
+#else
+    mkdir(path.c_str(), 0777);
+#endif
+}
+
+bool PictureFiles::Exists(const std::string& path)
+{
+#ifdef _WIN32
+    return _access(path.c_str(), 0) == 0;
+#else
+    return access(path.c_str(), F_OK) == 0;
+#endif
+}
+
+std::unique_ptr<PictureFile> PictureFiles::CreatePicture(const std::string& path)
+{
+    auto picture = std::make_unique<PictureFile>(path);
+    if (!picture->Create())
+        return nullptr;
+    return picture;
+}
+
+std::string PictureFiles::JoinPath(const std::string& directory, const std::string& name)
+{
+    return directory + kSeparator + name;
+}

@@ -1,0 +1,65 @@
+// PngWalk.cpp
+#include "recovery/PngWalk.h"
+
+#include "recovery/DocumentReader.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+constexpr uint8_t kEndType[] = {'I', 'E', 'N', 'D'};
+constexpr size_t kLengthSize = 4;
+constexpr size_t kTypeSize = 4;
+constexpr size_t kChecksumSize = 4;
+constexpr size_t kChunkFrame = kLengthSize + kTypeSize + kChecksumSize;
+constexpr uint32_t kLargestChunk = 0x7FFFFFFF;
+
+bool IsLetter(uint8_t byte)
+{
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+uint32_t ReadBigEndian(const uint8_t* bytes)
+{
+    return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8)
+        | bytes[3];
+}
+
+// Walks chunk by chunk from the signature. True when the IEND chunk was
+// passed; otherwise the cursor is where the structure stopped making sense.
+bool WalkChunks(DocumentReader& reader)
+{
+    if (!reader.Ensure(sizeof kSignature)
+        || std::memcmp(reader.Cursor(), kSignature, sizeof kSignature) != 0)
+        return false;
+    reader.Skip(sizeof kSignature);
+    for (;;) {
+        if (!reader.Ensure(kLengthSize + kTypeSize))
+            return false;
+        const uint8_t* chunk = reader.Cursor();
+        uint32_t length = ReadBigEndian(chunk);
+        const uint8_t* type = chunk + kLengthSize;
+        bool isEnd = std::memcmp(type, kEndType, kTypeSize) == 0;
+        bool isChunk = length <= kLargestChunk && IsLetter(type[0]) && IsLetter(type[1])
+            && IsLetter(type[2]) && IsLetter(type[3]) && (!isEnd || length == 0);
+        uint64_t chunkSize = kChunkFrame + uint64_t{length};
+        if (!isChunk || chunkSize > reader.Remaining())
+            return false;
+        if (!reader.SkipAhead(chunkSize))
+            return false;
+        if (isEnd)
+            return true;
+    }
+}
+
+} // namespace
+
+bool SkipPngPicture(DocumentReader& reader)
+{
+    if (WalkChunks(reader))
+        return true;
+    return reader.SkipTo(kEndType, sizeof kEndType)
+        && reader.SkipAhead(sizeof kEndType + kChecksumSize);
+}
