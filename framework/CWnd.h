@@ -1,0 +1,168 @@
+// CWnd: a C++ object bound to one window. The framework routes the window's
+// messages through the object's message table (see MessageMap.h).
+//
+// Binding is by subclassing (SetWindowSubclass, reference data = the object):
+// dialog items with SubclassDlgItem, any window with SubclassWindow, and windows the
+// framework creates (CreateEx, dialogs) from their very first message on, through a
+// creation hook. The binding ends by itself when the window is destroyed.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/Geometry.h"
+#include "framework/MessageMap.h"
+#include "framework/RuntimeClass.h"
+
+class CWnd {
+public:
+    CWnd();
+    // Destroys a window still bound to the object (after letting go of it, so no
+    // message reaches a half-destroyed object).
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // ---- Runtime class ----
+    static const CRuntimeClass classCWnd;
+    virtual const CRuntimeClass* GetRuntimeClass() const;
+    bool IsKindOf(const CRuntimeClass* runtimeClass) const;
+    bool IsKindOf(const char* className) const;
+    // Whether the window is bound to an object of the named class (or one derived from
+    // it), e.g. IsWindowOfClass(parent, "CBmpMenu").
+    static bool IsWindowOfClass(HWND hWnd, const char* className);
+
+    // ---- Binding ----
+    // The object bound to a window, or null when none is.
+    static CWnd* FromHandlePermanent(HWND hWnd);
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    // Lets go of the window without destroying it; returns it.
+    HWND UnsubclassWindow();
+    // Called when the object is bound by SubclassWindow/SubclassDlgItem (not for
+    // windows the framework creates), before any message reaches the object.
+    virtual void PreSubclassWindow();
+
+    // ---- Creation and destruction ----
+    // Called before the window is created; may change the class name, styles etc.
+    // A null class name gets the framework's own registered class.
+    virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                  int x, int y, int width, int height, HWND parent, HMENU menuOrId,
+                  void* param = nullptr);
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                  const RECT& rect, CWnd* parent, UINT id, void* param = nullptr);
+    virtual BOOL DestroyWindow();
+    // Called after the last message (WM_NCDESTROY), once the object has let go of the
+    // window; an object that owns itself may delete itself here.
+    virtual void PostNcDestroy();
+
+    // ---- Message processing ----
+    // Every message of the window comes here first; the default looks it up in the
+    // message table (after offering it to the child it concerns, see OnChildNotify)
+    // and otherwise calls DefWindowProc. An override must pass on what it leaves alone.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The processing the window would get without the object.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // DefWindowProc for the message being handled right now.
+    LRESULT Default();
+    // Called by the modal loops for each message for this window or one of its
+    // children before it is dispatched; true consumes it.
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    // Called on the child when its parent receives WM_COMMAND, WM_NOTIFY,
+    // WM_DRAWITEM, WM_MEASUREITEM or WM_CTLCOLORxxx concerning it. The default
+    // looks up the child's reflected entries; true means the child handled it and
+    // *result is the parent's answer.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    // ---- Modal loop (any window; loops nest) ----
+    // Runs until EndModalLoop, the window's destruction or WM_QUIT (re-posted, -1).
+    // Each message goes to PreTranslateMessage of its window and of that window's
+    // parents up to this one, then is translated and dispatched.
+    int RunModalLoop();
+    // Ending a loop that has not started yet makes the next RunModalLoop return at once.
+    void EndModalLoop(int result);
+    BOOL ContinueModal() const { return m_modalState == ModalState::Running; }
+    // Offers the message to the objects of msg->hwnd and its parents, stopping after
+    // `stop` (null: up to the top). True when one of them consumed it.
+    static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
+
+    // ---- Window operations (thin; texts are UTF-8) ----
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    void SetWindowText(const char* utf8Text);
+    std::string GetWindowText() const;
+    // The bound object of the parent window, or null when it has none.
+    CWnd* GetParent() const;
+    HWND GetDlgItem(int id) const;
+    int GetDlgCtrlID() const;
+    void GetClientRect(RECT* rect) const;
+    void GetWindowRect(RECT* rect) const;
+    void ClientToScreen(POINT* point) const;
+    void ClientToScreen(RECT* rect) const;
+    void ScreenToClient(POINT* point) const;
+    void ScreenToClient(RECT* rect) const;
+    BOOL SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
+    void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
+    void CenterWindow();
+    BOOL ShowWindow(int command);
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL IsWindowVisible() const;
+    BOOL IsIconic() const;
+    void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
+    void UpdateWindow();
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
+    void SetFont(HFONT font, BOOL redraw = TRUE);
+    HFONT GetFont() const;
+    HICON SetIcon(HICON icon, BOOL big);
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse);
+    BOOL KillTimer(UINT_PTR id);
+    HWND SetFocus();
+    BOOL SetForegroundWindow();
+    void DragAcceptFiles(BOOL accept = TRUE);
+    // Message box owned by this window (MessageBoxW, so any language shows right).
+    int MessageBox(const char* utf8Text, const char* utf8Caption = nullptr, UINT type = MB_OK);
+
+protected:
+    virtual const afx::MsgMap* GetMessageMap() const;
+    static const afx::MsgMap* GetThisMessageMap();
+
+    // Table lookup for one message; true when an entry handled it.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+private:
+    friend struct CreationHook;
+    enum class ModalState { Idle, Running, Ended };
+
+    void Attach(HWND hWnd);
+    void Detach();
+    LRESULT Dispatch(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    BOOL FindEntry(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam,
+                   LRESULT* result);
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR subclassId, DWORD_PTR refData);
+
+    struct CurrentMessage {
+        UINT message = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    CurrentMessage m_current;
+    ModalState m_modalState = ModalState::Idle;
+    int m_modalResult = -1;
+};
+
+// Registers the common control classes once; the framework calls it before it
+// creates windows, so tests need not.
+void AfxInitCommonControls();

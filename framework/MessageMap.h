@@ -1,0 +1,171 @@
+// Message tables: each window class routes its messages, commands and reflected
+// notifications to handler member functions through a static constant table.
+//
+//   // .h, inside the class:            // .cpp:
+//   DECLARE_MESSAGE_MAP()                 BEGIN_MESSAGE_MAP(CMyDlg, CDialog)
+//                                             ON_WM_PAINT()
+//                                             ON_BN_CLICKED(IDC_GO, OnGo)
+//                                         END_MESSAGE_MAP()
+//
+// Each entry holds a non-capturing lambda, turned into a plain function pointer,
+// that casts the window object to the class of the table and calls the handler with
+// the message's arguments cracked. The lambda is written inside the class's own
+// table function, so it may call private handlers. Lookup runs through the class's
+// table, then its base classes' tables; a message nobody handles goes to Default().
+// A handler that also wants the default processing calls Default() itself.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CDC.h"
+#include "framework/Geometry.h"
+
+class CWnd;
+
+namespace afx {
+
+// Returns true when it handled the message and stored the result.
+using MsgHandler = bool (*)(CWnd* wnd, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+struct MsgMapEntry {
+    UINT message;   // window message, or kReflectBase + message for reflected ones
+    UINT code;      // notification code for WM_COMMAND / WM_NOTIFY entries
+    UINT firstId;   // control or command identifiers covered, inclusive
+    UINT lastId;
+    MsgHandler handler;  // null ends the table
+};
+
+struct MsgMap {
+    const MsgMap* (*base)();  // the base class's table, null for CWnd
+    const MsgMapEntry* entries;
+};
+
+// A parent offers certain messages back to the child they concern first; the child
+// sees them as kReflectBase + message (the reflected WM_CTLCOLORxxx all arrive as
+// kReflectBase + kCtlColor, with the CTLCOLOR_xxx kind in lParam).
+constexpr UINT kReflectBase = 0xBC00;
+
+// The old 16-bit WM_CTLCOLOR number stands for every reflected WM_CTLCOLORxxx.
+constexpr UINT kCtlColor = 0x0019;
+
+// Menu items (code 0) and accelerators (code 1) both count as commands.
+constexpr UINT kCommandCode = 0xFFFFFFFF;
+
+}  // namespace afx
+
+// ---- Declaring and defining a table -------------------------------------------------
+
+// Leaves the access at protected, like the framework it stands in for.
+#define DECLARE_MESSAGE_MAP() \
+protected: \
+    static const ::afx::MsgMap* GetThisMessageMap(); \
+    const ::afx::MsgMap* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass) \
+    const ::afx::MsgMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const ::afx::MsgMap* theClass::GetThisMessageMap() { \
+        using ThisClass [[maybe_unused]] = theClass; \
+        using TheBaseClass = baseClass; \
+        static const ::afx::MsgMapEntry s_entries[] = {
+
+#define END_MESSAGE_MAP() \
+            {0, 0, 0, 0, nullptr} \
+        }; \
+        static const ::afx::MsgMap s_map = {&TheBaseClass::GetThisMessageMap, s_entries}; \
+        return &s_map; \
+    }
+
+// ---- Entries ---------------------------------------------------------------------------
+// Internal helper: an entry whose lambda runs `body` with `self` the typed object.
+#define AFX_ENTRY(msg, code, first, last, body) \
+    {msg, code, first, last, \
+     [](CWnd* wnd_, WPARAM wParam_, LPARAM lParam_, LRESULT* result_) -> bool { \
+         auto* self = static_cast<ThisClass*>(wnd_); \
+         (void)self; (void)wParam_; (void)lParam_; (void)result_; \
+         body \
+     }},
+
+// Window messages. Handler signatures are given beside each macro.
+#define ON_WM_PAINT() /* void OnPaint() */ \
+    AFX_ENTRY(WM_PAINT, 0, 0, 0, self->OnPaint(); *result_ = 0; return true;)
+#define ON_WM_TIMER() /* void OnTimer(UINT_PTR id) */ \
+    AFX_ENTRY(WM_TIMER, 0, 0, 0, self->OnTimer(static_cast<UINT_PTR>(wParam_)); *result_ = 0; return true;)
+#define ON_WM_MOUSEMOVE() /* void OnMouseMove(UINT flags, CPoint point) */ \
+    AFX_ENTRY(WM_MOUSEMOVE, 0, 0, 0, \
+        self->OnMouseMove(static_cast<UINT>(wParam_), CPoint::FromLParam(lParam_)); *result_ = 0; return true;)
+#define ON_WM_MOUSELEAVE() /* void OnMouseLeave() */ \
+    AFX_ENTRY(WM_MOUSELEAVE, 0, 0, 0, self->OnMouseLeave(); *result_ = 0; return true;)
+#define ON_WM_MOUSEHOVER() /* void OnMouseHover(UINT flags, CPoint point) */ \
+    AFX_ENTRY(WM_MOUSEHOVER, 0, 0, 0, \
+        self->OnMouseHover(static_cast<UINT>(wParam_), CPoint::FromLParam(lParam_)); *result_ = 0; return true;)
+#define ON_WM_LBUTTONDOWN() /* void OnLButtonDown(UINT flags, CPoint point) */ \
+    AFX_ENTRY(WM_LBUTTONDOWN, 0, 0, 0, \
+        self->OnLButtonDown(static_cast<UINT>(wParam_), CPoint::FromLParam(lParam_)); *result_ = 0; return true;)
+// The handler's BOOL is the message result (TRUE: cursor set, stop).
+#define ON_WM_SETCURSOR() /* BOOL OnSetCursor(HWND wnd, UINT hitTest, UINT message) */ \
+    AFX_ENTRY(WM_SETCURSOR, 0, 0, 0, \
+        *result_ = self->OnSetCursor(reinterpret_cast<HWND>(wParam_), LOWORD(lParam_), HIWORD(lParam_)); return true;)
+// The handler's BOOL is the message result (TRUE: background erased).
+#define ON_WM_ERASEBKGND() /* BOOL OnEraseBkgnd(CDC* dc) */ \
+    AFX_ENTRY(WM_ERASEBKGND, 0, 0, 0, \
+        CDC dc_(reinterpret_cast<HDC>(wParam_)); *result_ = self->OnEraseBkgnd(&dc_); return true;)
+#define ON_WM_DESTROY() /* void OnDestroy() */ \
+    AFX_ENTRY(WM_DESTROY, 0, 0, 0, self->OnDestroy(); *result_ = 0; return true;)
+// The handler's int is the message result (0 to go on, -1 to fail the creation).
+#define ON_WM_CREATE() /* int OnCreate(LPCREATESTRUCTA cs) */ \
+    AFX_ENTRY(WM_CREATE, 0, 0, 0, \
+        *result_ = self->OnCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam_)); return true;)
+#define ON_WM_CLOSE() /* void OnClose() */ \
+    AFX_ENTRY(WM_CLOSE, 0, 0, 0, self->OnClose(); *result_ = 0; return true;)
+#define ON_WM_SYSCOMMAND() /* void OnSysCommand(UINT id, LPARAM lParam) */ \
+    AFX_ENTRY(WM_SYSCOMMAND, 0, 0, 0, \
+        self->OnSysCommand(static_cast<UINT>(wParam_), lParam_); *result_ = 0; return true;)
+#define ON_WM_QUERYDRAGICON() /* HCURSOR OnQueryDragIcon() */ \
+    AFX_ENTRY(WM_QUERYDRAGICON, 0, 0, 0, \
+        *result_ = reinterpret_cast<LRESULT>(self->OnQueryDragIcon()); return true;)
+#define ON_WM_DROPFILES() /* void OnDropFiles(HDROP drop) */ \
+    AFX_ENTRY(WM_DROPFILES, 0, 0, 0, \
+        self->OnDropFiles(reinterpret_cast<HDROP>(wParam_)); *result_ = 0; return true;)
+#define ON_WM_KEYDOWN() /* void OnKeyDown(UINT key, UINT repeat, UINT flags) */ \
+    AFX_ENTRY(WM_KEYDOWN, 0, 0, 0, \
+        self->OnKeyDown(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)); *result_ = 0; return true;)
+#define ON_WM_CHAR() /* void OnChar(UINT ch, UINT repeat, UINT flags) */ \
+    AFX_ENTRY(WM_CHAR, 0, 0, 0, \
+        self->OnChar(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)); *result_ = 0; return true;)
+#define ON_WM_ACTIVATE() /* void OnActivate(UINT state, HWND other, BOOL minimized) */ \
+    AFX_ENTRY(WM_ACTIVATE, 0, 0, 0, \
+        self->OnActivate(LOWORD(wParam_), reinterpret_cast<HWND>(lParam_), HIWORD(wParam_) != 0); \
+        *result_ = 0; return true;)
+
+// Any message, e.g. private WM_APP/WM_USER ones.
+#define ON_MESSAGE(msg, fn) /* LRESULT fn(WPARAM, LPARAM) */ \
+    AFX_ENTRY(msg, 0, 0, 0, *result_ = self->fn(wParam_, lParam_); return true;)
+
+// Commands (WM_COMMAND from menus, accelerators and buttons).
+#define ON_COMMAND(id, fn) /* void fn() */ \
+    AFX_ENTRY(WM_COMMAND, ::afx::kCommandCode, id, id, self->fn(); *result_ = 0; return true;)
+#define ON_COMMAND_RANGE(firstId, lastId, fn) /* void fn(UINT id) */ \
+    AFX_ENTRY(WM_COMMAND, ::afx::kCommandCode, firstId, lastId, \
+        self->fn(LOWORD(wParam_)); *result_ = 0; return true;)
+#define ON_CONTROL(code, id, fn) /* void fn() */ \
+    AFX_ENTRY(WM_COMMAND, code, id, id, self->fn(); *result_ = 0; return true;)
+#define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
+#define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
+
+// WM_NOTIFY from child control `id`; *result is preset to 0 and is the message result.
+#define ON_NOTIFY(code, id, fn) /* void fn(NMHDR* nm, LRESULT* result) */ \
+    AFX_ENTRY(WM_NOTIFY, code, id, id, \
+        *result_ = 0; self->fn(reinterpret_cast<NMHDR*>(lParam_), result_); return true;)
+
+// Reflected: the control handles its own notification; the parent then does not see it.
+#define ON_CONTROL_REFLECT(code, fn) /* void fn() */ \
+    AFX_ENTRY(::afx::kReflectBase + WM_COMMAND, code, 0, 0, self->fn(); *result_ = 0; return true;)
+#define ON_NOTIFY_REFLECT(code, fn) /* void fn(NMHDR* nm, LRESULT* result) */ \
+    AFX_ENTRY(::afx::kReflectBase + WM_NOTIFY, code, 0, 0, \
+        *result_ = 0; self->fn(reinterpret_cast<NMHDR*>(lParam_), result_); return true;)
+// Returning a null brush leaves the colour request to the parent.
+#define ON_WM_CTLCOLOR_REFLECT() /* HBRUSH CtlColor(CDC* dc, UINT ctlColor) */ \
+    AFX_ENTRY(::afx::kReflectBase + ::afx::kCtlColor, 0, 0, 0, \
+        CDC dc_(reinterpret_cast<HDC>(wParam_)); \
+        HBRUSH brush_ = self->CtlColor(&dc_, static_cast<UINT>(lParam_)); \
+        *result_ = reinterpret_cast<LRESULT>(brush_); return brush_ != nullptr;)

@@ -1,0 +1,18 @@
+// Text conversions between the program's UTF-8 texts, UTF-16 for the W functions
+// and the system ANSI code page in which paths are kept.
+#pragma once
+
+#include <string>
+
+// UTF-8 -> UTF-16; a null pointer gives an empty string.
+std::wstring Widen(const char* utf8);
+std::wstring Widen(const std::string& utf8);
+
+// UTF-16 -> UTF-8; a null pointer gives an empty string.
+std::string Utf8FromWide(const wchar_t* text);
+std::string Utf8FromWide(const std::wstring& text);
+
+// Paths stay in the ANSI code page (the A functions use it); these cross over.
+std::wstring WidenAnsi(const std::string& ansi);
+std::string Utf8FromAnsi(const std::string& ansi);
+std::string AnsiFromUtf8(const std::string& utf8);
