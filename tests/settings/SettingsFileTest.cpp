@@ -1,0 +1,417 @@
+// SettingsFileTest.cpp - propImage.pro written and read back in real folders
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "SettingsTestSupport.h"
+
+using Messages = std::vector<SettingsMessage>;
+
+namespace {
+
+Bytes CheckBytes(int32_t value)
+{
+    Bytes bytes(4);
+    WriteInt32LittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// Every byte differs from its neighbours, so a shifted or lost byte shows.
+SettingsRecord PatternedRecord(uint8_t language, uint8_t lastByte)
+{
+    SettingsRecord record;
+    for (std::size_t i = 0; i < record.bytes.size(); ++i)
+        record.bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+    record.bytes[216] = language;
+    record.bytes[419] = lastByte;
+    return record;
+}
+
+SettingsRecord WithLanguage(SettingsRecord record, int language)
+{
+    record.SetLanguageIndex(language);
+    return record;
+}
+
+Bytes Truncated(Bytes bytes, std::size_t size)
+{
+    bytes.resize(size);
+    return bytes;
+}
+
+Bytes TruncatedAfter(Bytes bytes, std::size_t size, uint8_t lastByte)
+{
+    bytes.resize(size);
+    bytes.back() = lastByte;
+    return bytes;
+}
+
+}  // namespace
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::string path = folder.File("propImage.pro");
+    RecordingHost host;
+    SettingsFile file{path, host};
+};
+
+TEST_F(SettingsFileTest, FreshDefaultFileIsExactly424Bytes)
+{
+    file.WriteDefaultSettings();
+
+    EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(file.IsSettingsFileValid());
+}
+
+TEST_F(SettingsFileTest, FillerBehindAnEmptyPathReadsAsEmptyAndIsKeptOnRewrite)
+{
+    WriteFileBytes(path, ExpectedDefaultFile());
+
+    SettingsRecord record = file.LoadSettings();
+    EXPECT_EQ(record.OutputPath(), "");
+    EXPECT_EQ(record.Suffix(), "REC");
+
+    file.SaveSettings(4);
+    Bytes expected = ExpectedDefaultFile();
+    expected[216] = 4;
+    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, Byte419IsCheckedSignExtended)
+{
+    SettingsRecord record = PatternedRecord(1, 0xFF);
+    struct Case {
+        Bytes check;
+        bool valid;
+    };
+    const Case cases[] = {
+        {{0xFF, 0xFF, 0xFF, 0xFF}, true},
+        {{0xFF, 0x00, 0x00, 0x00}, false},
+        {{0x00, 0x00, 0x00, 0x00}, false},
+        {{0xFF, 0xFF, 0xFF, 0x7F}, false},
+    };
+    for (const Case& c : cases) {
+        WriteFileBytes(path, FileOf(record, c.check));
+        EXPECT_EQ(file.IsSettingsFileValid(), c.valid) << int(c.check[0]) << " " << int(c.check[3]);
+    }
+    EXPECT_EQ(file.ReadLastRecordByte(), -1);
+
+    WriteFileBytes(path, FileOf(PatternedRecord(1, 0x80), {0x80, 0xFF, 0xFF, 0xFF}));
+    EXPECT_TRUE(file.IsSettingsFileValid());
+    EXPECT_EQ(file.ReadCheckValue(), -128);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, FileOf420BytesIsValidOnlyWithZeroByte419)
+{
+    SettingsRecord record = PatternedRecord(3, 0x00);
+    WriteFileBytes(path, FileOf(record, {}));
+    EXPECT_TRUE(file.IsSettingsFileValid());
+    EXPECT_EQ(file.ReadCheckValue(), 0);
+    EXPECT_EQ(file.LoadSettings(), record);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(ReadFileBytes(path).size(), 420u) << "a valid file is only read";
+
+    WriteFileBytes(path, FileOf(PatternedRecord(3, 0x41), {}));
+    EXPECT_FALSE(file.IsSettingsFileValid());
+    EXPECT_EQ(file.LoadSettings(), SettingsRecord::Defaults());
+    EXPECT_EQ(host.messages, Messages({M}));
+    EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
+}
+
+TEST_F(SettingsFileTest, LanguageChangeRewritesOnlyTheLanguageAndTheCheckValue)
+{
+    SettingsRecord record = PatternedRecord(2, 0x9C);
+    WriteFileBytes(path, FileOf(record, CheckBytes(-100)));
+
+    file.SaveSettings(5);
+
+    SettingsRecord expected = record;
+    expected.bytes[216] = 5;
+    EXPECT_EQ(ReadFileBytes(path), FileOf(expected, {0x9C, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(file.defaultSettings, expected) << "the saved record is the new fallback";
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, SavingTheSameLanguageCompletesA420ByteFile)
+{
+    SettingsRecord record = PatternedRecord(6, 0x00);
+    WriteFileBytes(path, FileOf(record, {}));
+
+    file.SaveSettings(6);
+
+    EXPECT_EQ(ReadFileBytes(path), FileOf(record, {0, 0, 0, 0}));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, MissingFileDuringARunGivesThreeMessagesThenTheDefaultFile)
+{
+    SettingsRecord record = file.LoadSettings();
+
+    EXPECT_EQ(host.messages, Messages({M, M, M}));
+    EXPECT_EQ(record, SettingsRecord::Defaults());
+    EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
+}
+
+TEST_F(SettingsFileTest, MissingFileAfterALanguageChangeFallsBackOnTheSavedRecord)
+{
+    WriteFileBytes(path, ExpectedDefaultFile());
+    file.SaveSettings(3);
+    std::filesystem::remove(path);
+
+    SettingsRecord record = file.LoadSettings();
+
+    EXPECT_EQ(host.messages, Messages({M, M, M}));
+    EXPECT_EQ(record.LanguageIndex(), 3);
+    EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile()) << "the file written holds language 1";
+}
+
+TEST_F(SettingsFileTest, MissingFileDuringALanguageChangeWritesTheFallbackWithTheNewLanguage)
+{
+    file.SaveSettings(4);
+
+    EXPECT_EQ(host.messages, Messages({M, M, M}));
+    SettingsRecord expected = WithLanguage(SettingsRecord::Defaults(), 4);
+    EXPECT_EQ(ReadFileBytes(path), FileOf(expected, {0, 0, 0, 0}));
+    EXPECT_EQ(file.defaultSettings, expected);
+}
+
+TEST_F(SettingsFileTest, StartupWithoutFileEndsWithExitCode2)
+{
+    EXPECT_THROW(file.ReadAtStartup(), ProcessEnded);
+
+    EXPECT_EQ(host.exitCode, 2);
+    EXPECT_EQ(host.messages, Messages({M}));
+    EXPECT_FALSE(FileExists(path)) << "nothing is written before the process ends";
+}
+
+TEST_F(SettingsFileTest, StartupTakesLanguageAndInstallDirectoryFromAValidFile)
+{
+    SettingsRecord record = SettingsRecord::Defaults();
+    record.SetLanguageIndex(3);
+    record.SetInstallDirectory("C:\\\\Tools\\\\\\Velmo\\\\");
+    Bytes bytes = FileOf(record, {0, 0, 0, 0});
+    WriteFileBytes(path, bytes);
+
+    StartupSettings startup = file.ReadAtStartup();
+
+    EXPECT_EQ(startup.languageIndex, 3);
+    EXPECT_EQ(startup.installDirectory, "C:\\Tools\\Velmo\\");
+    EXPECT_EQ(startup.record, record);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(ReadFileBytes(path), bytes);
+}
+
+TEST_F(SettingsFileTest, StartupRewritesAnInvalidFileAndComesUpInEnglish)
+{
+    SettingsRecord record = PatternedRecord(3, 0x22);
+    WriteFileBytes(path, FileOf(record, {0, 0, 0, 0}));
+
+    StartupSettings startup = file.ReadAtStartup();
+
+    EXPECT_EQ(host.messages, Messages({M}));
+    EXPECT_EQ(startup.languageIndex, 1);
+    EXPECT_EQ(startup.record, SettingsRecord::Defaults());
+    EXPECT_EQ(startup.installDirectory, "");
+    EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
+}
+
+TEST_F(SettingsFileTest, StoredLanguageOutsideOneToSixIsEnglishEverywhere)
+{
+    for (uint8_t stored : {0x00, 0x07, 0x80, 0xFF}) {
+        SettingsRecord record = SettingsRecord::Defaults();
+        record.bytes[216] = stored;
+        WriteFileBytes(path, FileOf(record, {0, 0, 0, 0}));
+
+        EXPECT_EQ(file.ReadAtStartup().languageIndex, 1) << int(stored);
+        EXPECT_EQ(file.LoadSettings().LanguageIndex(), 1) << int(stored);
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, UnterminatedTextFieldsStayWithinTheirWidths)
+{
+    // All 0xFF: byte 419 is 0xFF and the check value FF FF FF FF, so it is valid.
+    WriteFileBytes(path, Bytes(424, 0xFF));
+
+    SettingsRecord record = file.LoadSettings();
+    StartupSettings startup = file.ReadAtStartup();
+
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(record.Suffix(), std::string(4, '\xFF'));
+    EXPECT_EQ(record.OutputPath(), std::string(200, '\xFF'));
+    EXPECT_EQ(record.InstallDirectory(), std::string(203, '\xFF'));
+    EXPECT_EQ(record.DeleteSource(), -1);
+    EXPECT_EQ(startup.languageIndex, 1);
+    EXPECT_EQ(startup.installDirectory, std::string(203, '\xFF'));
+}
+
+TEST_F(SettingsFileTest, TruncatedAndGarbageFilesAreReplacedByADefaultFileDuringARun)
+{
+    const Bytes full = FileOf(PatternedRecord(3, 0x00), {0, 0, 0, 0});
+    Bytes garbage(424);
+    for (std::size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<uint8_t>((i * 131 + 17) ^ (i >> 3));
+    struct Case {
+        const char* name;
+        Bytes bytes;
+    };
+    const Case cases[] = {
+        {"empty", {}},
+        {"cut short after a zero byte", TruncatedAfter(full, 300, 0x00)},
+        {"cut short after a non-zero byte", TruncatedAfter(full, 300, 0x37)},
+        {"garbage", garbage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFileBytes(path, c.bytes);
+        host.messages.clear();
+
+        EXPECT_EQ(file.LoadSettings(), SettingsRecord::Defaults());
+        EXPECT_EQ(host.messages, Messages({M}));
+        EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
+    }
+}
+
+TEST_F(SettingsFileTest, TruncatedFileThatPassesTheCheckIsNotUsedAtStartup)
+{
+    WriteFileBytes(path, TruncatedAfter(FileOf(PatternedRecord(3, 0x00), {}), 300, 0x00));
+
+    StartupSettings startup = file.ReadAtStartup();
+
+    EXPECT_EQ(startup.record, SettingsRecord::Defaults());
+    EXPECT_EQ(startup.languageIndex, 1);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, PathLongerThanTheOldFixedBuffersWorks)
+{
+    std::filesystem::path deep = folder.Path();
+    while (deep.string().size() < 220)
+        deep /= "nested-settings-folder";
+    std::filesystem::create_directories(deep);
+    std::string longPath = (deep / "propImage.pro").string();
+    ASSERT_GT(longPath.size(), 230u);
+    SettingsFile longFile(longPath, host);
+
+    longFile.WriteDefaultSettings();
+    longFile.SaveSettings(2);
+    SettingsRecord record = longFile.LoadSettings();
+
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(record.LanguageIndex(), 2);
+    EXPECT_EQ(ReadFileBytes(longPath).size(), 424u);
+}
+
+TEST_F(SettingsFileTest, UnwritableFolderEndsARunWithExitCode1)
+{
+    std::string unwritable = folder.File("no such folder/propImage.pro");
+    SettingsFile missing(unwritable, host);
+
+    EXPECT_THROW(missing.LoadSettings(), ProcessEnded);
+
+    EXPECT_EQ(host.messages, Messages({M, M, M, M}));
+    EXPECT_EQ(host.exitCode, 1);
+}
+
+TEST_F(SettingsFileTest, UnwritableFolderDuringALanguageChangeIsReportedAndTheRunGoesOn)
+{
+    SettingsFile missing(folder.File("no such folder/propImage.pro"), host);
+
+    missing.SaveSettings(6);
+
+    EXPECT_EQ(host.messages, Messages({M, M, M, W}));
+    EXPECT_EQ(host.exitCode, -1);
+    EXPECT_EQ(missing.defaultSettings.LanguageIndex(), 6) << "the window keeps the new language";
+}
+
+TEST_F(SettingsFileTest, DirectoryInPlaceOfTheFileCannotTakeTheDefaultFile)
+{
+    std::filesystem::create_directory(path);
+
+    EXPECT_THROW(file.WriteDefaultSettings(), ProcessEnded);
+
+    EXPECT_EQ(host.messages, Messages({M}));
+    EXPECT_EQ(host.exitCode, 1);
+}
+
+// Each way a write can fail, at each point, has the outcome of a failed open there.
+TEST(SettingsWriteFailures, DefaultFileThatCannotBeWrittenEndsTheProcess)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+    for (Failure how : {Failure::OpenFails, Failure::WriteFails, Failure::CloseFails}) {
+        for (int opening : {1, 2}) {
+            SCOPED_TRACE(::testing::Message() << "failure " << int(how) << " at opening " << opening);
+            std::filesystem::remove(path);
+            RecordingHost host;
+            ScriptedSettingsFile file(path, host);
+            file.FailOpening("wb", opening, how);
+
+            EXPECT_THROW(file.WriteDefaultSettings(), ProcessEnded);
+
+            EXPECT_EQ(host.exitCode, 1);
+            EXPECT_EQ(host.messages, Messages({opening == 1 ? M : W}));
+            EXPECT_NE(ReadFileBytes(path).size(), 424u) << "no complete file is left behind";
+        }
+    }
+}
+
+TEST(SettingsWriteFailures, SecondOpenFailingLeavesTheRecordWithoutCheckValue)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+    RecordingHost host;
+    ScriptedSettingsFile file(path, host);
+    file.FailOpening("wb", 2, Failure::OpenFails);
+
+    EXPECT_THROW(file.WriteDefaultSettings(), ProcessEnded);
+
+    EXPECT_EQ(ReadFileBytes(path), Truncated(ExpectedDefaultFile(), 420));
+}
+
+TEST(SettingsWriteFailures, LanguageThatCannotBeStoredIsReportedAndTheRunGoesOn)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+    for (Failure how : {Failure::OpenFails, Failure::WriteFails, Failure::CloseFails}) {
+        for (int opening : {1, 2}) {
+            SCOPED_TRACE(::testing::Message() << "failure " << int(how) << " at opening " << opening);
+            WriteFileBytes(path, ExpectedDefaultFile());
+            RecordingHost host;
+            ScriptedSettingsFile file(path, host);
+            file.FailOpening("wb", opening, how);
+
+            file.SaveSettings(3);
+
+            EXPECT_EQ(host.exitCode, -1);
+            EXPECT_EQ(host.messages, Messages({opening == 1 ? W : M}));
+            EXPECT_EQ(file.defaultSettings.LanguageIndex(), 3);
+            if (how == Failure::OpenFails) {
+                Bytes expected = ExpectedDefaultFile();
+                expected[216] = 3;
+                Bytes left = opening == 1 ? ExpectedDefaultFile() : Truncated(expected, 420);
+                EXPECT_EQ(ReadFileBytes(path), left) << "the first failure writes nothing";
+            }
+        }
+    }
+}
+
+TEST(SettingsWriteFailures, ReadBackFailureIsReportedAndCheckValueZeroIsUsed)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+    RecordingHost host;
+    ScriptedSettingsFile file(path, host);
+    file.FailOpening("rb", 1, Failure::OpenFails);
+
+    file.WriteDefaultSettings();
+
+    EXPECT_EQ(host.messages, Messages({M}));
+    EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
+}
