@@ -2,6 +2,7 @@
 #include "settings/SettingsFile.h"
 
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 
@@ -233,4 +234,5 @@ void SettingsFile::Abandon(SettingsMessage message, int exitCode)
 {
     m_host.ShowSettingsMessage(message);
     m_host.EndProcess(exitCode);
+    std::abort();  // only reached by a host that breaks its promise
 }

@@ -48,9 +48,9 @@ public:
     // Writes the default record with its check value; ends the process with
     // exit code 1 when the file cannot be written.
     void WriteDefaultSettings();
-    // Stores a new language in the current record (or in defaultSettings when
-    // the file cannot be used) and makes that record the fallback. A file that
-    // cannot be written is reported; the caller goes on.
+    // Stores a new language (outside 1..6: English) in the current record, or
+    // in defaultSettings when the file cannot be used, and makes that record
+    // the fallback. A file that cannot be written is reported; the caller goes on.
     void SaveSettings(int languageIndex);
     // The reading of a recovery run: falls back to defaultSettings, with one
     // MissingFile message per failing test, and then writes a default file.

@@ -104,14 +104,3 @@ TEST(Credits, LanguageOutsideOneToSixShowsEnglish)
     EXPECT_EQ(CreditsText(CREDITS_DESCRIPTION, 9), CreditsText(CREDITS_DESCRIPTION, LANG_ENGLISH));
     EXPECT_EQ(CreditsLines(-1)[0].text, CreditsText(CREDITS_TITLE, LANG_ENGLISH));
 }
-
-TEST(Credits, MakerAddressesAgree)
-{
-    EXPECT_STREQ(kMakerName, "Velmo Software");
-    EXPECT_STREQ(kProductName, "Velmo Image Recovery");
-    std::string url = kMakerWebUrl;
-    EXPECT_EQ(url.rfind("http://", 0), 0u);
-    EXPECT_NE(url.find(kMakerWebShort), std::string::npos) << "the short form names the same host";
-    EXPECT_EQ(std::string(kMakerWebShort).find("://"), std::string::npos);
-    EXPECT_NE(std::string(kMakerEmail).find('@'), std::string::npos);
-}

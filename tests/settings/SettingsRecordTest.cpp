@@ -60,21 +60,6 @@ TEST(SettingsRecord, LanguageOutsideOneToSixReadsAsEnglish)
     EXPECT_EQ(record.bytes[216], 6);
 }
 
-TEST(SettingsRecord, IntegersAreLittleEndianAtTheirOffsets)
-{
-    SettingsRecord record;
-    record.SetReservedFlag(0x01020304);
-    record.SetDeleteSource(-2);
-    record.SetTextFileFlag(7);
-    EXPECT_EQ(record.bytes[204], 0x04);
-    EXPECT_EQ(record.bytes[207], 0x01);
-    EXPECT_EQ(record.bytes[208], 0xFE);
-    EXPECT_EQ(record.bytes[211], 0xFF);
-    EXPECT_EQ(record.bytes[212], 7);
-    EXPECT_EQ(record.DeleteSource(), -2);
-    EXPECT_EQ(record.ReservedFlag(), 0x01020304);
-}
-
 TEST(SettingsRecord, SettersRefuseTextsThatLeaveNoRoomForTheTerminator)
 {
     SettingsRecord record = SettingsRecord::DefaultFileRecord();
@@ -94,17 +79,6 @@ TEST(SettingsRecord, SettersRefuseTextsThatLeaveNoRoomForTheTerminator)
     EXPECT_TRUE(record.SetInstallDirectory(std::string(202, 'd')));
     EXPECT_EQ(record.bytes[419], 0);
     EXPECT_EQ(record.LanguageIndexRaw(), 1);
-}
-
-TEST(SettingsRecord, CheckValueIsTheLastByteSignExtended)
-{
-    SettingsRecord record;
-    record.bytes[419] = 0x7F;
-    EXPECT_EQ(record.CheckValue(), 127);
-    record.bytes[419] = 0x80;
-    EXPECT_EQ(record.CheckValue(), -128);
-    record.bytes[419] = 0xFF;
-    EXPECT_EQ(record.CheckValue(), -1);
 }
 
 TEST(SettingsPaths, BackslashRunsCollapseToOne)
