@@ -1,0 +1,159 @@
+// ExtractCommandTest.cpp: velmo-extract's lines, streams and exit statuses.
+#include "ScanTestSupport.h"
+
+#include "console/ExtractCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace {
+
+const std::string kWriteError = "Error writing file. Quit any application that might use the file!\n";
+const std::string kDirectoryExists =
+    "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
+    "recovered images directory in settings as described in help!\n";
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun RunInProcess(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "velmo-extract");
+    std::vector<const char*> argv;
+    for (const auto& argument : arguments)
+        argv.push_back(argument.c_str());
+    argv.push_back(nullptr);
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = RunExtractCommand(static_cast<int>(arguments.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string TwoPictureDocument()
+{
+    return Filler(2000) + Fixture("small.jpg") + Filler(300, 2) + Fixture("text-chunk.png") + Filler(90, 3);
+}
+
+TEST(ExtractCommand, ReportsThePicturesAndTheDirectory)
+{
+    TestFolder folder;
+    WriteBytes(folder / "a.doc", TwoPictureDocument());
+    std::string directory = (folder / "aREC").string();
+
+    CommandRun run = RunInProcess({(folder / "a.doc").string(), directory});
+
+    EXPECT_EQ(run.status, kExtractCompleted);
+    EXPECT_EQ(run.out, "( 2 )image(s) recovered stored in directory " + directory + "!\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(FilesIn(directory).size(), 2u);
+}
+
+TEST(ExtractCommand, ReportsNoPictureAsACompletedScan)
+{
+    TestFolder folder;
+    WriteBytes(folder / "a.doc", Filler(5000));
+
+    CommandRun run = RunInProcess({(folder / "a.doc").string(), (folder / "aREC").string()});
+
+    EXPECT_EQ(run.status, kExtractCompleted);
+    EXPECT_EQ(run.out, " No image recovered\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem)
+{
+    TestFolder folder;
+    WriteBytes(folder / "a.doc", TwoPictureDocument());
+    std::string document = (folder / "a.doc").string();
+    std::string directory = (folder / "aREC").string();
+
+    CommandRun missing = RunInProcess({(folder / "none.doc").string(), directory});
+    CommandRun first = RunInProcess({document, directory});
+    CommandRun second = RunInProcess({document, directory});
+
+    EXPECT_EQ(missing.status, kExtractFailed);
+    EXPECT_EQ(missing.err, kWriteError);
+    EXPECT_EQ(missing.out, " No image recovered\n");
+    EXPECT_EQ(first.status, kExtractCompleted);
+    EXPECT_EQ(second.status, kExtractFailed);
+    EXPECT_EQ(second.err, kDirectoryExists);
+    EXPECT_EQ(second.out, " No image recovered\n");
+}
+
+TEST(ExtractCommand, RefusesAnythingButTwoArguments)
+{
+    const std::vector<std::vector<std::string>> wrongCalls = {
+        {}, {"a.doc"}, {"a.doc", "out", "more"}, {"", "out"}, {"a.doc", ""}};
+    for (const auto& arguments : wrongCalls) {
+        CommandRun run = RunInProcess(arguments);
+        EXPECT_EQ(run.status, kExtractUsage);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n");
+    }
+}
+
+// The program itself, started as a user would start it.
+int RunProgram(const std::string& arguments, const fs::path& out, const fs::path& err)
+{
+    std::string program = VELMO_EXTRACT_PROGRAM;
+#ifdef _WIN32
+    for (char& c : program) {
+        if (c == '/')
+            c = '\\';
+    }
+#endif
+    std::string command = "\"" + program + "\" " + arguments + " >\"" + out.string() + "\" 2>\""
+        + err.string() + "\"";
+#ifdef _WIN32
+    // cmd.exe drops the outer pair of quotes.
+    return std::system(("\"" + command + "\"").c_str());
+#else
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+std::string WithoutCarriageReturns(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+TEST(ExtractProgram, ExtractsTheSampleDocument)
+{
+    TestFolder folder;
+    fs::path sample = fs::path(VELMO_SOURCE_DIR) / "samples" / "sample.doc";
+    std::string directory = (folder / "sampleREC").string();
+
+    int status = RunProgram("\"" + sample.string() + "\" \"" + directory + "\"", folder / "out.txt",
+                            folder / "err.txt");
+    int second = RunProgram("\"" + sample.string() + "\" \"" + directory + "\"", folder / "out2.txt",
+                            folder / "err2.txt");
+    int usage = RunProgram("", folder / "out3.txt", folder / "err3.txt");
+
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "out.txt")),
+              "( 5 )image(s) recovered stored in directory " + directory + "!\n");
+    EXPECT_EQ(ReadBytes(folder / "err.txt"), "");
+    auto files = FilesIn(directory);
+    EXPECT_EQ(files.size(), 5u);
+    EXPECT_EQ(files["1.jpg"], Fixture("jfif-baseline.jpg"));
+    EXPECT_EQ(files["1.gif"], Fixture("text-chunk.png"));
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err2.txt")), kDirectoryExists);
+    EXPECT_EQ(usage, 2);
+    EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt")),
+              "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n");
+}
+
+} // namespace

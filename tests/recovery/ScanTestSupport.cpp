@@ -1,0 +1,114 @@
+// ScanTestSupport.cpp
+#include "ScanTestSupport.h"
+
+#include "recovery/PictureFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+std::string ReadBytes(const fs::path& path)
+{
+    std::ifstream stream(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream stream(path, std::ios::binary);
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!stream)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string Fixture(const std::string& name)
+{
+    std::string bytes = ReadBytes(fs::path(VELMO_TEST_DATA_DIR) / name);
+    if (bytes.empty())
+        throw std::runtime_error("missing fixture " + name);
+    return bytes;
+}
+
+std::string Filler(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random() & 0xFF);
+    // A signature's second byte never follows its first one here.
+    for (size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if ((bytes[i] == '\xFF' && bytes[i + 1] == '\xD8') || (bytes[i] == '\x89' && bytes[i + 1] == 'P'))
+            bytes[i + 1] = 'x';
+    }
+    return bytes;
+}
+
+std::map<std::string, std::string> FilesIn(const fs::path& directory)
+{
+    std::map<std::string, std::string> files;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(directory, error)) {
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = ReadBytes(entry.path());
+    }
+    return files;
+}
+
+TestFolder::TestFolder()
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("velmo-recovery-") + test->test_suite_name() + "-" + test->name();
+    for (char& c : name) {
+        if (c == '/' || c == '\\')
+            c = '_';
+    }
+    m_path = fs::temp_directory_path() / name;
+    fs::remove_all(m_path);
+    fs::create_directories(m_path);
+}
+
+TestFolder::~TestFolder()
+{
+    std::error_code error;
+    fs::remove_all(m_path, error);
+}
+
+DocumentBuilder& DocumentBuilder::Add(const std::string& bytes)
+{
+    m_bytes += bytes;
+    return *this;
+}
+
+DocumentBuilder& DocumentBuilder::AddFiller(size_t size, unsigned seed)
+{
+    return Add(Filler(size, seed));
+}
+
+DocumentBuilder& DocumentBuilder::FillTo(size_t offset, unsigned seed)
+{
+    if (offset < m_bytes.size())
+        throw std::logic_error("document already past the offset");
+    return AddFiller(offset - m_bytes.size(), seed);
+}
+
+fs::path OutputDirectory(const TestFolder& folder)
+{
+    return folder / "out";
+}
+
+ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document, size_t blockSize)
+{
+    fs::path documentPath = folder / "document.doc";
+    WriteBytes(documentPath, document);
+    RecordingReporter reporter;
+    PictureFiles files;
+    ScanOutcome outcome;
+    outcome.result = PictureScanner(files, reporter, blockSize)
+                         .Scan(documentPath.string(), OutputDirectory(folder).string());
+    outcome.messages = reporter.messages;
+    outcome.directoryExists = fs::is_directory(OutputDirectory(folder));
+    outcome.files = FilesIn(OutputDirectory(folder));
+    return outcome;
+}

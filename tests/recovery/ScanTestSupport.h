@@ -1,0 +1,69 @@
+// ScanTestSupport.h: documents, folders and results for the scanner tests.
+#pragma once
+
+#include "recovery/PictureScanner.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path);
+void WriteBytes(const fs::path& path, const std::string& bytes);
+// A picture of tests/data.
+std::string Fixture(const std::string& name);
+// Random bytes of a fixed seed; never a start signature.
+std::string Filler(size_t size, unsigned seed = 1);
+
+// Every regular file of a folder by name, with its content.
+std::map<std::string, std::string> FilesIn(const fs::path& directory);
+
+// A folder of its own for the running test, removed afterwards.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+    const fs::path& Path() const { return m_path; }
+    fs::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    fs::path m_path;
+};
+
+class RecordingReporter : public ScanReporter {
+public:
+    void ReportScanMessage(ScanMessage message) override { messages.push_back(message); }
+    std::vector<ScanMessage> messages;
+};
+
+// A document put together piece by piece, remembering where each piece lies.
+class DocumentBuilder {
+public:
+    DocumentBuilder& Add(const std::string& bytes);
+    DocumentBuilder& AddFiller(size_t size, unsigned seed = 1);
+    // Filler up to the given document offset.
+    DocumentBuilder& FillTo(size_t offset, unsigned seed = 1);
+    size_t Size() const { return m_bytes.size(); }
+    const std::string& Bytes() const { return m_bytes; }
+
+private:
+    std::string m_bytes;
+};
+
+struct ScanOutcome {
+    ScanResult result;
+    std::vector<ScanMessage> messages;
+    std::map<std::string, std::string> files;   // the output directory's files
+    bool directoryExists = false;
+};
+
+// Writes the document into the folder and scans it into folder/out.
+ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document,
+                      size_t blockSize = PictureScanner::kDefaultBlockSize);
+fs::path OutputDirectory(const TestFolder& folder);
