@@ -2,6 +2,9 @@
 // folders and shell shortcuts dropped on it from the shell
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 
 #include "doclist/DropListOptions.h"

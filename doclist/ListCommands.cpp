@@ -1,0 +1,142 @@
+// ListCommands.cpp
+#include "doclist/ListCommands.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "doclist/CDropFileListCtrl.h"
+#include "framework/CWinApp.h"
+#include "framework/Text.h"
+#include "lang/Texts.h"
+
+namespace {
+
+const char kCaption[] = "Velmo Image Recovery";
+
+// Room for the longest path the system accepts, so the dialog never has to
+// refuse a choice for want of space.
+constexpr DWORD kFileBufferLength = 32768;
+
+std::optional<std::string> AnsiFromWide(const std::wstring& text)
+{
+    BOOL lossy = FALSE;
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0,
+                                     nullptr, &lossy);
+    if (length <= 0 || lossy)
+        return std::nullopt;
+    std::string ansi(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, &ansi[0], length,
+                        nullptr, nullptr);
+    ansi.resize(static_cast<size_t>(length - 1));
+    return ansi;
+}
+
+// The list keeps ANSI paths; a name the ANSI code page cannot spell is reached
+// through its short form instead.
+std::optional<std::string> AnsiPathFromWide(const std::wstring& path)
+{
+    if (auto ansi = AnsiFromWide(path))
+        return ansi;
+    DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (length == 0)
+        return std::nullopt;
+    std::wstring shortPath(length, L'\0');
+    length = GetShortPathNameW(path.c_str(), &shortPath[0], length);
+    shortPath.resize(length);
+    return AnsiFromWide(shortPath);
+}
+
+}  // namespace
+
+ListCommands::ListCommands(CWnd& owner, CDropFileListCtrl& list, const int& languageIndex)
+    : m_owner(owner), m_list(list), m_languageIndex(languageIndex)
+{
+}
+
+void ListCommands::OnAddDocument()
+{
+    std::optional<std::string> path = ChooseDocument();
+    if (!path)
+        return;
+    m_list.InsertItem(0, *path);
+    m_list.FillRowDetails(*path, 0);
+}
+
+void ListCommands::OnRemoveSelected()
+{
+    int row = SelectedRowOrWarn();
+    if (row != -1)
+        m_list.DeleteItem(row);
+}
+
+void ListCommands::OnDeleteSelected()
+{
+    int row = SelectedRowOrWarn();
+    if (row == -1)
+        return;
+    std::string path = m_list.GetItemText(row, 0);
+    if (!ConfirmDeletion(path))
+        return;
+    if (std::remove(path.c_str()) != 0) {
+        ShowMessage(kMsgWriteError);
+        return;
+    }
+    m_list.DeleteItem(row);
+}
+
+void ListCommands::OnEmptyList()
+{
+    m_list.DeleteAllItems();
+}
+
+int ListCommands::SelectedRowOrWarn() const
+{
+    int row = m_list.GetNextItem(-1, LVNI_SELECTED);
+    if (row == -1)
+        ShowMessage(kMsgNoSelection);
+    return row;
+}
+
+std::optional<std::string> ListCommands::ChooseDocument() const
+{
+    // The W dialog shows the title right in every language; the path is
+    // brought back to the ANSI code page the list works in.
+    std::wstring title = Widen(Text(kOpenDialogTitles, m_languageIndex));
+    std::vector<wchar_t> file(kFileBufferLength, L'\0');
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+    dialog.hwndOwner = m_owner.GetSafeHwnd();
+    dialog.hInstance = AfxGetInstanceHandle();
+    dialog.lpstrFilter = L"All Files\0*.*\0";
+    dialog.nFilterIndex = 0;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = kFileBufferLength;
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_PATHMUSTEXIST;
+    if (!GetOpenFileNameW(&dialog))
+        return std::nullopt;
+    // Later runs write their output beside the chosen document by default; not
+    // every dialog moves the current directory when a path is typed, so do it here.
+    std::wstring chosen(file.data());
+    SetCurrentDirectoryW(chosen.substr(0, dialog.nFileOffset).c_str());
+    return AnsiPathFromWide(chosen);
+}
+
+bool ListCommands::ConfirmDeletion(const std::string& path) const
+{
+    std::string first = FormatText(Text(kDeleteConfirmFirst, m_languageIndex), {Utf8FromAnsi(path)});
+    return Ask(first) && Ask(Text(kDeleteConfirmSecond, m_languageIndex));
+}
+
+bool ListCommands::Ask(const std::string& utf8Question) const
+{
+    return m_owner.MessageBox(utf8Question.c_str(), AfxGetAppName(), MB_YESNO) == IDYES;
+}
+
+void ListCommands::ShowMessage(const TextSet& message) const
+{
+    m_owner.MessageBox(Text(message, m_languageIndex), kCaption, MB_OK);
+}

@@ -1,0 +1,41 @@
+// ListCommands.h - the main window's commands that work on the document list:
+// add a document, remove a row, delete a document from the disk, empty the list
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "lang/TextSet.h"
+
+class CDropFileListCtrl;
+class CWnd;
+
+class ListCommands {
+public:
+    // `owner` owns the dialogs and message boxes; `languageIndex` is the main
+    // window's current language, read each time a text is shown.
+    ListCommands(CWnd& owner, CDropFileListCtrl& list, const int& languageIndex);
+
+    // Add a document (1010, 32799): the open-file dialog, then a new top row,
+    // even when the path is listed already.
+    void OnAddDocument();
+    // Remove the selected row from the list (32817); the file stays.
+    void OnRemoveSelected();
+    // Delete the selected document from the disk (32803, 32816, 1039) after two
+    // questions; the row goes only when the file is gone.
+    void OnDeleteSelected();
+    // Empty the list (1012, 32801, 1009), without asking.
+    void OnEmptyList();
+
+private:
+    // The first selected row, or -1 after telling the user nothing is selected.
+    int SelectedRowOrWarn() const;
+    std::optional<std::string> ChooseDocument() const;
+    bool ConfirmDeletion(const std::string& path) const;
+    bool Ask(const std::string& utf8Question) const;
+    void ShowMessage(const TextSet& message) const;
+
+    CWnd& m_owner;
+    CDropFileListCtrl& m_list;
+    const int& m_languageIndex;
+};
