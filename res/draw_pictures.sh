@@ -413,11 +413,11 @@ draw_background() {
   convert "$work/back.png" \( -size "${w}x${h}" xc:none -fill '#ffffff38' -draw "$lights" -blur 0x3 \) \
     -compose Over -composite "$work/back.png"
   # Three prints lying at angles, with soft shadows, right of the name.
-  photo_print 118 86 '#9fb4cc' '#dfe6ee' '#5f7286' '#8395aa' "$work/print1.png"
-  photo_print 112 82 '#b7c3d1' '#eef1f4' '#6d7a8a' '#98a4b2' "$work/print2.png"
-  photo_print 120 88 '#8ea8c6' '#d9e3ee' '#4f6680' '#7d93ad' "$work/print3.png"
+  photo_print 108 80 '#9fb4cc' '#dfe6ee' '#5f7286' '#8395aa' "$work/print1.png"
+  photo_print 104 76 '#b7c3d1' '#eef1f4' '#6d7a8a' '#98a4b2' "$work/print2.png"
+  photo_print 110 82 '#8ea8c6' '#d9e3ee' '#4f6680' '#7d93ad' "$work/print3.png"
   local n angle x y
-  for n in 1:-14:292:12 2:9:346:26 3:-3:316:50; do
+  for n in 1:-14:304:14 2:9:356:28 3:-3:328:52; do
     IFS=: read -r n angle x y <<<"$n"
     convert "$work/print$n.png" -background none -rotate "$angle" "$work/turned.png"
     convert "$work/back.png" \
