@@ -11,7 +11,6 @@ out=$here/pictures
 fonts=/usr/share/fonts/truetype/dejavu
 sans_bold=$fonts/DejaVuSans-Bold.ttf
 cond_bold=$fonts/DejaVuSansCondensed-Bold.ttf
-serif_bold=$fonts/DejaVuSerif-Bold.ttf
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -137,15 +136,6 @@ fill '#ffd23f' circle 50,41 50,45
 fill '#3f9b43' path 'M 26,58 L 37,43 L 45,52 L 50,47 L 58,58 Z'
 EOF
       ;;
-    recover) cat <<'EOF'
-stroke '#2b3a55' stroke-width 2.5 fill '#ffffff' rectangle 3,5 43,39
-stroke none fill '#86c3ff' rectangle 7,9 39,35
-fill '#ffd23f' circle 31,16 31,20
-fill '#3f9b43' path 'M 7,35 L 18,20 L 26,29 L 31,24 L 39,35 Z'
-stroke '#0f5a26' stroke-width 2.5 stroke-linejoin round fill '#32b450'
-path 'M 40,26 L 52,26 L 52,42 L 61,42 L 46,60 L 31,42 L 40,42 Z'
-EOF
-      ;;
     add) cat <<'EOF'
 stroke '#2b3a55' stroke-width 2.5 stroke-linejoin round
 fill '#ffffff' path 'M 6,3 L 34,3 L 46,15 L 46,58 L 6,58 Z'
@@ -153,15 +143,6 @@ fill '#d5dcea' path 'M 34,3 L 34,15 L 46,15 Z'
 stroke '#7f98c8' stroke-width 3 line 12,22 38,22 line 12,30 38,30 line 12,38 30,38
 stroke '#0f5a26' stroke-width 2.5 fill '#32b450'
 path 'M 42,32 L 52,32 L 52,42 L 62,42 L 62,52 L 52,52 L 52,62 L 42,62 L 42,52 L 32,52 L 32,42 L 42,42 Z'
-EOF
-      ;;
-    remove) cat <<'EOF'
-stroke '#2b3a55' stroke-width 2.5 stroke-linejoin round
-fill '#ffffff' path 'M 6,3 L 34,3 L 46,15 L 46,58 L 6,58 Z'
-fill '#d5dcea' path 'M 34,3 L 34,15 L 46,15 Z'
-stroke '#7f98c8' stroke-width 3 line 12,22 38,22 line 12,30 38,30 line 12,38 30,38
-stroke '#8c1409' stroke-width 9 stroke-linecap round line 36,36 58,58 line 58,36 36,58
-stroke '#e8402f' stroke-width 5 stroke-linecap round line 36,36 58,58 line 58,36 36,58
 EOF
       ;;
     clear) cat <<'EOF'
@@ -172,7 +153,7 @@ fill '#f0c24a' path 'M 38,34 L 47,40 L 44,62 L 26,52 Z'
 stroke '#9a6f16' stroke-width 2 line 33,50 41,40 line 38,55 45,44
 EOF
       ;;
-    power) cat <<'EOF'
+    door) cat <<'EOF'
 stroke '#4a2a08' stroke-width 2.5 stroke-linejoin round fill '#9c6a38' rectangle 10,3 42,61
 fill '#5a3a18' rectangle 15,8 37,56
 stroke none fill '#ffd23f' circle 33,34 33,37
@@ -267,7 +248,7 @@ menu_button() { # word target-name
 }
 
 draw_menu_buttons() {
-  # Order matters: bitmap = first + 3 * (language - 1) + position.
+  # velmo.rc maps these files to the bitmaps 239 to 256, language by language.
   local words=(
     en File Options Help
     fr Fichier Options Aide
@@ -306,8 +287,8 @@ draw_menu_items() {
   menu_item add     20 25 27 item_add.bmp
   menu_item delete  20 25 24 item_delete.bmp
   menu_item clear   21 28 29 item_clear.bmp
-  menu_item recover 20 27 27 item_recover.bmp
-  menu_item power   21 31 30 item_exit.bmp
+  menu_item extract 20 27 27 item_recover.bmp
+  menu_item door    21 31 30 item_exit.bmp
   menu_item help    19 23 26 item_help.bmp
 }
 
@@ -556,7 +537,7 @@ draw_cursor() {
   # words, which hold the hot spot.
   convert "$work/hand.xpm" "ICO:$out/hand.cur"
   printf '\x02\x00' | dd of="$out/hand.cur" bs=1 seek=2 conv=notrunc status=none
-  printf "$(printf '\\x%02x\\x00\\x%02x\\x00' "$hand_hotspot_x" "$hand_hotspot_y")" |
+  printf '%b' "$(printf '\\x%02x\\x00\\x%02x\\x00' "$hand_hotspot_x" "$hand_hotspot_y")" |
     dd of="$out/hand.cur" bs=1 seek=10 conv=notrunc status=none
 }
 
