@@ -2,6 +2,9 @@
 // the W messages); item texts are paths and stay in the ANSI code page (A messages).
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 
 #include "framework/CWnd.h"

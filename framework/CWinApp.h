@@ -19,7 +19,7 @@ public:
     virtual BOOL InitInstance();
     // The thread's message loop, until WM_QUIT; returns its exit code.
     virtual int Run();
-    // Called last; its result is the process exit code.
+    // Called last; its result is the process exit code (default: Run's).
     virtual int ExitInstance();
 
     // The standard controls are always drawn three-dimensional on this platform;
@@ -27,6 +27,9 @@ public:
     void Enable3dControls() {}
 
     CWnd* m_pMainWnd = nullptr;
+
+protected:
+    int m_exitCode = 0;  // wParam of the WM_QUIT that ended Run
 };
 
 CWinApp* AfxGetApp();

@@ -140,8 +140,22 @@ protected:
     // Table lookup for one message; true when an entry handled it.
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
+    // While one exists, the next window created on this thread is bound to the
+    // object from its very first message (CreateEx and dialog creation use it).
+    class CreationBinding {
+    public:
+        explicit CreationBinding(CWnd* wnd);
+        ~CreationBinding();
+        CreationBinding(const CreationBinding&) = delete;
+        CreationBinding& operator=(const CreationBinding&) = delete;
+
+    private:
+        static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+        CWnd* m_previous;
+        HHOOK m_hook;
+    };
+
 private:
-    friend struct CreationHook;
     enum class ModalState { Idle, Running, Ended };
 
     void Attach(HWND hWnd);

@@ -1,0 +1,36 @@
+// Image list; see CImageList.h.
+#include "framework/CImageList.h"
+
+#include "framework/CWinApp.h"
+
+BOOL CImageList::Create(UINT bitmapId, int imageWidth, int grow, COLORREF mask) {
+    DeleteImageList();
+    m_hImageList = ImageList_LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(bitmapId),
+                                        imageWidth, grow, mask, IMAGE_BITMAP, 0);
+    return m_hImageList != nullptr;
+}
+
+BOOL CImageList::Create(int width, int height, UINT flags, int initial, int grow) {
+    DeleteImageList();
+    m_hImageList = ImageList_Create(width, height, flags, initial, grow);
+    return m_hImageList != nullptr;
+}
+
+int CImageList::Add(HBITMAP bitmap, COLORREF mask) {
+    return ImageList_AddMasked(m_hImageList, bitmap, mask);
+}
+
+int CImageList::GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
+
+BOOL CImageList::DeleteImageList() {
+    if (!m_hImageList) return FALSE;
+    BOOL destroyed = ImageList_Destroy(m_hImageList);
+    m_hImageList = nullptr;
+    return destroyed;
+}
+
+HIMAGELIST CImageList::Detach() {
+    HIMAGELIST list = m_hImageList;
+    m_hImageList = nullptr;
+    return list;
+}

@@ -1,0 +1,147 @@
+// Report-view list control; see CListCtrl.h.
+#include "framework/CListCtrl.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "framework/CImageList.h"
+#include "framework/Text.h"
+
+IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
+
+int CListCtrl::InsertColumn(int column, const char* utf8Caption, int format, int width) {
+    std::wstring caption = Widen(utf8Caption);
+    LVCOLUMNW info{};
+    info.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM;
+    info.fmt = format;
+    info.pszText = &caption[0];
+    info.iSubItem = column;
+    if (width >= 0) {
+        info.mask |= LVCF_WIDTH;
+        info.cx = width;
+    }
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+}
+
+BOOL CListCtrl::DeleteColumn(int column) {
+    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
+}
+
+int CListCtrl::GetColumnWidth(int column) const {
+    return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+}
+
+int CListCtrl::GetColumnCount() const {
+    HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+    return header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int CListCtrl::InsertItem(int index, const std::string& ansiText) {
+    std::string text = ansiText;
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = &text[0];
+    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+int CListCtrl::InsertItem(int index, const std::string& ansiText, int image) {
+    std::string text = ansiText;
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = index;
+    item.pszText = &text[0];
+    item.iImage = image;
+    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+BOOL CListCtrl::SetItemText(int item, int subItem, const std::string& ansiText) {
+    std::string text = ansiText;
+    LVITEMA info{};
+    info.iSubItem = subItem;
+    info.pszText = &text[0];
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+}
+
+// The control copies at most the buffer it is given, so the buffer grows until
+// the text no longer fills it.
+std::string CListCtrl::GetItemText(int item, int subItem) const {
+    std::vector<char> buffer(264);
+    for (;;) {
+        LVITEMA info{};
+        info.iSubItem = subItem;
+        info.pszText = buffer.data();
+        info.cchTextMax = static_cast<int>(buffer.size());
+        int length = static_cast<int>(SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                                                  reinterpret_cast<LPARAM>(&info)));
+        if (length < static_cast<int>(buffer.size()) - 1) return std::string(info.pszText, length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+int CListCtrl::GetItemImage(int item) const {
+    LVITEMA info{};
+    info.mask = LVIF_IMAGE;
+    info.iItem = item;
+    if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info))) return -1;
+    return info.iImage;
+}
+
+BOOL CListCtrl::DeleteItem(int item) {
+    return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item)));
+}
+
+BOOL CListCtrl::DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
+
+int CListCtrl::GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+
+int CListCtrl::GetNextItem(int start, int flags) const {
+    return static_cast<int>(
+        SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
+}
+
+UINT CListCtrl::GetSelectedCount() const {
+    return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT));
+}
+
+BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask) {
+    LVITEMA info{};
+    info.state = state;
+    info.stateMask = mask;
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+}
+
+int CListCtrl::FindItem(const std::string& ansiText, int start) const {
+    LVFINDINFOA find{};
+    find.flags = LVFI_STRING;
+    find.psz = ansiText.c_str();
+    return static_cast<int>(
+        SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(&find)));
+}
+
+BOOL CListCtrl::SetBkColor(COLORREF color) {
+    return static_cast<BOOL>(SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(color)));
+}
+
+COLORREF CListCtrl::GetBkColor() const {
+    return static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR));
+}
+
+DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
+    return static_cast<DWORD>(
+        SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(exStyle)));
+}
+
+DWORD CListCtrl::GetExtendedStyle() const {
+    return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
+}
+
+HIMAGELIST CListCtrl::SetImageList(CImageList* imageList, int which) {
+    return reinterpret_cast<HIMAGELIST>(SendMessage(
+        LVM_SETIMAGELIST, static_cast<WPARAM>(which),
+        reinterpret_cast<LPARAM>(imageList ? imageList->m_hImageList : nullptr)));
+}

@@ -1,0 +1,51 @@
+// Text conversions; see Text.h.
+#include "framework/Text.h"
+
+#include <windows.h>
+
+namespace {
+
+std::wstring ToWide(UINT codePage, const char* text, int length) {
+    if (!text || length == 0) return {};
+    int needed = MultiByteToWideChar(codePage, 0, text, length, nullptr, 0);
+    if (needed <= 0) return {};
+    std::wstring wide(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(codePage, 0, text, length, &wide[0], needed);
+    if (length < 0) wide.resize(wide.size() - 1);  // the terminator was counted
+    return wide;
+}
+
+std::string FromWide(UINT codePage, const wchar_t* text, int length) {
+    if (!text || length == 0) return {};
+    int needed = WideCharToMultiByte(codePage, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0) return {};
+    std::string narrow(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(codePage, 0, text, length, &narrow[0], needed, nullptr, nullptr);
+    if (length < 0) narrow.resize(narrow.size() - 1);
+    return narrow;
+}
+
+}  // namespace
+
+std::wstring Widen(const char* utf8) { return ToWide(CP_UTF8, utf8, -1); }
+
+std::wstring Widen(const std::string& utf8) {
+    return ToWide(CP_UTF8, utf8.data(), static_cast<int>(utf8.size()));
+}
+
+std::string Utf8FromWide(const wchar_t* text) { return FromWide(CP_UTF8, text, -1); }
+
+std::string Utf8FromWide(const std::wstring& text) {
+    return FromWide(CP_UTF8, text.data(), static_cast<int>(text.size()));
+}
+
+std::wstring WidenAnsi(const std::string& ansi) {
+    return ToWide(CP_ACP, ansi.data(), static_cast<int>(ansi.size()));
+}
+
+std::string Utf8FromAnsi(const std::string& ansi) { return Utf8FromWide(WidenAnsi(ansi)); }
+
+std::string AnsiFromUtf8(const std::string& utf8) {
+    std::wstring wide = Widen(utf8);
+    return FromWide(CP_ACP, wide.data(), static_cast<int>(wide.size()));
+}
