@@ -8,6 +8,17 @@
 // Element 0 is not a language and holds "". The texts are UTF-8 (see Texts.cpp).
 using TextSet = std::array<const char*, 7>;
 
+// windows.h defines LANG_ENGLISH and the others as the system's language
+// identifiers; in a file that includes it first, these names are ours.
+#ifdef LANG_ENGLISH
+#undef LANG_ENGLISH
+#undef LANG_FRENCH
+#undef LANG_GERMAN
+#undef LANG_ITALIAN
+#undef LANG_SPANISH
+#undef LANG_ROMANIAN
+#endif
+
 enum Language {
     LANG_ENGLISH = 1,
     LANG_FRENCH,
