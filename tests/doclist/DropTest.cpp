@@ -1,0 +1,226 @@
+// DropTest.cpp - files, folders and shortcuts dropped on the document list
+#include <gtest/gtest.h>
+
+#include "DocListTestSupport.h"
+#include "doclist/CDropFileListCtrl.h"
+
+using Cells = std::vector<std::string>;
+
+namespace {
+
+DropListOptions Options(unsigned flags, const std::string& extension = "",
+                        DropInsertCallback callback = nullptr)
+{
+    DropListOptions options;
+    options.flags = flags;
+    options.extension = extension;
+    options.insertCallback = callback;
+    return options;
+}
+
+}  // namespace
+
+TEST(DocumentListDrop, OneFileBecomesARowWithItsDetails)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string path = folder.MakeFile("report.doc", 2048);
+    SetLastWriteUtc(path, SYSTEMTIME{2004, 5, 1, 3, 7, 5, 9, 0});
+
+    DropFiles(host.m_list, {path});
+
+    ASSERT_EQ(host.m_list.GetItemCount(), 1);
+    EXPECT_EQ(host.Row(0), (Cells{path, "2", "3/5/2004", "7:5:9"}));
+    EXPECT_EQ(host.m_list.GetItemImage(0), 0);
+}
+
+TEST(DocumentListDrop, ThreeFilesEndWithTheShellsLastOnTop)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string a = folder.MakeFile("a.doc");
+    std::string b = folder.MakeFile("b.doc");
+    std::string c = folder.MakeFile("c.doc");
+
+    DropFiles(host.m_list, {a, b, c});
+
+    EXPECT_EQ(host.Paths(), (Cells{c, b, a}));
+}
+
+TEST(DocumentListDrop, DuplicateInOtherLetterCaseChangesNothing)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string path = folder.MakeFile("Letter.doc", 3000);
+    DropFiles(host.m_list, {path});
+    Cells before = host.Row(0);
+    // Grow the file: a second insertion would show a different size.
+    folder.MakeFile("Letter.doc", 9000);
+    std::string otherCase = path;
+    otherCase.replace(otherCase.size() - 10, 10, "LETTER.DOC");
+
+    DropFiles(host.m_list, {otherCase});
+
+    ASSERT_EQ(host.m_list.GetItemCount(), 1);
+    EXPECT_EQ(host.Row(0), before);
+}
+
+TEST(DocumentListDrop, DuplicatesAreInsertedWhenAllowed)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string path = folder.MakeFile("twice.doc");
+    ASSERT_TRUE(host.m_list.SetOptions(Options(DROP_ACCEPT_FILES | DROP_ALLOW_DUPLICATES)));
+
+    DropFiles(host.m_list, {path});
+    DropFiles(host.m_list, {path});
+
+    EXPECT_EQ(host.Paths(), (Cells{path, path}));
+}
+
+TEST(DocumentListDrop, ShortcutListsItsTargetWithTheTargetsDetails)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string target = folder.MakeFile("target.doc", 5 * 1024 + 1);
+    SetLastWriteUtc(target, SYSTEMTIME{1999, 12, 5, 31, 23, 59, 58, 0});
+    std::string link = folder.Path() + "\\target.doc.lnk";
+    MakeShortcut(link, target);
+
+    DropFiles(host.m_list, {link});
+
+    ASSERT_EQ(host.m_list.GetItemCount(), 1);
+    EXPECT_EQ(host.Row(0), (Cells{target, "5", "31/12/1999", "23:59:58"}));
+}
+
+TEST(DocumentListDrop, ShortcutToAListedDocumentIsADuplicate)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string target = folder.MakeFile("target.doc");
+    std::string link = folder.Path() + "\\shortcut.lnk";
+    MakeShortcut(link, target);
+
+    DropFiles(host.m_list, {target, link});
+
+    EXPECT_EQ(host.Paths(), (Cells{target}));
+}
+
+TEST(DocumentListDrop, FolderIsRefusedWithTheStartupOptions)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string sub = folder.MakeFolder("Documents");
+    std::string file = folder.MakeFile("kept.doc");
+
+    DropFiles(host.m_list, {sub, file});
+
+    EXPECT_EQ(host.Paths(), (Cells{file}));
+}
+
+TEST(DocumentListDrop, FolderGoesToTheCallbackWhenFoldersAreAccepted)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string sub = folder.MakeFolder("Documents");
+    std::string file = folder.MakeFile("a.doc", 4096);
+    ASSERT_TRUE(host.m_list.SetOptions(
+        Options(DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK, "", InsertFromCallback)));
+
+    DropFiles(host.m_list, {sub, file});
+
+    ASSERT_EQ(host.m_list.GetItemCount(), 2);
+    EXPECT_EQ(host.Row(1), (Cells{sub, "Inserted from callback function", "", ""}));
+    EXPECT_EQ(host.m_list.GetItemImage(1), 1);
+    EXPECT_EQ(host.Row(0), (Cells{file, "Inserted from callback function", "", ""}));
+    EXPECT_EQ(host.m_list.GetItemImage(0), 0);
+}
+
+TEST(DocumentListDrop, ListedFolderShowsNoSizeButItsDate)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string sub = folder.MakeFolder("Archive");
+    ASSERT_TRUE(host.m_list.SetOptions(Options(DROP_ACCEPT_FOLDERS)));
+
+    DropFiles(host.m_list, {sub});
+
+    ASSERT_EQ(host.m_list.GetItemCount(), 1);
+    Cells row = host.Row(0);
+    EXPECT_EQ(row[0], sub);
+    EXPECT_EQ(row[1], "");
+    EXPECT_NE(row[2], "");
+}
+
+TEST(DocumentListDrop, ExtensionFilterIgnoresCaseAndNeedsTheWholeExtension)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string upper = folder.MakeFile("A.DOC");
+    std::string longer = folder.MakeFile("a.docx");
+    std::string bare = folder.MakeFile("a");
+    ASSERT_TRUE(host.m_list.SetOptions(Options(DROP_ACCEPT_FILES | DROP_FILTER_EXTENSION, ".doc")));
+
+    DropFiles(host.m_list, {longer, upper, bare});
+
+    EXPECT_EQ(host.Paths(), (Cells{upper}));
+}
+
+TEST(DocumentListDrop, MissingPathIsSkippedAndTheRestTaken)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string file = folder.MakeFile("here.doc");
+
+    DropFiles(host.m_list, {folder.Path() + "\\gone.doc", file});
+
+    EXPECT_EQ(host.Paths(), (Cells{file}));
+}
+
+TEST(DocumentListDrop, NothingIsAcceptedWithoutFilesOrFolders)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    ASSERT_TRUE(host.m_list.SetOptions(Options(0)));
+
+    DropFiles(host.m_list, {folder.MakeFile("x.doc"), folder.MakeFolder("d")});
+
+    EXPECT_EQ(host.m_list.GetItemCount(), 0);
+}
+
+TEST(DocumentListOptions, CallbackFlagWithoutCallbackIsRefusedAndChangesNothing)
+{
+    TempFolder folder;
+    CListHostDlg host;
+    std::string path = folder.MakeFile("still.doc");
+
+    EXPECT_FALSE(host.m_list.SetOptions(Options(DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK, ".x")));
+
+    DropListOptions kept = host.m_list.GetOptions();
+    EXPECT_EQ(kept.flags, DROP_ACCEPT_FILES);
+    EXPECT_EQ(kept.extension, "");
+    EXPECT_EQ(kept.insertCallback, nullptr);
+    DropFiles(host.m_list, {path});
+    EXPECT_EQ(host.Row(0)[1], "0");  // inserted by the list itself, with its details
+}
+
+TEST(DocumentListOptions, SetOptionsKeepsAllThree)
+{
+    CListHostDlg host;
+    ASSERT_TRUE(host.m_list.SetOptions(Options(0x37, ".doc", InsertFromCallback)));
+
+    DropListOptions options = host.m_list.GetOptions();
+    EXPECT_EQ(options.flags, 0x37u);
+    EXPECT_EQ(options.extension, ".doc");
+    EXPECT_EQ(options.insertCallback, &InsertFromCallback);
+}
+
+TEST(DocumentListWindow, ListCreatedDirectlyAcceptsDroppedFiles)
+{
+    CListHostDlg host;
+    CDropFileListCtrl list;
+    RECT rect = {0, 0, 200, 100};
+    ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, rect, &host, 2000));
+
+    EXPECT_TRUE(list.GetExStyle() & WS_EX_ACCEPTFILES);
+}
