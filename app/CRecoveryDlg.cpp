@@ -1,0 +1,212 @@
+// CRecoveryDlg.cpp - the main window's start-up, message table and exits
+#include "app/CRecoveryDlg.h"
+
+#include "app/CSplashDlg.h"
+#include "app/CompanionLaunch.h"
+#include "app/SystemPaths.h"
+#include "framework/CWinApp.h"
+#include "lang/Credits.h"
+#include "lang/Texts.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr COLORREF kListBackground = RGB(166, 204, 224);
+constexpr COLORREF kListImageMask = RGB(255, 0, 255);
+constexpr int kListImageWidth = 16;
+constexpr int kBandTextLength = 400;
+constexpr int kProgressSteps = 10;
+constexpr UINT kNormalExitCode = 9;
+
+// Widths of the Size KB, Date and Time columns at start.
+constexpr int kStartColumnWidths[] = {60, 80, 80};
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CRecoveryDlg, CDialog)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_CLOSE()
+    ON_COMMAND(ID_FILE_EXIT, OnExit)
+    ON_COMMAND(IDC_HELP_BUTTON, OnHelpCommand)
+    ON_COMMAND(ID_HELP_LAUNCH, OnHelpCommand)
+    ON_COMMAND(IDC_OPTIONS_BUTTON, OnOptionsCommand)
+    ON_COMMAND(ID_OPTIONS_SETTINGS, OnOptionsCommand)
+END_MESSAGE_MAP()
+
+CRecoveryDlg::CRecoveryDlg() : CDialog(IDD_RECOVERY_DIALOG)
+{
+    m_icon = LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_APPICON));
+}
+
+CRecoveryDlg::~CRecoveryDlg() = default;
+
+void CRecoveryDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_DOCUMENT_LIST, m_documentList);
+    DDX_Control(dx, IDC_HELP_BUTTON, m_helpButton);
+    DDX_Control(dx, IDOK, m_exitButton);
+    DDX_Control(dx, IDC_OPEN_BUTTON, m_openButton);
+    DDX_Control(dx, IDC_EXTRACT_BUTTON, m_extractButton);
+    DDX_Control(dx, IDC_EMPTY_BUTTON, m_emptyListButton);
+    DDX_Control(dx, IDC_OPTIONS_BUTTON, m_optionsButton);
+    DDX_Control(dx, IDC_SIDE_PANEL, m_sidePanel);
+    DDX_Control(dx, IDC_FILE_MENU_BUTTON, m_fileMenuButton);
+    DDX_Control(dx, IDC_OPTIONS_MENU_BUTTON, m_optionsMenuButton);
+    DDX_Control(dx, IDC_HELP_MENU_BUTTON, m_helpMenuButton);
+    DDX_Control(dx, IDC_DELETE_BUTTON, m_deleteButton);
+    DDX_Control(dx, IDC_PROGRESS, m_progress);
+}
+
+// The order matters: the splash comes before the settings are read, and every
+// message up to the reading of the settings is English.
+BOOL CRecoveryDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetIcon(m_icon, TRUE);
+    SetIcon(m_icon, FALSE);
+    m_pictureCount = 0;
+    m_languageIndex = kFirstLanguage;
+    ShowSplash();
+    m_settingsPath = SettingsPathIn(WindowsDirectory());
+    m_settings = std::make_unique<SettingsFile>(m_settingsPath, static_cast<SettingsHost&>(*this));
+    m_documentList.SetBkColor(kListBackground);
+    ReadStartupSettings();
+    SetUpColumns();
+    m_bandText.assign(kBandTextLength, ' ');
+    m_documentList.SetOptions(DropListOptions{DROP_ACCEPT_FILES, std::string(), nullptr});
+    SetWindowText(kProductName);
+    SetUpProgressBar();
+    SetUpSidePanel();
+    LoadMenuButtonBitmaps();
+    ApplyMenuButtonBitmaps();
+    SetUpCommandButtons();
+    m_menuAppearance = MenuAppearance();
+    m_settings->ResetDefaults();
+    return TRUE;
+}
+
+void CRecoveryDlg::ShowSplash()
+{
+    CSplashDlg splash(this);
+    splash.DoModal();
+}
+
+// A missing file ends the process here (exit code 2), before the window shows.
+void CRecoveryDlg::ReadStartupSettings()
+{
+    StartupSettings startup = m_settings->ReadAtStartup();
+    m_installDirectory = startup.installDirectory;
+    m_languageIndex = startup.languageIndex;
+}
+
+void CRecoveryDlg::SetUpColumns()
+{
+    CRect client;
+    m_documentList.GetClientRect(&client);
+    m_firstColumnWidth = client.Width() * 6 / 10;
+    m_documentList.InsertColumn(0, Text(kColumnCaptions[0], m_languageIndex), LVCFMT_LEFT,
+                                m_firstColumnWidth);
+    for (int column = 1; column < 4; ++column) {
+        m_documentList.InsertColumn(column, Text(kColumnCaptions[column], m_languageIndex),
+                                    LVCFMT_LEFT, kStartColumnWidths[column - 1]);
+    }
+    m_documentList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    m_listImages.Create(IDB_FILE_ICONS, kListImageWidth, kListImageWidth, kListImageMask);
+    m_documentList.SetImageList(&m_listImages, LVSIL_SMALL);
+}
+
+void CRecoveryDlg::SetUpProgressBar()
+{
+    m_progress.ShowWindow(SW_HIDE);
+    m_progress.SetStep(1);
+    m_progress.SetRange(0, kProgressSteps);
+}
+
+void CRecoveryDlg::SetUpSidePanel()
+{
+    m_sidePanel.LoadStrip(IDB_STRIP_SIDE);
+    m_sidePanel.SetTooltip(kSidePanelTooltip, true);
+}
+
+void CRecoveryDlg::LoadMenuButtonBitmaps()
+{
+    for (size_t i = 0; i < m_menuButtonBitmaps.size(); ++i)
+        m_menuButtonBitmaps[i].LoadBitmap(IDB_MENUBUTTON_FIRST + static_cast<UINT>(i));
+}
+
+void CRecoveryDlg::ApplyMenuButtonBitmaps()
+{
+    if (m_languageIndex < kFirstLanguage || m_languageIndex > kLastLanguage)
+        return;
+    const size_t first = 3 * static_cast<size_t>(m_languageIndex - 1);
+    m_fileMenuButton.SetBitmap(m_menuButtonBitmaps[first]);
+    m_optionsMenuButton.SetBitmap(m_menuButtonBitmaps[first + 1]);
+    m_helpMenuButton.SetBitmap(m_menuButtonBitmaps[first + 2]);
+}
+
+void CRecoveryDlg::SetUpCommandButtons()
+{
+    struct ButtonSetup {
+        CHoverButton& button;
+        WORD strip;
+        TooltipRow tooltip;
+    };
+    const ButtonSetup buttons[] = {
+        {m_openButton, IDB_STRIP_OPEN, TIP_OPEN},
+        {m_extractButton, IDB_STRIP_EXTRACT, TIP_EXTRACT},
+        {m_optionsButton, IDB_STRIP_OPTIONS, TIP_OPTIONS},
+        {m_helpButton, IDB_STRIP_HELP, TIP_HELP},
+        {m_exitButton, IDB_STRIP_EXIT, TIP_EXIT},
+        {m_deleteButton, IDB_STRIP_DELETE, TIP_DELETE},
+        {m_emptyListButton, IDB_STRIP_EMPTY, TIP_EMPTY_LIST},
+    };
+    for (const ButtonSetup& setup : buttons) {
+        setup.button.LoadStrip(setup.strip);
+        setup.button.SetTooltip(Text(kTooltipTexts[setup.tooltip], m_languageIndex), true);
+    }
+    m_runAborted = false;
+}
+
+void CRecoveryDlg::ShowMessage(const TextSet& texts)
+{
+    MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+}
+
+void CRecoveryDlg::ShowSettingsMessage(SettingsMessage message)
+{
+    ShowMessage(message == SettingsMessage::MissingFile ? kMsgMissingFile : kMsgWriteError);
+}
+
+void CRecoveryDlg::EndProcess(int exitCode)
+{
+    ExitProcess(static_cast<UINT>(exitCode));
+}
+
+// Every way out ends the process at once; nothing is saved, since the settings
+// are written whenever they change.
+void CRecoveryDlg::OnOK()
+{
+    ExitProcess(kNormalExitCode);
+}
+
+void CRecoveryDlg::OnClose()
+{
+    ExitProcess(kNormalExitCode);
+}
+
+void CRecoveryDlg::OnExit()
+{
+    ExitProcess(kNormalExitCode);
+}
+
+void CRecoveryDlg::OnHelpCommand()
+{
+    LaunchCompanion(kHelpProgram);
+}
+
+void CRecoveryDlg::OnOptionsCommand()
+{
+    LaunchCompanion(kConfigurationProgram);
+}

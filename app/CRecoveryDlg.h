@@ -1,0 +1,106 @@
+// CRecoveryDlg.h - the main window: the document list, the command buttons and
+// the menu buttons, the painted title band, and the ways the program ends
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "controls/CHoverButton.h"
+#include "doclist/CDropFileListCtrl.h"
+#include "framework/CDialog.h"
+#include "framework/CGdiObject.h"
+#include "framework/CImageList.h"
+#include "framework/Controls.h"
+#include "lang/TextSet.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsHost.h"
+
+// How the popup menus look; read by the menu buttons' menus.
+struct MenuAppearance {
+    std::string sideWidth = "20";
+    int showSide = 1;
+    int tileSide = 1;
+    int submenuSide = 0;
+};
+
+class CRecoveryDlg : public CDialog, private SettingsHost {
+public:
+    CRecoveryDlg();
+    ~CRecoveryDlg() override;
+
+    int LanguageIndex() const { return m_languageIndex; }
+    const std::string& SettingsPath() const { return m_settingsPath; }
+    const std::string& InstallDirectory() const { return m_installDirectory; }
+    int FirstColumnWidth() const { return m_firstColumnWidth; }
+    const MenuAppearance& GetMenuAppearance() const { return m_menuAppearance; }
+    HICON GetIcon() const { return m_icon; }
+
+    // Starts a companion program from the install directory, or says it is missing.
+    void LaunchCompanion(const char* fileName);
+    // Shows the File, Options and Help pictures of the current language.
+    void ApplyMenuButtonBitmaps();
+
+    // State of the last recovery run.
+    int m_pictureCount = 0;
+    std::string m_outputDirectory;
+    bool m_runAborted = false;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    // Called for the Exit button (the dialog's OK): ends the process at once.
+    void OnOK() override;
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnClose();
+    void OnExit();
+    void OnHelpCommand();
+    void OnOptionsCommand();
+
+    // A message box with the text in the current language, owned by this window.
+    void ShowMessage(const TextSet& texts);
+
+    DECLARE_MESSAGE_MAP()
+
+    CDropFileListCtrl m_documentList;
+    CHoverButton m_openButton;
+    CHoverButton m_extractButton;
+    CHoverButton m_optionsButton;
+    CHoverButton m_helpButton;
+    CHoverButton m_exitButton;
+    CHoverButton m_deleteButton;
+    CHoverButton m_emptyListButton;
+    CHoverButton m_sidePanel;
+    CButton m_fileMenuButton;
+    CButton m_optionsMenuButton;
+    CButton m_helpMenuButton;
+    CProgressCtrl m_progress;
+
+private:
+    // SettingsHost: the settings file reports in the current language and
+    // ends the process with the code it gives.
+    void ShowSettingsMessage(SettingsMessage message) override;
+    [[noreturn]] void EndProcess(int exitCode) override;
+
+    void ShowSplash();
+    void ReadStartupSettings();
+    void SetUpColumns();
+    void SetUpProgressBar();
+    void SetUpSidePanel();
+    void LoadMenuButtonBitmaps();
+    void SetUpCommandButtons();
+    void PaintMinimisedIcon();
+
+    HICON m_icon = nullptr;
+    int m_languageIndex = kFirstLanguage;
+    std::string m_settingsPath;
+    std::string m_installDirectory;
+    std::unique_ptr<SettingsFile> m_settings;
+    int m_firstColumnWidth = 0;
+    std::string m_bandText;
+    std::array<CBitmap, 18> m_menuButtonBitmaps;
+    CImageList m_listImages;
+    MenuAppearance m_menuAppearance;
+};

@@ -1,0 +1,15 @@
+// CompanionLaunch.h - where the companion programs are found and how they are started
+#pragma once
+
+#include <string>
+
+constexpr const char* kHelpProgram = "Gandry.exe";
+constexpr const char* kConfigurationProgram = "Pelloc.exe";
+
+// The install directory is expected to end with a backslash: nothing is put
+// between it and the file name, as the configuration program writes it so.
+std::string CompanionPath(const std::string& installDirectory, const char* fileName);
+
+// The path in quotes followed by one blank: quoting keeps Windows from
+// starting "C:\Program.exe" for a path with blanks in it.
+std::string CompanionCommandLine(const std::string& path);

@@ -1,0 +1,20 @@
+// SystemPaths.cpp
+#include "app/SystemPaths.h"
+
+#include <windows.h>
+
+std::string WindowsDirectory()
+{
+    // The first call gives the size the directory needs, terminator included.
+    UINT size = GetWindowsDirectoryA(nullptr, 0);
+    while (size > 0) {
+        std::string directory(size, '\0');
+        UINT length = GetWindowsDirectoryA(&directory[0], size);
+        if (length < size) {
+            directory.resize(length);
+            return directory;
+        }
+        size = length + 1;
+    }
+    return std::string();
+}
