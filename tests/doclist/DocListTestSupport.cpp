@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/Text.h"
 #include "res/resource.h"
 
 namespace {
@@ -19,25 +20,17 @@ std::wstring WideFromAnsi(const std::string& text)
     return wide;
 }
 
-void RemoveTree(const std::string& path)
+// The visible dialog of a thread that has the open dialog's file name box.
+BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
+    const int kFileNameBox = 0x47C;
+    wchar_t className[16] = L"";
+    GetClassNameW(window, className, 16);
+    if (wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window) ||
+        !GetDlgItem(window, kFileNameBox))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
 }  // namespace
@@ -93,26 +86,9 @@ void CListHostDlg::Select(int row)
     m_list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-TempFolder::TempFolder()
+std::string MakeFile(const TempFolder& folder, const std::string& name, std::uint64_t size)
 {
-    static int s_count = 0;
-    char temp[MAX_PATH + 1] = "";
-    GetTempPathA(MAX_PATH, temp);
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_path = std::string(temp) + "velmo-doclist-" + std::to_string(GetCurrentProcessId()) + "-" +
-             (test ? test->name() : "x") + "-" + std::to_string(++s_count);
-    RemoveTree(m_path);
-    EXPECT_TRUE(CreateDirectoryA(m_path.c_str(), nullptr)) << m_path;
-}
-
-TempFolder::~TempFolder()
-{
-    RemoveTree(m_path);
-}
-
-std::string TempFolder::MakeFile(const std::string& name, std::uint64_t size) const
-{
-    std::string path = m_path + "\\" + name;
+    std::string path = folder.Ansi() + "\\" + name;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
@@ -125,27 +101,16 @@ std::string TempFolder::MakeFile(const std::string& name, std::uint64_t size) co
     return path;
 }
 
-std::string TempFolder::MakeFolder(const std::string& name) const
+std::string MakeFolder(const TempFolder& folder, const std::string& name)
 {
-    std::string path = m_path + "\\" + name;
+    std::string path = folder.Ansi() + "\\" + name;
     EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
     return path;
 }
 
-void DropFiles(CWnd& target, const std::vector<std::string>& paths)
+void DropFiles(CDropFileListCtrl& list, const std::vector<std::string>& paths)
 {
-    std::string list;
-    for (const std::string& path : paths)
-        list += path + '\0';
-    list += '\0';
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = FALSE;
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-    GlobalUnlock(memory);
-    // The receiver releases the handle with DragFinish.
-    target.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    SendDropFiles(list.GetSafeHwnd(), paths);
 }
 
 void MakeShortcut(const std::string& linkPath, const std::string& targetPath)
@@ -175,4 +140,40 @@ void SetLastWriteUtc(const std::string& path, const SYSTEMTIME& utc)
 bool FileExists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+OpenDialogDriver::OpenDialogDriver(std::string path)
+    : m_path(std::move(path)), m_threadId(GetCurrentThreadId()), m_thread([this] { Run(); })
+{
+}
+
+OpenDialogDriver::~OpenDialogDriver()
+{
+    m_stop = true;
+    m_thread.join();
+}
+
+void OpenDialogDriver::Run()
+{
+    while (!m_stop) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(m_threadId, FindOpenDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog) {
+            Sleep(20);
+            continue;
+        }
+        wchar_t title[256] = L"";
+        GetWindowTextW(dialog, title, 256);
+        m_title = Utf8FromWide(title);
+        if (m_path.empty()) {
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        } else {
+            std::wstring path = WidenAnsi(m_path);
+            SendMessageW(GetDlgItem(dialog, 0x47C), WM_SETTEXT, 0,
+                         reinterpret_cast<LPARAM>(path.c_str()));
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        }
+        m_answered = true;
+        return;
+    }
 }

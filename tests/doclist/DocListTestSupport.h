@@ -1,17 +1,20 @@
 // DocListTestSupport.h - the main window's template hosting a real document
-// list, real files in a folder of the test's own, and real drops
+// list, and real files, folders and shortcuts to put in it
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "doclist/CDropFileListCtrl.h"
 #include "doclist/ListCommands.h"
 #include "doclist/ListOptionControls.h"
 #include "framework/CDialog.h"
+#include "tests/support/GuiTestHelpers.h"
 
 // Dialog 102 with the list bound to item 1000 and the option controls to
 // 1002..1008, set up the way the main window sets them up at start.
@@ -36,25 +39,39 @@ protected:
     BOOL OnInitDialog() override;
 };
 
-// A folder of the test's own under the temporary directory, removed with
-// everything in it when the test ends.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::string& Path() const { return m_path; }
-    // Creates (or replaces) a file of `size` bytes and returns its path.
-    std::string MakeFile(const std::string& name, std::uint64_t size = 10) const;
-    std::string MakeFolder(const std::string& name) const;
+// Creates (or replaces) a file of `size` bytes in the folder; returns its ANSI path.
+std::string MakeFile(const TempFolder& folder, const std::string& name, std::uint64_t size = 10);
+std::string MakeFolder(const TempFolder& folder, const std::string& name);
+// Drops the paths, in this order, on the list with a real WM_DROPFILES.
+void DropFiles(CDropFileListCtrl& list, const std::vector<std::string>& paths);
 
-private:
-    std::string m_path;
-};
-
-// Delivers a real WM_DROPFILES with a drop handle listing the paths in this order.
-void DropFiles(CWnd& target, const std::vector<std::string>& paths);
 // A shell shortcut at `linkPath` pointing at `targetPath`.
 void MakeShortcut(const std::string& linkPath, const std::string& targetPath);
 // Sets the last-write time of a file, given in UTC.
 void SetLastWriteUtc(const std::string& path, const SYSTEMTIME& utc);
 bool FileExists(const std::string& path);
+
+// Answers the next open-file dialog of the calling thread from a thread of its
+// own: types `path` into the file name box and presses Open, or presses Cancel
+// when `path` is empty.
+class OpenDialogDriver {
+public:
+    explicit OpenDialogDriver(std::string path);
+    ~OpenDialogDriver();
+    OpenDialogDriver(const OpenDialogDriver&) = delete;
+    OpenDialogDriver& operator=(const OpenDialogDriver&) = delete;
+
+    // Whether a dialog was found and answered; its caption, UTF-8.
+    bool Answered() const { return m_answered; }
+    std::string Title() const { return m_title; }
+
+private:
+    void Run();
+
+    std::string m_path;
+    DWORD m_threadId;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_answered{false};
+    std::string m_title;  // written before m_answered is set
+    std::thread m_thread;
+};

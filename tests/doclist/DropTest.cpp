@@ -22,9 +22,9 @@ DropListOptions Options(unsigned flags, const std::string& extension = "",
 
 TEST(DocumentListDrop, OneFileBecomesARowWithItsDetails)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string path = folder.MakeFile("report.doc", 2048);
+    std::string path = MakeFile(folder, "report.doc", 2048);
     SetLastWriteUtc(path, SYSTEMTIME{2004, 5, 1, 3, 7, 5, 9, 0});
 
     DropFiles(host.m_list, {path});
@@ -36,11 +36,11 @@ TEST(DocumentListDrop, OneFileBecomesARowWithItsDetails)
 
 TEST(DocumentListDrop, ThreeFilesEndWithTheShellsLastOnTop)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string a = folder.MakeFile("a.doc");
-    std::string b = folder.MakeFile("b.doc");
-    std::string c = folder.MakeFile("c.doc");
+    std::string a = MakeFile(folder, "a.doc");
+    std::string b = MakeFile(folder, "b.doc");
+    std::string c = MakeFile(folder, "c.doc");
 
     DropFiles(host.m_list, {a, b, c});
 
@@ -49,13 +49,13 @@ TEST(DocumentListDrop, ThreeFilesEndWithTheShellsLastOnTop)
 
 TEST(DocumentListDrop, DuplicateInOtherLetterCaseChangesNothing)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string path = folder.MakeFile("Letter.doc", 3000);
+    std::string path = MakeFile(folder, "Letter.doc", 3000);
     DropFiles(host.m_list, {path});
     Cells before = host.Row(0);
     // Grow the file: a second insertion would show a different size.
-    folder.MakeFile("Letter.doc", 9000);
+    MakeFile(folder, "Letter.doc", 9000);
     std::string otherCase = path;
     otherCase.replace(otherCase.size() - 10, 10, "LETTER.DOC");
 
@@ -67,9 +67,9 @@ TEST(DocumentListDrop, DuplicateInOtherLetterCaseChangesNothing)
 
 TEST(DocumentListDrop, DuplicatesAreInsertedWhenAllowed)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string path = folder.MakeFile("twice.doc");
+    std::string path = MakeFile(folder, "twice.doc");
     ASSERT_TRUE(host.m_list.SetOptions(Options(DROP_ACCEPT_FILES | DROP_ALLOW_DUPLICATES)));
 
     DropFiles(host.m_list, {path});
@@ -80,11 +80,11 @@ TEST(DocumentListDrop, DuplicatesAreInsertedWhenAllowed)
 
 TEST(DocumentListDrop, ShortcutListsItsTargetWithTheTargetsDetails)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string target = folder.MakeFile("target.doc", 5 * 1024 + 1);
+    std::string target = MakeFile(folder, "target.doc", 5 * 1024 + 1);
     SetLastWriteUtc(target, SYSTEMTIME{1999, 12, 5, 31, 23, 59, 58, 0});
-    std::string link = folder.Path() + "\\target.doc.lnk";
+    std::string link = folder.Ansi() + "\\target.doc.lnk";
     MakeShortcut(link, target);
 
     DropFiles(host.m_list, {link});
@@ -95,10 +95,10 @@ TEST(DocumentListDrop, ShortcutListsItsTargetWithTheTargetsDetails)
 
 TEST(DocumentListDrop, ShortcutToAListedDocumentIsADuplicate)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string target = folder.MakeFile("target.doc");
-    std::string link = folder.Path() + "\\shortcut.lnk";
+    std::string target = MakeFile(folder, "target.doc");
+    std::string link = folder.Ansi() + "\\shortcut.lnk";
     MakeShortcut(link, target);
 
     DropFiles(host.m_list, {target, link});
@@ -108,10 +108,10 @@ TEST(DocumentListDrop, ShortcutToAListedDocumentIsADuplicate)
 
 TEST(DocumentListDrop, FolderIsRefusedWithTheStartupOptions)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string sub = folder.MakeFolder("Documents");
-    std::string file = folder.MakeFile("kept.doc");
+    std::string sub = MakeFolder(folder, "Documents");
+    std::string file = MakeFile(folder, "kept.doc");
 
     DropFiles(host.m_list, {sub, file});
 
@@ -120,10 +120,10 @@ TEST(DocumentListDrop, FolderIsRefusedWithTheStartupOptions)
 
 TEST(DocumentListDrop, FolderGoesToTheCallbackWhenFoldersAreAccepted)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string sub = folder.MakeFolder("Documents");
-    std::string file = folder.MakeFile("a.doc", 4096);
+    std::string sub = MakeFolder(folder, "Documents");
+    std::string file = MakeFile(folder, "a.doc", 4096);
     ASSERT_TRUE(host.m_list.SetOptions(
         Options(DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK, "", InsertFromCallback)));
 
@@ -138,9 +138,9 @@ TEST(DocumentListDrop, FolderGoesToTheCallbackWhenFoldersAreAccepted)
 
 TEST(DocumentListDrop, ListedFolderShowsNoSizeButItsDate)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string sub = folder.MakeFolder("Archive");
+    std::string sub = MakeFolder(folder, "Archive");
     ASSERT_TRUE(host.m_list.SetOptions(Options(DROP_ACCEPT_FOLDERS)));
 
     DropFiles(host.m_list, {sub});
@@ -154,11 +154,11 @@ TEST(DocumentListDrop, ListedFolderShowsNoSizeButItsDate)
 
 TEST(DocumentListDrop, ExtensionFilterIgnoresCaseAndNeedsTheWholeExtension)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string upper = folder.MakeFile("A.DOC");
-    std::string longer = folder.MakeFile("a.docx");
-    std::string bare = folder.MakeFile("a");
+    std::string upper = MakeFile(folder, "A.DOC");
+    std::string longer = MakeFile(folder, "a.docx");
+    std::string bare = MakeFile(folder, "a");
     ASSERT_TRUE(host.m_list.SetOptions(Options(DROP_ACCEPT_FILES | DROP_FILTER_EXTENSION, ".doc")));
 
     DropFiles(host.m_list, {longer, upper, bare});
@@ -168,31 +168,31 @@ TEST(DocumentListDrop, ExtensionFilterIgnoresCaseAndNeedsTheWholeExtension)
 
 TEST(DocumentListDrop, MissingPathIsSkippedAndTheRestTaken)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string file = folder.MakeFile("here.doc");
+    std::string file = MakeFile(folder, "here.doc");
 
-    DropFiles(host.m_list, {folder.Path() + "\\gone.doc", file});
+    DropFiles(host.m_list, {folder.Ansi() + "\\gone.doc", file});
 
     EXPECT_EQ(host.Paths(), (Cells{file}));
 }
 
 TEST(DocumentListDrop, NothingIsAcceptedWithoutFilesOrFolders)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
     ASSERT_TRUE(host.m_list.SetOptions(Options(0)));
 
-    DropFiles(host.m_list, {folder.MakeFile("x.doc"), folder.MakeFolder("d")});
+    DropFiles(host.m_list, {MakeFile(folder, "x.doc"), MakeFolder(folder, "d")});
 
     EXPECT_EQ(host.m_list.GetItemCount(), 0);
 }
 
 TEST(DocumentListOptions, CallbackFlagWithoutCallbackIsRefusedAndChangesNothing)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     CListHostDlg host;
-    std::string path = folder.MakeFile("still.doc");
+    std::string path = MakeFile(folder, "still.doc");
 
     EXPECT_FALSE(host.m_list.SetOptions(Options(DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK, ".x")));
 

@@ -30,31 +30,32 @@ int LocalHourOf(const SYSTEMTIME& utc)
 
 TEST(RowDetails, SizeIsWholeKilobytes)
 {
-    TempFolder folder;
-    EXPECT_EQ(DroppedRow(folder.MakeFile("empty.doc", 0))[1], "0");
-    EXPECT_EQ(DroppedRow(folder.MakeFile("small.doc", 1023))[1], "0");
-    EXPECT_EQ(DroppedRow(folder.MakeFile("exact.doc", 1024))[1], "1");
-    EXPECT_EQ(DroppedRow(folder.MakeFile("two.doc", 2048))[1], "2");
-    EXPECT_EQ(DroppedRow(folder.MakeFile("big.doc", 1234567))[1], "1205");
+    TempFolder folder("velmo-doclist");
+    EXPECT_EQ(DroppedRow(MakeFile(folder, "empty.doc", 0))[1], "0");
+    EXPECT_EQ(DroppedRow(MakeFile(folder, "small.doc", 1023))[1], "0");
+    EXPECT_EQ(DroppedRow(MakeFile(folder, "exact.doc", 1024))[1], "1");
+    EXPECT_EQ(DroppedRow(MakeFile(folder, "two.doc", 2048))[1], "2");
+    EXPECT_EQ(DroppedRow(MakeFile(folder, "big.doc", 1234567))[1], "1205");
 }
 
 TEST(RowDetails, DocumentOfFourGigabytesShowsItsTrueSize)
 {
-    TempFolder folder;
+    TempFolder folder("velmo-doclist");
     std::uint64_t size = (std::uint64_t{4} << 30) + 5 * 1024 + 7;
-    EXPECT_EQ(DroppedRow(folder.MakeFile("huge.doc", size))[1], "4194309");
+    EXPECT_EQ(DroppedRow(MakeFile(folder, "huge.doc", size))[1], "4194309");
 }
 
 // Run a second time by ctest with TZ set far from UTC, so a conversion to
 // local time would show.
 TEST(RowDetails, DateAndTimeAreTheLastWriteInUtc)
 {
-    TempFolder folder;
-    std::string path = folder.MakeFile("stamped.doc");
+    TempFolder folder("velmo-doclist");
+    std::string path = MakeFile(folder, "stamped.doc");
     SYSTEMTIME stamp{2004, 5, 1, 3, 7, 5, 9, 0};
     SetLastWriteUtc(path, stamp);
-    if (GetEnvironmentVariableA("TZ", nullptr, 0) != 0)
+    if (GetEnvironmentVariableA("TZ", nullptr, 0) != 0) {
         ASSERT_NE(LocalHourOf(stamp), 7) << "the time zone under test is UTC";
+    }
 
     Cells row = DroppedRow(path);
 
@@ -64,8 +65,8 @@ TEST(RowDetails, DateAndTimeAreTheLastWriteInUtc)
 
 TEST(RowDetails, DoubleDigitsAndMidnight)
 {
-    TempFolder folder;
-    std::string path = folder.MakeFile("late.doc");
+    TempFolder folder("velmo-doclist");
+    std::string path = MakeFile(folder, "late.doc");
     SetLastWriteUtc(path, SYSTEMTIME{2021, 11, 0, 28, 0, 0, 0, 0});
 
     Cells row = DroppedRow(path);
@@ -76,8 +77,8 @@ TEST(RowDetails, DoubleDigitsAndMidnight)
 
 TEST(RowDetails, FileHeldExclusivelyShowsNoSizeButItsTimeStamp)
 {
-    TempFolder folder;
-    std::string path = folder.MakeFile("locked.doc", 4096);
+    TempFolder folder("velmo-doclist");
+    std::string path = MakeFile(folder, "locked.doc", 4096);
     SetLastWriteUtc(path, SYSTEMTIME{2010, 1, 5, 1, 12, 30, 0, 0});
     HANDLE hold = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
