@@ -32,6 +32,22 @@ BEGIN_MESSAGE_MAP(CRecoveryDlg, CDialog)
     ON_COMMAND(ID_HELP_LAUNCH, OnHelpCommand)
     ON_COMMAND(IDC_OPTIONS_BUTTON, OnOptionsCommand)
     ON_COMMAND(ID_OPTIONS_SETTINGS, OnOptionsCommand)
+    ON_COMMAND(IDC_OPEN_BUTTON, OnAddDocument)
+    ON_COMMAND(ID_FILE_ADD, OnAddDocument)
+    ON_COMMAND(ID_LIST_REMOVE, OnRemoveFromList)
+    ON_COMMAND(IDC_DELETE_BUTTON, OnDeleteDocument)
+    ON_COMMAND(ID_FILE_DELETE, OnDeleteDocument)
+    ON_COMMAND(ID_LIST_DELETE, OnDeleteDocument)
+    ON_COMMAND(IDC_EMPTY_BUTTON, OnEmptyList)
+    ON_COMMAND(ID_FILE_CLEAR, OnEmptyList)
+    ON_COMMAND(ID_LIST_EMPTY, OnEmptyList)
+    ON_BN_CLICKED(IDC_ACCEPT_FILES, OnListOptionChanged)
+    ON_BN_CLICKED(IDC_ACCEPT_FOLDERS, OnListOptionChanged)
+    ON_BN_CLICKED(IDC_ALLOW_DUPLICATES, OnListOptionChanged)
+    ON_BN_CLICKED(IDC_USE_CALLBACK, OnListOptionChanged)
+    ON_BN_CLICKED(IDC_ALL_FILES, OnListOptionChanged)
+    ON_BN_CLICKED(IDC_FILTER_EXTENSION, OnListOptionChanged)
+    ON_EN_KILLFOCUS(IDC_EXTENSION_EDIT, OnListOptionChanged)
 END_MESSAGE_MAP()
 
 CRecoveryDlg::CRecoveryDlg() : CDialog(IDD_RECOVERY_DIALOG)
@@ -57,6 +73,7 @@ void CRecoveryDlg::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_HELP_MENU_BUTTON, m_helpMenuButton);
     DDX_Control(dx, IDC_DELETE_BUTTON, m_deleteButton);
     DDX_Control(dx, IDC_PROGRESS, m_progress);
+    m_listOptionControls.Exchange(dx);
 }
 
 // The order matters: the splash comes before the settings are read, and every
@@ -209,4 +226,29 @@ void CRecoveryDlg::OnHelpCommand()
 void CRecoveryDlg::OnOptionsCommand()
 {
     LaunchCompanion(kConfigurationProgram);
+}
+
+void CRecoveryDlg::OnAddDocument()
+{
+    m_listCommands.OnAddDocument();
+}
+
+void CRecoveryDlg::OnRemoveFromList()
+{
+    m_listCommands.OnRemoveSelected();
+}
+
+void CRecoveryDlg::OnDeleteDocument()
+{
+    m_listCommands.OnDeleteSelected();
+}
+
+void CRecoveryDlg::OnEmptyList()
+{
+    m_listCommands.OnEmptyList();
+}
+
+void CRecoveryDlg::OnListOptionChanged()
+{
+    m_listOptionControls.OnChanged(*this, m_documentList);
 }

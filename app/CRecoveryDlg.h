@@ -8,6 +8,8 @@
 
 #include "controls/CHoverButton.h"
 #include "doclist/CDropFileListCtrl.h"
+#include "doclist/ListCommands.h"
+#include "doclist/ListOptionControls.h"
 #include "framework/CDialog.h"
 #include "framework/CGdiObject.h"
 #include "framework/CImageList.h"
@@ -58,6 +60,12 @@ protected:
     void OnExit();
     void OnHelpCommand();
     void OnOptionsCommand();
+    // The document list's commands and hidden option controls.
+    void OnAddDocument();
+    void OnRemoveFromList();
+    void OnDeleteDocument();
+    void OnEmptyList();
+    void OnListOptionChanged();
 
     // A message box with the text in the current language, owned by this window.
     void ShowMessage(const TextSet& texts);
@@ -103,4 +111,6 @@ private:
     std::array<CBitmap, 18> m_menuButtonBitmaps;
     CImageList m_listImages;
     MenuAppearance m_menuAppearance;
+    ListCommands m_listCommands{*this, m_documentList, m_languageIndex};
+    ListOptionControls m_listOptionControls;
 };
