@@ -148,7 +148,8 @@ bool PictureScanner::ExtractPicture(DocumentReader& reader, Kind kind)
     bool ended = kind == Kind::Jpeg ? SkipJpegPicture(reader) : SkipPngPicture(reader);
     bool written = reader.DetachPicture();
     written = picture->Close() && written;
-    if (!written || reader.ReadFailed()) {
+    // A read error can look like the document's end: such a picture is not whole.
+    if (!written || (!ended && reader.ReadFailed())) {
         picture->Remove();
         Fail(ScanMessage::WriteError);
         return false;

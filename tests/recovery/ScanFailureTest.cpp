@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 
 #ifndef _WIN32
@@ -219,6 +220,57 @@ TEST(PictureWriteFailure, OnARealDiskLimit)
     EXPECT_EQ(result.pictureCount, 1);
     EXPECT_FALSE(result.completed);
     EXPECT_EQ(FilesIn(OutputDirectory(folder)), (Files{{"1.jpg", Fixture("small.jpg")}}));
+}
+#endif
+
+#ifdef __GLIBC__
+// A document whose reading fails after so many bytes, as on a bad sector or a
+// region another program has locked.
+class FailingDocumentFiles : public PictureFiles {
+public:
+    FailingDocumentFiles(std::string bytes, size_t readable)
+        : m_bytes(std::move(bytes)), m_readable(readable)
+    {
+    }
+
+    std::FILE* OpenDocument(const std::string&) override
+    {
+        cookie_io_functions_t functions{};
+        functions.read = &FailingDocumentFiles::Read;
+        return fopencookie(this, "rb", functions);
+    }
+
+private:
+    static ssize_t Read(void* cookie, char* buffer, size_t size)
+    {
+        auto* self = static_cast<FailingDocumentFiles*>(cookie);
+        if (self->m_position >= self->m_readable)
+            return -1;
+        size_t count = std::min(size, self->m_readable - self->m_position);
+        std::memcpy(buffer, self->m_bytes.data() + self->m_position, count);
+        self->m_position += count;
+        return static_cast<ssize_t>(count);
+    }
+
+    std::string m_bytes;
+    size_t m_readable;
+    size_t m_position = 0;
+};
+
+TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFile)
+{
+    TestFolder folder;
+    std::string jpeg = Fixture("small.jpg");
+    std::string document = Filler(100) + jpeg + Filler(100, 2) + Fixture("text-chunk.png");
+    FailingDocumentFiles files(document, document.size() - 5000);
+    RecordingReporter reporter;
+
+    ScanResult result = PictureScanner(files, reporter, 1024).Scan("bad.doc", OutputDirectory(folder).string());
+
+    EXPECT_EQ(reporter.messages, std::vector<ScanMessage>{ScanMessage::WriteError});
+    EXPECT_EQ(result.pictureCount, 1);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(FilesIn(OutputDirectory(folder)), (Files{{"1.jpg", jpeg}}));
 }
 #endif
 
