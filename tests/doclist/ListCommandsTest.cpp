@@ -281,3 +281,22 @@ TEST(EmptyList, RemovesEveryRowWithoutAskingAndKeepsTheFiles)
     EXPECT_TRUE(FileExists(list.first) && FileExists(list.middle) && FileExists(list.last));
     EXPECT_EQ(watcher.Count(), 0u);
 }
+
+TEST(DeleteFromDisk, PathWithTwoLeadingBackslashesIsDeletedByThatPath)
+{
+    TempFolder folder("velmo-doclist");
+    CListHostDlg host;
+    std::string path = MakeFile(folder, "shared.doc");
+    // The local form of a network path; the doubled backslashes must stay.
+    std::string listed = "\\\\?\\" + path;
+    host.m_list.InsertItem(0, listed);
+    host.Select(0);
+    MessageBoxWatcher watcher({IDYES, IDYES});
+
+    host.m_commands.OnDeleteSelected();
+
+    ASSERT_TRUE(watcher.WaitForBoxes(2));
+    EXPECT_EQ(watcher.Boxes()[0].text, "Are you sure you want to delete  file " + listed + " ?");
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(host.m_list.GetItemCount(), 0);
+}
