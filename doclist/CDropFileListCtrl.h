@@ -2,9 +2,6 @@
 // folders and shell shortcuts dropped on it from the shell
 #pragma once
 
-#include <windows.h>
-#include <commctrl.h>
-
 #include <string>
 
 #include "doclist/DropListOptions.h"
