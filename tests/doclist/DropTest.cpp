@@ -177,17 +177,6 @@ TEST(DocumentListDrop, MissingPathIsSkippedAndTheRestTaken)
     EXPECT_EQ(host.Paths(), (Cells{file}));
 }
 
-TEST(DocumentListDrop, NothingIsAcceptedWithoutFilesOrFolders)
-{
-    TempFolder folder("velmo-doclist");
-    CListHostDlg host;
-    ASSERT_TRUE(host.m_list.SetOptions(Options(0)));
-
-    DropFiles(host.m_list, {MakeFile(folder, "x.doc"), MakeFolder(folder, "d")});
-
-    EXPECT_EQ(host.m_list.GetItemCount(), 0);
-}
-
 TEST(DocumentListOptions, CallbackFlagWithoutCallbackIsRefusedAndChangesNothing)
 {
     TempFolder folder("velmo-doclist");
@@ -202,17 +191,6 @@ TEST(DocumentListOptions, CallbackFlagWithoutCallbackIsRefusedAndChangesNothing)
     EXPECT_EQ(kept.insertCallback, nullptr);
     DropFiles(host.m_list, {path});
     EXPECT_EQ(host.Row(0)[1], "0");  // inserted by the list itself, with its details
-}
-
-TEST(DocumentListOptions, SetOptionsKeepsAllThree)
-{
-    CListHostDlg host;
-    ASSERT_TRUE(host.m_list.SetOptions(Options(0x37, ".doc", InsertFromCallback)));
-
-    DropListOptions options = host.m_list.GetOptions();
-    EXPECT_EQ(options.flags, 0x37u);
-    EXPECT_EQ(options.extension, ".doc");
-    EXPECT_EQ(options.insertCallback, &InsertFromCallback);
 }
 
 TEST(DocumentListWindow, ListCreatedDirectlyAcceptsDroppedFiles)

@@ -239,20 +239,6 @@ TEST(DeleteFromDisk, ReadOnlyFileIsReportedInTheLanguageAndTheRowStays)
     EXPECT_EQ(list.host.m_list.GetItemCount(), 3);
 }
 
-TEST(DeleteFromDisk, FileAlreadyGoneIsReportedAndTheRowStays)
-{
-    ThreeDocuments list;
-    DeleteFileA(list.middle.c_str());
-    MessageBoxWatcher watcher({IDYES, IDYES, IDOK});
-
-    list.host.m_commands.OnDeleteSelected();
-
-    ASSERT_TRUE(watcher.WaitForBoxes(3));
-    EXPECT_EQ(watcher.Boxes()[2].text,
-              "Error writing file. Quit any application that might use the file!");
-    EXPECT_EQ(list.host.m_list.GetItemCount(), 3);
-}
-
 TEST(DeleteFromDisk, WithoutSelectionSaysSoAndAsksNothing)
 {
     TempFolder folder("velmo-doclist");

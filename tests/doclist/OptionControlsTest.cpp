@@ -167,17 +167,3 @@ TEST(OptionControls, CallbackInsertsAndDisablesDuplicates)
     EXPECT_FALSE(host.m_list.GetOptions().flags & DROP_USE_CALLBACK);
     EXPECT_EQ(host.m_list.GetOptions().insertCallback, nullptr);
 }
-
-TEST(OptionControls, OptionsFromControlsKeepsBitsItDoesNotOwn)
-{
-    DropListOptions current;
-    current.flags = 0x08 | DROP_FILTER_EXTENSION;
-    current.extension = ".old";
-    OptionControlValues values;
-    values.acceptFolders = false;
-
-    DropListOptions next = OptionsFromControls(current, values);
-
-    EXPECT_EQ(next.flags, 0x08u | DROP_ACCEPT_FILES);
-    EXPECT_EQ(next.extension, ".old");
-}

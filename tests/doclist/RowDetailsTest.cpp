@@ -63,18 +63,6 @@ TEST(RowDetails, DateAndTimeAreTheLastWriteInUtc)
     EXPECT_EQ(row[3], "7:5:9");
 }
 
-TEST(RowDetails, DoubleDigitsAndMidnight)
-{
-    TempFolder folder("velmo-doclist");
-    std::string path = MakeFile(folder, "late.doc");
-    SetLastWriteUtc(path, SYSTEMTIME{2021, 11, 0, 28, 0, 0, 0, 0});
-
-    Cells row = DroppedRow(path);
-
-    EXPECT_EQ(row[2], "28/11/2021");
-    EXPECT_EQ(row[3], "0:0:0");
-}
-
 TEST(RowDetails, FileHeldExclusivelyShowsNoSizeButItsTimeStamp)
 {
     TempFolder folder("velmo-doclist");
