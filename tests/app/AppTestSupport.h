@@ -1,0 +1,96 @@
+// AppTestSupport.h - running the main window for real in a test: its settings
+// file, the window itself in this process, and the program as a child process
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CRecoveryDlg.h"
+#include "settings/SettingsRecord.h"
+
+// The settings file the program reads: propImage.pro in the Windows directory
+// of the test prefix. The guard puts back what was there (or removes what the
+// test left) when it goes.
+std::string RealSettingsPath();
+class SettingsFileGuard {
+public:
+    SettingsFileGuard();
+    ~SettingsFileGuard();
+    SettingsFileGuard(const SettingsFileGuard&) = delete;
+    SettingsFileGuard& operator=(const SettingsFileGuard&) = delete;
+
+private:
+    bool m_existed = false;
+    std::string m_bytes;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// Writes a record with its proper check value.
+void WriteValidSettings(const SettingsRecord& record);
+SettingsRecord RecordWith(int languageIndex, const std::string& installDirectory = "");
+void RemoveSettingsFile();
+
+// The main window run modally in this thread; the probe runs once it is shown,
+// after which the window is cancelled (the one way out that keeps the process).
+class ProbedRecoveryDlg : public CRecoveryDlg {
+public:
+    explicit ProbedRecoveryDlg(std::function<void(ProbedRecoveryDlg&)> probe);
+
+    CDropFileListCtrl& List() { return m_documentList; }
+    CHoverButton& HoverButton(int id);
+    HWND Item(int id) const { return GetDlgItem(id); }
+    // Sends a command as a button or a menu would.
+    void Command(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT OnProbe(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::function<void(ProbedRecoveryDlg&)> m_probe;
+};
+
+// Reading back what the window shows.
+std::string ColumnCaption(HWND list, int column);
+int ColumnWidth(HWND list, int column);
+std::string TooltipText(CHoverButton& button);
+// Whether two bitmaps hold the same picture, pixel for pixel.
+bool SamePicture(HBITMAP first, HBITMAP second);
+// The program's own bitmap resource.
+HBITMAP LoadProgramBitmap(int id);
+
+// The real program, started as a child process. It watches which windows the
+// program shows, in order, while the test waits on it.
+class ChildProgram {
+public:
+    enum class WindowKind { Splash, MessageBox, MainWindow };
+
+    ChildProgram();
+    ~ChildProgram();
+    ChildProgram(const ChildProgram&) = delete;
+    ChildProgram& operator=(const ChildProgram&) = delete;
+
+    bool Started() const { return m_process.hProcess != nullptr; }
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    // Whether a window of the kind showed in time.
+    bool WaitForWindow(WindowKind kind, DWORD timeoutMs = 15000);
+    // The visible main window, or null when it did not show in time.
+    HWND WaitForMainWindow(DWORD timeoutMs = 15000);
+    // True with the exit code when the program ended in time.
+    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 15000);
+    // The kinds of window seen, each once, in the order they first showed.
+    const std::vector<WindowKind>& KindsSeen() const { return m_kindsSeen; }
+
+private:
+    void LookAtWindows();
+    static BOOL CALLBACK Inspect(HWND window, LPARAM self);
+
+    PROCESS_INFORMATION m_process{};
+    std::vector<WindowKind> m_kindsSeen;
+    HWND m_mainWindow = nullptr;
+};
