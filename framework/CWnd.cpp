@@ -55,7 +55,7 @@ LRESULT CALLBACK CWnd::CreationBinding::HookProc(int code, WPARAM wParam, LPARAM
     if (code == HCBT_CREATEWND && t_pendingObject) {
         CWnd* wnd = t_pendingObject;
         t_pendingObject = nullptr;  // only the first window: its children come later
-        wnd->Attach(reinterpret_cast<HWND>(wParam));
+        wnd->BindWindow(reinterpret_cast<HWND>(wParam));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -106,13 +106,13 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     return static_cast<CWnd*>(GetPropW(hWnd, kObjectProperty));
 }
 
-void CWnd::Attach(HWND hWnd) {
+void CWnd::BindWindow(HWND hWnd) {
     m_hWnd = hWnd;
     SetPropW(hWnd, kObjectProperty, this);
     SetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void CWnd::Detach() {
+void CWnd::UnbindWindow() {
     RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
     RemovePropW(m_hWnd, kObjectProperty);
     m_hWnd = nullptr;
@@ -122,7 +122,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (m_hWnd || !hWnd || !IsWindow(hWnd) || FromHandlePermanent(hWnd)) return FALSE;
     m_hWnd = hWnd;
     PreSubclassWindow();
-    Attach(hWnd);
+    BindWindow(hWnd);
     return TRUE;
 }
 
@@ -133,7 +133,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
 
 HWND CWnd::UnsubclassWindow() {
     HWND hWnd = m_hWnd;
-    if (hWnd) Detach();
+    if (hWnd) UnbindWindow();
     return hWnd;
 }
 
@@ -173,7 +173,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     HWND hWnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                 static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    if (hWnd && m_hWnd != hWnd) Attach(hWnd);  // the hook is the rule; this is a safety net
+    if (hWnd && m_hWnd != hWnd) BindWindow(hWnd);  // the hook is the rule; this is a safety net
     return hWnd != nullptr;
 }
 
@@ -205,7 +205,7 @@ LRESULT CWnd::Dispatch(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = WindowProc(message, wParam, lParam);
     m_current = saved;
     if (message == WM_NCDESTROY && m_hWnd == hWnd) {
-        Detach();
+        UnbindWindow();
         PostNcDestroy();
     }
     return result;

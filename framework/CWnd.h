@@ -158,8 +158,8 @@ protected:
 private:
     enum class ModalState { Idle, Running, Ended };
 
-    void Attach(HWND hWnd);
-    void Detach();
+    void BindWindow(HWND hWnd);
+    void UnbindWindow();
     LRESULT Dispatch(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL FindEntry(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam,
