@@ -32,6 +32,10 @@ BEGIN_MESSAGE_MAP(CRecoveryDlg, CDialog)
     ON_COMMAND(ID_HELP_LAUNCH, OnHelpCommand)
     ON_COMMAND(IDC_OPTIONS_BUTTON, OnOptionsCommand)
     ON_COMMAND(ID_OPTIONS_SETTINGS, OnOptionsCommand)
+    ON_COMMAND(IDC_EXTRACT_BUTTON, OnRecover)
+    ON_COMMAND(ID_FILE_RECOVER, OnRecover)
+    ON_COMMAND(ID_LIST_RECOVER, OnRecover)
+    ON_COMMAND_RANGE(ID_LANGUAGE_ENGLISH, ID_LANGUAGE_ROMANIAN, OnLanguageCommand)
     ON_COMMAND(IDC_OPEN_BUTTON, OnAddDocument)
     ON_COMMAND(ID_FILE_ADD, OnAddDocument)
     ON_COMMAND(ID_LIST_REMOVE, OnRemoveFromList)
@@ -163,14 +167,10 @@ void CRecoveryDlg::ApplyMenuButtonBitmaps()
     m_helpMenuButton.SetBitmap(m_menuButtonBitmaps[first + 2]);
 }
 
-void CRecoveryDlg::SetUpCommandButtons()
+// The command buttons in the order they get their pictures and tooltips.
+std::array<CRecoveryDlg::CommandButton, 7> CRecoveryDlg::CommandButtons()
 {
-    struct ButtonSetup {
-        CHoverButton& button;
-        WORD strip;
-        TooltipRow tooltip;
-    };
-    const ButtonSetup buttons[] = {
+    return {{
         {m_openButton, IDB_STRIP_OPEN, TIP_OPEN},
         {m_extractButton, IDB_STRIP_EXTRACT, TIP_EXTRACT},
         {m_optionsButton, IDB_STRIP_OPTIONS, TIP_OPTIONS},
@@ -178,10 +178,14 @@ void CRecoveryDlg::SetUpCommandButtons()
         {m_exitButton, IDB_STRIP_EXIT, TIP_EXIT},
         {m_deleteButton, IDB_STRIP_DELETE, TIP_DELETE},
         {m_emptyListButton, IDB_STRIP_EMPTY, TIP_EMPTY_LIST},
-    };
-    for (const ButtonSetup& setup : buttons) {
-        setup.button.LoadStrip(setup.strip);
-        setup.button.SetTooltip(Text(kTooltipTexts[setup.tooltip], m_languageIndex), true);
+    }};
+}
+
+void CRecoveryDlg::SetUpCommandButtons()
+{
+    for (const CommandButton& command : CommandButtons()) {
+        command.button.LoadStrip(command.strip);
+        command.button.SetTooltip(Text(kTooltipTexts[command.tooltip], m_languageIndex), true);
     }
     m_runAborted = false;
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/CHoverButton.h"
@@ -15,6 +17,7 @@
 #include "framework/CImageList.h"
 #include "framework/Controls.h"
 #include "lang/TextSet.h"
+#include "recovery/PictureScanner.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsHost.h"
 
@@ -26,7 +29,7 @@ struct MenuAppearance {
     int submenuSide = 0;
 };
 
-class CRecoveryDlg : public CDialog, private SettingsHost {
+class CRecoveryDlg : public CDialog, private SettingsHost, private ScanReporter {
 public:
     CRecoveryDlg();
     ~CRecoveryDlg() override;
@@ -40,8 +43,17 @@ public:
 
     // Starts a companion program from the install directory, or says it is missing.
     void LaunchCompanion(const char* fileName);
+    // Switches every text of the window to the language and stores it.
+    void ApplyLanguage(int languageIndex);
     // Shows the File, Options and Help pictures of the current language.
     void ApplyMenuButtonBitmaps();
+
+    // Recovers the pictures of the selected document, reports the result and,
+    // when the settings ask for it, offers to delete the document.
+    void OnRecover();
+    // Scans the document into the directory and keeps the outcome in the run
+    // state; false when the scan stopped on a failure.
+    bool ExtractPictures(const std::string& documentPath, const std::string& outputDirectory);
 
     // State of the last recovery run.
     int m_pictureCount = 0;
@@ -67,8 +79,13 @@ protected:
     void OnEmptyList();
     void OnListOptionChanged();
 
+    void OnLanguageCommand(UINT id);
+
     // A message box with the text in the current language, owned by this window.
     void ShowMessage(const TextSet& texts);
+    // The free bytes of the volume that holds the directory; none when the
+    // system cannot tell (a network path, say).
+    virtual std::optional<uint64_t> FreeBytesFor(const std::string& directory) const;
 
     DECLARE_MESSAGE_MAP()
 
@@ -91,6 +108,8 @@ private:
     // ends the process with the code it gives.
     void ShowSettingsMessage(SettingsMessage message) override;
     [[noreturn]] void EndProcess(int exitCode) override;
+    // ScanReporter: the scanner's failures, in the current language.
+    void ReportScanMessage(ScanMessage message) override;
 
     void ShowSplash();
     void ReadStartupSettings();
@@ -99,6 +118,20 @@ private:
     void SetUpSidePanel();
     void LoadMenuButtonBitmaps();
     void SetUpCommandButtons();
+    void ApplyTooltips();
+    void RebuildColumns();
+    void StoreLanguage();
+    bool HasRoomForPictures(const std::string& documentPath, const std::string& outputDirectory) const;
+    void ReportRun();
+    void OfferSourceDeletion(const std::string& documentPath);
+    int Ask(const std::string& utf8Question, const char* utf8Caption);
+
+    struct CommandButton {
+        CHoverButton& button;
+        WORD strip;
+        int tooltip;  // row of kTooltipTexts
+    };
+    std::array<CommandButton, 7> CommandButtons();
     void PaintMinimisedIcon();
 
     HICON m_icon = nullptr;

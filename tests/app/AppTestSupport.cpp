@@ -73,6 +73,15 @@ SettingsRecord RecordWith(int languageIndex, const std::string& installDirectory
     return record;
 }
 
+SettingsRecord RunRecord(int languageIndex, const std::string& outputPath, int deleteSource)
+{
+    SettingsRecord record = RecordWith(languageIndex);
+    record.SetOutputPath(outputPath);
+    record.SetSuffix("REC");
+    record.SetDeleteSource(deleteSource);
+    return record;
+}
+
 void WriteValidSettings(const SettingsRecord& record)
 {
     std::string bytes(record.bytes.begin(), record.bytes.end());
@@ -106,6 +115,17 @@ LRESULT ProbedRecoveryDlg::OnProbe(WPARAM, LPARAM)
     m_probe(*this);
     EndDialog(IDCANCEL);
     return 0;
+}
+
+std::optional<uint64_t> ProbedRecoveryDlg::FreeBytesFor(const std::string& directory) const
+{
+    return freeSpace ? freeSpace(directory) : CRecoveryDlg::FreeBytesFor(directory);
+}
+
+void ProbedRecoveryDlg::AddSelectedDocument(const std::string& ansiPath)
+{
+    m_documentList.InsertItem(0, ansiPath);
+    m_documentList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 CHoverButton& ProbedRecoveryDlg::HoverButton(int id)

@@ -33,6 +33,8 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 void WriteValidSettings(const SettingsRecord& record);
 SettingsRecord RecordWith(int languageIndex, const std::string& installDirectory = "");
 void RemoveSettingsFile();
+// A record for a recovery run into outputPath with the suffix "REC".
+SettingsRecord RunRecord(int languageIndex, const std::string& outputPath, int deleteSource);
 
 // The main window run modally in this thread; the probe runs once it is shown,
 // after which the window is cancelled (the one way out that keeps the process).
@@ -45,10 +47,20 @@ public:
     HWND Item(int id) const { return GetDlgItem(id); }
     // Sends a command as a button or a menu would.
     void Command(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    // Lists the document as the top row and selects it.
+    void AddSelectedDocument(const std::string& ansiPath);
+
+    // When set, stands in for the free space of the output volume.
+    std::function<std::optional<uint64_t>(const std::string&)> freeSpace;
+    std::optional<uint64_t> SystemFreeBytesFor(const std::string& directory) const
+    {
+        return CRecoveryDlg::FreeBytesFor(directory);
+    }
 
 protected:
     BOOL OnInitDialog() override;
     LRESULT OnProbe(WPARAM, LPARAM);
+    std::optional<uint64_t> FreeBytesFor(const std::string& directory) const override;
     DECLARE_MESSAGE_MAP()
 
 private:

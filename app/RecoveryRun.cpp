@@ -1,0 +1,139 @@
+// RecoveryRun.cpp - one recovery run on the selected document
+#include "app/CRecoveryDlg.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "framework/CWinApp.h"
+#include "framework/Text.h"
+#include "lang/Credits.h"
+#include "lang/Texts.h"
+#include "recovery/RunPaths.h"
+
+namespace {
+
+std::string CurrentDirectory()
+{
+    DWORD size = GetCurrentDirectoryA(0, nullptr);
+    while (size > 0) {
+        std::vector<char> directory(size);
+        DWORD length = GetCurrentDirectoryA(size, directory.data());
+        if (length < size)
+            return std::string(directory.data(), length);
+        size = length;
+    }
+    return std::string();
+}
+
+std::optional<uint64_t> FileLength(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool StartsWithDriveLetter(const std::string& path)
+{
+    return path.size() >= 2 && path[1] == ':' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+}  // namespace
+
+void CRecoveryDlg::OnRecover()
+{
+    const int row = m_documentList.GetNextItem(-1, LVNI_SELECTED);
+    if (row < 0) {
+        ShowMessage(kMsgNoSelection);
+        return;
+    }
+    std::string documentPath = m_documentList.GetItemText(row, 0);
+    const SettingsRecord settings = m_settings->LoadSettings();
+    std::string outputDirectory = BuildOutputDirectory(settings.OutputPath(), settings.Suffix(),
+                                                       DocumentName(documentPath), CurrentDirectory());
+    documentPath = CollapseBackslashes(documentPath);
+    outputDirectory = CollapseBackslashes(outputDirectory);
+    if (!HasRoomForPictures(documentPath, outputDirectory)) {
+        ShowMessage(kMsgDiskFull);
+        return;
+    }
+
+    m_pictureCount = 0;
+    m_outputDirectory.clear();
+    m_runAborted = false;
+    const bool completed = ExtractPictures(documentPath, outputDirectory);
+    ReportRun();
+    // Only a scan that saved every picture it found may cost the document.
+    if (settings.DeleteSource() == 1 && m_pictureCount > 0 && !m_runAborted && completed)
+        OfferSourceDeletion(documentPath);
+}
+
+bool CRecoveryDlg::ExtractPictures(const std::string& documentPath, const std::string& outputDirectory)
+{
+    const ScanResult result = ScanDocument(documentPath, outputDirectory, *this);
+    m_pictureCount = result.pictureCount;
+    m_outputDirectory = result.outputDirectory;
+    m_runAborted = result.runAborted;
+    return result.completed;
+}
+
+void CRecoveryDlg::ReportScanMessage(ScanMessage message)
+{
+    ShowMessage(message == ScanMessage::DirectoryExists ? kDirectoryExists : kMsgWriteError);
+}
+
+std::optional<uint64_t> CRecoveryDlg::FreeBytesFor(const std::string& directory) const
+{
+    if (!StartsWithDriveLetter(directory))
+        return std::nullopt;
+    const std::string root = directory.substr(0, 2) + "\\";
+    ULARGE_INTEGER availableToCaller;
+    ULARGE_INTEGER total;
+    ULARGE_INTEGER totalFree;
+    if (!GetDiskFreeSpaceExA(root.c_str(), &availableToCaller, &total, &totalFree))
+        return std::nullopt;
+    return totalFree.QuadPart;
+}
+
+// A drive the system cannot measure is not held against the run: the scanner
+// still reports every write that fails.
+bool CRecoveryDlg::HasRoomForPictures(const std::string& documentPath,
+                                      const std::string& outputDirectory) const
+{
+    const std::optional<uint64_t> freeBytes = FreeBytesFor(outputDirectory);
+    if (!freeBytes)
+        return true;
+    return HasRoomFor(*freeBytes, FileLength(documentPath).value_or(0));
+}
+
+void CRecoveryDlg::ReportRun()
+{
+    if (m_pictureCount == 0) {
+        ShowMessage(kRunResultNone);
+        return;
+    }
+    const std::string report = FormatText(Text(kRunResultStored, m_languageIndex),
+                                          {m_pictureCount, Utf8FromAnsi(m_outputDirectory)});
+    MessageBox(report.c_str(), kProductName, MB_OK);
+}
+
+// The first question carries the program's file name as its caption, the
+// second the product name. The row stays in the list either way.
+void CRecoveryDlg::OfferSourceDeletion(const std::string& documentPath)
+{
+    const std::string first = FormatText(Text(kSourceDeleteConfirmFirst, m_languageIndex),
+                                         {Utf8FromAnsi(documentPath)});
+    if (Ask(first, AfxGetAppName()) != IDYES)
+        return;
+    if (Ask(Text(kSourceDeleteConfirmSecond, m_languageIndex), kProductName) != IDYES)
+        return;
+    std::remove(documentPath.c_str());
+}
+
+int CRecoveryDlg::Ask(const std::string& utf8Question, const char* utf8Caption)
+{
+    return MessageBox(utf8Question.c_str(), utf8Caption, MB_YESNO);
+}

@@ -1,0 +1,288 @@
+// Recovery runs started from the main window, with real documents, real
+// picture files and the real message boxes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "res/resource.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/GuiTestHelpers.h"
+#include "tests/support/MessageBoxWatcher.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kCaption[] = "Velmo Image Recovery";
+const char kNoImage[] = " No image recovered";
+const char kDirectoryExists[] =
+    "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
+    "recovered images directory in settings as described in help!";
+
+std::string Fixture(const char* name)
+{
+    return ReadFileBytes(std::string(VELMO_TEST_DATA_DIR) + "/" + name);
+}
+
+// A document holding a JPEG, a PNG and another JPEG between runs of text.
+struct Document {
+    std::string path;  // ANSI
+    std::string firstJpeg = Fixture("jfif-baseline.jpg");
+    std::string png = Fixture("small.png");
+    std::string secondJpeg = Fixture("small.jpg");
+    uint64_t size = 0;
+
+    explicit Document(const TempFolder& folder, const std::string& name = "Report.final.doc")
+    {
+        const std::string text(1500, 'D');
+        const std::string bytes = text + firstJpeg + text + png + text + secondJpeg + text;
+        folder.WriteFile(name, bytes);
+        path = folder.Ansi() + "\\" + name;
+        size = bytes.size();
+    }
+};
+
+// The run's folder for the document "Report...": the output path, the name
+// and the suffix.
+struct RunFolders {
+    TempFolder root{"velmo-run"};
+    std::string outputPath = root.Ansi() + "\\out\\";
+    std::string outputDirectory = outputPath + "ReportREC";
+    RunFolders() { fs::create_directories(root.Path() / "out"); }
+    fs::path Picture(const char* name) const { return root.Path() / "out" / "ReportREC" / name; }
+};
+
+std::string StoredReport(int count, const std::string& directory)
+{
+    return "( " + std::to_string(count) + " )image(s) recovered stored in directory " + directory + "!";
+}
+
+TEST(RecoveryRunTest, StoresEveryPictureAndReportsWhereFromEachRecoverCommand)
+{
+    for (int command : {IDC_EXTRACT_BUTTON, ID_FILE_RECOVER, ID_LIST_RECOVER}) {
+        SCOPED_TRACE(command);
+        SettingsFileGuard guard;
+        RunFolders folders;
+        Document document(folders.root);
+        WriteValidSettings(RunRecord(1, folders.outputPath, 0));
+        MessageBoxWatcher watcher({IDOK});
+
+        ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+            shown.AddSelectedDocument(document.path);
+            shown.Command(command);
+            EXPECT_EQ(shown.m_pictureCount, 3);
+            EXPECT_EQ(shown.m_outputDirectory, folders.outputDirectory);
+            EXPECT_FALSE(shown.m_runAborted);
+        });
+        dialog.DoModal();
+
+        ASSERT_EQ(watcher.Count(), 1u);
+        EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(3, folders.outputDirectory));
+        EXPECT_EQ(watcher.Boxes()[0].caption, kCaption);
+        EXPECT_EQ(ReadFileBytes(folders.Picture("1.jpg").string()), document.firstJpeg);
+        EXPECT_EQ(ReadFileBytes(folders.Picture("1.gif").string()), document.png);
+        EXPECT_EQ(ReadFileBytes(folders.Picture("2.jpg").string()), document.secondJpeg);
+        EXPECT_TRUE(fs::exists(document.path)) << "deletion is off";
+    }
+}
+
+TEST(RecoveryRunTest, SameDocumentTwiceStopsAtTheTakenNameAndOffersNoDeletion)
+{
+    SettingsFileGuard guard;
+    RunFolders folders;
+    Document document(folders.root);
+    WriteValidSettings(RunRecord(1, folders.outputPath, 1));
+    MessageBoxWatcher watcher({IDOK, IDNO, IDOK, IDOK});
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.AddSelectedDocument(document.path);
+        shown.Command(IDC_EXTRACT_BUTTON);
+        shown.Command(IDC_EXTRACT_BUTTON);
+        EXPECT_EQ(shown.m_pictureCount, 0);
+        EXPECT_TRUE(shown.m_runAborted);
+    });
+    dialog.DoModal();
+
+    ASSERT_EQ(watcher.Count(), 4u);
+    auto boxes = watcher.Boxes();
+    EXPECT_EQ(boxes[0].text, StoredReport(3, folders.outputDirectory));
+    EXPECT_EQ(boxes[1].pressed, IDNO);  // the first run's deletion offer
+    EXPECT_EQ(boxes[2].text, kDirectoryExists);
+    EXPECT_EQ(boxes[3].text, kNoImage);
+    EXPECT_TRUE(watcher.Problems().empty());
+    EXPECT_EQ(ReadFileBytes(folders.Picture("1.jpg").string()), document.firstJpeg) << "overwritten";
+    EXPECT_TRUE(fs::exists(document.path));
+}
+
+// Pictures were stored, but the third one's name was taken: the document must
+// not be offered for deletion, since not all of its pictures were saved.
+TEST(RecoveryRunTest, RunStoppedAfterSomePicturesOffersNoDeletion)
+{
+    SettingsFileGuard guard;
+    RunFolders folders;
+    Document document(folders.root);
+    fs::create_directories(folders.Picture(""));
+    WriteFileBytes(folders.Picture("2.jpg").string(), "taken");
+    WriteValidSettings(RunRecord(1, folders.outputPath, 1));
+    MessageBoxWatcher watcher({IDOK, IDOK});
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.AddSelectedDocument(document.path);
+        shown.Command(IDC_EXTRACT_BUTTON);
+    });
+    dialog.DoModal();
+
+    ASSERT_EQ(watcher.Count(), 2u);
+    EXPECT_EQ(watcher.Boxes()[0].text, kDirectoryExists);
+    EXPECT_EQ(watcher.Boxes()[1].text, StoredReport(2, folders.outputDirectory));
+    EXPECT_TRUE(watcher.Problems().empty());
+    EXPECT_EQ(ReadFileBytes(folders.Picture("2.jpg").string()), "taken");
+    EXPECT_TRUE(fs::exists(document.path));
+}
+
+TEST(RecoveryRunTest, DeletionNeedsTwoYesAnswersAndLeavesTheRow)
+{
+    struct Case {
+        std::vector<int> answers;
+        bool deleted;
+    };
+    for (const Case& answers : {Case{{IDOK, IDNO}, false}, Case{{IDOK, IDYES, IDNO}, false},
+                                Case{{IDOK, IDYES, IDYES}, true}}) {
+        SCOPED_TRACE(answers.answers.size());
+        SettingsFileGuard guard;
+        RunFolders folders;
+        Document document(folders.root);
+        WriteValidSettings(RunRecord(1, folders.outputPath, 1));
+        MessageBoxWatcher watcher(answers.answers);
+
+        ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+            shown.AddSelectedDocument(document.path);
+            shown.Command(ID_LIST_RECOVER);
+            EXPECT_EQ(shown.List().GetItemCount(), 1);
+            EXPECT_EQ(shown.List().GetItemText(0, 0), document.path);
+        });
+        dialog.DoModal();
+
+        ASSERT_EQ(watcher.Count(), answers.answers.size());
+        auto boxes = watcher.Boxes();
+        EXPECT_EQ(boxes[1].text, "Are you sure you want to delete source file " + document.path + " ?");
+        EXPECT_EQ(boxes[1].caption, "velmo_app_tests");  // the program's file name
+        if (boxes.size() > 2) {
+            EXPECT_EQ(boxes[2].text, "Are you sure ?");
+            EXPECT_EQ(boxes[2].caption, kCaption);
+        }
+        EXPECT_TRUE(watcher.Problems().empty());
+        EXPECT_EQ(fs::exists(document.path), !answers.deleted);
+        EXPECT_TRUE(fs::exists(folders.Picture("1.jpg")));
+    }
+}
+
+// The volume needs the document's kilobytes plus ten; one byte less stops the
+// run before anything is written.
+TEST(RecoveryRunTest, DiskFullStopsTheRunBeforeAnythingIsWritten)
+{
+    SettingsFileGuard guard;
+    RunFolders folders;
+    Document document(folders.root);
+    WriteValidSettings(RunRecord(1, folders.outputPath, 0));
+    const uint64_t needed = (document.size / 1024 + 10) * 1024;
+    MessageBoxWatcher watcher({IDOK, IDOK});
+    std::vector<std::string> measured;
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.AddSelectedDocument(document.path);
+        shown.freeSpace = [&](const std::string& directory) -> std::optional<uint64_t> {
+            measured.push_back(directory);
+            return needed - 1;
+        };
+        shown.Command(IDC_EXTRACT_BUTTON);
+        EXPECT_FALSE(fs::exists(folders.Picture(""))) << "written despite a full disk";
+
+        shown.freeSpace = [&](const std::string&) -> std::optional<uint64_t> { return needed; };
+        shown.Command(IDC_EXTRACT_BUTTON);
+    });
+    dialog.DoModal();
+
+    ASSERT_EQ(watcher.Count(), 2u);
+    EXPECT_EQ(watcher.Boxes()[0].text, "Disk full!");
+    EXPECT_EQ(watcher.Boxes()[0].caption, kCaption);
+    EXPECT_EQ(watcher.Boxes()[1].text, StoredReport(3, folders.outputDirectory));
+    ASSERT_EQ(measured.size(), 1u);
+    EXPECT_EQ(measured[0], folders.outputDirectory);
+}
+
+// A network output path cannot be measured: the check is skipped, not failed.
+TEST(RecoveryRunTest, FreeSpaceIsMeasuredOnDrivesOnlyAndAnUnknownAmountLetsTheRunGoOn)
+{
+    SettingsFileGuard guard;
+    RunFolders folders;
+    Document document(folders.root);
+    WriteValidSettings(RunRecord(1, folders.outputPath, 0));
+    MessageBoxWatcher watcher({IDOK});
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        EXPECT_FALSE(shown.SystemFreeBytesFor("\\\\server\\share\\ReportREC").has_value());
+        EXPECT_FALSE(shown.SystemFreeBytesFor("ReportREC").has_value());
+        EXPECT_GT(shown.SystemFreeBytesFor(folders.outputDirectory).value_or(0), 0u);
+
+        shown.AddSelectedDocument(document.path);
+        shown.freeSpace = [](const std::string&) -> std::optional<uint64_t> { return std::nullopt; };
+        shown.Command(IDC_EXTRACT_BUTTON);
+    });
+    dialog.DoModal();
+
+    ASSERT_EQ(watcher.Count(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(3, folders.outputDirectory));
+}
+
+// Without a selected row nothing else happens: the settings are not even read,
+// so a missing settings file goes unnoticed.
+TEST(RecoveryRunTest, NoSelectionIsReportedInTheCurrentLanguageAndNothingElseHappens)
+{
+    SettingsFileGuard guard;
+    TempFolder folder("velmo-run");
+    Document document(folder);
+    WriteValidSettings(RecordWith(4));
+    MessageBoxWatcher watcher({IDOK});
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.List().InsertItem(0, document.path);  // listed, not selected
+        RemoveSettingsFile();
+        shown.Command(ID_FILE_RECOVER);
+    });
+    dialog.DoModal();
+
+    ASSERT_EQ(watcher.Count(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].text, "Nessuna lima ha selezionato!");
+    EXPECT_EQ(watcher.Boxes()[0].caption, kCaption);
+    EXPECT_FALSE(fs::exists(RealSettingsPath()));
+}
+
+// The default output directory is the current one; backslash runs in the
+// listed path and the output path are reduced before use.
+TEST(RecoveryRunTest, EmptyOutputPathStoresBesideTheCurrentDirectory)
+{
+    SettingsFileGuard guard;
+    RunFolders folders;
+    Document document(folders.root, "notes");
+    WriteValidSettings(RunRecord(1, "", 0));
+    const fs::path previous = fs::current_path();
+    fs::current_path(folders.root.Path() / "out");
+    MessageBoxWatcher watcher({IDOK});
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        std::string doubled = document.path;
+        doubled.insert(doubled.rfind('\\'), "\\\\");
+        shown.AddSelectedDocument(doubled);
+        shown.Command(IDC_EXTRACT_BUTTON);
+    });
+    dialog.DoModal();
+    fs::current_path(previous);
+
+    const std::string expected = folders.outputPath + "notesREC";
+    ASSERT_EQ(watcher.Count(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(3, expected));
+    EXPECT_TRUE(fs::exists(folders.root.Path() / "out" / "notesREC" / "1.gif"));
+}
+
+}  // namespace
