@@ -1,6 +1,8 @@
 // LanguageSwitch.cpp - switching the interface language at run time
 #include "app/CRecoveryDlg.h"
 
+#include <vector>
+
 #include "lang/Texts.h"
 #include "res/resource.h"
 
@@ -10,6 +12,26 @@ constexpr int kColumnCount = 4;
 // After a switch column 0 gives 20 pixels to column 1, which had 60 at start.
 constexpr int kFirstColumnShrink = 20;
 constexpr int kOtherColumnWidth = 80;
+
+using RowCells = std::array<std::string, kColumnCount>;
+
+std::vector<RowCells> ReadCells(const CListCtrl& list)
+{
+    std::vector<RowCells> rows(static_cast<size_t>(list.GetItemCount()));
+    for (size_t row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < kColumnCount; ++column)
+            rows[row][column] = list.GetItemText(static_cast<int>(row), column);
+    }
+    return rows;
+}
+
+void WriteCells(CListCtrl& list, const std::vector<RowCells>& rows)
+{
+    for (size_t row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < kColumnCount; ++column)
+            list.SetItemText(static_cast<int>(row), column, rows[row][column]);
+    }
+}
 
 }  // namespace
 
@@ -36,8 +58,11 @@ void CRecoveryDlg::ApplyTooltips()
         command.button.SetTooltip(Text(kTooltipTexts[command.tooltip], m_languageIndex), true);
 }
 
+// Deleting a column discards its cells, so the rows' texts are put back into
+// the new columns: only the captions change.
 void CRecoveryDlg::RebuildColumns()
 {
+    const std::vector<RowCells> cells = ReadCells(m_documentList);
     for (int column = kColumnCount - 1; column >= 0; --column)
         m_documentList.DeleteColumn(column);
     m_documentList.InsertColumn(0, Text(kColumnCaptions[0], m_languageIndex), LVCFMT_LEFT,
@@ -46,6 +71,7 @@ void CRecoveryDlg::RebuildColumns()
         m_documentList.InsertColumn(column, Text(kColumnCaptions[column], m_languageIndex), LVCFMT_LEFT,
                                     kOtherColumnWidth);
     }
+    WriteCells(m_documentList, cells);
 }
 
 void CRecoveryDlg::StoreLanguage()

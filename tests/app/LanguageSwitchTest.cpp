@@ -87,14 +87,20 @@ TEST(LanguageSwitchTest, GermanReachesTooltipsColumnsPicturesTheFileAndTheNextRe
                                            folder.Ansi() + "\\Briefold!");
 }
 
-// Repeated switches, the current language included, keep the rebuilt widths.
-TEST(LanguageSwitchTest, EverySwitchRebuildsTheColumnsWithTheSameWidths)
+// Repeated switches, the current language included, keep the rebuilt widths;
+// the rows keep every cell.
+TEST(LanguageSwitchTest, EverySwitchRebuildsTheColumnsWithTheSameWidthsAndKeepsTheRows)
 {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(1));
     MessageBoxWatcher watcher;
+    const std::vector<std::string> cells = {"C:\\Work\\Report.doc", "47", "5/3/2004", "7:5:9"};
 
-    ProbedRecoveryDlg dialog([](ProbedRecoveryDlg& shown) {
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.AddSelectedDocument(cells[0]);
+        for (int column = 1; column < 4; ++column)
+            shown.List().SetItemText(0, column, cells[static_cast<size_t>(column)]);
+        shown.List().InsertItem(1, "C:\\Work\\Empty.doc");
         shown.Command(ID_LANGUAGE_FRENCH);
         ExpectColumns(shown, {"Chemin", " KB", "Date", "Temps"});
         ExpectTooltips(shown, {"Annonce un fichier ", "Recuperation de fichier ", "Configuration", "Aide",
@@ -104,6 +110,13 @@ TEST(LanguageSwitchTest, EverySwitchRebuildsTheColumnsWithTheSameWidths)
         ExpectColumns(shown, {"Pathname", "Size KB", "Date", "Time"});
         ExpectMenuButtonPictures(shown, IDB_MENUBUTTON_FIRST);
         EXPECT_EQ(TooltipText(shown.HoverButton(IDC_SIDE_PANEL)), "Alimentare!");
+
+        ASSERT_EQ(shown.List().GetItemCount(), 2);
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(shown.List().GetItemText(0, column), cells[static_cast<size_t>(column)]);
+        EXPECT_EQ(shown.List().GetItemText(1, 0), "C:\\Work\\Empty.doc");
+        EXPECT_EQ(shown.List().GetItemText(1, 1), "");
+        EXPECT_EQ(shown.List().GetNextItem(-1, LVNI_SELECTED), 0);
     });
     dialog.DoModal();
 
