@@ -239,19 +239,28 @@ TEST(RecoveryRunTest, NoSelectionIsReportedInTheCurrentLanguageAndNothingElseHap
 }
 
 // The default output directory is the current one; backslash runs in the
-// listed path and the output path are reduced before use.
-TEST(RecoveryRunTest, EmptyOutputPathStoresBesideTheCurrentDirectory)
+// listed path are reduced before use. The folder is deep enough that the
+// document path, the current directory and the output directory all pass the
+// 199 characters the first versions of the program could hold.
+TEST(RecoveryRunTest, EmptyOutputPathStoresBesideALongCurrentDirectory)
 {
     SettingsFileGuard guard;
-    RunFolders folders;
-    Document document(folders.root, "notes");
+    TempFolder root("velmo-run");
+    const std::string deep(150, 'd');
+    fs::create_directories(root.Path() / deep);
+    const std::string folder = root.Ansi() + "\\" + deep;
+    const std::string documentPath = folder + "\\notes";
+    const std::string text(1500, 'D');
+    const std::string png = Fixture("small.png");
+    WriteFileBytes(documentPath, text + png + text);
+    ASSERT_GT(documentPath.size(), 199u);
     WriteValidSettings(RunRecord(1, "", 0));
     const fs::path previous = fs::current_path();
-    fs::current_path(folders.root.Path() / "out");
+    fs::current_path(root.Path() / deep);
     MessageBoxWatcher watcher({IDOK});
 
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
-        std::string doubled = document.path;
+        std::string doubled = documentPath;
         doubled.insert(doubled.rfind('\\'), "\\\\");
         shown.AddSelectedDocument(doubled);
         shown.Command(IDC_EXTRACT_BUTTON);
@@ -259,10 +268,9 @@ TEST(RecoveryRunTest, EmptyOutputPathStoresBesideTheCurrentDirectory)
     dialog.DoModal();
     fs::current_path(previous);
 
-    const std::string expected = folders.outputPath + "notesREC";
     ASSERT_EQ(watcher.Count(), 1u);
-    EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(3, expected));
-    EXPECT_TRUE(fs::exists(folders.root.Path() / "out" / "notesREC" / "1.gif"));
+    EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(1, folder + "\\notesREC"));
+    EXPECT_EQ(ReadFileBytes(folder + "\\notesREC\\1.gif"), png);
 }
 
 }  // namespace
