@@ -246,7 +246,8 @@ TEST(RecoveryRunTest, EmptyOutputPathStoresBesideALongCurrentDirectory)
 {
     SettingsFileGuard guard;
     TempFolder root("velmo-run");
-    const std::string deep(150, 'd');
+    // Long enough for any temp folder name, short enough for MAX_PATH.
+    const std::string deep(170, 'd');
     fs::create_directories(root.Path() / deep);
     const std::string folder = root.Ansi() + "\\" + deep;
     const std::string documentPath = folder + "\\notes";
