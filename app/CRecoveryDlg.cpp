@@ -1,6 +1,7 @@
 // CRecoveryDlg.cpp - the main window's start-up, message table and exits
 #include "app/CRecoveryDlg.h"
 
+#include "app/CAboutBox.h"
 #include "app/CSplashDlg.h"
 #include "app/CompanionLaunch.h"
 #include "app/SystemPaths.h"
@@ -30,6 +31,7 @@ BEGIN_MESSAGE_MAP(CRecoveryDlg, CDialog)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(IDC_HELP_BUTTON, OnHelpCommand)
     ON_COMMAND(ID_HELP_LAUNCH, OnHelpCommand)
+    ON_COMMAND(ID_HELP_ABOUT, OnAbout)
     ON_COMMAND(IDC_OPTIONS_BUTTON, OnOptionsCommand)
     ON_COMMAND(ID_OPTIONS_SETTINGS, OnOptionsCommand)
     ON_COMMAND(IDC_EXTRACT_BUTTON, OnRecover)
@@ -225,6 +227,12 @@ void CRecoveryDlg::OnExit()
 void CRecoveryDlg::OnHelpCommand()
 {
     LaunchCompanion(kHelpProgram);
+}
+
+void CRecoveryDlg::OnAbout()
+{
+    CAboutBox aboutBox;
+    aboutBox.DoModal();
 }
 
 void CRecoveryDlg::OnOptionsCommand()

@@ -72,6 +72,8 @@ protected:
     void OnExit();
     void OnHelpCommand();
     void OnOptionsCommand();
+    // Shows the About box modally; its result is not used.
+    void OnAbout();
     // The document list's commands and hidden option controls.
     void OnAddDocument();
     void OnRemoveFromList();

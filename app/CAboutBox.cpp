@@ -1,0 +1,123 @@
+// CAboutBox.cpp - the About box's start, its settings read and its painting
+#include "app/CAboutBox.h"
+
+#include <io.h>
+
+#include <cstdio>
+
+#include "app/SystemPaths.h"
+#include "lang/Credits.h"
+#include "lang/Texts.h"
+#include "res/resource.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+bool FileExists(const std::string& path)
+{
+    return _access(path.c_str(), 0) == 0;
+}
+
+// The whole record, or the default record when the file ends before it does.
+SettingsRecord ReadRecord(std::FILE* stream)
+{
+    SettingsRecord read;
+    if (std::fread(read.bytes.data(), 1, read.bytes.size(), stream) != read.bytes.size())
+        return SettingsRecord::Defaults();
+    return read;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CAboutBox, CDialog)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+CAboutBox::CAboutBox()
+    : CDialog(IDD_ABOUTBOX), m_missingFileTexts(kMsgMissingFile), m_writeErrorTexts(kMsgWriteError)
+{
+}
+
+void CAboutBox::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_CONTACT_LINK, m_contactLink);
+    DDX_Control(dx, IDC_WEB_LINK, m_webLink);
+    DDX_Control(dx, IDCANCEL, m_cancelButton);
+    DDX_Control(dx, IDC_CREDITS, m_credits);
+}
+
+BOOL CAboutBox::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_languageIndex = LANG_ENGLISH;
+    m_settingsPath = SettingsPathIn(WindowsDirectory());
+    m_languageIndex = ReadLanguage();
+    FillCredits();
+    SetUpLinks();
+    return TRUE;
+}
+
+// A missing or damaged file is reported and replaced by the default one, and the
+// box goes on in English.
+int CAboutBox::ReadLanguage()
+{
+    SettingsFile file(m_settingsPath, *this);
+    if (!FileExists(m_settingsPath) || !file.IsSettingsFileValid()) {
+        ShowSettingsMessage(SettingsMessage::MissingFile);
+        file.WriteDefaultSettings();
+        return SettingsRecord::Defaults().LanguageIndex();
+    }
+    std::FILE* stream = std::fopen(m_settingsPath.c_str(), "rb");
+    if (!stream)
+        EndProcess(1);
+    SettingsRecord record = ReadRecord(stream);
+    std::fclose(stream);
+    // Any index outside 1..6 reads as English.
+    return record.LanguageIndex();
+}
+
+void CAboutBox::FillCredits()
+{
+    for (const CreditsLine& line : CreditsLines(m_languageIndex))
+        m_credits.AddLine(line.text, line.link, line.indent);
+}
+
+// Both links open the maker's web site whatever their target, and stay underlined.
+void CAboutBox::SetUpLinks()
+{
+    m_webLink.SetLinkTarget(kMakerWebUrl);
+    m_webLink.SetUnderlineMode(CLinkStatic::UnderlineAlways);
+    m_contactLink.SetLinkTarget(std::string("mailto:") + kMakerEmail);
+    m_contactLink.SetUnderlineMode(CLinkStatic::UnderlineAlways);
+}
+
+void CAboutBox::OnOK()
+{
+    EndDialog(IDOK);
+}
+
+void CAboutBox::OnPaint()
+{
+    CBitmap background;
+    background.LoadBitmap(IDB_BACKGROUND);
+    CBrush pattern;
+    pattern.CreatePatternBrush(background);
+
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    dc.FillRect(&client, pattern);
+}
+
+void CAboutBox::ShowSettingsMessage(SettingsMessage message)
+{
+    const TextSet& texts =
+        message == SettingsMessage::MissingFile ? m_missingFileTexts : m_writeErrorTexts;
+    MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+}
+
+void CAboutBox::EndProcess(int exitCode)
+{
+    ExitProcess(static_cast<UINT>(exitCode));
+}
