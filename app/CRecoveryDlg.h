@@ -83,6 +83,14 @@ protected:
 
     void OnLanguageCommand(UINT id);
 
+    // The menu buttons' popup menus (CommandMenus.cpp); each returns once its
+    // menu has closed, the chosen command following as a posted WM_COMMAND.
+    void ShowFileMenu();
+    void ShowOptionsMenu();
+    void ShowHelpMenu();
+    // Right click on the document list: its context menu.
+    void OnListRightClick(NMHDR* header, LRESULT* result);
+
     // A message box with the text in the current language, owned by this window.
     void ShowMessage(const TextSet& texts);
     // The free bytes of the volume that holds the directory; none when the

@@ -5,12 +5,15 @@
 #include <commdlg.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
+#include "controls/PopupMenuAtPointer.h"
 #include "doclist/CDropFileListCtrl.h"
 #include "framework/CWinApp.h"
 #include "framework/Text.h"
 #include "lang/Texts.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -90,6 +93,19 @@ void ListCommands::OnDeleteSelected()
 void ListCommands::OnEmptyList()
 {
     m_list.DeleteAllItems();
+}
+
+void ListCommands::OnContextMenu()
+{
+    if (m_list.GetSelectedCount() == 0)
+        return;
+    PopupStrip noStrip;
+    noStrip.width = std::atoi("0");
+    ShowPopupMenuAtPointer(m_owner, IDR_MENU_LIST, noStrip, {
+        {ID_LIST_RECOVER, IDB_ITEM_RECOVER, Text(kMenuTexts[MENU_CONTEXT_RECOVER], m_languageIndex)},
+        {ID_LIST_DELETE, IDB_ITEM_DELETE, Text(kMenuTexts[MENU_CONTEXT_DELETE], m_languageIndex)},
+        {ID_LIST_REMOVE, IDB_ITEM_CLEAR, Text(kMenuTexts[MENU_CONTEXT_REMOVE], m_languageIndex)},
+    });
 }
 
 int ListCommands::SelectedRowOrWarn() const

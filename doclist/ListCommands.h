@@ -26,6 +26,9 @@ public:
     void OnDeleteSelected();
     // Empty the list (1012, 32801, 1009), without asking.
     void OnEmptyList();
+    // The context menu of a right click (Recover, Delete, Remove from list),
+    // below the mouse pointer; nothing when no row is selected.
+    void OnContextMenu();
 
 private:
     // The first selected row, or -1 after telling the user nothing is selected.
