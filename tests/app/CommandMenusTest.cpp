@@ -163,10 +163,11 @@ TEST_F(CommandMenusTest, RomanaChosenFromTheOptionsMenuSwitchesTheWindowAndTheMe
 }
 
 // No selected row, no menu; otherwise the menu in the current language, whose
-// Remove item removes the row.
+// Remove item removes the row. Texts beyond ASCII come through whole.
 TEST_F(CommandMenusTest, ListContextMenuNeedsASelectionAndSpeaksTheCurrentLanguage) {
     bool openedWithoutSelection = false;
     ShownMenu context;
+    ShownMenu spanishFile;
     int rowsAfterRemove = -1;
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
         HWND list = shown.Item(IDC_DOCUMENT_LIST);
@@ -191,6 +192,7 @@ TEST_F(CommandMenusTest, ListContextMenuNeedsASelectionAndSpeaksTheCurrentLangua
         PumpUntil([&] { return script.Finished(); });
         PumpMessages(60);
         rowsAfterRemove = shown.List().GetItemCount();
+        OpenMenu(shown, IDC_FILE_MENU_BUTTON, {LookThen(spanishFile, Escape), WhenAllClosed()});
     });
     dialog.DoModal();
 
@@ -199,6 +201,8 @@ TEST_F(CommandMenusTest, ListContextMenuNeedsASelectionAndSpeaksTheCurrentLangua
                                                         "Vaciar la lista"}));
     EXPECT_EQ(context.pictures, (std::vector<int>{IDB_ITEM_RECOVER, IDB_ITEM_DELETE, IDB_ITEM_CLEAR}));
     EXPECT_EQ(rowsAfterRemove, 0);
+    ASSERT_EQ(spanishFile.texts.size(), 5u);
+    EXPECT_EQ(spanishFile.texts[3], "Recuperación");  // beyond ASCII, read back as shown
 }
 
 }  // namespace
