@@ -59,7 +59,6 @@ public:
     void CloseSubmenus();
 
     CWnd* GetMenuOwner() const { return m_pOwner; }
-    CBmpMenu* GetOpenSubmenu() const { return m_pOpenSubmenu; }
     // The menu window this submenu was opened from; null for a top-level menu.
     CBmpMenu* GetParentMenu() const;
     // The toolbar showing the rows; null while the menu is not shown.

@@ -46,8 +46,6 @@ public:
     // Command identifier of the button at `index`, or -1.
     int CommandAt(int index) const;
 
-    int GetLastHotCommand() const { return m_nLastHotCommand; }
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Called for every custom-draw stage of the toolbar; paints the rows.
