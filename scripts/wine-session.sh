@@ -26,7 +26,7 @@ velmo_start_xvfb() {
   fifo=$(mktemp -u)
   mkfifo "$fifo"
   setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-    3>"$fifo" </dev/null >/dev/null 2>&1 &
+    3>"$fifo" 9>&- </dev/null >/dev/null 2>&1 &
   local xvfb_pid=$!
   read -r -t 30 display_number < "$fifo" || { echo "Xvfb did not start" >&2; rm -f "$fifo"; return 1; }
   rm -f "$fifo"
@@ -34,18 +34,21 @@ velmo_start_xvfb() {
   export DISPLAY=":$display_number"
 }
 
+# Everything started while the lock is held gets fd 9 closed: a server or
+# display that kept the lock open would make every later start wait for ever.
 velmo_create_prefix() {
-  wineboot -i >/dev/null 2>&1 </dev/null
+  wineboot -i >/dev/null 2>&1 </dev/null 9>&-
   # No window manager on Xvfb: unmanaged windows hide at once instead of after 2 s.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >/dev/null 2>&1 </dev/null 9>&-
   # A crashed program must end with its exception code, not wait in the debugger's dialog.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
-    /d 'no-such-debugger.exe' /f >/dev/null 2>&1 </dev/null
+    /d 'no-such-debugger.exe' /f >/dev/null 2>&1 </dev/null 9>&-
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f \
-    >/dev/null 2>&1 </dev/null
+    >/dev/null 2>&1 </dev/null 9>&-
   # Debian's Wine does not find fonts-wine's fonts by itself.
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  wineserver -w
+  wineserver -w 9>&-
 }
 
 velmo_wine_start() {
@@ -60,8 +63,8 @@ velmo_wine_start() {
   # A persistent server makes each program start quick. Its helper processes
   # (services, explorer) would inherit the first program's stderr and keep
   # ctest's pipe open for ever, so they are started here with no output.
-  wineserver -p >/dev/null 2>&1 </dev/null
-  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  wineserver -p >/dev/null 2>&1 </dev/null 9>&-
+  wine cmd /c exit >/dev/null 2>&1 </dev/null 9>&-
   touch "$VELMO_READY_FILE"
   flock -u 9
   exec 9>&-
