@@ -1,0 +1,276 @@
+// The credits panel: the block rising one pixel per paint in an endless loop,
+// the pause under the pointer, the line under the pointer, and the one scroll
+// position that all panels of the program run share.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/CScrollHotStatic.h"
+#include "framework/Afx.h"
+#include "tests/controls/LinkTestResources.h"
+#include "tests/support/GuiTestHelpers.h"
+
+namespace {
+
+constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr COLORREF kVisitedColour = RGB(128, 0, 128);
+constexpr COLORREF kHoverColour = RGB(255, 0, 0);
+constexpr UINT_PTR kScrollTimer = 1000;
+
+// Stands in for the shell: records the links it is asked to open.
+class CRecordingPanel : public CScrollHotStatic {
+public:
+    bool OpenLineLink(const std::string& link) override {
+        opened.push_back(link);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
+
+class CPanelDialog : public CDialog {
+public:
+    CPanelDialog() : CDialog(IDD_PANEL_TEST) {
+        m_panel.AddLine("Link line", "www.one.example.com", 12);
+        m_panel.AddLine("Plain line", nullptr, 0);
+        m_panel.AddLine("Second link", "www.two.example.com", 0);
+    }
+    CRecordingPanel m_panel;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_TEST_PANEL, m_panel); }
+};
+
+std::unique_ptr<CPanelDialog> ShowPanelDialog() {
+    auto dialog = std::make_unique<CPanelDialog>();
+    EXPECT_TRUE(dialog->Create());
+    SetWindowPos(*dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    // The box's own background now, so that it cannot cover the panel later.
+    RedrawWindow(*dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ERASENOW | RDW_NOCHILDREN);
+    return dialog;
+}
+
+// One paint of the panel. Nothing is pumped: no timer tick and no notice that the
+// real pointer is elsewhere can come in between.
+void Paint(HWND panel) { RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+// The panel's pixels as the screen shows them, read without repainting.
+struct Shown {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> rows;  // 0x00RRGGBB, top-down
+
+    int Count(const RECT& area, COLORREF colour) const {
+        const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        int count = 0;
+        for (int y = std::max(0L, area.top); y < std::min<LONG>(height, area.bottom); ++y) {
+            for (int x = std::max(0L, area.left); x < std::min<LONG>(width, area.right); ++x) {
+                if ((rows[static_cast<size_t>(y) * width + x] & 0xFFFFFF) == wanted) ++count;
+            }
+        }
+        return count;
+    }
+    int CountAll(COLORREF colour) const { return Count(RECT{0, 0, width, height}, colour); }
+    int TopRowOf(COLORREF colour) const {
+        for (int y = 0; y < height; ++y) {
+            if (Count(RECT{0, y, width, y + 1}, colour) > 0) return y;
+        }
+        return -1;
+    }
+};
+
+Shown ReadShown(HWND panel) {
+    RECT client;
+    GetClientRect(panel, &client);
+    Shown shown;
+    shown.width = client.right;
+    shown.height = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = shown.width;
+    info.bmiHeader.biHeight = -shown.height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC panelDC = GetDC(panel);
+    HBITMAP section = CreateDIBSection(panelDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(panelDC);
+    HGDIOBJ previous = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, shown.width, shown.height, panelDC, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    shown.rows.assign(pixels, pixels + static_cast<size_t>(shown.width) * shown.height);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(section);
+    ReleaseDC(panel, panelDC);
+    return shown;
+}
+
+Shown PaintAndRead(HWND panel) {
+    Paint(panel);
+    return ReadShown(panel);
+}
+
+int PanelHeight(HWND panel) {
+    RECT client;
+    GetClientRect(panel, &client);
+    return client.bottom;
+}
+
+// How far the block has come since it began to enter.
+int Travelled(int height) {
+    const CreditsScroll& scroll = CScrollHotStatic::Scroll();
+    return scroll.enterPhase ? height - scroll.entryGap : height + scroll.exitOffset;
+}
+
+bool IsHot(const CScrollHotStatic& panel, size_t line) {
+    return (panel.GetLines()[line].flags & LINE_HOT) != 0;
+}
+
+void MoveTo(CScrollHotStatic& panel, int y) { panel.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(30, y)); }
+
+class ScrollHotStaticTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CScrollHotStatic::Scroll() = CreditsScroll{};
+        m_dialog = ShowPanelDialog();
+        m_height = PanelHeight(m_dialog->m_panel);
+        ASSERT_GT(m_height, 60);
+    }
+    // Paints once and stops the timer, so that only the test's paints move the block.
+    void FirstPaintWithoutTimer() {
+        Paint(m_dialog->m_panel);
+        m_dialog->m_panel.KillTimer(kScrollTimer);
+    }
+    std::unique_ptr<CPanelDialog> m_dialog;
+    int m_height = 0;
+};
+
+TEST_F(ScrollHotStaticTest, BeforeTheFirstPaintNoLineCanBeHot) {
+    CRecordingPanel& panel = m_dialog->m_panel;
+    EXPECT_EQ(panel.GetLineHeight(), -1);
+    MoveTo(panel, 2);  // pauses
+    MoveTo(panel, 2);  // would be on the first line
+    EXPECT_FALSE(IsHot(panel, 0));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
+
+    CScrollHotStatic::Scroll().scrollRunning = true;
+    Paint(panel);
+    EXPECT_GT(panel.GetLineHeight(), 8);
+}
+
+TEST_F(ScrollHotStaticTest, BlockRisesOnePixelPerPaintAndLoops) {
+    HWND panel = m_dialog->m_panel;
+    FirstPaintWithoutTimer();
+    const CreditsScroll& scroll = CScrollHotStatic::Scroll();
+    EXPECT_TRUE(scroll.enterPhase);
+    EXPECT_EQ(scroll.entryGap, m_height - 1);
+
+    // Once the first line is in, each paint shows it one row higher.
+    while (scroll.entryGap > 30) Paint(panel);
+    int top = PaintAndRead(panel).TopRowOf(kLinkColour);
+    ASSERT_GE(top, 30);
+    EXPECT_EQ(PaintAndRead(panel).TopRowOf(kLinkColour), top - 1);
+    EXPECT_EQ(PaintAndRead(panel).TopRowOf(kLinkColour), top - 2);
+
+    while (Travelled(m_height) < m_height) Paint(panel);
+    EXPECT_TRUE(scroll.enterPhase);
+    EXPECT_EQ(scroll.entryGap, 0);
+    Paint(panel);
+    EXPECT_FALSE(scroll.enterPhase);
+    EXPECT_EQ(scroll.exitOffset, 1);
+    while (scroll.exitOffset < m_height) Paint(panel);
+    Paint(panel);
+    EXPECT_TRUE(scroll.enterPhase) << "gone at the top, in again at the bottom";
+    EXPECT_EQ(scroll.entryGap, m_height - 1);
+}
+
+TEST_F(ScrollHotStaticTest, PointerOverThePanelPausesAndLeavingResumes) {
+    CRecordingPanel& panel = m_dialog->m_panel;
+    SetForegroundWindow(*m_dialog);
+    CRect screen;
+    panel.GetWindowRect(&screen);
+    SetCursorPos(screen.right + 100, screen.bottom + 100);
+    Paint(panel);
+    PumpMessages(300);
+    const int running = Travelled(m_height);
+    EXPECT_GE(running, 4) << "the timer moves the block";
+
+    SetCursorPos(screen.left + 20, screen.top + 20);
+    PumpMessages(30);
+    SetCursorPos(screen.left + 22, screen.top + 22);
+    ASSERT_TRUE(PumpUntil([] { return !CScrollHotStatic::Scroll().scrollRunning; }, 3000));
+    const int paused = Travelled(m_height);
+    PumpMessages(300);
+    Paint(panel);
+    EXPECT_EQ(Travelled(m_height), paused) << "standing still under the pointer";
+
+    SetCursorPos(screen.right + 100, screen.bottom + 100);
+    ASSERT_TRUE(PumpUntil([] { return CScrollHotStatic::Scroll().scrollRunning; }, 3000));
+    PumpMessages(300);
+    EXPECT_GE(Travelled(m_height), paused + 4) << "moving again once the pointer left";
+}
+
+TEST_F(ScrollHotStaticTest, TheLinkLineUnderThePointerLightsUpAndOpensOnClick) {
+    CRecordingPanel& panel = m_dialog->m_panel;
+    FirstPaintWithoutTimer();
+    CreditsScroll& scroll = CScrollHotStatic::Scroll();
+    scroll.enterPhase = true;
+    scroll.entryGap = 10;
+    const int lineHeight = panel.GetLineHeight();
+    const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+
+    MoveTo(panel, 40);  // the first move only pauses
+    MoveTo(panel, 10 + 2 * lineHeight + 1);
+    EXPECT_TRUE(IsHot(panel, 2));
+    EXPECT_FALSE(IsHot(panel, 0));
+    EXPECT_NE(GetCursor(), arrow);
+    Shown lit = PaintAndRead(panel);
+    EXPECT_GE(lit.TopRowOf(kHoverColour), 10 + 2 * lineHeight);
+    EXPECT_GT(lit.CountAll(kLinkColour), 20) << "the other link line keeps the link colour";
+
+    for (int plainOrAbove : {10 + lineHeight + 1, 5}) {
+        MoveTo(panel, plainOrAbove);
+        for (size_t line = 0; line < 3; ++line) EXPECT_FALSE(IsHot(panel, line)) << plainOrAbove;
+        EXPECT_EQ(GetCursor(), arrow);
+    }
+    panel.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 5));
+    panel.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 5));
+    EXPECT_TRUE(panel.opened.empty()) << "no line under the pointer, nothing opened";
+
+    MoveTo(panel, 11);
+    ASSERT_TRUE(IsHot(panel, 0));
+    panel.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 11));
+    panel.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 11));
+    EXPECT_EQ(panel.opened, std::vector<std::string>{"www.one.example.com"});
+    panel.SendMessage(WM_MOUSELEAVE);
+    EXPECT_FALSE(IsHot(panel, 0));
+    Shown visited = PaintAndRead(panel);
+    EXPECT_GT(visited.CountAll(kVisitedColour), 20);
+    EXPECT_EQ(visited.CountAll(kHoverColour), 0);
+}
+
+TEST_F(ScrollHotStaticTest, ANewPanelGoesOnFromWhereTheLastOneStopped) {
+    FirstPaintWithoutTimer();
+    for (int i = 0; i < 4; ++i) Paint(m_dialog->m_panel);
+    const int reached = CScrollHotStatic::Scroll().entryGap;
+    EXPECT_EQ(reached, m_height - 5);
+    MoveTo(m_dialog->m_panel, 20);  // paused, then the box goes
+    m_dialog.reset();
+
+    std::unique_ptr<CPanelDialog> second = ShowPanelDialog();
+    Paint(second->m_panel);
+    Paint(second->m_panel);
+    EXPECT_EQ(CScrollHotStatic::Scroll().entryGap, reached) << "still paused";
+    second->m_panel.SendMessage(WM_MOUSELEAVE);
+    second->m_panel.KillTimer(kScrollTimer);
+    Paint(second->m_panel);
+    EXPECT_TRUE(CScrollHotStatic::Scroll().enterPhase);
+    EXPECT_EQ(CScrollHotStatic::Scroll().entryGap, reached - 1);
+}
+
+}  // namespace
