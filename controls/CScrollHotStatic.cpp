@@ -54,6 +54,15 @@ void AdvanceScroll(CreditsScroll& scroll) {
     }
 }
 
+// Trailing blanks only carry a link line's underline towards the right edge: when
+// the words themselves fit, the blanks are cut at the edge instead of pushing the
+// last word onto a line of its own.
+UINT LineFormat(CDC& dc, const std::string& text, const RECT& area) {
+    const size_t lastWord = text.find_last_not_of(' ');
+    const std::string words = lastWord == std::string::npos ? "" : text.substr(0, lastWord + 1);
+    return dc.GetTextExtent(words).cx <= area.right - area.left ? 0u : UINT(DT_WORDBREAK);
+}
+
 bool MakeFontLike(HFONT font, BYTE underline, CFont& made) {
     LOGFONTA description{};
     if (!font || !CFont::GetLogFont(font, &description)) return false;
@@ -175,7 +184,7 @@ void CScrollHotStatic::DrawLines(COffscreenDC& surface) {
         surface.SetTextColor(colour);
         surface.SetBkMode(TRANSPARENT);
         area.left = line.indent;
-        surface.DrawText(line.text, &area, DT_WORDBREAK);
+        surface.DrawText(line.text, &area, LineFormat(surface, line.text, area));
         area.top += m_lineHeight;
     }
 }

@@ -273,4 +273,28 @@ TEST_F(ScrollHotStaticTest, ANewPanelGoesOnFromWhereTheLastOneStopped) {
     EXPECT_EQ(CScrollHotStatic::Scroll().entryGap, reached - 1);
 }
 
+TEST(ScrollHotStaticLinesTest, TrailingBlanksNeverWrapButLongWordsDo) {
+    CScrollHotStatic::Scroll() = CreditsScroll{};
+    CPanelDialog dialog;
+    dialog.m_panel.AddLine(std::string(10, ' ') + "Velmo Image Recovery" + std::string(80, ' '),
+                           "www.one.example.com", 12);
+    dialog.m_panel.AddLine("Words enough to fill more than one line of this narrow panel", nullptr, 0);
+    ASSERT_TRUE(dialog.Create());
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ERASENOW | RDW_NOCHILDREN);
+    CRecordingPanel& panel = dialog.m_panel;
+    Paint(panel);
+    panel.KillTimer(kScrollTimer);
+    CreditsScroll& scroll = CScrollHotStatic::Scroll();
+    scroll.enterPhase = true;  // fully in: the next paint shows the block from the top
+    scroll.entryGap = 0;
+    Shown shown = PaintAndRead(panel);
+    const int lineHeight = panel.GetLineHeight();
+    auto band = [&](int line) { return RECT{0, line * lineHeight, shown.width, (line + 1) * lineHeight}; };
+
+    EXPECT_GT(shown.Count(band(3), kLinkColour), 40) << "the title line, underlined";
+    EXPECT_EQ(shown.Count(band(4), kLinkColour), 0) << "no word of it pushed onto the next line";
+    EXPECT_GT(shown.Count(band(5), RGB(0, 0, 0)), 10) << "the long plain line goes on below itself";
+}
+
 }  // namespace
