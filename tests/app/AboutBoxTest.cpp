@@ -1,6 +1,6 @@
 // The About box: the credits of the language in the settings file, a missing
-// file reported and rewritten, the tiled background, and the main window's About
-// command opening a box that OK closes.
+// file reported and rewritten, and the main window's About command opening a box
+// that OK closes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,7 +19,6 @@ namespace {
 class CTestAboutBox : public CAboutBox {
 public:
     CScrollHotStatic& Credits() { return m_credits; }
-    CLinkStatic& WebLink() { return m_webLink; }
 };
 
 std::string Blanks(int count)
@@ -79,33 +78,6 @@ TEST(AboutBoxTest, MissingSettingsFileIsReportedRewrittenAndTheCreditsAreEnglish
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[1].text, Blanks(50));
     EXPECT_EQ(lines[2].text, Blanks(4) + "VQT is a image recovery utility for MSOffice files." + Blanks(1));
-}
-
-TEST(AboutBoxTest, BackgroundPictureTiledFromTheTopLeftAndTheWebLinkUnderlinedForGood)
-{
-    SettingsFileGuard guard;
-    WriteValidSettings(RecordWith(LANG_ENGLISH));
-    CTestAboutBox box;
-    ASSERT_TRUE(box.Create());
-    box.ShowWindow(SW_SHOWNA);
-
-    HBITMAP picture = LoadProgramBitmap(IDB_BACKGROUND);
-    ASSERT_NE(picture, nullptr);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    WindowPixels pixels = WindowPixels::Capture(box);
-    // Below the credits panel, left of OK: once within the picture, once where the
-    // picture starts again under its 192 rows.
-    for (POINT spot : {POINT{15, 200}, POINT{40, 262}, POINT{190, 300}})
-        EXPECT_EQ(pixels.At(spot.x, spot.y), GetPixel(memory, spot.x % 569, spot.y % 192))
-            << spot.x << "," << spot.y;
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(picture);
-
-    EXPECT_EQ(box.WebLink().GetUnderlineMode(), CLinkStatic::UnderlineAlways);
-    EXPECT_EQ(box.WebLink().GetWindowText(), kMakerWebShort);
-    EXPECT_EQ(box.WebLink().GetTooltip().GetText(&box.WebLink(), 1), kMakerWebUrl);
 }
 
 // ---- The About command of the main window --------------------------------------------

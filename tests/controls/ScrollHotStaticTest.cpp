@@ -3,7 +3,6 @@
 // position that all panels of the program run share.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +43,7 @@ protected:
 };
 
 std::unique_ptr<CPanelDialog> ShowPanelDialog() {
+    SetCursorPos(1270, 1010);  // away from the panel, which shows in the middle of the screen
     auto dialog = std::make_unique<CPanelDialog>();
     EXPECT_TRUE(dialog->Create());
     SetWindowPos(*dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -52,67 +52,18 @@ std::unique_ptr<CPanelDialog> ShowPanelDialog() {
     return dialog;
 }
 
-// One paint of the panel. Nothing is pumped: no timer tick and no notice that the
-// real pointer is elsewhere can come in between.
+// One paint of the panel, nothing pumped (WindowPixels::Capture paints once too).
 void Paint(HWND panel) { RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
-// The panel's pixels as the screen shows them, read without repainting.
-struct Shown {
-    int width = 0;
-    int height = 0;
-    std::vector<DWORD> rows;  // 0x00RRGGBB, top-down
-
-    int Count(const RECT& area, COLORREF colour) const {
-        const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-        int count = 0;
-        for (int y = std::max(0L, area.top); y < std::min<LONG>(height, area.bottom); ++y) {
-            for (int x = std::max(0L, area.left); x < std::min<LONG>(width, area.right); ++x) {
-                if ((rows[static_cast<size_t>(y) * width + x] & 0xFFFFFF) == wanted) ++count;
-            }
-        }
-        return count;
+int TopRowOf(const WindowPixels& pixels, COLORREF colour) {
+    for (int y = 0; y < pixels.Height(); ++y) {
+        if (pixels.CountColor(CRect(0, y, pixels.Width(), y + 1), colour) > 0) return y;
     }
-    int CountAll(COLORREF colour) const { return Count(RECT{0, 0, width, height}, colour); }
-    int TopRowOf(COLORREF colour) const {
-        for (int y = 0; y < height; ++y) {
-            if (Count(RECT{0, y, width, y + 1}, colour) > 0) return y;
-        }
-        return -1;
-    }
-};
-
-Shown ReadShown(HWND panel) {
-    RECT client;
-    GetClientRect(panel, &client);
-    Shown shown;
-    shown.width = client.right;
-    shown.height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = shown.width;
-    info.bmiHeader.biHeight = -shown.height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC panelDC = GetDC(panel);
-    HBITMAP section = CreateDIBSection(panelDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(panelDC);
-    HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, shown.width, shown.height, panelDC, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    shown.rows.assign(pixels, pixels + static_cast<size_t>(shown.width) * shown.height);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(section);
-    ReleaseDC(panel, panelDC);
-    return shown;
+    return -1;
 }
 
-Shown PaintAndRead(HWND panel) {
-    Paint(panel);
-    return ReadShown(panel);
+int CountAll(const WindowPixels& pixels, COLORREF colour) {
+    return pixels.CountColor(CRect(0, 0, pixels.Width(), pixels.Height()), colour);
 }
 
 int PanelHeight(HWND panel) {
@@ -172,10 +123,10 @@ TEST_F(ScrollHotStaticTest, BlockRisesOnePixelPerPaintAndLoops) {
 
     // Once the first line is in, each paint shows it one row higher.
     while (scroll.entryGap > 30) Paint(panel);
-    int top = PaintAndRead(panel).TopRowOf(kLinkColour);
+    int top = TopRowOf(WindowPixels::Capture(panel), kLinkColour);
     ASSERT_GE(top, 30);
-    EXPECT_EQ(PaintAndRead(panel).TopRowOf(kLinkColour), top - 1);
-    EXPECT_EQ(PaintAndRead(panel).TopRowOf(kLinkColour), top - 2);
+    EXPECT_EQ(TopRowOf(WindowPixels::Capture(panel), kLinkColour), top - 1);
+    EXPECT_EQ(TopRowOf(WindowPixels::Capture(panel), kLinkColour), top - 2);
 
     while (Travelled(m_height) < m_height) Paint(panel);
     EXPECT_TRUE(scroll.enterPhase);
@@ -223,15 +174,18 @@ TEST_F(ScrollHotStaticTest, TheLinkLineUnderThePointerLightsUpAndOpensOnClick) {
     scroll.entryGap = 10;
     const int lineHeight = panel.GetLineHeight();
     const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
-
-    MoveTo(panel, 40);  // the first move only pauses
+    // The real pointer rests on the panel (scrolling paused), the moves below say where.
+    CRect screen;
+    panel.GetWindowRect(&screen);
+    SetCursorPos(screen.left + 30, screen.top + 40);
+    ASSERT_TRUE(PumpUntil([] { return !CScrollHotStatic::Scroll().scrollRunning; }, 3000));
     MoveTo(panel, 10 + 2 * lineHeight + 1);
     EXPECT_TRUE(IsHot(panel, 2));
     EXPECT_FALSE(IsHot(panel, 0));
     EXPECT_NE(GetCursor(), arrow);
-    Shown lit = PaintAndRead(panel);
-    EXPECT_GE(lit.TopRowOf(kHoverColour), 10 + 2 * lineHeight);
-    EXPECT_GT(lit.CountAll(kLinkColour), 20) << "the other link line keeps the link colour";
+    WindowPixels lit = WindowPixels::Capture(panel);
+    EXPECT_GE(TopRowOf(lit, kHoverColour), 10 + 2 * lineHeight);
+    EXPECT_GT(CountAll(lit, kLinkColour), 20) << "the other link line keeps the link colour";
 
     for (int plainOrAbove : {10 + lineHeight + 1, 5}) {
         MoveTo(panel, plainOrAbove);
@@ -249,9 +203,9 @@ TEST_F(ScrollHotStaticTest, TheLinkLineUnderThePointerLightsUpAndOpensOnClick) {
     EXPECT_EQ(panel.opened, std::vector<std::string>{"www.one.example.com"});
     panel.SendMessage(WM_MOUSELEAVE);
     EXPECT_FALSE(IsHot(panel, 0));
-    Shown visited = PaintAndRead(panel);
-    EXPECT_GT(visited.CountAll(kVisitedColour), 20);
-    EXPECT_EQ(visited.CountAll(kHoverColour), 0);
+    WindowPixels visited = WindowPixels::Capture(panel);
+    EXPECT_GT(CountAll(visited, kVisitedColour), 20);
+    EXPECT_EQ(CountAll(visited, kHoverColour), 0);
 }
 
 TEST_F(ScrollHotStaticTest, ANewPanelGoesOnFromWhereTheLastOneStopped) {
@@ -279,6 +233,7 @@ TEST(ScrollHotStaticLinesTest, TrailingBlanksNeverWrapButLongWordsDo) {
     dialog.m_panel.AddLine(std::string(10, ' ') + "Velmo Image Recovery" + std::string(80, ' '),
                            "www.one.example.com", 12);
     dialog.m_panel.AddLine("Words enough to fill more than one line of this narrow panel", nullptr, 0);
+    SetCursorPos(1270, 1010);
     ASSERT_TRUE(dialog.Create());
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ERASENOW | RDW_NOCHILDREN);
@@ -288,13 +243,13 @@ TEST(ScrollHotStaticLinesTest, TrailingBlanksNeverWrapButLongWordsDo) {
     CreditsScroll& scroll = CScrollHotStatic::Scroll();
     scroll.enterPhase = true;  // fully in: the next paint shows the block from the top
     scroll.entryGap = 0;
-    Shown shown = PaintAndRead(panel);
+    WindowPixels shown = WindowPixels::Capture(panel);
     const int lineHeight = panel.GetLineHeight();
-    auto band = [&](int line) { return RECT{0, line * lineHeight, shown.width, (line + 1) * lineHeight}; };
+    auto band = [&](int line) { return CRect(0, line * lineHeight, shown.Width(), (line + 1) * lineHeight); };
 
-    EXPECT_GT(shown.Count(band(3), kLinkColour), 40) << "the title line, underlined";
-    EXPECT_EQ(shown.Count(band(4), kLinkColour), 0) << "no word of it pushed onto the next line";
-    EXPECT_GT(shown.Count(band(5), RGB(0, 0, 0)), 10) << "the long plain line goes on below itself";
+    EXPECT_GT(shown.CountColor(band(3), kLinkColour), 40) << "the title line, underlined";
+    EXPECT_EQ(shown.CountColor(band(4), kLinkColour), 0) << "no word of it pushed onto the next line";
+    EXPECT_GT(shown.CountColor(band(5), RGB(0, 0, 0)), 10) << "the long plain line goes on below itself";
 }
 
 }  // namespace
