@@ -63,7 +63,7 @@ velmo_wine_start() {
   # A persistent server makes each program start quick. Its helper processes
   # (services, explorer) would inherit the first program's stderr and keep
   # ctest's pipe open for ever, so they are started here with no output.
-  wineserver -p >/dev/null 2>&1 </dev/null 9>&-
+  wineserver -p >/dev/null 2>&1 </dev/null 9>&- || true   # one may be running already
   wine cmd /c exit >/dev/null 2>&1 </dev/null 9>&-
   touch "$VELMO_READY_FILE"
   flock -u 9
