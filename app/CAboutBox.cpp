@@ -1,33 +1,12 @@
 // CAboutBox.cpp - the About box's start, its settings read and its painting
 #include "app/CAboutBox.h"
 
-#include <io.h>
-
-#include <cstdio>
-
-#include "app/SystemPaths.h"
+#include "app/BackgroundPicture.h"
+#include "framework/SystemPaths.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
-
-namespace {
-
-bool FileExists(const std::string& path)
-{
-    return _access(path.c_str(), 0) == 0;
-}
-
-// The whole record, or the default record when the file ends before it does.
-SettingsRecord ReadRecord(std::FILE* stream)
-{
-    SettingsRecord read;
-    if (std::fread(read.bytes.data(), 1, read.bytes.size(), stream) != read.bytes.size())
-        return SettingsRecord::Defaults();
-    return read;
-}
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CAboutBox, CDialog)
     ON_WM_PAINT()
@@ -63,18 +42,8 @@ BOOL CAboutBox::OnInitDialog()
 int CAboutBox::ReadLanguage()
 {
     SettingsFile file(m_settingsPath, *this);
-    if (!FileExists(m_settingsPath) || !file.IsSettingsFileValid()) {
-        ShowSettingsMessage(SettingsMessage::MissingFile);
-        file.WriteDefaultSettings();
-        return SettingsRecord::Defaults().LanguageIndex();
-    }
-    std::FILE* stream = std::fopen(m_settingsPath.c_str(), "rb");
-    if (!stream)
-        EndProcess(1);
-    SettingsRecord record = ReadRecord(stream);
-    std::fclose(stream);
     // Any index outside 1..6 reads as English.
-    return record.LanguageIndex();
+    return file.ReadOrRestoreDefaults().LanguageIndex();
 }
 
 void CAboutBox::FillCredits()
@@ -99,15 +68,10 @@ void CAboutBox::OnOK()
 
 void CAboutBox::OnPaint()
 {
-    CBitmap background;
-    background.LoadBitmap(IDB_BACKGROUND);
-    CBrush pattern;
-    pattern.CreatePatternBrush(background);
-
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    dc.FillRect(&client, pattern);
+    FillWithBackgroundPicture(dc, client);
 }
 
 void CAboutBox::ShowSettingsMessage(SettingsMessage message)

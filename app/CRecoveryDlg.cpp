@@ -4,7 +4,7 @@
 #include "app/CAboutBox.h"
 #include "app/CSplashDlg.h"
 #include "app/CompanionLaunch.h"
-#include "app/SystemPaths.h"
+#include "framework/SystemPaths.h"
 #include "framework/CWinApp.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
@@ -20,7 +20,7 @@ constexpr int kProgressSteps = 10;
 constexpr UINT kNormalExitCode = 9;
 
 // Widths of the Size KB, Date and Time columns at start.
-constexpr int kStartColumnWidths[] = {60, 80, 80};
+constexpr std::array<int, 3> kStartColumnWidths = {60, 80, 80};
 
 }  // namespace
 
@@ -133,12 +133,7 @@ void CRecoveryDlg::SetUpColumns()
     CRect client;
     m_documentList.GetClientRect(&client);
     m_firstColumnWidth = client.Width() * 6 / 10;
-    m_documentList.InsertColumn(0, Text(kColumnCaptions[0], m_languageIndex), LVCFMT_LEFT,
-                                m_firstColumnWidth);
-    for (int column = 1; column < 4; ++column) {
-        m_documentList.InsertColumn(column, Text(kColumnCaptions[column], m_languageIndex),
-                                    LVCFMT_LEFT, kStartColumnWidths[column - 1]);
-    }
+    InsertColumns(m_firstColumnWidth, kStartColumnWidths);
     m_documentList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     m_listImages.Create(IDB_FILE_ICONS, kListImageWidth, kListImageWidth, kListImageMask);
     m_documentList.SetImageList(&m_listImages, LVSIL_SMALL);
@@ -189,11 +184,21 @@ std::array<CRecoveryDlg::CommandButton, 7> CRecoveryDlg::CommandButtons()
 
 void CRecoveryDlg::SetUpCommandButtons()
 {
-    for (const CommandButton& command : CommandButtons()) {
+    // Each tooltip covers its button as the strip has sized it.
+    for (const CommandButton& command : CommandButtons())
         command.button.LoadStrip(command.strip);
-        command.button.SetTooltip(Text(kTooltipTexts[command.tooltip], m_languageIndex), true);
-    }
+    ApplyTooltips();
     m_runAborted = false;
+}
+
+void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths)
+{
+    m_documentList.InsertColumn(0, Text(kColumnCaptions[0], m_languageIndex), LVCFMT_LEFT,
+                                firstWidth);
+    for (int column = 1; column < 4; ++column) {
+        m_documentList.InsertColumn(column, Text(kColumnCaptions[column], m_languageIndex),
+                                    LVCFMT_LEFT, otherWidths[column - 1]);
+    }
 }
 
 void CRecoveryDlg::ShowMessage(const TextSet& texts)

@@ -130,6 +130,8 @@ private:
     void SetUpCommandButtons();
     void ApplyTooltips();
     void RebuildColumns();
+    // The four list columns with the captions of the current language.
+    void InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths);
     void StoreLanguage();
     bool HasRoomForPictures(const std::string& documentPath, const std::string& outputDirectory) const;
     void ReportRun();

@@ -1,6 +1,7 @@
 // CSplashDlg.cpp
 #include "app/CSplashDlg.h"
 
+#include "app/BackgroundPicture.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "res/resource.h"
@@ -45,15 +46,10 @@ void CSplashDlg::OnPaint()
     CFont font;
     font.CreateFont(20, 9, 0, 20, 100, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
-    CBitmap background;
-    background.LoadBitmap(IDB_BACKGROUND);
-    CBrush pattern;
-    pattern.CreatePatternBrush(background);
-
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    dc.FillRect(&client, pattern);
+    FillWithBackgroundPicture(dc, client);
     dc.SetBkMode(TRANSPARENT);
     dc.SelectObject(font);
     dc.TextOut(0, kSplashLineY, kSplashLine);

@@ -65,12 +65,8 @@ void CRecoveryDlg::RebuildColumns()
     const std::vector<RowCells> cells = ReadCells(m_documentList);
     for (int column = kColumnCount - 1; column >= 0; --column)
         m_documentList.DeleteColumn(column);
-    m_documentList.InsertColumn(0, Text(kColumnCaptions[0], m_languageIndex), LVCFMT_LEFT,
-                                m_firstColumnWidth - kFirstColumnShrink);
-    for (int column = 1; column < kColumnCount; ++column) {
-        m_documentList.InsertColumn(column, Text(kColumnCaptions[column], m_languageIndex), LVCFMT_LEFT,
-                                    kOtherColumnWidth);
-    }
+    InsertColumns(m_firstColumnWidth - kFirstColumnShrink,
+                  {kOtherColumnWidth, kOtherColumnWidth, kOtherColumnWidth});
     WriteCells(m_documentList, cells);
 }
 

@@ -4,28 +4,15 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "framework/CWinApp.h"
+#include "framework/SystemPaths.h"
 #include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "recovery/RunPaths.h"
 
 namespace {
-
-std::string CurrentDirectory()
-{
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
-    while (size > 0) {
-        std::vector<char> directory(size);
-        DWORD length = GetCurrentDirectoryA(size, directory.data());
-        if (length < size)
-            return std::string(directory.data(), length);
-        size = length;
-    }
-    return std::string();
-}
 
 std::optional<uint64_t> FileLength(const std::string& path)
 {
@@ -66,8 +53,9 @@ void CRecoveryDlg::OnRecover()
     m_runAborted = false;
     const bool completed = ExtractPictures(documentPath, outputDirectory);
     ReportRun();
-    // Only a scan that saved every picture it found may cost the document.
-    if (settings.DeleteSource() == 1 && m_pictureCount > 0 && !m_runAborted && completed)
+    // Only a scan that saved every picture it found may cost the document; a
+    // taken picture name (m_runAborted) does not count as complete either.
+    if (settings.DeleteSource() == 1 && m_pictureCount > 0 && completed)
         OfferSourceDeletion(documentPath);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/CWinApp.h"
+#include "framework/SystemPaths.h"
 #include "lang/Credits.h"
 #include "res/resource.h"
 
@@ -40,17 +41,9 @@ LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& valu
     return ERROR_SUCCESS;
 }
 
-std::string WindowsDirectoryA() {
-    UINT needed = GetWindowsDirectoryA(nullptr, 0);
-    if (needed == 0) return {};
-    std::vector<char> buffer(needed + 1, '\0');
-    UINT length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
-    return length < buffer.size() ? std::string(buffer.data(), length) : std::string();
-}
-
 // A copy of the help viewer's hand cursor, or null when there is none to take.
 HCURSOR HelpViewerHandCursor() {
-    std::string viewer = WindowsDirectoryA() + "\\winhlp32.exe";
+    std::string viewer = WindowsDirectory() + "\\winhlp32.exe";
     // As data only: none of the viewer's code runs in this process.
     HMODULE module = LoadLibraryExA(viewer.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return nullptr;

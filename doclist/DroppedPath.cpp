@@ -11,22 +11,13 @@
 
 #include <vector>
 
-namespace {
+#include "framework/Text.h"
 
-std::wstring AnsiToWide(const std::string& text)
-{
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
+namespace {
 
 std::string LinkTarget(IShellLinkA* link, IPersistFile* file, const std::string& path)
 {
-    if (FAILED(file->Load(AnsiToWide(path).c_str(), STGM_READ)))
+    if (FAILED(file->Load(WidenAnsi(path).c_str(), STGM_READ)))
         return std::string();
     // IShellLinkA cannot report a target longer than an ANSI path anyway.
     std::vector<char> target(MAX_PATH + 1, '\0');

@@ -12,36 +12,21 @@
 #include "doclist/CDropFileListCtrl.h"
 #include "framework/CWinApp.h"
 #include "framework/Text.h"
+#include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "res/resource.h"
 
 namespace {
 
-const char kCaption[] = "Velmo Image Recovery";
-
 // Room for the longest path the system accepts, so the dialog never has to
 // refuse a choice for want of space.
 constexpr DWORD kFileBufferLength = 32768;
-
-std::optional<std::string> AnsiFromWide(const std::wstring& text)
-{
-    BOOL lossy = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0,
-                                     nullptr, &lossy);
-    if (length <= 0 || lossy)
-        return std::nullopt;
-    std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, &ansi[0], length,
-                        nullptr, nullptr);
-    ansi.resize(static_cast<size_t>(length - 1));
-    return ansi;
-}
 
 // The list keeps ANSI paths; a name the ANSI code page cannot spell is reached
 // through its short form instead.
 std::optional<std::string> AnsiPathFromWide(const std::wstring& path)
 {
-    if (auto ansi = AnsiFromWide(path))
+    if (auto ansi = ExactAnsiFromWide(path))
         return ansi;
     DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
     if (length == 0)
@@ -49,7 +34,7 @@ std::optional<std::string> AnsiPathFromWide(const std::wstring& path)
     std::wstring shortPath(length, L'\0');
     length = GetShortPathNameW(path.c_str(), &shortPath[0], length);
     shortPath.resize(length);
-    return AnsiFromWide(shortPath);
+    return ExactAnsiFromWide(shortPath);
 }
 
 }  // namespace
@@ -154,5 +139,5 @@ bool ListCommands::Ask(const std::string& utf8Question) const
 
 void ListCommands::ShowMessage(const TextSet& message) const
 {
-    m_owner.MessageBox(Text(message, m_languageIndex), kCaption, MB_OK);
+    m_owner.MessageBox(Text(message, m_languageIndex), kProductName, MB_OK);
 }

@@ -5,7 +5,6 @@
 // The record is the default file record with the install directory (given a
 // trailing backslash when it lacks one) and the language. An existing file is
 // kept unless --replace is given, so a reinstall keeps the user's choices.
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -62,27 +61,6 @@ bool ParseArguments(int argc, char** argv, Request& request)
     return count == 2;
 }
 
-bool FileExists(const std::string& path)
-{
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (!stream)
-        return false;
-    std::fclose(stream);
-    return true;
-}
-
-bool WriteSettings(const std::string& path, const SettingsRecord& record)
-{
-    std::FILE* stream = std::fopen(path.c_str(), "wb");
-    if (!stream)
-        return false;
-    uint8_t check[SettingsLayout::kCheckValueSize];
-    WriteInt32LittleEndian(record.CheckValue(), check);
-    bool written = std::fwrite(record.bytes.data(), 1, record.bytes.size(), stream) == record.bytes.size() &&
-                   std::fwrite(check, 1, sizeof check, stream) == sizeof check;
-    return std::fclose(stream) == 0 && written;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -90,7 +68,9 @@ int main(int argc, char** argv)
     Request request;
     if (!ParseArguments(argc, argv, request))
         return Usage();
-    if (!request.replace && FileExists(request.settingsPath)) {
+    ConsoleHost host;
+    SettingsFile file(request.settingsPath, host);
+    if (!request.replace && file.FileExists()) {
         std::cout << "kept " << request.settingsPath << '\n';
         return 0;
     }
@@ -104,9 +84,7 @@ int main(int argc, char** argv)
         std::cerr << "install directory longer than the settings file can hold: " << directory << '\n';
         return 1;
     }
-    ConsoleHost host;
-    SettingsFile file(request.settingsPath, host);
-    if (!WriteSettings(request.settingsPath, record) || !file.IsSettingsFileValid()) {
+    if (!file.WriteSettings(record) || !file.IsSettingsFileValid()) {
         std::cerr << "cannot write " << request.settingsPath << '\n';
         return 1;
     }

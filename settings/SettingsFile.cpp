@@ -205,6 +205,27 @@ StartupSettings SettingsFile::ReadAtStartup()
     return startup;
 }
 
+SettingsRecord SettingsFile::ReadOrRestoreDefaults()
+{
+    if (!FileExists() || !IsSettingsFileValid()) {
+        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        WriteDefaultSettings();
+        return SettingsRecord::Defaults();
+    }
+    Stream stream(OpenStream(m_path, "rb"));
+    if (!stream)
+        m_host.EndProcess(1);
+    // A record cut short is not used: the defaults stand in for it.
+    SettingsRecord record = SettingsRecord::Defaults();
+    ReadWholeRecord(stream.get(), record);
+    return record;
+}
+
+bool SettingsFile::WriteSettings(const SettingsRecord& record)
+{
+    return WriteRecordWithCheck(record, record.CheckValue());
+}
+
 bool SettingsFile::WriteRecord(const SettingsRecord& record)
 {
     return WriteBytes(record.bytes.data(), kRecordSize);

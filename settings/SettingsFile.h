@@ -34,6 +34,8 @@ public:
     virtual ~SettingsFile() = default;
 
     const std::string& Path() const { return m_path; }
+    // Whether the file exists, by the C runtime's access test.
+    bool FileExists() const;
 
     // The 4 bytes behind the record, 0 when the file cannot be opened or ends
     // at the record. No message.
@@ -48,6 +50,9 @@ public:
     // Writes the default record with its check value; ends the process with
     // exit code 1 when the file cannot be written.
     void WriteDefaultSettings();
+    // Writes a whole record with its own check value in one go, as an
+    // installer or the configuration program does; no message.
+    bool WriteSettings(const SettingsRecord& record);
     // Stores a new language (outside 1..6: English) in the current record, or
     // in defaultSettings when the file cannot be used, and makes that record
     // the fallback. A file that cannot be written is reported; the caller goes on.
@@ -58,6 +63,10 @@ public:
     // The reading when the main window starts: ends the process with exit
     // code 2 when the file is missing, rewrites an invalid file.
     StartupSettings ReadAtStartup();
+    // The reading of the About box: a missing or invalid file is reported once
+    // and replaced by the default file, whose record is returned; a valid file
+    // that cannot be opened ends the process with exit code 1.
+    SettingsRecord ReadOrRestoreDefaults();
 
     void ResetDefaults();
 
@@ -75,7 +84,6 @@ private:
         bool readable = true;
     };
 
-    bool FileExists() const;
     ReadResult ReadRecordOrFallback();
     bool WriteRecord(const SettingsRecord& record);
     bool WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue);

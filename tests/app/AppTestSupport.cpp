@@ -10,7 +10,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "app/SystemPaths.h"
+#include "framework/SystemPaths.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"

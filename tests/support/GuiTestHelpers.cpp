@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "framework/CWnd.h"
+#include "framework/Text.h"
 #include "tests/support/MessageBoxWatcher.h"
 
 namespace {
@@ -30,16 +31,6 @@ bool DrainQueue() {
         DispatchOne(msg);
     }
     return true;
-}
-
-std::string AnsiFromWide(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    int needed = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                     0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(needed), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &ansi[0], needed,
-                        nullptr, nullptr);
-    return ansi;
 }
 
 }  // namespace

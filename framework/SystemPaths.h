@@ -6,3 +6,6 @@
 // The Windows directory as GetWindowsDirectoryA gives it, without a trailing
 // backslash (except for a root such as "C:\").
 std::string WindowsDirectory();
+
+// The process's current directory, as GetCurrentDirectoryA gives it.
+std::string CurrentDirectory();

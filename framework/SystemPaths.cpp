@@ -1,5 +1,5 @@
 // SystemPaths.cpp
-#include "app/SystemPaths.h"
+#include "framework/SystemPaths.h"
 
 #include <windows.h>
 
@@ -15,6 +15,21 @@ std::string WindowsDirectory()
             return directory;
         }
         size = length + 1;
+    }
+    return std::string();
+}
+
+std::string CurrentDirectory()
+{
+    DWORD size = GetCurrentDirectoryA(0, nullptr);
+    while (size > 0) {
+        std::string directory(size, '\0');
+        DWORD length = GetCurrentDirectoryA(size, &directory[0]);
+        if (length < size) {
+            directory.resize(length);
+            return directory;
+        }
+        size = length;
     }
     return std::string();
 }
