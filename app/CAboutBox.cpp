@@ -41,9 +41,14 @@ BOOL CAboutBox::OnInitDialog()
 // box goes on in English.
 int CAboutBox::ReadLanguage()
 {
-    SettingsFile file(m_settingsPath, *this);
     // Any index outside 1..6 reads as English.
-    return file.ReadOrRestoreDefaults().LanguageIndex();
+    return MakeSettingsFile(m_settingsPath, *this)->ReadOrRestoreDefaults().LanguageIndex();
+}
+
+std::unique_ptr<SettingsFile> CAboutBox::MakeSettingsFile(const std::string& path,
+                                                         SettingsHost& host)
+{
+    return std::make_unique<SettingsFile>(path, host);
 }
 
 void CAboutBox::FillCredits()

@@ -2,6 +2,7 @@
 // the background picture, an OK button and the maker's web address as a link
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "controls/CLinkStatic.h"
@@ -10,6 +11,8 @@
 #include "framework/Controls.h"
 #include "lang/TextSet.h"
 #include "settings/SettingsHost.h"
+
+class SettingsFile;
 
 class CAboutBox : public CDialog, private SettingsHost {
 public:
@@ -25,6 +28,9 @@ protected:
     // Called for the OK button or the Enter key: closes the box.
     void OnOK() override;
     void OnPaint();
+    // The settings file the box reads its language from, reporting to `host`.
+    virtual std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path,
+                                                           SettingsHost& host);
     DECLARE_MESSAGE_MAP()
 
     CLinkStatic m_contactLink;

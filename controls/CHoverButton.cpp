@@ -31,7 +31,10 @@ bool CHoverButton::LoadStrip(WORD bitmapId) {
     SIZE size = m_strip.GetSize();
     m_frameWidth = size.cx / 3;
     m_frameHeight = size.cy;
-    SetWindowPos(nullptr, 0, 0, m_frameWidth, m_frameHeight, SWP_NOMOVE | SWP_NOOWNERZORDER);
+    // Without SWP_NOZORDER the button would go to the top of its siblings and
+    // turn the dialog's Tab order around.
+    SetWindowPos(nullptr, 0, 0, m_frameWidth, m_frameHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
     return true;
 }
 

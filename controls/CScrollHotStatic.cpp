@@ -190,11 +190,16 @@ void CScrollHotStatic::DrawLines(COffscreenDC& surface) {
 }
 
 void CScrollHotStatic::OnMouseMove(UINT, CPoint point) {
+    // Asked for on any move, not only on the one that pauses the scroll: a panel
+    // that starts paused (the last one went with the pointer on it) must still
+    // hear the pointer leave, or it would never move again.
+    if (!m_leaveRequested) {
+        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+        m_leaveRequested = _TrackMouseEvent(&track) != FALSE;
+    }
     CreditsScroll& scroll = Scroll();
     if (scroll.scrollRunning) {
         KillTimer(static_cast<UINT_PTR>(m_scrollTimer));
-        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
-        _TrackMouseEvent(&track);
         scroll.scrollRunning = false;
         return;
     }
@@ -222,6 +227,7 @@ void CScrollHotStatic::MarkLineUnderPointer(int y) {
 }
 
 void CScrollHotStatic::OnMouseLeave() {
+    m_leaveRequested = false;
     Scroll().scrollRunning = true;
     // A pointer that came before the first paint finds no timer yet to restart.
     UINT_PTR id = m_scrollTimer == -1 ? kScrollTimerId : static_cast<UINT_PTR>(m_scrollTimer);

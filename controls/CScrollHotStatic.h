@@ -77,6 +77,7 @@ private:
     CFont m_plainFont;
     int m_lineHeight = -1;
     int m_scrollTimer = -1;
+    bool m_leaveRequested = false;  // the system will tell this panel when the pointer leaves
     HCURSOR m_handCursor;
     HCURSOR m_arrowCursor;
     std::vector<CreditLine> m_lines;

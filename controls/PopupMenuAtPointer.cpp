@@ -9,16 +9,6 @@ namespace {
 // The menu opens below the pointer so that the pointer does not cover its first row.
 constexpr int kBelowPointer = 15;
 
-// The resource is a bar holding one popup; the popup is taken out of it so the
-// bar can go while the popup lives on in the bitmap menu.
-HMENU TakeFirstPopup(UINT menuId) {
-    CMenu resource;
-    if (!resource.LoadMenu(menuId)) return nullptr;
-    HMENU popup = resource.GetSubMenu(0);
-    if (popup) RemoveMenu(resource, 0, MF_BYPOSITION);
-    return popup;
-}
-
 }  // namespace
 
 void ShowPopupMenuAtPointer(CWnd& owner, UINT menuId, const PopupStrip& strip,
@@ -29,9 +19,8 @@ void ShowPopupMenuAtPointer(CWnd& owner, UINT menuId, const PopupStrip& strip,
     std::vector<CBitmap> pictures(items.size());
 
     CBmpMenu menu(strip.width, strip.inSubmenus, stripBitmap, strip.stretch);
-    HMENU popup = TakeFirstPopup(menuId);
-    if (!popup) return;
-    menu.Attach(popup);
+    // The resource's own items are the menu's rows.
+    if (!menu.LoadMenu(menuId)) return;
     for (size_t position = 0; position < items.size(); ++position) {
         const PopupItemLook& item = items[position];
         if (item.bitmapId && pictures[position].LoadBitmap(item.bitmapId))

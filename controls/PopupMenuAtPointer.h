@@ -24,9 +24,9 @@ struct PopupStrip {
     BOOL stretch = FALSE;  // FALSE: tiled
 };
 
-// Shows the first popup of menu resource `menuId` with its top-left corner at
-// the pointer's x and 15 pixels below its y, owned by `owner`, and returns once
-// it has closed. The chosen command reaches the owner afterwards as a posted
+// Shows menu resource `menuId`, a flat list of commands, with its top-left
+// corner at the pointer's x and 15 pixels below its y, owned by `owner`, and
+// returns once it has closed. The chosen command reaches the owner afterwards as a posted
 // WM_COMMAND; the pictures are released before that.
 void ShowPopupMenuAtPointer(CWnd& owner, UINT menuId, const PopupStrip& strip,
                             const std::vector<PopupItemLook>& items);

@@ -213,8 +213,12 @@ SettingsRecord SettingsFile::ReadOrRestoreDefaults()
         return SettingsRecord::Defaults();
     }
     Stream stream(OpenStream(m_path, "rb"));
-    if (!stream)
-        m_host.EndProcess(1);
+    if (!stream) {
+        // It passed its check a moment ago, so it is in use or just went rather
+        // than damaged: reported, left as it is, and the defaults stand in.
+        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        return SettingsRecord::Defaults();
+    }
     // A record cut short is not used: the defaults stand in for it.
     SettingsRecord record = SettingsRecord::Defaults();
     ReadWholeRecord(stream.get(), record);

@@ -65,7 +65,7 @@ public:
     StartupSettings ReadAtStartup();
     // The reading of the About box: a missing or invalid file is reported once
     // and replaced by the default file, whose record is returned; a valid file
-    // that cannot be opened ends the process with exit code 1.
+    // that cannot be opened for the read is reported and the defaults returned.
     SettingsRecord ReadOrRestoreDefaults();
 
     void ResetDefaults();

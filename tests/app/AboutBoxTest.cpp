@@ -1,14 +1,18 @@
 // The About box: the credits of the language in the settings file, a missing
-// file reported and rewritten, and the main window's About command opening a box
-// that OK closes.
+// or unreadable file reported, the main window's About command opening a box
+// that OK closes, and credits that move again after a box closed under the pointer.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "app/CAboutBox.h"
 #include "framework/CWinApp.h"
 #include "lang/Credits.h"
 #include "res/resource.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsRecord.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTestHelpers.h"
@@ -19,7 +23,36 @@ namespace {
 class CTestAboutBox : public CAboutBox {
 public:
     CScrollHotStatic& Credits() { return m_credits; }
+    bool failReadAfterCheck = false;
+
+protected:
+    std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path, ::SettingsHost& host) override;
 };
+
+// Passes the check (two reads), then cannot be opened for the read of the record,
+// as when another program takes the file at just that moment.
+class CUnreadableAfterCheck : public SettingsFile {
+public:
+    using SettingsFile::SettingsFile;
+
+protected:
+    std::FILE* OpenStream(const std::string& path, const char* mode) override
+    {
+        if (std::strcmp(mode, "rb") == 0 && ++m_reads == 3)
+            return nullptr;
+        return SettingsFile::OpenStream(path, mode);
+    }
+
+private:
+    int m_reads = 0;
+};
+
+std::unique_ptr<SettingsFile> CTestAboutBox::MakeSettingsFile(const std::string& path, ::SettingsHost& host)
+{
+    if (failReadAfterCheck)
+        return std::make_unique<CUnreadableAfterCheck>(path, host);
+    return CAboutBox::MakeSettingsFile(path, host);
+}
 
 std::string Blanks(int count)
 {
@@ -80,7 +113,26 @@ TEST(AboutBoxTest, MissingSettingsFileIsReportedRewrittenAndTheCreditsAreEnglish
     EXPECT_EQ(lines[2].text, Blanks(4) + "VQT is a image recovery utility for MSOffice files." + Blanks(1));
 }
 
-// ---- The About command of the main window --------------------------------------------
+TEST(AboutBoxTest, SettingsFileUnreadableAfterItsCheckIsReportedAndTheCreditsAreEnglish)
+{
+    SettingsFileGuard guard;
+    WriteValidSettings(RecordWith(LANG_GERMAN));
+    const std::string german = ReadFileBytes(RealSettingsPath());
+    MessageBoxWatcher watcher({IDOK});
+    CTestAboutBox box;
+    box.failReadAfterCheck = true;
+    ASSERT_TRUE(box.Create()) << "the box (and this process) goes on";
+
+    ASSERT_EQ(watcher.Count(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].caption, "Velmo Image Recovery");
+    EXPECT_EQ(watcher.Boxes()[0].text, "Missing file. Please reinstall!");
+    EXPECT_EQ(box.LanguageIndex(), LANG_ENGLISH);
+    EXPECT_EQ(box.Credits().GetLines()[2].text,
+              Blanks(4) + "VQT is a image recovery utility for MSOffice files." + Blanks(1));
+    EXPECT_EQ(ReadFileBytes(RealSettingsPath()), german) << "a sound file is not overwritten";
+}
+
+// ---- The box run modally, as the About command runs it ---------------------------------
 
 struct SeenAboutBox {
     HWND box = nullptr;
@@ -100,14 +152,33 @@ BOOL CALLBACK FindAboutBox(HWND window, LPARAM found)
     return TRUE;
 }
 
-// Runs inside the About box's own loop: notes how the box stands, then presses OK.
-void CALLBACK PressOkInAboutBox(HWND, UINT, UINT_PTR timer, DWORD)
+std::function<void(HWND)> g_inAboutBox;
+
+// Plays g_inAboutBox once inside the About box's own loop, as soon as the box shows.
+void CALLBACK PlayInAboutBox(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindAboutBox, reinterpret_cast<LPARAM>(&box));
     if (!box)
         return;
     KillTimer(nullptr, timer);
+    std::function<void(HWND)> script = std::move(g_inAboutBox);
+    script(box);
+}
+
+// Opens the box with `open` (which returns when the box has closed) while `script` plays in it.
+void WithAboutBox(const std::function<void()>& open, std::function<void(HWND)> script)
+{
+    g_inAboutBox = std::move(script);
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, PlayInAboutBox);
+    open();
+    KillTimer(nullptr, timer);
+    g_inAboutBox = nullptr;
+}
+
+// Notes how the box stands, then presses OK.
+void PressOkInAboutBox(HWND box)
+{
     g_seen.box = box;
     g_seen.owner = GetWindow(box, GW_OWNER);
     g_seen.ownerEnabled = IsWindowEnabled(g_seen.owner) != FALSE;
@@ -129,9 +200,7 @@ TEST(AboutBoxTest, AboutCommandOpensTheBoxOverTheMainWindowAndOkClosesIt)
     bool mainEnabledAgain = false;
 
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
-        UINT_PTR timer = SetTimer(nullptr, 0, 50, PressOkInAboutBox);
-        shown.Command(ID_HELP_ABOUT);  // returns when the box has closed
-        KillTimer(nullptr, timer);
+        WithAboutBox([&] { shown.Command(ID_HELP_ABOUT); }, PressOkInAboutBox);
         closed = g_seen.box && !IsWindow(g_seen.box);
         mainEnabledAgain = shown.IsWindowEnabled() != FALSE;
         EXPECT_EQ(g_seen.owner, shown.GetSafeHwnd());
@@ -147,6 +216,88 @@ TEST(AboutBoxTest, AboutCommandOpensTheBoxOverTheMainWindowAndOkClosesIt)
     EXPECT_TRUE(g_seen.okEndedIt) << "OK closes the box";
     EXPECT_TRUE(closed) << "and it is destroyed";
     EXPECT_TRUE(mainEnabledAgain);
+    EXPECT_EQ(watcher.Count(), 0u);
+}
+
+RECT CreditsOnScreen(HWND box)
+{
+    HWND panel = GetDlgItem(box, IDC_CREDITS);
+    RECT client;
+    GetClientRect(panel, &client);
+    MapWindowPoints(panel, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+// Whether the credits change on screen within a few of the scroll timer's ticks.
+bool CreditsMove(HWND box)
+{
+    HWND panel = GetDlgItem(box, IDC_CREDITS);
+    WindowPixels before = WindowPixels::AsShown(panel);
+    PumpMessages(400);
+    return !(WindowPixels::AsShown(panel) == before);
+}
+
+void PressEnter(HWND box)
+{
+    PostMessageW(GetDlgItem(box, IDOK), WM_KEYDOWN, VK_RETURN, 1);
+}
+
+// A box closed with Enter while the pointer rests on its credits leaves the
+// scrolling paused for the next box, which must still start again once the
+// pointer has been in and out, and must not keep a link line lit.
+TEST(AboutBoxTest, CreditsMoveAgainAfterABoxClosedWithThePointerOnThem)
+{
+    SettingsFileGuard guard;
+    WriteValidSettings(RecordWith(LANG_ENGLISH));
+    MessageBoxWatcher watcher;
+    CScrollHotStatic::Scroll() = CreditsScroll{};
+    SetCursorPos(1270, 1010);  // well away from where the box shows
+    PumpMessages(100);
+    const auto openBox = [] {
+        CAboutBox box;
+        box.DoModal();
+    };
+
+    WithAboutBox(openBox, [](HWND box) {
+        const RECT credits = CreditsOnScreen(box);
+        EXPECT_TRUE(CreditsMove(box));
+        SetCursorPos(credits.left + 20, credits.top + 20);
+        PumpMessages(50);
+        SetCursorPos(credits.left + 22, credits.top + 22);
+        PumpMessages(100);
+        EXPECT_FALSE(CreditsMove(box)) << "standing still under the pointer";
+        PressEnter(box);
+    });
+    ASSERT_FALSE(CScrollHotStatic::Scroll().scrollRunning) << "closed with the pointer on the credits";
+
+    bool stillAtFirst = false;
+    bool movingAfterInAndOut = false;
+    int litPixels = -1;
+    WithAboutBox(openBox, [&](HWND box) {
+        HWND panel = GetDlgItem(box, IDC_CREDITS);
+        PumpMessages(100);
+        stillAtFirst = !CreditsMove(box);
+
+        // In across the title line (a link), then out of the box altogether.
+        const auto* credits = static_cast<CScrollHotStatic*>(CWnd::FromHandlePermanent(panel));
+        const CreditsScroll& scroll = CScrollHotStatic::Scroll();
+        const RECT area = CreditsOnScreen(box);
+        const int titleRow = scroll.entryGap - scroll.exitOffset + credits->GetLineHeight() / 2;
+        SetCursorPos(area.left + 60, area.top + titleRow);
+        PumpMessages(50);
+        SetCursorPos(area.left + 62, area.top + titleRow);
+        PumpMessages(50);
+        SetCursorPos(1270, 1010);
+        PumpMessages(100);
+
+        movingAfterInAndOut = CreditsMove(box);
+        WindowPixels shown = WindowPixels::AsShown(panel);
+        litPixels = shown.CountColor(CRect(0, 0, shown.Width(), shown.Height()), RGB(255, 0, 0));
+        PressEnter(box);
+    });
+    EXPECT_TRUE(stillAtFirst) << "the next box starts where the last one stopped, standing";
+    EXPECT_TRUE(movingAfterInAndOut) << "and moves once the pointer has been in and out";
+    EXPECT_EQ(litPixels, 0) << "no link line left in the hover colour";
     EXPECT_EQ(watcher.Count(), 0u);
 }
 

@@ -1,5 +1,8 @@
-// The painted title band and background of the main window.
+// The painted title band and background of the main window, and the order in
+// which Tab visits its controls.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "app/TitleBand.h"
 #include "res/resource.h"
@@ -73,6 +76,51 @@ TEST(WindowTest, DraggedMinimisedWindowShowsTheProgramIcon)
         EXPECT_EQ(reinterpret_cast<HICON>(shown.SendMessage(WM_QUERYDRAGICON)), shown.GetIcon());
         EXPECT_EQ(reinterpret_cast<HICON>(shown.SendMessage(WM_GETICON, ICON_BIG)), shown.GetIcon());
         EXPECT_EQ(reinterpret_cast<HICON>(shown.SendMessage(WM_GETICON, ICON_SMALL)), shown.GetIcon());
+    });
+    dialog.DoModal();
+}
+
+std::vector<int> ChildIdsInOrder(HWND parent)
+{
+    std::vector<int> ids;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ids.push_back(GetDlgCtrlID(child));
+    return ids;
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+// The order the dialog manager gives the template's items when nothing else
+// touches them.
+std::vector<int> TemplateOrder()
+{
+    HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_RECOVERY_DIALOG),
+                                    nullptr, PlainDialogProc, 0);
+    std::vector<int> ids = ChildIdsInOrder(plain);
+    DestroyWindow(plain);
+    return ids;
+}
+
+TEST(WindowTest, TabGoesThroughTheControlsInTheOrderOfTheTemplate)
+{
+    SettingsFileGuard guard;
+    WriteValidSettings(RecordWith(1));
+    ProbedRecoveryDlg dialog([](ProbedRecoveryDlg& shown) {
+        const std::vector<int> expected = TemplateOrder();
+        ASSERT_GT(expected.size(), 8u);
+        EXPECT_EQ(ChildIdsInOrder(shown.GetSafeHwnd()), expected);
+
+        HWND list = shown.Item(IDC_DOCUMENT_LIST);
+        SetFocus(list);
+        PostMessageW(list, WM_KEYDOWN, VK_TAB, 1);
+        PumpMessages(50);
+        EXPECT_EQ(GetFocus(), shown.Item(IDC_OPEN_BUTTON)) << "from the list, Tab reaches Open";
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        PumpMessages(50);
+        EXPECT_EQ(GetFocus(), shown.Item(IDC_EXTRACT_BUTTON)) << "and then Extract";
     });
     dialog.DoModal();
 }

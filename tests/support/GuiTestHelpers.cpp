@@ -77,6 +77,10 @@ WindowPixels WindowPixels::Capture(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
     PumpPending();
+    return AsShown(window);
+}
+
+WindowPixels WindowPixels::AsShown(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     WindowPixels pixels;

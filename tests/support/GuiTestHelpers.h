@@ -28,6 +28,11 @@ LRESULT SendDropFiles(HWND target, const std::vector<std::string>& ansiPaths,
 class WindowPixels {
 public:
     static WindowPixels Capture(HWND window);
+    // As the screen shows it at this moment, without asking for a paint.
+    static WindowPixels AsShown(HWND window);
+    bool operator==(const WindowPixels& other) const {
+        return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
+    }
     COLORREF At(int x, int y) const;
     int Width() const { return m_width; }
     int Height() const { return m_height; }
