@@ -6,6 +6,7 @@
 #include "app/CompanionLaunch.h"
 #include "framework/SystemPaths.h"
 #include "framework/CWinApp.h"
+#include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "res/resource.h"
@@ -124,7 +125,7 @@ void CRecoveryDlg::ShowSplash()
 void CRecoveryDlg::ReadStartupSettings()
 {
     StartupSettings startup = m_settings->ReadAtStartup();
-    m_installDirectory = startup.installDirectory;
+    m_installDirectory = Utf8FromAnsi(startup.installDirectory);
     m_languageIndex = startup.languageIndex;
 }
 

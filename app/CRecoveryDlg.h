@@ -51,8 +51,8 @@ public:
     // Recovers the pictures of the selected document, reports the result and,
     // when the settings ask for it, offers to delete the document.
     void OnRecover();
-    // Scans the document into the directory and keeps the outcome in the run
-    // state; false when the scan stopped on a failure.
+    // Scans the document into the directory (UTF-8 paths) and keeps the outcome
+    // in the run state; false when the scan stopped on a failure.
     bool ExtractPictures(const std::string& documentPath, const std::string& outputDirectory);
 
     // State of the last recovery run.
@@ -149,7 +149,7 @@ private:
     HICON m_icon = nullptr;
     int m_languageIndex = kFirstLanguage;
     std::string m_settingsPath;
-    std::string m_installDirectory;
+    std::string m_installDirectory;  // UTF-8
     std::unique_ptr<SettingsFile> m_settings;
     int m_firstColumnWidth = 0;
     std::string m_bandText;

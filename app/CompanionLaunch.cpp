@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "app/CRecoveryDlg.h"
+#include "framework/Text.h"
 #include "lang/Texts.h"
+#include "recovery/FileAccess.h"
 
 std::string CompanionPath(const std::string& installDirectory, const char* fileName)
 {
@@ -22,7 +24,7 @@ namespace {
 
 bool OpensForReading(const std::string& path)
 {
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    std::FILE* stream = OpenFile(path, "rb");
     if (!stream)
         return false;
     std::fclose(stream);
@@ -40,5 +42,6 @@ void CRecoveryDlg::LaunchCompanion(const char* fileName)
         ShowMessage(kMsgMissingFile);
         return;
     }
-    WinExec(CompanionCommandLine(path).c_str(), SW_SHOWNORMAL);
+    // The install directory came from the ANSI code page, so it goes back exactly.
+    WinExec(AnsiFromUtf8(CompanionCommandLine(path)).c_str(), SW_SHOWNORMAL);
 }

@@ -3,13 +3,12 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "framework/CWinApp.h"
 #include "framework/SystemPaths.h"
 #include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
+#include "recovery/FileAccess.h"
 #include "recovery/RunPaths.h"
 
 namespace {
@@ -17,7 +16,7 @@ namespace {
 std::optional<uint64_t> FileLength(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    if (!GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
     return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
@@ -39,8 +38,10 @@ void CRecoveryDlg::OnRecover()
     }
     std::string documentPath = m_documentList.GetItemText(row, 0);
     const SettingsRecord settings = m_settings->LoadSettings();
-    std::string outputDirectory = BuildOutputDirectory(settings.OutputPath(), settings.Suffix(),
-                                                       DocumentName(documentPath), CurrentDirectory());
+    // The settings file keeps its texts in the ANSI code page; the run works in UTF-8.
+    std::string outputDirectory =
+        BuildOutputDirectory(Utf8FromAnsi(settings.OutputPath()), Utf8FromAnsi(settings.Suffix()),
+                             DocumentName(documentPath), CurrentDirectory());
     documentPath = CollapseBackslashes(documentPath);
     outputDirectory = CollapseBackslashes(outputDirectory);
     if (!HasRoomForPictures(documentPath, outputDirectory)) {
@@ -77,11 +78,11 @@ std::optional<uint64_t> CRecoveryDlg::FreeBytesFor(const std::string& directory)
 {
     if (!StartsWithDriveLetter(directory))
         return std::nullopt;
-    const std::string root = directory.substr(0, 2) + "\\";
+    const std::wstring root = Widen(directory.substr(0, 2) + "\\");
     ULARGE_INTEGER availableToCaller;
     ULARGE_INTEGER total;
     ULARGE_INTEGER totalFree;
-    if (!GetDiskFreeSpaceExA(root.c_str(), &availableToCaller, &total, &totalFree))
+    if (!GetDiskFreeSpaceExW(root.c_str(), &availableToCaller, &total, &totalFree))
         return std::nullopt;
     return totalFree.QuadPart;
 }
@@ -104,7 +105,7 @@ void CRecoveryDlg::ReportRun()
         return;
     }
     const std::string report = FormatText(Text(kRunResultStored, m_languageIndex),
-                                          {m_pictureCount, Utf8FromAnsi(m_outputDirectory)});
+                                          {m_pictureCount, m_outputDirectory});
     MessageBox(report.c_str(), kProductName, MB_OK);
 }
 
@@ -112,13 +113,13 @@ void CRecoveryDlg::ReportRun()
 // second the product name. The row stays in the list either way.
 void CRecoveryDlg::OfferSourceDeletion(const std::string& documentPath)
 {
-    const std::string first = FormatText(Text(kSourceDeleteConfirmFirst, m_languageIndex),
-                                         {Utf8FromAnsi(documentPath)});
+    const std::string first =
+        FormatText(Text(kSourceDeleteConfirmFirst, m_languageIndex), {documentPath});
     if (Ask(first, AfxGetAppName()) != IDYES)
         return;
     if (Ask(Text(kSourceDeleteConfirmSecond, m_languageIndex), kProductName) != IDYES)
         return;
-    std::remove(documentPath.c_str());
+    RemoveFile(documentPath);
 }
 
 int CRecoveryDlg::Ask(const std::string& utf8Question, const char* utf8Caption)

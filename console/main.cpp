@@ -1,9 +1,43 @@
 // main.cpp: velmo-extract, the picture scanner as a console tool.
 #include "console/ExtractCommand.h"
 
+#ifdef _WIN32
+
+#include "console/ConsoleText.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Windows gives the arguments in UTF-16 only through the wide entry point;
+// main() would see them in the ANSI code page, with every other character a
+// question mark.
+int wmain(int argc, wchar_t* argv[])
+{
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(Utf8FromUtf16(argv[i]));
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments)
+        pointers.push_back(argument.c_str());
+    pointers.push_back(nullptr);
+
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = RunExtractCommand(argc, pointers.data(), out, err);
+    // The failures come before the result line, as they happened.
+    WriteText(StandardStream::Error, err.str());
+    WriteText(StandardStream::Output, out.str());
+    return status;
+}
+
+#else
+
 #include <iostream>
 
 int main(int argc, char* argv[])
 {
     return RunExtractCommand(argc, argv, std::cout, std::cerr);
 }
+
+#endif

@@ -7,6 +7,7 @@
 #include "doclist/DroppedPath.h"
 #include "doclist/RowDetails.h"
 #include "framework/CWinApp.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -17,11 +18,11 @@ const char kCallbackNote[] = "Inserted from callback function";
 std::string DroppedPathAt(HDROP drop, UINT index)
 {
     // Ask for the length first: a dropped path may be longer than MAX_PATH.
-    UINT length = DragQueryFileA(drop, index, nullptr, 0);
-    std::string path(length + 1, '\0');
-    UINT copied = DragQueryFileA(drop, index, &path[0], length + 1);
+    UINT length = DragQueryFileW(drop, index, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    UINT copied = DragQueryFileW(drop, index, &path[0], length + 1);
     path.resize(copied);
-    return path;
+    return Utf8FromWide(path);
 }
 
 }  // namespace
@@ -103,7 +104,7 @@ int CDropFileListCtrl::OnCreate(LPCREATESTRUCTA)
 
 void CDropFileListCtrl::OnDropFiles(HDROP drop)
 {
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT index = 0; index < count; ++index)
         TakeDroppedPath(DroppedPathAt(drop, index));
     DragFinish(drop);

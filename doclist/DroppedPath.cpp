@@ -2,29 +2,51 @@
 #include "doclist/DroppedPath.h"
 
 #include <windows.h>
-#include <mbstring.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <shlwapi.h>
-#include <sys/stat.h>
-#include <sys/types.h>
 
 #include <vector>
 
 #include "framework/Text.h"
+#include "recovery/FileAccess.h"
 
 namespace {
 
-std::string LinkTarget(IShellLinkA* link, IPersistFile* file, const std::string& path)
+bool Exists(const std::wstring& path)
 {
-    if (FAILED(file->Load(WidenAnsi(path).c_str(), STGM_READ)))
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The target as the link's item list names it; empty when it names no file.
+std::wstring ItemListTarget(IShellLinkW* link)
+{
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (FAILED(link->GetIDList(&items)) || items == nullptr)
+        return std::wstring();
+    wchar_t target[MAX_PATH + 1] = L"";
+    BOOL found = SHGetPathFromIDListW(items, target);
+    CoTaskMemFree(items);
+    return found ? std::wstring(target) : std::wstring();
+}
+
+std::string LinkTarget(IShellLinkW* link, IPersistFile* file, const std::string& path)
+{
+    if (FAILED(file->Load(Widen(path).c_str(), STGM_READ)))
         return std::string();
-    // IShellLinkA cannot report a target longer than an ANSI path anyway.
-    std::vector<char> target(MAX_PATH + 1, '\0');
-    WIN32_FIND_DATAA found;
+    // A shortcut stores its target in at most MAX_PATH characters.
+    std::vector<wchar_t> target(MAX_PATH + 1, L'\0');
+    WIN32_FIND_DATAW found;
     if (FAILED(link->GetPath(target.data(), MAX_PATH, &found, SLGP_UNCPRIORITY)))
         return std::string();
-    return std::string(target.data());
+    // Some links keep their target path in the ANSI code page only, where a
+    // name in another script lost its letters; the item list keeps them.
+    if (!Exists(target.data())) {
+        std::wstring named = ItemListTarget(link);
+        if (!named.empty() && Exists(named))
+            return Utf8FromWide(named);
+    }
+    return Utf8FromWide(target.data());
 }
 
 }  // namespace
@@ -33,8 +55,8 @@ std::string ResolveShortcut(const std::string& path)
 {
     if (path.empty())
         return std::string();
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 reinterpret_cast<void**>(&link))))
         return std::string();
     IPersistFile* file = nullptr;
@@ -50,19 +72,18 @@ std::string ResolveShortcut(const std::string& path)
 
 bool HasExtension(const std::string& path, const std::string& extension)
 {
-    const char* found = PathFindExtensionA(path.c_str());
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(found),
-                    reinterpret_cast<const unsigned char*>(extension.c_str())) == 0;
+    std::wstring widePath = Widen(path);
+    return lstrcmpiW(PathFindExtensionW(widePath.c_str()), Widen(extension).c_str()) == 0;
 }
 
 PathType QueryPathType(const std::string& path)
 {
-    struct _stati64 status;
-    if (_stati64(path.c_str(), &status) != 0)
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data))
         return PathType::Missing;
-    if ((status.st_mode & _S_IFMT) == _S_IFDIR)
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return PathType::Folder;
-    if ((status.st_mode & _S_IFMT) == _S_IFREG)
-        return PathType::File;
-    return PathType::Other;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)
+        return PathType::Other;
+    return PathType::File;
 }

@@ -8,11 +8,13 @@
 // calling thread; without it every path yields "".
 std::string ResolveShortcut(const std::string& path);
 
+// Paths are UTF-8.
+
 // Whether the path's extension (from the last dot of its last component, dot
-// included, as the shell finds it) equals the filter, ignoring letter case and
-// treating double-byte characters of the ANSI code page as single characters.
+// included, as the shell finds it) equals the filter, ignoring letter case in
+// every script.
 bool HasExtension(const std::string& path, const std::string& extension);
 
 enum class PathType { Missing, File, Folder, Other };
-// The file-system type of the path as the C runtime's stat reports it.
+// The file-system type of the path; Other for a device.
 PathType QueryPathType(const std::string& path);

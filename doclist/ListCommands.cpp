@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
+#include "recovery/FileAccess.h"
 #include "res/resource.h"
 
 namespace {
@@ -21,21 +21,6 @@ namespace {
 // Room for the longest path the system accepts, so the dialog never has to
 // refuse a choice for want of space.
 constexpr DWORD kFileBufferLength = 32768;
-
-// The list keeps ANSI paths; a name the ANSI code page cannot spell is reached
-// through its short form instead.
-std::optional<std::string> AnsiPathFromWide(const std::wstring& path)
-{
-    if (auto ansi = ExactAnsiFromWide(path))
-        return ansi;
-    DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
-    if (length == 0)
-        return std::nullopt;
-    std::wstring shortPath(length, L'\0');
-    length = GetShortPathNameW(path.c_str(), &shortPath[0], length);
-    shortPath.resize(length);
-    return ExactAnsiFromWide(shortPath);
-}
 
 }  // namespace
 
@@ -68,7 +53,7 @@ void ListCommands::OnDeleteSelected()
     std::string path = m_list.GetItemText(row, 0);
     if (!ConfirmDeletion(path))
         return;
-    if (std::remove(path.c_str()) != 0) {
+    if (!RemoveFile(path)) {
         ShowMessage(kMsgWriteError);
         return;
     }
@@ -103,8 +88,8 @@ int ListCommands::SelectedRowOrWarn() const
 
 std::optional<std::string> ListCommands::ChooseDocument() const
 {
-    // The W dialog shows the title right in every language; the path is
-    // brought back to the ANSI code page the list works in.
+    // The W dialog shows the title right in every language and gives the path
+    // as the file system spells it.
     std::wstring title = Widen(Text(kOpenDialogTitles, m_languageIndex));
     std::vector<wchar_t> file(kFileBufferLength, L'\0');
     OPENFILENAMEW dialog = {};
@@ -123,12 +108,12 @@ std::optional<std::string> ListCommands::ChooseDocument() const
     // every dialog moves the current directory when a path is typed, so do it here.
     std::wstring chosen(file.data());
     SetCurrentDirectoryW(chosen.substr(0, dialog.nFileOffset).c_str());
-    return AnsiPathFromWide(chosen);
+    return Utf8FromWide(chosen);
 }
 
 bool ListCommands::ConfirmDeletion(const std::string& path) const
 {
-    std::string first = FormatText(Text(kDeleteConfirmFirst, m_languageIndex), {Utf8FromAnsi(path)});
+    std::string first = FormatText(Text(kDeleteConfirmFirst, m_languageIndex), {path});
     return Ask(first) && Ask(Text(kDeleteConfirmSecond, m_languageIndex));
 }
 

@@ -2,7 +2,6 @@
 #include "doclist/ListOptionControls.h"
 
 #include "framework/CDialog.h"
-#include "framework/Text.h"
 #include "res/resource.h"
 
 namespace {
@@ -30,7 +29,7 @@ DropListOptions OptionsFromControls(DropListOptions current, const OptionControl
     bool filter = values.filterMode == 1;
     flags = WithFlag(flags, DROP_FILTER_EXTENSION, filter);
     if (filter)
-        current.extension = AnsiFromUtf8(values.extension);  // compared with ANSI paths
+        current.extension = values.extension;
     current.flags = flags;
     return current;
 }

@@ -1,6 +1,8 @@
 // RowDetails.cpp
 #include "doclist/RowDetails.h"
 
+#include "recovery/FileAccess.h"
+
 std::string FormatSizeKb(std::uint64_t bytes)
 {
     return std::to_string(bytes / 1024);
@@ -22,7 +24,7 @@ std::optional<std::uint64_t> ReadFileLength(const std::string& path)
 {
     // Other readers and writers may keep the file open; only an exclusive
     // hold (or a folder) makes the length unknown.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+    HANDLE file = CreateFileW(SystemPath(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -37,8 +39,8 @@ std::optional<std::uint64_t> ReadFileLength(const std::string& path)
 
 std::optional<SYSTEMTIME> ReadLastWriteTime(const std::string& path)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(SystemPath(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return std::nullopt;
     FindClose(search);

@@ -20,6 +20,8 @@ std::string FormatDate(const SYSTEMTIME& time);
 // Hour:minute:second without leading zeros: "7:5:9".
 std::string FormatTime(const SYSTEMTIME& time);
 
+// Paths are UTF-8.
+
 // The file's length, read by opening it for reading; none when it cannot be
 // opened (a folder, a file held exclusively by another program).
 std::optional<std::uint64_t> ReadFileLength(const std::string& path);

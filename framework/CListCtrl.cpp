@@ -38,46 +38,47 @@ int CListCtrl::GetColumnCount() const {
     return header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
-int CListCtrl::InsertItem(int index, const std::string& ansiText) {
-    std::string text = ansiText;
-    LVITEMA item{};
+int CListCtrl::InsertItem(int index, const std::string& utf8Text) {
+    std::wstring text = Widen(utf8Text);
+    LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = index;
     item.pszText = &text[0];
-    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
-int CListCtrl::InsertItem(int index, const std::string& ansiText, int image) {
-    std::string text = ansiText;
-    LVITEMA item{};
+int CListCtrl::InsertItem(int index, const std::string& utf8Text, int image) {
+    std::wstring text = Widen(utf8Text);
+    LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.iItem = index;
     item.pszText = &text[0];
     item.iImage = image;
-    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
-BOOL CListCtrl::SetItemText(int item, int subItem, const std::string& ansiText) {
-    std::string text = ansiText;
-    LVITEMA info{};
+BOOL CListCtrl::SetItemText(int item, int subItem, const std::string& utf8Text) {
+    std::wstring text = Widen(utf8Text);
+    LVITEMW info{};
     info.iSubItem = subItem;
     info.pszText = &text[0];
     return static_cast<BOOL>(
-        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+        SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
 }
 
 // The control copies at most the buffer it is given, so the buffer grows until
 // the text no longer fills it.
 std::string CListCtrl::GetItemText(int item, int subItem) const {
-    std::vector<char> buffer(264);
+    std::vector<wchar_t> buffer(264);
     for (;;) {
-        LVITEMA info{};
+        LVITEMW info{};
         info.iSubItem = subItem;
         info.pszText = buffer.data();
         info.cchTextMax = static_cast<int>(buffer.size());
-        int length = static_cast<int>(SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+        int length = static_cast<int>(SendMessage(LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
                                                   reinterpret_cast<LPARAM>(&info)));
-        if (length < static_cast<int>(buffer.size()) - 1) return std::string(info.pszText, length);
+        if (length < static_cast<int>(buffer.size()) - 1)
+            return Utf8FromWide(std::wstring(info.pszText, length));
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -115,12 +116,13 @@ BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask) {
         SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
 }
 
-int CListCtrl::FindItem(const std::string& ansiText, int start) const {
-    LVFINDINFOA find{};
+int CListCtrl::FindItem(const std::string& utf8Text, int start) const {
+    std::wstring text = Widen(utf8Text);
+    LVFINDINFOW find{};
     find.flags = LVFI_STRING;
-    find.psz = ansiText.c_str();
+    find.psz = text.c_str();
     return static_cast<int>(
-        SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(&find)));
+        SendMessage(LVM_FINDITEMW, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(&find)));
 }
 
 BOOL CListCtrl::SetBkColor(COLORREF color) {

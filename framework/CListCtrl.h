@@ -1,5 +1,5 @@
-// CListCtrl: a report-view list control. Column captions are UTF-8 (shown through
-// the W messages); item texts are paths and stay in the ANSI code page (A messages).
+// CListCtrl: a report-view list control. Column captions and item texts are UTF-8,
+// shown through the W messages, so a row can hold any path the file system names.
 #pragma once
 
 #include <windows.h>
@@ -22,10 +22,10 @@ public:
     int GetColumnCount() const;
 
     // Inserts a row with its text (column 0); returns its index or -1.
-    int InsertItem(int index, const std::string& ansiText);
+    int InsertItem(int index, const std::string& utf8Text);
     // Inserts a row with text and image (LVIF_TEXT | LVIF_IMAGE).
-    int InsertItem(int index, const std::string& ansiText, int image);
-    BOOL SetItemText(int item, int subItem, const std::string& ansiText);
+    int InsertItem(int index, const std::string& utf8Text, int image);
+    BOOL SetItemText(int item, int subItem, const std::string& utf8Text);
     std::string GetItemText(int item, int subItem) const;
     // Image index of a row, -1 when it cannot be read.
     int GetItemImage(int item) const;
@@ -38,7 +38,7 @@ public:
     BOOL SetItemState(int item, UINT state, UINT mask);
     // Whole-text, case-insensitive search of column 0 (LVFI_STRING) after `start`
     // (-1: the whole list). Returns the row or -1.
-    int FindItem(const std::string& ansiText, int start = -1) const;
+    int FindItem(const std::string& utf8Text, int start = -1) const;
 
     BOOL SetBkColor(COLORREF color);
     COLORREF GetBkColor() const;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "framework/Text.h"
+
 std::string WindowsDirectory()
 {
     // The first call gives the size the directory needs, terminator included.
@@ -21,13 +23,13 @@ std::string WindowsDirectory()
 
 std::string CurrentDirectory()
 {
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
+    DWORD size = GetCurrentDirectoryW(0, nullptr);
     while (size > 0) {
-        std::string directory(size, '\0');
-        DWORD length = GetCurrentDirectoryA(size, &directory[0]);
+        std::wstring directory(size, L'\0');
+        DWORD length = GetCurrentDirectoryW(size, &directory[0]);
         if (length < size) {
             directory.resize(length);
-            return directory;
+            return Utf8FromWide(directory);
         }
         size = length;
     }

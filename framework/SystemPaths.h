@@ -7,5 +7,5 @@
 // backslash (except for a root such as "C:\").
 std::string WindowsDirectory();
 
-// The process's current directory, as GetCurrentDirectoryA gives it.
+// The process's current directory in UTF-8, whatever characters it holds.
 std::string CurrentDirectory();

@@ -2,7 +2,6 @@
 // and the system ANSI code page in which paths are kept.
 #pragma once
 
-#include <optional>
 #include <string>
 
 // UTF-8 -> UTF-16; a null pointer gives an empty string.
@@ -13,11 +12,8 @@ std::wstring Widen(const std::string& utf8);
 std::string Utf8FromWide(const wchar_t* text);
 std::string Utf8FromWide(const std::wstring& text);
 
-// Paths stay in the ANSI code page (the A functions use it); these cross over.
+// The settings file and the system directories are in the ANSI code page; these cross over.
 std::wstring WidenAnsi(const std::string& ansi);
 std::string Utf8FromAnsi(const std::string& ansi);
 std::string AnsiFromUtf8(const std::string& utf8);
 std::string AnsiFromWide(const std::wstring& text);
-// The ANSI spelling only when the code page holds every character: a path with a
-// character it lacks would name another file.
-std::optional<std::string> ExactAnsiFromWide(const std::wstring& text);

@@ -1,6 +1,8 @@
 // PictureFile.cpp
 #include "recovery/PictureFile.h"
 
+#include "recovery/FileAccess.h"
+
 #include <utility>
 
 PictureFile::PictureFile(std::string path) : m_path(std::move(path))
@@ -15,7 +17,7 @@ PictureFile::~PictureFile()
 
 bool PictureFile::Create()
 {
-    m_stream = std::fopen(m_path.c_str(), "wb");
+    m_stream = OpenFile(m_path, "wb");
     return m_stream != nullptr;
 }
 
@@ -40,5 +42,5 @@ void PictureFile::Remove()
         std::fclose(m_stream);
         m_stream = nullptr;
     }
-    std::remove(m_path.c_str());
+    RemoveFile(m_path);
 }

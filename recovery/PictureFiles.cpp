@@ -1,18 +1,12 @@
 // PictureFiles.cpp
 #include "recovery/PictureFiles.h"
 
+#include "recovery/FileAccess.h"
 #include "recovery/PictureFile.h"
 
 #include <limits>
 #include <sys/stat.h>
 #include <sys/types.h>
-
-#ifdef _WIN32
-#include <direct.h>
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -26,7 +20,7 @@ constexpr char kSeparator = '/';
 
 std::FILE* PictureFiles::OpenDocument(const std::string& path)
 {
-    std::FILE* document = std::fopen(path.c_str(), "rb");
+    std::FILE* document = OpenFile(path, "rb");
     // The reader fills its own large buffer; a second one would only copy.
     if (document != nullptr)
         std::setvbuf(document, nullptr, _IONBF, 0);
@@ -49,20 +43,12 @@ uint64_t PictureFiles::DocumentLength(std::FILE* document)
 
 void PictureFiles::MakeDirectory(const std::string& path)
 {
-#ifdef _WIN32
-    _mkdir(path.c_str());
-#else
-    mkdir(path.c_str(), 0777);
-#endif
+    ::MakeDirectory(path);
 }
 
 bool PictureFiles::Exists(const std::string& path)
 {
-#ifdef _WIN32
-    return _access(path.c_str(), 0) == 0;
-#else
-    return access(path.c_str(), F_OK) == 0;
-#endif
+    return PathExists(path);
 }
 
 std::unique_ptr<PictureFile> PictureFiles::CreatePicture(const std::string& path)

@@ -8,8 +8,7 @@
 
 class PictureFile;
 
-// Paths are byte strings in the system code page. On Windows the C runtime's
-// calls are used (backslash separator, _mkdir, _access), elsewhere POSIX ones.
+// Paths are UTF-8 (see FileAccess.h); the separator is the system's own.
 // The operations are virtual so that tests can make the disk misbehave.
 class PictureFiles {
 public:

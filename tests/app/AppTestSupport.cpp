@@ -122,9 +122,9 @@ std::optional<uint64_t> ProbedRecoveryDlg::FreeBytesFor(const std::string& direc
     return freeSpace ? freeSpace(directory) : CRecoveryDlg::FreeBytesFor(directory);
 }
 
-void ProbedRecoveryDlg::AddSelectedDocument(const std::string& ansiPath)
+void ProbedRecoveryDlg::AddSelectedDocument(const std::string& path)
 {
-    m_documentList.InsertItem(0, ansiPath);
+    m_documentList.InsertItem(0, path);
     m_documentList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 

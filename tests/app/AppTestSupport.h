@@ -47,8 +47,8 @@ public:
     HWND Item(int id) const { return GetDlgItem(id); }
     // Sends a command as a button or a menu would.
     void Command(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-    // Lists the document as the top row and selects it.
-    void AddSelectedDocument(const std::string& ansiPath);
+    // Lists the document (UTF-8 path) as the top row and selects it.
+    void AddSelectedDocument(const std::string& path);
 
     // When set, stands in for the free space of the output volume.
     std::function<std::optional<uint64_t>(const std::string&)> freeSpace;

@@ -11,15 +11,6 @@
 
 namespace {
 
-std::wstring WideFromAnsi(const std::string& text)
-{
-    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
-
 // The visible dialog of a thread that has the open dialog's file name box.
 BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found)
 {
@@ -88,8 +79,8 @@ void CListHostDlg::Select(int row)
 
 std::string MakeFile(const TempFolder& folder, const std::string& name, std::uint64_t size)
 {
-    std::string path = folder.Ansi() + "\\" + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    std::string path = folder.Utf8() + "\\" + name;
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
     LARGE_INTEGER end;
@@ -103,25 +94,26 @@ std::string MakeFile(const TempFolder& folder, const std::string& name, std::uin
 
 std::string MakeFolder(const TempFolder& folder, const std::string& name)
 {
-    std::string path = folder.Ansi() + "\\" + name;
-    EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
+    std::string path = folder.Utf8() + "\\" + name;
+    EXPECT_TRUE(CreateDirectoryW(Widen(path).c_str(), nullptr)) << path;
     return path;
 }
 
-void DropFiles(CDropFileListCtrl& list, const std::vector<std::string>& paths)
+void DropFiles(CDropFileListCtrl& list, const std::vector<std::string>& paths,
+               DropEncoding encoding)
 {
-    SendDropFiles(list.GetSafeHwnd(), paths);
+    SendDropFiles(list.GetSafeHwnd(), paths, POINT{10, 10}, encoding);
 }
 
 void MakeShortcut(const std::string& linkPath, const std::string& targetPath)
 {
-    IShellLinkA* link = nullptr;
+    IShellLinkW* link = nullptr;
     ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                           IID_IShellLinkA, reinterpret_cast<void**>(&link))));
-    link->SetPath(targetPath.c_str());
+                                           IID_IShellLinkW, reinterpret_cast<void**>(&link))));
+    link->SetPath(Widen(targetPath).c_str());
     IPersistFile* file = nullptr;
     ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
-    EXPECT_TRUE(SUCCEEDED(file->Save(WideFromAnsi(linkPath).c_str(), TRUE))) << linkPath;
+    EXPECT_TRUE(SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE))) << linkPath;
     file->Release();
     link->Release();
 }
@@ -130,7 +122,7 @@ void SetLastWriteUtc(const std::string& path, const SYSTEMTIME& utc)
 {
     FILETIME time;
     ASSERT_TRUE(SystemTimeToFileTime(&utc, &time));
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+    HANDLE file = CreateFileW(Widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
     EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &time));
@@ -139,7 +131,7 @@ void SetLastWriteUtc(const std::string& path, const SYSTEMTIME& utc)
 
 bool FileExists(const std::string& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 OpenDialogDriver::OpenDialogDriver(std::string path)
@@ -168,7 +160,7 @@ void OpenDialogDriver::Run()
         if (m_path.empty()) {
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         } else {
-            std::wstring path = WidenAnsi(m_path);
+            std::wstring path = Widen(m_path);
             SendMessageW(GetDlgItem(dialog, 0x47C), WM_SETTEXT, 0,
                          reinterpret_cast<LPARAM>(path.c_str()));
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);

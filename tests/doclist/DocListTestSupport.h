@@ -39,11 +39,14 @@ protected:
     BOOL OnInitDialog() override;
 };
 
-// Creates (or replaces) a file of `size` bytes in the folder; returns its ANSI path.
+// Paths are UTF-8, as the list holds them.
+
+// Creates (or replaces) a file of `size` bytes in the folder; returns its path.
 std::string MakeFile(const TempFolder& folder, const std::string& name, std::uint64_t size = 10);
 std::string MakeFolder(const TempFolder& folder, const std::string& name);
 // Drops the paths, in this order, on the list with a real WM_DROPFILES.
-void DropFiles(CDropFileListCtrl& list, const std::vector<std::string>& paths);
+void DropFiles(CDropFileListCtrl& list, const std::vector<std::string>& paths,
+               DropEncoding encoding = DropEncoding::Wide);
 
 // A shell shortcut at `linkPath` pointing at `targetPath`.
 void MakeShortcut(const std::string& linkPath, const std::string& targetPath);

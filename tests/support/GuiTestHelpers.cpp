@@ -53,22 +53,40 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     }
 }
 
-LRESULT SendDropFiles(HWND target, const std::vector<std::string>& ansiPaths, POINT point) {
-    size_t size = sizeof(DROPFILES) + 1;  // the list ends with an extra terminator
-    for (const std::string& path : ansiPaths) size += path.size() + 1;
+LRESULT SendDropFiles(HWND target, const std::vector<std::string>& utf8Paths, POINT point,
+                      DropEncoding encoding) {
+    // Each path and the end of the list carry a terminator.
+    std::vector<std::wstring> widePaths;
+    std::vector<std::string> ansiPaths;
+    size_t size = sizeof(DROPFILES);
+    for (const std::string& path : utf8Paths) {
+        if (encoding == DropEncoding::Wide) {
+            widePaths.push_back(Widen(path));
+            size += (widePaths.back().size() + 1) * sizeof(wchar_t);
+        } else {
+            ansiPaths.push_back(AnsiFromUtf8(path));
+            size += ansiPaths.back().size() + 1;
+        }
+    }
+    size += encoding == DropEncoding::Wide ? sizeof(wchar_t) : 1;
     HGLOBAL memory = GlobalAlloc(GHND, size);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
     drop->pt = point;
     drop->fNC = FALSE;
-    drop->fWide = FALSE;
+    drop->fWide = encoding == DropEncoding::Wide;
     char* cursor = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
+    for (const std::wstring& path : widePaths) {
+        const size_t bytes = (path.size() + 1) * sizeof(wchar_t);
+        std::memcpy(cursor, path.c_str(), bytes);
+        cursor += bytes;
+    }
     for (const std::string& path : ansiPaths) {
         std::memcpy(cursor, path.c_str(), path.size() + 1);
         cursor += path.size() + 1;
     }
     GlobalUnlock(memory);
-    return SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    return SendMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 // ---- Pixels ---------------------------------------------------------------------------
@@ -144,6 +162,8 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::Ansi() const { return AnsiFromWide(m_path.wstring()); }
+
+std::string TempFolder::Utf8() const { return Utf8FromWide(m_path.wstring()); }
 
 std::filesystem::path TempFolder::WriteFile(const std::string& name,
                                             const std::string& bytes) const {

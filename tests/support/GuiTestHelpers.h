@@ -19,10 +19,14 @@ void PumpPending();
 // Pumps until done() is true (checked between messages); false on timeout.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
+// How the shell spells the paths of a drop: UTF-16 (fWide), as it does today,
+// or in the ANSI code page, as older shells and programs do.
+enum class DropEncoding { Wide, Ansi };
+
 // Sends a real WM_DROPFILES to `target` with a hand-built drop handle listing the
-// ANSI paths; the receiver frees it with DragFinish, as from the shell.
-LRESULT SendDropFiles(HWND target, const std::vector<std::string>& ansiPaths,
-                      POINT point = POINT{10, 10});
+// UTF-8 paths; the receiver frees it with DragFinish, as from the shell.
+LRESULT SendDropFiles(HWND target, const std::vector<std::string>& utf8Paths,
+                      POINT point = POINT{10, 10}, DropEncoding encoding = DropEncoding::Wide);
 
 // The client area of a window as painted now (pending paints are done first).
 class WindowPixels {
@@ -56,6 +60,8 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     // The path in the ANSI code page, for the A functions.
     std::string Ansi() const;
+    // The path in UTF-8, as the program holds paths.
+    std::string Utf8() const;
     // Writes a file (binary) in the folder; returns its path.
     std::filesystem::path WriteFile(const std::string& name, const std::string& bytes) const;
 

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "framework/Afx.h"
+#include "framework/Text.h"
 #include "tests/support/GuiTestHelpers.h"
 #include "tests/support/MessageBoxWatcher.h"
 
@@ -108,11 +109,11 @@ public:
 
 protected:
     void OnDropFiles(HDROP drop) {
-        UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            char path[MAX_PATH] = {};
-            DragQueryFileA(drop, i, path, MAX_PATH);
-            m_dropped.push_back(path);
+            wchar_t path[MAX_PATH] = {};
+            DragQueryFileW(drop, i, path, MAX_PATH);
+            m_dropped.push_back(Utf8FromWide(path));
         }
         DragFinish(drop);
     }
@@ -123,12 +124,18 @@ BEGIN_MESSAGE_MAP(CDropTarget, CWnd)
     ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
-TEST(SendDropFilesTest, DeliversThePathsInOrder) {
-    CDropTarget target;
-    ASSERT_TRUE(target.CreateEx(0, nullptr, "drop", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
-    SendDropFiles(target, {"C:\\a\\one.doc", "C:\\b\\two.doc", "C:\\three.doc"});
-    EXPECT_EQ(target.m_dropped,
-              (std::vector<std::string>{"C:\\a\\one.doc", "C:\\b\\two.doc", "C:\\three.doc"}));
+TEST(SendDropFilesTest, DeliversThePathsInOrderInEitherEncoding) {
+    // The ANSI drop can carry only what code page 1252 holds.
+    const std::vector<std::string> ansi = {"C:\\a\\one.doc", "C:\\b\\Gr\xC3\xB6\xC3\x9F" "e.doc"};
+    std::vector<std::string> wide = ansi;
+    wide.push_back("C:\\\xE6\x8A\xA5\xE5\x91\x8A \xF0\x9F\x93\xB7.doc");  // 报告 📷
+    for (DropEncoding encoding : {DropEncoding::Ansi, DropEncoding::Wide}) {
+        CDropTarget target;
+        ASSERT_TRUE(target.CreateEx(0, nullptr, "drop", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+        const auto& paths = encoding == DropEncoding::Wide ? wide : ansi;
+        SendDropFiles(target, paths, POINT{10, 10}, encoding);
+        EXPECT_EQ(target.m_dropped, paths);
+    }
 }
 
 class CSolidWindow : public CWnd {

@@ -1,0 +1,58 @@
+// ConsoleText.cpp
+#include "console/ConsoleText.h"
+
+#include <windows.h>
+
+std::string Utf8FromUtf16(const wchar_t* text)
+{
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return std::string();
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], size, nullptr, nullptr);
+    utf8.resize(static_cast<size_t>(size) - 1);
+    return utf8;
+}
+
+namespace {
+
+std::wstring Utf16FromUtf8(const std::string& text)
+{
+    if (text.empty())
+        return std::wstring();
+    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], size);
+    return wide;
+}
+
+bool IsConsole(HANDLE handle)
+{
+    DWORD mode;
+    return GetConsoleMode(handle, &mode) != FALSE;
+}
+
+} // namespace
+
+void WriteText(StandardStream stream, const std::string& utf8)
+{
+    if (utf8.empty())
+        return;
+    HANDLE handle = GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written;
+    if (IsConsole(handle)) {
+        std::wstring wide = Utf16FromUtf8(utf8);
+        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    // A file gets the line ends a Windows program writes.
+    std::string bytes;
+    for (char c : utf8) {
+        if (c == '\n')
+            bytes += '\r';
+        bytes += c;
+    }
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}

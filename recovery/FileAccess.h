@@ -1,0 +1,30 @@
+// FileAccess.h: the C runtime's file calls for UTF-8 paths.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Paths are UTF-8. On Windows they reach the wide C runtime as UTF-16, so any
+// name the file system can hold works whatever the ANSI code page; elsewhere
+// the bytes are used as they are.
+std::FILE* OpenFile(const std::string& path, const char* mode);
+bool RemoveFile(const std::string& path);
+// Creates the last level of the path; false when it could not (it exists).
+bool MakeDirectory(const std::string& path);
+bool PathExists(const std::string& path);
+
+// Paths at least this long (in UTF-16 units) need the extended form: below
+// it even a directory leaves room for an 8.3 name inside MAX_PATH.
+constexpr size_t kPlainPathLimit = 248;
+
+// The extended-length spelling (\\?\C:\..., \\?\UNC\server\...) of an absolute
+// path that is too long for the plain one; shorter paths, relative paths and
+// paths already extended stay as they are. Separators become backslashes, as
+// the extended form takes every character literally.
+std::wstring ExtendedLengthPath(const std::wstring& absolutePath);
+
+#ifdef _WIN32
+// The path as the wide file functions take it: UTF-16, made absolute and
+// extended when too long for the plain form. Empty when the path is not UTF-8.
+std::wstring SystemPath(const std::string& path);
+#endif

@@ -1,0 +1,192 @@
+// RunOnAnyNameTest.cpp - recovery runs from the main window on documents named
+// in scripts the ANSI code page cannot spell, and on paths beyond MAX_PATH
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "framework/Text.h"
+#include "res/resource.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/GuiTestHelpers.h"
+#include "tests/support/MessageBoxWatcher.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct NamedDocument {
+    const char* file;
+    const char* name;  // up to the first dot
+};
+
+// Cyrillic, Greek, Romanian with its comma-below letters, Chinese, and an emoji
+// (a surrogate pair in UTF-16).
+const NamedDocument kDocuments[] = {
+    {"\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.doc", "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82"},
+    {"\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC.doc",
+     "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC"},
+    {"\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83.doc", "\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83"},
+    {"\xE6\x8A\xA5\xE5\x91\x8A.doc", "\xE6\x8A\xA5\xE5\x91\x8A"},
+    {"Album \xF0\x9F\x93\xB7.doc", "Album \xF0\x9F\x93\xB7"},
+};
+
+std::string Fixture(const char* name)
+{
+    return ReadFileBytes(std::string(VELMO_TEST_DATA_DIR) + "/" + name);
+}
+
+std::string PictureDocument()
+{
+    const std::string text(1500, 'D');
+    return text + Fixture("jfif-baseline.jpg") + text + Fixture("small.png") + text;
+}
+
+// The test's own file access: wide calls on the extended form of an absolute
+// UTF-8 path, whatever its length.
+std::wstring Extended(const std::string& path)
+{
+    return Widen("\\\\?\\" + path);
+}
+
+void WriteUtf8Path(const std::string& path, const std::string& bytes)
+{
+    FILE* stream = _wfopen(Extended(path).c_str(), L"wb");
+    ASSERT_NE(stream, nullptr) << path;
+    fwrite(bytes.data(), 1, bytes.size(), stream);
+    fclose(stream);
+}
+
+std::string Picture(const std::string& directory, const char* name)
+{
+    std::string bytes;
+    FILE* stream = _wfopen(Extended(directory + "\\" + name).c_str(), L"rb");
+    if (!stream)
+        return bytes;
+    char block[4096];
+    size_t got;
+    while ((got = fread(block, 1, sizeof block, stream)) > 0)
+        bytes.append(block, got);
+    fclose(stream);
+    return bytes;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesW(Extended(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string StoredReport(int count, const std::string& directory)
+{
+    return "( " + std::to_string(count) + " )image(s) recovered stored in directory " + directory + "!";
+}
+
+}  // namespace
+
+TEST(RunOnAnyName, EachDocumentGivesAFolderNamedInItsScriptAndCanBeDeleted)
+{
+    SettingsFileGuard guard;
+    TempFolder root("velmo-names");
+    fs::create_directories(root.Path() / "out");
+    const std::string outputPath = root.Utf8() + "\\out\\";
+    WriteValidSettings(RunRecord(1, root.Ansi() + "\\out\\", 1));
+
+    for (const NamedDocument& document : kDocuments) {
+        SCOPED_TRACE(document.file);
+        const std::string path = root.Utf8() + "\\" + document.file;
+        WriteUtf8Path(path, PictureDocument());
+        const std::string folder = outputPath + document.name + "REC";
+        MessageBoxWatcher watcher({IDOK, IDYES, IDYES});
+
+        ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+            shown.AddSelectedDocument(path);
+            shown.Command(IDC_EXTRACT_BUTTON);
+            EXPECT_EQ(shown.m_outputDirectory, folder);
+        });
+        dialog.DoModal();
+
+        ASSERT_EQ(watcher.Count(), 3u);
+        EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(2, folder));
+        EXPECT_EQ(watcher.Boxes()[1].text, "Are you sure you want to delete source file " + path + " ?");
+        EXPECT_EQ(Picture(folder, "1.jpg"), Fixture("jfif-baseline.jpg"));
+        EXPECT_EQ(Picture(folder, "1.gif"), Fixture("small.png"));
+        EXPECT_FALSE(Exists(path)) << "not deleted";
+    }
+}
+
+// The settings file holds its paths in the ANSI code page (1252 here): an output
+// path and suffix with such letters name the same folder after the conversion.
+// Without an output path the pictures go beside a current directory in any script.
+TEST(RunOnAnyName, OutputPathFromTheSettingsOrTheCurrentDirectory)
+{
+    SettingsFileGuard guard;
+    TempFolder root("velmo-names");
+    const std::string document = root.Utf8() + "\\" + kDocuments[3].file;
+    WriteUtf8Path(document, PictureDocument());
+    const std::string greekFolder = root.Utf8() + "\\" + kDocuments[1].name;
+    ASSERT_TRUE(CreateDirectoryW(Extended(greekFolder).c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(Extended(root.Utf8() + "\\Bilder f\xC3\xBCr").c_str(), nullptr));  // für
+    const fs::path previous = fs::current_path();
+    SetCurrentDirectoryW(Widen(greekFolder).c_str());
+
+    SettingsRecord ansi = RunRecord(1, root.Ansi() + "\\Bilder f\xFCr\\", 0);
+    ansi.SetSuffix("R\xE9");  // Ré
+    SettingsRecord besideCurrent = RunRecord(1, "", 0);
+    const std::string expected[] = {
+        root.Utf8() + "\\Bilder f\xC3\xBCr\\" + kDocuments[3].name + "R\xC3\xA9",
+        greekFolder + "\\" + kDocuments[3].name + "REC",
+    };
+    int run = 0;
+    for (const SettingsRecord& record : {ansi, besideCurrent}) {
+        SCOPED_TRACE(run);
+        WriteValidSettings(record);
+        MessageBoxWatcher watcher({IDOK});
+
+        ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+            shown.AddSelectedDocument(document);
+            shown.Command(IDC_EXTRACT_BUTTON);
+        });
+        dialog.DoModal();
+
+        ASSERT_EQ(watcher.Count(), 1u);
+        EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(2, expected[run]));
+        EXPECT_EQ(Picture(expected[run], "1.gif"), Fixture("small.png"));
+        ++run;
+    }
+    fs::current_path(previous);
+}
+
+// A document deeper than MAX_PATH is measured, scanned and deleted all the same.
+TEST(RunOnAnyName, DocumentBeyondTheOldPathLimit)
+{
+    SettingsFileGuard guard;
+    TempFolder root("velmo-names");
+    std::vector<std::string> levels = {root.Utf8()};
+    for (const NamedDocument& level : kDocuments) {
+        levels.push_back(levels.back() + "\\" + std::string(50, 'x') + level.name);
+        ASSERT_TRUE(CreateDirectoryW(Extended(levels.back()).c_str(), nullptr));
+    }
+    const std::string deep = levels.back();
+    const std::string path = deep + "\\" + kDocuments[0].file;
+    ASSERT_GT(Widen(path).size(), 300u);
+    WriteUtf8Path(path, PictureDocument());
+    fs::create_directories(root.Path() / "out");
+    WriteValidSettings(RunRecord(1, root.Ansi() + "\\out\\", 1));
+    MessageBoxWatcher watcher({IDOK, IDYES, IDYES});
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.AddSelectedDocument(path);
+        shown.Command(IDC_EXTRACT_BUTTON);
+    });
+    dialog.DoModal();
+
+    const std::string folder = root.Utf8() + "\\out\\" + kDocuments[0].name + "REC";
+    ASSERT_EQ(watcher.Count(), 3u);
+    EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(2, folder));
+    EXPECT_EQ(Picture(folder, "1.jpg"), Fixture("jfif-baseline.jpg"));
+    EXPECT_FALSE(Exists(path)) << "not deleted";
+    // The folder's own removal cannot reach beyond MAX_PATH.
+    while (levels.size() > 1) {
+        RemoveDirectoryW(Extended(levels.back()).c_str());
+        levels.pop_back();
+    }
+}

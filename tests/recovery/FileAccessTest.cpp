@@ -1,0 +1,128 @@
+// FileAccessTest.cpp: documents and output folders named in any script, and
+// paths longer than the plain Windows limit.
+#include "ScanTestSupport.h"
+
+#include "recovery/FileAccess.h"
+#include "recovery/RunPaths.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Cyrillic, Greek, Romanian with its comma-below letters, Chinese, and an
+// emoji, which UTF-16 holds as a surrogate pair.
+const std::vector<std::string> kDocumentNames = {
+    "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.doc",                      // Отчёт
+    "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC.doc",      // Αναφορά
+    "\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83.doc",                      // Ședință
+    "\xE6\x8A\xA5\xE5\x91\x8A.doc",                                      // 报告
+    "Album \xF0\x9F\x93\xB7.doc",                                        // Album 📷
+};
+
+std::string Utf8(const fs::path& path)
+{
+    return path.u8string();
+}
+
+// The folder's own removal cannot reach beyond MAX_PATH on Windows.
+void RemoveEmptyDirectory(const std::string& path)
+{
+#ifdef _WIN32
+    _wrmdir(SystemPath(path).c_str());
+#else
+    rmdir(path.c_str());
+#endif
+}
+
+std::string PictureDocument()
+{
+    return Filler(1500) + Fixture("small.jpg") + Filler(700, 2) + Fixture("text-chunk.png") + Filler(90, 3);
+}
+
+TEST(ScanOnAnyName, EveryScriptNamesTheDocumentAndItsOutputFolder)
+{
+    TestFolder folder;
+    for (const std::string& name : kDocumentNames) {
+        SCOPED_TRACE(name);
+        const std::string document = Utf8(folder.Path()) + "/" + name;
+        WriteBytes(fs::u8path(document), PictureDocument());
+        const std::string directory = Utf8(folder.Path()) + "/" + DocumentName(name) + "REC";
+
+        RecordingReporter reporter;
+        ScanResult result = ScanDocument(document, directory, reporter);
+
+        EXPECT_TRUE(reporter.messages.empty());
+        EXPECT_EQ(result.pictureCount, 2);
+        EXPECT_EQ(result.outputDirectory, directory);
+        auto files = FilesIn(fs::u8path(directory));
+        EXPECT_EQ(files["1.jpg"], Fixture("small.jpg"));
+        EXPECT_EQ(files["1.gif"], Fixture("text-chunk.png"));
+        EXPECT_TRUE(PathExists(directory + "/1.jpg"));
+        EXPECT_TRUE(RemoveFile(document));
+        EXPECT_FALSE(fs::exists(fs::u8path(document)));
+    }
+}
+
+// Deeper than MAX_PATH: the document, the folder and the pictures all work.
+TEST(ScanOnAnyName, PathsBeyondTheOldLimitWork)
+{
+    TestFolder folder;
+    std::vector<std::string> levels = {Utf8(folder.Path())};
+    for (int level = 0; level < 4; ++level) {
+        levels.push_back(levels.back() + "/" + std::string(70, static_cast<char>('a' + level)) +
+                         kDocumentNames[level]);
+        ASSERT_TRUE(MakeDirectory(levels.back())) << levels.back();
+    }
+    const std::string deep = levels.back();
+    ASSERT_GT(deep.size(), 300u);
+    const std::string document = deep + "/" + kDocumentNames[4];
+    std::FILE* stream = OpenFile(document, "wb");
+    ASSERT_NE(stream, nullptr);
+    const std::string bytes = PictureDocument();
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    std::fclose(stream);
+    const std::string directory = deep + "/AlbumREC";
+
+    RecordingReporter reporter;
+    ScanResult result = ScanDocument(document, directory, reporter);
+
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(result.pictureCount, 2);
+    EXPECT_TRUE(PathExists(directory + "/1.jpg"));
+    EXPECT_TRUE(PathExists(directory + "/1.gif"));
+    EXPECT_FALSE(MakeDirectory(directory)) << "already there";
+    EXPECT_TRUE(RemoveFile(directory + "/1.jpg"));
+    EXPECT_FALSE(PathExists(directory + "/1.jpg"));
+
+    EXPECT_TRUE(RemoveFile(directory + "/1.gif"));
+    EXPECT_TRUE(RemoveFile(document));
+    levels.push_back(directory);
+    while (levels.size() > 1) {
+        RemoveEmptyDirectory(levels.back());
+        levels.pop_back();
+    }
+}
+
+TEST(ExtendedLengthPath, OnlyLongAbsolutePathsTakeThePrefix)
+{
+    const std::wstring tail(kPlainPathLimit, L'x');
+    EXPECT_EQ(ExtendedLengthPath(L"C:\\short\\a.doc"), L"C:\\short\\a.doc");
+    EXPECT_EQ(ExtendedLengthPath(L"C:\\" + tail), L"\\\\?\\C:\\" + tail);
+    EXPECT_EQ(ExtendedLengthPath(L"C:/dir/" + tail), L"\\\\?\\C:\\dir\\" + tail);
+    EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\" + tail),
+              L"\\\\?\\UNC\\server\\share\\" + tail);
+    EXPECT_EQ(ExtendedLengthPath(L"\\\\?\\C:\\" + tail), L"\\\\?\\C:\\" + tail);
+    EXPECT_EQ(ExtendedLengthPath(L"relative\\" + tail), L"relative\\" + tail);
+    // The first length that needs it, and the one before.
+    const std::wstring limit = L"C:\\" + std::wstring(kPlainPathLimit - 3, L'y');
+    EXPECT_EQ(ExtendedLengthPath(limit), L"\\\\?\\" + limit);
+    EXPECT_EQ(ExtendedLengthPath(limit.substr(1)), limit.substr(1));
+}
+
+} // namespace
