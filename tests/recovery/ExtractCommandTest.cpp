@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <sstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -115,8 +117,13 @@ int RunProgram(const std::string& arguments, const fs::path& out, const fs::path
     std::string command = "\"" + program + "\" " + arguments + " >\"" + out.string() + "\" 2>\""
         + err.string() + "\"";
 #ifdef _WIN32
-    // cmd.exe drops the outer pair of quotes.
-    return std::system(("\"" + command + "\"").c_str());
+    // cmd.exe drops the outer pair of quotes. The wide call passes every
+    // character of the (UTF-8) arguments on.
+    command = "\"" + command + "\"";
+    std::wstring wide(command.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()),
+                                    &wide[0], static_cast<int>(wide.size())));
+    return _wsystem(wide.c_str());
 #else
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -154,6 +161,35 @@ TEST(ExtractProgram, ExtractsTheSampleDocument)
     EXPECT_EQ(usage, 2);
     EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt")),
               "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n");
+}
+
+// Given in UTF-16 by the system, the names reach the scanner whole, and the
+// report written to a file is UTF-8.
+TEST(ExtractProgram, TakesAndReportsNamesInAnyScript)
+{
+    const std::vector<std::string> names = {
+        "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82",                      // Отчёт
+        "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC",      // Αναφορά
+        "\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83",                      // Ședință
+        "\xE6\x8A\xA5\xE5\x91\x8A",                                      // 报告
+        "Album \xF0\x9F\x93\xB7",                                        // Album 📷
+    };
+    TestFolder folder;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const std::string document = folder.Path().u8string() + "/" + name + ".doc";
+        WriteBytes(fs::u8path(document), TwoPictureDocument());
+        const std::string directory = folder.Path().u8string() + "/" + name + "REC";
+
+        int status = RunProgram("\"" + document + "\" \"" + directory + "\"", folder / "out.txt",
+                                folder / "err.txt");
+
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "out.txt")),
+                  "( 2 )image(s) recovered stored in directory " + directory + "!\n");
+        EXPECT_EQ(ReadBytes(folder / "err.txt"), "");
+        EXPECT_EQ(FilesIn(fs::u8path(directory)).size(), 2u);
+    }
 }
 
 } // namespace
