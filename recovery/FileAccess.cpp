@@ -73,8 +73,12 @@ std::wstring Absolute(const std::wstring& path)
 std::wstring SystemPath(const std::string& path)
 {
     std::wstring wide = Utf16(path);
-    if (wide.size() < kPlainPathLimit)
+    if (wide.empty())
+        return wide;  // names nothing, not the current directory
+    if (wide.size() < kPlainPathLimit && (IsDriveAbsolute(wide) || StartsWithTwoSeparators(wide)))
         return wide;
+    // A short relative path may still grow too long once the current
+    // directory is put in front of it.
     return ExtendedLengthPath(Absolute(wide));
 }
 
