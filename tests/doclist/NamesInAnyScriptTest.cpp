@@ -119,3 +119,20 @@ TEST(NamesInAnyScript, DeletedAfterTwoQuestionsThatShowTheName)
     EXPECT_EQ(documents.host.m_list.GetItemCount(), 0);
     EXPECT_TRUE(watcher.Problems().empty());
 }
+
+// The extension filter ignores letter case beyond ASCII too.
+TEST(NamesInAnyScript, ExtensionFilterFoldsCaseInEveryScript)
+{
+    TempFolder folder("velmo-names");
+    CListHostDlg host;
+    DropListOptions options;
+    options.flags = DROP_ACCEPT_FILES | DROP_FILTER_EXTENSION;
+    options.extension = ".\xD0\xB4\xD0\xBE\xD0\xBA";  // .док
+    host.m_list.SetOptions(options);
+    std::string upper = MakeFile(folder, "a.\xD0\x94\xD0\x9E\xD0\x9A");  // a.ДОК
+    std::string other = MakeFile(folder, "b.\xD0\xB4\xD0\xBE\xD0\xBA\xD1\x81");  // b.докс
+
+    DropFiles(host.m_list, {upper, other});
+
+    EXPECT_EQ(host.Paths(), (Cells{upper}));
+}
