@@ -9,26 +9,12 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTestHelpers.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScriptNames.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct NamedDocument {
-    const char* file;
-    const char* name;  // up to the first dot
-};
-
-// Cyrillic, Greek, Romanian with its comma-below letters, Chinese, and an emoji
-// (a surrogate pair in UTF-16).
-const NamedDocument kDocuments[] = {
-    {"\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.doc", "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82"},
-    {"\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC.doc",
-     "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC"},
-    {"\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83.doc", "\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83"},
-    {"\xE6\x8A\xA5\xE5\x91\x8A.doc", "\xE6\x8A\xA5\xE5\x91\x8A"},
-    {"Album \xF0\x9F\x93\xB7.doc", "Album \xF0\x9F\x93\xB7"},
-};
 
 std::string Fixture(const char* name)
 {
@@ -90,11 +76,11 @@ TEST(RunOnAnyName, EachDocumentGivesAFolderNamedInItsScriptAndCanBeDeleted)
     const std::string outputPath = root.Utf8() + "\\out\\";
     WriteValidSettings(RunRecord(1, root.Ansi() + "\\out\\", 1));
 
-    for (const NamedDocument& document : kDocuments) {
-        SCOPED_TRACE(document.file);
-        const std::string path = root.Utf8() + "\\" + document.file;
+    for (const std::string& name : ScriptNames()) {
+        SCOPED_TRACE(name);
+        const std::string path = root.Utf8() + "\\" + name + ".final.doc";
         WriteUtf8Path(path, PictureDocument());
-        const std::string folder = outputPath + document.name + "REC";
+        const std::string folder = outputPath + name + "REC";
         MessageBoxWatcher watcher({IDOK, IDYES, IDYES});
 
         ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
@@ -120,9 +106,9 @@ TEST(RunOnAnyName, OutputPathFromTheSettingsOrTheCurrentDirectory)
 {
     SettingsFileGuard guard;
     TempFolder root("velmo-names");
-    const std::string document = root.Utf8() + "\\" + kDocuments[3].file;
+    const std::string document = root.Utf8() + "\\" + ScriptNames()[3] + ".doc";
     WriteUtf8Path(document, PictureDocument());
-    const std::string greekFolder = root.Utf8() + "\\" + kDocuments[1].name;
+    const std::string greekFolder = root.Utf8() + "\\" + ScriptNames()[1];
     ASSERT_TRUE(CreateDirectoryW(Extended(greekFolder).c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryW(Extended(root.Utf8() + "\\Bilder f\xC3\xBCr").c_str(), nullptr));  // für
     const fs::path previous = fs::current_path();
@@ -132,8 +118,8 @@ TEST(RunOnAnyName, OutputPathFromTheSettingsOrTheCurrentDirectory)
     ansi.SetSuffix("R\xE9");  // Ré
     SettingsRecord besideCurrent = RunRecord(1, "", 0);
     const std::string expected[] = {
-        root.Utf8() + "\\Bilder f\xC3\xBCr\\" + kDocuments[3].name + "R\xC3\xA9",
-        greekFolder + "\\" + kDocuments[3].name + "REC",
+        root.Utf8() + "\\Bilder f\xC3\xBCr\\" + ScriptNames()[3] + "R\xC3\xA9",
+        greekFolder + "\\" + ScriptNames()[3] + "REC",
     };
     int run = 0;
     for (const SettingsRecord& record : {ansi, besideCurrent}) {
@@ -161,12 +147,12 @@ TEST(RunOnAnyName, DocumentBeyondTheOldPathLimit)
     SettingsFileGuard guard;
     TempFolder root("velmo-names");
     std::vector<std::string> levels = {root.Utf8()};
-    for (const NamedDocument& level : kDocuments) {
-        levels.push_back(levels.back() + "\\" + std::string(50, 'x') + level.name);
+    for (const std::string& name : ScriptNames()) {
+        levels.push_back(levels.back() + "\\" + std::string(50, 'x') + name);
         ASSERT_TRUE(CreateDirectoryW(Extended(levels.back()).c_str(), nullptr));
     }
     const std::string deep = levels.back();
-    const std::string path = deep + "\\" + kDocuments[0].file;
+    const std::string path = deep + "\\" + ScriptNames()[0] + ".doc";
     ASSERT_GT(Widen(path).size(), 300u);
     WriteUtf8Path(path, PictureDocument());
     fs::create_directories(root.Path() / "out");
@@ -179,7 +165,7 @@ TEST(RunOnAnyName, DocumentBeyondTheOldPathLimit)
     });
     dialog.DoModal();
 
-    const std::string folder = root.Utf8() + "\\out\\" + kDocuments[0].name + "REC";
+    const std::string folder = root.Utf8() + "\\out\\" + ScriptNames()[0] + "REC";
     ASSERT_EQ(watcher.Count(), 3u);
     EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(2, folder));
     EXPECT_EQ(Picture(folder, "1.jpg"), Fixture("jfif-baseline.jpg"));

@@ -5,21 +5,14 @@
 #include "DocListTestSupport.h"
 #include "framework/SystemPaths.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ScriptNames.h"
 
 using Cells = std::vector<std::string>;
 
 namespace {
 
-// Cyrillic, Greek, Romanian with its comma-below letters, Chinese, and an emoji
-// (a surrogate pair in UTF-16).
-const Cells kNames = {
-    "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.doc",                  // Отчёт
-    "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC.doc",  // Αναφορά
-    "\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83.doc",                  // Ședință
-    "\xE6\x8A\xA5\xE5\x91\x8A.doc",                                  // 报告
-    "Album \xF0\x9F\x93\xB7.doc",                                    // Album 📷
-};
-const char kCyrillicFolder[] = "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B";  // Документы
+// Документы
+const char kCyrillicFolder[] = "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B";
 const SYSTEMTIME kWritten{2004, 5, 1, 3, 7, 5, 9, 0};
 
 // The five documents, each a kilobyte larger than the one before.
@@ -30,8 +23,8 @@ struct NamedDocuments {
 
     NamedDocuments()
     {
-        for (size_t i = 0; i < kNames.size(); ++i) {
-            paths.push_back(MakeFile(folder, kNames[i], (i + 1) * 1024));
+        for (size_t i = 0; i < ScriptNames().size(); ++i) {
+            paths.push_back(MakeFile(folder, ScriptNames()[i] + ".doc", (i + 1) * 1024));
             SetLastWriteUtc(paths.back(), kWritten);
         }
     }
@@ -52,9 +45,9 @@ TEST(NamesInAnyScript, DroppedDirectlyOrThroughAShortcutTheyListWithTheirDetails
     DropFiles(documents.host.m_list, {documents.paths[0]});  // already listed
 
     ASSERT_EQ(documents.host.m_list.GetItemCount(), 5);
-    for (size_t i = 0; i < kNames.size(); ++i) {
-        SCOPED_TRACE(kNames[i]);
-        EXPECT_EQ(documents.host.Row(static_cast<int>(kNames.size() - 1 - i)),
+    for (size_t i = 0; i < documents.paths.size(); ++i) {
+        SCOPED_TRACE(documents.paths[i]);
+        EXPECT_EQ(documents.host.Row(static_cast<int>(documents.paths.size() - 1 - i)),
                   (Cells{documents.paths[i], std::to_string(i + 1), "3/5/2004", "7:5:9"}));
     }
 }
@@ -79,8 +72,8 @@ TEST(NamesInAnyScript, OpenedThroughTheDialogTheyListAndTheFolderBecomesCurrent)
     CListHostDlg host;
     const std::string sub = MakeFolder(folder, kCyrillicFolder);
     Cells paths;
-    for (const std::string& name : kNames) {
-        paths.push_back(MakeFile(folder, std::string(kCyrillicFolder) + "\\" + name, 3 * 1024));
+    for (const std::string& name : ScriptNames()) {
+        paths.push_back(MakeFile(folder, std::string(kCyrillicFolder) + "\\" + name + ".doc", 3 * 1024));
         SetLastWriteUtc(paths.back(), kWritten);
     }
 
@@ -104,12 +97,12 @@ TEST(NamesInAnyScript, DeletedAfterTwoQuestionsThatShowTheName)
 {
     NamedDocuments documents;
     DropFiles(documents.host.m_list, documents.paths);
-    MessageBoxWatcher watcher(std::vector<int>(2 * kNames.size(), IDYES));
+    MessageBoxWatcher watcher(std::vector<int>(2 * documents.paths.size(), IDYES));
 
-    for (size_t i = 0; i < kNames.size(); ++i) {
-        SCOPED_TRACE(kNames[i]);
+    for (size_t i = 0; i < documents.paths.size(); ++i) {
+        SCOPED_TRACE(documents.paths[i]);
         documents.host.Select(0);  // the last dropped is on top
-        const std::string path = documents.paths[kNames.size() - 1 - i];
+        const std::string path = documents.paths[documents.paths.size() - 1 - i];
         documents.host.m_commands.OnDeleteSelected();
         ASSERT_TRUE(watcher.WaitForBoxes(2 * (i + 1)));
         EXPECT_EQ(watcher.Boxes()[2 * i].text, "Are you sure you want to delete  file " + path + " ?");

@@ -2,6 +2,7 @@
 #include "ScanTestSupport.h"
 
 #include "console/ExtractCommand.h"
+#include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>
 
@@ -167,15 +168,8 @@ TEST(ExtractProgram, ExtractsTheSampleDocument)
 // report written to a file is UTF-8.
 TEST(ExtractProgram, TakesAndReportsNamesInAnyScript)
 {
-    const std::vector<std::string> names = {
-        "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82",                      // Отчёт
-        "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC",      // Αναφορά
-        "\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83",                      // Ședință
-        "\xE6\x8A\xA5\xE5\x91\x8A",                                      // 报告
-        "Album \xF0\x9F\x93\xB7",                                        // Album 📷
-    };
     TestFolder folder;
-    for (const std::string& name : names) {
+    for (const std::string& name : ScriptNames()) {
         SCOPED_TRACE(name);
         const std::string document = folder.Path().u8string() + "/" + name + ".doc";
         WriteBytes(fs::u8path(document), TwoPictureDocument());

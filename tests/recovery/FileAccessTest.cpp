@@ -4,6 +4,7 @@
 
 #include "recovery/FileAccess.h"
 #include "recovery/RunPaths.h"
+#include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,14 @@
 
 namespace {
 
-// Cyrillic, Greek, Romanian with its comma-below letters, Chinese, and an
-// emoji, which UTF-16 holds as a surrogate pair.
-const std::vector<std::string> kDocumentNames = {
-    "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.doc",                      // Отчёт
-    "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC.doc",      // Αναφορά
-    "\xC8\x98\x65\x64\x69\x6E\xC8\x9B\xC4\x83.doc",                      // Ședință
-    "\xE6\x8A\xA5\xE5\x91\x8A.doc",                                      // 报告
-    "Album \xF0\x9F\x93\xB7.doc",                                        // Album 📷
-};
+// The names as documents.
+std::vector<std::string> DocumentNames()
+{
+    std::vector<std::string> files;
+    for (const std::string& name : ScriptNames())
+        files.push_back(name + ".doc");
+    return files;
+}
 
 std::string Utf8(const fs::path& path)
 {
@@ -48,7 +48,7 @@ std::string PictureDocument()
 TEST(ScanOnAnyName, EveryScriptNamesTheDocumentAndItsOutputFolder)
 {
     TestFolder folder;
-    for (const std::string& name : kDocumentNames) {
+    for (const std::string& name : DocumentNames()) {
         SCOPED_TRACE(name);
         const std::string document = Utf8(folder.Path()) + "/" + name;
         WriteBytes(fs::u8path(document), PictureDocument());
@@ -76,12 +76,12 @@ TEST(ScanOnAnyName, PathsBeyondTheOldLimitWork)
     std::vector<std::string> levels = {Utf8(folder.Path())};
     for (int level = 0; level < 4; ++level) {
         levels.push_back(levels.back() + "/" + std::string(70, static_cast<char>('a' + level)) +
-                         kDocumentNames[level]);
+                         DocumentNames()[level]);
         ASSERT_TRUE(MakeDirectory(levels.back())) << levels.back();
     }
     const std::string deep = levels.back();
     ASSERT_GT(deep.size(), 300u);
-    const std::string document = deep + "/" + kDocumentNames[4];
+    const std::string document = deep + "/" + DocumentNames()[4];
     std::FILE* stream = OpenFile(document, "wb");
     ASSERT_NE(stream, nullptr);
     const std::string bytes = PictureDocument();
