@@ -1,15 +1,17 @@
 // DocumentReader.cpp
 #include "recovery/DocumentReader.h"
 
+#include "recovery/ByteSource.h"
 #include "recovery/PictureFile.h"
 
 #include <algorithm>
 #include <cstring>
 
-DocumentReader::DocumentReader(std::FILE* document, uint64_t documentLength, size_t capacity)
-    : m_document(document),
-      m_documentLength(documentLength),
-      m_buffer(std::max(capacity, kMinimumCapacity))
+DocumentReader::DocumentReader(ByteSource& source, size_t capacity, uint64_t start)
+    : m_source(source),
+      m_documentLength(source.Size()),
+      m_buffer(std::max(capacity, kMinimumCapacity)),
+      m_bufferPosition(start)
 {
 }
 
@@ -97,10 +99,10 @@ bool DocumentReader::Refill()
     if (m_atEnd)
         return false;
     size_t wanted = m_buffer.size() - m_end;
-    size_t got = std::fread(m_buffer.data() + m_end, 1, wanted, m_document);
+    size_t got = m_source.ReadAt(m_bufferPosition + m_end, m_buffer.data() + m_end, wanted);
     if (got < wanted) {
         m_atEnd = true;
-        m_readFailed = std::ferror(m_document) != 0;
+        m_readFailed = m_source.Failed();
     }
     m_end += got;
     return got > 0;

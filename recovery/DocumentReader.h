@@ -3,9 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
+class ByteSource;
 class PictureFile;
 
 // Reads the document block by block into one buffer of fixed capacity and
@@ -17,9 +17,10 @@ class DocumentReader {
 public:
     static constexpr size_t kMinimumCapacity = 16;
 
-    // The stream stays owned by the caller. Its length is only a bound for
+    // The source stays owned by the caller. Its size is only a bound for
     // the picture walks; the reader itself stops at the real end of data.
-    DocumentReader(std::FILE* document, uint64_t documentLength, size_t capacity);
+    // Reading starts at the source's offset start.
+    DocumentReader(ByteSource& source, size_t capacity, uint64_t start = 0);
 
     // Makes at least count bytes readable at the cursor (count <= capacity).
     // False when the document ends first, after a read error, or once writing
@@ -36,6 +37,7 @@ public:
     bool SkipTo(const uint8_t* pattern, size_t size);
     void SkipToEnd();
 
+    // The cursor's offset in the source.
     uint64_t Position() const { return m_bufferPosition + m_cursor; }
     // Bytes between the cursor and the document's end as its length gives it.
     uint64_t Remaining() const;
@@ -50,7 +52,7 @@ private:
     bool Refill();
     void WriteCapturedBytes();
 
-    std::FILE* m_document;
+    ByteSource& m_source;
     uint64_t m_documentLength;
     std::vector<uint8_t> m_buffer;
     size_t m_cursor = 0;

@@ -16,6 +16,10 @@ constexpr uint8_t kTemporary = 0x01;
 constexpr uint8_t kFirstRestart = 0xD0;
 constexpr uint8_t kLastRestart = 0xD7;
 constexpr uint8_t kFirstSegment = 0xC0;
+constexpr uint8_t kHuffmanTables = 0xC4;
+constexpr uint8_t kExtension = 0xC8;
+constexpr uint8_t kArithmeticConditioning = 0xCC;
+constexpr uint8_t kLastFrame = 0xCF;
 
 enum class WalkEnd { EndOfImage, Broken };
 
@@ -36,6 +40,13 @@ bool HasLength(uint8_t code)
 {
     return code >= kFirstSegment && code != kStartOfImage && code != kEndOfImage
         && !IsRestart(code) && code != kMarkerPrefix;
+}
+
+// Start-of-frame markers: the frame header every picture needs before its scans.
+bool IsFrame(uint8_t code)
+{
+    return code >= kFirstSegment && code <= kLastFrame && code != kHuffmanTables
+        && code != kExtension && code != kArithmeticConditioning;
 }
 
 // Moves past entropy-coded data to the next marker. Stuffed zeros, restart
@@ -97,4 +108,50 @@ bool SkipJpegPicture(DocumentReader& reader)
         return true;
     const uint8_t endMarker[] = {kMarkerPrefix, kEndOfImage};
     return reader.SkipTo(endMarker, sizeof endMarker) && reader.SkipAhead(sizeof endMarker);
+}
+
+bool IsJpegSegmentMarker(uint8_t code)
+{
+    return HasLength(code);
+}
+
+bool JpegStructureHolds(DocumentReader& reader)
+{
+    if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix
+        || reader.Cursor()[1] != kStartOfImage)
+        return false;
+    reader.Skip(2);
+    bool frame = false;
+    bool scan = false;
+    for (;;) {
+        if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix)
+            return false;
+        uint8_t code = reader.Cursor()[1];
+        if (code == kMarkerPrefix) {
+            reader.Skip(1);
+            continue;
+        }
+        if (code == kEndOfImage)
+            return scan;
+        if (IsStandalone(code)) {
+            reader.Skip(2);
+            continue;
+        }
+        if (!HasLength(code) || !reader.Ensure(4))
+            return false;
+        uint32_t length = (uint32_t{reader.Cursor()[2]} << 8) | reader.Cursor()[3];
+        if (length < 2 || 2 + uint64_t{length} > reader.Remaining())
+            return false;
+        if (IsFrame(code))
+            frame = true;
+        if (code == kStartOfScan) {
+            if (!frame)
+                return false;
+            scan = true;
+        }
+        if (!reader.SkipAhead(2 + length))
+            return false;
+        if (code == kStartOfScan && !SkipEntropyData(reader))
+            return false;
+    }
 }

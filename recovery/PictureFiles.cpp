@@ -41,6 +41,20 @@ uint64_t PictureFiles::DocumentLength(std::FILE* document)
     return std::numeric_limits<uint64_t>::max();
 }
 
+bool PictureFiles::SeekDocument(std::FILE* document, uint64_t offset)
+{
+#ifdef _WIN32
+    return _fseeki64(document, static_cast<__int64>(offset), SEEK_SET) == 0;
+#else
+    return fseeko(document, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
+size_t PictureFiles::ReadDocument(std::FILE* document, void* into, size_t size)
+{
+    return std::fread(into, 1, size, document);
+}
+
 void PictureFiles::MakeDirectory(const std::string& path)
 {
     ::MakeDirectory(path);

@@ -1,6 +1,7 @@
 // PictureFiles.h: the file system as the scanner sees it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -18,6 +19,10 @@ public:
     virtual std::FILE* OpenDocument(const std::string& path);
     // The document's length, or the largest value when it cannot be told.
     virtual uint64_t DocumentLength(std::FILE* document);
+    // Moves the document's read position to a 64-bit offset; false on failure.
+    virtual bool SeekDocument(std::FILE* document, uint64_t offset);
+    // Reads up to size bytes at the read position; fewer at the end or on failure.
+    virtual size_t ReadDocument(std::FILE* document, void* into, size_t size);
     // Creates the last level of the path; failures (an existing directory
     // among them) are left to the steps that follow.
     virtual void MakeDirectory(const std::string& path);

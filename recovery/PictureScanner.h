@@ -2,11 +2,18 @@
 // writes each into a numbered file of its own.
 #pragma once
 
-#include <cstddef>
-#include <string>
+#include "recovery/PictureFinder.h"
 
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ByteSource;
 class DocumentReader;
+class PictureFile;
 class PictureFiles;
+struct FoundPicture;
 
 // The failures a caller shows to the user, each in its own words:
 // WriteError: "Error writing file…", DirectoryExists: "Images directory already exists!!…".
@@ -30,7 +37,11 @@ struct ScanResult {
 ScanResult ScanDocument(const std::string& documentPath, const std::string& outputDirectory,
                         ScanReporter& reporter);
 
-class PictureScanner {
+// A document that is not a container is scanned in one pass, each picture
+// written as the scan passes it. A container (compound file, ZIP package,
+// RTF) is first searched through every view of it, then its pictures are
+// written in the order of their places in the file.
+class PictureScanner : private PictureSink {
 public:
     // The document is read in blocks of blockSize bytes: memory use is
     // bounded by it whatever the size of the document.
@@ -41,13 +52,15 @@ public:
     ScanResult Scan(const std::string& documentPath, const std::string& outputDirectory);
 
 private:
-    enum class Kind { Jpeg, Png };
-
-    void ScanBlocks(DocumentReader& reader);
-    bool FindSignature(DocumentReader& reader, Kind& kind);
-    // False when the scan must stop after this picture.
-    bool ExtractPicture(DocumentReader& reader, Kind kind);
-    std::string NextPicturePath(Kind kind);
+    void ScanPlainDocument(ByteSource& document);
+    void ScanContainer(const std::shared_ptr<ByteSource>& document);
+    // Writes the picture at the reader's cursor while walking to its end.
+    bool TakePicture(DocumentReader& reader, PictureKind kind) override;
+    // False when the scan must stop.
+    bool WriteFoundPicture(const FoundPicture& found);
+    // The next picture file, created; nullptr (failure reported) when the scan must stop.
+    std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
+    std::string NextPicturePath(PictureKind kind);
     void Fail(ScanMessage message);
 
     PictureFiles& m_files;
@@ -55,6 +68,7 @@ private:
     size_t m_blockSize;
     std::string m_outputDirectory;
     bool m_firstPicture = true;
+    bool m_stopped = false;
     int m_jpegCount = 0;
     int m_pngCount = 0;
     ScanResult m_result;

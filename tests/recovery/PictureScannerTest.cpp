@@ -19,10 +19,13 @@ bool IsPng(const std::string& picture)
 
 // --- What is found and how it is named ------------------------------------
 
-TEST(PictureScannerFinds, NothingInADocumentWithoutSignature)
+TEST(PictureScannerFinds, NothingInADocumentWithoutAPicture)
 {
+    // A JPEG without APP0 whose structure breaks off is not a picture.
     TestFolder folder;
-    ScanOutcome outcome = ScanBytes(folder, Filler(300000) + Fixture("app1-first.jpg") + Filler(50));
+    std::string cut = Fixture("app1-first.jpg");
+    cut.resize(cut.size() / 2);
+    ScanOutcome outcome = ScanBytes(folder, Filler(300000) + cut + Filler(50));
 
     EXPECT_EQ(outcome.result.pictureCount, 0);
     EXPECT_EQ(outcome.result.outputDirectory, "");
@@ -61,17 +64,37 @@ TEST(PictureScannerFinds, EachKindNumberedFromOneWithItsOwnExtension)
     EXPECT_TRUE(outcome.messages.empty());
 }
 
-TEST(PictureScannerFinds, OnlyJpegsThatStartWithApp0OfShortLength)
+TEST(PictureScannerFinds, JpegsOpeningWithOtherSegmentsWhenTheirStructureHolds)
 {
     TestFolder folder;
+    std::string app1 = Fixture("app1-first.jpg");
     std::string longApp0 = Fixture("small.jpg");
-    longApp0[4] = '\x01';   // APP0 length 0x0110: the signature wants a zero first byte
+    longApp0[4] = '\x01';   // APP0 length 0x0110, then the rest of the picture after it
+    longApp0.insert(20, std::string(0x110 - 0x10, 'a'));
+    // No frame header before the scan, a length running into the next
+    // segment, and no end: each breaks the structure.
+    std::string noFrame = std::string("\xFF\xD8\xFF\xE1\x00\x04ab\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 16)
+        + "data\xFF\xD9";
+    std::string badLength = app1;
+    badLength[5] = static_cast<char>(badLength[5] + 1);
+    std::string noEnd = app1.substr(0, app1.size() - 2);
+    std::string document = DocumentBuilder()
+                               .AddFiller(100)
+                               .Add(noFrame)
+                               .AddFiller(100, 2)
+                               .Add(app1)
+                               .AddFiller(100, 3)
+                               .Add(badLength)
+                               .AddFiller(100, 4)
+                               .Add(longApp0)
+                               .AddFiller(100, 5)
+                               .Add(noEnd)
+                               .AddFiller(100, 6)
+                               .Bytes();
 
-    ScanOutcome outcome = ScanBytes(folder, Filler(100) + Fixture("app1-first.jpg") + Filler(100, 2)
-                                                + longApp0 + Filler(100, 3));
+    ScanOutcome outcome = ScanBytes(folder, document, 64);
 
-    EXPECT_EQ(outcome.result.pictureCount, 0);
-    EXPECT_FALSE(outcome.directoryExists);
+    EXPECT_EQ(outcome.files, (Files{{"1.jpg", app1}, {"2.jpg", longApp0}}));
 }
 
 TEST(PictureScannerFinds, PngByItsFiveFirstSignatureBytes)

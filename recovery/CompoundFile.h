@@ -1,0 +1,58 @@
+// CompoundFile.h: the storage format of older office documents (.doc, .xls,
+// .ppt and embedded objects): a small file system of sectors, whose streams
+// are chains in an allocation table.
+#pragma once
+
+#include "recovery/ByteSource.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CompoundFile : public std::enable_shared_from_this<CompoundFile> {
+public:
+    using StreamVisitor = std::function<void(const std::string& name, std::shared_ptr<ByteSource>)>;
+
+    static bool StartsWithSignature(ByteSource& source);
+    // nullptr when the source does not start with a usable header.
+    static std::shared_ptr<CompoundFile> Open(std::shared_ptr<ByteSource> source);
+
+    // Hands every stream of the directory to visit, big streams along the
+    // allocation table, small ones through the mini stream. A damaged table
+    // ends a stream early; it never makes the reading run on.
+    void ForEachStream(const StreamVisitor& visit);
+
+private:
+    static constexpr size_t kHeaderFatEntries = 109;
+    static constexpr size_t kCachedSectors = 8;
+
+    struct CachedSector {
+        uint32_t id = 0xFFFFFFFF;
+        std::vector<uint8_t> bytes;
+    };
+
+    explicit CompoundFile(std::shared_ptr<ByteSource> source) : m_source(std::move(source)) {}
+    bool ReadHeader();
+    bool NextSector(uint32_t sector, uint32_t& next);
+    bool FatSectorId(uint64_t index, uint32_t& id);
+    bool ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& value);
+    std::shared_ptr<ByteSource> Chain(uint32_t first, uint64_t size);
+
+    std::shared_ptr<ByteSource> m_source;
+    unsigned m_shift = 9;
+    uint32_t m_miniCutoff = 4096;
+    uint32_t m_firstDirectorySector = 0;
+    uint32_t m_firstMiniFatSector = 0;
+    uint32_t m_firstDifatSector = 0;
+    uint64_t m_maxSectors = 0;
+    std::array<uint32_t, kHeaderFatEntries> m_headerFat{};
+    std::array<CachedSector, kCachedSectors> m_cache;
+    size_t m_nextCacheSlot = 0;
+    // The last DIFAT sector reached, so that a table read in order walks the
+    // DIFAT chain once.
+    uint64_t m_difatIndex = 0;
+    uint32_t m_difatSector = 0;
+};

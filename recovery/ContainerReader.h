@@ -1,0 +1,36 @@
+// ContainerReader.h: the pictures a document holds inside its containers.
+#pragma once
+
+#include "recovery/ByteSource.h"
+
+#include <memory>
+
+class FoundPictures;
+
+// Opens the containers documents are made of (compound files, ZIP packages,
+// RTF text) and finds the pictures in their streams, entries and picture
+// groups; a container inside one of those is opened the same way, down to a
+// fixed depth. What no container reaches is left to the plain byte scan.
+class ContainerReader {
+public:
+    // How many containers deep the reading goes: a document, an object
+    // embedded in it, and one embedded in that object.
+    static constexpr int kDeepest = 3;
+
+    explicit ContainerReader(FoundPictures& found) : m_found(found) {}
+
+    static bool IsContainer(ByteSource& source);
+    // Reads source as a container at the given depth (the document is 0).
+    void Read(const std::shared_ptr<ByteSource>& source, int depth);
+
+private:
+    // Finds the pictures of one stream, entry or group, then opens it in
+    // turn when it is a container itself.
+    void ReadView(const std::shared_ptr<ByteSource>& view, int depth, int rank,
+                  uint64_t searchLimit = ByteSource::kUnknownSize);
+    void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth);
+    void ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth);
+    void ReadRtf(const std::shared_ptr<ByteSource>& source, int depth);
+
+    FoundPictures& m_found;
+};

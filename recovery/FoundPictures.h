@@ -1,0 +1,49 @@
+// FoundPictures.h: the pictures of a document found through every view of
+// it, before any is written.
+#pragma once
+
+#include "recovery/ByteSource.h"
+#include "recovery/PictureFinder.h"
+
+#include <memory>
+#include <vector>
+
+struct FoundPicture {
+    FilePlace place;                      // where its first byte lies in the document file
+    PictureKind kind = PictureKind::Jpeg;
+    std::shared_ptr<ByteSource> source;   // the view it was found in
+    uint64_t start = 0;                   // its bytes in that view: [start, end)
+    uint64_t end = 0;
+    int rank = 0;                         // how deep a view: the deeper, the more whole
+};
+
+// The same picture is usually found twice: in the plain bytes of the file and
+// in the stream of its container. Only the one seen through the deepest view
+// is kept, since a container's view joins what the file splits.
+class FoundPictures {
+public:
+    void Add(FoundPicture picture) { m_pictures.push_back(std::move(picture)); }
+    // File bytes a container decoded in full: whatever the plain bytes seem to
+    // hold there is compressed data, not a picture.
+    void Cover(uint64_t from, uint64_t to);
+    // One picture per place, in the order of the places.
+    std::vector<FoundPicture> InOrder() const;
+
+private:
+    bool Covered(uint64_t offset) const;
+
+    std::vector<FoundPicture> m_pictures;
+    std::vector<std::pair<uint64_t, uint64_t>> m_covered;
+};
+
+// Records every picture it is given, with its place and extent.
+class RecordingSink : public PictureSink {
+public:
+    RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank);
+    bool TakePicture(DocumentReader& reader, PictureKind kind) override;
+
+private:
+    FoundPictures& m_found;
+    std::shared_ptr<ByteSource> m_source;
+    int m_rank;
+};

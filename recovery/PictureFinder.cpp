@@ -1,0 +1,105 @@
+// PictureFinder.cpp
+#include "recovery/PictureFinder.h"
+
+#include "recovery/JpegWalk.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr size_t kSignatureSize = 5;
+// Start of image, then an APP0 marker whose length starts with a zero byte.
+constexpr uint8_t kJfifSignature[kSignatureSize] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00};
+constexpr uint8_t kPngSignature[kSignatureSize] = {0x89, 0x50, 0x4E, 0x47, 0x0D};
+// Checking a structure reads ahead without disturbing the scan's own buffer.
+constexpr size_t kCheckBlockSize = 64 * 1024;
+
+enum class Start { None, Jfif, OtherJpeg, Png };
+
+// The next position in [from, end) holding the byte, or end.
+const uint8_t* Next(const uint8_t* from, const uint8_t* end, uint8_t byte)
+{
+    const void* found = std::memchr(from, byte, end - from);
+    return found != nullptr ? static_cast<const uint8_t*>(found) : end;
+}
+
+Start JpegStartAt(const uint8_t* p)
+{
+    if (p[1] != kJfifSignature[1] || p[2] != kJfifSignature[2])
+        return Start::None;
+    if (p[3] == kJfifSignature[3] && p[4] == kJfifSignature[4])
+        return Start::Jfif;
+    return IsJpegSegmentMarker(p[3]) ? Start::OtherJpeg : Start::None;
+}
+
+// The first position in [from, end) where a picture may start, or end. The
+// five bytes from every position before end must be readable. Each
+// signature's first byte is looked for on its own with memchr, the fastest
+// search the C runtime offers on every platform.
+const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, Start& start)
+{
+    const uint8_t* jpeg = Next(from, end, kJfifSignature[0]);
+    const uint8_t* png = Next(from, end, kPngSignature[0]);
+    while (jpeg != end || png != end) {
+        if (jpeg < png) {
+            start = JpegStartAt(jpeg);
+            if (start != Start::None)
+                return jpeg;
+            jpeg = Next(jpeg + 1, end, kJfifSignature[0]);
+        } else {
+            if (std::memcmp(png, kPngSignature, kSignatureSize) == 0) {
+                start = Start::Png;
+                return png;
+            }
+            png = Next(png + 1, end, kPngSignature[0]);
+        }
+    }
+    return end;
+}
+
+} // namespace
+
+PictureFinder::PictureFinder(ByteSource& source, size_t blockSize)
+    : m_source(source), m_reader(source, blockSize)
+{
+}
+
+void PictureFinder::Run(PictureSink& sink, uint64_t searchLimit)
+{
+    PictureKind kind;
+    while (FindSignature(searchLimit, kind)) {
+        if (!sink.TakePicture(m_reader, kind))
+            return;
+    }
+}
+
+// Moves the cursor to the next picture start. The last four bytes of each
+// block are kept for the next one, so a signature across two reads is found.
+bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind)
+{
+    while (m_reader.Position() < searchLimit && m_reader.Ensure(kSignatureSize)) {
+        const uint8_t* block = m_reader.Cursor();
+        uint64_t searchable = std::min<uint64_t>(m_reader.Available() - (kSignatureSize - 1),
+                                                 searchLimit - m_reader.Position());
+        const uint8_t* end = block + searchable;
+        Start start = Start::None;
+        const uint8_t* found = FindStart(block, end, start);
+        m_reader.Skip(found - block);
+        if (found == end)
+            continue;
+        if (start == Start::OtherJpeg && !JpegHoldsAt(m_reader.Position())) {
+            m_reader.Skip(1);
+            continue;
+        }
+        kind = start == Start::Png ? PictureKind::Png : PictureKind::Jpeg;
+        return true;
+    }
+    return false;
+}
+
+bool PictureFinder::JpegHoldsAt(uint64_t position)
+{
+    DocumentReader check(m_source, kCheckBlockSize, position);
+    return JpegStructureHolds(check);
+}

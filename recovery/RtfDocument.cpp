@@ -1,0 +1,41 @@
+// RtfDocument.cpp
+#include "recovery/RtfDocument.h"
+
+#include "recovery/DocumentReader.h"
+#include "recovery/RtfGroupSource.h"
+
+#include <cctype>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr uint8_t kSignature[] = {'{', '\\', 'r', 't', 'f'};
+constexpr size_t kSearchBlock = 64 * 1024;
+const std::string kDataWords[] = {"pict", "objdata"};
+
+} // namespace
+
+bool RtfDocument::StartsWithSignature(ByteSource& source)
+{
+    uint8_t head[sizeof kSignature];
+    return ReadExactly(source, 0, head, sizeof head) && std::memcmp(head, kSignature, sizeof head) == 0;
+}
+
+void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text, const GroupVisitor& visit)
+{
+    DocumentReader reader(*text, kSearchBlock);
+    const uint8_t backslash[] = {'\\'};
+    while (reader.SkipTo(backslash, 1)) {
+        reader.Skip(1);
+        // The longest word looked for, and the character that ends it.
+        reader.Ensure(8);
+        std::string word;
+        for (size_t i = 0; i < reader.Available() && i < 8 && std::isalpha(reader.Cursor()[i]); ++i)
+            word += static_cast<char>(reader.Cursor()[i]);
+        for (const std::string& dataWord : kDataWords) {
+            if (word == dataWord)
+                visit(std::make_shared<RtfGroupSource>(text, reader.Position() + word.size()));
+        }
+    }
+}

@@ -1,0 +1,18 @@
+// RtfDocument.h: the groups of an RTF document that hold binary data, its
+// pictures (\pict) and embedded objects (\objdata).
+#pragma once
+
+#include "recovery/ByteSource.h"
+
+#include <functional>
+#include <memory>
+
+class RtfDocument {
+public:
+    using GroupVisitor = std::function<void(std::shared_ptr<ByteSource> data)>;
+
+    static bool StartsWithSignature(ByteSource& source);
+    // Hands the decoded data of every \pict and \objdata group to visit, in
+    // the order of the text.
+    static void ForEachDataGroup(const std::shared_ptr<ByteSource>& text, const GroupVisitor& visit);
+};

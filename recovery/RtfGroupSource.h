@@ -1,0 +1,46 @@
+// RtfGroupSource.h: the binary data of an RTF \pict or \objdata group,
+// decoded from its hexadecimal text and \bin runs as it is read.
+#pragma once
+
+#include "recovery/ByteSource.h"
+
+#include <memory>
+#include <vector>
+
+class RtfGroupSource : public ByteSource {
+public:
+    // start: the text right after the group's control word. The data ends
+    // with the group; text in groups nested inside it is not data.
+    RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start);
+
+    uint64_t Size() const override { return kUnknownSize; }
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
+    bool Failed() const override { return m_text->Failed(); }
+    // The file place of the text that encodes the byte.
+    FilePlace Place(uint64_t offset) override;
+    void Rest() override;
+
+private:
+    // The decoder's state at one point of the text; reading before the
+    // current point starts again from the nearest saved one.
+    struct State {
+        uint64_t textPosition = 0;
+        uint64_t dataPosition = 0;
+        int depth = 0;
+        uint64_t binaryLeft = 0;
+        bool ended = false;
+    };
+
+    bool NextByte(uint8_t& byte, uint64_t& textPosition);
+    bool NextChar(uint8_t& c);
+    bool PeekChar(uint8_t& c);
+    void ReadControlWord();
+    void MoveTo(uint64_t offset);
+
+    std::shared_ptr<ByteSource> m_text;
+    State m_state;
+    std::vector<State> m_checkpoints;
+    std::vector<uint8_t> m_buffer;
+    uint64_t m_bufferStart = 0;
+    size_t m_bufferLength = 0;
+};

@@ -1,0 +1,73 @@
+// SectorChain.cpp
+#include "recovery/SectorChain.h"
+
+#include <algorithm>
+
+SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsigned shift,
+                         uint32_t first, uint64_t size, uint64_t maxSectors, NextSector next)
+    : m_parent(std::move(parent)),
+      m_base(base),
+      m_shift(shift),
+      m_first(first),
+      m_size(std::min(size, maxSectors << shift)),
+      m_next(std::move(next)),
+      m_cursorSector(first)
+{
+}
+
+bool SectorChain::SeekSector(uint64_t index)
+{
+    if (index < m_cursorIndex) {
+        m_cursorIndex = 0;
+        m_cursorSector = m_first;
+    }
+    while (m_cursorIndex < index) {
+        uint32_t next;
+        if (!m_next(m_cursorSector, next))
+            return false;
+        m_cursorSector = next;
+        ++m_cursorIndex;
+    }
+    return true;
+}
+
+size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size)
+{
+    const uint64_t sectorSize = uint64_t{1} << m_shift;
+    size_t done = 0;
+    while (done < size && offset < m_size) {
+        if (!SeekSector(offset >> m_shift))
+            break;
+        // Sectors that follow one another in the parent are read in one go.
+        uint64_t within = offset & (sectorSize - 1);
+        uint64_t wanted = std::min<uint64_t>(size - done, m_size - offset);
+        uint64_t run = sectorSize - within;
+        uint32_t last = m_cursorSector;
+        uint64_t lastIndex = m_cursorIndex;
+        uint32_t next;
+        while (run < wanted && m_next(last, next) && next == last + 1) {
+            last = next;
+            ++lastIndex;
+            run += sectorSize;
+        }
+        size_t piece = static_cast<size_t>(std::min(run, wanted));
+        size_t got = m_parent->ReadAt(ParentOffset(m_cursorSector) + within, into + done, piece);
+        done += got;
+        offset += got;
+        if (got < piece)
+            break;
+        // The run's sectors are numbered one after another: the cursor moves
+        // to the one holding the last byte read.
+        uint64_t reached = std::min<uint64_t>((offset - 1) >> m_shift, lastIndex);
+        m_cursorSector += static_cast<uint32_t>(reached - m_cursorIndex);
+        m_cursorIndex = reached;
+    }
+    return done;
+}
+
+FilePlace SectorChain::Place(uint64_t offset)
+{
+    if (!SeekSector(offset >> m_shift))
+        return m_parent->Place(ParentOffset(m_first));
+    return m_parent->Place(ParentOffset(m_cursorSector) + (offset & ((uint64_t{1} << m_shift) - 1)));
+}

@@ -1,0 +1,41 @@
+// WorkbookDrawing.h: the drawing group of a workbook stream (.xls), where the
+// pictures of every sheet are kept, joined across its records.
+#pragma once
+
+#include "recovery/ByteSource.h"
+
+#include <memory>
+#include <vector>
+
+// A workbook stream is a sequence of records of at most 8,224 bytes, each
+// behind a four-byte header; a long drawing group goes on in continuation
+// records. This view holds the bodies of those records one after another, so
+// that a picture cut into records reads whole.
+class WorkbookDrawing : public ByteSource {
+public:
+    static bool IsWorkbookStream(const std::string& streamName);
+    // nullptr when the stream holds no drawing group.
+    static std::shared_ptr<WorkbookDrawing> Open(std::shared_ptr<ByteSource> stream);
+
+    uint64_t Size() const override { return kUnknownSize; }
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
+    bool Failed() const override { return m_stream->Failed(); }
+    FilePlace Place(uint64_t offset) override;
+
+private:
+    // One record body of the drawing group.
+    struct Piece {
+        uint64_t offset = 0;       // where the view's bytes of this body start
+        uint64_t streamBody = 0;   // where the body lies in the stream
+        uint16_t length = 0;
+    };
+
+    WorkbookDrawing(std::shared_ptr<ByteSource> stream, Piece first);
+    bool MoveTo(uint64_t offset);
+    bool NextPiece();
+
+    std::shared_ptr<ByteSource> m_stream;
+    Piece m_piece;                    // the piece holding the last byte read
+    std::vector<Piece> m_checkpoints; // every so many pieces, for reading back
+    size_t m_pieceIndex = 0;
+};
