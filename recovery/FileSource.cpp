@@ -22,6 +22,8 @@ FileSource::FileSource(PictureFiles& files, std::FILE* document)
 
 size_t FileSource::ReadAt(uint64_t offset, uint8_t* into, size_t size)
 {
+    if (size == 0)
+        return 0;
     size_t fromHead = 0;
     if (offset < m_head.size()) {
         fromHead = std::min<size_t>(size, m_head.size() - static_cast<size_t>(offset));

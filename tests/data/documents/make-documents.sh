@@ -108,4 +108,7 @@ cp "$work/out/pictures.xls" excel97.xls
 cp "$work/out/pictures.xlsx" excel.xlsx
 cp "$work/out/pictures.pptx" slides.pptx
 cp "$work/out/pictures.odp" impress.odp
-ls -l "$here"
+
+# The thumbnails LibreOffice puts into its own packages, as stored there.
+unzip -p writer.odt Thumbnails/thumbnail.png > writer-thumbnail.png
+unzip -p impress.odp Thumbnails/thumbnail.png > impress-thumbnail.png

@@ -1,0 +1,214 @@
+// ContainerTest.cpp: crafted and damaged containers: pictures whole, each
+// once, numbered by place, and never fewer than the plain bytes give.
+#include "ScanTestSupport.h"
+#include "ZipBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+std::string Document(const std::string& name)
+{
+    return Fixture("documents/" + name);
+}
+
+// The pictures the plain byte scan alone finds in the same bytes: the first
+// byte spoilt, no container is recognised.
+int PlainScanCount(const std::string& bytes)
+{
+    TestFolder folder;
+    std::string plain = bytes;
+    plain[0] = static_cast<char>(plain[0] ^ 0x20);
+    return ScanBytes(folder, plain).result.pictureCount;
+}
+
+uint32_t Le32At(const std::string& bytes, size_t at)
+{
+    return static_cast<uint8_t>(bytes[at]) | (static_cast<uint8_t>(bytes[at + 1]) << 8)
+        | (static_cast<uint8_t>(bytes[at + 2]) << 16) | (uint32_t{static_cast<uint8_t>(bytes[at + 3])} << 24);
+}
+
+// --- ZIP packages ---------------------------------------------------------
+
+TEST(ZipPackage, StoredAndDeflatedEntriesOnceEachInTheOrderOfTheirPlaces)
+{
+    // The stored JPEG is also seen by the plain scan; the JPEG behind the
+    // archive only by it.
+    TestFolder folder;
+    std::string archive = ZipBuilder()
+                              .Deflated("word/document.xml", "<w:document>" + Filler(3000) + "</w:document>")
+                              .Deflated("word/media/image1.png", Fixture("text-chunk.png"))
+                              .Stored("word/media/image2.jpeg", Fixture("jfif-baseline.jpg"))
+                              .Deflated("word/media/image3.jpeg", Fixture("exif-thumbnail.jpg"))
+                              .Deflated("word/media/image4.jpeg", Fixture("app1-first.jpg"))
+                              .Bytes();
+
+    ScanOutcome outcome = ScanBytes(folder, archive + Filler(100) + Fixture("small.jpg") + Filler(10, 2));
+
+    EXPECT_EQ(outcome.files, (Files{{"1.gif", Fixture("text-chunk.png")},
+                                    {"1.jpg", Fixture("jfif-baseline.jpg")},
+                                    {"2.jpg", Fixture("exif-thumbnail.jpg")},
+                                    {"3.jpg", Fixture("app1-first.jpg")},
+                                    {"4.jpg", Fixture("small.jpg")}}));
+    EXPECT_EQ(outcome.result.pictureCount, 5);
+}
+
+TEST(ZipPackage, DataDescriptorsAndZip64SizesWithOrWithoutTheCentralDirectory)
+{
+    Files expected{{"1.jpg", Fixture("jfif-progressive.jpg")}, {"1.gif", Fixture("small.png")}};
+    for (bool zip64 : {false, true}) {
+        ZipBuilder builder(zip64);
+        builder.Deflated("a.jpeg", Fixture("jfif-progressive.jpg"), true)
+            .Deflated("b.png", Fixture("small.png"), true);
+        for (bool cut : {false, true}) {
+            SCOPED_TRACE(std::string(zip64 ? "ZIP64" : "ZIP") + (cut ? ", cut before the directory" : ""));
+            TestFolder folder;
+            ScanOutcome outcome = ScanBytes(folder, cut ? builder.LocalEntries() : builder.Bytes());
+            EXPECT_EQ(outcome.files, expected);
+        }
+    }
+}
+
+TEST(ZipPackage, DamagedCentralDirectoryFallsBackToTheLocalHeaders)
+{
+    TestFolder folder;
+    ZipBuilder builder;
+    builder.Deflated("1.png", Fixture("text-chunk.png")).Deflated("2.jpeg", Fixture("small.jpg"));
+    std::string archive = builder.Bytes();
+    archive[builder.CentralDirectoryOffset() + 2] = 'X';
+
+    ScanOutcome outcome = ScanBytes(folder, archive);
+
+    EXPECT_EQ(outcome.files, (Files{{"1.gif", Fixture("text-chunk.png")}, {"1.jpg", Fixture("small.jpg")}}));
+}
+
+TEST(ZipPackage, ArchiveCutInsideAnEntryKeepsTheEntriesBeforeIt)
+{
+    TestFolder folder;
+    std::string archive = ZipBuilder()
+                              .Deflated("1.jpeg", Fixture("jfif-baseline.jpg"))
+                              .Stored("2.png", Fixture("text-chunk.png"))
+                              .Deflated("3.jpeg", Fixture("jfif-progressive.jpg"))
+                              .LocalEntries();
+    std::string cut = archive.substr(0, archive.size() - 1000);
+
+    ScanOutcome outcome = ScanBytes(folder, cut);
+
+    EXPECT_EQ(outcome.files.at("1.jpg"), Fixture("jfif-baseline.jpg"));
+    EXPECT_EQ(outcome.files.at("1.gif"), Fixture("text-chunk.png"));
+    EXPECT_GE(outcome.result.pictureCount, PlainScanCount(cut));
+}
+
+TEST(ZipPackage, AnEntryInflatingFarBeyondItsSizeIsSearchedNoFurtherThanPlausible)
+{
+    // A picture at its start is found; one behind tens of megabytes of
+    // zeros is not looked for.
+    TestFolder folder;
+    std::string bomb = Fixture("small.jpg") + std::string(40 << 20, '\0') + Fixture("small.png");
+    std::string archive = ZipBuilder().Deflated("bomb.bin", bomb).Stored("after.png", Fixture("text-chunk.png")).Bytes();
+    ASSERT_LT(archive.size(), 200000u);
+
+    ScanOutcome outcome = ScanBytes(folder, archive);
+
+    EXPECT_EQ(outcome.files, (Files{{"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}}));
+}
+
+std::string NestedArchive(int levels, const std::string& picture)
+{
+    std::string inner = ZipBuilder().Deflated("picture.jpeg", picture).Bytes();
+    for (int level = 1; level < levels; ++level)
+        inner = ZipBuilder().Stored("embeddings/package" + std::to_string(level) + ".zip", inner).Bytes();
+    return inner;
+}
+
+TEST(ZipPackage, PackagesInsidePackagesAreOpenedToAFixedDepth)
+{
+    std::string picture = Fixture("jfif-baseline.jpg");
+    for (int levels = 1; levels <= 3; ++levels) {
+        SCOPED_TRACE(std::to_string(levels) + " levels");
+        TestFolder folder;
+        EXPECT_EQ(ScanBytes(folder, NestedArchive(levels, picture)).files, (Files{{"1.jpg", picture}}));
+    }
+    TestFolder folder;
+    EXPECT_EQ(ScanBytes(folder, NestedArchive(6, picture)).result.pictureCount, 0);
+}
+
+// --- RTF ------------------------------------------------------------------
+
+TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups)
+{
+    TestFolder folder;
+    std::string jpeg = Fixture("small.jpg");
+    std::string png = Fixture("small.png");
+    std::string hex;
+    for (size_t i = 0; i < jpeg.size(); ++i) {
+        static const char digits[] = "0123456789abcdef";
+        hex += digits[static_cast<uint8_t>(jpeg[i]) >> 4];
+        hex += digits[static_cast<uint8_t>(jpeg[i]) & 15];
+        if (i % 64 == 63)
+            hex += "\r\n";
+    }
+    // The picture's unique id is hexadecimal too, in a group of its own.
+    std::string rtf = "{\\rtf1\\ansi Text before {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv "
+                      "ffd8ffe000}}}\\picw10\\pich-5\\jpegblip\\bliptag-42{\\*\\blipuid "
+                      "ffd8ffe0001a2b3c4d5e6f708192a3b4}\r\n"
+        + hex + "}}\\par more text {\\pict\\pngblip\\bin" + std::to_string(png.size()) + " " + png
+        + "}\\par}";
+
+    ScanOutcome outcome = ScanBytes(folder, rtf);
+
+    EXPECT_EQ(outcome.files, (Files{{"1.jpg", jpeg}, {"1.gif", png}}));
+}
+
+// --- Compound files -------------------------------------------------------
+
+TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
+{
+    std::string word = Document("word97.doc");
+    size_t fatSector = (Le32At(word, 76) + 1) * 512;
+
+    std::string spoilt = word;
+    spoilt.replace(fatSector, 512, std::string(512, '\xFF'));
+    std::string looping = word;
+    for (size_t entry = 0; entry < 128; ++entry) {
+        uint32_t self = static_cast<uint32_t>(entry);
+        for (int i = 0; i < 4; ++i)
+            looping[fatSector + 4 * entry + i] = static_cast<char>(self >> (8 * i));
+    }
+    for (const std::string* document : {&spoilt, &looping}) {
+        TestFolder folder;
+        ScanOutcome outcome = ScanBytes(folder, *document);
+        EXPECT_GE(outcome.result.pictureCount, PlainScanCount(*document));
+        EXPECT_TRUE(outcome.result.completed);
+    }
+}
+
+// Documents cut short or with bytes overwritten anywhere: the scan ends and
+// gives at least what the plain bytes give.
+TEST(DamagedDocuments, NeverGiveFewerPicturesThanThePlainBytes)
+{
+    for (const char* name : {"word97.doc", "excel97.xls", "word.docx", "writer.odt", "rtf-named.doc"}) {
+        std::string original = Document(name);
+        std::mt19937 random(7);
+        for (int round = 0; round < 6; ++round) {
+            std::string damaged = original;
+            if (round % 2 == 0) {
+                damaged.resize(random() % original.size() + 1);
+            } else {
+                for (int i = 0; i < 40; ++i)
+                    damaged[random() % damaged.size()] = static_cast<char>(random());
+            }
+            damaged[0] = original[0];
+            SCOPED_TRACE(std::string(name) + " round " + std::to_string(round));
+            TestFolder folder;
+            ScanOutcome outcome = ScanBytes(folder, damaged);
+            EXPECT_GE(outcome.result.pictureCount, PlainScanCount(damaged));
+        }
+    }
+}
+
+} // namespace
