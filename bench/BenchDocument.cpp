@@ -34,30 +34,6 @@ private:
     uint64_t m_state;
 };
 
-class Output {
-public:
-    explicit Output(const std::string& path) : m_file(std::fopen(path.c_str(), "wb"))
-    {
-        if (m_file == nullptr)
-            throw std::runtime_error("cannot create " + path);
-        std::setvbuf(m_file, nullptr, _IOFBF, 1 << 20);
-    }
-    ~Output() { std::fclose(m_file); }
-
-    void Put(const std::string& bytes) { Put(bytes.data(), bytes.size()); }
-    void Put(const void* data, size_t size)
-    {
-        if (std::fwrite(data, 1, size, m_file) != size)
-            throw std::runtime_error("write failed");
-        m_written += size;
-    }
-    uint64_t Written() const { return m_written; }
-
-private:
-    std::FILE* m_file;
-    uint64_t m_written = 0;
-};
-
 std::string Segment(uint8_t code, const std::string& body)
 {
     size_t length = body.size() + 2;
@@ -119,7 +95,7 @@ std::string Thumbnail(Random& random)
         + EntropyData(random, 300, 0) + "\xFF\xD9";
 }
 
-void WriteJpeg(Output& out, Random& random, uint64_t size)
+void WriteJpeg(BenchOutput& out, Random& random, uint64_t size)
 {
     std::string head = std::string("\xFF\xD8", 2) + Segment(0xE0, kJfif);
     if (random.Below(3) == 0)
@@ -142,7 +118,7 @@ void WriteJpeg(Output& out, Random& random, uint64_t size)
     out.Put("\xFF\xD9", 2);
 }
 
-void WritePng(Output& out, Random& random, uint64_t size)
+void WritePng(BenchOutput& out, Random& random, uint64_t size)
 {
     std::string header = std::string("\x89PNG\r\n\x1A\n", 8)
         + Chunk("IHDR", std::string("\0\0\x01\0\0\0\x01\0\x08\x02\0\0\0", 13));
@@ -160,7 +136,7 @@ void WritePng(Output& out, Random& random, uint64_t size)
 // Filler holds FF and 89 bytes as often as any other, but never a start
 // signature: the byte after them is changed where it could continue one, and
 // no piece ends with them.
-void WriteFiller(Output& out, Random& random, uint64_t size)
+void WriteFiller(BenchOutput& out, Random& random, uint64_t size)
 {
     for (uint64_t left = size; left > 0;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(left, 1 << 20));
@@ -178,23 +154,49 @@ void WriteFiller(Output& out, Random& random, uint64_t size)
 
 } // namespace
 
+BenchFile::BenchFile(const std::string& path) : m_file(std::fopen(path.c_str(), "wb"))
+{
+    if (m_file == nullptr)
+        throw std::runtime_error("cannot create " + path);
+    std::setvbuf(m_file, nullptr, _IOFBF, 1 << 20);
+}
+
+BenchFile::~BenchFile()
+{
+    std::fclose(m_file);
+}
+
+void BenchFile::Write(const void* data, size_t size)
+{
+    if (std::fwrite(data, 1, size, m_file) != size)
+        throw std::runtime_error("write failed");
+}
+
 BenchDocumentSummary WriteBenchDocument(const std::string& path, uint64_t targetBytes, uint64_t seed)
 {
+    BenchFile out(path);
+    return WriteBenchContent(out, targetBytes, seed);
+}
+
+BenchDocumentSummary WriteBenchContent(BenchOutput& out, uint64_t targetBytes, uint64_t seed)
+{
     Random random(seed);
-    Output out(path);
     BenchDocumentSummary summary;
     // About half the document is pictures; a mean gap of this size does that.
     const uint64_t meanGap = 300000;
     while (out.Written() < targetBytes) {
         WriteFiller(out, random, random.Below(2 * meanGap));
         uint64_t start = out.Written();
-        if (random.Below(2) == 0) {
+        bool jpeg = random.Below(2) == 0;
+        out.BeginPicture(jpeg);
+        if (jpeg) {
             WriteJpeg(out, random, random.Size(300, 2 << 20));
             ++summary.jpegCount;
         } else {
             WritePng(out, random, random.Size(300, 2 << 20));
             ++summary.pngCount;
         }
+        out.EndPicture();
         summary.pictureBytes += out.Written() - start;
     }
     WriteFiller(out, random, random.Below(meanGap));

@@ -1,8 +1,11 @@
 // BenchMain.cpp: velmo-bench, the scanner's speed against a plain copy.
 //   velmo-bench generate DOCUMENT MEBIBYTES [SEED]
+//   velmo-bench generate-docx DOCUMENT MEBIBYTES [SEED]   (a ZIP package)
+//   velmo-bench generate-doc DOCUMENT MEBIBYTES [SEED]    (a compound file)
 //   velmo-bench copy DOCUMENT COPY
 //   velmo-bench scan DOCUMENT OUTPUT_DIRECTORY
 // Each measuring command prints one line "<name> <bytes> <seconds> <MB/s> <peak KB>".
+#include "bench/BenchContainers.h"
 #include "bench/BenchDocument.h"
 #include "recovery/PictureScanner.h"
 
@@ -43,9 +46,11 @@ void PrintMeasure(const char* name, uint64_t bytes, double seconds)
                 bytes / seconds / 1e6, PeakKilobytes());
 }
 
-int Generate(const std::string& path, uint64_t mebibytes, uint64_t seed)
+using Writer = BenchDocumentSummary (*)(const std::string& path, uint64_t targetBytes, uint64_t seed);
+
+int Generate(Writer write, const std::string& path, uint64_t mebibytes, uint64_t seed)
 {
-    BenchDocumentSummary summary = WriteBenchDocument(path, mebibytes << 20, seed);
+    BenchDocumentSummary summary = write(path, mebibytes << 20, seed);
     std::printf("generated %llu bytes: %d JPEG and %d PNG pictures, %llu picture bytes\n",
                 static_cast<unsigned long long>(summary.documentBytes), summary.jpegCount,
                 summary.pngCount, static_cast<unsigned long long>(summary.pictureBytes));
@@ -95,14 +100,19 @@ int Scan(const std::string& document, const std::string& directory)
 int main(int argc, char* argv[])
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() >= 3 && args[0] == "generate")
-        return Generate(args[1], std::strtoull(args[2].c_str(), nullptr, 10),
-                        args.size() > 3 ? std::strtoull(args[3].c_str(), nullptr, 10) : 1);
+    const std::pair<const char*, Writer> writers[] = {{"generate", &WriteBenchDocument},
+                                                      {"generate-docx", &WriteBenchPackage},
+                                                      {"generate-doc", &WriteBenchCompoundFile}};
+    for (const auto& [command, writer] : writers) {
+        if (args.size() >= 3 && args[0] == command)
+            return Generate(writer, args[1], std::strtoull(args[2].c_str(), nullptr, 10),
+                            args.size() > 3 ? std::strtoull(args[3].c_str(), nullptr, 10) : 1);
+    }
     if (args.size() == 3 && args[0] == "copy")
         return Copy(args[1], args[2]);
     if (args.size() == 3 && args[0] == "scan")
         return Scan(args[1], args[2]);
-    std::cerr << "usage: velmo-bench generate DOCUMENT MEBIBYTES [SEED] | copy DOCUMENT COPY"
+    std::cerr << "usage: velmo-bench generate[-docx|-doc] DOCUMENT MEBIBYTES [SEED] | copy DOCUMENT COPY"
                  " | scan DOCUMENT OUTPUT_DIRECTORY\n";
     return 2;
 }

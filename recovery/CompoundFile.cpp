@@ -65,7 +65,7 @@ bool CompoundFile::ReadHeader()
     m_firstDifatSector = Little32(header + 68);
     for (size_t i = 0; i < kHeaderFatEntries; ++i)
         m_headerFat[i] = Little32(header + 76 + 4 * i);
-    m_difatSector = m_firstDifatSector;
+    m_difatChain.assign(1, m_firstDifatSector);
     uint64_t size = m_source->Size();
     // A file of unknown length is bounded by what 32-bit sector numbers reach.
     m_maxSectors = size == ByteSource::kUnknownSize ? uint64_t{kLastRegularSector} + 1
@@ -106,18 +106,16 @@ bool CompoundFile::FatSectorId(uint64_t index, uint32_t& id)
     const uint64_t perDifat = ((uint64_t{1} << m_shift) / 4) - 1;
     uint64_t rest = index - kHeaderFatEntries;
     uint64_t wanted = rest / perDifat;
-    if (wanted < m_difatIndex) {
-        m_difatIndex = 0;
-        m_difatSector = m_firstDifatSector;
-    }
-    while (m_difatIndex < wanted) {
-        if (!IsSector(m_difatSector) || m_difatIndex >= m_maxSectors
-            || !ReadTableEntry(m_difatSector, perDifat, m_difatSector))
+    while (m_difatChain.size() <= wanted) {
+        uint32_t next;
+        uint32_t last = m_difatChain.back();
+        if (!IsSector(last) || m_difatChain.size() >= m_maxSectors
+            || !ReadTableEntry(last, perDifat, next))
             return false;
-        ++m_difatIndex;
+        m_difatChain.push_back(next);
     }
-    return IsSector(m_difatSector) && ReadTableEntry(m_difatSector, rest % perDifat, id)
-        && IsSector(id);
+    uint32_t difat = m_difatChain[wanted];
+    return IsSector(difat) && ReadTableEntry(difat, rest % perDifat, id) && IsSector(id);
 }
 
 bool CompoundFile::NextSector(uint32_t sector, uint32_t& next)

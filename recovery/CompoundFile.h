@@ -51,8 +51,7 @@ private:
     std::array<uint32_t, kHeaderFatEntries> m_headerFat{};
     std::array<CachedSector, kCachedSectors> m_cache;
     size_t m_nextCacheSlot = 0;
-    // The last DIFAT sector reached, so that a table read in order walks the
-    // DIFAT chain once.
-    uint64_t m_difatIndex = 0;
-    uint32_t m_difatSector = 0;
+    // The DIFAT chain's sectors as far as it was followed: one per 127 table
+    // sectors, a few hundred bytes for the largest documents.
+    std::vector<uint32_t> m_difatChain;
 };

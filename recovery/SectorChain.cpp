@@ -3,6 +3,12 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr uint64_t kCheckpointSpacing = 256;
+
+} // namespace
+
 SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsigned shift,
                          uint32_t first, uint64_t size, uint64_t maxSectors, NextSector next)
     : m_parent(std::move(parent)),
@@ -11,15 +17,17 @@ SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsi
       m_first(first),
       m_size(std::min(size, maxSectors << shift)),
       m_next(std::move(next)),
-      m_cursorSector(first)
+      m_cursorSector(first),
+      m_checkpoints{first}
 {
 }
 
 bool SectorChain::SeekSector(uint64_t index)
 {
     if (index < m_cursorIndex) {
-        m_cursorIndex = 0;
-        m_cursorSector = m_first;
+        uint64_t nearest = std::min<uint64_t>(index / kCheckpointSpacing, m_checkpoints.size() - 1);
+        m_cursorIndex = nearest * kCheckpointSpacing;
+        m_cursorSector = m_checkpoints[nearest];
     }
     while (m_cursorIndex < index) {
         uint32_t next;
@@ -27,6 +35,8 @@ bool SectorChain::SeekSector(uint64_t index)
             return false;
         m_cursorSector = next;
         ++m_cursorIndex;
+        if (m_cursorIndex % kCheckpointSpacing == 0 && m_cursorIndex / kCheckpointSpacing == m_checkpoints.size())
+            m_checkpoints.push_back(m_cursorSector);
     }
     return true;
 }
@@ -59,6 +69,9 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size)
         // The run's sectors are numbered one after another: the cursor moves
         // to the one holding the last byte read.
         uint64_t reached = std::min<uint64_t>((offset - 1) >> m_shift, lastIndex);
+        for (uint64_t mark = m_checkpoints.size() * kCheckpointSpacing;
+             mark >= m_cursorIndex && mark <= reached; mark += kCheckpointSpacing)
+            m_checkpoints.push_back(m_cursorSector + static_cast<uint32_t>(mark - m_cursorIndex));
         m_cursorSector += static_cast<uint32_t>(reached - m_cursorIndex);
         m_cursorIndex = reached;
     }

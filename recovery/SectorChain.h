@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class SectorChain : public ByteSource {
 public:
@@ -35,4 +36,7 @@ private:
     NextSector m_next;
     uint64_t m_cursorIndex = 0;   // the chain's index-th sector is m_cursorSector
     uint32_t m_cursorSector;
+    // The chain's sector at every kCheckpointSpacing-th index reached, so
+    // that reading back does not follow the chain from its start.
+    std::vector<uint32_t> m_checkpoints;
 };
