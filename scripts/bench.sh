@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures the picture scanner against a plain copy of the same document.
 #
-#   scripts/bench.sh [MEBIBYTES]      (default 1024)
+#   scripts/bench.sh [MEBIBYTES [BASELINE]]      (default 1024, no baseline)
 #
 # Makes a document of thousands of pictures in random filler in a temporary
 # folder, then, in alternating rounds, copies it (read all, write all) and
@@ -9,12 +9,18 @@
 # and the engine's peak memory. This is done twice: writing to the temporary
 # folder's disk, and writing to memory (/dev/shm), where the file system's
 # cost of creating thousands of files does not hide the engine's own speed.
+# With a BASELINE (a git revision), that revision's engine is built too and
+# scans in the same rounds: its median and the ratio of ours to it are printed.
+# Then office-like documents, a ZIP package (.docx) and a compound file
+# (.doc), are scanned at two sizes, an eighth and half of MEBIBYTES: their
+# MB/s, and how time grows with size.
 # Last, the Windows console tool scans the same file under Wine.
 # The document and everything written are removed at the end.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 mebibytes=${1:-1024}
+baseline_ref=${2:-}
 rounds=3
 
 # Configured afresh: a tree made before bench/ existed does not know it.
@@ -31,6 +37,15 @@ cleanup() {
   if [ "$started_wine" = yes ]; then bash scripts/wine-session.sh stop build/win || true; fi
 }
 trap cleanup EXIT
+
+baseline=
+if [ -n "$baseline_ref" ]; then
+  mkdir -p "$work/engine-then"
+  git archive "$baseline_ref" | tar -x -C "$work/engine-then"
+  cmake -S "$work/engine-then" -B "$work/engine-then/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$work/engine-then/build" -j2 --target velmo-bench >/dev/null
+  baseline=$work/engine-then/build/bench/velmo-bench
+fi
 
 document=$work/document.doc
 "$bench" generate "$document" "$mebibytes"
@@ -52,8 +67,12 @@ measure() {
     # The pictures stay until the end: ext4 is slow to hand out inodes among
     # thousands it has just freed, which would charge a round for the last one.
     "$bench" scan "$document" "$place/out$round" >>"$results"
+    if [ -n "$baseline" ]; then
+      sync
+      "$baseline" scan "$document" "$place/base$round" | sed 's/^scan /baseline /' >>"$results"
+    fi
   done
-  rm -rf "$place"/out*
+  rm -rf "$place"/out* "$place"/base*
   local copy_rate scan_rate peak_kb pictures
   copy_rate=$(awk '$1 == "copy" {print $4}' "$results" | sort -n | sed -n "$(((rounds + 1) / 2))p")
   scan_rate=$(awk '$1 == "scan" {print $4}' "$results" | sort -n | sed -n "$(((rounds + 1) / 2))p")
@@ -65,6 +84,38 @@ measure() {
   echo "  engine:        $scan_rate MB/s (median of $rounds), $pictures pictures"
   echo "  ratio:         $(awk -v s="$scan_rate" -v c="$copy_rate" 'BEGIN {printf "%.2f", s / c}') (target 0.8 or more)"
   echo "  peak memory:   $((peak_kb / 1024)).$(((peak_kb % 1024) * 10 / 1024)) MB resident (target under 8 MB)"
+  if [ -n "$baseline" ]; then
+    local base_rate
+    base_rate=$(awk '$1 == "baseline" {print $4}' "$results" | sort -n | sed -n "$(((rounds + 1) / 2))p")
+    echo "  baseline $baseline_ref: $base_rate MB/s (median of $rounds)"
+    echo "  against it:    $(awk -v s="$scan_rate" -v b="$base_rate" 'BEGIN {printf "%.2f", s / b}') (1.00 is as fast)"
+  fi
+}
+
+# documents KIND: the scan of such a document at two sizes, best of two each.
+documents() {
+  local kind=$1 size seconds bytes first_seconds= first_size=
+  echo "Office-like documents (.$kind), writing to ${memory:-$work}:"
+  for size in $((mebibytes / 8)) $((mebibytes / 2)); do
+    "$bench" "generate-$kind" "$work/large.$kind" "$size" >/dev/null
+    local best= line=
+    for round in 1 2; do
+      sync
+      line=$("$bench" scan "$work/large.$kind" "${memory:-$work}/doc-out$round" | head -1)
+      rm -rf "${memory:-$work}/doc-out$round"
+      seconds=$(echo "$line" | awk '{print $3}')
+      if [ -z "$best" ] || awk -v a="$seconds" -v b="$best" 'BEGIN {exit !(a < b)}'; then best=$seconds; fi
+    done
+    bytes=$(stat -c %s "$work/large.$kind")
+    echo "  $size MiB: $(awk -v b="$bytes" -v s="$best" 'BEGIN {printf "%.1f", b / s / 1e6}') MB/s ($best s, best of 2)"
+    if [ -n "$first_seconds" ]; then
+      echo "  time grew $(awk -v a="$best" -v b="$first_seconds" 'BEGIN {printf "%.2f", a / b}')x" \
+        "for $((size / first_size))x the size"
+    fi
+    first_seconds=$best
+    first_size=$size
+    rm -f "$work/large.$kind"
+  done
 }
 
 measure "$work" "Writing to disk ($work):"
@@ -73,6 +124,9 @@ if [ -d /dev/shm ] && [ "$(df -Pk /dev/shm | awk 'NR == 2 {print $4}')" -gt "$ne
   memory=$(mktemp -d /dev/shm/velmo-bench.XXXXXX)
   measure "$memory" "Writing to memory ($memory):"
 fi
+
+documents docx
+documents doc
 
 exe=dist/velmo-extract.exe
 if [ -f build/win/CMakeCache.txt ] &&
