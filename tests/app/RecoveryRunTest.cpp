@@ -86,6 +86,30 @@ TEST(RecoveryRunTest, StoresEveryPictureAndReportsWhereFromEachRecoverCommand)
     }
 }
 
+// A package document: its pictures are deflated entries that only reading the
+// package reaches.
+TEST(RecoveryRunTest, StoresThePicturesOfAWordPackage)
+{
+    SettingsFileGuard guard;
+    RunFolders folders;
+    folders.root.WriteFile("Report.docx", Fixture("documents/word.docx"));
+    const std::string path = folders.root.Ansi() + "\\Report.docx";
+    WriteValidSettings(RunRecord(1, folders.outputPath, 0));
+    MessageBoxWatcher watcher({IDOK});
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.AddSelectedDocument(path);
+        shown.Command(IDC_EXTRACT_BUTTON);
+    });
+    dialog.DoModal();
+
+    ASSERT_EQ(watcher.Count(), 1u);
+    EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(3, folders.outputDirectory));
+    EXPECT_EQ(ReadFileBytes(folders.Picture("1.gif").string()), Fixture("documents/drawing.png"));
+    EXPECT_EQ(ReadFileBytes(folders.Picture("1.jpg").string()), Fixture("documents/photo.jpg"));
+    EXPECT_EQ(ReadFileBytes(folders.Picture("2.jpg").string()), Fixture("documents/small.jpg"));
+}
+
 TEST(RecoveryRunTest, SameDocumentTwiceStopsAtTheTakenNameAndOffersNoDeletion)
 {
     SettingsFileGuard guard;

@@ -18,6 +18,8 @@
 
 namespace {
 
+using Files = std::map<std::string, std::string>;
+
 const std::string kWriteError = "Error writing file. Quit any application that might use the file!\n";
 const std::string kDirectoryExists =
     "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
@@ -183,6 +185,33 @@ TEST(ExtractProgram, TakesAndReportsNamesInAnyScript)
                   "( 2 )image(s) recovered stored in directory " + directory + "!\n");
         EXPECT_EQ(ReadBytes(folder / "err.txt"), "");
         EXPECT_EQ(FilesIn(fs::u8path(directory)).size(), 2u);
+    }
+}
+
+TEST(ExtractProgram, ExtractsOfficeDocumentsThroughTheirContainers)
+{
+    // A Word document whose photo its compound file splits, and RTF under a
+    // .doc name.
+    const std::vector<std::pair<std::string, Files>> documents = {
+        {"word97.doc", {{"1.gif", "drawing.png"}, {"1.jpg", "small.jpg"}, {"2.jpg", "photo.jpg"}}},
+        {"rtf-named.doc", {{"1.jpg", "small.jpg"}, {"1.gif", "drawing.png"}}}};
+    for (const auto& [name, pictures] : documents) {
+        SCOPED_TRACE(name);
+        TestFolder folder;
+        fs::path document = fs::path(VELMO_TEST_DATA_DIR) / "documents" / name;
+        std::string directory = (folder / "REC").string();
+
+        int status = RunProgram("\"" + document.string() + "\" \"" + directory + "\"", folder / "out.txt",
+                                folder / "err.txt");
+
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "out.txt")),
+                  "( " + std::to_string(pictures.size()) + " )image(s) recovered stored in directory "
+                      + directory + "!\n");
+        Files expected;
+        for (const auto& [file, picture] : pictures)
+            expected[file] = Fixture("documents/" + picture);
+        EXPECT_EQ(FilesIn(directory), expected);
     }
 }
 
