@@ -1,5 +1,6 @@
 // ContainerTest.cpp: crafted and damaged containers: pictures whole, each
 // once, numbered by place, and never fewer than the plain bytes give.
+#include "CompoundFileBuilder.h"
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
@@ -16,14 +17,22 @@ std::string Document(const std::string& name)
     return Fixture("documents/" + name);
 }
 
-// The pictures the plain byte scan alone finds in the same bytes: the first
-// byte spoilt, no container is recognised.
-int PlainScanCount(const std::string& bytes)
+// What the plain byte scan alone finds in the same bytes: the first byte
+// spoilt, no container is recognised. Scanned into the folder's output
+// directory, which is emptied before and after.
+ScanOutcome PlainScan(const TestFolder& folder, const std::string& bytes)
 {
-    TestFolder folder;
+    fs::remove_all(OutputDirectory(folder));
     std::string plain = bytes;
     plain[0] = static_cast<char>(plain[0] ^ 0x20);
-    return ScanBytes(folder, plain).result.pictureCount;
+    ScanOutcome outcome = ScanBytes(folder, plain);
+    fs::remove_all(OutputDirectory(folder));
+    return outcome;
+}
+
+int PlainScanCount(const TestFolder& folder, const std::string& bytes)
+{
+    return PlainScan(folder, bytes).result.pictureCount;
 }
 
 uint32_t Le32At(const std::string& bytes, size_t at)
@@ -100,7 +109,7 @@ TEST(ZipPackage, ArchiveCutInsideAnEntryKeepsTheEntriesBeforeIt)
 
     EXPECT_EQ(outcome.files.at("1.jpg"), Fixture("jfif-baseline.jpg"));
     EXPECT_EQ(outcome.files.at("1.gif"), Fixture("text-chunk.png"));
-    EXPECT_GE(outcome.result.pictureCount, PlainScanCount(cut));
+    EXPECT_GE(outcome.result.pictureCount, PlainScanCount(folder, cut));
 }
 
 TEST(ZipPackage, AnEntryInflatingFarBeyondItsSizeIsSearchedNoFurtherThanPlausible)
@@ -166,6 +175,41 @@ TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups)
 
 // --- Compound files -------------------------------------------------------
 
+TEST(CompoundFile, StreamsAndTheMiniStreamFollowedAlongTheirChainsNumberedByPlace)
+{
+    // Sectors stored back to front: the second JPEG of the stream starts
+    // earlier in the file than the first, and no picture lies in one piece.
+    TestFolder folder;
+    std::string first = Fixture("jfif-baseline.jpg");
+    std::string second = Fixture("jfif-progressive.jpg");
+    std::string file = CompoundFileBuilder()
+                           .Stream("Data", Filler(700) + first + Filler(300, 2) + second + Filler(100, 3))
+                           .Stream("Small", Fixture("small.jpg") + Filler(50, 4) + Fixture("small.png"))
+                           .Bytes();
+    Files expected{{"1.jpg", second}, {"2.jpg", first}, {"3.jpg", Fixture("small.jpg")},
+                   {"1.gif", Fixture("small.png")}};
+    for (const auto& [name, picture] : PlainScan(folder, file).files) {
+        for (const auto& [expectedName, whole] : expected)
+            ASSERT_NE(picture, whole) << "the plain bytes hold " << expectedName << " whole";
+    }
+
+    ScanOutcome outcome = ScanBytes(folder, file);
+
+    EXPECT_EQ(outcome.files, expected);
+}
+
+TEST(CompoundFile, ATableBeyondTheHeaderIsFoundThroughTheDifatChain)
+{
+    TestFolder folder;
+    std::string picture = Fixture("jfif-progressive.jpg");
+    std::string file = CompoundFileBuilder().Stream("Big", Filler(8 << 20) + picture + Filler(900, 2)).Bytes();
+    ASSERT_GT(Le32At(file, 72), 0u) << "the file must need DIFAT sectors";
+
+    ScanOutcome outcome = ScanBytes(folder, file);
+
+    EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}}));
+}
+
 TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
 {
     std::string word = Document("word97.doc");
@@ -182,7 +226,7 @@ TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
     for (const std::string* document : {&spoilt, &looping}) {
         TestFolder folder;
         ScanOutcome outcome = ScanBytes(folder, *document);
-        EXPECT_GE(outcome.result.pictureCount, PlainScanCount(*document));
+        EXPECT_GE(outcome.result.pictureCount, PlainScanCount(folder, *document));
         EXPECT_TRUE(outcome.result.completed);
     }
 }
@@ -206,7 +250,7 @@ TEST(DamagedDocuments, NeverGiveFewerPicturesThanThePlainBytes)
             SCOPED_TRACE(std::string(name) + " round " + std::to_string(round));
             TestFolder folder;
             ScanOutcome outcome = ScanBytes(folder, damaged);
-            EXPECT_GE(outcome.result.pictureCount, PlainScanCount(damaged));
+            EXPECT_GE(outcome.result.pictureCount, PlainScanCount(folder, damaged));
         }
     }
 }

@@ -1,0 +1,22 @@
+// CompoundFileBuilder.h: small compound files made in the tests, their
+// streams laid out so that no stream's bytes lie in one piece.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CompoundFileBuilder {
+public:
+    // Streams shorter than 4096 bytes go into the mini stream. Each stream's
+    // sectors are stored in reverse order, and the streams themselves in the
+    // reverse order of their adding.
+    CompoundFileBuilder& Stream(const std::string& name, const std::string& bytes);
+    std::string Bytes() const;
+
+private:
+    struct Entry {
+        std::string name;
+        std::string bytes;
+    };
+    std::vector<Entry> m_streams;
+};
