@@ -6,8 +6,12 @@
 #include "recovery/InflateSource.h"
 #include "recovery/PictureFinder.h"
 #include "recovery/RtfDocument.h"
+#include "recovery/SliceSource.h"
 #include "recovery/WorkbookDrawing.h"
 #include "recovery/ZipPackage.h"
+
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -17,6 +21,8 @@ constexpr size_t kViewBlockSize = 64 * 1024;
 // while an entry built to inflate without end is not read on for nothing.
 constexpr uint64_t kPlausibleRatio = 64;
 constexpr uint64_t kSearchFloor = 16 << 20;
+// How far into an embedded object's data its container is looked for.
+constexpr size_t kEmbeddedHeaderReach = 1024;
 
 uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize)
 {
@@ -56,8 +62,28 @@ void ContainerReader::ReadView(const std::shared_ptr<ByteSource>& view, int dept
         RecordingSink sink(m_found, view, rank);
         finder.Run(sink, searchLimit);
     }
-    Read(view, depth);
+    if (IsContainer(*view))
+        Read(view, depth);
+    else
+        ReadEmbedded(view, depth);
     view->Rest();
+}
+
+void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth)
+{
+    if (depth >= kDeepest)
+        return;
+    std::vector<uint8_t> head(kEmbeddedHeaderReach);
+    head.resize(view->ReadAt(0, head.data(), head.size()));
+    const uint8_t compound[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+    const uint8_t zip[] = {'P', 'K', 3, 4};
+    for (size_t at = 1; at + sizeof compound <= head.size(); ++at) {
+        if (std::memcmp(&head[at], compound, sizeof compound) != 0 && std::memcmp(&head[at], zip, sizeof zip) != 0)
+            continue;
+        uint64_t size = view->Size() == ByteSource::kUnknownSize ? ByteSource::kUnknownSize : view->Size() - at;
+        Read(std::make_shared<SliceSource>(view, at, size), depth);
+        return;
+    }
 }
 
 void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth)

@@ -31,6 +31,9 @@ private:
     void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth);
     void ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth);
     void ReadRtf(const std::shared_ptr<ByteSource>& source, int depth);
+    // An embedded object's data often holds its container behind a header of
+    // its own (an OLE1 object, a length): found within the first bytes.
+    void ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth);
 
     FoundPictures& m_found;
 };

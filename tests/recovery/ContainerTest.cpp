@@ -126,11 +126,14 @@ TEST(ZipPackage, AnEntryInflatingFarBeyondItsSizeIsSearchedNoFurtherThanPlausibl
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}}));
 }
 
+// Packages stored and deflated in turn, the picture deflated in the innermost.
 std::string NestedArchive(int levels, const std::string& picture)
 {
     std::string inner = ZipBuilder().Deflated("picture.jpeg", picture).Bytes();
-    for (int level = 1; level < levels; ++level)
-        inner = ZipBuilder().Stored("embeddings/package" + std::to_string(level) + ".zip", inner).Bytes();
+    for (int level = 1; level < levels; ++level) {
+        std::string name = "embeddings/package" + std::to_string(level) + ".zip";
+        inner = level % 2 == 1 ? ZipBuilder().Deflated(name, inner).Bytes() : ZipBuilder().Stored(name, inner).Bytes();
+    }
     return inner;
 }
 
@@ -148,19 +151,25 @@ TEST(ZipPackage, PackagesInsidePackagesAreOpenedToAFixedDepth)
 
 // --- RTF ------------------------------------------------------------------
 
+std::string Hex(const std::string& bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        hex += digits[static_cast<uint8_t>(bytes[i]) >> 4];
+        hex += digits[static_cast<uint8_t>(bytes[i]) & 15];
+        if (i % 64 == 63)
+            hex += "\r\n";
+    }
+    return hex;
+}
+
 TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups)
 {
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
     std::string png = Fixture("small.png");
-    std::string hex;
-    for (size_t i = 0; i < jpeg.size(); ++i) {
-        static const char digits[] = "0123456789abcdef";
-        hex += digits[static_cast<uint8_t>(jpeg[i]) >> 4];
-        hex += digits[static_cast<uint8_t>(jpeg[i]) & 15];
-        if (i % 64 == 63)
-            hex += "\r\n";
-    }
+    std::string hex = Hex(jpeg);
     // The picture's unique id is hexadecimal too, in a group of its own.
     std::string rtf = "{\\rtf1\\ansi Text before {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv "
                       "ffd8ffe000}}}\\picw10\\pich-5\\jpegblip\\bliptag-42{\\*\\blipuid "
@@ -171,6 +180,23 @@ TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups)
     ScanOutcome outcome = ScanBytes(folder, rtf);
 
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", jpeg}, {"1.gif", png}}));
+}
+
+TEST(RtfDocument, AnEmbeddedObjectsPackageBehindItsObjectHeader)
+{
+    TestFolder folder;
+    std::string picture = Fixture("jfif-progressive.jpg");
+    std::string package = ZipBuilder().Deflated("xl/media/image1.jpeg", picture).Bytes();
+    std::string header("\x01\x05\x00\x00\x02\x00\x00\x00\x08\x00\x00\x00Package\x00\x00\x00\x00\x00"
+                       "\x00\x00\x00\x00", 24);
+    std::string length = {static_cast<char>(package.size() & 0xFF), static_cast<char>((package.size() >> 8) & 0xFF),
+                          static_cast<char>(package.size() >> 16), '\0'};
+    std::string rtf = "{\\rtf1 {\\object\\objemb{\\*\\objclass Package}{\\*\\objdata\r\n"
+        + Hex(header + length + package) + "}}}";
+
+    ScanOutcome outcome = ScanBytes(folder, rtf);
+
+    EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}}));
 }
 
 // --- Compound files -------------------------------------------------------
