@@ -107,7 +107,8 @@ documents() {
       if [ -z "$best" ] || awk -v a="$seconds" -v b="$best" 'BEGIN {exit !(a < b)}'; then best=$seconds; fi
     done
     bytes=$(stat -c %s "$work/large.$kind")
-    echo "  $size MiB: $(awk -v b="$bytes" -v s="$best" 'BEGIN {printf "%.1f", b / s / 1e6}') MB/s ($best s, best of 2)"
+    echo "  $size MiB: $(awk -v b="$bytes" -v s="$best" 'BEGIN {printf "%.1f", b / s / 1e6}') MB/s ($best s, best of 2)," \
+      "peak memory $(echo "$line" | awk '{printf "%.1f", $5 / 1024}') MB"
     if [ -n "$first_seconds" ]; then
       echo "  time grew $(awk -v a="$best" -v b="$first_seconds" 'BEGIN {printf "%.2f", a / b}')x" \
         "for $((size / first_size))x the size"
