@@ -162,8 +162,20 @@ bool ZipPackage::ReadCentralDirectory(const std::shared_ptr<ByteSource>& archive
             return false;
         offset += kCentralHeaderSize + nameLength + extraLength + commentLength;
     }
-    for (const ZipEntry& entry : entries)
+    // Entries that share compressed data (a directory pointing many times at
+    // one entry, the way archives built to inflate without end do) are read once.
+    std::stable_sort(entries.begin(), entries.end(), [](const ZipEntry& a, const ZipEntry& b) {
+        return a.compressedStart < b.compressedStart;
+    });
+    uint64_t readUpTo = 0;
+    for (const ZipEntry& entry : entries) {
+        if (entry.compressedStart < readUpTo)
+            continue;
+        uint64_t length = std::max<uint64_t>(entry.compressedSize, 1);
+        readUpTo = length > ByteSource::kUnknownSize - entry.compressedStart ? ByteSource::kUnknownSize
+                                                                               : entry.compressedStart + length;
         visit(entry);
+    }
     return true;
 }
 

@@ -87,8 +87,13 @@ measure() {
   if [ -n "$baseline" ]; then
     local base_rate
     base_rate=$(awk '$1 == "baseline" {print $4}' "$results" | sort -n | sed -n "$(((rounds + 1) / 2))p")
-    echo "  baseline $baseline_ref: $base_rate MB/s (median of $rounds)"
-    echo "  against it:    $(awk -v s="$scan_rate" -v b="$base_rate" 'BEGIN {printf "%.2f", s / b}') (1.00 is as fast)"
+    local best_scan best_base
+    best_scan=$(awk '$1 == "scan" {print $4}' "$results" | sort -n | tail -1)
+    best_base=$(awk '$1 == "baseline" {print $4}' "$results" | sort -n | tail -1)
+    echo "  baseline $baseline_ref: $base_rate MB/s (median of $rounds), best $best_base MB/s"
+    # On a shared machine the best round is the least disturbed one.
+    echo "  against it:    $(awk -v s="$scan_rate" -v b="$base_rate" 'BEGIN {printf "%.2f", s / b}') median," \
+      "$(awk -v s="$best_scan" -v b="$best_base" 'BEGIN {printf "%.2f", s / b}') best (1.00 is as fast)"
   fi
 }
 
