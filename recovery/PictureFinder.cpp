@@ -2,6 +2,7 @@
 #include "recovery/PictureFinder.h"
 
 #include "recovery/JpegWalk.h"
+#include "recovery/SignatureSearch.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,13 +18,6 @@ constexpr size_t kCheckBlockSize = 64 * 1024;
 
 enum class Start { None, Jfif, OtherJpeg, Png };
 
-// The next position in [from, end) holding the byte, or end.
-const uint8_t* Next(const uint8_t* from, const uint8_t* end, uint8_t byte)
-{
-    const void* found = std::memchr(from, byte, end - from);
-    return found != nullptr ? static_cast<const uint8_t*>(found) : end;
-}
-
 Start JpegStartAt(const uint8_t* p)
 {
     if (p[1] != kJfifSignature[1] || p[2] != kJfifSignature[2])
@@ -34,25 +28,20 @@ Start JpegStartAt(const uint8_t* p)
 }
 
 // The first position in [from, end) where a picture may start, or end. The
-// five bytes from every position before end must be readable. Each
-// signature's first byte is looked for on its own with memchr, the fastest
-// search the C runtime offers on every platform.
+// five bytes from every position before end must be readable. The vector
+// prefilter stops only where a signature's first two bytes are.
 const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, Start& start)
 {
-    const uint8_t* jpeg = Next(from, end, kJfifSignature[0]);
-    const uint8_t* png = Next(from, end, kPngSignature[0]);
-    while (jpeg != end || png != end) {
-        if (jpeg < png) {
-            start = JpegStartAt(jpeg);
+    // A pair starting before end lies within the readable bytes, end itself included.
+    const uint8_t* limit = from < end ? end + 1 : end;
+    for (const uint8_t* p = from; (p = FindSignaturePrefix(p, limit)) != nullptr; ++p) {
+        if (*p == kJfifSignature[0]) {
+            start = JpegStartAt(p);
             if (start != Start::None)
-                return jpeg;
-            jpeg = Next(jpeg + 1, end, kJfifSignature[0]);
-        } else {
-            if (std::memcmp(png, kPngSignature, kSignatureSize) == 0) {
-                start = Start::Png;
-                return png;
-            }
-            png = Next(png + 1, end, kPngSignature[0]);
+                return p;
+        } else if (std::memcmp(p, kPngSignature, kSignatureSize) == 0) {
+            start = Start::Png;
+            return p;
         }
     }
     return end;

@@ -9,6 +9,25 @@
 #include <iterator>
 #include <random>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+int ProcessNumber()
+{
+#ifdef _WIN32
+    return _getpid();
+#else
+    return getpid();
+#endif
+}
+
+} // namespace
+
 std::string ReadBytes(const fs::path& path)
 {
     std::ifstream stream(path, std::ios::binary);
@@ -59,7 +78,9 @@ std::map<std::string, std::string> FilesIn(const fs::path& directory)
 TestFolder::TestFolder()
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("velmo-recovery-") + test->test_suite_name() + "-" + test->name();
+    // The process number keeps test runs of several checkouts on one machine apart.
+    std::string name = std::string("velmo-recovery-") + std::to_string(ProcessNumber()) + "-"
+        + test->test_suite_name() + "-" + test->name();
     for (char& c : name) {
         if (c == '/' || c == '\\')
             c = '_';
