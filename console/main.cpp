@@ -1,4 +1,5 @@
 // main.cpp: velmo-extract, the picture scanner as a console tool.
+#include "console/BatchCommand.h"
 #include "console/ExtractCommand.h"
 
 #ifdef _WIN32
@@ -37,6 +38,8 @@ int wmain(int argc, wchar_t* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (IsBatchCall(argc, argv))
+        return RunBatchCommand(argc, argv, std::cout, std::cerr, StderrIsTerminal());
     return RunExtractCommand(argc, argv, std::cout, std::cerr);
 }
 

@@ -55,9 +55,9 @@ size_t PictureFiles::ReadDocument(std::FILE* document, void* into, size_t size)
     return std::fread(into, 1, size, document);
 }
 
-void PictureFiles::MakeDirectory(const std::string& path)
+bool PictureFiles::MakeDirectory(const std::string& path)
 {
-    ::MakeDirectory(path);
+    return ::MakeDirectory(path);
 }
 
 bool PictureFiles::Exists(const std::string& path)

@@ -23,9 +23,10 @@ public:
     virtual bool SeekDocument(std::FILE* document, uint64_t offset);
     // Reads up to size bytes at the read position; fewer at the end or on failure.
     virtual size_t ReadDocument(std::FILE* document, void* into, size_t size);
-    // Creates the last level of the path; failures (an existing directory
-    // among them) are left to the steps that follow.
-    virtual void MakeDirectory(const std::string& path);
+    // Creates the last level of the path; false when it was not created (an
+    // existing directory among the reasons). The scanner leaves failures to
+    // the steps that follow.
+    virtual bool MakeDirectory(const std::string& path);
     virtual bool Exists(const std::string& path);
     // A created picture file, or nullptr when it cannot be created.
     virtual std::unique_ptr<PictureFile> CreatePicture(const std::string& path);

@@ -1,0 +1,44 @@
+// DocumentScan.h: one document of a batch scanned into a folder of its own.
+#pragma once
+
+#include "console/DocumentWalk.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+class PictureFiles;
+
+struct DocumentReport {
+    std::string path;
+    std::string outputFolder;   // empty unless this scan made it
+    int jpegCount = 0;          // picture files in the folder, by kind
+    int pngCount = 0;
+    uint64_t bytes = 0;         // the document's length
+    bool completed = false;
+    std::string failure;        // why it did not complete
+};
+
+// Names each document's output folder as a recovery run does, below the
+// batch's output folder. Two documents of the same name, or a name whose
+// folder is already on disk, get a number added, so that no scan ever
+// meets a folder it did not make.
+class OutputFolders {
+public:
+    OutputFolders(const std::string& outputFolder, const std::string& suffix, PictureFiles& disk);
+    std::string Claim(const std::string& documentPath);
+
+private:
+    bool IsFree(const std::string& folder);
+
+    std::string m_outputPath;
+    std::string m_suffix;
+    PictureFiles& m_disk;
+    std::set<std::string> m_claimed;
+};
+
+// Scans the document into outputFolder, which the scan makes at the first
+// picture and which must not exist before: an existing folder is never
+// written into. Failures come back in the report; nothing is shown.
+DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
+                               PictureFiles& disk, FolderReader& reader);

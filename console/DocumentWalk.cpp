@@ -1,0 +1,187 @@
+// DocumentWalk.cpp
+#include "console/DocumentWalk.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <dirent.h>
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+std::string ErrnoText(int error)
+{
+    return std::generic_category().message(error);
+}
+
+bool EndsWithSeparator(const std::string& path)
+{
+    if (path.empty())
+        return false;
+#ifdef _WIN32
+    return path.back() == '\\' || path.back() == '/' || path.back() == ':';
+#else
+    return path.back() == '/';
+#endif
+}
+
+class Walk {
+public:
+    Walk(bool recursive, FolderReader& reader) : m_recursive(recursive), m_reader(reader) {}
+
+    void AddInput(const std::string& path)
+    {
+        EntryStatus status = m_reader.Examine(path, true);
+        if (status.type == EntryType::Folder)
+            AddFolder(path);
+        else if (status.type == EntryType::Document)
+            m_documents.push_back({path, status.size, ""});
+        else if (status.type == EntryType::Missing)
+            m_documents.push_back({path, 0, "cannot be opened (" + status.failure + ")"});
+        else
+            m_documents.push_back({path, 0, "neither a document nor a folder"});
+    }
+
+    std::vector<WalkedDocument> Documents() { return std::move(m_documents); }
+
+private:
+    void AddFolder(const std::string& folder)
+    {
+        std::vector<std::string> names;
+        std::string failure;
+        if (!m_reader.List(folder, names, failure)) {
+            m_documents.push_back({folder, 0, "cannot read the folder (" + failure + ")"});
+            return;
+        }
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names)
+            AddEntry(JoinPathNames(folder, name));
+    }
+
+    void AddEntry(const std::string& path)
+    {
+        EntryStatus status = m_reader.Examine(path, false);
+        if (status.type == EntryType::Document)
+            m_documents.push_back({path, status.size, ""});
+        else if (status.type == EntryType::Folder && m_recursive)
+            AddFolder(path);
+        else if (status.type == EntryType::Missing)
+            m_documents.push_back({path, 0, "gone during the walk (" + status.failure + ")"});
+    }
+
+    bool m_recursive;
+    FolderReader& m_reader;
+    std::vector<WalkedDocument> m_documents;
+};
+
+} // namespace
+
+std::string JoinPathNames(const std::string& folder, const std::string& name)
+{
+#ifdef _WIN32
+    const char separator = '\\';
+#else
+    const char separator = '/';
+#endif
+    return EndsWithSeparator(folder) ? folder + name : folder + separator + name;
+}
+
+std::vector<WalkedDocument> WalkDocuments(const std::vector<std::string>& inputs, bool recursive,
+                                          FolderReader& reader)
+{
+    Walk walk(recursive, reader);
+    for (const std::string& input : inputs)
+        walk.AddInput(input);
+    return walk.Documents();
+}
+
+#ifdef _WIN32
+
+EntryStatus FolderReader::Examine(const std::string& path, bool)
+{
+    EntryStatus status;
+    struct _stati64 info;
+    if (_stati64(path.c_str(), &info) != 0) {
+        status.failure = ErrnoText(errno);
+        return status;
+    }
+    if ((info.st_mode & _S_IFDIR) != 0) {
+        status.type = EntryType::Folder;
+    } else if ((info.st_mode & _S_IFREG) != 0) {
+        status.type = EntryType::Document;
+        status.size = static_cast<uint64_t>(info.st_size);
+    } else {
+        status.type = EntryType::Other;
+    }
+    return status;
+}
+
+bool FolderReader::List(const std::string& folder, std::vector<std::string>& names,
+                        std::string& failure)
+{
+    struct __finddata64_t entry;
+    intptr_t search = _findfirst64(JoinPathNames(folder, "*").c_str(), &entry);
+    if (search == -1) {
+        failure = ErrnoText(errno);
+        return false;
+    }
+    do {
+        std::string name = entry.name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (_findnext64(search, &entry) == 0);
+    _findclose(search);
+    return true;
+}
+
+#else
+
+EntryStatus FolderReader::Examine(const std::string& path, bool followLinks)
+{
+    EntryStatus status;
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        status.failure = ErrnoText(errno);
+        return status;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        struct stat link;
+        bool isLink = !followLinks && lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+        status.type = isLink ? EntryType::Other : EntryType::Folder;
+    } else if (S_ISREG(info.st_mode)) {
+        status.type = EntryType::Document;
+        status.size = static_cast<uint64_t>(info.st_size);
+    } else {
+        status.type = EntryType::Other;
+    }
+    return status;
+}
+
+bool FolderReader::List(const std::string& folder, std::vector<std::string>& names,
+                        std::string& failure)
+{
+    DIR* directory = opendir(folder.c_str());
+    if (directory == nullptr) {
+        failure = ErrnoText(errno);
+        return false;
+    }
+    errno = 0;
+    while (const dirent* entry = readdir(directory)) {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    bool complete = errno == 0;
+    if (!complete)
+        failure = ErrnoText(errno);
+    closedir(directory);
+    return complete;
+}
+
+#endif

@@ -1,0 +1,43 @@
+// DocumentWalk.h: the documents named on the command line, folders walked.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class EntryType { Missing, Document, Folder, Other };
+
+struct EntryStatus {
+    EntryType type = EntryType::Missing;
+    uint64_t size = 0;      // of a document
+    std::string failure;    // why it cannot be told, for Missing
+};
+
+// The file system as the walk sees it; tests make it misbehave. Paths are
+// byte strings as the C runtime takes them.
+class FolderReader {
+public:
+    virtual ~FolderReader() = default;
+    // What the path names. Inside a walk (followLinks false) a link to a
+    // folder is Other, so that a link to a parent cannot make the walk endless.
+    virtual EntryStatus Examine(const std::string& path, bool followLinks);
+    // The names in the folder, without "." and "..", in no particular order.
+    virtual bool List(const std::string& folder, std::vector<std::string>& names,
+                      std::string& failure);
+};
+
+// One document to scan, or, with a failure, an input that cannot be one.
+struct WalkedDocument {
+    std::string path;
+    uint64_t size = 0;
+    std::string failure;
+};
+
+// The inputs in the order given; each folder's documents sorted by name,
+// subfolders (with recursive) walked where their names fall. Entries that
+// are neither documents nor folders are left out of a walk; anything that
+// cannot be read is kept with its failure, so that it is reported.
+std::vector<WalkedDocument> WalkDocuments(const std::vector<std::string>& inputs, bool recursive,
+                                          FolderReader& reader);
+
+std::string JoinPathNames(const std::string& folder, const std::string& name);

@@ -1,0 +1,15 @@
+// JsonReport.h: a document's report as one line of JSON or of plain text.
+#pragma once
+
+#include "console/DocumentScan.h"
+
+#include <string>
+
+// {"path":…,"outputFolder":…|null,"pictures":{"jpeg":n,"png":n},"bytes":n,
+//  "status":"completed"|"failed","failure":…|null}. Bytes that are not
+// UTF-8 in a path are replaced, so the line always parses.
+std::string JsonLine(const DocumentReport& report);
+
+// "PATH: N pictures (J JPEG, P PNG) in FOLDER", "PATH: no picture" or
+// "PATH: failed: FAILURE" with the pictures written before the failure.
+std::string TextLine(const DocumentReport& report);
