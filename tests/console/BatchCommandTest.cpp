@@ -1,0 +1,317 @@
+// BatchCommandTest.cpp: velmo-extract over many documents: folders on disk,
+// JSON lines, failures one by one, order, and the program as started.
+#include "ScanTestSupport.h"
+
+#include "console/BatchCommand.h"
+#include "console/DocumentWalk.h"
+#include "recovery/PictureFiles.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <sstream>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace {
+
+using Json = nlohmann::json;
+
+struct BatchOutcome {
+    int status;
+    std::vector<Json> lines;
+    std::string err;
+};
+
+std::vector<Json> ParseLines(const std::string& text)
+{
+    std::vector<Json> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(Json::parse(line));
+    }
+    return lines;
+}
+
+BatchOutcome RunJson(BatchOptions options, FolderReader& folders, PictureFiles& disk,
+                 bool progress = false)
+{
+    options.json = true;
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = RunBatch(options, out, err, progress, folders, disk);
+    return {status, ParseLines(out.str()), err.str()};
+}
+
+BatchOutcome RunJson(const BatchOptions& options)
+{
+    FolderReader folders;
+    PictureFiles disk;
+    return RunJson(options, folders, disk);
+}
+
+std::string TwoPictures()
+{
+    return Filler(700) + Fixture("small.jpg") + Filler(300, 2) + Fixture("text-chunk.png");
+}
+
+std::vector<std::string> Paths(const std::vector<Json>& lines)
+{
+    std::vector<std::string> paths;
+    for (const Json& line : lines)
+        paths.push_back(line["path"]);
+    return paths;
+}
+
+// A completed line whose folder holds exactly the two pictures of TwoPictures().
+void ExpectTwoPicturesOnDisk(const Json& line, const std::string& folder)
+{
+    SCOPED_TRACE(line.dump());
+    EXPECT_EQ(line["status"], "completed");
+    EXPECT_EQ(line["failure"], nullptr);
+    EXPECT_EQ(line["outputFolder"], folder);
+    EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", 1}}));
+    EXPECT_EQ(line["bytes"], fs::file_size(line["path"].get<std::string>()));
+    EXPECT_EQ(FilesIn(folder), (std::map<std::string, std::string>{
+                                   {"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}}));
+}
+
+TEST(BatchFolders, NestedFoldersAndSameNamesGetFoldersOfTheirOwnAndNothingIsWrittenTwice)
+{
+    TestFolder folder;
+    fs::create_directories(folder / "in" / "sub" / "deeper");
+    WriteBytes(folder / "in" / "a.doc", TwoPictures());
+    WriteBytes(folder / "in" / "b.doc", Filler(3000));
+    WriteBytes(folder / "in" / "sub" / "a.doc", TwoPictures());
+    WriteBytes(folder / "in" / "sub" / "deeper" / "a.final.doc", TwoPictures());
+    fs::create_directories(folder / "out" / "aREC");
+    WriteBytes(folder / "out" / "aREC" / "1.jpg", "someone else's");
+    std::string in = (folder / "in").string();
+    std::string out = (folder / "out").string();
+    fs::path a = folder / "out" / "aREC";
+
+    BatchOptions options;
+    options.outputFolder = out;
+    options.inputs = {in};
+    BatchOutcome flat = RunJson(options);
+    options.recursive = true;
+    options.jobs = 2;
+    BatchOutcome nested = RunJson(options);
+
+    EXPECT_EQ(flat.status, 0);
+    EXPECT_EQ(Paths(flat.lines), (std::vector<std::string>{(folder / "in" / "a.doc").string(),
+                                                           (folder / "in" / "b.doc").string()}));
+    ExpectTwoPicturesOnDisk(flat.lines[0], a.string() + "-2");
+    EXPECT_EQ(flat.lines[1]["outputFolder"], nullptr);
+    EXPECT_EQ(flat.lines[1]["pictures"], Json({{"jpeg", 0}, {"png", 0}}));
+    EXPECT_FALSE(fs::exists(folder / "out" / "bREC"));
+
+    EXPECT_EQ(nested.status, 0);
+    ASSERT_EQ(nested.lines.size(), 4u);
+    EXPECT_EQ(nested.lines[2]["path"], (folder / "in" / "sub" / "a.doc").string());
+    ExpectTwoPicturesOnDisk(nested.lines[0], a.string() + "-3");
+    ExpectTwoPicturesOnDisk(nested.lines[2], a.string() + "-4");
+    ExpectTwoPicturesOnDisk(nested.lines[3], a.string() + "-5");
+    EXPECT_EQ(FilesIn(a), (std::map<std::string, std::string>{{"1.jpg", "someone else's"}}));
+    EXPECT_EQ(FilesIn(a.string() + "-2").size(), 2u);
+    EXPECT_NE(nested.err.find("4 documents, 4 completed, 0 failed; 6 pictures (3 JPEG, 3 PNG)"),
+              std::string::npos)
+        << nested.err;
+}
+
+// Makes the file system fail where a real one fails now and then: a folder
+// that cannot be listed, a document that cannot be opened, a document that
+// is gone between the listing of its folder and the look at it.
+class TroubledFolders : public FolderReader {
+public:
+    explicit TroubledFolders(fs::path vanishing) : m_vanishing(std::move(vanishing)) {}
+
+    bool List(const std::string& folder, std::vector<std::string>& names,
+              std::string& failure) override
+    {
+        if (fs::path(folder).filename() == "locked") {
+            failure = "Permission denied";
+            return false;
+        }
+        bool listed = FolderReader::List(folder, names, failure);
+        std::error_code error;
+        fs::remove(m_vanishing, error);
+        return listed;
+    }
+
+private:
+    fs::path m_vanishing;
+};
+
+class TroubledDisk : public PictureFiles {
+public:
+    std::FILE* OpenDocument(const std::string& path) override
+    {
+        if (fs::path(path).filename() == "unreadable.doc") {
+            errno = EACCES;
+            return nullptr;
+        }
+        return PictureFiles::OpenDocument(path);
+    }
+};
+
+TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone)
+{
+    TestFolder folder;
+    fs::create_directories(folder / "in" / "locked");
+    WriteBytes(folder / "in" / "locked" / "hidden.doc", TwoPictures());
+    WriteBytes(folder / "in" / "unreadable.doc", TwoPictures());
+    WriteBytes(folder / "in" / "vanishing.doc", TwoPictures());
+    WriteBytes(folder / "in" / "z.doc", TwoPictures());
+    TroubledFolders folders(folder / "in" / "vanishing.doc");
+    TroubledDisk disk;
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.inputs = {(folder / "missing.doc").string(), (folder / "in").string()};
+    options.recursive = true;
+
+    BatchOutcome outcome = RunJson(options, folders, disk);
+
+    EXPECT_EQ(outcome.status, 1);
+    ASSERT_EQ(outcome.lines.size(), 5u);
+    const std::vector<std::string> failures = {
+        "cannot be opened (", "cannot read the folder (Permission denied)",
+        "cannot open the document (Permission denied)", "gone during the walk ("};
+    for (size_t i = 0; i < failures.size(); ++i) {
+        SCOPED_TRACE(outcome.lines[i].dump());
+        EXPECT_EQ(outcome.lines[i]["status"], "failed");
+        EXPECT_EQ(outcome.lines[i]["failure"].get<std::string>().rfind(failures[i], 0), 0u);
+        EXPECT_EQ(outcome.lines[i]["outputFolder"], nullptr);
+    }
+    EXPECT_EQ(outcome.lines[1]["path"], (folder / "in" / "locked").string());
+    ExpectTwoPicturesOnDisk(outcome.lines[4], (folder / "out" / "zREC").string());
+    EXPECT_EQ(FilesIn(folder / "out").size(), 0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "out"), fs::directory_iterator()), 1);
+    EXPECT_NE(outcome.err.find("5 documents, 1 completed, 4 failed"), std::string::npos);
+}
+
+// The first documents take longest, so they finish last.
+class SlowFirstDocuments : public PictureFiles {
+public:
+    std::FILE* OpenDocument(const std::string& path) override
+    {
+        int number = std::stoi(fs::path(path).stem().string());
+        if (number < 4)
+            std::this_thread::sleep_for(std::chrono::milliseconds(60 * (4 - number)));
+        return PictureFiles::OpenDocument(path);
+    }
+};
+
+TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn)
+{
+    TestFolder folder;
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.jobs = 4;
+    std::string document = TwoPictures();
+    for (int i = 0; i < 24; ++i) {
+        fs::path path = folder / (std::to_string(i) + ".doc");
+        WriteBytes(path, document + Filler(i * 1000, i));
+        options.inputs.push_back(path.string());
+    }
+    std::reverse(options.inputs.begin() + 8, options.inputs.end());
+    FolderReader folders;
+    SlowFirstDocuments disk;
+
+    BatchOutcome outcome = RunJson(options, folders, disk);
+
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(Paths(outcome.lines), options.inputs);
+    for (const Json& line : outcome.lines) {
+        std::string stem = fs::path(line["path"].get<std::string>()).stem().string();
+        ExpectTwoPicturesOnDisk(line, (folder / "out" / (stem + "REC")).string());
+    }
+}
+
+TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked)
+{
+    const std::vector<std::vector<std::string>> wrongCalls = {
+        {"-r", "a.doc"}, {"-o"}, {"-o", "out"}, {"-o", "out", "--jobs", "0", "a.doc"},
+        {"-o", "out", "--jobs", "two", "a.doc"}, {"-o", "out", "--fast", "a.doc"}};
+    for (const auto& call : wrongCalls) {
+        std::vector<const char*> argv = {"velmo-extract"};
+        for (const auto& argument : call)
+            argv.push_back(argument.c_str());
+        std::ostringstream out;
+        std::ostringstream err;
+        int status = RunBatchCommand(static_cast<int>(argv.size()), argv.data(), out, err, false);
+        EXPECT_EQ(status, 2);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_NE(err.str().find("usage: velmo-extract -o DIR"), std::string::npos) << err.str();
+    }
+
+    TestFolder folder;
+    WriteBytes(folder / "a.doc", TwoPictures());
+    WriteBytes(folder / "out", "a file, not a folder");
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.inputs = {(folder / "a.doc").string()};
+    EXPECT_EQ(RunJson(options).status, 2);
+    options.outputFolder = (folder / "made").string();
+    FolderReader folders;
+    PictureFiles disk;
+    BatchOutcome quiet = RunJson(options, folders, disk, false);
+    options.outputFolder = (folder / "made-too").string();
+    BatchOutcome drawn = RunJson(options, folders, disk, true);
+    EXPECT_EQ(quiet.err.find('\r'), std::string::npos);
+    EXPECT_EQ(std::count(quiet.err.begin(), quiet.err.end(), '\n'), 1);
+    EXPECT_NE(drawn.err.find("\r1/1 documents, "), std::string::npos) << drawn.err;
+    // The progress line is blanked before the summary.
+    size_t summary = drawn.err.find("velmo-extract: 1 documents");
+    ASSERT_NE(summary, std::string::npos);
+    EXPECT_EQ(drawn.err[summary - 1], '\r');
+    EXPECT_EQ(drawn.err[summary - 2], ' ');
+}
+
+// The program itself, as a script would start it.
+int RunProgram(const std::string& arguments, const fs::path& out)
+{
+    std::string program = VELMO_EXTRACT_PROGRAM;
+#ifdef _WIN32
+    std::replace(program.begin(), program.end(), '/', '\\');
+    std::string command = "\"\"" + program + "\" " + arguments + " >\"" + out.string() + "\"\"";
+    return std::system(command.c_str());
+#else
+    int status = std::system(("\"" + program + "\" " + arguments + " >\"" + out.string() + "\"").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+TEST(BatchProgram, ScansTheSampleDocumentsOfAFolderIntoJsonLines)
+{
+    TestFolder folder;
+    fs::create_directories(folder / "in" / "sub");
+    fs::path sample = fs::path(VELMO_SOURCE_DIR) / "samples" / "sample.doc";
+    fs::copy_file(sample, folder / "in" / "report.doc");
+    fs::copy_file(sample, folder / "in" / "sub" / "report.doc");
+
+    int status = RunProgram("-o \"" + (folder / "out").string() + "\" -r --json --jobs 2 \""
+                                + (folder / "in").string() + "\"",
+                            folder / "lines.json");
+
+    EXPECT_EQ(status, 0);
+    std::vector<Json> lines = ParseLines(ReadBytes(folder / "lines.json"));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1]["path"], (folder / "in" / "sub" / "report.doc").string());
+    for (const Json& line : lines) {
+        EXPECT_EQ(line["pictures"], Json({{"jpeg", 3}, {"png", 2}}));
+        EXPECT_EQ(FilesIn(line["outputFolder"].get<std::string>()).size(), 5u);
+    }
+    EXPECT_EQ(lines[0]["outputFolder"], (folder / "out" / "reportREC").string());
+    EXPECT_EQ(lines[1]["outputFolder"], (folder / "out" / "reportREC-2").string());
+}
+
+} // namespace
