@@ -1,20 +1,25 @@
-// BenchMain.cpp: velmo-bench, the scanner's speed against a plain copy.
+// BenchMain.cpp: velmo-bench, the scanner's speed against the least any
+// extractor must do.
 //   velmo-bench generate DOCUMENT MEBIBYTES [SEED]
 //   velmo-bench generate-docx DOCUMENT MEBIBYTES [SEED]   (a ZIP package)
 //   velmo-bench generate-doc DOCUMENT MEBIBYTES [SEED]    (a compound file)
-//   velmo-bench copy DOCUMENT COPY
+//   velmo-bench read DOCUMENT                        read it all, keep nothing
+//   velmo-bench floor DOCUMENT OUTPUT_DIRECTORY PICTURES PICTURE_BYTES
+//                                                    read it all, write that much
 //   velmo-bench scan DOCUMENT OUTPUT_DIRECTORY
 // Each measuring command prints one line "<name> <bytes> <seconds> <MB/s> <peak KB>".
 #include "bench/BenchContainers.h"
 #include "bench/BenchDocument.h"
 #include "recovery/PictureScanner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -57,26 +62,69 @@ int Generate(Writer write, const std::string& path, uint64_t mebibytes, uint64_t
     return 0;
 }
 
-// The baseline: read everything, write everything, in large blocks.
-int Copy(const std::string& source, const std::string& target)
+int Read(const std::string& document)
 {
     auto start = std::chrono::steady_clock::now();
-    std::FILE* in = std::fopen(source.c_str(), "rb");
-    std::FILE* out = std::fopen(target.c_str(), "wb");
-    if (in == nullptr || out == nullptr)
+    std::FILE* in = std::fopen(document.c_str(), "rb");
+    if (in == nullptr)
         return 1;
+    std::setvbuf(in, nullptr, _IONBF, 0);
     std::vector<char> block(1 << 20);
     uint64_t total = 0;
     size_t got;
-    while ((got = std::fread(block.data(), 1, block.size(), in)) > 0) {
-        if (std::fwrite(block.data(), 1, got, out) != got)
-            return 1;
+    while ((got = std::fread(block.data(), 1, block.size(), in)) > 0)
         total += got;
+    std::fclose(in);
+    PrintMeasure("read", total, SecondsSince(start));
+    return 0;
+}
+
+// The floor: the document read once in large blocks, and as many bytes as
+// its pictures hold written from those blocks into as many numbered files,
+// of equal size. No search, no walk: what any extractor must do at least.
+int Floor(const std::string& document, const std::string& directory, uint64_t pictures,
+          uint64_t pictureBytes)
+{
+    auto start = std::chrono::steady_clock::now();
+    std::FILE* in = std::fopen(document.c_str(), "rb");
+    if (in == nullptr || pictures == 0 || mkdir(directory.c_str(), 0777) != 0)
+        return 1;
+    std::setvbuf(in, nullptr, _IONBF, 0);
+    std::vector<char> block(1 << 20);
+    const uint64_t share = pictureBytes / pictures;
+    uint64_t written = 0;
+    uint64_t total = 0;
+    uint64_t number = 0;
+    std::FILE* out = nullptr;
+    size_t got;
+    while ((got = std::fread(block.data(), 1, block.size(), in)) > 0) {
+        total += got;
+        for (size_t used = 0; used < got && number < pictures;) {
+            if (out == nullptr) {
+                ++number;
+                std::string name = std::to_string(number) + (number % 2 != 0 ? ".jpg" : ".gif");
+                out = std::fopen((directory + "/" + name).c_str(), "wb");
+                if (out == nullptr)
+                    return 1;
+                written = 0;
+            }
+            uint64_t size = number == pictures ? pictureBytes - share * (pictures - 1) : share;
+            size_t piece = static_cast<size_t>(std::min<uint64_t>(size - written, got - used));
+            if (std::fwrite(block.data() + used, 1, piece, out) != piece)
+                return 1;
+            used += piece;
+            written += piece;
+            if (written == size) {
+                if (std::fclose(out) != 0)
+                    return 1;
+                out = nullptr;
+            }
+        }
     }
     std::fclose(in);
-    if (std::fclose(out) != 0)
+    if (out != nullptr && std::fclose(out) != 0)
         return 1;
-    PrintMeasure("copy", total, SecondsSince(start));
+    PrintMeasure("floor", total, SecondsSince(start));
     return 0;
 }
 
@@ -108,11 +156,15 @@ int main(int argc, char* argv[])
             return Generate(writer, args[1], std::strtoull(args[2].c_str(), nullptr, 10),
                             args.size() > 3 ? std::strtoull(args[3].c_str(), nullptr, 10) : 1);
     }
-    if (args.size() == 3 && args[0] == "copy")
-        return Copy(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "read")
+        return Read(args[1]);
+    if (args.size() == 5 && args[0] == "floor")
+        return Floor(args[1], args[2], std::strtoull(args[3].c_str(), nullptr, 10),
+                     std::strtoull(args[4].c_str(), nullptr, 10));
     if (args.size() == 3 && args[0] == "scan")
         return Scan(args[1], args[2]);
-    std::cerr << "usage: velmo-bench generate[-docx|-doc] DOCUMENT MEBIBYTES [SEED] | copy DOCUMENT COPY"
+    std::cerr << "usage: velmo-bench generate[-docx|-doc] DOCUMENT MEBIBYTES [SEED] | read DOCUMENT"
+                 " | floor DOCUMENT OUTPUT_DIRECTORY PICTURES PICTURE_BYTES"
                  " | scan DOCUMENT OUTPUT_DIRECTORY\n";
     return 2;
 }

@@ -92,7 +92,11 @@ public:
         size_t reported = 0;
         std::unique_lock<std::mutex> lock(m_mutex);
         while (reported < m_jobs.size()) {
-            m_changed.wait_for(lock, std::chrono::milliseconds(200));
+            // Woken for each document, this thread would cost the workers
+            // more than their small documents do: it looks a few times a
+            // second, and at once when the last one is done.
+            m_changed.wait_for(lock, std::chrono::milliseconds(150),
+                               [this] { return m_finished == m_jobs.size(); });
             size_t ready = reported;
             while (ready < m_jobs.size() && m_done[ready])
                 ++ready;
@@ -115,7 +119,8 @@ private:
             std::lock_guard<std::mutex> lock(m_mutex);
             m_reports[i] = std::move(report);
             m_done[i] = true;
-            m_changed.notify_one();
+            if (++m_finished == m_jobs.size())
+                m_changed.notify_one();
         }
     }
 
@@ -137,6 +142,7 @@ private:
     FolderReader& m_folders;
     std::vector<DocumentReport> m_reports;
     std::vector<bool> m_done;
+    size_t m_finished = 0;
     std::atomic<size_t> m_next{0};
     std::mutex m_mutex;
     std::condition_variable m_changed;
