@@ -71,8 +71,10 @@ private:
             m_documents.push_back({path, status.size, ""});
         else if (status.type == EntryType::Folder && m_recursive)
             AddFolder(path);
-        else if (status.type == EntryType::Missing)
+        else if (status.type == EntryType::Missing && status.gone)
             m_documents.push_back({path, 0, "gone during the walk (" + status.failure + ")"});
+        else if (status.type == EntryType::Missing)
+            m_documents.push_back({path, 0, "cannot be opened (" + status.failure + ")"});
     }
 
     bool m_recursive;
@@ -103,11 +105,26 @@ std::vector<WalkedDocument> WalkDocuments(const std::vector<std::string>& inputs
 
 #ifdef _WIN32
 
+namespace {
+
+// The C runtime finds no folder by a path that ends in a separator, unless
+// it is a drive's root.
+std::string WithoutTrailingSeparator(std::string path)
+{
+    while (path.size() > 1 && EndsWithSeparator(path) && path.back() != ':'
+           && !(path.size() == 3 && path[1] == ':'))
+        path.pop_back();
+    return path;
+}
+
+} // namespace
+
 EntryStatus FolderReader::Examine(const std::string& path, bool)
 {
     EntryStatus status;
     struct _stati64 info;
-    if (_stati64(path.c_str(), &info) != 0) {
+    if (_stati64(WithoutTrailingSeparator(path).c_str(), &info) != 0) {
+        status.gone = errno == ENOENT;
         status.failure = ErrnoText(errno);
         return status;
     }
@@ -147,6 +164,7 @@ EntryStatus FolderReader::Examine(const std::string& path, bool followLinks)
     EntryStatus status;
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
+        status.gone = errno == ENOENT;
         status.failure = ErrnoText(errno);
         return status;
     }
