@@ -5,15 +5,12 @@
 #include "console/DocumentWalk.h"
 #include "console/ExtractCommand.h"
 #include "console/JsonReport.h"
+#include "console/ParallelScan.h"
 #include "recovery/PictureFiles.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <exception>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -26,11 +23,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct Job {
-    WalkedDocument document;
-    std::string outputFolder;
-};
 
 struct Totals {
     size_t documents = 0;
@@ -56,7 +48,7 @@ std::string Format(const char* pattern, double a, double b = 0)
     return text;
 }
 
-std::string ProgressLine(const Totals& totals, size_t count, double seconds)
+std::string ProgressText(const Totals& totals, size_t count, double seconds)
 {
     return std::to_string(totals.documents) + "/" + std::to_string(count) + " documents, "
         + Format("%.1f MB/s", seconds > 0 ? totals.bytes / seconds / 1e6 : 0.0) + ", "
@@ -72,81 +64,38 @@ std::string SummaryLine(const Totals& totals, double seconds)
         + " PNG); " + Format("%.1f MB in %.2f s", totals.bytes / 1e6, seconds);
 }
 
-// Runs the jobs on a number of threads, one document per thread at a time,
-// and hands the reports over in the jobs' order as soon as each one and all
-// before it are done.
-class ParallelScan {
+// One line redrawn in place: each text overwrites the one before, and an
+// empty text leaves the line blank with the cursor at its start.
+class ProgressLine {
 public:
-    ParallelScan(const std::vector<Job>& jobs, PictureFiles& disk, FolderReader& folders)
-        : m_jobs(jobs), m_disk(disk), m_folders(folders), m_reports(jobs.size()),
-          m_done(jobs.size(), false)
-    {
-    }
+    explicit ProgressLine(std::ostream& err) : m_err(err) {}
 
-    template <typename OnReport, typename OnProgress>
-    void Run(unsigned threadCount, OnReport onReport, OnProgress onProgress)
+    void Show(const std::string& text)
     {
-        std::vector<std::thread> threads;
-        for (unsigned i = 0; i < threadCount; ++i)
-            threads.emplace_back([this] { Work(); });
-        size_t reported = 0;
-        std::unique_lock<std::mutex> lock(m_mutex);
-        while (reported < m_jobs.size()) {
-            // Woken for each document, this thread would cost the workers
-            // more than their small documents do: it looks a few times a
-            // second, and at once when the last one is done.
-            m_changed.wait_for(lock, std::chrono::milliseconds(150),
-                               [this] { return m_finished == m_jobs.size(); });
-            size_t ready = reported;
-            while (ready < m_jobs.size() && m_done[ready])
-                ++ready;
-            lock.unlock();
-            for (; reported < ready; ++reported)
-                onReport(m_reports[reported]);
-            onProgress();
-            lock.lock();
-        }
-        lock.unlock();
-        for (std::thread& thread : threads)
-            thread.join();
+        if (text.empty() && m_shown == 0)
+            return;
+        size_t blanks = m_shown > text.size() ? m_shown - text.size() : 0;
+        m_err << '\r' << text << std::string(blanks, ' ') << (text.empty() ? "\r" : "") << std::flush;
+        m_shown = text.size();
     }
 
 private:
-    void Work()
-    {
-        for (size_t i; (i = m_next++) < m_jobs.size();) {
-            DocumentReport report = ScanSafely(m_jobs[i]);
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_reports[i] = std::move(report);
-            m_done[i] = true;
-            if (++m_finished == m_jobs.size())
-                m_changed.notify_one();
-        }
-    }
-
-    // A document that cannot be scanned must not end the others.
-    DocumentReport ScanSafely(const Job& job)
-    {
-        try {
-            return ScanOneDocument(job.document, job.outputFolder, m_disk, m_folders);
-        } catch (const std::exception& error) {
-            DocumentReport report;
-            report.path = job.document.path;
-            report.failure = error.what();
-            return report;
-        }
-    }
-
-    const std::vector<Job>& m_jobs;
-    PictureFiles& m_disk;
-    FolderReader& m_folders;
-    std::vector<DocumentReport> m_reports;
-    std::vector<bool> m_done;
-    size_t m_finished = 0;
-    std::atomic<size_t> m_next{0};
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
+    std::ostream& m_err;
+    size_t m_shown = 0;
 };
+
+// Each document in the order of the walk, with its output folder claimed in
+// that order, so that the same call always names the same folders.
+std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders, PictureFiles& disk)
+{
+    std::vector<ScanJob> jobs;
+    OutputFolders outputFolders(options.outputFolder, options.suffix, disk);
+    for (WalkedDocument& document : WalkDocuments(options.inputs, options.recursive, folders)) {
+        std::string folder = document.failure.empty() ? outputFolders.Claim(document.path) : "";
+        jobs.push_back({std::move(document), folder});
+    }
+    return jobs;
+}
 
 // The output folder is made when missing (one level, as the scanner makes
 // its own); anything else there is unusable.
@@ -173,34 +122,23 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         err << "velmo-extract: cannot use " << options.outputFolder << " as the output folder\n";
         return kExtractUsage;
     }
-    std::vector<Job> jobs;
-    OutputFolders outputFolders(options.outputFolder, options.suffix, disk);
-    for (WalkedDocument& document : WalkDocuments(options.inputs, options.recursive, folders)) {
-        std::string folder = document.failure.empty() ? outputFolders.Claim(document.path) : "";
-        jobs.push_back({std::move(document), folder});
-    }
+    std::vector<ScanJob> jobs = PlanJobs(options, folders, disk);
     Totals totals;
-    std::string shownProgress;
+    ProgressLine progressLine(err);
     auto seconds = [&start] { return std::chrono::duration<double>(Clock::now() - start).count(); };
-    auto showProgress = [&](const std::string& line) {
-        std::string padding(shownProgress.size() > line.size() ? shownProgress.size() - line.size() : 0, ' ');
-        err << '\r' << line << padding << (line.empty() ? "\r" : "") << std::flush;
-        shownProgress = line;
-    };
-    ParallelScan scan(jobs, disk, folders);
-    scan.Run(
-        ThreadCount(options, jobs.size()),
-        [&](const DocumentReport& report) {
-            totals.Add(report);
-            out << (options.json ? JsonLine(report) : TextLine(report)) << '\n';
-        },
-        [&] {
-            out << std::flush;
-            if (progress)
-                showProgress(ProgressLine(totals, jobs.size(), seconds()));
-        });
-    if (progress)
-        showProgress("");
+    ParallelScan(jobs, disk, folders)
+        .Run(
+            ThreadCount(options, jobs.size()),
+            [&](const DocumentReport& report) {
+                totals.Add(report);
+                out << (options.json ? JsonLine(report) : TextLine(report)) << '\n';
+            },
+            [&] {
+                out << std::flush;
+                if (progress)
+                    progressLine.Show(ProgressText(totals, jobs.size(), seconds()));
+            });
+    progressLine.Show("");
     err << SummaryLine(totals, seconds()) << '\n';
     return totals.failed == 0 ? kExtractCompleted : kExtractFailed;
 }
