@@ -6,6 +6,9 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include "console/ConsoleText.h"
+#include "recovery/FileAccess.h"
+
 #include <io.h>
 #include <sys/stat.h>
 #else
@@ -123,7 +126,7 @@ EntryStatus FolderReader::Examine(const std::string& path, bool)
 {
     EntryStatus status;
     struct _stati64 info;
-    if (_stati64(WithoutTrailingSeparator(path).c_str(), &info) != 0) {
+    if (_wstati64(SystemPath(WithoutTrailingSeparator(path)).c_str(), &info) != 0) {
         status.gone = errno == ENOENT;
         status.failure = ErrnoText(errno);
         return status;
@@ -142,17 +145,17 @@ EntryStatus FolderReader::Examine(const std::string& path, bool)
 bool FolderReader::List(const std::string& folder, std::vector<std::string>& names,
                         std::string& failure)
 {
-    struct __finddata64_t entry;
-    intptr_t search = _findfirst64(JoinPathNames(folder, "*").c_str(), &entry);
+    struct _wfinddata64_t entry;
+    intptr_t search = _wfindfirst64(SystemPath(JoinPathNames(folder, "*")).c_str(), &entry);
     if (search == -1) {
         failure = ErrnoText(errno);
         return false;
     }
     do {
-        std::string name = entry.name;
+        std::string name = Utf8FromUtf16(entry.name);
         if (name != "." && name != "..")
             names.push_back(name);
-    } while (_findnext64(search, &entry) == 0);
+    } while (_wfindnext64(search, &entry) == 0);
     _findclose(search);
     return true;
 }

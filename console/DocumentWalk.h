@@ -15,7 +15,7 @@ struct EntryStatus {
 };
 
 // The file system as the walk sees it; tests make it misbehave. Paths are
-// byte strings as the C runtime takes them.
+// UTF-8 (see recovery/FileAccess.h).
 class FolderReader {
 public:
     virtual ~FolderReader() = default;

@@ -4,6 +4,7 @@
 
 #ifdef _WIN32
 
+#include "console/ConsoleStream.h"
 #include "console/ConsoleText.h"
 
 #include <sstream>
@@ -23,6 +24,11 @@ int wmain(int argc, wchar_t* argv[])
         pointers.push_back(argument.c_str());
     pointers.push_back(nullptr);
 
+    if (IsBatchCall(argc, pointers.data())) {
+        ConsoleStream out(StandardStream::Output);
+        ConsoleStream err(StandardStream::Error);
+        return RunBatchCommand(argc, pointers.data(), out, err, StderrIsTerminal());
+    }
     std::ostringstream out;
     std::ostringstream err;
     int status = RunExtractCommand(argc, pointers.data(), out, err);

@@ -5,6 +5,7 @@
 #include "console/BatchCommand.h"
 #include "console/DocumentWalk.h"
 #include "recovery/PictureFiles.h"
+#include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,7 +16,9 @@
 #include <sstream>
 #include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -282,36 +285,49 @@ int RunProgram(const std::string& arguments, const fs::path& out)
     std::string program = VELMO_EXTRACT_PROGRAM;
 #ifdef _WIN32
     std::replace(program.begin(), program.end(), '/', '\\');
+    // cmd.exe drops the outer pair of quotes; the wide call keeps every name.
     std::string command = "\"\"" + program + "\" " + arguments + " >\"" + out.string() + "\"\"";
-    return std::system(command.c_str());
+    std::wstring wide(command.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()),
+                                    &wide[0], static_cast<int>(wide.size())));
+    return _wsystem(wide.c_str());
 #else
     int status = std::system(("\"" + program + "\" " + arguments + " >\"" + out.string() + "\"").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
 }
 
-TEST(BatchProgram, ScansTheSampleDocumentsOfAFolderIntoJsonLines)
+TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines)
 {
     TestFolder folder;
-    fs::create_directories(folder / "in" / "sub");
+    const std::string in = folder.Path().u8string() + "/in";
+    const std::string out = folder.Path().u8string() + "/out";
+    fs::create_directories(fs::u8path(in + "/sub"));
     fs::path sample = fs::path(VELMO_SOURCE_DIR) / "samples" / "sample.doc";
-    fs::copy_file(sample, folder / "in" / "report.doc");
-    fs::copy_file(sample, folder / "in" / "sub" / "report.doc");
+    // What the walk meets, in its order: names sorted, the subfolder among them.
+    std::vector<std::string> entries = {"report.doc", "sub"};
+    for (const std::string& name : ScriptNames())
+        entries.push_back(name + ".doc");
+    std::sort(entries.begin(), entries.end());
+    for (const std::string& entry : entries)
+        fs::copy_file(sample, fs::u8path(in + "/" + (entry == "sub" ? "sub/report.doc" : entry)));
 
-    int status = RunProgram("-o \"" + (folder / "out").string() + "\" -r --json --jobs 2 \""
-                                + (folder / "in").string() + "\"",
-                            folder / "lines.json");
+    int status = RunProgram("-o \"" + out + "\" -r --json --jobs 2 \"" + in + "\"", folder / "lines.json");
 
     EXPECT_EQ(status, 0);
     std::vector<Json> lines = ParseLines(ReadBytes(folder / "lines.json"));
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1]["path"], (folder / "in" / "sub" / "report.doc").string());
-    for (const Json& line : lines) {
-        EXPECT_EQ(line["pictures"], Json({{"jpeg", 3}, {"png", 2}}));
-        EXPECT_EQ(FilesIn(line["outputFolder"].get<std::string>()).size(), 5u);
+    ASSERT_EQ(lines.size(), entries.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i].dump());
+        bool nested = entries[i] == "sub";
+        std::string name = nested ? "report" : entries[i].substr(0, entries[i].size() - 4);
+        EXPECT_EQ(fs::u8path(lines[i]["path"].get<std::string>()),
+                  fs::u8path(in + "/" + (nested ? "sub/report.doc" : entries[i])));
+        EXPECT_EQ(lines[i]["pictures"], Json({{"jpeg", 3}, {"png", 2}}));
+        std::string outputFolder = lines[i]["outputFolder"].get<std::string>();
+        EXPECT_EQ(fs::u8path(outputFolder), fs::u8path(out + "/" + name + (nested ? "REC-2" : "REC")));
+        EXPECT_EQ(FilesIn(fs::u8path(outputFolder)).size(), 5u);
     }
-    EXPECT_EQ(lines[0]["outputFolder"], (folder / "out" / "reportREC").string());
-    EXPECT_EQ(lines[1]["outputFolder"], (folder / "out" / "reportREC-2").string());
 }
 
 } // namespace
