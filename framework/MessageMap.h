@@ -137,6 +137,13 @@ protected: \
         self->OnActivate(LOWORD(wParam_), reinterpret_cast<HWND>(lParam_), HIWORD(wParam_) != 0); \
         *result_ = 0; return true;)
 
+#define ON_WM_SIZE() /* void OnSize(UINT type, int width, int height) */ \
+    AFX_ENTRY(WM_SIZE, 0, 0, 0, \
+        self->OnSize(static_cast<UINT>(wParam_), LOWORD(lParam_), HIWORD(lParam_)); *result_ = 0; return true;)
+#define ON_WM_GETMINMAXINFO() /* void OnGetMinMaxInfo(MINMAXINFO* info) */ \
+    AFX_ENTRY(WM_GETMINMAXINFO, 0, 0, 0, \
+        self->OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam_)); *result_ = 0; return true;)
+
 // Any message, e.g. private WM_APP/WM_USER ones.
 #define ON_MESSAGE(msg, fn) /* LRESULT fn(WPARAM, LPARAM) */ \
     AFX_ENTRY(msg, 0, 0, 0, *result_ = self->fn(wParam_, lParam_); return true;)
@@ -151,6 +158,9 @@ protected: \
     AFX_ENTRY(WM_COMMAND, code, id, id, self->fn(); *result_ = 0; return true;)
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
+#define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
+#define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
+#define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
 
 // WM_NOTIFY from child control `id`; *result is preset to 0 and is the message result.
 #define ON_NOTIFY(code, id, fn) /* void fn(NMHDR* nm, LRESULT* result) */ \

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -71,6 +72,15 @@ SettingsFile::SettingsFile(std::string path, SettingsHost& host)
 std::FILE* SettingsFile::OpenStream(const std::string& path, const char* mode)
 {
     return std::fopen(path.c_str(), mode);
+}
+
+// The paths are in the system's code page, as the C runtime's streams take
+// them; std::filesystem reads a narrow path the same way.
+bool SettingsFile::ReplaceFile(const std::string& from, const std::string& to)
+{
+    std::error_code error;
+    std::filesystem::rename(from, to, error);
+    return !error;
 }
 
 bool SettingsFile::FileExists() const
@@ -225,6 +235,32 @@ SettingsRecord SettingsFile::ReadOrRestoreDefaults()
     return record;
 }
 
+SettingsReading SettingsFile::ReadForEditing()
+{
+    SettingsReading reading;
+    reading.record = SettingsRecord::DefaultFileRecord();
+    if (!FileExists()) {
+        reading.state = SettingsState::Missing;
+        return reading;
+    }
+    Stream stream(IsSettingsFileValid() ? OpenStream(m_path, "rb") : nullptr);
+    if (!stream || !ReadWholeRecord(stream.get(), reading.record))
+        reading.state = SettingsState::Invalid;
+    return reading;
+}
+
+bool SettingsFile::SaveRecordSafely(const SettingsRecord& record)
+{
+    std::array<uint8_t, kFileSize> file;
+    std::copy(record.bytes.begin(), record.bytes.end(), file.begin());
+    WriteInt32LittleEndian(record.CheckValue(), file.data() + kRecordSize);
+    const std::string temporary = TemporaryPath();
+    if (WriteBytesTo(temporary, file.data(), file.size()) && ReplaceFile(temporary, m_path))
+        return true;
+    std::remove(temporary.c_str());
+    return false;
+}
+
 bool SettingsFile::WriteSettings(const SettingsRecord& record)
 {
     return WriteRecordWithCheck(record, record.CheckValue());
@@ -247,7 +283,12 @@ bool SettingsFile::WriteRecordWithCheck(const SettingsRecord& record, int32_t ch
 // writing: the bytes may never have reached the disk.
 bool SettingsFile::WriteBytes(const uint8_t* data, std::size_t size)
 {
-    Stream stream(OpenStream(m_path, "wb"));
+    return WriteBytesTo(m_path, data, size);
+}
+
+bool SettingsFile::WriteBytesTo(const std::string& path, const uint8_t* data, std::size_t size)
+{
+    Stream stream(OpenStream(path, "wb"));
     if (!stream)
         return false;
     bool written = std::fwrite(data, 1, size, stream.get()) == size;

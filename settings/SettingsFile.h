@@ -17,6 +17,14 @@ std::string SettingsPathIn(const std::string& directory);
 // Every run of consecutive backslashes becomes one: "C:\\\\Tools\\\\" -> "C:\Tools\".
 std::string CollapseBackslashRuns(const std::string& text);
 
+// How the configuration program found the file.
+enum class SettingsState { Valid, Missing, Invalid };
+
+struct SettingsReading {
+    SettingsState state = SettingsState::Valid;
+    SettingsRecord record;
+};
+
 // What the main window takes from the file when it starts.
 struct StartupSettings {
     SettingsRecord record;
@@ -68,6 +76,18 @@ public:
     // that cannot be opened for the read is reported and the defaults returned.
     SettingsRecord ReadOrRestoreDefaults();
 
+    // The configuration program's reading: no message and no repair. A
+    // missing, invalid or unreadable file gives the default file record, so
+    // that saving it writes what the main program itself would have written.
+    SettingsReading ReadForEditing();
+    // Writes the record with its check value to a temporary file beside the
+    // settings file and puts it in the file's place only when the write and
+    // the close succeeded, so a full disk or a locked file never leaves half a
+    // record behind: on failure the old file stays as it was. No message.
+    bool SaveRecordSafely(const SettingsRecord& record);
+    // Where SaveRecordSafely writes first.
+    std::string TemporaryPath() const { return m_path + ".new"; }
+
     void ResetDefaults();
 
     // The record every reader falls back on; replaced by SaveSettings.
@@ -77,6 +97,9 @@ protected:
     // Every stream is opened here, so tests can make one chosen open or write
     // fail at the point they want to examine.
     virtual std::FILE* OpenStream(const std::string& path, const char* mode);
+    // Puts the finished temporary file in the settings file's place in one
+    // step (the old file is replaced, never removed first).
+    virtual bool ReplaceFile(const std::string& from, const std::string& to);
 
 private:
     struct ReadResult {
@@ -88,6 +111,7 @@ private:
     bool WriteRecord(const SettingsRecord& record);
     bool WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue);
     bool WriteBytes(const uint8_t* data, std::size_t size);
+    bool WriteBytesTo(const std::string& path, const uint8_t* data, std::size_t size);
     [[noreturn]] void Abandon(SettingsMessage message, int exitCode);
 
     std::string m_path;

@@ -415,3 +415,68 @@ TEST(SettingsWriteFailures, ReadBackFailureIsReportedAndCheckValueZeroIsUsed)
     EXPECT_EQ(host.messages, Messages({M}));
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
 }
+
+// The configuration program's save: the old file is kept whole until the new
+// one is complete, whichever step fails.
+TEST(SettingsSafeSave, FailedWriteOrCloseLeavesTheOldFileAndNoTemporary)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+    const SettingsRecord edited = PatternedRecord(4, 0x9C);
+    for (Failure how : {Failure::OpenFails, Failure::WriteFails, Failure::CloseFails}) {
+        SCOPED_TRACE(int(how));
+        WriteFileBytes(path, ExpectedDefaultFile());
+        RecordingHost host;
+        ScriptedSettingsFile file(path, host);
+        file.FailOpening("wb", 1, how);
+
+        EXPECT_FALSE(file.SaveRecordSafely(edited));
+
+        EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
+        EXPECT_FALSE(FileExists(file.TemporaryPath()));
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
+TEST(SettingsSafeSave, CompleteSaveReplacesTheFileWithRecordAndCheckValue)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+    WriteFileBytes(path, ExpectedDefaultFile());
+    RecordingHost host;
+    SettingsFile file(path, host);
+    const SettingsRecord edited = PatternedRecord(4, 0x9C);
+
+    ASSERT_TRUE(file.SaveRecordSafely(edited));
+
+    EXPECT_EQ(ReadFileBytes(path), FileOf(edited, {0x9C, 0xFF, 0xFF, 0xFF}));
+    EXPECT_FALSE(FileExists(file.TemporaryPath()));
+    const SettingsReading reading = file.ReadForEditing();
+    EXPECT_EQ(reading.state, SettingsState::Valid);
+    EXPECT_EQ(reading.record, edited);
+}
+
+// Nothing is repaired or reported: the program starts from the default file's
+// record and the file stays as it was until the user saves.
+TEST(SettingsSafeSave, EditingReadOfAMissingOrInvalidFileWritesNothing)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+    RecordingHost host;
+    SettingsFile file(path, host);
+
+    SettingsReading missing = file.ReadForEditing();
+    EXPECT_EQ(missing.state, SettingsState::Missing);
+    EXPECT_EQ(missing.record, SettingsRecord::DefaultFileRecord());
+    EXPECT_FALSE(FileExists(path));
+
+    const Bytes invalid = TruncatedAfter(ExpectedDefaultFile(), 424, 7);
+    for (const Bytes& bytes : {invalid, Truncated(ExpectedDefaultFile(), 300)}) {
+        WriteFileBytes(path, bytes);
+        SettingsReading reading = file.ReadForEditing();
+        EXPECT_EQ(reading.state, SettingsState::Invalid);
+        EXPECT_EQ(reading.record, SettingsRecord::DefaultFileRecord());
+        EXPECT_EQ(ReadFileBytes(path), bytes);
+    }
+    EXPECT_TRUE(host.messages.empty());
+}

@@ -1,0 +1,101 @@
+// CCompanionDlg.cpp
+#include "companion/CCompanionDlg.h"
+
+#include "framework/CDC.h"
+#include "framework/CWinApp.h"
+#include "lang/Credits.h"
+
+namespace {
+
+constexpr int kBandStep = 10;
+
+// The main window's background bands, shading from blue towards cyan.
+COLORREF BandColour(int top)
+{
+    int k = top / kBandStep + 1;
+    return RGB(0, (3 * k) % 256, (3 * k + 120) % 256);
+}
+
+bool IsEditControl(HWND control)
+{
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, static_cast<int>(std::size(className)));
+    return _wcsicmp(className, L"Edit") == 0;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CCompanionDlg, CDialog)
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDialog)
+    ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorLabel)
+    ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColorField)
+    ON_MESSAGE(WM_CTLCOLORLISTBOX, OnCtlColorField)
+END_MESSAGE_MAP()
+
+CCompanionDlg::CCompanionDlg(UINT templateId, UINT iconId) : CDialog(templateId)
+{
+    m_icon = LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(iconId));
+}
+
+BOOL CCompanionDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetIcon(m_icon, TRUE);
+    SetIcon(m_icon, FALSE);
+    return TRUE;
+}
+
+int CCompanionDlg::ShowMessage(const std::string& utf8Text, UINT type)
+{
+    return MessageBox(utf8Text.c_str(), kProductName, type);
+}
+
+// The band across the top, with the title on dark green as on the main window.
+void CCompanionDlg::OnPaint()
+{
+    CPen frame(PS_SOLID, 3, RGB(0, 255, 25));
+    CBrush green(kCompanionTitleGreen);
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    for (int y = 0; y < kCompanionBandHeight; y += kBandStep) {
+        CRect band(0, y, client.Width(), y + kBandStep);
+        dc.FillSolidRect(&band, BandColour(y));
+    }
+    dc.SelectObject(reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+    const std::string title = BandTitle();
+    const int width = dc.GetTextExtent(title).cx + 40;
+    dc.SelectObject(frame);
+    dc.SelectObject(green);
+    dc.RoundRect(-20, 4, width, kCompanionBandHeight - 4, 30, 24);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(kCompanionTitleText);
+    CRect text(12, 4, width, kCompanionBandHeight - 4);
+    dc.DrawText(title, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    dc.RestoreOriginalObjects();
+}
+
+LRESULT CCompanionDlg::OnCtlColorDialog(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_bodyBrush));
+}
+
+// Labels and check boxes in white on the body; read-only text in a field.
+LRESULT CCompanionDlg::OnCtlColorLabel(WPARAM dc, LPARAM control)
+{
+    if (IsEditControl(reinterpret_cast<HWND>(control)))
+        return OnCtlColorField(dc, control);
+    HDC hdc = reinterpret_cast<HDC>(dc);
+    ::SetTextColor(hdc, kCompanionText);
+    ::SetBkColor(hdc, kCompanionBody);
+    return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_bodyBrush));
+}
+
+LRESULT CCompanionDlg::OnCtlColorField(WPARAM dc, LPARAM)
+{
+    HDC hdc = reinterpret_cast<HDC>(dc);
+    ::SetTextColor(hdc, RGB(0, 0, 0));
+    ::SetBkColor(hdc, kCompanionField);
+    return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_fieldBrush));
+}

@@ -1,0 +1,48 @@
+// CCompanionDlg.h - the window both companion programs are built on: the main
+// window's colours and title band, its icon, and texts in a chosen language
+#pragma once
+
+#include <string>
+
+#include "framework/CDialog.h"
+#include "framework/CGdiObject.h"
+
+// The main window's colours, so the three programs read as one family.
+constexpr COLORREF kCompanionBody = RGB(0, 3, 123);       // its first background band
+constexpr COLORREF kCompanionText = RGB(255, 255, 255);
+constexpr COLORREF kCompanionField = RGB(166, 204, 224);  // its document list
+constexpr COLORREF kCompanionTitleGreen = RGB(0, 100, 40);
+constexpr COLORREF kCompanionTitleText = RGB(0, 255, 2);
+// Height in pixels of the painted band at the top; the templates keep their
+// controls below it.
+constexpr int kCompanionBandHeight = 40;
+
+class CCompanionDlg : public CDialog {
+public:
+    CCompanionDlg(UINT templateId, UINT iconId);
+
+    int LanguageIndex() const { return m_languageIndex; }
+
+protected:
+    // The icon on the window; derived classes call it first.
+    BOOL OnInitDialog() override;
+    // The text drawn in the band at the top, UTF-8.
+    virtual std::string BandTitle() const = 0;
+
+    // A message box captioned with the product name, owned by this window.
+    int ShowMessage(const std::string& utf8Text, UINT type = MB_OK);
+
+    void OnPaint();
+    LRESULT OnCtlColorDialog(WPARAM, LPARAM);
+    LRESULT OnCtlColorLabel(WPARAM dc, LPARAM control);
+    LRESULT OnCtlColorField(WPARAM dc, LPARAM);
+
+    int m_languageIndex = 1;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HICON m_icon = nullptr;
+    CBrush m_bodyBrush{kCompanionBody};
+    CBrush m_fieldBrush{kCompanionField};
+};

@@ -1,0 +1,56 @@
+// CConfigDlg.h - the configuration program's one window: edits propImage.pro
+// through the settings module and writes it only when the user presses OK
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "companion/CCompanionDlg.h"
+#include "lang/TextSet.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsHost.h"
+
+class CConfigDlg : public CCompanionDlg, private SettingsHost {
+public:
+    explicit CConfigDlg(const std::string& settingsPath);
+
+protected:
+    BOOL OnInitDialog() override;
+    // Checks every field, then saves and closes; a refusal keeps the window open
+    // and the file untouched.
+    void OnOK() override;
+    std::string BandTitle() const override;
+
+    void OnLanguageChosen();
+    void OnExampleFieldChanged();
+    void OnBrowseOutput();
+    void OnBrowseProgram();
+    // Fills the fields with the default settings; the program folder becomes
+    // this program's own, where the main window must find it.
+    void OnDefaults();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The editing read and the safe save neither show messages nor end the process.
+    void ShowSettingsMessage(SettingsMessage) override {}
+    [[noreturn]] void EndProcess(int exitCode) override;
+
+    void ShowFields(const std::string& suffix, const std::string& outputPath, bool offerDeletion,
+                    int languageIndex, const std::string& programFolder);
+    void ApplyTexts();
+    void ShowExample();
+    std::wstring FieldText(int id) const;
+    void SetFieldText(int id, const std::string& utf8);
+    // The record to save, or none after a refusal was shown.
+    std::optional<SettingsRecord> EditedRecord();
+    std::optional<std::string> CheckedSuffix();
+    std::optional<std::string> CheckedFolder(int id, size_t width, const TextSet& tooLong,
+                                             const TextSet& notAnsi);
+    bool OutputFolderReady(const std::string& folder);
+    int Refuse(int field, const std::string& message);
+    void BrowseInto(int field, const TextSet& title);
+
+    SettingsFile m_file;
+    SettingsReading m_reading;
+};

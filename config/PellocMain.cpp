@@ -1,0 +1,4 @@
+// PellocMain.cpp - the configuration program's one application object
+#include "config/CConfigApp.h"
+
+CConfigApp theApp;
