@@ -348,6 +348,13 @@ const TextSet kDirectoryExists = {
     "Fisierul imagine exista deja!!  Proces abandonat pentru recuperarea imaginilor! Faceti setarea in Setari pentru modificarea dosarului destinatie!",
 };
 
+const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages = {
+    &kMsgNoSelection, &kRunResultStored, &kRunResultNone, &kDirectoryExists,
+    &kMsgDiskFull, &kMsgWriteError, &kMsgMissingFile,
+    &kDeleteConfirmFirst, &kDeleteConfirmSecond,
+    &kSourceDeleteConfirmFirst, &kSourceDeleteConfirmSecond,
+};
+
 const char* const kLanguageNames[7] = {"", "English", "Francais", "Deutch", "Italiano", "Espagniol", "Romana"};
 
 const char* const kSidePanelTooltip = "Alimentare!";

@@ -51,6 +51,10 @@ extern const TextSet kRunResultNone;
 // A picture file name was already taken and the run was aborted.
 extern const TextSet kDirectoryExists;
 
+// Every message the main window can show, in the order the help explains them.
+constexpr int kMainProgramMessageCount = 11;
+extern const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages;
+
 // The Options-menu items, the same in every language; [0] is "".
 extern const char* const kLanguageNames[7];
 

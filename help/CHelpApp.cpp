@@ -1,0 +1,40 @@
+// CHelpApp.cpp
+#include "help/CHelpApp.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/SystemPaths.h"
+#include "help/CHelpDlg.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+// The help only reads the settings: a missing or damaged file is the main
+// window's to report and repair, and the help then speaks English.
+class SilentHost : public SettingsHost {
+public:
+    void ShowSettingsMessage(SettingsMessage) override {}
+    [[noreturn]] void EndProcess(int exitCode) override { ExitProcess(static_cast<UINT>(exitCode)); }
+};
+
+int SettingsLanguage()
+{
+    SilentHost host;
+    SettingsFile file(SettingsPathIn(WindowsDirectory()), host);
+    const SettingsReading reading = file.ReadForEditing();
+    return reading.state == SettingsState::Valid ? reading.record.LanguageIndex() : 1;
+}
+
+}  // namespace
+
+BOOL CHelpApp::InitInstance()
+{
+    INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    CHelpDlg dialog(SettingsLanguage());
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

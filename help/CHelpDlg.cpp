@@ -1,0 +1,170 @@
+// CHelpDlg.cpp
+#include "help/CHelpDlg.h"
+
+#include <algorithm>
+
+#include "framework/Text.h"
+#include "help/GandryResource.h"
+#include "help/TopicSearch.h"
+#include "lang/TextSet.h"
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kLabelHeight = 16;
+constexpr int kEditHeight = 22;
+constexpr int kButtonWidth = 90;
+constexpr int kButtonHeight = 26;
+constexpr int kSmallestListWidth = 170;
+constexpr SIZE kSmallestWindow = {520, 380};
+
+// The reading pane is a multi-line edit, which breaks lines at "\r\n" only.
+std::wstring PaneText(const std::string& utf8)
+{
+    std::wstring text;
+    for (wchar_t c : Widen(utf8)) {
+        if (c == L'\n')
+            text += L'\r';
+        text += c;
+    }
+    return text;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CHelpDlg, CCompanionDlg)
+    ON_WM_SIZE()
+    ON_WM_GETMINMAXINFO()
+    ON_EN_CHANGE(IDC_SEARCH_EDIT, OnSearchChanged)
+    ON_LBN_SELCHANGE(IDC_TOPIC_LIST, OnTopicChosen)
+    ON_COMMAND(IDOK, OnEnter)
+END_MESSAGE_MAP()
+
+CHelpDlg::CHelpDlg(int languageIndex) : CCompanionDlg(IDD_HELP, IDI_HELP_ICON)
+{
+    m_languageIndex = ValidLanguage(languageIndex);
+}
+
+BOOL CHelpDlg::OnInitDialog()
+{
+    CCompanionDlg::OnInitDialog();
+    ApplyTexts();
+    FillTopicList(HELP_GETTING_STARTED);
+    CRect client;
+    GetClientRect(&client);
+    LayOut(client.Width(), client.Height());
+    // The arrows move through the topics from the start.
+    ::SetFocus(GetDlgItem(IDC_TOPIC_LIST));
+    return FALSE;
+}
+
+std::string CHelpDlg::BandTitle() const
+{
+    return Text(kHelpCaption, m_languageIndex);
+}
+
+void CHelpDlg::ApplyTexts()
+{
+    SetWindowText(Text(kHelpCaption, m_languageIndex));
+    SetWindowTextW(GetDlgItem(IDC_SEARCH_LABEL), Widen(Text(kHelpSearchLabel, m_languageIndex)).c_str());
+    SetWindowTextW(GetDlgItem(IDCANCEL), Widen(Text(kHelpClose, m_languageIndex)).c_str());
+}
+
+std::vector<HelpTopic> CHelpDlg::ListedTopics() const
+{
+    std::vector<HelpTopic> topics;
+    const int count = static_cast<int>(SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        topics.push_back(static_cast<HelpTopic>(
+            SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0)));
+    }
+    return topics;
+}
+
+// Keeps the topic being read selected when it still matches, else the first.
+void CHelpDlg::FillTopicList(HelpTopic keep)
+{
+    HWND list = GetDlgItem(IDC_TOPIC_LIST);
+    std::wstring query(static_cast<size_t>(GetWindowTextLengthW(GetDlgItem(IDC_SEARCH_EDIT))) + 1, L'\0');
+    query.resize(static_cast<size_t>(GetWindowTextW(GetDlgItem(IDC_SEARCH_EDIT), &query[0],
+                                                    static_cast<int>(query.size()))));
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    int selected = 0;
+    for (HelpTopic topic : TopicsMatching(query, m_languageIndex)) {
+        const std::wstring title = Widen(HelpTopicTitle(topic, m_languageIndex));
+        const LRESULT row = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+        SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(topic));
+        if (topic == keep)
+            selected = static_cast<int>(row);
+    }
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    ShowTopicText();
+}
+
+void CHelpDlg::ShowTopicText()
+{
+    const LRESULT row = SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCURSEL, 0, 0);
+    std::string text = Text(kHelpNothingFound, m_languageIndex);
+    if (row != LB_ERR) {
+        const auto topic = static_cast<HelpTopic>(
+            SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
+        text = HelpTopicTitle(topic, m_languageIndex) + "\n\n" + HelpTopicText(topic, m_languageIndex);
+    }
+    SetWindowTextW(GetDlgItem(IDC_TOPIC_TEXT), PaneText(text).c_str());
+}
+
+void CHelpDlg::OnSearchChanged()
+{
+    const LRESULT row = SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCURSEL, 0, 0);
+    HelpTopic reading = HELP_GETTING_STARTED;
+    if (row != LB_ERR) {
+        reading = static_cast<HelpTopic>(
+            SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
+    }
+    FillTopicList(reading);
+}
+
+void CHelpDlg::OnTopicChosen()
+{
+    ShowTopicText();
+}
+
+void CHelpDlg::OnEnter()
+{
+    ::SetFocus(GetDlgItem(IDC_TOPIC_LIST));
+}
+
+void CHelpDlg::OnSize(UINT type, int width, int height)
+{
+    if (type != SIZE_MINIMIZED)
+        LayOut(width, height);
+}
+
+void CHelpDlg::OnGetMinMaxInfo(MINMAXINFO* info)
+{
+    info->ptMinTrackSize.x = kSmallestWindow.cx;
+    info->ptMinTrackSize.y = kSmallestWindow.cy;
+}
+
+// The topics take a third of the width on the left, the text the rest; the
+// Close button sits under the text.
+void CHelpDlg::LayOut(int width, int height)
+{
+    const int top = kCompanionBandHeight + kMargin;
+    const int listWidth = std::max(kSmallestListWidth, width / 3);
+    Place(IDC_SEARCH_LABEL, kMargin, top, listWidth, kLabelHeight);
+    Place(IDC_SEARCH_EDIT, kMargin, top + kLabelHeight, listWidth, kEditHeight);
+    const int listTop = top + kLabelHeight + kEditHeight + kMargin;
+    Place(IDC_TOPIC_LIST, kMargin, listTop, listWidth, height - listTop - kMargin);
+    const int textLeft = 2 * kMargin + listWidth;
+    const int textWidth = width - textLeft - kMargin;
+    const int buttonTop = height - kMargin - kButtonHeight;
+    Place(IDC_TOPIC_TEXT, textLeft, top, textWidth, buttonTop - kMargin - top);
+    Place(IDCANCEL, width - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
+    Invalidate();
+}
+
+void CHelpDlg::Place(int id, int x, int y, int width, int height)
+{
+    ::MoveWindow(GetDlgItem(id), x, y, std::max(width, 0), std::max(height, 0), TRUE);
+}
