@@ -2,9 +2,12 @@
 //
 //   velmo-setup [--replace] [--language N] SETTINGS_FILE INSTALL_DIRECTORY
 //
-// The record is the default file record with the install directory (given a
-// trailing backslash when it lacks one) and the language. An existing file is
-// kept unless --replace is given, so a reinstall keeps the user's choices.
+// The install directory gets a trailing backslash when it lacks one: the main
+// program puts the companion programs' names right behind it. A valid existing
+// file keeps every choice of the user and only learns the install directory,
+// so a reinstall keeps the settings while the Options and Help buttons find
+// the programs where they now are. A missing or damaged file, or --replace,
+// gives the default file record with the install directory and the language.
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -70,23 +73,26 @@ int main(int argc, char** argv)
         return Usage();
     ConsoleHost host;
     SettingsFile file(request.settingsPath, host);
-    if (!request.replace && file.FileExists()) {
-        std::cout << "kept " << request.settingsPath << '\n';
-        return 0;
-    }
     std::string directory = request.installDirectory;
     if (directory.back() != '\\')
         directory += '\\';
 
-    SettingsRecord record = SettingsRecord::DefaultFileRecord();
-    record.SetLanguageIndex(request.languageIndex);
+    const SettingsReading existing = file.ReadForEditing();
+    const bool keep = !request.replace && existing.state == SettingsState::Valid;
+    SettingsRecord record = keep ? existing.record : SettingsRecord::DefaultFileRecord();
+    if (!keep)
+        record.SetLanguageIndex(request.languageIndex);
     if (!record.SetInstallDirectory(directory)) {
         std::cerr << "install directory longer than the settings file can hold: " << directory << '\n';
         return 1;
     }
-    if (!file.WriteSettings(record) || !file.IsSettingsFileValid()) {
+    if (!file.SaveRecordSafely(record) || !file.IsSettingsFileValid()) {
         std::cerr << "cannot write " << request.settingsPath << '\n';
         return 1;
+    }
+    if (keep) {
+        std::cout << "kept the settings of " << request.settingsPath << ", install directory " << directory << '\n';
+        return 0;
     }
     std::cout << "wrote " << request.settingsPath << '\n';
     return 0;

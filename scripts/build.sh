@@ -22,7 +22,8 @@ for tree in native release win; do
 done
 
 mkdir -p dist/native
-for program in build/win/console/velmo-extract.exe build/win/app/VelmoRecovery.exe; do
+for program in build/win/console/velmo-extract.exe build/win/app/VelmoRecovery.exe \
+               build/win/config/Pelloc.exe build/win/help/Gandry.exe; do
   [ -f "$program" ] && cp "$program" dist/
 done
 [ -f build/release/console/velmo-extract ] && cp build/release/console/velmo-extract dist/native/

@@ -3,7 +3,10 @@
 # the user as an installer would, and starts its window.
 #
 #   C:\Program Files\Velmo Image Recovery\VelmoRecovery.exe   the program
-#   C:\windows\propImage.pro                                   its settings (kept when present)
+#   C:\Program Files\Velmo Image Recovery\Pelloc.exe          its configuration program (Options)
+#   C:\Program Files\Velmo Image Recovery\Gandry.exe          its help program (Help)
+#   C:\windows\propImage.pro                                   its settings (the user's choices are
+#                                                              kept; the install directory is set)
 #
 # The prefix is ~/.local/share/velmo-image-recovery/wine (VELMO_WINE_PREFIX
 # overrides it). The program starts in the directory run.sh was called from, so
@@ -39,8 +42,9 @@ create_prefix() {
 
 install_program() {
   mkdir -p "$install_dir"
-  cp dist/VelmoRecovery.exe "$install_dir/"
-  # Keeps the user's settings; writes the installer's file only where none is.
+  cp dist/VelmoRecovery.exe dist/Pelloc.exe dist/Gandry.exe "$install_dir/"
+  # Keeps the user's choices and points the settings at the programs' folder,
+  # so Options and Help start them; writes a new file where none is usable.
   build/release/install/velmo-setup "$settings_file" "$install_dir_windows" >/dev/null
   echo "Installed in $install_dir_windows (prefix $WINEPREFIX)"
 }
