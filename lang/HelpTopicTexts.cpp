@@ -414,11 +414,11 @@ Rândul de sub câmpuri arată unde ar ajunge imaginile din C:\Work\Report.doc. 
 { // HELP_CONSOLE_TOOL
 {"",
  "The console tool velmo-extract",
- "L'outil en ligne de commande velmo-extract",
+ "L'outil console velmo-extract",
  "Das Konsolenprogramm velmo-extract",
- "Lo strumento da riga di comando velmo-extract",
- "La herramienta de consola velmo-extract",
- "Utilitarul de consolă velmo-extract"},
+ "Lo strumento velmo-extract",
+ "La herramienta velmo-extract",
+ "Utilitarul velmo-extract"},
 {"",
 R"(velmo-extract does the same recovery from a command prompt or a script:
 
