@@ -1,6 +1,8 @@
 // CCompanionDlg.cpp
 #include "companion/CCompanionDlg.h"
 
+#include <iterator>
+
 #include "framework/CDC.h"
 #include "framework/CWinApp.h"
 #include "lang/Credits.h"
