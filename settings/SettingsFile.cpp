@@ -76,7 +76,7 @@ std::FILE* SettingsFile::OpenStream(const std::string& path, const char* mode)
 
 // The paths are in the system's code page, as the C runtime's streams take
 // them; std::filesystem reads a narrow path the same way.
-bool SettingsFile::ReplaceFile(const std::string& from, const std::string& to)
+bool SettingsFile::PutInPlace(const std::string& from, const std::string& to)
 {
     std::error_code error;
     std::filesystem::rename(from, to, error);
@@ -255,7 +255,7 @@ bool SettingsFile::SaveRecordSafely(const SettingsRecord& record)
     std::copy(record.bytes.begin(), record.bytes.end(), file.begin());
     WriteInt32LittleEndian(record.CheckValue(), file.data() + kRecordSize);
     const std::string temporary = TemporaryPath();
-    if (WriteBytesTo(temporary, file.data(), file.size()) && ReplaceFile(temporary, m_path))
+    if (WriteBytesTo(temporary, file.data(), file.size()) && PutInPlace(temporary, m_path))
         return true;
     std::remove(temporary.c_str());
     return false;

@@ -99,7 +99,7 @@ protected:
     virtual std::FILE* OpenStream(const std::string& path, const char* mode);
     // Puts the finished temporary file in the settings file's place in one
     // step (the old file is replaced, never removed first).
-    virtual bool ReplaceFile(const std::string& from, const std::string& to);
+    virtual bool PutInPlace(const std::string& from, const std::string& to);
 
 private:
     struct ReadResult {

@@ -293,8 +293,9 @@ TEST(ConfigWindowTest, MissingOrDamagedFileIsSaidAndLeftAlone)
         });
 
         EXPECT_EQ(fs::exists(folder.settings), present);
-        if (present)
+        if (present) {
             EXPECT_EQ(ReadBytes(folder.settings), damaged);
+        }
         EXPECT_EQ(watcher.Count(), 0u);
     }
 }
