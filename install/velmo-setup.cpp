@@ -1,27 +1,22 @@
 // velmo-setup.cpp - writes the propImage.pro an installer leaves behind
 //
-//   velmo-setup [--replace] [--language N] SETTINGS_FILE INSTALL_DIRECTORY
+//   velmo-setup [--language N] SETTINGS_FILE INSTALL_FOLDER
 //
-// The install directory gets a trailing backslash when it lacks one: the main
-// program puts the companion programs' names right behind it. A valid existing
-// file keeps every choice of the user and only learns the install directory,
-// so a reinstall keeps the settings while the Options and Help buttons find
-// the programs where they now are. A missing or damaged file, or --replace,
-// gives the default file record with the install directory and the language.
+// The installer runs it from its temporary folder, so the file's format lives
+// in the settings module alone. INSTALL_FOLDER is best given without its
+// trailing backslash: a quoted argument ending in one swallows its closing quote.
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
-#include "settings/SettingsFile.h"
-#include "settings/SettingsRecord.h"
+#include "install/InstallSettings.h"
 
 namespace {
 
 struct Request {
     std::string settingsPath;
-    std::string installDirectory;
+    std::string installFolder;
     int languageIndex = 1;
-    bool replace = false;
 };
 
 class ConsoleHost : public SettingsHost {
@@ -37,7 +32,7 @@ public:
 
 int Usage()
 {
-    std::cerr << "usage: velmo-setup [--replace] [--language N] SETTINGS_FILE INSTALL_DIRECTORY\n";
+    std::cerr << "usage: velmo-setup [--language N] SETTINGS_FILE INSTALL_FOLDER\n";
     return 2;
 }
 
@@ -47,9 +42,7 @@ bool ParseArguments(int argc, char** argv, Request& request)
     int count = 0;
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
-        if (argument == "--replace") {
-            request.replace = true;
-        } else if (argument == "--language" && i + 1 < argc) {
+        if (argument == "--language" && i + 1 < argc) {
             request.languageIndex = std::atoi(argv[++i]);
             if (request.languageIndex < 1 || request.languageIndex > 6)
                 return false;
@@ -60,7 +53,7 @@ bool ParseArguments(int argc, char** argv, Request& request)
         }
     }
     request.settingsPath = positional[0];
-    request.installDirectory = positional[1];
+    request.installFolder = positional[1];
     return count == 2;
 }
 
@@ -73,27 +66,19 @@ int main(int argc, char** argv)
         return Usage();
     ConsoleHost host;
     SettingsFile file(request.settingsPath, host);
-    std::string directory = request.installDirectory;
-    if (directory.back() != '\\')
-        directory += '\\';
-
-    const SettingsReading existing = file.ReadForEditing();
-    const bool keep = !request.replace && existing.state == SettingsState::Valid;
-    SettingsRecord record = keep ? existing.record : SettingsRecord::DefaultFileRecord();
-    if (!keep)
-        record.SetLanguageIndex(request.languageIndex);
-    if (!record.SetInstallDirectory(directory)) {
-        std::cerr << "install directory longer than the settings file can hold: " << directory << '\n';
-        return 1;
-    }
-    if (!file.SaveRecordSafely(record) || !file.IsSettingsFileValid()) {
-        std::cerr << "cannot write " << request.settingsPath << '\n';
-        return 1;
-    }
-    if (keep) {
-        std::cout << "kept the settings of " << request.settingsPath << ", install directory " << directory << '\n';
+    switch (WriteInstallSettings(file, request.installFolder, request.languageIndex)) {
+    case InstallSettingsResult::Updated:
+        std::cout << "kept the settings of " << request.settingsPath << ", install folder updated\n";
         return 0;
+    case InstallSettingsResult::Created:
+        std::cout << "wrote " << request.settingsPath << '\n';
+        return 0;
+    case InstallSettingsResult::DirectoryTooLong:
+        std::cerr << "install folder longer than the settings file can hold: " << request.installFolder << '\n';
+        return 1;
+    case InstallSettingsResult::WriteFailed:
+        break;
     }
-    std::cout << "wrote " << request.settingsPath << '\n';
-    return 0;
+    std::cerr << "cannot write " << request.settingsPath << '\n';
+    return 1;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the three trees and gathers the programs in dist/:
+# Builds the three trees and gathers the programs in dist/, where the Windows
+# build also puts the installer:
 #   build/native   host, sanitizers on: the portable modules and their tests
 #   build/release  host, optimised: the native console tool and the benchmark
 #   build/win      MinGW-w64 i686: every Windows program and test
@@ -27,4 +28,4 @@ for program in build/win/console/velmo-extract.exe build/win/app/VelmoRecovery.e
   [ -f "$program" ] && cp "$program" dist/
 done
 [ -f build/release/console/velmo-extract ] && cp build/release/console/velmo-extract dist/native/
-echo "Programs are in $root/dist"
+echo "Programs and the installer are in $root/dist"

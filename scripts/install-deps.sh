@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev zlib1g-dev nlohmann-json3-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev
-  wine wine32:i386 xvfb xauth xdotool imagemagick fonts-wine
+  wine wine32:i386 xvfb xauth xdotool imagemagick fonts-wine nsis
 )
 
 as_root() {
@@ -25,5 +25,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-as_root apt-get update -qq
-as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Another install may hold dpkg's lock for a while: wait for it rather than fail.
+apt_wait=(-o DPkg::Lock::Timeout=600)
+as_root apt-get "${apt_wait[@]}" update -qq
+as_root apt-get "${apt_wait[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, installs the program into a Wine prefix of
-# the user as an installer would, and starts its window.
+# Installs what is missing, builds, installs the program with its installer
+# (dist/VelmoImageRecovery-Setup-<version>.exe, silently) into a Wine prefix of
+# the user, and starts its window: the path a Windows user takes.
 #
-#   C:\Program Files\Velmo Image Recovery\VelmoRecovery.exe   the program
-#   C:\Program Files\Velmo Image Recovery\Pelloc.exe          its configuration program (Options)
-#   C:\Program Files\Velmo Image Recovery\Gandry.exe          its help program (Help)
-#   C:\windows\propImage.pro                                   its settings (the user's choices are
-#                                                              kept; the install directory is set)
+#   C:\Program Files\Velmo Image Recovery\   the programs and the uninstaller
+#   C:\windows\propImage.pro                 the settings (kept when present)
 #
 # The prefix is ~/.local/share/velmo-image-recovery/wine (VELMO_WINE_PREFIX
 # overrides it). The program starts in the directory run.sh was called from, so
@@ -26,9 +24,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=C.UTF-8   # ANSI code page 1252 inside Wine
 
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win/CMakeCache.txt)
+installer="$root/dist/VelmoImageRecovery-Setup-$version.exe"
 install_dir_windows='C:\Program Files\Velmo Image Recovery\'
-install_dir="$WINEPREFIX/drive_c/Program Files/Velmo Image Recovery"
-settings_file="$WINEPREFIX/drive_c/windows/propImage.pro"
 xvfb_pid=
 
 create_prefix() {
@@ -40,13 +38,13 @@ create_prefix() {
   wineserver -w
 }
 
+# A reinstall goes into the installed copy's folder and keeps the settings.
 install_program() {
-  mkdir -p "$install_dir"
-  cp dist/VelmoRecovery.exe dist/Pelloc.exe dist/Gandry.exe "$install_dir/"
-  # Keeps the user's choices and points the settings at the programs' folder,
-  # so Options and Help start them; writes a new file where none is usable.
-  build/release/install/velmo-setup "$settings_file" "$install_dir_windows" >/dev/null
-  echo "Installed in $install_dir_windows (prefix $WINEPREFIX)"
+  if ! wine "$installer" /S </dev/null >/dev/null 2>&1; then
+    echo "The installer $installer failed" >&2
+    exit 1
+  fi
+  echo "Installed with $(basename "$installer") in $install_dir_windows (prefix $WINEPREFIX)"
 }
 
 start_xvfb() {
@@ -65,21 +63,31 @@ stop_headless_session() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
+# With no display the window is shown on a private one, and its picture taken.
+headless=
+if [ -z "${DISPLAY:-}" ]; then
+  headless=1
+  start_xvfb
+  trap stop_headless_session EXIT
+fi
+
 [ -f "$WINEPREFIX/system.reg" ] || create_prefix
 install_program
 
 cd "$caller_dir"
 program="$install_dir_windows"VelmoRecovery.exe
-if [ -n "${DISPLAY:-}" ]; then
+if [ -z "$headless" ]; then
   wine "$program" </dev/null
   exit 0
 fi
 
-# No display: show the window on a private one and take its picture.
-start_xvfb
-trap stop_headless_session EXIT
+# The main window comes up after the splash; a moment more lets it paint.
 wine "$program" </dev/null >/dev/null 2>&1 &
-sleep 6
+if ! timeout 60 xdotool search --sync --onlyvisible --name '^Velmo Image Recovery$' >/dev/null 2>&1; then
+  echo "The window did not appear" >&2
+  exit 1
+fi
+sleep 1
 screenshot="$root/dist/VelmoRecovery-screenshot.png"
 import -window root "$screenshot"
 echo "No display: the window ran on Xvfb; its screenshot is $screenshot"

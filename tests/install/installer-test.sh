@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# The installer as a Windows user meets it, in a Wine prefix created for the
+# test: a silent install into a chosen folder, the files, settings, shortcuts
+# and uninstall entry it leaves, the installed program starting its
+# companions, a reinstall over changed settings, and silent uninstalls with
+# and without the settings file.
+#
+#   installer-test.sh INSTALLER PROBE WORK_DIR
+set -uo pipefail
+installer=$1
+probe=$2
+work=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../../scripts/wine-session.sh"
+
+# Nothing left from an earlier run may help the installer.
+velmo_wine_stop "$work"
+rm -rf "$work"
+velmo_wine_start "$work" || exit 1
+velmo_wine_environment "$work"
+trap 'velmo_wine_stop "$work"' EXIT
+
+version=$(basename "$installer" .exe)
+version=${version##*-}
+drive_c=$WINEPREFIX/drive_c
+folder='C:\Program Files\Velmo Tools'
+program="$folder\\VelmoRecovery.exe"
+settings='C:\windows\propImage.pro'
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\VelmoImageRecovery'
+menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Velmo Image Recovery'
+desktop='C:\users\Public\Desktop'
+
+failures=0
+pass() { echo "ok    $1"; }
+fail() { echo "FAIL  $1"; failures=$((failures + 1)); }
+expect_equal() {  # what, expected, actual
+  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1"; diff <(echo "$2") <(echo "$3") | sed 's/^/      /'; fi
+}
+
+probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+unix_path() { winepath -u "$1" 2>/dev/null; }
+setup_command() { echo "\"$(winepath -w "$installer" 2>/dev/null)\" /S $*"; }
+
+# Every file of the prefix's drive C:, temporary folders left out.
+snapshot() {
+  (cd "$drive_c" && find . -ipath '*/temp' -prune -o \( -type f -o -type l \) -print | LC_ALL=C sort)
+}
+added_since() { LC_ALL=C comm -13 <(echo "$1") <(snapshot); }
+removed_since() { LC_ALL=C comm -23 <(echo "$1") <(snapshot); }
+
+# The uninstaller goes on from a copy of itself after the first process ends.
+wait_until_gone() {
+  for _ in $(seq 1 100); do
+    [ -e "$(unix_path "$1")" ] || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+uninstall_entry() { wine reg query "$key" 2>/dev/null | tr -d '\r' | sed -n 's/^ *\([A-Za-z]*\) *REG_[A-Z_]* *\(.*\)$/\1=\2/p' | LC_ALL=C sort; }
+
+our_files="./Program Files/Velmo Tools/Gandry.exe
+./Program Files/Velmo Tools/Pelloc.exe
+./Program Files/Velmo Tools/Uninstall.exe
+./Program Files/Velmo Tools/VelmoRecovery.exe
+./Program Files/Velmo Tools/velmo-extract.exe
+./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Uninstall Velmo Image Recovery.lnk
+./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Velmo Image Recovery Help.lnk
+./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Velmo Image Recovery Options.lnk
+./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Velmo Image Recovery.lnk
+./users/Public/Desktop/Velmo Image Recovery.lnk
+./windows/propImage.pro"
+
+before=$(snapshot)
+
+echo "== silent install into $folder"
+probe run "$(setup_command "/D=$folder")" >/dev/null
+expect_equal "installer exit code" 0 $?
+expect_equal "files added" "$our_files" "$(added_since "$before")"
+expect_equal "files removed" "" "$(removed_since "$before")"
+expect_equal "settings file" "valid=1
+language=1
+suffix=REC
+outputPath=
+deleteSource=0
+installDirectory=$folder\\" "$(probe settings "$settings")"
+expect_equal "shortcut targets" "$program
+$folder\\Pelloc.exe
+$folder\\Gandry.exe
+$folder\\Uninstall.exe
+$program" "$(for link in "$menu\\Velmo Image Recovery.lnk" "$menu\\Velmo Image Recovery Options.lnk" \
+  "$menu\\Velmo Image Recovery Help.lnk" "$menu\\Uninstall Velmo Image Recovery.lnk" \
+  "$desktop\\Velmo Image Recovery.lnk"; do probe shortcut "$link"; done)"
+entry=$(uninstall_entry)
+size=$(echo "$entry" | sed -n 's/^EstimatedSize=0x\([0-9a-f]*\)$/\1/p')
+[ -n "$size" ] && [ $((16#$size)) -gt 100 ] && pass "estimated size ${size:+$((16#$size))} KB" || fail "estimated size: $entry"
+expect_equal "uninstall entry" "DisplayIcon=$program
+DisplayName=Velmo Image Recovery
+DisplayVersion=$version
+InstallLocation=$folder
+InstallerLanguage=1033
+NoModify=0x1
+NoRepair=0x1
+Publisher=Velmo Software
+QuietUninstallString=\"$folder\\Uninstall.exe\" /S
+UninstallString=\"$folder\\Uninstall.exe\"" "$(echo "$entry" | grep -v '^EstimatedSize=')"
+
+echo "== the installed program starts the installed companions"
+probe companions "$program"
+expect_equal "Options and Help started the companions" 0 $?
+
+echo "== reinstall over changed settings and a damaged program"
+probe choose "$settings"
+cp "$(unix_path "$program")" "$work/VelmoRecovery.exe"
+echo damaged >"$(unix_path "$program")"
+probe run "$(setup_command)" >/dev/null
+expect_equal "installer exit code" 0 $?
+cmp -s "$work/VelmoRecovery.exe" "$(unix_path "$program")" && pass "program replaced" || fail "program replaced"
+expect_equal "settings kept, same folder" "valid=1
+language=4
+suffix=TST
+outputPath=C:\\Pictures\\
+deleteSource=1
+installDirectory=$folder\\" "$(probe settings "$settings")"
+expect_equal "files added" "$our_files" "$(added_since "$before")"
+
+echo "== silent uninstall keeps the settings"
+probe run "\"$folder\\Uninstall.exe\" /S" >/dev/null
+wait_until_gone "$folder" && pass "install folder removed" || fail "install folder removed"
+expect_equal "files left" "./windows/propImage.pro" "$(added_since "$before")"
+expect_equal "files removed" "" "$(removed_since "$before")"
+expect_equal "uninstall entry" "" "$(uninstall_entry)"
+expect_equal "settings untouched" "valid=1
+language=4
+suffix=TST
+outputPath=C:\\Pictures\\
+deleteSource=1
+installDirectory=$folder\\" "$(probe settings "$settings")"
+
+echo "== silent uninstall asked to remove the settings"
+probe run "$(setup_command "/D=$folder")" >/dev/null
+expect_equal "installer exit code" 0 $?
+probe run "\"$folder\\Uninstall.exe\" /S /REMOVESETTINGS" >/dev/null
+wait_until_gone "$folder" && pass "install folder removed" || fail "install folder removed"
+for _ in $(seq 1 50); do [ -e "$(unix_path "$settings")" ] || break; sleep 0.2; done
+expect_equal "files left" "" "$(added_since "$before")"
+expect_equal "files removed" "" "$(removed_since "$before")"
+expect_equal "uninstall entry" "" "$(uninstall_entry)"
+
+echo "$failures failure(s)"
+[ "$failures" -eq 0 ]
