@@ -42,3 +42,10 @@ LangString RemoveSettingsQuestion ${LANG_GERMAN} "Auch die Einstellungsdatei ${S
 LangString RemoveSettingsQuestion ${LANG_ITALIAN} "Rimuovere anche il file delle impostazioni ${SETTINGS_FILE}?$\r$\n$\r$\nContiene le tue scelte (cartella di destinazione, suffisso, lingua). Scegli No per conservarle per una futura installazione."
 LangString RemoveSettingsQuestion ${LANG_SPANISH} "¿Eliminar también el archivo de configuración ${SETTINGS_FILE}?$\r$\n$\r$\nGuarda sus preferencias (carpeta de destino, sufijo, idioma). Elija No para conservarlas para una instalación posterior."
 LangString RemoveSettingsQuestion ${LANG_ROMANIAN} "Ștergeți și fișierul de setări ${SETTINGS_FILE}?$\r$\n$\r$\nAcesta păstrează opțiunile dumneavoastră (dosarul de ieșire, sufixul, limba). Alegeți Nu pentru a le păstra pentru o instalare ulterioară."
+
+LangString AdministratorNeeded ${LANG_ENGLISH} "Velmo Image Recovery must be installed by an administrator: the installer writes the settings file into the Windows folder."
+LangString AdministratorNeeded ${LANG_FRENCH} "Velmo Image Recovery doit être installé par un administrateur : le programme d'installation écrit le fichier de réglages dans le dossier Windows."
+LangString AdministratorNeeded ${LANG_GERMAN} "Velmo Image Recovery muss von einem Administrator installiert werden: Das Setup schreibt die Einstellungsdatei in den Windows-Ordner."
+LangString AdministratorNeeded ${LANG_ITALIAN} "Velmo Image Recovery deve essere installato da un amministratore: l'installazione scrive il file delle impostazioni nella cartella di Windows."
+LangString AdministratorNeeded ${LANG_SPANISH} "Velmo Image Recovery debe instalarlo un administrador: el instalador escribe el archivo de configuración en la carpeta de Windows."
+LangString AdministratorNeeded ${LANG_ROMANIAN} "Velmo Image Recovery trebuie instalat de un administrator: programul de instalare scrie fișierul de setări în dosarul Windows."

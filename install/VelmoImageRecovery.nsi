@@ -79,6 +79,15 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
 Function .onInit
   !insertmacro MUI_LANGDLL_DISPLAY
+  ; Without a consent prompt (older systems) a plain user would get as far as
+  ; the settings file and fail there; better to say so at once.
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "Admin"
+    MessageBox MB_OK|MB_ICONSTOP "$(AdministratorNeeded)" /SD IDOK
+    SetErrorLevel 740
+    Quit
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit
@@ -88,6 +97,7 @@ FunctionEnd
 Section "${PRODUCT}" SecProgram
   SectionIn RO
   SetShellVarContext all
+  Call RemoveCopyElsewhere
   SetOutPath "$INSTDIR"
   ; Over an installed copy the programs are replaced, the settings kept.
   SetOverwrite on
@@ -127,6 +137,20 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "$(ProgramSectionText)"
   !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "$(DesktopShortcutText)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; A copy installed in another folder is uninstalled first (silently, so its
+; settings stay): otherwise nothing would ever remove its files.
+Function RemoveCopyElsewhere
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} $0 != $INSTDIR
+  ${AndIf} ${FileExists} "$0\Uninstall.exe"
+    ; Run in place (_?=) so that it can be waited for.
+    ExecWait '"$0\Uninstall.exe" /S _?=$0'
+    Delete "$0\Uninstall.exe"
+    RMDir "$0"
+  ${EndIf}
+FunctionEnd
 
 ; velmo-setup writes the file, so its format lives in the settings module alone.
 ; The folder goes without its trailing backslash: inside quotes one would

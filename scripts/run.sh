@@ -26,7 +26,7 @@ export LC_ALL=C.UTF-8   # ANSI code page 1252 inside Wine
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win/CMakeCache.txt)
 installer="$root/dist/VelmoImageRecovery-Setup-$version.exe"
-install_dir_windows='C:\Program Files\Velmo Image Recovery\'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\VelmoImageRecovery'
 xvfb_pid=
 
 create_prefix() {
@@ -44,6 +44,8 @@ install_program() {
     echo "The installer $installer failed" >&2
     exit 1
   fi
+  install_dir_windows=$(wine reg query "$uninstall_key" /v InstallLocation 2>/dev/null </dev/null |
+    tr -d '\r' | sed -n 's/^ *InstallLocation *REG_SZ *//p')
   echo "Installed with $(basename "$installer") in $install_dir_windows (prefix $WINEPREFIX)"
 }
 
@@ -75,7 +77,7 @@ fi
 install_program
 
 cd "$caller_dir"
-program="$install_dir_windows"VelmoRecovery.exe
+program="$install_dir_windows\VelmoRecovery.exe"
 if [ -z "$headless" ]; then
   wine "$program" </dev/null
   exit 0

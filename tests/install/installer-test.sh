@@ -2,8 +2,9 @@
 # The installer as a Windows user meets it, in a Wine prefix created for the
 # test: a silent install into a chosen folder, the files, settings, shortcuts
 # and uninstall entry it leaves, the installed program starting its
-# companions, a reinstall over changed settings, and silent uninstalls with
-# and without the settings file.
+# companions, a reinstall over changed settings, an install that moves the
+# copy to another folder, and silent uninstalls with and without the
+# settings file.
 #
 #   installer-test.sh INSTALLER PROBE WORK_DIR
 set -uo pipefail
@@ -59,24 +60,24 @@ wait_until_gone() {
 
 uninstall_entry() { wine reg query "$key" 2>/dev/null | tr -d '\r' | sed -n 's/^ *\([A-Za-z]*\) *REG_[A-Z_]* *\(.*\)$/\1=\2/p' | LC_ALL=C sort; }
 
-our_files="./Program Files/Velmo Tools/Gandry.exe
-./Program Files/Velmo Tools/Pelloc.exe
-./Program Files/Velmo Tools/Uninstall.exe
-./Program Files/Velmo Tools/VelmoRecovery.exe
-./Program Files/Velmo Tools/velmo-extract.exe
-./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Uninstall Velmo Image Recovery.lnk
-./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Velmo Image Recovery Help.lnk
-./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Velmo Image Recovery Options.lnk
-./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery/Velmo Image Recovery.lnk
-./users/Public/Desktop/Velmo Image Recovery.lnk
-./windows/propImage.pro"
+# What an install leaves on drive C:, for a folder given from C:\ on.
+our_files() {
+  local folder="./${1#C:\\}"
+  folder=${folder//\\//}
+  local menu_files="./ProgramData/Microsoft/Windows/Start Menu/Programs/Velmo Image Recovery"
+  printf '%s\n' "$folder/Gandry.exe" "$folder/Pelloc.exe" "$folder/Uninstall.exe" \
+    "$folder/VelmoRecovery.exe" "$folder/velmo-extract.exe" \
+    "$menu_files/Uninstall Velmo Image Recovery.lnk" "$menu_files/Velmo Image Recovery Help.lnk" \
+    "$menu_files/Velmo Image Recovery Options.lnk" "$menu_files/Velmo Image Recovery.lnk" \
+    "./users/Public/Desktop/Velmo Image Recovery.lnk" "./windows/propImage.pro" | LC_ALL=C sort
+}
 
 before=$(snapshot)
 
 echo "== silent install into $folder"
 probe run "$(setup_command "/D=$folder")" >/dev/null
 expect_equal "installer exit code" 0 $?
-expect_equal "files added" "$our_files" "$(added_since "$before")"
+expect_equal "files added" "$(our_files "$folder")" "$(added_since "$before")"
 expect_equal "files removed" "" "$(removed_since "$before")"
 expect_equal "settings file" "valid=1
 language=1
@@ -122,11 +123,25 @@ suffix=TST
 outputPath=C:\\Pictures\\
 deleteSource=1
 installDirectory=$folder\\" "$(probe settings "$settings")"
-expect_equal "files added" "$our_files" "$(added_since "$before")"
+expect_equal "files added" "$(our_files "$folder")" "$(added_since "$before")"
+
+echo "== install into another folder moves the installed copy"
+moved='C:\Velmo Elsewhere'
+probe run "$(setup_command "/D=$moved")" >/dev/null
+expect_equal "installer exit code" 0 $?
+expect_equal "files after the move" "$(our_files "$moved")" "$(added_since "$before")"
+expect_equal "settings kept, new folder" "valid=1
+language=4
+suffix=TST
+outputPath=C:\\Pictures\\
+deleteSource=1
+installDirectory=$moved\\" "$(probe settings "$settings")"
+expect_equal "shortcut target" "$moved\\VelmoRecovery.exe" "$(probe shortcut "$menu\\Velmo Image Recovery.lnk")"
+expect_equal "install location" "InstallLocation=$moved" "$(uninstall_entry | grep '^InstallLocation=')"
 
 echo "== silent uninstall keeps the settings"
-probe run "\"$folder\\Uninstall.exe\" /S" >/dev/null
-wait_until_gone "$folder" && pass "install folder removed" || fail "install folder removed"
+probe run "\"$moved\\Uninstall.exe\" /S" >/dev/null
+wait_until_gone "$moved" && pass "install folder removed" || fail "install folder removed"
 expect_equal "files left" "./windows/propImage.pro" "$(added_since "$before")"
 expect_equal "files removed" "" "$(removed_since "$before")"
 expect_equal "uninstall entry" "" "$(uninstall_entry)"
@@ -135,7 +150,7 @@ language=4
 suffix=TST
 outputPath=C:\\Pictures\\
 deleteSource=1
-installDirectory=$folder\\" "$(probe settings "$settings")"
+installDirectory=$moved\\" "$(probe settings "$settings")"
 
 echo "== silent uninstall asked to remove the settings"
 probe run "$(setup_command "/D=$folder")" >/dev/null
