@@ -49,3 +49,10 @@ LangString AdministratorNeeded ${LANG_GERMAN} "Velmo Image Recovery muss von ein
 LangString AdministratorNeeded ${LANG_ITALIAN} "Velmo Image Recovery deve essere installato da un amministratore: l'installazione scrive il file delle impostazioni nella cartella di Windows."
 LangString AdministratorNeeded ${LANG_SPANISH} "Velmo Image Recovery debe instalarlo un administrador: el instalador escribe el archivo de configuración en la carpeta de Windows."
 LangString AdministratorNeeded ${LANG_ROMANIAN} "Velmo Image Recovery trebuie instalat de un administrator: programul de instalare scrie fișierul de setări în dosarul Windows."
+
+LangString FolderNotStorable ${LANG_ENGLISH} "The settings file cannot name this folder: choose one whose name is shorter than 200 characters and uses only letters of the system's language."
+LangString FolderNotStorable ${LANG_FRENCH} "Le fichier de réglages ne peut pas enregistrer ce dossier : choisissez-en un dont le nom fait moins de 200 caractères et n'utilise que des lettres de la langue du système."
+LangString FolderNotStorable ${LANG_GERMAN} "Die Einstellungsdatei kann diesen Ordner nicht aufnehmen: Wählen Sie einen Ordner, dessen Name kürzer als 200 Zeichen ist und nur Buchstaben der Systemsprache enthält."
+LangString FolderNotStorable ${LANG_ITALIAN} "Il file delle impostazioni non può registrare questa cartella: scegline una con un nome più corto di 200 caratteri e composto solo da lettere della lingua del sistema."
+LangString FolderNotStorable ${LANG_SPANISH} "El archivo de configuración no puede guardar esta carpeta: elija una cuyo nombre tenga menos de 200 caracteres y use solo letras del idioma del sistema."
+LangString FolderNotStorable ${LANG_ROMANIAN} "Fișierul de setări nu poate reține acest dosar: alegeți unul cu un nume mai scurt de 200 de caractere, care folosește doar litere ale limbii sistemului."

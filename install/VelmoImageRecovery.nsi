@@ -58,6 +58,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckFolderOnPage
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\VelmoRecovery.exe"
@@ -97,6 +98,12 @@ FunctionEnd
 Section "${PRODUCT}" SecProgram
   SectionIn RO
   SetShellVarContext all
+  ; A silent install skips the folder page and its check.
+  Call IsFolderStorable
+  ${If} $0 == 0
+    MessageBox MB_OK|MB_ICONSTOP "$(FolderNotStorable)" /SD IDOK
+    Abort
+  ${EndIf}
   Call RemoveCopyElsewhere
   SetOutPath "$INSTDIR"
   ; Over an installed copy the programs are replaced, the settings kept.
@@ -137,6 +144,31 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "$(ProgramSectionText)"
   !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "$(DesktopShortcutText)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; The settings file names the folder in the system's ANSI code page, in at
+; most 202 bytes with the backslash that velmo-setup adds. A name the code page
+; cannot spell would send the program looking for its companions elsewhere.
+; $0 = 1 when the folder fits.
+Function IsFolderStorable
+  ; WC_NO_BEST_FIT_CHARS: a letter merely resembling one of the code page counts as missing.
+  System::Call 'kernel32::WideCharToMultiByte(i 0, i 0x400, w "$INSTDIR", i -1, m .r1, i ${NSIS_MAX_STRLEN}, p 0, *i 0 r2) i .r0'
+  ; $0 counts the bytes with the terminating zero; 0 means the call failed.
+  ${If} $2 != 0
+  ${OrIf} $0 = 0
+  ${OrIf} $0 > 202
+    StrCpy $0 0
+  ${Else}
+    StrCpy $0 1
+  ${EndIf}
+FunctionEnd
+
+Function CheckFolderOnPage
+  Call IsFolderStorable
+  ${If} $0 == 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(FolderNotStorable)"
+    Abort
+  ${EndIf}
+FunctionEnd
 
 ; A copy installed in another folder is uninstalled first (silently, so its
 ; settings stay): otherwise nothing would ever remove its files.

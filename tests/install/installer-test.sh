@@ -19,7 +19,13 @@ velmo_wine_stop "$work"
 rm -rf "$work"
 velmo_wine_start "$work" || exit 1
 velmo_wine_environment "$work"
-trap 'velmo_wine_stop "$work"' EXIT
+# A passing run leaves nothing behind; a failing one keeps its prefix to look at.
+failures=0
+finish() {
+  velmo_wine_stop "$work"
+  [ "$failures" -eq 0 ] && rm -rf "$work"
+}
+trap finish EXIT
 
 version=$(basename "$installer" .exe)
 version=${version##*-}
@@ -31,7 +37,6 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\VelmoImageRecovery
 menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Velmo Image Recovery'
 desktop='C:\users\Public\Desktop'
 
-failures=0
 pass() { echo "ok    $1"; }
 fail() { echo "FAIL  $1"; failures=$((failures + 1)); }
 expect_equal() {  # what, expected, actual
@@ -73,6 +78,17 @@ our_files() {
 }
 
 before=$(snapshot)
+
+# The settings file holds the folder in the ANSI code page (1252 here), 202
+# bytes at most with its backslash: an install that cannot name its folder
+# there stops before it copies anything.
+echo "== folders the settings file cannot name"
+for refused in 'C:\VelmoΩmega' "C:\\$(printf 'v%.0s' $(seq 1 199))"; do
+  wine "$installer" /S "/D=$refused" </dev/null >/dev/null 2>&1
+  code=$?
+  [ "$code" -ne 0 ] && pass "refused (exit code $code): ${refused:0:20}" || fail "refused: ${refused:0:20}"
+done
+expect_equal "nothing installed" "" "$(added_since "$before")"
 
 echo "== silent install into $folder"
 probe run "$(setup_command "/D=$folder")" >/dev/null
