@@ -105,6 +105,8 @@ Section "${PRODUCT}" SecProgram
     Abort
   ${EndIf}
   Call RemoveCopyElsewhere
+  ; The desktop section puts the shortcut back when it is still chosen.
+  Delete "$DESKTOP\${PRODUCT}.lnk"
   SetOutPath "$INSTDIR"
   ; Over an installed copy the programs are replaced, the settings kept.
   SetOverwrite on
@@ -205,20 +207,6 @@ FunctionEnd
 
 Section "Uninstall"
   SetShellVarContext all
-  !insertmacro VelmoRemovePrograms
-  Delete "$INSTDIR\Uninstall.exe"
-  ; Only an empty folder goes: files the user put there stay.
-  RMDir "$INSTDIR"
-
-  Delete "${MENU_FOLDER}\${PRODUCT}.lnk"
-  Delete "${MENU_FOLDER}\${PRODUCT} Options.lnk"
-  Delete "${MENU_FOLDER}\${PRODUCT} Help.lnk"
-  Delete "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk"
-  RMDir "${MENU_FOLDER}"
-  Delete "$DESKTOP\${PRODUCT}.lnk"
-
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
-
   ; The settings hold the user's choices: kept unless the user says otherwise.
   ${GetParameters} $0
   ClearErrors
@@ -230,4 +218,19 @@ Section "Uninstall"
     Delete "${SETTINGS_FILE}"
     settingsKept:
   ${EndIf}
+
+  Delete "${MENU_FOLDER}\${PRODUCT}.lnk"
+  Delete "${MENU_FOLDER}\${PRODUCT} Options.lnk"
+  Delete "${MENU_FOLDER}\${PRODUCT} Help.lnk"
+  Delete "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk"
+  RMDir "${MENU_FOLDER}"
+  Delete "$DESKTOP\${PRODUCT}.lnk"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+
+  ; The folder goes last: once it is gone, the uninstall is over (a silent
+  ; uninstall goes on in a copy of itself after the first process ends).
+  !insertmacro VelmoRemovePrograms
+  Delete "$INSTDIR\Uninstall.exe"
+  ; Only an empty folder goes: files the user put there stay.
+  RMDir "$INSTDIR"
 SectionEnd
