@@ -25,9 +25,10 @@ std::string InstallDirectoryField(const std::string& folder)
     return field + '\\';
 }
 
-InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string& folder, int languageIndex)
+InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string& folder, int languageIndex,
+                                           ExistingChoices existing)
 {
-    const bool keepRecord = HoldsWholeValidRecord(file);
+    const bool keepRecord = existing == ExistingChoices::Keep && HoldsWholeValidRecord(file);
     SettingsRecord record = SettingsRecord::DefaultFileRecord();
     record.SetLanguageIndex(languageIndex);
     if (keepRecord)

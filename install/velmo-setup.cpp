@@ -1,8 +1,10 @@
 // velmo-setup.cpp - writes the propImage.pro an installer leaves behind
 //
-//   velmo-setup [--language N] SETTINGS_FILE INSTALL_FOLDER
+//   velmo-setup [--replace] [--language N] SETTINGS_FILE INSTALL_FOLDER
 //
-// The installer runs it from its temporary folder, so the file's format lives
+// A valid file keeps the user's choices and only learns the folder; a missing
+// or damaged one, or any with --replace, becomes the default record in the
+// given language. The installer runs it from its temporary folder, so the file's format lives
 // in the settings module alone. INSTALL_FOLDER is best given without its
 // trailing backslash: a quoted argument ending in one swallows its closing quote.
 #include <cstdlib>
@@ -17,6 +19,7 @@ struct Request {
     std::string settingsPath;
     std::string installFolder;
     int languageIndex = 1;
+    ExistingChoices existing = ExistingChoices::Keep;
 };
 
 class ConsoleHost : public SettingsHost {
@@ -32,7 +35,7 @@ public:
 
 int Usage()
 {
-    std::cerr << "usage: velmo-setup [--language N] SETTINGS_FILE INSTALL_FOLDER\n";
+    std::cerr << "usage: velmo-setup [--replace] [--language N] SETTINGS_FILE INSTALL_FOLDER\n";
     return 2;
 }
 
@@ -42,7 +45,9 @@ bool ParseArguments(int argc, char** argv, Request& request)
     int count = 0;
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
-        if (argument == "--language" && i + 1 < argc) {
+        if (argument == "--replace") {
+            request.existing = ExistingChoices::Replace;
+        } else if (argument == "--language" && i + 1 < argc) {
             request.languageIndex = std::atoi(argv[++i]);
             if (request.languageIndex < 1 || request.languageIndex > 6)
                 return false;
@@ -66,7 +71,7 @@ int main(int argc, char** argv)
         return Usage();
     ConsoleHost host;
     SettingsFile file(request.settingsPath, host);
-    switch (WriteInstallSettings(file, request.installFolder, request.languageIndex)) {
+    switch (WriteInstallSettings(file, request.installFolder, request.languageIndex, request.existing)) {
     case InstallSettingsResult::Updated:
         std::cout << "kept the settings of " << request.settingsPath << ", install folder updated\n";
         return 0;

@@ -49,7 +49,7 @@ TEST_F(InstallSettingsTest, MissingFileBecomesTheDefaultFileInTheInstallersLangu
     EXPECT_EQ(ReadBack(), expected);
 }
 
-TEST_F(InstallSettingsTest, ValidFileKeepsEveryChoiceAndTakesTheNewFolder)
+TEST_F(InstallSettingsTest, ValidFileKeepsEveryChoiceAndTakesTheNewFolderUnlessReplaced)
 {
     const SettingsRecord choices = UserChoices();
     ASSERT_TRUE(file.WriteSettings(choices));
@@ -61,6 +61,14 @@ TEST_F(InstallSettingsTest, ValidFileKeepsEveryChoiceAndTakesTheNewFolder)
     const SettingsRecord written = ReadBack();
     EXPECT_EQ(written, expected);
     EXPECT_EQ(written.LanguageIndex(), 3) << "the user's language, not the installer's";
+
+    // Told to, it starts again from the defaults.
+    ASSERT_EQ(WriteInstallSettings(file, "E:\\Apps\\Velmo", 2, ExistingChoices::Replace),
+              InstallSettingsResult::Created);
+    expected = SettingsRecord::DefaultFileRecord();
+    expected.SetLanguageIndex(2);
+    expected.SetInstallDirectory("E:\\Apps\\Velmo\\");
+    EXPECT_EQ(ReadBack(), expected);
 }
 
 // A file that fails the check, and files the check alone would pass although
