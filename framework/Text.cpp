@@ -53,3 +53,16 @@ std::string AnsiFromUtf8(const std::string& utf8) {
 std::string AnsiFromWide(const std::wstring& text) {
     return FromWide(CP_ACP, text.data(), static_cast<int>(text.size()));
 }
+
+std::optional<std::string> ExactAnsiFromWide(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int length = static_cast<int>(text.size());
+    BOOL lossy = FALSE;
+    int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr,
+                                     0, nullptr, &lossy);
+    if (needed <= 0 || lossy) return std::nullopt;
+    std::string ansi(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, &ansi[0], needed,
+                        nullptr, nullptr);
+    return ansi;
+}

@@ -2,6 +2,7 @@
 // and the system ANSI code page in which paths are kept.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // UTF-8 -> UTF-16; a null pointer gives an empty string.
@@ -17,3 +18,6 @@ std::wstring WidenAnsi(const std::string& ansi);
 std::string Utf8FromAnsi(const std::string& ansi);
 std::string AnsiFromUtf8(const std::string& utf8);
 std::string AnsiFromWide(const std::wstring& text);
+// The ANSI spelling only when the code page holds every character: a path with a
+// character it lacks would name another file.
+std::optional<std::string> ExactAnsiFromWide(const std::wstring& text);
