@@ -36,7 +36,8 @@ InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string
 
     if (!record.SetInstallDirectory(InstallDirectoryField(folder)))
         return InstallSettingsResult::DirectoryTooLong;
-    if (!file.WriteSettings(record) || !file.IsSettingsFileValid())
+    // A failed write leaves the user's file as it was.
+    if (!file.SaveRecordSafely(record) || !file.IsSettingsFileValid())
         return InstallSettingsResult::WriteFailed;
     return keepRecord ? InstallSettingsResult::Updated : InstallSettingsResult::Created;
 }

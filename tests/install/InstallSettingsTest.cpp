@@ -118,4 +118,16 @@ TEST_F(InstallSettingsTest, UnwritableFileIsReported)
     EXPECT_FALSE(FileExists(nowhere.Path()));
 }
 
+// A reinstall that cannot finish its write keeps the user's choices whole.
+TEST_F(InstallSettingsTest, FailedWriteOnReinstallLeavesTheUsersFileAsItWas)
+{
+    ASSERT_TRUE(file.WriteSettings(UserChoices()));
+    const Bytes before = ReadFileBytes(file.Path());
+    ScriptedSettingsFile failing(file.Path(), host);
+    failing.FailOpening("wb", 1, Failure::WriteFails);
+
+    EXPECT_EQ(WriteInstallSettings(failing, kFolder, 1), InstallSettingsResult::WriteFailed);
+    EXPECT_EQ(ReadFileBytes(file.Path()), before);
+}
+
 }  // namespace
