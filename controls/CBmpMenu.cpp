@@ -9,15 +9,12 @@
 
 namespace {
 
-const char kWindowClass[] = "BitmapMenu";
+const wchar_t kWindowClass[] = L"BitmapMenu";
 constexpr DWORD kMenuExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_TOOLWINDOW |
                                WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
 constexpr DWORD kMenuStyle = WS_POPUP | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER;
-constexpr DWORD kToolBarStyle = TBSTYLE_WRAPABLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_CUSTOMERASE;
-// WS_CLIPCHILDREN plus the bar bits for tool tips, dynamic size, hide-in-place
-// and multi-float.
-constexpr DWORD kToolBarBarStyle = 0x0200005C;
-constexpr UINT kToolBarId = 0xE800;
+// The result that ends a menu's loop for as long as the submenu it asked for is open.
+constexpr int kSubmenuRequested = 2;
 // The modal frame takes three pixels on each side.
 constexpr int kFrame = 6;
 
@@ -35,6 +32,10 @@ IMPLEMENT_DYNAMIC(CBmpMenu, CWnd)
 
 BEGIN_MESSAGE_MAP(CBmpMenu, CWnd)
     ON_WM_PAINT()
+    ON_WM_KEYDOWN()
+    ON_WM_SYSKEYDOWN()
+    ON_WM_ACTIVATE()
+    ON_MESSAGE(WM_COMMAND, OnCommandMessage)
 END_MESSAGE_MAP()
 
 CBmpMenu* BmpMenuFromHandle(HWND hWnd) {
@@ -92,18 +93,18 @@ int CBmpMenu::TrackBitmapMenu(UINT, int x, int y, CWnd* owner, const RECT* exclu
                               reinterpret_cast<LPARAM>(m_hWnd));
     }
 
-    RunModalLoop();
+    while (RunModalLoop() == kSubmenuRequested) RunSubmenu(m_nSubmenuToOpen, m_nSubmenuFlag);
     CloseToolBarAndWindow();
     return 1;
 }
 
 bool CBmpMenu::CreateMenuWindow(CWnd* parent) {
-    if (!CreateEx(kMenuExStyle, kWindowClass, nullptr, kMenuStyle, 0, 0, 0, 0,
+    if (!CreateEx(kMenuExStyle, "BitmapMenu", nullptr, kMenuStyle, 0, 0, 0, 0,
                   parent ? parent->m_hWnd : nullptr, nullptr)) {
         return false;
     }
     m_pToolBar = std::make_unique<CBmpMenuToolBar>();
-    if (!m_pToolBar->CreateEx(this, kToolBarStyle, kToolBarBarStyle, CRect(), kToolBarId)) {
+    if (!m_pToolBar->Create(this)) {
         CloseToolBarAndWindow();
         return false;
     }
@@ -119,15 +120,15 @@ void CBmpMenu::CloseToolBarAndWindow() {
     if (IsLiveWindow(this)) DestroyWindow();
 }
 
-BOOL CBmpMenu::PreCreateWindow(CREATESTRUCTA& cs) {
+BOOL CBmpMenu::PreCreateWindow(CREATESTRUCTW& cs) {
     cs.lpszClass = nullptr;
     if (!CWnd::PreCreateWindow(cs)) return FALSE;
-    WNDCLASSA menuClass;
-    if (!GetClassInfoA(AfxGetInstanceHandle(), kWindowClass, &menuClass)) {
-        if (!GetClassInfoA(AfxGetInstanceHandle(), cs.lpszClass, &menuClass)) return FALSE;
+    WNDCLASSW menuClass;
+    if (!GetClassInfoW(AfxGetInstanceHandle(), kWindowClass, &menuClass)) {
+        if (!GetClassInfoW(AfxGetInstanceHandle(), cs.lpszClass, &menuClass)) return FALSE;
         menuClass.hInstance = AfxGetInstanceHandle();
         menuClass.lpszClassName = kWindowClass;
-        if (!RegisterClassA(&menuClass)) return FALSE;
+        if (!RegisterClassW(&menuClass)) return FALSE;
     }
     cs.lpszClass = kWindowClass;
     return TRUE;
@@ -211,7 +212,7 @@ void CBmpMenu::OnPaint() {
     const CRect strip(0, 0, m_nStripWidth, client.bottom);
     if (m_bStretchStrip) {
         BITMAP info{};
-        GetObjectA(m_hStripBitmap, sizeof info, &info);
+        GetObjectW(m_hStripBitmap, sizeof info, &info);
         CDC source;
         source.CreateCompatibleDC(&dc);
         source.SelectObject(m_hStripBitmap);
@@ -226,53 +227,41 @@ void CBmpMenu::OnPaint() {
 
 // ---- Messages -------------------------------------------------------------------------
 
-LRESULT CBmpMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_KEYDOWN: {
-        // The deepest open menu takes the keys, wherever the focus is.
-        CWnd* target = m_pOpenSubmenu ? static_cast<CWnd*>(m_pOpenSubmenu) : m_pToolBar.get();
-        if (IsLiveWindow(target)) target->SendMessage(message, wParam, lParam);
-        return 0;
-    }
-    case WM_SYSKEYDOWN:
-        CloseMenuChain();
-        break;
-    case WM_ACTIVATE:
-        OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
-    case WM_COMMAND:
-        PostToOwner(message, wParam, lParam);
-        // The toolbar's own click (Space on the hot row) chooses like any other
-        // way: the owner must not run the command under a menu still open.
-        if (m_pToolBar && reinterpret_cast<HWND>(lParam) == m_pToolBar->m_hWnd) CloseMenuChain();
-        return 0;
-    case WM_BMPMENU_RESETCLICK:
-        if (IsLiveWindow(m_pToolBar.get())) m_pToolBar->SendMessage(message, 0, 0);
-        return 0;
-    case WM_BMPMENU_OPENSUB:
-        OpenSubmenu(CPoint::FromLParam(static_cast<LPARAM>(wParam)), static_cast<UINT>(lParam));
-        return 0;
-    default:
-        break;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
+// The deepest open menu takes the keys, wherever the focus is.
+void CBmpMenu::OnKeyDown(UINT key, UINT repeat, UINT flags) {
+    CWnd* target = m_pOpenSubmenu ? static_cast<CWnd*>(m_pOpenSubmenu) : m_pToolBar.get();
+    if (IsLiveWindow(target)) target->SendMessage(WM_KEYDOWN, key, MAKELPARAM(repeat, flags));
 }
 
-void CBmpMenu::PostToOwner(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (IsLiveWindow(m_pOwner)) m_pOwner->PostMessage(message, wParam, lParam);
+void CBmpMenu::OnSysKeyDown(UINT, UINT, UINT) {
+    CloseMenuChain();
+    Default();
 }
 
 // Losing the activation to anything but another menu of the chain (a submenu
 // opening) closes the menu: the user went elsewhere.
-void CBmpMenu::OnActivate(UINT state, HWND other) {
+void CBmpMenu::OnActivate(UINT state, HWND other, BOOL) {
     if (state != WA_INACTIVE) return;
     if (!other || !BmpMenuFromHandle(other)) CloseMenuChain();
 }
 
-// ---- Submenus and closing ---------------------------------------------------------------
+LRESULT CBmpMenu::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
+    if (IsLiveWindow(m_pOwner)) m_pOwner->PostMessage(WM_COMMAND, wParam, lParam);
+    // The toolbar's own click (Space on the hot row) chooses like any other
+    // way: the owner must not run the command under a menu still open.
+    if (m_pToolBar && reinterpret_cast<HWND>(lParam) == m_pToolBar->m_hWnd) CloseMenuChain();
+    return 0;
+}
 
-void CBmpMenu::OpenSubmenu(POINT point, UINT keyboardFlag) {
-    const int index = m_pToolBar->HitTest(point);
+// ---- Submenus, choosing and closing -------------------------------------------------
+
+void CBmpMenu::OpenSubmenu(int index, UINT keyboardFlag) {
+    m_nSubmenuToOpen = index;
+    m_nSubmenuFlag = keyboardFlag;
+    EndModalLoop(kSubmenuRequested);
+}
+
+void CBmpMenu::RunSubmenu(int index, UINT keyboardFlag) {
     const BmpMenuItem* item = m_pToolBar->ItemAt(index);
     if (!item || !item->HasSubmenu()) return;
     const HMENU submenuHandle = item->info.hSubMenu;
@@ -289,6 +278,11 @@ void CBmpMenu::OpenSubmenu(POINT point, UINT keyboardFlag) {
     submenu.TrackBitmapMenu(0, 0, 0, this, &row);
     submenu.Detach();  // the item's submenu belongs to this menu
     if (m_pOpenSubmenu == &submenu) m_pOpenSubmenu = nullptr;
+}
+
+void CBmpMenu::Choose(UINT command) {
+    if (IsLiveWindow(m_pOwner)) m_pOwner->PostMessage(WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    CloseMenuChain();
 }
 
 void CBmpMenu::CloseMenuChain() {

@@ -21,11 +21,6 @@
 
 class CBmpMenuToolBar;
 
-// Private messages between the menu windows and their toolbars.
-constexpr UINT WM_BMPMENU_CLICK = WM_USER + 101;       // toolbar: key state, point
-constexpr UINT WM_BMPMENU_RESETCLICK = WM_USER + 102;  // menu window, passed to its toolbar
-constexpr UINT WM_BMPMENU_OPENSUB = WM_USER + 103;     // menu window: point, BMPMENU_BYKEYBOARD or 0
-
 // m_nMenuFlags bits.
 constexpr UINT BMPMENU_SUBMENU = 0x01;
 // The submenu was opened from the keyboard: its first item starts hot.
@@ -57,6 +52,13 @@ public:
     void CloseMenuChain();
     // Closes the submenus open below this menu.
     void CloseSubmenus();
+    // Opens the submenu of the row at `index` (keyboardFlag: BMPMENU_BYKEYBOARD
+    // or 0) as soon as the handling of the current message is over, from this
+    // menu's own loop, so that each open level is one loop inside the level above.
+    void OpenSubmenu(int index, UINT keyboardFlag);
+    // Chooses a command: posts it to the owner, then closes the whole chain, so
+    // the owner runs it once every menu is gone.
+    void Choose(UINT command);
 
     CWnd* GetMenuOwner() const { return m_pOwner; }
     // The menu window this submenu was opened from; null for a top-level menu.
@@ -65,9 +67,12 @@ public:
     CBmpMenuToolBar* GetToolBar() const { return m_pToolBar.get(); }
 
 protected:
-    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     void OnPaint();
+    void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnSysKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnActivate(UINT state, HWND other, BOOL minimized);
+    LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -75,9 +80,7 @@ private:
     void BuildButtons(int x, int y, const RECT* exclude);
     void PlaceMenu(int x, int y, const RECT* exclude, int width, int height);
     void CloseToolBarAndWindow();
-    void OpenSubmenu(POINT point, UINT keyboardFlag);
-    void OnActivate(UINT state, HWND other);
-    void PostToOwner(UINT message, WPARAM wParam, LPARAM lParam) const;
+    void RunSubmenu(int index, UINT keyboardFlag);
 
     CWnd* m_pOwner = nullptr;
     CBmpMenu* m_pOpenSubmenu = nullptr;
@@ -87,6 +90,9 @@ private:
     int m_nStripWidth;
     UINT m_nMenuFlags = 0;
     std::unique_ptr<CBmpMenuToolBar> m_pToolBar;
+    // The submenu OpenSubmenu asked for: row index and keyboard flag.
+    int m_nSubmenuToOpen = -1;
+    UINT m_nSubmenuFlag = 0;
 };
 
 // The bitmap menu window a window handle belongs to, or null.

@@ -29,7 +29,7 @@ void DrawRowText(CDC& dc, const std::wstring& text, RECT rc) {
 
 HBITMAP RecolorBitmap(HBITMAP source, bool grayed, bool hot) {
     BITMAP info{};
-    if (!GetObjectA(source, sizeof info, &info)) return nullptr;
+    if (!GetObjectW(source, sizeof info, &info)) return nullptr;
     CBitmap copy;
     if (!copy.CreateBitmap(info.bmWidth, info.bmHeight, grayed ? 1 : info.bmPlanes,
                            grayed ? 1 : info.bmBitsPixel)) {
@@ -130,7 +130,7 @@ void CBmpMenuToolBar::DrawItemBitmap(CDC& dc, const RECT& square, bool hot, HBIT
     CBitmap drawn;  // the recoloured copy or the loaded check mark
     if (!bitmap && !drawn.LoadOEMBitmap(kSystemCheckMark)) return;
     BITMAP info{};
-    GetObjectA(bitmap ? bitmap : static_cast<HBITMAP>(drawn), sizeof info, &info);
+    GetObjectW(bitmap ? bitmap : static_cast<HBITMAP>(drawn), sizeof info, &info);
     const CRect box(square);
     const int dx = (box.Width() - info.bmWidth) / 2;
     const int dy = (box.Height() - info.bmHeight) / 2;

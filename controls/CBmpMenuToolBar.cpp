@@ -2,15 +2,18 @@
 #include "controls/CBmpMenuToolBar.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "controls/CBmpMenu.h"
 
 namespace {
 
-// The item description without hbmpItem (the 44-byte form), asking for state,
-// identifier, submenu, check-mark bitmaps, type and data.
-constexpr UINT kItemInfoSize = 44;
+constexpr DWORD kToolBarStyle = TBSTYLE_WRAPABLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_CUSTOMERASE;
+// WS_CLIPCHILDREN plus the bar bits for tool tips, dynamic size, hide-in-place
+// and multi-float.
+constexpr DWORD kToolBarBarStyle = 0x0200005C;
+constexpr UINT kToolBarId = 0xE800;
+
+// State, identifier, submenu, check-mark bitmaps, type and data.
 constexpr UINT kItemInfoMask =
     MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_TYPE | MIIM_DATA;
 
@@ -19,6 +22,11 @@ constexpr UINT kItemInfoMask =
 // item from the keyboard.
 CPoint g_lastMousePosition;
 
+wchar_t UpperCase(wchar_t ch) {
+    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
+        CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(ch)))));
+}
+
 }  // namespace
 
 // ---- Items ------------------------------------------------------------------------------
@@ -26,7 +34,7 @@ CPoint g_lastMousePosition;
 std::unique_ptr<BmpMenuItem> BmpMenuItem::Read(HMENU menu, int position) {
     auto item = std::make_unique<BmpMenuItem>();
     MENUITEMINFOW& info = item->info;
-    info.cbSize = kItemInfoSize;
+    info.cbSize = sizeof info;
     info.fMask = kItemInfoMask;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return nullptr;
     if (info.fType & (MFT_BITMAP | MFT_SEPARATOR | MFT_OWNERDRAW)) {
@@ -47,7 +55,7 @@ wchar_t BmpMenuItem::Mnemonic() const {
     if (!HasText()) return 0;
     const size_t ampersand = text.find(L'&');
     if (ampersand == std::wstring::npos || ampersand + 1 >= text.size()) return 0;
-    return static_cast<wchar_t>(std::towupper(text[ampersand + 1]));
+    return UpperCase(text[ampersand + 1]);
 }
 
 // ---- Toolbar ----------------------------------------------------------------------------
@@ -55,16 +63,33 @@ wchar_t BmpMenuItem::Mnemonic() const {
 IMPLEMENT_DYNAMIC(CBmpMenuToolBar, CToolBar)
 
 BEGIN_MESSAGE_MAP(CBmpMenuToolBar, CToolBar)
-    ON_WM_CREATE()
     ON_WM_LBUTTONDOWN()
     ON_WM_KEYDOWN()
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
     ON_WM_MOUSEMOVE()
+    ON_WM_MOUSEHOVER()
     ON_WM_CHAR()
-    ON_MESSAGE(WM_BMPMENU_CLICK, OnBmpMenuClick)
 END_MESSAGE_MAP()
 
 CBmpMenuToolBar::~CBmpMenuToolBar() = default;
+
+BOOL CBmpMenuToolBar::Create(CBmpMenu* menu) {
+    if (!CreateEx(menu, kToolBarStyle, kToolBarBarStyle, CRect(), kToolBarId)) return FALSE;
+    SetExtendedStyle(TBSTYLE_EX_DRAWDDARROWS);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
+        m_menuFont.CreateFontIndirect(metrics.lfMenuFont)) {
+        SetFont(m_menuFont, TRUE);
+    }
+    return TRUE;
+}
+
+BOOL CBmpMenuToolBar::PreCreateWindow(CREATESTRUCTW& cs) {
+    cs.style &= ~WS_VISIBLE;
+    cs.dwExStyle |= WS_EX_TOOLWINDOW;
+    return CToolBar::PreCreateWindow(cs);
+}
 
 BOOL CBmpMenuToolBar::AddItem(std::unique_ptr<BmpMenuItem> item) {
     TBBUTTON button{};
@@ -102,29 +127,6 @@ CWnd* CBmpMenuToolBar::MenuOwner() const {
     return menu ? menu->GetMenuOwner() : nullptr;
 }
 
-int CBmpMenuToolBar::OnCreate(LPCREATESTRUCTA cs) {
-    cs->style &= ~WS_VISIBLE;
-    if (Default() == -1) return -1;
-    ModifyStyleEx(0, WS_EX_TOOLWINDOW);
-    SetExtendedStyle(TBSTYLE_EX_DRAWDDARROWS);
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
-        m_menuFont.CreateFontIndirect(metrics.lfMenuFont)) {
-        SetFont(m_menuFont, TRUE);
-    }
-    return 0;
-}
-
-LRESULT CBmpMenuToolBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEHOVER) {
-        OnMouseHover();
-    } else if (message == WM_BMPMENU_RESETCLICK) {
-        m_nLastClicked = -1;
-    }
-    return CToolBar::WindowProc(message, wParam, lParam);
-}
-
 // ---- Mouse ------------------------------------------------------------------------------
 
 void CBmpMenuToolBar::OnMouseMove(UINT, CPoint point) {
@@ -146,51 +148,32 @@ void CBmpMenuToolBar::OnMouseMove(UINT, CPoint point) {
 
 // Resting on an item opens its submenu; resting on a plain item closes the
 // submenu opened from another one.
-void CBmpMenuToolBar::OnMouseHover() {
-    const BmpMenuItem* item = ItemAt(m_nHoverItem);
-    if (!item) return;
-    if (item->HasSubmenu()) {
-        const LPARAM point = MAKELPARAM(m_ptHover.x, m_ptHover.y);
-        SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessage(WM_LBUTTONUP, MK_LBUTTON, point);
-        return;
+void CBmpMenuToolBar::OnMouseHover(UINT, CPoint) {
+    if (const BmpMenuItem* item = ItemAt(m_nHoverItem)) {
+        if (item->HasSubmenu()) {
+            ClickRow(m_nHoverItem, false);
+        } else {
+            if (CBmpMenu* menu = Menu()) menu->CloseSubmenus();
+            m_nLastClicked = -1;
+        }
     }
-    if (CBmpMenu* menu = Menu()) menu->CloseSubmenus();
-    m_nLastClicked = -1;
+    Default();
 }
 
 // Never passed on: a menu row shows no pressed look and takes no capture.
-void CBmpMenuToolBar::OnLButtonDown(UINT flags, CPoint point) {
-    const int index = HitTest(point);
-    const BmpMenuItem* item = ItemAt(index);
-    if (!item || item->IsUnavailable() || index == m_nLastClicked) return;
-    if (CBmpMenu* menu = Menu()) menu->CloseSubmenus();
-    PostMessage(WM_BMPMENU_CLICK, flags, MAKELPARAM(point.x, point.y));
-    m_nLastClicked = index;
-}
+void CBmpMenuToolBar::OnLButtonDown(UINT, CPoint point) { ClickRow(HitTest(point), false); }
 
-LRESULT CBmpMenuToolBar::OnBmpMenuClick(WPARAM keyState, LPARAM point) {
-    const int index = HitTest(CPoint::FromLParam(point));
+void CBmpMenuToolBar::ClickRow(int index, bool byKeyboard) {
     const BmpMenuItem* item = ItemAt(index);
     CBmpMenu* menu = Menu();
-    if (!item || !menu) return 0;
+    if (!item || !menu || item->IsUnavailable() || index == m_nLastClicked) return;
+    menu->CloseSubmenus();
+    m_nLastClicked = index;
     if (item->HasSubmenu()) {
-        menu->SendMessage(WM_BMPMENU_OPENSUB, static_cast<WPARAM>(point),
-                          static_cast<LPARAM>(keyState & BMPMENU_BYKEYBOARD));
-        return 0;
+        menu->OpenSubmenu(index, byKeyboard ? BMPMENU_BYKEYBOARD : 0);
+    } else {
+        menu->Choose(static_cast<UINT>(CommandAt(index)));
     }
-    if (CWnd* owner = menu->GetMenuOwner())
-        owner->PostMessage(WM_COMMAND, MAKEWPARAM(CommandAt(index), 0), 0);
-    menu->CloseMenuChain();
-    return 0;
-}
-
-void CBmpMenuToolBar::ClickButton(int index, UINT keyState) {
-    CRect button;
-    GetItemRect(index, &button);
-    const LPARAM point = MAKELPARAM(button.left + 1, button.top + 1);
-    SendMessage(WM_LBUTTONDOWN, keyState, point);
-    SendMessage(WM_LBUTTONUP, keyState, point);
 }
 
 // ---- Keyboard ---------------------------------------------------------------------------
@@ -204,7 +187,7 @@ void CBmpMenuToolBar::OnKeyDown(UINT key, UINT, UINT) {
     case VK_LEFT:
         if (CBmpMenu* parent = menu ? menu->GetParentMenu() : nullptr) {
             parent->CloseSubmenus();
-            parent->SendMessage(WM_BMPMENU_RESETCLICK);
+            if (parent->GetToolBar()) parent->GetToolBar()->ForgetLastClick();
         }
         return;
     case VK_RIGHT:
@@ -230,11 +213,11 @@ void CBmpMenuToolBar::ActivateLastHot(bool chooseItem) {
     const BmpMenuItem* item = ItemAt(index);
     if (!item || (!item->HasSubmenu() && !chooseItem)) return;
     m_nLastClicked = -1;
-    ClickButton(index, MK_LBUTTON | BMPMENU_BYKEYBOARD);
+    ClickRow(index, true);
 }
 
 void CBmpMenuToolBar::SearchMnemonic(UINT key) {
-    const wchar_t wanted = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(key)));
+    const wchar_t wanted = UpperCase(static_cast<wchar_t>(key));
     std::vector<int> matches;
     const int count = GetButtonCount();
     for (int index = 0; index < count; ++index) {
@@ -247,7 +230,7 @@ void CBmpMenuToolBar::SearchMnemonic(UINT key) {
     } else if (matches.size() == 1) {
         SetHotItem(matches.front());
         m_nLastClicked = -1;
-        ClickButton(matches.front(), MK_LBUTTON);
+        ClickRow(matches.front(), false);
     } else {
         // Several items share the letter: each press moves on to the next one.
         auto next = std::find_if(matches.begin(), matches.end(), [hot](int index) {
@@ -268,7 +251,7 @@ void CBmpMenuToolBar::OfferKeyToOwner(UINT key) {
         menu->CloseMenuChain();
         break;
     case MNC_EXECUTE:
-        owner->SendMessage(WM_COMMAND, MAKEWPARAM(LOWORD(answer), 0), 0);
+        menu->Choose(LOWORD(answer));
         break;
     default:
         break;

@@ -39,36 +39,42 @@ public:
     CBmpMenuToolBar() = default;
     ~CBmpMenuToolBar() override;
 
+    // Creates the hidden toolbar inside the menu window, in the system's menu font.
+    BOOL Create(CBmpMenu* menu);
+
     // Adds the item's button at the end; the toolbar keeps the item until it goes.
     BOOL AddItem(std::unique_ptr<BmpMenuItem> item);
     // The item of the button at `index`; null when there is none.
     const BmpMenuItem* ItemAt(int index) const;
     // Command identifier of the button at `index`, or -1.
     int CommandAt(int index) const;
+    // Lets the row clicked last be clicked again (its submenu was closed).
+    void ForgetLastClick() { m_nLastClicked = -1; }
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     // Called for every custom-draw stage of the toolbar; paints the rows.
     virtual void OnCustomDraw(NMHDR* header, LRESULT* result);
     // Called for each mouse move over the toolbar.
     virtual void OnMouseMove(UINT flags, CPoint point);
 
-    int OnCreate(LPCREATESTRUCTA cs);
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnMouseHover(UINT flags, CPoint point);
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnChar(UINT ch, UINT repeat, UINT flags);
-    LRESULT OnBmpMenuClick(WPARAM keyState, LPARAM point);
     DECLARE_MESSAGE_MAP()
 
 private:
     CBmpMenu* Menu() const;
     CWnd* MenuOwner() const;
-    void OnMouseHover();
     // Opens the submenu of the last hot item, or with `chooseItem` also
     // chooses a plain one.
     void ActivateLastHot(bool chooseItem);
-    // A click on the button as the mouse would give it.
-    void ClickButton(int index, UINT keyState);
+    // A click on the row at `index`, from the mouse, a rest of the pointer or the
+    // keyboard: opens its submenu or chooses its command. Rows that cannot be
+    // chosen and the row clicked last (its submenu is open) take no click.
+    void ClickRow(int index, bool byKeyboard);
+    // `key` is a virtual-key code or a UTF-16 character.
     void SearchMnemonic(UINT key);
     void OfferKeyToOwner(UINT key);
 

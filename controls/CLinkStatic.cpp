@@ -102,7 +102,7 @@ void CLinkStatic::MakeFonts() {
     // An item without a font of its own is drawn in the system font.
     m_standardFont = GetFont();
     if (!m_standardFont) m_standardFont = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    LOGFONTA description{};
+    LOGFONTW description{};
     CFont::GetLogFont(m_standardFont, &description);
     description.lfUnderline = TRUE;
     m_underlineFont.DeleteObject();

@@ -64,7 +64,7 @@ UINT LineFormat(CDC& dc, const std::string& text, const RECT& area) {
 }
 
 bool MakeFontLike(HFONT font, BYTE underline, CFont& made) {
-    LOGFONTA description{};
+    LOGFONTW description{};
     if (!font || !CFont::GetLogFont(font, &description)) return false;
     description.lfUnderline = underline;
     return made.CreateFontIndirect(description);

@@ -30,7 +30,6 @@ std::string DroppedPathAt(HDROP drop, UINT index)
 IMPLEMENT_DYNAMIC(CDropFileListCtrl, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CDropFileListCtrl, CListCtrl)
-    ON_WM_CREATE()
     ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
@@ -94,12 +93,10 @@ int CDropFileListCtrl::InsertDroppedPath(const std::string& path)
     return InsertItem(0, path);
 }
 
-int CDropFileListCtrl::OnCreate(LPCREATESTRUCTA)
+BOOL CDropFileListCtrl::PreCreateWindow(CREATESTRUCTW& cs)
 {
-    if (Default() == -1)
-        return -1;
-    DragAcceptFiles(TRUE);
-    return 0;
+    cs.dwExStyle |= WS_EX_ACCEPTFILES;
+    return CListCtrl::PreCreateWindow(cs);
 }
 
 void CDropFileListCtrl::OnDropFiles(HDROP drop)

@@ -33,8 +33,8 @@ public:
     virtual int InsertDroppedPath(const std::string& path);
 
 protected:
-    // Called when the window is created directly rather than from a template.
-    int OnCreate(LPCREATESTRUCTA cs);
+    // A list created directly rather than from a template accepts files too.
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     // Called when files are dropped on the list.
     void OnDropFiles(HDROP drop);
 

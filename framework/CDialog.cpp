@@ -16,16 +16,23 @@ END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
 
-// The dialog's messages all pass through the object (bound at creation, ahead of
-// the dialog manager); this procedure only tells the manager "not handled".
-INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+// Binds the dialog to its object at WM_INITDIALOG (the creation parameter is the
+// object). From then on every message passes through the object ahead of the
+// dialog manager, which calls this procedure only for what the object left: "not
+// handled".
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG) return FALSE;
+    auto* dialog = reinterpret_cast<CDialog*>(lParam);
+    if (!dialog || dialog->m_hWnd) return FALSE;
+    dialog->BindWindow(hWnd);
+    return dialog->Dispatch(hWnd, message, wParam, lParam);
+}
 
 BOOL CDialog::CreateFromTemplate(HWND owner) {
     if (m_hWnd) return FALSE;
     AfxInitCommonControls();
-    CreationBinding binding(this);
     HWND hWnd = CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_templateId), owner,
-                                   &CDialog::DialogProc, 0);
+                                   &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     return hWnd != nullptr;
 }
 

@@ -3,6 +3,7 @@
 
 #include "framework/CDC.h"
 #include "framework/CWinApp.h"
+#include "framework/Text.h"
 
 CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept {
     if (this != &other) Attach(other.Detach());
@@ -46,39 +47,39 @@ BOOL CBrush::CreatePatternBrush(HBITMAP bitmap) {
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
                        BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
                        BYTE outPrecision, BYTE clipPrecision, BYTE quality,
-                       BYTE pitchAndFamily, const char* faceName) {
-    Attach(::CreateFontA(height, width, escapement, orientation, weight, italic, underline,
+                       BYTE pitchAndFamily, const char* utf8FaceName) {
+    Attach(::CreateFontW(height, width, escapement, orientation, weight, italic, underline,
                          strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
-                         faceName));
+                         utf8FaceName ? Widen(utf8FaceName).c_str() : nullptr));
     return !IsNull();
 }
 
-BOOL CFont::CreateFontIndirect(const LOGFONTA& logFont) {
-    Attach(::CreateFontIndirectA(&logFont));
+BOOL CFont::CreateFontIndirect(const LOGFONTW& logFont) {
+    Attach(::CreateFontIndirectW(&logFont));
     return !IsNull();
 }
 
-BOOL CFont::GetLogFont(HFONT font, LOGFONTA* logFont) {
-    return font && ::GetObjectA(font, sizeof(LOGFONTA), logFont) == sizeof(LOGFONTA);
+BOOL CFont::GetLogFont(HFONT font, LOGFONTW* logFont) {
+    return font && ::GetObjectW(font, sizeof(LOGFONTW), logFont) == sizeof(LOGFONTW);
 }
 
-BOOL CFont::GetLogFont(LOGFONTA* logFont) const {
+BOOL CFont::GetLogFont(LOGFONTW* logFont) const {
     return GetLogFont(static_cast<HFONT>(m_hObject), logFont);
 }
 
 BOOL CBitmap::LoadBitmap(UINT resourceId) {
-    Attach(::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId)));
+    Attach(::LoadBitmapW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(resourceId)));
     return !IsNull();
 }
 
 BOOL CBitmap::LoadImage(UINT resourceId, UINT flags) {
-    Attach(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0,
+    Attach(::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0,
                         flags));
     return !IsNull();
 }
 
 BOOL CBitmap::LoadOEMBitmap(UINT oemId) {
-    Attach(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(oemId)));
+    Attach(::LoadBitmapW(nullptr, MAKEINTRESOURCEW(oemId)));
     return !IsNull();
 }
 
@@ -94,7 +95,7 @@ BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel
 }
 
 BOOL CBitmap::GetBitmap(BITMAP* info) const {
-    return m_hObject && ::GetObjectA(m_hObject, sizeof(BITMAP), info) == sizeof(BITMAP);
+    return m_hObject && ::GetObjectW(m_hObject, sizeof(BITMAP), info) == sizeof(BITMAP);
 }
 
 SIZE CBitmap::GetSize() const {

@@ -50,11 +50,11 @@ public:
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight,
                     BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
                     BYTE outPrecision, BYTE clipPrecision, BYTE quality,
-                    BYTE pitchAndFamily, const char* faceName);
-    BOOL CreateFontIndirect(const LOGFONTA& logFont);
+                    BYTE pitchAndFamily, const char* utf8FaceName);
+    BOOL CreateFontIndirect(const LOGFONTW& logFont);
     // Description of a font handle (e.g. a window's font); false when it has none.
-    static BOOL GetLogFont(HFONT font, LOGFONTA* logFont);
-    BOOL GetLogFont(LOGFONTA* logFont) const;
+    static BOOL GetLogFont(HFONT font, LOGFONTW* logFont);
+    BOOL GetLogFont(LOGFONTW* logFont) const;
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
 

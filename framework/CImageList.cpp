@@ -5,7 +5,7 @@
 
 BOOL CImageList::Create(UINT bitmapId, int imageWidth, int grow, COLORREF mask) {
     DeleteImageList();
-    m_hImageList = ImageList_LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(bitmapId),
+    m_hImageList = ImageList_LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(bitmapId),
                                         imageWidth, grow, mask, IMAGE_BITMAP, 0);
     return m_hImageList != nullptr;
 }

@@ -7,7 +7,7 @@ BOOL CToolBar::CreateEx(CWnd* parent, DWORD controlStyle, DWORD barStyle, const 
     m_barStyle = barStyle & 0xFFFF;
     DWORD style = WS_CHILD | (barStyle & 0xFFFF0000) | controlStyle | CCS_NODIVIDER |
                   CCS_NORESIZE | CCS_NOPARENTALIGN;
-    if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, style, 0, 0, 0, 0,
+    if (!CWnd::CreateEx(0, "ToolbarWindow32", nullptr, style, 0, 0, 0, 0,
                         parent ? parent->m_hWnd : nullptr,
                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)))) {
         return FALSE;

