@@ -13,7 +13,11 @@ BEGIN_MESSAGE_MAP(CAboutBox, CDialog)
 END_MESSAGE_MAP()
 
 CAboutBox::CAboutBox()
-    : CDialog(IDD_ABOUTBOX), m_missingFileTexts(kMsgMissingFile), m_writeErrorTexts(kMsgWriteError)
+    : CDialog(IDD_ABOUTBOX),
+      m_contactLink(kMakerWebUrl),
+      m_webLink(kMakerWebUrl),
+      m_missingFileTexts(kMsgMissingFile),
+      m_writeErrorTexts(kMsgWriteError)
 {
 }
 

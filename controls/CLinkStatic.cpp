@@ -8,7 +8,6 @@
 
 #include "framework/CWinApp.h"
 #include "framework/SystemPaths.h"
-#include "lang/Credits.h"
 #include "res/resource.h"
 
 namespace {
@@ -93,8 +92,8 @@ void CLinkStatic::PreSubclassWindow() {
     m_tooltip.Create(this);
     CRect client;
     GetClientRect(&client);
-    m_tooltip.AddTool(this, kMakerWebUrl, &client, kToolId);
-    m_target = kMakerWebUrl;
+    m_tooltip.AddTool(this, m_siteAddress.c_str(), &client, kToolId);
+    m_target = m_siteAddress;
     CStatic::PreSubclassWindow();
 }
 
@@ -113,7 +112,7 @@ void CLinkStatic::SetLinkTarget(const std::string& target) {
     m_target = target;
     if (!m_hWnd) return;
     FitToText();
-    m_tooltip.UpdateTipText(kMakerWebUrl, this, kToolId);
+    m_tooltip.UpdateTipText(m_siteAddress.c_str(), this, kToolId);
 }
 
 void CLinkStatic::SetVisited(bool visited) {
@@ -239,7 +238,7 @@ void CLinkStatic::OnTimer(UINT_PTR) {
 
 void CLinkStatic::OnClicked() {
     m_over = false;
-    m_target = kMakerWebUrl;
+    m_target = m_siteAddress;
     int result = OpenLink(m_target.c_str(), SW_SHOW);
     m_visited = result > 32;
     if (m_visited) {

@@ -1,9 +1,11 @@
 // CLinkStatic: a static text item shown and used as a web link. Whatever target
-// its owner gives it, it opens the maker's web site and shows that address as
-// its tooltip; the target only fills an item that has no text of its own.
+// its owner gives it, it opens the one site address its owner made it with and
+// shows that address as its tooltip; the target only fills an item that has no
+// text of its own.
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "framework/CGdiObject.h"
 #include "framework/CToolTipCtrl.h"
@@ -13,7 +15,8 @@ class CLinkStatic : public CStatic {
 public:
     enum UnderlineMode { UnderlineOnHover = -1, UnderlineNever = 0, UnderlineAlways = 1 };
 
-    CLinkStatic() = default;
+    // `siteAddress`: the address every click opens (the maker's web site).
+    explicit CLinkStatic(std::string siteAddress) : m_siteAddress(std::move(siteAddress)) {}
     ~CLinkStatic() override;
 
     void SetLinkTarget(const std::string& target);
@@ -73,6 +76,7 @@ private:
     int m_underlineMode = UnderlineOnHover;
     bool m_fitToText = true;
     std::string m_target;
+    const std::string m_siteAddress;
     CFont m_underlineFont;
     HFONT m_standardFont = nullptr;  // the dialog's font, not ours to delete
     HCURSOR m_linkCursor = nullptr;

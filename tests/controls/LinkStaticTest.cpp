@@ -7,7 +7,6 @@
 
 #include "controls/CLinkStatic.h"
 #include "framework/Afx.h"
-#include "lang/Credits.h"
 #include "tests/controls/LinkTestResources.h"
 #include "tests/support/GuiTestHelpers.h"
 #include "tests/support/MessageBoxWatcher.h"
@@ -18,9 +17,13 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 238);
 constexpr COLORREF kVisitedColour = RGB(85, 26, 139);
 constexpr COLORREF kHoverColour = RGB(255, 0, 0);
 
+// The one address the test's links open, whatever their targets.
+const char kSiteAddress[] = "http://site.example.net/";
+
 // Stands in for the shell: records what would be opened and answers `result`.
 class CRecordingLink : public CLinkStatic {
 public:
+    CRecordingLink() : CLinkStatic(kSiteAddress) {}
     int OpenLink(const char* url, int) override {
         opened.push_back(url);
         return result;
@@ -198,7 +201,7 @@ TEST_F(LinkStaticTest, FittingKeepsTheEdgeTheAlignmentAnchors) {
     EXPECT_NEAR(centre.Width(), textSize(m_dialog.m_centre).cx, 1);
 }
 
-TEST(LinkStaticTargetTest, TooltipShowsTheMakersAddressWhateverTheTarget) {
+TEST(LinkStaticTargetTest, TooltipShowsTheSiteAddressWhateverTheTarget) {
     CLinkDialog dialog;
     dialog.m_empty.SetLinkTarget("http://target.example.org/");
     ASSERT_TRUE(dialog.Create());
@@ -208,10 +211,10 @@ TEST(LinkStaticTargetTest, TooltipShowsTheMakersAddressWhateverTheTarget) {
     EXPECT_EQ(dialog.m_left.GetWindowText(), "www.left.example.com");
     for (CLinkStatic* link : {&dialog.m_empty, &dialog.m_left}) {
         EXPECT_EQ(link->GetTooltip().GetToolCount(), 1);
-        EXPECT_EQ(link->GetTooltip().GetText(link, 1), kMakerWebUrl);
+        EXPECT_EQ(link->GetTooltip().GetText(link, 1), kSiteAddress);
     }
     dialog.m_left.SetLinkTarget("http://elsewhere.example.org/");
-    EXPECT_EQ(dialog.m_left.GetTooltip().GetText(&dialog.m_left, 1), kMakerWebUrl);
+    EXPECT_EQ(dialog.m_left.GetTooltip().GetText(&dialog.m_left, 1), kSiteAddress);
     EXPECT_TRUE(GetWindowLongW(dialog.m_left, GWL_STYLE) & SS_NOTIFY);
 }
 
@@ -228,7 +231,7 @@ TEST_F(LinkStaticTest, ClickOpensTheMakersAddressThenShowsVisitedOrAnEnglishErro
     MessageBoxWatcher watcher({IDOK, IDOK});
     link.result = 42;  // any result above 32 is a success
     Click(link);
-    ASSERT_EQ(link.opened, std::vector<std::string>{kMakerWebUrl});
+    ASSERT_EQ(link.opened, std::vector<std::string>{kSiteAddress});
     EXPECT_TRUE(link.IsVisited());
     EXPECT_GT(LookOf(link).visited, 20);
     EXPECT_EQ(watcher.Count(), 0u);
