@@ -16,8 +16,9 @@
 #include "framework/CDialog.h"
 #include "tests/support/GuiTestHelpers.h"
 
-// Dialog 102 with the list bound to item 1000 and the option controls to
-// 1002..1008, set up the way the main window sets them up at start.
+// The main window's template with the list bound to IDC_DOCUMENT_LIST and the
+// option controls IDC_EXTENSION_EDIT to IDC_FILTER_EXTENSION, set up the way the
+// main window sets them up at start.
 class CListHostDlg : public CDialog {
 public:
     CListHostDlg();

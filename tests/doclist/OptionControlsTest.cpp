@@ -1,5 +1,5 @@
-// OptionControlsTest.cpp - the hidden option controls 1002..1008 clicked for
-// real and what the list then accepts
+// OptionControlsTest.cpp - the hidden option controls (IDC_EXTENSION_EDIT to
+// IDC_FILTER_EXTENSION) clicked for real and what the list then accepts
 #include <gtest/gtest.h>
 
 #include "DocListTestSupport.h"

@@ -113,7 +113,7 @@ TEST(PictureScannerFinds, PngByItsFiveFirstSignatureBytes)
     EXPECT_EQ(outcome.files, (Files{{"1.gif", expected}}));
 }
 
-// --- Item 1: read boundaries never matter ----------------------------------
+// --- Read boundaries never matter ----------------------------------------
 
 struct BoundaryCase {
     size_t blockSize;
@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundaryCase{PictureScanner::kDefaultBlockSize, "small.png"}),
     CaseName);
 
-// --- Item 2: the end is looked for from the signature on ------------------
+// --- The end is looked for from the signature on -------------------------
 
 TEST(PictureEnds, SmallPicturesInOneBlockGetNoTrailingBytesAndAreAllFound)
 {
@@ -222,7 +222,7 @@ TEST(PictureEnds, SmallPicturesInOneBlockGetNoTrailingBytesAndAreAllFound)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", jpeg}, {"1.gif", png}, {"2.jpg", jpeg}, {"2.gif", png}}));
 }
 
-// --- Item 3: the JPEG end follows the picture's structure -----------------
+// --- The JPEG end follows the picture's structure ------------------------
 
 TEST(JpegEnd, AThumbnailInsideApp1NeitherEndsThePictureNorIsFoundApart)
 {
@@ -303,7 +303,7 @@ TEST(JpegEnd, ASegmentLengthPastTheDocumentEndFallsBackToTheNextEndMarker)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}, {"1.gif", png}}));
 }
 
-// --- Item 4: the PNG end follows the chunks -------------------------------
+// --- The PNG end follows the chunks --------------------------------------
 
 TEST(PngEnd, IendInsideATextChunkDoesNotEndThePicture)
 {
@@ -341,7 +341,7 @@ TEST(PngEnd, AChunkLengthPastTheDocumentEndFallsBackToTheNextIend)
     EXPECT_EQ(outcome.files, (Files{{"1.gif", picture}, {"2.gif", png}}));
 }
 
-// --- Item 7 and documents that end inside a picture -----------------------
+// --- Documents that end inside a picture ---------------------------------
 
 TEST(DocumentEnd, APictureCutShortHoldsTheRestAndEndsTheScan)
 {

@@ -111,7 +111,7 @@ TEST(UncreatablePictureFile, IsAWriteErrorAndStopsTheScan)
     EXPECT_FALSE(fs::exists(folder / "missing"));
 }
 
-// --- Item 5: write failures ----------------------------------------------
+// --- Write failures ------------------------------------------------------
 
 // A disk that takes only so many bytes of one picture, or fails to close it.
 class FailingPicture : public PictureFile {
@@ -274,7 +274,7 @@ TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFile)
 }
 #endif
 
-// --- Item 6: no width limits ----------------------------------------------
+// --- No width limits -----------------------------------------------------
 
 TEST(LongPaths, AnOutputDirectoryBeyondTheOldWidthsWorks)
 {
