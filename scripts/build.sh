@@ -9,9 +9,28 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 jobs=${VELMO_JOBS:-$(nproc)}
 
+# The CMake files and the options as they were last configured; a tree whose
+# stamp differs is configured again (a new module, a changed option).
+cmake_files() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z -co --exclude-standard -- '*CMakeLists.txt' '*.cmake'
+  else
+    find . -path ./build -prune -o \( -name CMakeLists.txt -o -name '*.cmake' \) -print0
+  fi
+}
+
+cmake_inputs() {
+  { printf '%s\n' "$@"; cmake_files | sort -z | xargs -0 cat; } | sha256sum
+}
+
 configure() {
   local dir=$1; shift
-  [ -f "$dir/CMakeCache.txt" ] || cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  local stamp="$dir/velmo-configure.stamp" wanted
+  wanted=$(cmake_inputs "$@")
+  if [ ! -f "$dir/CMakeCache.txt" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$wanted" ]; then
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    echo "$wanted" > "$stamp"
+  fi
 }
 
 configure build/native  -DCMAKE_BUILD_TYPE=Debug -DVELMO_SANITIZE=ON
