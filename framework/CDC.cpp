@@ -58,10 +58,6 @@ POINT CDC::SetWindowOrg(int x, int y) {
     return previous;
 }
 
-BOOL CDC::IsPrinting() const {
-    return ::GetDeviceCaps(m_hDC, TECHNOLOGY) == DT_RASPRINTER;
-}
-
 BOOL CDC::TextOut(int x, int y, const std::string& utf8Text) {
     std::wstring text = Widen(utf8Text);
     return ::TextOutW(m_hDC, x, y, text.c_str(), static_cast<int>(text.size()));
@@ -85,37 +81,10 @@ POINT CDC::MoveTo(int x, int y) {
     return previous;
 }
 
-BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-
-BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
-    return ::Rectangle(m_hDC, left, top, right, bottom);
-}
-
-BOOL CDC::RoundRect(int left, int top, int right, int bottom, int ellipseWidth,
-                    int ellipseHeight) {
-    return ::RoundRect(m_hDC, left, top, right, bottom, ellipseWidth, ellipseHeight);
-}
-
 void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
     COLORREF previous = ::SetBkColor(m_hDC, color);
     ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
     ::SetBkColor(m_hDC, previous);
-}
-
-BOOL CDC::ExtFloodFill(int x, int y, COLORREF color, UINT fillType) {
-    return ::ExtFloodFill(m_hDC, x, y, color, fillType);
-}
-
-BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
-                 DWORD rop) {
-    return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX,
-                    sourceY, rop);
-}
-
-BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
-                     int sourceWidth, int sourceHeight, DWORD rop) {
-    return ::StretchBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX,
-                        sourceY, sourceWidth, sourceHeight, rop);
 }
 
 CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }

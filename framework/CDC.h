@@ -44,7 +44,7 @@ public:
     COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     POINT SetWindowOrg(int x, int y);
-    BOOL IsPrinting() const;
+    BOOL IsPrinting() const { return ::GetDeviceCaps(m_hDC, TECHNOLOGY) == DT_RASPRINTER; }
 
     // Text is UTF-8 and drawn through the W functions.
     BOOL TextOut(int x, int y, const std::string& utf8Text);
@@ -52,21 +52,33 @@ public:
     SIZE GetTextExtent(const std::string& utf8Text) const;
 
     POINT MoveTo(int x, int y);
-    BOOL LineTo(int x, int y);
-    BOOL Rectangle(int left, int top, int right, int bottom);
-    BOOL RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
+    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+    BOOL Rectangle(int left, int top, int right, int bottom) {
+        return ::Rectangle(m_hDC, left, top, right, bottom);
+    }
+    BOOL RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
+        return ::RoundRect(m_hDC, left, top, right, bottom, ellipseWidth, ellipseHeight);
+    }
     void FillRect(const RECT* rect, HBRUSH brush) { ::FillRect(m_hDC, rect, brush); }
     void FillSolidRect(const RECT* rect, COLORREF color);
     BOOL DrawEdge(RECT* rect, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, rect, edge, flags); }
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
-    BOOL ExtFloodFill(int x, int y, COLORREF color, UINT fillType);
+    BOOL ExtFloodFill(int x, int y, COLORREF color, UINT fillType) {
+        return ::ExtFloodFill(m_hDC, x, y, color, fillType);
+    }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
     COLORREF SetPixel(int x, int y, COLORREF color) { return ::SetPixel(m_hDC, x, y, color); }
 
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
-                DWORD rop);
+                DWORD rop) {
+        return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX,
+                        sourceY, rop);
+    }
     BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
-                    int sourceWidth, int sourceHeight, DWORD rop);
+                    int sourceWidth, int sourceHeight, DWORD rop) {
+        return ::StretchBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX,
+                            sourceY, sourceWidth, sourceHeight, rop);
+    }
 
 protected:
     bool m_ownsMemoryDC = false;

@@ -63,10 +63,6 @@ BOOL CFont::GetLogFont(HFONT font, LOGFONTW* logFont) {
     return font && ::GetObjectW(font, sizeof(LOGFONTW), logFont) == sizeof(LOGFONTW);
 }
 
-BOOL CFont::GetLogFont(LOGFONTW* logFont) const {
-    return GetLogFont(static_cast<HFONT>(m_hObject), logFont);
-}
-
 BOOL CBitmap::LoadBitmap(UINT resourceId) {
     Attach(::LoadBitmapW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(resourceId)));
     return !IsNull();
@@ -92,10 +88,6 @@ BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel
                            const void* bits) {
     Attach(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
     return !IsNull();
-}
-
-BOOL CBitmap::GetBitmap(BITMAP* info) const {
-    return m_hObject && ::GetObjectW(m_hObject, sizeof(BITMAP), info) == sizeof(BITMAP);
 }
 
 SIZE CBitmap::GetSize() const {

@@ -54,7 +54,9 @@ public:
     BOOL CreateFontIndirect(const LOGFONTW& logFont);
     // Description of a font handle (e.g. a window's font); false when it has none.
     static BOOL GetLogFont(HFONT font, LOGFONTW* logFont);
-    BOOL GetLogFont(LOGFONTW* logFont) const;
+    BOOL GetLogFont(LOGFONTW* logFont) const {
+        return GetLogFont(static_cast<HFONT>(m_hObject), logFont);
+    }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
 
@@ -70,7 +72,9 @@ public:
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel,
                       const void* bits = nullptr);
-    BOOL GetBitmap(BITMAP* info) const;
+    BOOL GetBitmap(BITMAP* info) const {
+        return m_hObject && ::GetObjectW(m_hObject, sizeof(BITMAP), info) == sizeof(BITMAP);
+    }
     // Width and height in pixels; 0 x 0 without a bitmap.
     SIZE GetSize() const;
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }

@@ -16,12 +16,6 @@ BOOL CImageList::Create(int width, int height, UINT flags, int initial, int grow
     return m_hImageList != nullptr;
 }
 
-int CImageList::Add(HBITMAP bitmap, COLORREF mask) {
-    return ImageList_AddMasked(m_hImageList, bitmap, mask);
-}
-
-int CImageList::GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
-
 BOOL CImageList::DeleteImageList() {
     if (!m_hImageList) return FALSE;
     BOOL destroyed = ImageList_Destroy(m_hImageList);

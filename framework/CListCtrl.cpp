@@ -25,14 +25,6 @@ int CListCtrl::InsertColumn(int column, const char* utf8Caption, int format, int
         SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
 }
 
-BOOL CListCtrl::DeleteColumn(int column) {
-    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
-}
-
-int CListCtrl::GetColumnWidth(int column) const {
-    return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
-}
-
 int CListCtrl::GetColumnCount() const {
     HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
     return header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
@@ -91,23 +83,6 @@ int CListCtrl::GetItemImage(int item) const {
     return info.iImage;
 }
 
-BOOL CListCtrl::DeleteItem(int item) {
-    return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item)));
-}
-
-BOOL CListCtrl::DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
-
-int CListCtrl::GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
-
-int CListCtrl::GetNextItem(int start, int flags) const {
-    return static_cast<int>(
-        SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
-}
-
-UINT CListCtrl::GetSelectedCount() const {
-    return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT));
-}
-
 BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask) {
     LVITEMA info{};
     info.state = state;
@@ -125,25 +100,3 @@ int CListCtrl::FindItem(const std::string& utf8Text, int start) const {
         SendMessage(LVM_FINDITEMW, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(&find)));
 }
 
-BOOL CListCtrl::SetBkColor(COLORREF color) {
-    return static_cast<BOOL>(SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(color)));
-}
-
-COLORREF CListCtrl::GetBkColor() const {
-    return static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR));
-}
-
-DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
-    return static_cast<DWORD>(
-        SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(exStyle)));
-}
-
-DWORD CListCtrl::GetExtendedStyle() const {
-    return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
-}
-
-HIMAGELIST CListCtrl::SetImageList(CImageList* imageList, int which) {
-    return reinterpret_cast<HIMAGELIST>(SendMessage(
-        LVM_SETIMAGELIST, static_cast<WPARAM>(which),
-        reinterpret_cast<LPARAM>(imageList ? imageList->m_hImageList : nullptr)));
-}

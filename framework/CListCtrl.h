@@ -9,15 +9,19 @@
 
 #include "framework/CWnd.h"
 
-class CImageList;
+#include "framework/CImageList.h"
 
 class CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:
     int InsertColumn(int column, const char* utf8Caption, int format = LVCFMT_LEFT,
                      int width = -1);
-    BOOL DeleteColumn(int column);
-    int GetColumnWidth(int column) const;
+    BOOL DeleteColumn(int column) {
+        return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
+    }
+    int GetColumnWidth(int column) const {
+        return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+    }
     // Number of columns (from the header control).
     int GetColumnCount() const;
 
@@ -29,22 +33,38 @@ public:
     std::string GetItemText(int item, int subItem) const;
     // Image index of a row, -1 when it cannot be read.
     int GetItemImage(int item) const;
-    BOOL DeleteItem(int item);
-    BOOL DeleteAllItems();
-    int GetItemCount() const;
+    BOOL DeleteItem(int item) {
+        return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item)));
+    }
+    BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
+    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
     // LVNI_ flags, e.g. GetNextItem(-1, LVNI_SELECTED).
-    int GetNextItem(int start, int flags) const;
-    UINT GetSelectedCount() const;
+    int GetNextItem(int start, int flags) const {
+        return static_cast<int>(
+            SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
+    }
+    UINT GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
     BOOL SetItemState(int item, UINT state, UINT mask);
     // Whole-text, case-insensitive search of column 0 (LVFI_STRING) after `start`
     // (-1: the whole list). Returns the row or -1.
     int FindItem(const std::string& utf8Text, int start = -1) const;
 
-    BOOL SetBkColor(COLORREF color);
-    COLORREF GetBkColor() const;
-    DWORD SetExtendedStyle(DWORD exStyle);
-    DWORD GetExtendedStyle() const;
+    BOOL SetBkColor(COLORREF color) {
+        return static_cast<BOOL>(SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(color)));
+    }
+    COLORREF GetBkColor() const { return static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR)); }
+    DWORD SetExtendedStyle(DWORD exStyle) {
+        return static_cast<DWORD>(
+            SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(exStyle)));
+    }
+    DWORD GetExtendedStyle() const {
+        return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
+    }
     // LVSIL_SMALL / LVSIL_NORMAL; the list does not take ownership (the list must
     // carry LVS_SHAREIMAGELISTS or the CImageList must outlive the control).
-    HIMAGELIST SetImageList(CImageList* imageList, int which);
+    HIMAGELIST SetImageList(CImageList* imageList, int which) {
+        return reinterpret_cast<HIMAGELIST>(
+            SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(which),
+                        reinterpret_cast<LPARAM>(imageList ? imageList->m_hImageList : nullptr)));
+    }
 };

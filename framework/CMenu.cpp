@@ -29,25 +29,8 @@ BOOL CMenu::DestroyMenu() {
     return destroyed;
 }
 
-int CMenu::GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
-
-UINT CMenu::GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
-
-HMENU CMenu::GetSubMenu(int position) const { return ::GetSubMenu(m_hMenu, position); }
-
 BOOL CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR newId, const char* utf8Text) {
     std::wstring text = Widen(utf8Text);
     return ::ModifyMenuW(m_hMenu, position, flags, newId, utf8Text ? text.c_str() : nullptr);
 }
 
-BOOL CMenu::SetMenuItemBitmaps(UINT position, UINT flags, HBITMAP unchecked, HBITMAP checked) {
-    return ::SetMenuItemBitmaps(m_hMenu, position, flags, unchecked, checked);
-}
-
-UINT CMenu::CheckMenuItem(UINT item, UINT flags) {
-    return static_cast<UINT>(::CheckMenuItem(m_hMenu, item, flags));
-}
-
-UINT CMenu::EnableMenuItem(UINT item, UINT flags) {
-    return static_cast<UINT>(::EnableMenuItem(m_hMenu, item, flags));
-}

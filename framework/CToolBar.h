@@ -20,19 +20,38 @@ public:
                   UINT id);
     DWORD GetBarStyle() const { return m_barStyle; }
 
-    int GetButtonCount() const;
+    int GetButtonCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
     BOOL AddButtons(int count, const TBBUTTON* buttons);  // TB_ADDBUTTONSA
-    BOOL GetButton(int index, TBBUTTON* button) const;
-    int CommandToIndex(UINT command) const;
-    BOOL GetItemRect(int index, RECT* rect) const;
+    BOOL GetButton(int index, TBBUTTON* button) const {
+        return static_cast<BOOL>(SendMessage(TB_GETBUTTON, static_cast<WPARAM>(index),
+                                             reinterpret_cast<LPARAM>(button)));
+    }
+    int CommandToIndex(UINT command) const {
+        return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, command));
+    }
+    BOOL GetItemRect(int index, RECT* rect) const {
+        return static_cast<BOOL>(SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(index),
+                                             reinterpret_cast<LPARAM>(rect)));
+    }
     // Button index at a client point (negative when on none), as TB_HITTEST answers.
-    int HitTest(POINT point) const;
-    int GetHotItem() const;
-    int SetHotItem(int index);
-    BOOL SetBitmapSize(int width, int height);
+    int HitTest(POINT point) const {
+        return static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&point)));
+    }
+    int GetHotItem() const { return static_cast<int>(SendMessage(TB_GETHOTITEM)); }
+    int SetHotItem(int index) {
+        return static_cast<int>(SendMessage(TB_SETHOTITEM, static_cast<WPARAM>(index)));
+    }
+    BOOL SetBitmapSize(int width, int height) {
+        return static_cast<BOOL>(SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height)));
+    }
     SIZE GetButtonSize() const;
-    BOOL SetButtonWidth(int minWidth, int maxWidth);
-    DWORD SetExtendedStyle(DWORD exStyle);
+    BOOL SetButtonWidth(int minWidth, int maxWidth) {
+        return static_cast<BOOL>(SendMessage(TB_SETBUTTONWIDTH, 0, MAKELPARAM(minWidth, maxWidth)));
+    }
+    DWORD SetExtendedStyle(DWORD exStyle) {
+        return static_cast<DWORD>(
+            SendMessage(TB_SETEXTENDEDSTYLE, 0, static_cast<LPARAM>(exStyle)));
+    }
 
 private:
     DWORD m_barStyle = 0;

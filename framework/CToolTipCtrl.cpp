@@ -26,11 +26,6 @@ constexpr size_t kMaxTipText = 1024;
 
 }  // namespace
 
-BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
-    return CreateEx(0, "tooltips_class32", nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, parent ? parent->m_hWnd : nullptr, nullptr);
-}
-
 BOOL CToolTipCtrl::AddTool(CWnd* wnd, const char* utf8Text, const RECT* rect, UINT_PTR toolId) {
     std::wstring text = Widen(utf8Text);
     TTTOOLINFOW info = ToolInfo(wnd->m_hWnd, toolId);
@@ -45,14 +40,6 @@ void CToolTipCtrl::UpdateTipText(const char* utf8Text, CWnd* wnd, UINT_PTR toolI
     info.lpszText = &text[0];
     SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
-
-void CToolTipCtrl::Activate(BOOL activate) { SendMessage(TTM_ACTIVATE, activate); }
-
-void CToolTipCtrl::RelayEvent(MSG* msg) {
-    SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
-}
-
-int CToolTipCtrl::GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
 
 std::string CToolTipCtrl::GetText(CWnd* wnd, UINT_PTR toolId) const {
     std::vector<wchar_t> buffer(kMaxTipText + 1, L'\0');

@@ -96,42 +96,67 @@ public:
     static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
 
     // ---- Window operations (thin; texts are UTF-8) ----
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
     void SetWindowText(const char* utf8Text);
     std::string GetWindowText() const;
     // The bound object of the parent window, or null when it has none.
-    CWnd* GetParent() const;
-    HWND GetDlgItem(int id) const;
-    int GetDlgCtrlID() const;
-    void GetClientRect(RECT* rect) const;
-    void GetWindowRect(RECT* rect) const;
-    void ClientToScreen(POINT* point) const;
-    void ClientToScreen(RECT* rect) const;
-    void ScreenToClient(POINT* point) const;
-    void ScreenToClient(RECT* rect) const;
-    BOOL SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
-    void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
+    CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
+    void ClientToScreen(POINT* point) const { ::ClientToScreen(m_hWnd, point); }
+    void ClientToScreen(RECT* rect) const {
+        ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(rect), 2);
+    }
+    void ScreenToClient(POINT* point) const { ::ScreenToClient(m_hWnd, point); }
+    void ScreenToClient(RECT* rect) const {
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(rect), 2);
+    }
+    BOOL SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+        return ::SetWindowPos(m_hWnd, insertAfter, x, y, width, height, flags);
+    }
+    void MoveWindow(const RECT& rect, BOOL repaint = TRUE) {
+        ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, repaint);
+    }
+    // Over the owner when it is shown, otherwise on the work area of the screen,
+    // and kept inside that work area.
     void CenterWindow();
-    BOOL ShowWindow(int command);
-    BOOL EnableWindow(BOOL enable = TRUE);
-    BOOL IsWindowEnabled() const;
-    BOOL IsWindowVisible() const;
-    BOOL IsIconic() const;
-    void Invalidate(BOOL erase = TRUE);
-    void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
-    void UpdateWindow();
-    DWORD GetStyle() const;
-    DWORD GetExStyle() const;
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE) {
+        ::InvalidateRect(m_hWnd, rect, erase);
+    }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const {
+        return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE));
+    }
+    // Changes the style bits; with swpFlags, lets the frame know (SetWindowPos).
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
-    void SetFont(HFONT font, BOOL redraw = TRUE);
-    HFONT GetFont() const;
-    HICON SetIcon(HICON icon, BOOL big);
-    UINT_PTR SetTimer(UINT_PTR id, UINT elapse);
-    BOOL KillTimer(UINT_PTR id);
-    HWND SetFocus();
-    BOOL SetForegroundWindow();
+    void SetFont(HFONT font, BOOL redraw = TRUE) {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(redraw, 0));
+    }
+    HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
+    HICON SetIcon(HICON icon, BOOL big) {
+        return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL,
+                                                   reinterpret_cast<LPARAM>(icon)));
+    }
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
+    BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+    HWND SetFocus() { return ::SetFocus(m_hWnd); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     void DragAcceptFiles(BOOL accept = TRUE);
     // Message box owned by this window (MessageBoxW, so any language shows right).
     int MessageBox(const char* utf8Text, const char* utf8Caption = nullptr, UINT type = MB_OK);

@@ -11,15 +11,6 @@ IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 
-HBITMAP CButton::SetBitmap(HBITMAP bitmap) {
-    return reinterpret_cast<HBITMAP>(
-        SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
-}
-
-int CButton::GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-
-void CButton::SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
-
 BEGIN_MESSAGE_MAP(CButton, CWnd)
     ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
@@ -57,18 +48,3 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     target.BitBlt(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, &memory, 0, 0, SRCCOPY);
 }
 
-void CProgressCtrl::SetRange(int lower, int upper) {
-    SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper);
-}
-
-int CProgressCtrl::SetStep(int step) {
-    return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(step)));
-}
-
-int CProgressCtrl::SetPos(int position) {
-    return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(position)));
-}
-
-int CProgressCtrl::GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
-
-int CProgressCtrl::StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }

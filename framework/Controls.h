@@ -2,6 +2,9 @@
 // messages the program sends to it.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "framework/CGdiObject.h"
 #include "framework/CWnd.h"
 
@@ -10,9 +13,12 @@ class CButton : public CWnd {
 public:
     // Picture of a BS_BITMAP button; returns the previous one. The caller keeps
     // ownership of the bitmap.
-    HBITMAP SetBitmap(HBITMAP bitmap);
-    int GetCheck() const;
-    void SetCheck(int check);
+    HBITMAP SetBitmap(HBITMAP bitmap) {
+        return reinterpret_cast<HBITMAP>(
+            SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+    }
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
 
     // Called to draw an owner-drawn (BS_OWNERDRAW) button: the parent's WM_DRAWITEM
     // is reflected here. The default draws nothing.
@@ -49,9 +55,15 @@ public:
 class CProgressCtrl : public CWnd {
     DECLARE_DYNAMIC(CProgressCtrl)
 public:
-    void SetRange(int lower, int upper);
-    int SetStep(int step);
-    int SetPos(int position);
-    int GetPos() const;
-    int StepIt();
+    void SetRange(int lower, int upper) {
+        SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper);
+    }
+    int SetStep(int step) {
+        return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(step)));
+    }
+    int SetPos(int position) {
+        return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(position)));
+    }
+    int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
+    int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
 };
