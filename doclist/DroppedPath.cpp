@@ -6,28 +6,21 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include <vector>
-
 #include "framework/Text.h"
 #include "recovery/FileAccess.h"
 
 namespace {
 
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // The target as the link's item list names it; empty when it names no file.
-std::wstring ItemListTarget(IShellLinkW* link)
+std::string ItemListTarget(IShellLinkW* link)
 {
     PIDLIST_ABSOLUTE items = nullptr;
     if (FAILED(link->GetIDList(&items)) || items == nullptr)
-        return std::wstring();
+        return std::string();
     wchar_t target[MAX_PATH + 1] = L"";
     BOOL found = SHGetPathFromIDListW(items, target);
     CoTaskMemFree(items);
-    return found ? std::wstring(target) : std::wstring();
+    return found ? Utf8FromWide(target) : std::string();
 }
 
 std::string LinkTarget(IShellLinkW* link, IPersistFile* file, const std::string& path)
@@ -35,18 +28,19 @@ std::string LinkTarget(IShellLinkW* link, IPersistFile* file, const std::string&
     if (FAILED(file->Load(Widen(path).c_str(), STGM_READ)))
         return std::string();
     // A shortcut stores its target in at most MAX_PATH characters.
-    std::vector<wchar_t> target(MAX_PATH + 1, L'\0');
+    wchar_t stored[MAX_PATH + 1] = L"";
     WIN32_FIND_DATAW found;
-    if (FAILED(link->GetPath(target.data(), MAX_PATH, &found, SLGP_UNCPRIORITY)))
+    if (FAILED(link->GetPath(stored, MAX_PATH, &found, SLGP_UNCPRIORITY)))
         return std::string();
+    std::string target = Utf8FromWide(stored);
     // Some links keep their target path in the ANSI code page only, where a
     // name in another script lost its letters; the item list keeps them.
-    if (!Exists(target.data())) {
-        std::wstring named = ItemListTarget(link);
-        if (!named.empty() && Exists(named))
-            return Utf8FromWide(named);
+    if (!PathExists(target)) {
+        std::string named = ItemListTarget(link);
+        if (!named.empty() && PathExists(named))
+            return named;
     }
-    return Utf8FromWide(target.data());
+    return target;
 }
 
 }  // namespace

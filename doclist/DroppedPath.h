@@ -3,12 +3,12 @@
 
 #include <string>
 
+// Paths are UTF-8.
+
 // The target of a shell shortcut, or "" when the path is not a shortcut that
 // can be loaded or when its target has no file-system path. Needs OLE on the
 // calling thread; without it every path yields "".
 std::string ResolveShortcut(const std::string& path);
-
-// Paths are UTF-8.
 
 // Whether the path's extension (from the last dot of its last component, dot
 // included, as the shell finds it) equals the filter, ignoring letter case in
