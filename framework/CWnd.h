@@ -144,7 +144,6 @@ public:
     }
     // Changes the style bits; with swpFlags, lets the frame know (SetWindowPos).
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
-    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
     void SetFont(HFONT font, BOOL redraw = TRUE) {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(redraw, 0));
     }
@@ -157,7 +156,6 @@ public:
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-    void DragAcceptFiles(BOOL accept = TRUE);
     // Message box owned by this window (MessageBoxW, so any language shows right).
     int MessageBox(const char* utf8Text, const char* utf8Caption = nullptr, UINT type = MB_OK);
 

@@ -1,8 +1,6 @@
 // CWnd's thin window operations; see CWnd.h.
 #include "framework/CWnd.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -38,27 +36,17 @@ void CWnd::CenterWindow() {
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-static BOOL ModifyLong(HWND hWnd, int index, DWORD remove, DWORD add, UINT swpFlags) {
-    DWORD style = static_cast<DWORD>(::GetWindowLongW(hWnd, index));
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
+    DWORD style = GetStyle();
     DWORD changed = (style & ~remove) | add;
     if (changed == style) return FALSE;
-    ::SetWindowLongW(hWnd, index, static_cast<LONG>(changed));
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
     if (swpFlags) {
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     }
     return TRUE;
 }
-
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
-    return ModifyLong(m_hWnd, GWL_STYLE, remove, add, swpFlags);
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags) {
-    return ModifyLong(m_hWnd, GWL_EXSTYLE, remove, add, swpFlags);
-}
-
-void CWnd::DragAcceptFiles(BOOL accept) { ::DragAcceptFiles(m_hWnd, accept); }
 
 int CWnd::MessageBox(const char* utf8Text, const char* utf8Caption, UINT type) {
     std::wstring caption = Widen(utf8Caption ? utf8Caption : AfxGetAppName());
