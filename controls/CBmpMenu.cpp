@@ -99,7 +99,7 @@ int CBmpMenu::TrackBitmapMenu(UINT, int x, int y, CWnd* owner, const RECT* exclu
 }
 
 bool CBmpMenu::CreateMenuWindow(CWnd* parent) {
-    if (!CreateEx(kMenuExStyle, "BitmapMenu", nullptr, kMenuStyle, 0, 0, 0, 0,
+    if (!CreateEx(kMenuExStyle, nullptr, nullptr, kMenuStyle, 0, 0, 0, 0,
                   parent ? parent->m_hWnd : nullptr, nullptr)) {
         return false;
     }

@@ -136,7 +136,6 @@ void CBmpMenuToolBar::OnMouseMove(UINT, CPoint point) {
     if (point == g_lastMousePosition) return;
     g_lastMousePosition = point;
     if (item && index != m_nHoverItem) {
-        m_ptHover = point;
         m_nHoverItem = index;
         // Leave tracking is asked for too: the toolbar keeps a request that
         // has it, where a request of its own would replace the hover one.

@@ -88,7 +88,6 @@ private:
     int m_nLastHotCommand = -1;
     int m_nLastClicked = -1;
     CFont m_menuFont;
-    CPoint m_ptHover{-1, -1};
     int m_nHoverItem = -1;
     std::vector<std::unique_ptr<BmpMenuItem>> m_items;  // the buttons' data
 };
