@@ -18,11 +18,8 @@ cd "$root"
 bash scripts/install-deps.sh
 bash scripts/build.sh >/dev/null
 
-export WINEPREFIX=${VELMO_WINE_PREFIX:-$HOME/.local/share/velmo-image-recovery/wine}
-export WINEARCH=win32
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LC_ALL=C.UTF-8   # ANSI code page 1252 inside Wine
+source scripts/wine-session.sh
+velmo_wine_variables "${VELMO_WINE_PREFIX:-$HOME/.local/share/velmo-image-recovery/wine}"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win/CMakeCache.txt)
 installer="$root/dist/VelmoImageRecovery-Setup-$version.exe"
@@ -32,9 +29,7 @@ xvfb_pid=
 create_prefix() {
   echo "Creating the Wine prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 </dev/null
-  # Debian's Wine does not find fonts-wine's fonts by itself.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  velmo_boot_prefix
   wineserver -w
 }
 

@@ -4,15 +4,21 @@
 #
 #   wine-session.sh start|stop|env BUILD_DIR
 #
-# Sourced by wine-run.sh, which starts the session on first use.
+# Sourced by wine-run.sh, which starts the session on first use, and by run.sh
+# for the prefix settings.
 
-velmo_wine_environment() {
-  local build_dir=$1
-  export WINEPREFIX="$build_dir/wine-prefix"
+# How the program runs in any prefix of ours.
+velmo_wine_variables() {
+  export WINEPREFIX=$1
   export WINEARCH=win32
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LC_ALL=C.UTF-8   # ANSI code page 1252 inside Wine
+}
+
+velmo_wine_environment() {
+  local build_dir=$1
+  velmo_wine_variables "$build_dir/wine-prefix"
   VELMO_DISPLAY_FILE="$build_dir/wine-prefix.display"
   VELMO_READY_FILE="$build_dir/wine-prefix.ready"
   if [ -z "${DISPLAY:-}" ] && [ -s "$VELMO_DISPLAY_FILE" ]; then
@@ -36,8 +42,14 @@ velmo_start_xvfb() {
 
 # Everything started while the lock is held gets fd 9 closed: a server or
 # display that kept the lock open would make every later start wait for ever.
-velmo_create_prefix() {
+velmo_boot_prefix() {
   wineboot -i >/dev/null 2>&1 </dev/null 9>&-
+  # Debian's Wine does not find fonts-wine's fonts by itself.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+velmo_create_prefix() {
+  velmo_boot_prefix
   # No window manager on Xvfb: unmanaged windows hide at once instead of after 2 s.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
     >/dev/null 2>&1 </dev/null 9>&-
@@ -46,8 +58,6 @@ velmo_create_prefix() {
     /d 'no-such-debugger.exe' /f >/dev/null 2>&1 </dev/null 9>&-
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f \
     >/dev/null 2>&1 </dev/null 9>&-
-  # Debian's Wine does not find fonts-wine's fonts by itself.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w 9>&-
 }
 
