@@ -36,6 +36,11 @@ std::string ReadFileBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string Fixture(const std::string& name)
+{
+    return ReadFileBytes(std::string(VELMO_TEST_DATA_DIR) + "/" + name);
+}
+
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -80,6 +85,11 @@ SettingsRecord RunRecord(int languageIndex, const std::string& outputPath, int d
     record.SetSuffix("REC");
     record.SetDeleteSource(deleteSource);
     return record;
+}
+
+std::string StoredReport(int count, const std::string& directory)
+{
+    return "( " + std::to_string(count) + " )image(s) recovered stored in directory " + directory + "!";
 }
 
 void WriteValidSettings(const SettingsRecord& record)

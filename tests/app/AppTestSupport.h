@@ -29,12 +29,16 @@ private:
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The bytes of a file under tests/data, e.g. Fixture("small.png").
+std::string Fixture(const std::string& name);
 // Writes a record with its proper check value.
 void WriteValidSettings(const SettingsRecord& record);
 SettingsRecord RecordWith(int languageIndex, const std::string& installDirectory = "");
 void RemoveSettingsFile();
 // A record for a recovery run into outputPath with the suffix "REC".
 SettingsRecord RunRecord(int languageIndex, const std::string& outputPath, int deleteSource);
+// What a run that stored `count` pictures in `directory` reports (English).
+std::string StoredReport(int count, const std::string& directory);
 
 // The main window run modally in this thread; the probe runs once it is shown,
 // after which the window is cancelled (the one way out that keeps the process).

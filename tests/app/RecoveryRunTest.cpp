@@ -19,11 +19,6 @@ const char kDirectoryExists[] =
     "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
     "recovered images directory in settings as described in help!";
 
-std::string Fixture(const char* name)
-{
-    return ReadFileBytes(std::string(VELMO_TEST_DATA_DIR) + "/" + name);
-}
-
 // A document holding a JPEG, a PNG and another JPEG between runs of text.
 struct Document {
     std::string path;  // ANSI
@@ -51,11 +46,6 @@ struct RunFolders {
     RunFolders() { fs::create_directories(root.Path() / "out"); }
     fs::path Picture(const char* name) const { return root.Path() / "out" / "ReportREC" / name; }
 };
-
-std::string StoredReport(int count, const std::string& directory)
-{
-    return "( " + std::to_string(count) + " )image(s) recovered stored in directory " + directory + "!";
-}
 
 TEST(RecoveryRunTest, StoresEveryPictureAndReportsWhereFromEachRecoverCommand)
 {

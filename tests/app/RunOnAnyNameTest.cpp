@@ -15,12 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
-std::string Fixture(const char* name)
-{
-    return ReadFileBytes(std::string(VELMO_TEST_DATA_DIR) + "/" + name);
-}
-
 std::string PictureDocument()
 {
     const std::string text(1500, 'D');
@@ -59,11 +53,6 @@ std::string Picture(const std::string& directory, const char* name)
 bool Exists(const std::string& path)
 {
     return GetFileAttributesW(Extended(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string StoredReport(int count, const std::string& directory)
-{
-    return "( " + std::to_string(count) + " )image(s) recovered stored in directory " + directory + "!";
 }
 
 }  // namespace
