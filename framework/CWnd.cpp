@@ -104,12 +104,10 @@ LRESULT CALLBACK CWnd::ClassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
     if (message == WM_NCCREATE) {
         auto* wnd = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (wnd && !wnd->m_hWnd) {
+            // WM_NCCREATE goes through the table like every later message; what
+            // the table leaves comes back here, already bound, for DefWindowProcW.
             wnd->BindWindow(hWnd);
-            // The subclass now stands in front of this procedure: WM_NCCREATE goes
-            // through the table like every later message, and what the table leaves
-            // comes back here, already bound, for DefWindowProcW.
-            auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
-            return CallWindowProcW(procedure, hWnd, message, wParam, lParam);
+            return wnd->Dispatch(hWnd, message, wParam, lParam);
         }
     }
     return DefWindowProcW(hWnd, message, wParam, lParam);
