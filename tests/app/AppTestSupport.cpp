@@ -138,6 +138,15 @@ void ProbedRecoveryDlg::AddSelectedDocument(const std::string& path)
     m_documentList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
+void ExtractFromMainWindow(const std::string& documentPath)
+{
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.AddSelectedDocument(documentPath);
+        shown.Command(IDC_EXTRACT_BUTTON);
+    });
+    dialog.DoModal();
+}
+
 CHoverButton& ProbedRecoveryDlg::HoverButton(int id)
 {
     switch (id) {

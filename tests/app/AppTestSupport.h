@@ -71,6 +71,10 @@ private:
     std::function<void(ProbedRecoveryDlg&)> m_probe;
 };
 
+// Runs the main window on one document (UTF-8 path): lists and selects it,
+// presses Extract, and returns once the window is gone.
+void ExtractFromMainWindow(const std::string& documentPath);
+
 // Reading back what the window shows.
 std::string ColumnCaption(HWND list, int column);
 int ColumnWidth(HWND list, int column);

@@ -87,11 +87,7 @@ TEST(RecoveryRunTest, StoresThePicturesOfAWordPackage)
     WriteValidSettings(RunRecord(1, folders.outputPath, 0));
     MessageBoxWatcher watcher({IDOK});
 
-    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
-        shown.AddSelectedDocument(path);
-        shown.Command(IDC_EXTRACT_BUTTON);
-    });
-    dialog.DoModal();
+    ExtractFromMainWindow(path);
 
     ASSERT_EQ(watcher.Count(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(3, folders.outputDirectory));
@@ -140,11 +136,7 @@ TEST(RecoveryRunTest, RunStoppedAfterSomePicturesOffersNoDeletion)
     WriteValidSettings(RunRecord(1, folders.outputPath, 1));
     MessageBoxWatcher watcher({IDOK, IDOK});
 
-    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
-        shown.AddSelectedDocument(document.path);
-        shown.Command(IDC_EXTRACT_BUTTON);
-    });
-    dialog.DoModal();
+    ExtractFromMainWindow(document.path);
 
     ASSERT_EQ(watcher.Count(), 2u);
     EXPECT_EQ(watcher.Boxes()[0].text, kDirectoryExists);

@@ -116,11 +116,7 @@ TEST(RunOnAnyName, OutputPathFromTheSettingsOrTheCurrentDirectory)
         WriteValidSettings(record);
         MessageBoxWatcher watcher({IDOK});
 
-        ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
-            shown.AddSelectedDocument(document);
-            shown.Command(IDC_EXTRACT_BUTTON);
-        });
-        dialog.DoModal();
+        ExtractFromMainWindow(document);
 
         ASSERT_EQ(watcher.Count(), 1u);
         EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(2, expected[run]));
@@ -148,11 +144,7 @@ TEST(RunOnAnyName, DocumentBeyondTheOldPathLimit)
     WriteValidSettings(RunRecord(1, root.Ansi() + "\\out\\", 1));
     MessageBoxWatcher watcher({IDOK, IDYES, IDYES});
 
-    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
-        shown.AddSelectedDocument(path);
-        shown.Command(IDC_EXTRACT_BUTTON);
-    });
-    dialog.DoModal();
+    ExtractFromMainWindow(path);
 
     const std::string folder = root.Utf8() + "\\out\\" + ScriptNames()[0] + "REC";
     ASSERT_EQ(watcher.Count(), 3u);
