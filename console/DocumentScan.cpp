@@ -1,7 +1,7 @@
 // DocumentScan.cpp
 #include "console/DocumentScan.h"
 
-#include "lang/Texts.h"
+#include "console/ExtractCommand.h"
 #include "recovery/PictureFile.h"
 #include "recovery/PictureFiles.h"
 #include "recovery/PictureScanner.h"
@@ -99,11 +99,7 @@ private:
 // The scanner's own message, in English as the single-document form prints it.
 class MessageKeeper : public ScanReporter {
 public:
-    void ReportScanMessage(ScanMessage message) override
-    {
-        const TextSet& text = message == ScanMessage::WriteError ? kMsgWriteError : kDirectoryExists;
-        m_message = Text(text, LANG_ENGLISH);
-    }
+    void ReportScanMessage(ScanMessage message) override { m_message = ScanMessageText(message); }
     const std::string& Message() const { return m_message; }
 
 private:

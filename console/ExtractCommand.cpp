@@ -1,20 +1,10 @@
 // ExtractCommand.cpp
 #include "console/ExtractCommand.h"
 
-#include "recovery/PictureScanner.h"
-
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "lang/Texts.h"
 
 namespace {
 
-const char kWriteErrorText[] = "Error writing file. Quit any application that might use the file!";
-const char kDirectoryExistsText[] =
-    "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
-    "recovered images directory in settings as described in help!";
-const char kNoPictureText[] = " No image recovered";
-const char kPicturesStoredFormat[] = "( %d )image(s) recovered stored in directory %s!";
 const char kUsageText[] = "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY";
 
 class StreamReporter : public ScanReporter {
@@ -23,8 +13,7 @@ public:
 
     void ReportScanMessage(ScanMessage message) override
     {
-        m_err << (message == ScanMessage::WriteError ? kWriteErrorText : kDirectoryExistsText)
-              << '\n';
+        m_err << ScanMessageText(message) << '\n';
     }
 
 private:
@@ -34,16 +23,16 @@ private:
 std::string ResultLine(const ScanResult& result)
 {
     if (result.pictureCount == 0)
-        return kNoPictureText;
-    int size = std::snprintf(nullptr, 0, kPicturesStoredFormat, result.pictureCount,
-                             result.outputDirectory.c_str());
-    std::vector<char> line(size + 1);
-    std::snprintf(line.data(), line.size(), kPicturesStoredFormat, result.pictureCount,
-                  result.outputDirectory.c_str());
-    return line.data();
+        return Text(kRunResultNone, LANG_ENGLISH);
+    return FormatText(Text(kRunResultStored, LANG_ENGLISH), {result.pictureCount, result.outputDirectory});
 }
 
 } // namespace
+
+std::string ScanMessageText(ScanMessage message)
+{
+    return Text(message == ScanMessage::WriteError ? kMsgWriteError : kDirectoryExists, LANG_ENGLISH);
+}
 
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err)
 {
