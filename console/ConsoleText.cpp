@@ -1,6 +1,8 @@
 // ConsoleText.cpp
 #include "console/ConsoleText.h"
 
+#include "recovery/FileAccess.h"
+
 #include <windows.h>
 
 std::string Utf8FromUtf16(const wchar_t* text)
@@ -15,16 +17,6 @@ std::string Utf8FromUtf16(const wchar_t* text)
 }
 
 namespace {
-
-std::wstring Utf16FromUtf8(const std::string& text)
-{
-    if (text.empty())
-        return std::wstring();
-    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], size);
-    return wide;
-}
 
 bool IsConsole(HANDLE handle)
 {

@@ -48,14 +48,14 @@ std::wstring ExtendedLengthPath(const std::wstring& absolutePath)
 
 #ifdef _WIN32
 
-namespace {
-
-std::wstring Utf16(const std::string& utf8)
+std::wstring Utf16FromUtf8(const std::string& utf8)
 {
     // A malformed path converts to nothing, which names no file.
     std::wstring_convert<std::codecvt_utf8_utf16<wchar_t>> convert{std::string(), std::wstring()};
     return convert.from_bytes(utf8);
 }
+
+namespace {
 
 // The 32767 characters an extended path may have, and its terminator.
 constexpr size_t kLongestPath = 32768;
@@ -72,7 +72,7 @@ std::wstring Absolute(const std::wstring& path)
 
 std::wstring SystemPath(const std::string& path)
 {
-    std::wstring wide = Utf16(path);
+    std::wstring wide = Utf16FromUtf8(path);
     if (wide.empty())
         return wide;  // names nothing, not the current directory
     if (wide.size() < kPlainPathLimit && (IsDriveAbsolute(wide) || StartsWithTwoSeparators(wide)))
@@ -84,7 +84,7 @@ std::wstring SystemPath(const std::string& path)
 
 std::FILE* OpenFile(const std::string& path, const char* mode)
 {
-    return _wfopen(SystemPath(path).c_str(), Utf16(mode).c_str());
+    return _wfopen(SystemPath(path).c_str(), Utf16FromUtf8(mode).c_str());
 }
 
 bool RemoveFile(const std::string& path)

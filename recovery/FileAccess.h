@@ -24,6 +24,9 @@ constexpr size_t kPlainPathLimit = 248;
 std::wstring ExtendedLengthPath(const std::wstring& absolutePath);
 
 #ifdef _WIN32
+// UTF-8 text in UTF-16; empty when the text is not UTF-8.
+std::wstring Utf16FromUtf8(const std::string& utf8);
+
 // The path as the wide file functions take it: UTF-16, made absolute and
 // extended when too long for the plain form. Empty when the path is not UTF-8.
 std::wstring SystemPath(const std::string& path);
