@@ -2,6 +2,7 @@
 #include "console/DocumentScan.h"
 
 #include "console/ExtractCommand.h"
+#include "recovery/FileAccess.h"
 #include "recovery/PictureFile.h"
 #include "recovery/PictureFiles.h"
 #include "recovery/PictureScanner.h"
@@ -147,7 +148,7 @@ std::string FolderKey(const std::string& folder)
 
 OutputFolders::OutputFolders(const std::string& outputFolder, const std::string& suffix,
                              PictureFiles& disk)
-    : m_outputPath(JoinPathNames(outputFolder, "")), m_suffix(suffix), m_disk(disk)
+    : m_outputPath(JoinPath(outputFolder, "")), m_suffix(suffix), m_disk(disk)
 {
 }
 

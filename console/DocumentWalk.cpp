@@ -1,13 +1,14 @@
 // DocumentWalk.cpp
 #include "console/DocumentWalk.h"
 
+#include "recovery/FileAccess.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
 
 #ifdef _WIN32
 #include "console/ConsoleText.h"
-#include "recovery/FileAccess.h"
 
 #include <io.h>
 #include <sys/stat.h>
@@ -21,17 +22,6 @@ namespace {
 std::string ErrnoText(int error)
 {
     return std::generic_category().message(error);
-}
-
-bool EndsWithSeparator(const std::string& path)
-{
-    if (path.empty())
-        return false;
-#ifdef _WIN32
-    return path.back() == '\\' || path.back() == '/' || path.back() == ':';
-#else
-    return path.back() == '/';
-#endif
 }
 
 class Walk {
@@ -64,7 +54,7 @@ private:
         }
         std::sort(names.begin(), names.end());
         for (const std::string& name : names)
-            AddEntry(JoinPathNames(folder, name));
+            AddEntry(JoinPath(folder, name));
     }
 
     void AddEntry(const std::string& path)
@@ -86,16 +76,6 @@ private:
 };
 
 } // namespace
-
-std::string JoinPathNames(const std::string& folder, const std::string& name)
-{
-#ifdef _WIN32
-    const char separator = '\\';
-#else
-    const char separator = '/';
-#endif
-    return EndsWithSeparator(folder) ? folder + name : folder + separator + name;
-}
 
 std::vector<WalkedDocument> WalkDocuments(const std::vector<std::string>& inputs, bool recursive,
                                           FolderReader& reader)
@@ -146,7 +126,7 @@ bool FolderReader::List(const std::string& folder, std::vector<std::string>& nam
                         std::string& failure)
 {
     struct _wfinddata64_t entry;
-    intptr_t search = _wfindfirst64(SystemPath(JoinPathNames(folder, "*")).c_str(), &entry);
+    intptr_t search = _wfindfirst64(SystemPath(JoinPath(folder, "*")).c_str(), &entry);
     if (search == -1) {
         failure = ErrnoText(errno);
         return false;

@@ -40,5 +40,3 @@ struct WalkedDocument {
 // cannot be read is kept with its failure, so that it is reported.
 std::vector<WalkedDocument> WalkDocuments(const std::vector<std::string>& inputs, bool recursive,
                                           FolderReader& reader);
-
-std::string JoinPathNames(const std::string& folder, const std::string& name);

@@ -30,6 +30,27 @@ bool StartsWithTwoSeparators(const std::wstring& path)
 
 } // namespace
 
+bool EndsWithSeparator(const std::string& path)
+{
+    if (path.empty())
+        return false;
+#ifdef _WIN32
+    return path.back() == '\\' || path.back() == '/' || path.back() == ':';
+#else
+    return path.back() == '/';
+#endif
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+#ifdef _WIN32
+    const char separator = '\\';
+#else
+    const char separator = '/';
+#endif
+    return EndsWithSeparator(folder) ? folder + name : folder + separator + name;
+}
+
 std::wstring ExtendedLengthPath(const std::wstring& absolutePath)
 {
     if (absolutePath.size() < kPlainPathLimit || absolutePath.compare(0, 4, L"\\\\?\\") == 0)

@@ -13,6 +13,12 @@ bool RemoveFile(const std::string& path);
 bool MakeDirectory(const std::string& path);
 bool PathExists(const std::string& path);
 
+// The folder, the system's separator and the name; no second separator after
+// a folder that ends with one (or, on Windows, with a drive's colon).
+std::string JoinPath(const std::string& folder, const std::string& name);
+// True when the path ends with a separator (or, on Windows, a drive's colon).
+bool EndsWithSeparator(const std::string& path);
+
 // Paths at least this long (in UTF-16 units) need the extended form: below
 // it even a directory leaves room for an 8.3 name inside MAX_PATH.
 constexpr size_t kPlainPathLimit = 248;

@@ -8,16 +8,6 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-namespace {
-
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
-constexpr char kSeparator = '/';
-#endif
-
-} // namespace
-
 std::FILE* PictureFiles::OpenDocument(const std::string& path)
 {
     std::FILE* document = OpenFile(path, "rb");
@@ -71,9 +61,4 @@ std::unique_ptr<PictureFile> PictureFiles::CreatePicture(const std::string& path
     if (!picture->Create())
         return nullptr;
     return picture;
-}
-
-std::string PictureFiles::JoinPath(const std::string& directory, const std::string& name)
-{
-    return directory + kSeparator + name;
 }

@@ -9,7 +9,7 @@
 
 class PictureFile;
 
-// Paths are UTF-8 (see FileAccess.h); the separator is the system's own.
+// Paths are UTF-8 (see FileAccess.h), joined by JoinPath.
 // The operations are virtual so that tests can make the disk misbehave.
 class PictureFiles {
 public:
@@ -30,6 +30,4 @@ public:
     virtual bool Exists(const std::string& path);
     // A created picture file, or nullptr when it cannot be created.
     virtual std::unique_ptr<PictureFile> CreatePicture(const std::string& path);
-
-    static std::string JoinPath(const std::string& directory, const std::string& name);
 };

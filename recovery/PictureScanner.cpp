@@ -3,6 +3,7 @@
 
 #include "recovery/ContainerReader.h"
 #include "recovery/DocumentReader.h"
+#include "recovery/FileAccess.h"
 #include "recovery/FileSource.h"
 #include "recovery/FoundPictures.h"
 #include "recovery/JpegWalk.h"
@@ -164,7 +165,7 @@ std::string PictureScanner::NextPicturePath(PictureKind kind)
 {
     int number = kind == PictureKind::Jpeg ? ++m_jpegCount : ++m_pngCount;
     const char* extension = kind == PictureKind::Jpeg ? ".jpg" : ".gif";
-    return PictureFiles::JoinPath(m_outputDirectory, std::to_string(number) + extension);
+    return JoinPath(m_outputDirectory, std::to_string(number) + extension);
 }
 
 void PictureScanner::Fail(ScanMessage message)
