@@ -69,9 +69,11 @@ bool SkipEntropyData(DocumentReader& reader)
 }
 
 // Walks marker by marker from the cursor. When it returns Broken, the cursor
-// is where the structure stopped making sense.
-WalkEnd WalkMarkers(DocumentReader& reader)
+// is where the structure stopped making sense. scanSeen tells whether a scan
+// was passed; with frameFirst, a scan before any frame header is Broken.
+WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen)
 {
+    bool frameSeen = false;
     for (;;) {
         if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix)
             return WalkEnd::Broken;
@@ -93,6 +95,12 @@ WalkEnd WalkMarkers(DocumentReader& reader)
         uint32_t length = (uint32_t{reader.Cursor()[2]} << 8) | reader.Cursor()[3];
         if (length < 2 || 2 + uint64_t{length} > reader.Remaining())
             return WalkEnd::Broken;
+        frameSeen = frameSeen || IsFrame(code);
+        if (code == kStartOfScan) {
+            if (frameFirst && !frameSeen)
+                return WalkEnd::Broken;
+            scanSeen = true;
+        }
         reader.SkipAhead(2 + length);
         if (code == kStartOfScan && !SkipEntropyData(reader))
             return WalkEnd::Broken;
@@ -104,7 +112,8 @@ WalkEnd WalkMarkers(DocumentReader& reader)
 bool SkipJpegPicture(DocumentReader& reader)
 {
     reader.Skip(2);
-    if (WalkMarkers(reader) == WalkEnd::EndOfImage)
+    bool scanSeen = false;
+    if (WalkMarkers(reader, false, scanSeen) == WalkEnd::EndOfImage)
         return true;
     const uint8_t endMarker[] = {kMarkerPrefix, kEndOfImage};
     return reader.SkipTo(endMarker, sizeof endMarker) && reader.SkipAhead(sizeof endMarker);
@@ -121,37 +130,6 @@ bool JpegStructureHolds(DocumentReader& reader)
         || reader.Cursor()[1] != kStartOfImage)
         return false;
     reader.Skip(2);
-    bool frame = false;
-    bool scan = false;
-    for (;;) {
-        if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix)
-            return false;
-        uint8_t code = reader.Cursor()[1];
-        if (code == kMarkerPrefix) {
-            reader.Skip(1);
-            continue;
-        }
-        if (code == kEndOfImage)
-            return scan;
-        if (IsStandalone(code)) {
-            reader.Skip(2);
-            continue;
-        }
-        if (!HasLength(code) || !reader.Ensure(4))
-            return false;
-        uint32_t length = (uint32_t{reader.Cursor()[2]} << 8) | reader.Cursor()[3];
-        if (length < 2 || 2 + uint64_t{length} > reader.Remaining())
-            return false;
-        if (IsFrame(code))
-            frame = true;
-        if (code == kStartOfScan) {
-            if (!frame)
-                return false;
-            scan = true;
-        }
-        if (!reader.SkipAhead(2 + length))
-            return false;
-        if (code == kStartOfScan && !SkipEntropyData(reader))
-            return false;
-    }
+    bool scanSeen = false;
+    return WalkMarkers(reader, true, scanSeen) == WalkEnd::EndOfImage && scanSeen;
 }
