@@ -12,15 +12,8 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <sstream>
 #include <thread>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/wait.h>
-#endif
 
 namespace {
 
@@ -61,11 +54,6 @@ BatchOutcome RunJson(const BatchOptions& options)
     return RunJson(options, folders, disk);
 }
 
-std::string TwoPictures()
-{
-    return Filler(700) + Fixture("small.jpg") + Filler(300, 2) + Fixture("text-chunk.png");
-}
-
 std::vector<std::string> Paths(const std::vector<Json>& lines)
 {
     std::vector<std::string> paths;
@@ -74,7 +62,7 @@ std::vector<std::string> Paths(const std::vector<Json>& lines)
     return paths;
 }
 
-// A completed line whose folder holds exactly the two pictures of TwoPictures().
+// A completed line whose folder holds exactly the two pictures of TwoPictureDocument().
 void ExpectTwoPicturesOnDisk(const Json& line, const std::string& folder)
 {
     SCOPED_TRACE(line.dump());
@@ -91,10 +79,10 @@ TEST(BatchFolders, NestedFoldersAndSameNamesGetFoldersOfTheirOwnAndNothingIsWrit
 {
     TestFolder folder;
     fs::create_directories(folder / "in" / "sub" / "deeper");
-    WriteBytes(folder / "in" / "a.doc", TwoPictures());
+    WriteBytes(folder / "in" / "a.doc", TwoPictureDocument());
     WriteBytes(folder / "in" / "b.doc", Filler(3000));
-    WriteBytes(folder / "in" / "sub" / "a.doc", TwoPictures());
-    WriteBytes(folder / "in" / "sub" / "deeper" / "a.final.doc", TwoPictures());
+    WriteBytes(folder / "in" / "sub" / "a.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "sub" / "deeper" / "a.final.doc", TwoPictureDocument());
     fs::create_directories(folder / "out" / "aREC");
     WriteBytes(folder / "out" / "aREC" / "1.jpg", "someone else's");
     std::string in = (folder / "in").string();
@@ -170,10 +158,10 @@ TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone)
 {
     TestFolder folder;
     fs::create_directories(folder / "in" / "locked");
-    WriteBytes(folder / "in" / "locked" / "hidden.doc", TwoPictures());
-    WriteBytes(folder / "in" / "unreadable.doc", TwoPictures());
-    WriteBytes(folder / "in" / "vanishing.doc", TwoPictures());
-    WriteBytes(folder / "in" / "z.doc", TwoPictures());
+    WriteBytes(folder / "in" / "locked" / "hidden.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "unreadable.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "vanishing.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "z.doc", TwoPictureDocument());
     TroubledFolders folders(folder / "in" / "vanishing.doc");
     TroubledDisk disk;
     BatchOptions options;
@@ -219,7 +207,7 @@ TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn)
     BatchOptions options;
     options.outputFolder = (folder / "out").string();
     options.jobs = 4;
-    std::string document = TwoPictures();
+    std::string document = TwoPictureDocument();
     for (int i = 0; i < 24; ++i) {
         fs::path path = folder / (std::to_string(i) + ".doc");
         WriteBytes(path, document + Filler(i * 1000, i));
@@ -257,7 +245,7 @@ TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked)
     }
 
     TestFolder folder;
-    WriteBytes(folder / "a.doc", TwoPictures());
+    WriteBytes(folder / "a.doc", TwoPictureDocument());
     WriteBytes(folder / "out", "a file, not a folder");
     BatchOptions options;
     options.outputFolder = (folder / "out").string();
@@ -279,24 +267,6 @@ TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked)
     EXPECT_EQ(drawn.err[summary - 2], ' ');
 }
 
-// The program itself, as a script would start it.
-int RunProgram(const std::string& arguments, const fs::path& out)
-{
-    std::string program = VELMO_EXTRACT_PROGRAM;
-#ifdef _WIN32
-    std::replace(program.begin(), program.end(), '/', '\\');
-    // cmd.exe drops the outer pair of quotes; the wide call keeps every name.
-    std::string command = "\"\"" + program + "\" " + arguments + " >\"" + out.string() + "\"\"";
-    std::wstring wide(command.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()),
-                                    &wide[0], static_cast<int>(wide.size())));
-    return _wsystem(wide.c_str());
-#else
-    int status = std::system(("\"" + program + "\" " + arguments + " >\"" + out.string() + "\"").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
-
 TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines)
 {
     TestFolder folder;
@@ -312,7 +282,8 @@ TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines)
     for (const std::string& entry : entries)
         fs::copy_file(sample, fs::u8path(in + "/" + (entry == "sub" ? "sub/report.doc" : entry)));
 
-    int status = RunProgram("-o \"" + out + "\" -r --json --jobs 2 \"" + in + "\"", folder / "lines.json");
+    int status = RunProgram(VELMO_EXTRACT_PROGRAM, "-o \"" + out + "\" -r --json --jobs 2 \"" + in + "\"",
+                            folder / "lines.json");
 
     EXPECT_EQ(status, 0);
     std::vector<Json> lines = ParseLines(ReadBytes(folder / "lines.json"));

@@ -10,13 +10,6 @@
 
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
-std::string Document(const std::string& name)
-{
-    return Fixture("documents/" + name);
-}
-
 // What the plain byte scan alone finds in the same bytes: the first byte
 // spoilt, no container is recognised. Scanned into the folder's output
 // directory, which is emptied before and after.

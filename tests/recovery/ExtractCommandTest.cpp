@@ -7,18 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/wait.h>
-#endif
-
 namespace {
-
-using Files = std::map<std::string, std::string>;
 
 const std::string kWriteError = "Error writing file. Quit any application that might use the file!\n";
 const std::string kDirectoryExists =
@@ -42,11 +33,6 @@ CommandRun RunInProcess(std::vector<std::string> arguments)
     std::ostringstream err;
     int status = RunExtractCommand(static_cast<int>(arguments.size()), argv.data(), out, err);
     return {status, out.str(), err.str()};
-}
-
-std::string TwoPictureDocument()
-{
-    return Filler(2000) + Fixture("small.jpg") + Filler(300, 2) + Fixture("text-chunk.png") + Filler(90, 3);
 }
 
 TEST(ExtractCommand, ReportsThePicturesAndTheDirectory)
@@ -107,32 +93,6 @@ TEST(ExtractCommand, RefusesAnythingButTwoArguments)
     }
 }
 
-// The program itself, started as a user would start it.
-int RunProgram(const std::string& arguments, const fs::path& out, const fs::path& err)
-{
-    std::string program = VELMO_EXTRACT_PROGRAM;
-#ifdef _WIN32
-    for (char& c : program) {
-        if (c == '/')
-            c = '\\';
-    }
-#endif
-    std::string command = "\"" + program + "\" " + arguments + " >\"" + out.string() + "\" 2>\""
-        + err.string() + "\"";
-#ifdef _WIN32
-    // cmd.exe drops the outer pair of quotes. The wide call passes every
-    // character of the (UTF-8) arguments on.
-    command = "\"" + command + "\"";
-    std::wstring wide(command.size(), L'\0');
-    wide.resize(MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()),
-                                    &wide[0], static_cast<int>(wide.size())));
-    return _wsystem(wide.c_str());
-#else
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
-
 std::string WithoutCarriageReturns(std::string text)
 {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
@@ -145,11 +105,11 @@ TEST(ExtractProgram, ExtractsTheSampleDocument)
     fs::path sample = fs::path(VELMO_SOURCE_DIR) / "samples" / "sample.doc";
     std::string directory = (folder / "sampleREC").string();
 
-    int status = RunProgram("\"" + sample.string() + "\" \"" + directory + "\"", folder / "out.txt",
-                            folder / "err.txt");
-    int second = RunProgram("\"" + sample.string() + "\" \"" + directory + "\"", folder / "out2.txt",
-                            folder / "err2.txt");
-    int usage = RunProgram("", folder / "out3.txt", folder / "err3.txt");
+    int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + sample.string() + "\" \"" + directory + "\"",
+                            folder / "out.txt", folder / "err.txt");
+    int second = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + sample.string() + "\" \"" + directory + "\"",
+                            folder / "out2.txt", folder / "err2.txt");
+    int usage = RunProgram(VELMO_EXTRACT_PROGRAM, "", folder / "out3.txt", folder / "err3.txt");
 
     EXPECT_EQ(status, 0);
     EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "out.txt")),
@@ -177,8 +137,8 @@ TEST(ExtractProgram, TakesAndReportsNamesInAnyScript)
         WriteBytes(fs::u8path(document), TwoPictureDocument());
         const std::string directory = folder.Path().u8string() + "/" + name + "REC";
 
-        int status = RunProgram("\"" + document + "\" \"" + directory + "\"", folder / "out.txt",
-                                folder / "err.txt");
+        int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + document + "\" \"" + directory + "\"",
+                                folder / "out.txt", folder / "err.txt");
 
         EXPECT_EQ(status, 0);
         EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "out.txt")),
@@ -201,8 +161,8 @@ TEST(ExtractProgram, ExtractsOfficeDocumentsThroughTheirContainers)
         fs::path document = fs::path(VELMO_TEST_DATA_DIR) / "documents" / name;
         std::string directory = (folder / "REC").string();
 
-        int status = RunProgram("\"" + document.string() + "\" \"" + directory + "\"", folder / "out.txt",
-                                folder / "err.txt");
+        int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + document.string() + "\" \"" + directory + "\"",
+                                folder / "out.txt", folder / "err.txt");
 
         EXPECT_EQ(status, 0);
         EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "out.txt")),

@@ -40,18 +40,13 @@ void RemoveEmptyDirectory(const std::string& path)
 #endif
 }
 
-std::string PictureDocument()
-{
-    return Filler(1500) + Fixture("small.jpg") + Filler(700, 2) + Fixture("text-chunk.png") + Filler(90, 3);
-}
-
 TEST(ScanOnAnyName, EveryScriptNamesTheDocumentAndItsOutputFolder)
 {
     TestFolder folder;
     for (const std::string& name : DocumentNames()) {
         SCOPED_TRACE(name);
         const std::string document = Utf8(folder.Path()) + "/" + name;
-        WriteBytes(fs::u8path(document), PictureDocument());
+        WriteBytes(fs::u8path(document), TwoPictureDocument());
         const std::string directory = Utf8(folder.Path()) + "/" + DocumentName(name) + "REC";
 
         RecordingReporter reporter;
@@ -84,7 +79,7 @@ TEST(ScanOnAnyName, PathsBeyondTheOldLimitWork)
     const std::string document = deep + "/" + DocumentNames()[4];
     std::FILE* stream = OpenFile(document, "wb");
     ASSERT_NE(stream, nullptr);
-    const std::string bytes = PictureDocument();
+    const std::string bytes = TwoPictureDocument();
     std::fwrite(bytes.data(), 1, bytes.size(), stream);
     std::fclose(stream);
     const std::string directory = deep + "/AlbumREC";

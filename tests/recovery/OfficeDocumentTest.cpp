@@ -6,13 +6,6 @@
 
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
-std::string Document(const std::string& name)
-{
-    return Fixture("documents/" + name);
-}
-
 struct OfficeCase {
     const char* document;
     // File name and the picture of tests/data/documents it must equal.

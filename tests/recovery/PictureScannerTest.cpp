@@ -7,8 +7,6 @@
 
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
 const std::string kJpegEnd = "\xFF\xD9";
 const std::string kPngEnd = "IEND";
 

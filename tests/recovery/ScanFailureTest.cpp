@@ -17,8 +17,6 @@
 
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
 std::string ThreePictureDocument()
 {
     return DocumentBuilder()

@@ -1,10 +1,13 @@
 // ScanTestSupport.cpp
 #include "ScanTestSupport.h"
 
+#include "recovery/FileAccess.h"
 #include "recovery/PictureFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -12,6 +15,7 @@
 #ifdef _WIN32
 #include <process.h>
 #else
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -50,6 +54,11 @@ std::string Fixture(const std::string& name)
     return bytes;
 }
 
+std::string Document(const std::string& name)
+{
+    return Fixture("documents/" + name);
+}
+
 std::string Filler(size_t size, unsigned seed)
 {
     std::mt19937 random(seed);
@@ -64,9 +73,14 @@ std::string Filler(size_t size, unsigned seed)
     return bytes;
 }
 
-std::map<std::string, std::string> FilesIn(const fs::path& directory)
+std::string TwoPictureDocument()
 {
-    std::map<std::string, std::string> files;
+    return Filler(2000) + Fixture("small.jpg") + Filler(300, 2) + Fixture("text-chunk.png") + Filler(90, 3);
+}
+
+Files FilesIn(const fs::path& directory)
+{
+    Files files;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(directory, error)) {
         if (entry.is_regular_file())
@@ -132,4 +146,24 @@ ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document, siz
     outcome.directoryExists = fs::is_directory(OutputDirectory(folder));
     outcome.files = FilesIn(OutputDirectory(folder));
     return outcome;
+}
+
+int RunProgram(const std::string& program, const std::string& arguments, const fs::path& out,
+               const fs::path& err)
+{
+    std::string path = program;
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '/', '\\');
+#endif
+    std::string command = "\"" + path + "\" " + arguments + " >\"" + out.string() + "\"";
+    if (!err.empty())
+        command += " 2>\"" + err.string() + "\"";
+#ifdef _WIN32
+    // cmd.exe drops the outer pair of quotes. The wide call passes every
+    // character of the (UTF-8) arguments on.
+    return _wsystem(Utf16FromUtf8("\"" + command + "\"").c_str());
+#else
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
 }

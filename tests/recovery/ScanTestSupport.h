@@ -16,11 +16,17 @@ std::string ReadBytes(const fs::path& path);
 void WriteBytes(const fs::path& path, const std::string& bytes);
 // A picture of tests/data.
 std::string Fixture(const std::string& name);
+// A document of tests/data/documents.
+std::string Document(const std::string& name);
 // Random bytes of a fixed seed; never a start signature.
 std::string Filler(size_t size, unsigned seed = 1);
+// A JPEG and a PNG (small.jpg, text-chunk.png) between filler.
+std::string TwoPictureDocument();
 
-// Every regular file of a folder by name, with its content.
-std::map<std::string, std::string> FilesIn(const fs::path& directory);
+// Files by name, with their content.
+using Files = std::map<std::string, std::string>;
+// Every regular file of a folder.
+Files FilesIn(const fs::path& directory);
 
 // A folder of its own for the running test, removed afterwards.
 class TestFolder {
@@ -59,7 +65,7 @@ private:
 struct ScanOutcome {
     ScanResult result;
     std::vector<ScanMessage> messages;
-    std::map<std::string, std::string> files;   // the output directory's files
+    Files files;   // the output directory's files
     bool directoryExists = false;
 };
 
@@ -67,3 +73,8 @@ struct ScanOutcome {
 ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document,
                       size_t blockSize = PictureScanner::kDefaultBlockSize);
 fs::path OutputDirectory(const TestFolder& folder);
+
+// Runs the program as a script would, its output (and, when err is given,
+// its errors) written to files; the program's exit status.
+int RunProgram(const std::string& program, const std::string& arguments, const fs::path& out,
+               const fs::path& err = fs::path());
