@@ -71,7 +71,7 @@ TEST(PictureScannerFinds, JpegsOpeningWithOtherSegmentsWhenTheirStructureHolds)
     longApp0.insert(20, std::string(0x110 - 0x10, 'a'));
     // No frame header before the scan, a length running into the next
     // segment, and no end: each breaks the structure.
-    std::string noFrame = std::string("\xFF\xD8\xFF\xE1\x00\x04ab\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 16)
+    std::string noFrame = std::string("\xFF\xD8\xFF\xE1\x00\x04" "ab\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 18)
         + "data\xFF\xD9";
     std::string badLength = app1;
     badLength[5] = static_cast<char>(badLength[5] + 1);
