@@ -1,6 +1,8 @@
 // BenchContainers.cpp
 #include "bench/BenchContainers.h"
 
+#include "tests/recovery/ContainerBytes.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -8,14 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string Le(uint64_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
 
 class PackageOutput : public BenchOutput {
 public:
@@ -36,15 +30,9 @@ public:
         Flush("word/text" + std::to_string(m_entries.size()) + ".xml");
         uint64_t directory = m_offset;
         std::string central;
-        for (const Entry& entry : m_entries) {
-            central += Le(0x02014B50, 4) + Le(20, 2) + Le(20, 2) + Le(0, 2) + Le(8, 2) + Le(0, 4)
-                + Le(entry.crc, 4) + Le(entry.compressed, 4) + Le(entry.size, 4)
-                + Le(entry.name.size(), 2) + Le(0, 2) + Le(0, 2) + Le(0, 2) + Le(0, 2) + Le(0, 4)
-                + Le(entry.offset, 4) + entry.name;
-        }
-        central += Le(0x06054B50, 4) + Le(0, 2) + Le(0, 2) + Le(m_entries.size(), 2)
-            + Le(m_entries.size(), 2) + Le(central.size(), 4) + Le(directory, 4) + Le(0, 2);
-        m_file.Put(central);
+        for (const ZipHeaderFields& entry : m_entries)
+            central += ZipCentralHeader(entry);
+        m_file.Put(central + ZipEndRecord(m_entries.size(), central.size(), directory));
     }
 
 protected:
@@ -54,14 +42,6 @@ protected:
     }
 
 private:
-    struct Entry {
-        std::string name;
-        uint32_t crc;
-        uint64_t compressed;
-        uint64_t size;
-        uint64_t offset;
-    };
-
     void Flush(const std::string& name)
     {
         if (m_pending.empty())
@@ -77,12 +57,14 @@ private:
             throw std::runtime_error("deflate failed");
         data.resize(stream.total_out);
         deflateEnd(&stream);
-        Entry entry{name,
-                    static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(m_pending.data()),
-                                                static_cast<uInt>(m_pending.size()))),
-                    data.size(), m_pending.size(), m_offset};
-        std::string header = Le(0x04034B50, 4) + Le(20, 2) + Le(0, 2) + Le(8, 2) + Le(0, 4) + Le(entry.crc, 4)
-            + Le(entry.compressed, 4) + Le(entry.size, 4) + Le(name.size(), 2) + Le(0, 2) + name;
+        ZipHeaderFields entry;
+        entry.name = name;
+        entry.crc = static_cast<uint32_t>(
+            crc32(0, reinterpret_cast<const Bytef*>(m_pending.data()), static_cast<uInt>(m_pending.size())));
+        entry.compressedSize = data.size();
+        entry.size = m_pending.size();
+        entry.localHeaderOffset = m_offset;
+        std::string header = ZipLocalHeader(entry);
         m_file.Put(header);
         m_file.Put(data);
         m_offset += header.size() + data.size();
@@ -92,18 +74,16 @@ private:
 
     BenchFile m_file;
     std::string m_pending;
-    std::vector<Entry> m_entries;
+    std::vector<ZipHeaderFields> m_entries;
     uint64_t m_offset = 0;
     bool m_jpeg = false;
 };
 
 constexpr uint32_t kSectorSize = 512;
 constexpr uint32_t kPerTableSector = kSectorSize / 4;
-constexpr uint32_t kHeaderTableIds = 109;
-constexpr uint32_t kFree = 0xFFFFFFFF;
-constexpr uint32_t kEndOfChain = 0xFFFFFFFE;
-constexpr uint32_t kTableSector = 0xFFFFFFFD;
-constexpr uint32_t kDifatSector = 0xFFFFFFFC;
+constexpr uint32_t kHeaderTableIds = kCompoundHeaderFatIds;
+constexpr uint32_t kFree = kCompoundFree;
+constexpr uint32_t kEndOfChain = kCompoundEndOfChain;
 
 bool IsTableSlot(uint64_t sector)
 {
@@ -152,19 +132,18 @@ public:
             if (sector >= total)
                 return kFree;
             if (IsTableSlot(sector))
-                return kTableSector;
+                return kCompoundFatSector;
             if (sector == directory)
                 return kEndOfChain;
             if (std::find(difatSectors.begin(), difatSectors.end(), sector) != difatSectors.end())
-                return kDifatSector;
+                return kCompoundDifatSector;
             if (sector == lastData)
                 return kEndOfChain;
             return static_cast<uint32_t>(NextFreeSlot(sector + 1));
         };
-        std::string empty = Le(0, 64) + Le(0, 2) + Le(0, 1) + Le(1, 1) + Le(kFree, 4) + Le(kFree, 4)
-            + Le(kFree, 4) + std::string(16, '\0') + Le(0, 4) + Le(0, 8) + Le(0, 8) + Le(kEndOfChain, 4) + Le(0, 8);
-        std::string directoryBytes = Entry("Root Entry", 5, 1, kEndOfChain, 0) + Entry("Data", 2, kFree, 1, streamSize)
-            + empty + empty;
+        std::string empty = CompoundDirectoryEntry("", 0, kFree, kFree, kEndOfChain, 0);
+        std::string directoryBytes = CompoundDirectoryEntry("Root Entry", 5, 1, kFree, kEndOfChain, 0)
+            + CompoundDirectoryEntry("Data", 2, kFree, kFree, 1, streamSize) + empty + empty;
         PutSectorAt(directory, directoryBytes);
         for (uint64_t table = 0; table < tables; ++table) {
             std::string bytes;
@@ -181,13 +160,14 @@ public:
             bytes += Le(i + 1 < difats ? difatSectors[i + 1] : kEndOfChain, 4);
             PutSectorAt(difatSectors[i], bytes);
         }
-        std::string header = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(16, '\0')
-            + Le(0x3E, 2) + Le(3, 2) + Le(0xFFFE, 2) + Le(9, 2) + Le(6, 2) + std::string(6, '\0') + Le(0, 4)
-            + Le(tables, 4) + Le(directory, 4) + Le(0, 4) + Le(4096, 4) + Le(kEndOfChain, 4) + Le(0, 4)
-            + Le(difats > 0 ? difatSectors[0] : kEndOfChain, 4) + Le(difats, 4);
-        for (uint32_t i = 0; i < kHeaderTableIds; ++i)
-            header += Le(i < tables ? uint64_t{i} * kPerTableSector : kFree, 4);
-        WriteAt(0, header);
+        CompoundHeaderFields header;
+        header.fatSectors = tables;
+        header.directoryStart = directory;
+        header.difatStart = difats > 0 ? difatSectors[0] : kEndOfChain;
+        header.difatSectors = difats;
+        for (uint64_t i = 0; i < std::min<uint64_t>(tables, kHeaderTableIds); ++i)
+            header.headerFatIds.push_back(static_cast<uint32_t>(i * kPerTableSector));
+        WriteAt(0, CompoundHeader(header));
     }
 
 protected:
@@ -205,17 +185,6 @@ protected:
     }
 
 private:
-    static std::string Entry(const std::string& name, uint8_t type, uint32_t child, uint32_t start, uint64_t size)
-    {
-        std::string utf16;
-        for (char c : name)
-            utf16 += std::string{c, '\0'};
-        utf16 += std::string(2, '\0');
-        return utf16 + std::string(64 - utf16.size(), '\0') + Le(utf16.size(), 2) + Le(type, 1) + Le(1, 1)
-            + Le(kFree, 4) + Le(kFree, 4) + Le(child, 4) + std::string(16, '\0') + Le(0, 4) + Le(0, 8) + Le(0, 8)
-            + Le(start, 4) + Le(size, 8);
-    }
-
     void EmitSector()
     {
         m_sector.resize(kSectorSize, '\0');

@@ -1,21 +1,11 @@
 // ZipBuilder.cpp
 #include "ZipBuilder.h"
 
+#include "ContainerBytes.h"
+
 #include <zlib.h>
 
 #include <stdexcept>
-
-namespace {
-
-std::string Le(uint64_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return out;
-}
-
-} // namespace
 
 std::string Deflate(const std::string& bytes)
 {
@@ -64,11 +54,10 @@ void ZipBuilder::Add(const std::string& name, const std::string& bytes, const st
                 data.size(), bytes.size(), m_local.size()};
     std::string extra = m_zip64 ? Zip64Extra(entry, false) : "";
     uint64_t small = m_zip64 ? 0xFFFFFFFF : 0;
-    m_local += Le(0x04034B50, 4) + Le(20, 2) + Le(entry.flags, 2) + Le(method, 2) + Le(0, 4)
-        + Le(dataDescriptor ? 0 : entry.crc, 4)
-        + Le(dataDescriptor ? 0 : (m_zip64 ? small : entry.compressedSize), 4)
-        + Le(dataDescriptor ? 0 : (m_zip64 ? small : entry.size), 4) + Le(name.size(), 2)
-        + Le(extra.size(), 2) + name + extra + data;
+    m_local += ZipLocalHeader({name, entry.flags, method, dataDescriptor ? 0 : entry.crc,
+                               dataDescriptor ? 0 : (m_zip64 ? small : entry.compressedSize),
+                               dataDescriptor ? 0 : (m_zip64 ? small : entry.size), 0, extra})
+        + data;
     if (dataDescriptor)
         m_local += Le(0x08074B50, 4) + Le(entry.crc, 4) + Le(entry.compressedSize, 4) + Le(entry.size, 4);
     m_entries.push_back(entry);
@@ -79,11 +68,9 @@ std::string ZipBuilder::Bytes() const
     std::string central;
     for (const Entry& entry : m_entries) {
         std::string extra = m_zip64 ? Zip64Extra(entry, true) : "";
-        central += Le(0x02014B50, 4) + Le(20, 2) + Le(20, 2) + Le(entry.flags, 2) + Le(entry.method, 2)
-            + Le(0, 4) + Le(entry.crc, 4) + Le(m_zip64 ? 0xFFFFFFFF : entry.compressedSize, 4)
-            + Le(m_zip64 ? 0xFFFFFFFF : entry.size, 4) + Le(entry.name.size(), 2) + Le(extra.size(), 2)
-            + Le(0, 2) + Le(0, 2) + Le(0, 2) + Le(0, 4) + Le(m_zip64 ? 0xFFFFFFFF : entry.offset, 4)
-            + entry.name + extra;
+        central += ZipCentralHeader({entry.name, entry.flags, entry.method, entry.crc,
+                                     m_zip64 ? 0xFFFFFFFF : entry.compressedSize, m_zip64 ? 0xFFFFFFFF : entry.size,
+                                     m_zip64 ? 0xFFFFFFFF : entry.offset, extra});
     }
     std::string end;
     uint64_t count = m_entries.size();
@@ -94,8 +81,7 @@ std::string ZipBuilder::Bytes() const
             + Le(count, 8) + Le(count, 8) + Le(central.size(), 8) + Le(directory, 8);
         end += Le(0x07064B50, 4) + Le(0, 4) + Le(record, 8) + Le(1, 4);
     }
-    end += Le(0x06054B50, 4) + Le(0, 2) + Le(0, 2) + Le(m_zip64 ? 0xFFFF : count, 2)
-        + Le(m_zip64 ? 0xFFFF : count, 2) + Le(m_zip64 ? 0xFFFFFFFF : central.size(), 4)
-        + Le(m_zip64 ? 0xFFFFFFFF : directory, 4) + Le(0, 2);
+    end += ZipEndRecord(m_zip64 ? 0xFFFF : count, m_zip64 ? 0xFFFFFFFF : central.size(),
+                        m_zip64 ? 0xFFFFFFFF : directory);
     return m_local + central + end;
 }

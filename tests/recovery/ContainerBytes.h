@@ -1,0 +1,57 @@
+// ContainerBytes.h: the records of ZIP archives and compound files, written
+// field by field, for the test builders and the benchmark's large documents.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The value's low bytes, least significant first.
+std::string Le(uint64_t value, int bytes);
+
+// --- ZIP --------------------------------------------------------------------
+
+// The fields of an entry as its headers give them, written as they are: a
+// caller that uses ZIP64 or a data descriptor puts in the marker values itself.
+struct ZipHeaderFields {
+    std::string name;
+    uint16_t flags = 0;
+    uint16_t method = 8;
+    uint32_t crc = 0;
+    uint64_t compressedSize = 0;
+    uint64_t size = 0;
+    uint64_t localHeaderOffset = 0;   // central header only
+    std::string extra;
+};
+
+std::string ZipLocalHeader(const ZipHeaderFields& fields);
+std::string ZipCentralHeader(const ZipHeaderFields& fields);
+std::string ZipEndRecord(uint64_t entries, uint64_t directorySize, uint64_t directoryOffset);
+
+// --- Compound files ---------------------------------------------------------
+
+constexpr uint32_t kCompoundFree = 0xFFFFFFFF;
+constexpr uint32_t kCompoundEndOfChain = 0xFFFFFFFE;
+constexpr uint32_t kCompoundFatSector = 0xFFFFFFFD;
+constexpr uint32_t kCompoundDifatSector = 0xFFFFFFFC;
+constexpr uint32_t kCompoundMiniCutoff = 4096;
+constexpr size_t kCompoundHeaderFatIds = 109;
+
+// A 128-byte directory entry (ASCII name; an empty one leaves the name unset).
+std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32_t child, uint32_t right,
+                                   uint32_t start, uint64_t size);
+
+// The 512-byte header of a version 3 file: 512-byte sectors, 64-byte mini
+// sectors. headerFatIds: the first 109 allocation table sectors (kCompoundFree
+// where there are fewer).
+struct CompoundHeaderFields {
+    uint64_t fatSectors = 0;
+    uint64_t directoryStart = 0;
+    uint64_t miniFatStart = kCompoundEndOfChain;
+    uint64_t miniFatSectors = 0;
+    uint64_t difatStart = kCompoundEndOfChain;
+    uint64_t difatSectors = 0;
+    std::vector<uint32_t> headerFatIds;
+};
+
+std::string CompoundHeader(const CompoundHeaderFields& fields);
