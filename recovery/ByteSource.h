@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -47,6 +48,14 @@ public:
 inline bool ReadExactly(ByteSource& source, uint64_t offset, uint8_t* into, size_t size)
 {
     return source.ReadAt(offset, into, size) == size;
+}
+
+// True when the source's first bytes are the signature.
+template <size_t N>
+bool StartsWith(ByteSource& source, const uint8_t (&signature)[N])
+{
+    uint8_t head[N];
+    return ReadExactly(source, 0, head, N) && std::memcmp(head, signature, N) == 0;
 }
 
 inline uint16_t Little16(const uint8_t* bytes)

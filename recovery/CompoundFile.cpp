@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr uint8_t kSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 constexpr size_t kHeaderSize = 512;
 constexpr uint32_t kLastRegularSector = 0xFFFFFFF9;
 constexpr unsigned kMiniShift = 6;
@@ -38,8 +37,7 @@ std::string EntryName(const uint8_t* entry)
 
 bool CompoundFile::StartsWithSignature(ByteSource& source)
 {
-    uint8_t head[sizeof kSignature];
-    return ReadExactly(source, 0, head, sizeof head) && std::memcmp(head, kSignature, sizeof head) == 0;
+    return StartsWith(source, kSignature);
 }
 
 std::shared_ptr<CompoundFile> CompoundFile::Open(std::shared_ptr<ByteSource> source)

@@ -16,6 +16,8 @@ class CompoundFile : public std::enable_shared_from_this<CompoundFile> {
 public:
     using StreamVisitor = std::function<void(const std::string& name, std::shared_ptr<ByteSource>)>;
 
+    static constexpr uint8_t kSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+
     static bool StartsWithSignature(ByteSource& source);
     // nullptr when the source does not start with a usable header.
     static std::shared_ptr<CompoundFile> Open(std::shared_ptr<ByteSource> source);

@@ -75,8 +75,8 @@ void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, int 
         return;
     std::vector<uint8_t> head(kEmbeddedHeaderReach);
     head.resize(view->ReadAt(0, head.data(), head.size()));
-    const uint8_t compound[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-    const uint8_t zip[] = {'P', 'K', 3, 4};
+    const auto& compound = CompoundFile::kSignature;
+    const auto& zip = ZipPackage::kSignature;
     for (size_t at = 1; at + sizeof compound <= head.size(); ++at) {
         if (std::memcmp(&head[at], compound, sizeof compound) != 0 && std::memcmp(&head[at], zip, sizeof zip) != 0)
             continue;

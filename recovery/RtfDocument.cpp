@@ -5,7 +5,6 @@
 #include "recovery/RtfGroupSource.h"
 
 #include <cctype>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -18,8 +17,7 @@ const std::string kDataWords[] = {"pict", "objdata"};
 
 bool RtfDocument::StartsWithSignature(ByteSource& source)
 {
-    uint8_t head[sizeof kSignature];
-    return ReadExactly(source, 0, head, sizeof head) && std::memcmp(head, kSignature, sizeof head) == 0;
+    return StartsWith(source, kSignature);
 }
 
 void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text, const GroupVisitor& visit)

@@ -6,7 +6,6 @@
 #include "recovery/SliceSource.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -25,7 +24,6 @@ constexpr uint16_t kDeflated = 8;
 constexpr uint16_t kSizesFollowData = 1 << 3;
 constexpr uint16_t kZip64Extra = 0x0001;
 constexpr uint32_t kSizeInZip64 = 0xFFFFFFFF;
-constexpr uint8_t kLocalSignature[] = {'P', 'K', 3, 4};
 
 struct EntrySizes {
     uint64_t compressed;
@@ -102,8 +100,7 @@ bool ReadLocalEntry(const std::shared_ptr<ByteSource>& archive, uint64_t offset,
 
 bool ZipPackage::StartsWithSignature(ByteSource& source)
 {
-    uint8_t head[sizeof kLocalSignature];
-    return ReadExactly(source, 0, head, sizeof head) && std::memcmp(head, kLocalSignature, sizeof head) == 0;
+    return StartsWith(source, kSignature);
 }
 
 void ZipPackage::ForEachEntry(const std::shared_ptr<ByteSource>& archive, const EntryVisitor& visit)
@@ -185,7 +182,7 @@ void ZipPackage::WalkLocalHeaders(const std::shared_ptr<ByteSource>& archive, co
     uint64_t next = 0;
     for (;;) {
         DocumentReader search(*archive, kSearchBlock, next);
-        if (!search.SkipTo(kLocalSignature, sizeof kLocalSignature))
+        if (!search.SkipTo(kSignature, sizeof kSignature))
             return;
         uint64_t offset = search.Position();
         ZipEntry entry;

@@ -22,6 +22,9 @@ public:
     // as far as the caller needed.
     using EntryVisitor = std::function<void(const ZipEntry& entry)>;
 
+    // A local header's signature, at the start of every archive.
+    static constexpr uint8_t kSignature[] = {'P', 'K', 3, 4};
+
     static bool StartsWithSignature(ByteSource& source);
 
     // Visits the entries the central directory lists; when that directory is
