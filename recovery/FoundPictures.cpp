@@ -1,9 +1,6 @@
 // FoundPictures.cpp
 #include "recovery/FoundPictures.h"
 
-#include "recovery/JpegWalk.h"
-#include "recovery/PngWalk.h"
-
 #include <algorithm>
 
 void FoundPictures::Cover(uint64_t from, uint64_t to)
@@ -51,7 +48,7 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind)
     picture.start = reader.Position();
     picture.place = m_source->Place(picture.start);
     picture.rank = m_rank;
-    bool ended = kind == PictureKind::Jpeg ? SkipJpegPicture(reader) : SkipPngPicture(reader);
+    bool ended = SkipPicture(reader, kind);
     picture.end = reader.Position();
     m_found.Add(std::move(picture));
     // A picture without an end holds the rest of the data: nothing is left to search.

@@ -2,6 +2,7 @@
 #include "recovery/PictureFinder.h"
 
 #include "recovery/JpegWalk.h"
+#include "recovery/PngWalk.h"
 #include "recovery/SignatureSearch.h"
 
 #include <algorithm>
@@ -48,6 +49,11 @@ const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, Start& start)
 }
 
 } // namespace
+
+bool SkipPicture(DocumentReader& reader, PictureKind kind)
+{
+    return kind == PictureKind::Jpeg ? SkipJpegPicture(reader) : SkipPngPicture(reader);
+}
 
 PictureFinder::PictureFinder(ByteSource& source, size_t blockSize)
     : m_source(source), m_reader(source, blockSize)

@@ -9,6 +9,10 @@
 
 enum class PictureKind { Jpeg, Png };
 
+// Moves the reader from the picture's first byte past its end, by the walk of
+// its kind; false when the data ends first.
+bool SkipPicture(DocumentReader& reader, PictureKind kind);
+
 class PictureSink {
 public:
     virtual ~PictureSink() = default;

@@ -6,10 +6,8 @@
 #include "recovery/FileAccess.h"
 #include "recovery/FileSource.h"
 #include "recovery/FoundPictures.h"
-#include "recovery/JpegWalk.h"
 #include "recovery/PictureFile.h"
 #include "recovery/PictureFiles.h"
-#include "recovery/PngWalk.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -105,16 +103,11 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind)
     if (!picture)
         return false;
     reader.AttachPicture(*picture);
-    bool ended = kind == PictureKind::Jpeg ? SkipJpegPicture(reader) : SkipPngPicture(reader);
+    bool ended = SkipPicture(reader, kind);
     bool written = reader.DetachPicture();
-    written = picture->Close() && written;
     // A read error can look like the document's end: such a picture is not whole.
-    if (!written || (!ended && reader.ReadFailed())) {
-        picture->Remove();
-        Fail(ScanMessage::WriteError);
+    if (!FinishPicture(*picture, written && (ended || !reader.ReadFailed())))
         return false;
-    }
-    ++m_result.pictureCount;
     // A picture without an end holds the rest of the document: nothing is left to scan.
     return ended;
 }
@@ -132,9 +125,13 @@ bool PictureScanner::WriteFoundPicture(const FoundPicture& found)
             && picture->Write(block.data(), piece);
         at += piece;
     }
-    written = picture->Close() && written;
-    if (!written) {
-        picture->Remove();
+    return FinishPicture(*picture, written);
+}
+
+bool PictureScanner::FinishPicture(PictureFile& picture, bool whole)
+{
+    if (!picture.Close() || !whole) {
+        picture.Remove();
         Fail(ScanMessage::WriteError);
         return false;
     }

@@ -58,6 +58,9 @@ private:
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
     // False when the scan must stop.
     bool WriteFoundPicture(const FoundPicture& found);
+    // Closes the picture; one not whole or not closed is removed and ends the
+    // scan with a write error.
+    bool FinishPicture(PictureFile& picture, bool whole);
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
     std::string NextPicturePath(PictureKind kind);
