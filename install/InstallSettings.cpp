@@ -6,13 +6,14 @@
 
 namespace {
 
-// The check alone passes a truncated or empty file, whose record would have to
-// be made up; only a whole file is worth keeping.
-bool HoldsWholeValidRecord(SettingsFile& file)
+// The reading takes a file cut short after its record as valid when the
+// missing check bytes, counted as zero, match; only a whole file is worth
+// keeping.
+bool IsWholeFile(const SettingsFile& file)
 {
     std::error_code error;
     const auto size = std::filesystem::file_size(file.Path(), error);
-    return !error && size == SettingsLayout::kFileSize && file.IsSettingsFileValid();
+    return !error && size == SettingsLayout::kFileSize;
 }
 
 }  // namespace
@@ -28,11 +29,13 @@ std::string InstallDirectoryField(const std::string& folder)
 InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string& folder, int languageIndex,
                                            ExistingChoices existing)
 {
-    const bool keepRecord = existing == ExistingChoices::Keep && HoldsWholeValidRecord(file);
+    const SettingsReading reading = file.ReadForEditing();
+    const bool keepRecord =
+        existing == ExistingChoices::Keep && reading.state == SettingsState::Valid && IsWholeFile(file);
     SettingsRecord record = SettingsRecord::DefaultFileRecord();
     record.SetLanguageIndex(languageIndex);
     if (keepRecord)
-        record = file.ReadOrRestoreDefaults();
+        record = reading.record;
 
     if (!record.SetInstallDirectory(InstallDirectoryField(folder)))
         return InstallSettingsResult::DirectoryTooLong;
