@@ -36,6 +36,15 @@ uint8_t LastOfRecordBytes(std::FILE* stream)
     return last;
 }
 
+// The whole file: the record, then the check value behind it.
+std::array<uint8_t, kFileSize> FileBytes(const SettingsRecord& record, int32_t checkValue)
+{
+    std::array<uint8_t, kFileSize> file;
+    std::copy(record.bytes.begin(), record.bytes.end(), file.begin());
+    WriteInt32LittleEndian(checkValue, file.data() + kRecordSize);
+    return file;
+}
+
 bool ReadWholeRecord(std::FILE* stream, SettingsRecord& record)
 {
     SettingsRecord read;
@@ -251,11 +260,9 @@ SettingsReading SettingsFile::ReadForEditing()
 
 bool SettingsFile::SaveRecordSafely(const SettingsRecord& record)
 {
-    std::array<uint8_t, kFileSize> file;
-    std::copy(record.bytes.begin(), record.bytes.end(), file.begin());
-    WriteInt32LittleEndian(record.CheckValue(), file.data() + kRecordSize);
+    const auto file = FileBytes(record, record.CheckValue());
     const std::string temporary = TemporaryPath();
-    if (WriteBytesTo(temporary, file.data(), file.size()) && PutInPlace(temporary, m_path))
+    if (WriteBytes(temporary, file.data(), file.size()) && PutInPlace(temporary, m_path))
         return true;
     std::remove(temporary.c_str());
     return false;
@@ -268,25 +275,18 @@ bool SettingsFile::WriteSettings(const SettingsRecord& record)
 
 bool SettingsFile::WriteRecord(const SettingsRecord& record)
 {
-    return WriteBytes(record.bytes.data(), kRecordSize);
+    return WriteBytes(m_path, record.bytes.data(), kRecordSize);
 }
 
 bool SettingsFile::WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue)
 {
-    std::array<uint8_t, kFileSize> file;
-    std::copy(record.bytes.begin(), record.bytes.end(), file.begin());
-    WriteInt32LittleEndian(checkValue, file.data() + kRecordSize);
-    return WriteBytes(file.data(), file.size());
+    const auto file = FileBytes(record, checkValue);
+    return WriteBytes(m_path, file.data(), file.size());
 }
 
 // A failed write or close counts as a file that could not be opened for
 // writing: the bytes may never have reached the disk.
-bool SettingsFile::WriteBytes(const uint8_t* data, std::size_t size)
-{
-    return WriteBytesTo(m_path, data, size);
-}
-
-bool SettingsFile::WriteBytesTo(const std::string& path, const uint8_t* data, std::size_t size)
+bool SettingsFile::WriteBytes(const std::string& path, const uint8_t* data, std::size_t size)
 {
     Stream stream(OpenStream(path, "wb"));
     if (!stream)

@@ -110,8 +110,7 @@ private:
     ReadResult ReadRecordOrFallback();
     bool WriteRecord(const SettingsRecord& record);
     bool WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue);
-    bool WriteBytes(const uint8_t* data, std::size_t size);
-    bool WriteBytesTo(const std::string& path, const uint8_t* data, std::size_t size);
+    bool WriteBytes(const std::string& path, const uint8_t* data, std::size_t size);
     [[noreturn]] void Abandon(SettingsMessage message, int exitCode);
 
     std::string m_path;
