@@ -64,6 +64,34 @@ wait_until_gone() {
   return 1
 }
 
+# A silent install with the given options, which must succeed.
+silent_install() {
+  probe run "$(setup_command "$@")" >/dev/null
+  expect_equal "installer exit code" 0 $?
+}
+
+# A silent uninstall from the folder with the given options: the folder, the
+# uninstall entry and every file the install added but those named go.
+silent_uninstall() {  # folder, files left, options
+  local folder=$1 left=$2
+  shift 2
+  probe run "\"$folder\\Uninstall.exe\" /S${*:+ $*}" >/dev/null
+  wait_until_gone "$folder" && pass "install folder removed" || fail "install folder removed"
+  expect_equal "files left" "$left" "$(added_since "$before")"
+  expect_equal "files removed" "" "$(removed_since "$before")"
+  expect_equal "uninstall entry" "" "$(uninstall_entry)"
+}
+
+# The settings file as "probe choose" leaves it, naming the install folder.
+chosen_settings() {
+  echo "valid=1
+language=4
+suffix=TST
+outputPath=C:\\Pictures\\
+deleteSource=1
+installDirectory=$1\\"
+}
+
 uninstall_entry() { wine reg query "$key" 2>/dev/null | tr -d '\r' | sed -n 's/^ *\([A-Za-z]*\) *REG_[A-Z_]* *\(.*\)$/\1=\2/p' | LC_ALL=C sort; }
 
 # What an install leaves on drive C:, for a folder given from C:\ on.
@@ -92,8 +120,7 @@ done
 expect_equal "nothing installed" "" "$(added_since "$before")"
 
 echo "== silent install into $folder"
-probe run "$(setup_command "/D=$folder")" >/dev/null
-expect_equal "installer exit code" 0 $?
+silent_install "/D=$folder"
 expect_equal "files added" "$(our_files "$folder")" "$(added_since "$before")"
 expect_equal "files removed" "" "$(removed_since "$before")"
 expect_equal "settings file" "valid=1
@@ -131,52 +158,26 @@ echo "== reinstall over changed settings and a damaged program"
 probe choose "$settings"
 cp "$(unix_path "$program")" "$work/VelmoRecovery.exe"
 echo damaged >"$(unix_path "$program")"
-probe run "$(setup_command)" >/dev/null
-expect_equal "installer exit code" 0 $?
+silent_install
 cmp -s "$work/VelmoRecovery.exe" "$(unix_path "$program")" && pass "program replaced" || fail "program replaced"
-expect_equal "settings kept, same folder" "valid=1
-language=4
-suffix=TST
-outputPath=C:\\Pictures\\
-deleteSource=1
-installDirectory=$folder\\" "$(probe settings "$settings")"
+expect_equal "settings kept, same folder" "$(chosen_settings "$folder")" "$(probe settings "$settings")"
 expect_equal "files added" "$(our_files "$folder")" "$(added_since "$before")"
 
 echo "== install into another folder moves the installed copy"
 moved='C:\Velmo Elsewhere'
-probe run "$(setup_command "/D=$moved")" >/dev/null
-expect_equal "installer exit code" 0 $?
+silent_install "/D=$moved"
 expect_equal "files after the move" "$(our_files "$moved")" "$(added_since "$before")"
-expect_equal "settings kept, new folder" "valid=1
-language=4
-suffix=TST
-outputPath=C:\\Pictures\\
-deleteSource=1
-installDirectory=$moved\\" "$(probe settings "$settings")"
+expect_equal "settings kept, new folder" "$(chosen_settings "$moved")" "$(probe settings "$settings")"
 expect_equal "shortcut target" "$moved\\VelmoRecovery.exe" "$(probe shortcut "$menu\\Velmo Image Recovery.lnk")"
 expect_equal "install location" "InstallLocation=$moved" "$(uninstall_entry | grep '^InstallLocation=')"
 
 echo "== silent uninstall keeps the settings"
-probe run "\"$moved\\Uninstall.exe\" /S" >/dev/null
-wait_until_gone "$moved" && pass "install folder removed" || fail "install folder removed"
-expect_equal "files left" "./windows/propImage.pro" "$(added_since "$before")"
-expect_equal "files removed" "" "$(removed_since "$before")"
-expect_equal "uninstall entry" "" "$(uninstall_entry)"
-expect_equal "settings untouched" "valid=1
-language=4
-suffix=TST
-outputPath=C:\\Pictures\\
-deleteSource=1
-installDirectory=$moved\\" "$(probe settings "$settings")"
+silent_uninstall "$moved" "./windows/propImage.pro"
+expect_equal "settings untouched" "$(chosen_settings "$moved")" "$(probe settings "$settings")"
 
 echo "== silent uninstall asked to remove the settings"
-probe run "$(setup_command "/D=$folder")" >/dev/null
-expect_equal "installer exit code" 0 $?
-probe run "\"$folder\\Uninstall.exe\" /S /REMOVESETTINGS" >/dev/null
-wait_until_gone "$folder" && pass "install folder removed" || fail "install folder removed"
-expect_equal "files left" "" "$(added_since "$before")"
-expect_equal "files removed" "" "$(removed_since "$before")"
-expect_equal "uninstall entry" "" "$(uninstall_entry)"
+silent_install "/D=$folder"
+silent_uninstall "$folder" "" /REMOVESETTINGS
 
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
