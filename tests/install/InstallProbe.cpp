@@ -89,21 +89,33 @@ int PrintShortcutTarget(const std::string& link)
     return result;
 }
 
-int RunCommandLine(std::string commandLine)
+// Starts the command line exactly as given; says so when it cannot.
+bool StartProcess(std::string commandLine, PROCESS_INFORMATION& started)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &started))
+        return true;
+    std::printf("cannot start %s\n", commandLine.c_str());
+    return false;
+}
+
+void CloseProcessHandles(const PROCESS_INFORMATION& started)
+{
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+}
+
+int RunCommandLine(const std::string& commandLine)
+{
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
-        std::printf("cannot start %s\n", commandLine.c_str());
+    if (!StartProcess(commandLine, started))
         return 127;
-    }
     WaitForSingleObject(started.hProcess, INFINITE);
     DWORD exitCode = 1;
     GetExitCodeProcess(started.hProcess, &exitCode);
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    CloseProcessHandles(started);
     return static_cast<int>(exitCode);
 }
 
@@ -186,15 +198,9 @@ bool PressAndWatch(HWND mainWindow, int button, const std::string& expectedImage
 int CheckCompanions(const std::string& program)
 {
     const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
-        std::printf("cannot start %s\n", program.c_str());
+    if (!StartProcess("\"" + program + "\"", started))
         return 1;
-    }
     WindowSearch search;
     search.processId = started.dwProcessId;
     search = WaitForWindow(search, 20000);
@@ -211,8 +217,7 @@ int CheckCompanions(const std::string& program)
     }
     TerminateProcess(started.hProcess, 0);
     WaitForSingleObject(started.hProcess, 5000);
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    CloseProcessHandles(started);
     return ok ? 0 : 1;
 }
 
