@@ -104,7 +104,8 @@ TEST(CompanionProgramsTest, SavedOutputFolderAndSuffixGuideTheNextRecovery)
     const std::string pictures = work.Ansi() + "\\Pictures";
     WriteValidSettings(RecordWith(1));
 
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::string commandLine = std::string("\"") + VELMO_CONFIG_PROGRAM + "\"";
     ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
