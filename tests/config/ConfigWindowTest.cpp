@@ -13,19 +13,16 @@
 #include "settings/SettingsRecord.h"
 #include "tests/support/GuiTestHelpers.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ProbedDialog.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr UINT kProbeMessage = WM_APP + 51;
-
-// The window from its template; the probe plays the user once it shows. A
-// window still open after the probe is cancelled.
-class ProbedConfigDlg : public CConfigDlg {
+// The window from its template; the probe plays the user once it shows.
+class ProbedConfigDlg : public ProbedDialog<CConfigDlg, ProbedConfigDlg> {
 public:
-    ProbedConfigDlg(const std::string& path, std::function<void(ProbedConfigDlg&)> probe)
-        : CConfigDlg(path), m_probe(std::move(probe)) {}
+    ProbedConfigDlg(const std::string& path, Probe probe) : ProbedDialog(std::move(probe), path) {}
 
     void Type(int id, const std::wstring& text) { SetWindowTextW(GetDlgItem(id), text.c_str()); }
     std::string Shown(int id) const
@@ -44,30 +41,7 @@ public:
     // A check box as a mouse click toggles it.
     void Toggle(int id) { SendMessageW(GetDlgItem(id), BM_CLICK, 0, 0); }
     bool Closed() const { return GetResult() == IDOK; }
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        BOOL result = CConfigDlg::OnInitDialog();
-        PostMessage(kProbeMessage);
-        return result;
-    }
-    LRESULT OnProbe(WPARAM, LPARAM)
-    {
-        m_probe(*this);
-        if (!Closed())
-            EndDialog(IDCANCEL);
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-
-private:
-    std::function<void(ProbedConfigDlg&)> m_probe;
 };
-
-BEGIN_MESSAGE_MAP(ProbedConfigDlg, CConfigDlg)
-    ON_MESSAGE(kProbeMessage, OnProbe)
-END_MESSAGE_MAP()
 
 std::string ReadBytes(const fs::path& path)
 {

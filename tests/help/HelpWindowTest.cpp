@@ -2,7 +2,6 @@
 // box and the keys, in every language.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "framework/Text.h"
@@ -11,15 +10,13 @@
 #include "lang/HelpTexts.h"
 #include "lang/Texts.h"
 #include "tests/support/GuiTestHelpers.h"
+#include "tests/support/ProbedDialog.h"
 
 namespace {
 
-constexpr UINT kProbeMessage = WM_APP + 52;
-
-class ProbedHelpDlg : public CHelpDlg {
+class ProbedHelpDlg : public ProbedDialog<CHelpDlg, ProbedHelpDlg> {
 public:
-    ProbedHelpDlg(int language, std::function<void(ProbedHelpDlg&)> probe)
-        : CHelpDlg(language), m_probe(std::move(probe)) {}
+    ProbedHelpDlg(int language, Probe probe) : ProbedDialog(std::move(probe), language) {}
 
     // The pane as the user reads it, line breaks as "\n".
     std::string Pane() const
@@ -45,30 +42,7 @@ public:
         ::PostMessageW(GetDlgItem(id), WM_KEYDOWN, key, 0);
         ::PostMessageW(GetDlgItem(id), WM_KEYUP, key, 0xC0000000);
     }
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        BOOL result = CHelpDlg::OnInitDialog();
-        PostMessage(kProbeMessage);
-        return result;
-    }
-    LRESULT OnProbe(WPARAM, LPARAM)
-    {
-        m_probe(*this);
-        if (GetResult() == -1)
-            EndDialog(IDCANCEL);
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-
-private:
-    std::function<void(ProbedHelpDlg&)> m_probe;
 };
-
-BEGIN_MESSAGE_MAP(ProbedHelpDlg, CHelpDlg)
-    ON_MESSAGE(kProbeMessage, OnProbe)
-END_MESSAGE_MAP()
 
 int RowOf(const ProbedHelpDlg& window, HelpTopic topic)
 {
