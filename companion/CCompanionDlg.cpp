@@ -53,6 +53,14 @@ int CCompanionDlg::ShowMessage(const std::string& utf8Text, UINT type)
     return MessageBox(utf8Text.c_str(), kProductName, type);
 }
 
+std::wstring CCompanionDlg::FieldText(int id) const
+{
+    HWND field = GetDlgItem(id);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(field, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
 // The band across the top, with the title on dark green as on the main window.
 void CCompanionDlg::OnPaint()
 {

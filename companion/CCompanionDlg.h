@@ -31,6 +31,8 @@ protected:
 
     // A message box captioned with the product name, owned by this window.
     int ShowMessage(const std::string& utf8Text, UINT type = MB_OK);
+    // A control's text as it stands, in full.
+    std::wstring FieldText(int id) const;
 
     void OnPaint();
     LRESULT OnCtlColorDialog(WPARAM, LPARAM);

@@ -138,14 +138,6 @@ void CConfigDlg::OnDefaults()
                Utf8FromAnsi(RunningProgramFolder()));
 }
 
-std::wstring CConfigDlg::FieldText(int id) const
-{
-    HWND field = GetDlgItem(id);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(field, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
 void CConfigDlg::SetFieldText(int id, const std::string& utf8)
 {
     SetWindowTextW(GetDlgItem(id), Widen(utf8).c_str());

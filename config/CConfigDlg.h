@@ -40,7 +40,6 @@ private:
                     int languageIndex, const std::string& programFolder);
     void ApplyTexts();
     void ShowExample();
-    std::wstring FieldText(int id) const;
     void SetFieldText(int id, const std::string& utf8);
     // The record to save, or none after a refusal was shown.
     std::optional<SettingsRecord> EditedRecord();

@@ -85,12 +85,9 @@ std::vector<HelpTopic> CHelpDlg::ListedTopics() const
 void CHelpDlg::FillTopicList(HelpTopic keep)
 {
     HWND list = GetDlgItem(IDC_TOPIC_LIST);
-    std::wstring query(static_cast<size_t>(GetWindowTextLengthW(GetDlgItem(IDC_SEARCH_EDIT))) + 1, L'\0');
-    query.resize(static_cast<size_t>(GetWindowTextW(GetDlgItem(IDC_SEARCH_EDIT), &query[0],
-                                                    static_cast<int>(query.size()))));
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     int selected = 0;
-    for (HelpTopic topic : TopicsMatching(query, m_languageIndex)) {
+    for (HelpTopic topic : TopicsMatching(FieldText(IDC_SEARCH_EDIT), m_languageIndex)) {
         const std::wstring title = Widen(HelpTopicTitle(topic, m_languageIndex));
         const LRESULT row = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
         SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(topic));

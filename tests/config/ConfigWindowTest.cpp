@@ -25,12 +25,7 @@ public:
     ProbedConfigDlg(const std::string& path, Probe probe) : ProbedDialog(std::move(probe), path) {}
 
     void Type(int id, const std::wstring& text) { SetWindowTextW(GetDlgItem(id), text.c_str()); }
-    std::string Shown(int id) const
-    {
-        wchar_t text[1024] = {};
-        GetWindowTextW(GetDlgItem(id), text, 1024);
-        return Utf8FromWide(text);
-    }
+    std::string Shown(int id) const { return Utf8FromWide(FieldText(id)); }
     void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(id))); }
     void ChooseLanguage(int language)
     {

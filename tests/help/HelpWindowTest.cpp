@@ -21,10 +21,7 @@ public:
     // The pane as the user reads it, line breaks as "\n".
     std::string Pane() const
     {
-        HWND pane = GetDlgItem(IDC_TOPIC_TEXT);
-        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(pane)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(pane, &text[0], static_cast<int>(text.size()))));
-        std::string utf8 = Utf8FromWide(text);
+        std::string utf8 = Utf8FromWide(FieldText(IDC_TOPIC_TEXT));
         for (size_t at = utf8.find("\r\n"); at != std::string::npos; at = utf8.find("\r\n", at))
             utf8.erase(at, 1);
         return utf8;
