@@ -9,11 +9,11 @@
 #include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
+#include "res/Palette.h"
 #include "res/resource.h"
 
 namespace {
 
-constexpr COLORREF kListBackground = RGB(166, 204, 224);
 constexpr COLORREF kListImageMask = RGB(255, 0, 255);
 constexpr int kListImageWidth = 16;
 constexpr int kBandTextLength = 400;

@@ -37,12 +37,6 @@ void PaintBands(CDC& dc, int clientHeight, const std::string& bandText)
 
 }  // namespace
 
-COLORREF BandColour(int top)
-{
-    int k = top / kBandStep + 1;
-    return RGB(0, (3 * k) % 256, (3 * k + 120) % 256);
-}
-
 void PaintTitleBand(CDC& dc, SIZE client, const std::string& bandText)
 {
     CPen wideDark(PS_SOLID, 37, kTitleDarkGreen);

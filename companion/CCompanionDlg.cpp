@@ -9,15 +9,6 @@
 
 namespace {
 
-constexpr int kBandStep = 10;
-
-// The main window's background bands, shading from blue towards cyan.
-COLORREF BandColour(int top)
-{
-    int k = top / kBandStep + 1;
-    return RGB(0, (3 * k) % 256, (3 * k + 120) % 256);
-}
-
 bool IsEditControl(HWND control)
 {
     wchar_t className[16] = {};
@@ -64,7 +55,7 @@ std::wstring CCompanionDlg::FieldText(int id) const
 // The band across the top, with the title on dark green as on the main window.
 void CCompanionDlg::OnPaint()
 {
-    CPen frame(PS_SOLID, 3, RGB(0, 255, 25));
+    CPen frame(PS_SOLID, 3, kTitleBrightGreen);
     CBrush green(kCompanionTitleGreen);
     CPaintDC dc(this);
     CRect client;

@@ -6,13 +6,14 @@
 
 #include "framework/CDialog.h"
 #include "framework/CGdiObject.h"
+#include "res/Palette.h"
 
 // The main window's colours, so the three programs read as one family.
-constexpr COLORREF kCompanionBody = RGB(0, 3, 123);       // its first background band
+constexpr COLORREF kCompanionBody = BandColour(0);
 constexpr COLORREF kCompanionText = RGB(255, 255, 255);
-constexpr COLORREF kCompanionField = RGB(166, 204, 224);  // its document list
-constexpr COLORREF kCompanionTitleGreen = RGB(0, 100, 40);
-constexpr COLORREF kCompanionTitleText = RGB(0, 255, 2);
+constexpr COLORREF kCompanionField = kListBackground;
+constexpr COLORREF kCompanionTitleGreen = kTitleDarkGreen;
+constexpr COLORREF kCompanionTitleText = kTitleTextColour;
 // Height in pixels of the painted band at the top; the templates keep their
 // controls below it.
 constexpr int kCompanionBandHeight = 40;
