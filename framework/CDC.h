@@ -34,14 +34,11 @@ public:
     // Returns the object that was selected before.
     HGDIOBJ SelectObject(HGDIOBJ object);
     HGDIOBJ SelectObject(const CGdiObject& object) { return SelectObject(object.m_hObject); }
-    HGDIOBJ SelectStockObject(int stockId) { return SelectObject(::GetStockObject(stockId)); }
     // Puts back the objects that were selected when the CDC first changed them.
     void RestoreOriginalObjects();
 
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-    COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
-    COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     POINT SetWindowOrg(int x, int y);
     BOOL IsPrinting() const { return ::GetDeviceCaps(m_hDC, TECHNOLOGY) == DT_RASPRINTER; }
@@ -53,9 +50,6 @@ public:
 
     POINT MoveTo(int x, int y);
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-    BOOL Rectangle(int left, int top, int right, int bottom) {
-        return ::Rectangle(m_hDC, left, top, right, bottom);
-    }
     BOOL RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
         return ::RoundRect(m_hDC, left, top, right, bottom, ellipseWidth, ellipseHeight);
     }

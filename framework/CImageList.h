@@ -18,11 +18,5 @@ public:
     // Images of width `imageWidth` cut from a bitmap resource of the program;
     // `mask` is the transparent colour.
     BOOL Create(UINT bitmapId, int imageWidth, int grow, COLORREF mask);
-    BOOL Create(int width, int height, UINT flags, int initial, int grow);
-    int Add(HBITMAP bitmap, COLORREF mask) {
-        return ImageList_AddMasked(m_hImageList, bitmap, mask);
-    }
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     BOOL DeleteImageList();
-    HIMAGELIST Detach();
 };

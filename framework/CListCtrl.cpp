@@ -25,11 +25,6 @@ int CListCtrl::InsertColumn(int column, const char* utf8Caption, int format, int
         SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
 }
 
-int CListCtrl::GetColumnCount() const {
-    HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-    return header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-}
-
 int CListCtrl::InsertItem(int index, const std::string& utf8Text) {
     std::wstring text = Widen(utf8Text);
     LVITEMW item{};
@@ -73,22 +68,6 @@ std::string CListCtrl::GetItemText(int item, int subItem) const {
             return Utf8FromWide(std::wstring(info.pszText, length));
         buffer.resize(buffer.size() * 2);
     }
-}
-
-int CListCtrl::GetItemImage(int item) const {
-    LVITEMA info{};
-    info.mask = LVIF_IMAGE;
-    info.iItem = item;
-    if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info))) return -1;
-    return info.iImage;
-}
-
-BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask) {
-    LVITEMA info{};
-    info.state = state;
-    info.stateMask = mask;
-    return static_cast<BOOL>(
-        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
 }
 
 int CListCtrl::FindItem(const std::string& utf8Text, int start) const {

@@ -19,11 +19,6 @@ public:
     BOOL DeleteColumn(int column) {
         return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
     }
-    int GetColumnWidth(int column) const {
-        return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
-    }
-    // Number of columns (from the header control).
-    int GetColumnCount() const;
 
     // Inserts a row with its text (column 0); returns its index or -1.
     int InsertItem(int index, const std::string& utf8Text);
@@ -31,8 +26,6 @@ public:
     int InsertItem(int index, const std::string& utf8Text, int image);
     BOOL SetItemText(int item, int subItem, const std::string& utf8Text);
     std::string GetItemText(int item, int subItem) const;
-    // Image index of a row, -1 when it cannot be read.
-    int GetItemImage(int item) const;
     BOOL DeleteItem(int item) {
         return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item)));
     }
@@ -44,7 +37,6 @@ public:
             SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
     }
     UINT GetSelectedCount() const { return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT)); }
-    BOOL SetItemState(int item, UINT state, UINT mask);
     // Whole-text, case-insensitive search of column 0 (LVFI_STRING) after `start`
     // (-1: the whole list). Returns the row or -1.
     int FindItem(const std::string& utf8Text, int start = -1) const;
@@ -52,13 +44,9 @@ public:
     BOOL SetBkColor(COLORREF color) {
         return static_cast<BOOL>(SendMessage(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(color)));
     }
-    COLORREF GetBkColor() const { return static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR)); }
     DWORD SetExtendedStyle(DWORD exStyle) {
         return static_cast<DWORD>(
             SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(exStyle)));
-    }
-    DWORD GetExtendedStyle() const {
-        return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
     }
     // LVSIL_SMALL / LVSIL_NORMAL; the list does not take ownership (the list must
     // carry LVS_SHAREIMAGELISTS or the CImageList must outlive the control).

@@ -12,7 +12,6 @@ public:
     CMenu& operator=(const CMenu&) = delete;
 
     HMENU m_hMenu = nullptr;
-    HMENU GetSafeHmenu() const { return m_hMenu; }
     operator HMENU() const { return m_hMenu; }
 
     // A menu resource of the program (destroying any menu held before).
@@ -22,16 +21,8 @@ public:
     BOOL DestroyMenu();
 
     int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
-    UINT GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
-    HMENU GetSubMenu(int position) const { return ::GetSubMenu(m_hMenu, position); }
     BOOL ModifyMenu(UINT position, UINT flags, UINT_PTR newId, const char* utf8Text);
     BOOL SetMenuItemBitmaps(UINT position, UINT flags, HBITMAP unchecked, HBITMAP checked) {
         return ::SetMenuItemBitmaps(m_hMenu, position, flags, unchecked, checked);
-    }
-    UINT CheckMenuItem(UINT item, UINT flags) {
-        return static_cast<UINT>(::CheckMenuItem(m_hMenu, item, flags));
-    }
-    UINT EnableMenuItem(UINT item, UINT flags) {
-        return static_cast<UINT>(::EnableMenuItem(m_hMenu, item, flags));
     }
 };

@@ -4,7 +4,6 @@
 IMPLEMENT_DYNAMIC(CToolBar, CWnd)
 
 BOOL CToolBar::CreateEx(CWnd* parent, DWORD controlStyle, DWORD barStyle, const RECT&, UINT id) {
-    m_barStyle = barStyle & 0xFFFF;
     DWORD style = WS_CHILD | (barStyle & 0xFFFF0000) | controlStyle | CCS_NODIVIDER |
                   CCS_NORESIZE | CCS_NOPARENTALIGN;
     if (!CWnd::CreateEx(0, "ToolbarWindow32", nullptr, style, 0, 0, 0, 0,
@@ -14,11 +13,6 @@ BOOL CToolBar::CreateEx(CWnd* parent, DWORD controlStyle, DWORD barStyle, const 
     }
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     return TRUE;
-}
-
-BOOL CToolBar::AddButtons(int count, const TBBUTTON* buttons) {
-    return static_cast<BOOL>(SendMessage(TB_ADDBUTTONSA, static_cast<WPARAM>(count),
-                                         reinterpret_cast<LPARAM>(buttons)));
 }
 
 SIZE CToolBar::GetButtonSize() const {

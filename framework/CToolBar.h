@@ -12,16 +12,13 @@ class CToolBar : public CWnd {
     DECLARE_DYNAMIC(CToolBar)
 public:
     // controlStyle: TBSTYLE_xxx bits. barStyle: window style bits (high word, e.g.
-    // WS_CLIPCHILDREN) plus bar flags in the low word, which are kept in
-    // GetBarStyle() and have no effect of their own. The window is a child with
-    // CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN; visible only if
-    // barStyle asks for WS_VISIBLE. `borders` is accepted for symmetry and unused.
+    // WS_CLIPCHILDREN); the bar flags of its low word have no effect here. The
+    // window is a child with CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
+    // visible only if barStyle asks for WS_VISIBLE. `borders` is unused.
     BOOL CreateEx(CWnd* parent, DWORD controlStyle, DWORD barStyle, const RECT& borders,
                   UINT id);
-    DWORD GetBarStyle() const { return m_barStyle; }
 
     int GetButtonCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
-    BOOL AddButtons(int count, const TBBUTTON* buttons);  // TB_ADDBUTTONSA
     BOOL GetButton(int index, TBBUTTON* button) const {
         return static_cast<BOOL>(SendMessage(TB_GETBUTTON, static_cast<WPARAM>(index),
                                              reinterpret_cast<LPARAM>(button)));
@@ -52,7 +49,4 @@ public:
         return static_cast<DWORD>(
             SendMessage(TB_SETEXTENDEDSTYLE, 0, static_cast<LPARAM>(exStyle)));
     }
-
-private:
-    DWORD m_barStyle = 0;
 };

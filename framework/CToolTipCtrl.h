@@ -26,7 +26,4 @@ public:
     void Activate(BOOL activate) { SendMessage(TTM_ACTIVATE, activate); }
     void RelayEvent(MSG* msg) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg)); }
     int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
-    // Read back, for callers and tests; empty / false when the tool is unknown.
-    std::string GetText(CWnd* wnd, UINT_PTR toolId) const;
-    BOOL GetToolRect(CWnd* wnd, UINT_PTR toolId, RECT* rect) const;
 };

@@ -19,20 +19,6 @@ CWinApp::~CWinApp() {
 
 BOOL CWinApp::InitInstance() { return FALSE; }
 
-int CWinApp::Run() {
-    MSG msg{};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (!CWnd::WalkPreTranslateTree(nullptr, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    m_exitCode = static_cast<int>(msg.wParam);
-    return m_exitCode;
-}
-
-int CWinApp::ExitInstance() { return m_exitCode; }
-
 CWinApp* AfxGetApp() { return g_app; }
 
 CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
@@ -67,6 +53,6 @@ int AfxWinMain() {
     CWinApp* app = AfxGetApp();
     if (!app) return -1;
     AfxInitCommonControls();
-    if (app->InitInstance()) app->Run();
-    return app->ExitInstance();
+    app->InitInstance();
+    return 0;
 }

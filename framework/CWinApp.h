@@ -1,6 +1,6 @@
 // CWinApp: the application object. The program defines one global instance of its
 // derived class; the entry point (WinMain.cpp, linked into the program only) runs
-// its InitInstance and, if that returns TRUE, its message loop.
+// its InitInstance, which shows the program's dialog modally and returns FALSE.
 #pragma once
 
 #include <windows.h>
@@ -14,22 +14,15 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // Called once at start. Return FALSE to end the program without a message loop
-    // (as a dialog-based program does after its modal dialog).
+    // Called once at start. The programs are dialog based: each returns FALSE
+    // after its modal dialog, and no application message loop follows.
     virtual BOOL InitInstance();
-    // The thread's message loop, until WM_QUIT; returns its exit code.
-    virtual int Run();
-    // Called last; its result is the process exit code (default: Run's).
-    virtual int ExitInstance();
 
     // The standard controls are always drawn three-dimensional on this platform;
     // kept so start-up reads as it is meant to. Does nothing.
     void Enable3dControls() {}
 
     CWnd* m_pMainWnd = nullptr;
-
-protected:
-    int m_exitCode = 0;  // wParam of the WM_QUIT that ended Run
 };
 
 CWinApp* AfxGetApp();

@@ -107,7 +107,6 @@ public:
     // The bound object of the parent window, or null when it has none.
     CWnd* GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
     void ClientToScreen(POINT* point) const { ::ClientToScreen(m_hWnd, point); }
@@ -130,7 +129,6 @@ public:
     void CenterWindow();
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
@@ -139,9 +137,6 @@ public:
     }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const {
-        return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE));
-    }
     // Changes the style bits; with swpFlags, lets the frame know (SetWindowPos).
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     void SetFont(HFONT font, BOOL redraw = TRUE) {

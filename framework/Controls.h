@@ -17,8 +17,6 @@ public:
         return reinterpret_cast<HBITMAP>(
             SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
     }
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
 
     // Called to draw an owner-drawn (BS_OWNERDRAW) button: the parent's WM_DRAWITEM
     // is reflected here. The default draws nothing.
@@ -27,14 +25,11 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-// An owner-drawn button with up to four pictures of its own (normal, selected,
-// focused, disabled), drawn by the default DrawItem.
+// An owner-drawn button with four pictures of its own (normal, selected,
+// focused, disabled). The program's buttons draw from their own strips, so
+// nothing loads these; they are kept for the class's layout.
 class CBitmapButton : public CButton {
     DECLARE_DYNAMIC(CBitmapButton)
-public:
-    BOOL LoadBitmaps(UINT normalId, UINT selectedId = 0, UINT focusId = 0, UINT disabledId = 0);
-    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
-
 protected:
     CBitmap m_bitmap;
     CBitmap m_bitmapSel;
@@ -44,12 +39,6 @@ protected:
 
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
-};
-
-class CEdit : public CWnd {
-    DECLARE_DYNAMIC(CEdit)
-public:
-    void SetSel(int start, int end) { SendMessage(EM_SETSEL, start, end); }
 };
 
 class CProgressCtrl : public CWnd {
@@ -65,5 +54,4 @@ public:
         return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(position)));
     }
     int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
-    int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
 };

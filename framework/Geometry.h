@@ -20,7 +20,6 @@ struct CRect : RECT {
     CRect(const RECT& rc) : RECT(rc) {}
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool IsEmpty() const { return Width() <= 0 || Height() <= 0; }
     bool Contains(POINT pt) const { return PtInRect(this, pt) != FALSE; }
     bool operator==(const RECT& other) const { return EqualRect(this, &other) != FALSE; }
     bool operator!=(const RECT& other) const { return !(*this == other); }

@@ -202,7 +202,7 @@ TEST(AboutBoxTest, AboutCommandOpensTheBoxOverTheMainWindowAndOkClosesIt)
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
         WithAboutBox([&] { shown.Command(ID_HELP_ABOUT); }, PressOkInAboutBox);
         closed = g_seen.box && !IsWindow(g_seen.box);
-        mainEnabledAgain = shown.IsWindowEnabled() != FALSE;
+        mainEnabledAgain = ::IsWindowEnabled(shown.m_hWnd) != FALSE;
         EXPECT_EQ(g_seen.owner, shown.GetSafeHwnd());
     });
     CWinApp app;  // as the program's own, with the main window as its main window

@@ -15,6 +15,7 @@
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/GuiTestHelpers.h"
+#include "tests/support/ControlProbes.h"
 
 namespace {
 
@@ -135,7 +136,7 @@ std::optional<uint64_t> ProbedRecoveryDlg::FreeBytesFor(const std::string& direc
 void ProbedRecoveryDlg::AddSelectedDocument(const std::string& path)
 {
     m_documentList.InsertItem(0, path);
-    m_documentList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetListItemState(m_documentList.m_hWnd, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void ExtractFromMainWindow(const std::string& documentPath)
@@ -183,7 +184,7 @@ int ColumnWidth(HWND list, int column)
 
 std::string TooltipText(CHoverButton& button)
 {
-    return button.GetTooltip().GetText(&button, 1);
+    return TooltipText(button.GetTooltip().m_hWnd, button.m_hWnd, 1);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "framework/Afx.h"
 #include "tests/controls/HoverTestResources.h"
 #include "tests/support/GuiTestHelpers.h"
+#include "tests/support/ControlProbes.h"
 
 namespace {
 
@@ -137,17 +138,17 @@ TEST_F(HoverButtonTest, TooltipRegistersToolOneOnceOverTheResizedButton) {
     const CToolTipCtrl& tooltip = button.GetTooltip();
     ASSERT_NE(tooltip.m_hWnd, nullptr);
     EXPECT_EQ(tooltip.GetToolCount(), 1);
-    EXPECT_EQ(tooltip.GetText(&button, 1), "Öffnen");
+    EXPECT_EQ(TooltipText(tooltip.m_hWnd, button.m_hWnd, 1), "Öffnen");
     CRect tool;
-    ASSERT_TRUE(tooltip.GetToolRect(&button, 1, &tool));
+    ASSERT_TRUE(TooltipRect(tooltip.m_hWnd, button.m_hWnd, 1, &tool));
     EXPECT_EQ(tool, CRect(0, 0, 35, 41));
 
     button.SetTooltip("Open", true);
     EXPECT_EQ(tooltip.GetToolCount(), 1);
-    EXPECT_EQ(tooltip.GetText(&button, 1), "Open");
+    EXPECT_EQ(TooltipText(tooltip.m_hWnd, button.m_hWnd, 1), "Open");
 
     button.SetTooltip(nullptr, false);
-    EXPECT_EQ(tooltip.GetText(&button, 1), "Open");
+    EXPECT_EQ(TooltipText(tooltip.m_hWnd, button.m_hWnd, 1), "Open");
 }
 
 TEST_F(HoverButtonTest, MessagesThroughTheLoopCreateAnInactiveTooltipWithoutTools) {

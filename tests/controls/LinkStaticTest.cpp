@@ -10,6 +10,7 @@
 #include "tests/controls/LinkTestResources.h"
 #include "tests/support/GuiTestHelpers.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ControlProbes.h"
 
 namespace {
 
@@ -211,10 +212,10 @@ TEST(LinkStaticTargetTest, TooltipShowsTheSiteAddressWhateverTheTarget) {
     EXPECT_EQ(dialog.m_left.GetWindowText(), "www.left.example.com");
     for (CLinkStatic* link : {&dialog.m_empty, &dialog.m_left}) {
         EXPECT_EQ(link->GetTooltip().GetToolCount(), 1);
-        EXPECT_EQ(link->GetTooltip().GetText(link, 1), kSiteAddress);
+        EXPECT_EQ(TooltipText(link->GetTooltip().m_hWnd, link->m_hWnd, 1), kSiteAddress);
     }
     dialog.m_left.SetLinkTarget("http://elsewhere.example.org/");
-    EXPECT_EQ(dialog.m_left.GetTooltip().GetText(&dialog.m_left, 1), kSiteAddress);
+    EXPECT_EQ(TooltipText(dialog.m_left.GetTooltip().m_hWnd, dialog.m_left.m_hWnd, 1), kSiteAddress);
     EXPECT_TRUE(GetWindowLongW(dialog.m_left, GWL_STYLE) & SS_NOTIFY);
 }
 

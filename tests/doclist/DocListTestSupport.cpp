@@ -8,6 +8,7 @@
 
 #include "framework/Text.h"
 #include "res/resource.h"
+#include "tests/support/ControlProbes.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ std::vector<std::string> CListHostDlg::Paths() const
 
 void CListHostDlg::Select(int row)
 {
-    m_list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    SetListItemState(m_list.m_hWnd, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 std::string MakeFile(const TempFolder& folder, const std::string& name, std::uint64_t size)

@@ -3,6 +3,7 @@
 
 #include "DocListTestSupport.h"
 #include "doclist/CDropFileListCtrl.h"
+#include "tests/support/ControlProbes.h"
 
 using Cells = std::vector<std::string>;
 
@@ -31,7 +32,7 @@ TEST(DocumentListDrop, OneFileBecomesARowWithItsDetails)
 
     ASSERT_EQ(host.m_list.GetItemCount(), 1);
     EXPECT_EQ(host.Row(0), (Cells{path, "2", "3/5/2004", "7:5:9"}));
-    EXPECT_EQ(host.m_list.GetItemImage(0), 0);
+    EXPECT_EQ(ListItemImage(host.m_list.m_hWnd, 0), 0);
 }
 
 TEST(DocumentListDrop, ThreeFilesEndWithTheShellsLastOnTop)
@@ -131,9 +132,9 @@ TEST(DocumentListDrop, FolderGoesToTheCallbackWhenFoldersAreAccepted)
 
     ASSERT_EQ(host.m_list.GetItemCount(), 2);
     EXPECT_EQ(host.Row(1), (Cells{sub, "Inserted from callback function", "", ""}));
-    EXPECT_EQ(host.m_list.GetItemImage(1), 1);
+    EXPECT_EQ(ListItemImage(host.m_list.m_hWnd, 1), 1);
     EXPECT_EQ(host.Row(0), (Cells{file, "Inserted from callback function", "", ""}));
-    EXPECT_EQ(host.m_list.GetItemImage(0), 0);
+    EXPECT_EQ(ListItemImage(host.m_list.m_hWnd, 0), 0);
 }
 
 TEST(DocumentListDrop, ListedFolderShowsNoSizeButItsDate)
@@ -200,5 +201,5 @@ TEST(DocumentListWindow, ListCreatedDirectlyAcceptsDroppedFiles)
     RECT rect = {0, 0, 200, 100};
     ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, rect, &host, 2000));
 
-    EXPECT_TRUE(list.GetExStyle() & WS_EX_ACCEPTFILES);
+    EXPECT_TRUE(GetWindowLongW(list.m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }

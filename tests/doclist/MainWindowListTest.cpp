@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/ControlProbes.h"
 
 using Cells = std::vector<std::string>;
 
@@ -79,19 +80,19 @@ TEST(MainWindowList, EveryCommandIdentifierReachesItsCommand)
         }
         rowsAfterOpen = list.GetItemCount();
 
-        list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        SetListItemState(list.m_hWnd, 0, LVIS_SELECTED, LVIS_SELECTED);
         window.Command(ID_LIST_REMOVE);
         rowsAfterRemove = list.GetItemCount();
 
         SendDropFiles(list, {b});
         for (int id : {IDC_DELETE_BUTTON, ID_FILE_DELETE, ID_LIST_DELETE}) {
-            list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            SetListItemState(list.m_hWnd, 0, LVIS_SELECTED, LVIS_SELECTED);
             MessageBoxWatcher watcher({IDNO});
             window.Command(id);
             deleteQuestions += watcher.Count();
         }
         {
-            list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+            SetListItemState(list.m_hWnd, 0, LVIS_SELECTED, LVIS_SELECTED);
             MessageBoxWatcher watcher({IDYES, IDYES});
             window.Command(IDC_DELETE_BUTTON);
             deletedByButton = !FileExists(b);

@@ -4,6 +4,7 @@
 
 #include "DocListTestSupport.h"
 #include "res/resource.h"
+#include "tests/support/ControlProbes.h"
 
 using Cells = std::vector<std::string>;
 
@@ -159,7 +160,7 @@ TEST(OptionControls, CallbackInsertsAndDisablesDuplicates)
     EXPECT_EQ(options.insertCallback, &InsertFromCallback);
     DropFiles(host.m_list, {sub});
     EXPECT_EQ(host.Row(0), (Cells{sub, "Inserted from callback function", "", ""}));
-    EXPECT_EQ(host.m_list.GetItemImage(0), 1);
+    EXPECT_EQ(ListItemImage(host.m_list.m_hWnd, 0), 1);
 
     Click(host, IDC_USE_CALLBACK);
 

@@ -47,7 +47,7 @@ TEST(DialogTest, OkButtonEndsTheModalRunWithIdokAndReadsTheControls) {
     bool ownerEnabledDuringRun = true;
     HWND dialogWindow = nullptr;
     dialog.m_onInit = [&](CModalDialog& self) {
-        ownerEnabledDuringRun = owner.IsWindowEnabled() != FALSE;
+        ownerEnabledDuringRun = ::IsWindowEnabled(owner.m_hWnd) != FALSE;
         dialogWindow = self;
         SetDlgItemTextW(self, IDC_EDIT, L"nachher");
         PostMessageW(self.GetDlgItem(IDOK), BM_CLICK, 0, 0);  // clicked once the loop runs
@@ -57,7 +57,7 @@ TEST(DialogTest, OkButtonEndsTheModalRunWithIdokAndReadsTheControls) {
     EXPECT_EQ(dialog.m_text, "nachher");
     EXPECT_FALSE(ownerEnabledDuringRun);
     EXPECT_TRUE(dialog.m_visibleAtOk);  // the template is hidden: the run shows it
-    EXPECT_TRUE(owner.IsWindowEnabled());
+    EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
     EXPECT_EQ(dialog.m_hWnd, nullptr);
     EXPECT_FALSE(IsWindow(dialogWindow));
 }
@@ -160,7 +160,7 @@ TEST(DataExchangeTest, FillsTheControlsAtInitAndReadsThemBack) {
     EXPECT_STREQ(text, L"Größe");
 
     // The user changes everything; the radio outside the group does not count.
-    dialog.m_check.SetCheck(BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_CHECK, BST_UNCHECKED);
     CheckRadioButton(dialog, IDC_RADIO_A, IDC_RADIO_C, IDC_RADIO_C);
     CheckDlgButton(dialog, IDC_AFTER_GROUP, BST_CHECKED);
     SetDlgItemTextW(dialog, IDC_EDIT, L"Mărime");

