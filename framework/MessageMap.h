@@ -61,6 +61,9 @@ constexpr UINT kCtlColor = 0x0019;
 
 }  // namespace afx
 
+// The tables are laid out by hand: each macro reads as the code it expands to.
+// clang-format off
+
 // ---- Declaring and defining a table -------------------------------------------------
 
 // Leaves the access at protected, like the framework it stands in for.
@@ -200,3 +203,5 @@ protected: \
         CDC dc_(reinterpret_cast<HDC>(wParam_)); \
         HBRUSH brush_ = self->CtlColor(&dc_, static_cast<UINT>(lParam_)); \
         *result_ = reinterpret_cast<LRESULT>(brush_); return brush_ != nullptr;)
+
+// clang-format on
