@@ -8,6 +8,7 @@
 
 #include "framework/CWinApp.h"
 #include "framework/SystemPaths.h"
+#include "framework/Text.h"
 #include "res/resource.h"
 
 namespace {
@@ -44,10 +45,10 @@ LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& valu
 HCURSOR HelpViewerHandCursor() {
     std::string viewer = WindowsDirectory() + "\\winhlp32.exe";
     // As data only: none of the viewer's code runs in this process.
-    HMODULE module = LoadLibraryExA(viewer.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE module = LoadLibraryExW(WidenAnsi(viewer).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return nullptr;
     HCURSOR copy = nullptr;
-    if (HCURSOR cursor = LoadCursorA(module, MAKEINTRESOURCEA(kHelpViewerHandCursor))) {
+    if (HCURSOR cursor = LoadCursorW(module, MAKEINTRESOURCEW(kHelpViewerHandCursor))) {
         copy = CopyCursor(cursor);
     }
     FreeLibrary(module);
@@ -172,9 +173,9 @@ void CLinkStatic::LoadHandCursor() {
     m_ownsLinkCursor = m_linkCursor != nullptr;
     // Systems without the help viewer (or without its cursor) still get a hand.
     if (!m_linkCursor) {
-        m_linkCursor = LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDC_LINK_HAND));
+        m_linkCursor = LoadCursorW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDC_LINK_HAND));
     }
-    if (!m_linkCursor) m_linkCursor = LoadCursorA(nullptr, IDC_HAND);
+    if (!m_linkCursor) m_linkCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
 }
 
 BOOL CLinkStatic::DestroyWindow() {
@@ -250,7 +251,7 @@ void CLinkStatic::OnClicked() {
 }
 
 int CLinkStatic::OpenLink(const char* url, int showCommand) {
-    HINSTANCE shell = ShellExecuteA(nullptr, "open", url, nullptr, nullptr, showCommand);
+    HINSTANCE shell = ShellExecuteW(nullptr, L"open", Widen(url).c_str(), nullptr, nullptr, showCommand);
     const int shellResult = static_cast<int>(reinterpret_cast<INT_PTR>(shell));
     if (reinterpret_cast<UINT_PTR>(shell) > 32) return shellResult;
     return OpenWithRegisteredBrowser(url, showCommand, shellResult);

@@ -91,9 +91,9 @@ CreditsScroll& CScrollHotStatic::Scroll() {
 }
 
 CScrollHotStatic::CScrollHotStatic()
-    : m_handCursor(LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDC_LINK_HAND))),
-      m_arrowCursor(LoadCursorA(nullptr, IDC_ARROW)) {
-    if (!m_handCursor) m_handCursor = LoadCursorA(nullptr, IDC_HAND);
+    : m_handCursor(LoadCursorW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDC_LINK_HAND))),
+      m_arrowCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW))) {
+    if (!m_handCursor) m_handCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     ::SetCursor(m_arrowCursor);
 }
 
@@ -141,7 +141,7 @@ void CScrollHotStatic::OnPaint() {
     if (scroll.firstPaint) {
         // Without a class cursor the system stops resetting the pointer over the
         // panel, so the hand chosen over a link line stays.
-        SetClassLongPtrA(m_hWnd, GCLP_HCURSOR, 0);
+        SetClassLongPtrW(m_hWnd, GCLP_HCURSOR, 0);
         scroll.firstPaint = false;
     }
     CPaintDC paint(this);
@@ -250,7 +250,7 @@ void CScrollHotStatic::OnClicked() {
 }
 
 bool CScrollHotStatic::OpenLineLink(const std::string& link) {
-    HINSTANCE result = ShellExecuteA(nullptr, "open", AnsiFromUtf8(link).c_str(), nullptr,
-                                     nullptr, SW_SHOWNORMAL);
+    HINSTANCE result =
+        ShellExecuteW(nullptr, L"open", Widen(link).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<UINT_PTR>(result) > 32;
 }
