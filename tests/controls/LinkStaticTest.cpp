@@ -91,7 +91,14 @@ protected:
                      SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         PumpPending();
     }
-    void Enter(CLinkStatic& link) { link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); }
+    // The real pointer goes there too, so that a busy machine's hover timer
+    // does not take the hover back before the link is looked at.
+    void Enter(CLinkStatic& link) {
+        POINT onLink{2, 2};
+        ClientToScreen(link, &onLink);
+        SetCursorPos(onLink.x, onLink.y);
+        link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    }
     // The real pointer goes elsewhere; the hover timer notices it.
     void Leave(CLinkStatic& link) {
         SetCursorPos(1270, 1010);
