@@ -64,6 +64,29 @@ void DocumentReader::SkipToEnd()
     } while (Refill());
 }
 
+void DocumentReader::MoveTo(uint64_t position)
+{
+    if (position >= Position()) {
+        SkipAhead(position - Position());
+        return;
+    }
+    uint64_t written = m_bufferPosition + m_captureStart;
+    if (m_picture != nullptr && !m_writeFailed && position < written
+        && !m_picture->Truncate(position > m_pictureStart ? position - m_pictureStart : 0))
+        m_writeFailed = true;
+    if (position >= m_bufferPosition) {
+        m_cursor = static_cast<size_t>(position - m_bufferPosition);
+        m_captureStart = std::min(m_captureStart, m_cursor);
+        return;
+    }
+    // Before the buffer: read afresh from there.
+    m_bufferPosition = position;
+    m_cursor = 0;
+    m_end = 0;
+    m_captureStart = 0;
+    m_atEnd = false;
+}
+
 uint64_t DocumentReader::Remaining() const
 {
     return m_documentLength > Position() ? m_documentLength - Position() : 0;
@@ -72,6 +95,7 @@ uint64_t DocumentReader::Remaining() const
 void DocumentReader::AttachPicture(PictureFile& picture)
 {
     m_picture = &picture;
+    m_pictureStart = Position();
     m_captureStart = m_cursor;
     m_writeFailed = false;
 }

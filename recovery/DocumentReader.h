@@ -36,12 +36,17 @@ public:
     // False when there is none: the cursor is then at the end of the document.
     bool SkipTo(const uint8_t* pattern, size_t size);
     void SkipToEnd();
+    // Moves the cursor to any position, before the cursor or after it. Going
+    // back takes back from the attached picture file what it was given past
+    // the new position.
+    void MoveTo(uint64_t position);
 
     // The cursor's offset in the source.
     uint64_t Position() const { return m_bufferPosition + m_cursor; }
     // Bytes between the cursor and the document's end as its length gives it.
     uint64_t Remaining() const;
     bool ReadFailed() const { return m_readFailed; }
+    ByteSource& Source() const { return m_source; }
 
     void AttachPicture(PictureFile& picture);
     // Writes what the cursor passed since the last write and detaches the
@@ -61,6 +66,7 @@ private:
     bool m_atEnd = false;
     bool m_readFailed = false;
     PictureFile* m_picture = nullptr;
+    uint64_t m_pictureStart = 0;
     size_t m_captureStart = 0;
     bool m_writeFailed = false;
 };

@@ -71,7 +71,10 @@ bool SkipEntropyData(DocumentReader& reader)
 // Walks marker by marker from the cursor. When it returns Broken, the cursor
 // is where the structure stopped making sense. scanSeen tells whether a scan
 // was passed; with frameFirst, a scan before any frame header is Broken.
-WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen)
+// trusted is where the last segment taken by its length starts: bytes before
+// it belong to the picture. Entropy-coded data shows no structure of its own,
+// so from the first scan on it stays at that scan's marker.
+WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted)
 {
     bool frameSeen = false;
     for (;;) {
@@ -99,7 +102,11 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen)
         if (code == kStartOfScan) {
             if (frameFirst && !frameSeen)
                 return WalkEnd::Broken;
+            if (!scanSeen)
+                trusted = reader.Position();
             scanSeen = true;
+        } else if (!scanSeen) {
+            trusted = reader.Position();
         }
         reader.SkipAhead(2 + length);
         if (code == kStartOfScan && !SkipEntropyData(reader))
@@ -109,12 +116,16 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen)
 
 } // namespace
 
-bool SkipJpegPicture(DocumentReader& reader)
+bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted)
 {
+    trusted = reader.Position();
     reader.Skip(2);
     bool scanSeen = false;
-    if (WalkMarkers(reader, false, scanSeen) == WalkEnd::EndOfImage)
-        return true;
+    return WalkMarkers(reader, false, scanSeen, trusted) == WalkEnd::EndOfImage;
+}
+
+bool SkipToJpegEnd(DocumentReader& reader)
+{
     const uint8_t endMarker[] = {kMarkerPrefix, kEndOfImage};
     return reader.SkipTo(endMarker, sizeof endMarker) && reader.SkipAhead(sizeof endMarker);
 }
@@ -131,5 +142,6 @@ bool JpegStructureHolds(DocumentReader& reader)
         return false;
     reader.Skip(2);
     bool scanSeen = false;
-    return WalkMarkers(reader, true, scanSeen) == WalkEnd::EndOfImage && scanSeen;
+    uint64_t trusted = 0;
+    return WalkMarkers(reader, true, scanSeen, trusted) == WalkEnd::EndOfImage && scanSeen;
 }

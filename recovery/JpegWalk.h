@@ -5,14 +5,19 @@
 
 class DocumentReader;
 
-// Moves the reader from the start-of-image marker at its cursor to the byte
-// after the picture's end-of-image marker. The picture's own structure is
-// followed (segments by their lengths, then the entropy-coded data of each
-// scan), so end markers inside segments, such as those of an embedded
-// thumbnail, do not end it. Where the structure is broken, the first FF D9
-// after the point the walk reached is taken as the end.
-// False when the document ends first: the cursor is then at the document's end.
-bool SkipJpegPicture(DocumentReader& reader);
+// Walks the picture from the start-of-image marker at the reader's cursor,
+// following its own structure (segments by their lengths, then the
+// entropy-coded data of each scan), so that end markers inside segments,
+// such as those of an embedded thumbnail, do not end it. True when the cursor
+// passed the picture's end-of-image marker. Otherwise the structure broke
+// where the cursor stands, and trusted tells from where on the bytes may not
+// be the picture's own: another picture may start there.
+bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted);
+
+// Moves the reader to the byte after the next FF D9, the end of a picture
+// whose structure broke. False when the document ends first: the cursor is
+// then at the document's end.
+bool SkipToJpegEnd(DocumentReader& reader);
 
 // True when code after FF is a marker that carries a length field, the only
 // kind that may follow a picture's start-of-image marker.

@@ -7,13 +7,63 @@
 #include <limits>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifndef _WIN32
+bool CanSeek(std::FILE* document)
+{
+    struct stat status;
+    return fstat(fileno(document), &status) == 0
+        && (S_ISREG(status.st_mode) || lseek(fileno(document), 0, SEEK_CUR) != -1);
+}
+
+// Copies a stream into a temporary file, removed when it is closed; nullptr
+// when that fails.
+std::FILE* Spool(std::FILE* stream)
+{
+    std::FILE* spool = std::tmpfile();
+    if (spool == nullptr)
+        return nullptr;
+    std::setvbuf(spool, nullptr, _IONBF, 0);
+    std::vector<char> block(1 << 20);
+    size_t got;
+    bool copied = true;
+    while (copied && (got = std::fread(block.data(), 1, block.size(), stream)) > 0)
+        copied = std::fwrite(block.data(), 1, got, spool) == got;
+    if (!copied || std::ferror(stream) != 0 || std::fseek(spool, 0, SEEK_SET) != 0) {
+        std::fclose(spool);
+        return nullptr;
+    }
+    return spool;
+}
+#endif
+
+} // namespace
 
 std::FILE* PictureFiles::OpenDocument(const std::string& path)
 {
     std::FILE* document = OpenFile(path, "rb");
+    if (document == nullptr)
+        return nullptr;
     // The reader fills its own large buffer; a second one would only copy.
-    if (document != nullptr)
-        std::setvbuf(document, nullptr, _IONBF, 0);
+    std::setvbuf(document, nullptr, _IONBF, 0);
+#ifndef _WIN32
+    // A pipe cannot be read twice nor tell its length, but a picture whose
+    // structure breaks is read again from where it broke, and the walks test
+    // lengths against the document's: a pipe is kept whole in a temporary
+    // file, so that it gives the pictures the same bytes in a file would.
+    if (!CanSeek(document)) {
+        std::FILE* spool = Spool(document);
+        std::fclose(document);
+        return spool;
+    }
+#endif
     return document;
 }
 

@@ -48,11 +48,71 @@ const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, Start& start)
     return end;
 }
 
+// Moves the cursor to the next position before limit where a picture may
+// start. The last four bytes of each block are kept for the next one, so a
+// signature across two reads is found.
+bool FindCandidate(DocumentReader& reader, uint64_t limit, Start& start)
+{
+    while (reader.Position() < limit && reader.Ensure(kSignatureSize)) {
+        const uint8_t* block = reader.Cursor();
+        uint64_t searchable = std::min<uint64_t>(reader.Available() - (kSignatureSize - 1),
+                                                 limit - reader.Position());
+        const uint8_t* end = block + searchable;
+        const uint8_t* found = FindStart(block, end, start);
+        reader.Skip(found - block);
+        if (found != end)
+            return true;
+    }
+    return false;
+}
+
+bool JpegHoldsAt(ByteSource& source, uint64_t position)
+{
+    DocumentReader check(source, kCheckBlockSize, position);
+    return JpegStructureHolds(check);
+}
+
+bool PngHoldsAt(ByteSource& source, uint64_t position)
+{
+    DocumentReader check(source, kCheckBlockSize, position);
+    uint64_t trusted;
+    return WalkPngPicture(check, trusted);
+}
+
+// The first position in [from, to) where a picture starts whose own structure
+// walks to its end, or to.
+uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to)
+{
+    DocumentReader scan(source, kCheckBlockSize, from);
+    Start start = Start::None;
+    while (FindCandidate(scan, to, start)) {
+        uint64_t position = scan.Position();
+        if (start == Start::Png ? PngHoldsAt(source, position) : JpegHoldsAt(source, position))
+            return position;
+        scan.Skip(1);
+    }
+    return to;
+}
+
 } // namespace
 
+// A picture whose structure breaks is cut short or damaged, and its fallback
+// end marker may lie behind whole pictures that follow it. It ends where the
+// first of them starts, so that none is lost inside it.
 bool SkipPicture(DocumentReader& reader, PictureKind kind)
 {
-    return kind == PictureKind::Jpeg ? SkipJpegPicture(reader) : SkipPngPicture(reader);
+    uint64_t start = reader.Position();
+    uint64_t trusted = start;
+    bool whole = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted)
+                                           : WalkPngPicture(reader, trusted);
+    if (whole)
+        return true;
+    DocumentReader ahead(reader.Source(), kCheckBlockSize, reader.Position());
+    bool ended = kind == PictureKind::Jpeg ? SkipToJpegEnd(ahead) : SkipToPngEnd(ahead);
+    uint64_t fallbackEnd = ahead.Position();
+    uint64_t end = NextWholePicture(reader.Source(), std::max(trusted, start + 1), fallbackEnd);
+    reader.MoveTo(end);
+    return ended || end < fallbackEnd;
 }
 
 PictureFinder::PictureFinder(ByteSource& source, size_t blockSize)
@@ -69,21 +129,11 @@ void PictureFinder::Run(PictureSink& sink, uint64_t searchLimit)
     }
 }
 
-// Moves the cursor to the next picture start. The last four bytes of each
-// block are kept for the next one, so a signature across two reads is found.
 bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind)
 {
-    while (m_reader.Position() < searchLimit && m_reader.Ensure(kSignatureSize)) {
-        const uint8_t* block = m_reader.Cursor();
-        uint64_t searchable = std::min<uint64_t>(m_reader.Available() - (kSignatureSize - 1),
-                                                 searchLimit - m_reader.Position());
-        const uint8_t* end = block + searchable;
-        Start start = Start::None;
-        const uint8_t* found = FindStart(block, end, start);
-        m_reader.Skip(found - block);
-        if (found == end)
-            continue;
-        if (start == Start::OtherJpeg && !JpegHoldsAt(m_reader.Position())) {
+    Start start = Start::None;
+    while (FindCandidate(m_reader, searchLimit, start)) {
+        if (start == Start::OtherJpeg && !JpegHoldsAt(m_source, m_reader.Position())) {
             m_reader.Skip(1);
             continue;
         }
@@ -91,10 +141,4 @@ bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind)
         return true;
     }
     return false;
-}
-
-bool PictureFinder::JpegHoldsAt(uint64_t position)
-{
-    DocumentReader check(m_source, kCheckBlockSize, position);
-    return JpegStructureHolds(check);
 }

@@ -10,7 +10,9 @@
 enum class PictureKind { Jpeg, Png };
 
 // Moves the reader from the picture's first byte past its end, by the walk of
-// its kind; false when the data ends first.
+// its kind; false when the data ends first. A picture whose structure breaks
+// ends at its kind's end marker or, when sooner, where the next whole picture
+// starts.
 bool SkipPicture(DocumentReader& reader, PictureKind kind);
 
 class PictureSink {
@@ -35,7 +37,6 @@ public:
 
 private:
     bool FindSignature(uint64_t searchLimit, PictureKind& kind);
-    bool JpegHoldsAt(uint64_t position);
 
     ByteSource& m_source;
     DocumentReader m_reader;

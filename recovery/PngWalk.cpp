@@ -27,10 +27,13 @@ uint32_t ReadBigEndian(const uint8_t* bytes)
         | bytes[3];
 }
 
-// Walks chunk by chunk from the signature. True when the IEND chunk was
-// passed; otherwise the cursor is where the structure stopped making sense.
-bool WalkChunks(DocumentReader& reader)
+} // namespace
+
+// The chunk whose length the walk followed last may be cut short, so that its
+// data runs over whatever followed the picture: trusted stays at its start.
+bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted)
 {
+    trusted = reader.Position();
     if (!reader.Ensure(sizeof kSignature)
         || std::memcmp(reader.Cursor(), kSignature, sizeof kSignature) != 0)
         return false;
@@ -47,6 +50,7 @@ bool WalkChunks(DocumentReader& reader)
         uint64_t chunkSize = kChunkFrame + uint64_t{length};
         if (!isChunk || chunkSize > reader.Remaining())
             return false;
+        trusted = reader.Position();
         if (!reader.SkipAhead(chunkSize))
             return false;
         if (isEnd)
@@ -54,12 +58,8 @@ bool WalkChunks(DocumentReader& reader)
     }
 }
 
-} // namespace
-
-bool SkipPngPicture(DocumentReader& reader)
+bool SkipToPngEnd(DocumentReader& reader)
 {
-    if (WalkChunks(reader))
-        return true;
     return reader.SkipTo(kEndType, sizeof kEndType)
         && reader.SkipAhead(sizeof kEndType + kChecksumSize);
 }

