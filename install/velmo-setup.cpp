@@ -7,6 +7,7 @@
 // given language. The installer runs it from its temporary folder, so the file's format lives
 // in the settings module alone. INSTALL_FOLDER is best given without its
 // trailing backslash: a quoted argument ending in one swallows its closing quote.
+#include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -33,6 +34,19 @@ public:
     [[noreturn]] void EndProcess(int exitCode) override { std::exit(exitCode); }
 };
 
+// The whole argument must be a number from 1 to 6: no sign, no trailing
+// characters, nothing that only wraps round into the range.
+bool ParseLanguage(const std::string& text, int& languageIndex)
+{
+    const char* end = text.data() + text.size();
+    int value = 0;
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value < 1 || value > 6)
+        return false;
+    languageIndex = value;
+    return true;
+}
+
 int Usage()
 {
     std::cerr << "usage: velmo-setup [--replace] [--language N] SETTINGS_FILE INSTALL_FOLDER\n";
@@ -48,8 +62,7 @@ bool ParseArguments(int argc, char** argv, Request& request)
         if (argument == "--replace") {
             request.existing = ExistingChoices::Replace;
         } else if (argument == "--language" && i + 1 < argc) {
-            request.languageIndex = std::atoi(argv[++i]);
-            if (request.languageIndex < 1 || request.languageIndex > 6)
+            if (!ParseLanguage(argv[++i], request.languageIndex))
                 return false;
         } else if (count < 2 && !argument.empty() && argument[0] != '-') {
             positional[count++] = argument;

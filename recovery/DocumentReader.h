@@ -1,4 +1,4 @@
-// DocumentReader.h: the document as a forward-only byte stream read in large blocks.
+// DocumentReader.h: the document as a byte stream read forward in large blocks.
 #pragma once
 
 #include <cstddef>

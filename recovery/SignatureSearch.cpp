@@ -1,6 +1,7 @@
 // SignatureSearch.cpp
 #include "recovery/SignatureSearch.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -20,6 +21,31 @@ const uint8_t* Next(const uint8_t* from, const uint8_t* end, uint8_t byte)
 {
     const void* found = std::memchr(from, byte, end - from);
     return found != nullptr ? static_cast<const uint8_t*>(found) : end;
+}
+
+constexpr size_t kFirstWindow = 256;
+constexpr size_t kLargestWindow = 64 * 1024;
+
+// The first pair starting in [from, end); the byte at end may be read as a
+// pair's second byte. Each first byte is looked for with memchr, the fastest
+// search the C runtime offers everywhere; the second byte is checked where it
+// is found.
+const uint8_t* FindInWindow(const uint8_t* from, const uint8_t* end)
+{
+    const uint8_t* jpeg = Next(from, end, kJpegFirst);
+    const uint8_t* png = Next(from, end, kPngFirst);
+    while (jpeg != end || png != end) {
+        if (jpeg < png) {
+            if (jpeg[1] == kJpegSecond)
+                return jpeg;
+            jpeg = Next(jpeg + 1, end, kJpegFirst);
+        } else {
+            if (png[1] == kPngSecond)
+                return png;
+            png = Next(png + 1, end, kPngFirst);
+        }
+    }
+    return nullptr;
 }
 
 #if defined(__SSE2__)
@@ -54,21 +80,19 @@ const uint8_t* FindSignaturePrefixPortable(const uint8_t* from, const uint8_t* l
 {
     if (limit - from < 2)
         return nullptr;
-    // Each first byte is looked for with memchr, the fastest search the C
-    // runtime offers everywhere; the second byte is checked where it is found.
+    // A pair must start before the last byte. The range is searched in
+    // windows that grow from a small one: each memchr runs to its window's
+    // end when its byte is absent, so a search started right before a
+    // signature, as after every picture, stays as short as the distance to it.
     const uint8_t* last = limit - 1;
-    const uint8_t* jpeg = Next(from, last, kJpegFirst);
-    const uint8_t* png = Next(from, last, kPngFirst);
-    while (jpeg != last || png != last) {
-        if (jpeg < png) {
-            if (jpeg[1] == kJpegSecond)
-                return jpeg;
-            jpeg = Next(jpeg + 1, last, kJpegFirst);
-        } else {
-            if (png[1] == kPngSecond)
-                return png;
-            png = Next(png + 1, last, kPngFirst);
-        }
+    size_t window = kFirstWindow;
+    for (const uint8_t* start = from; start < last;) {
+        const uint8_t* end = static_cast<size_t>(last - start) > window ? start + window : last;
+        const uint8_t* found = FindInWindow(start, end);
+        if (found != nullptr)
+            return found;
+        start = end;
+        window = std::min(window * 2, kLargestWindow);
     }
     return nullptr;
 }

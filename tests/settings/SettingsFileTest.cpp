@@ -107,6 +107,23 @@ TEST_F(SettingsFileTest, Byte419IsCheckedSignExtended)
     EXPECT_TRUE(host.messages.empty());
 }
 
+TEST_F(SettingsFileTest, RecordWithByte419Of0x80OrAboveIsWrittenWithANegativeCheckValue)
+{
+    for (int last : {0x80, 0xC3, 0xFF}) {
+        SettingsRecord record = PatternedRecord(4, static_cast<uint8_t>(last));
+        EXPECT_LT(record.CheckValue(), 0) << last;
+
+        ASSERT_TRUE(file.WriteSettings(record)) << last;
+
+        Bytes check = CheckBytes(static_cast<int8_t>(last));
+        EXPECT_EQ(check[3], 0xFF) << "sign-extended, byte " << last;
+        EXPECT_EQ(ReadFileBytes(path), FileOf(record, check)) << last;
+        EXPECT_TRUE(file.IsSettingsFileValid()) << last;
+        EXPECT_EQ(file.LoadSettings(), record) << last;
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(SettingsFileTest, FileOf420BytesIsValidOnlyWithZeroByte419)
 {
     SettingsRecord record = PatternedRecord(3, 0x00);

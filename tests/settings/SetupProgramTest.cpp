@@ -4,6 +4,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include "SettingsTestSupport.h"
 
@@ -59,6 +60,20 @@ TEST(SetupProgram, ReinstallKeepsTheChoicesAndSetsTheFolder)
     ASSERT_EQ(RunSetup("--replace '" + path + "' 'C:\\New'"), 0);
     EXPECT_EQ(Read(path).Suffix(), "REC");
     EXPECT_EQ(Read(path).InstallDirectory(), "C:\\New\\");
+}
+
+TEST(SetupProgram, LanguageThatIsNotAWholeNumberFromOneToSixIsRefused)
+{
+    TempFolder folder;
+    const std::string path = folder.File("propImage.pro");
+
+    for (const char* language : {"3x", "", "+3", " 3", "0", "7", "-1", "4294967299", "99999999999999999999"}) {
+        EXPECT_EQ(WEXITSTATUS(RunSetup("--language '" + std::string(language) + "' '" + path + "' 'C:\\Velmo'")), 2)
+            << "--language '" << language << "'";
+        EXPECT_FALSE(FileExists(path)) << "--language '" << language << "'";
+    }
+    ASSERT_EQ(RunSetup("--language 6 '" + path + "' 'C:\\Velmo'"), 0);
+    EXPECT_EQ(Read(path).LanguageIndex(), 6);
 }
 
 }  // namespace
