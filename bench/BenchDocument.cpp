@@ -1,6 +1,7 @@
 // BenchDocument.cpp
 #include "bench/BenchDocument.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -201,5 +202,25 @@ BenchDocumentSummary WriteBenchContent(BenchOutput& out, uint64_t targetBytes, u
     }
     WriteFiller(out, random, random.Below(meanGap));
     summary.documentBytes = out.Written();
+    return summary;
+}
+
+BenchDocumentSummary WriteBackToBackDocument(const std::string& path, uint64_t targetBytes,
+                                             uint64_t seed)
+{
+    BenchFile out(path);
+    Random random(seed);
+    BenchDocumentSummary summary;
+    const std::string head = std::string("\xFF\xD8", 2) + Segment(0xE0, kJfif)
+        + Segment(0xDB, std::string(65, '\x01')) + Segment(0xC0, std::string(15, '\x01'))
+        + Segment(0xC4, std::string(28, '\x01')) + Segment(0xDA, kScanHeader);
+    while (out.Written() < targetBytes) {
+        std::string data = EntropyData(random, 50 + random.Below(200), 0);
+        std::replace(data.begin(), data.end(), '\x89', '\x88');
+        out.Put(head + data + "\xFF\xD9");
+        ++summary.jpegCount;
+    }
+    summary.documentBytes = out.Written();
+    summary.pictureBytes = out.Written();
     return summary;
 }

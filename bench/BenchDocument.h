@@ -59,3 +59,9 @@ BenchDocumentSummary WriteBenchDocument(const std::string& path, uint64_t target
 
 // The same content into any output.
 BenchDocumentSummary WriteBenchContent(BenchOutput& out, uint64_t targetBytes, uint64_t seed);
+
+// Small JPEGs back to back and nothing else, without a single 0x89 byte: the
+// search for a signature starts right after each picture, and the other
+// kind's first byte never turns up to end it early.
+BenchDocumentSummary WriteBackToBackDocument(const std::string& path, uint64_t targetBytes,
+                                             uint64_t seed);

@@ -3,6 +3,7 @@
 //   velmo-bench generate DOCUMENT MEBIBYTES [SEED]
 //   velmo-bench generate-docx DOCUMENT MEBIBYTES [SEED]   (a ZIP package)
 //   velmo-bench generate-doc DOCUMENT MEBIBYTES [SEED]    (a compound file)
+//   velmo-bench generate-back-to-back DOCUMENT MEBIBYTES [SEED]   (small JPEGs only)
 //   velmo-bench read DOCUMENT                        read it all, keep nothing
 //   velmo-bench floor DOCUMENT OUTPUT_DIRECTORY PICTURES PICTURE_BYTES
 //                                                    read it all, write that much
@@ -150,7 +151,8 @@ int main(int argc, char* argv[])
     std::vector<std::string> args(argv + 1, argv + argc);
     const std::pair<const char*, Writer> writers[] = {{"generate", &WriteBenchDocument},
                                                       {"generate-docx", &WriteBenchPackage},
-                                                      {"generate-doc", &WriteBenchCompoundFile}};
+                                                      {"generate-doc", &WriteBenchCompoundFile},
+                                                      {"generate-back-to-back", &WriteBackToBackDocument}};
     for (const auto& [command, writer] : writers) {
         if (args.size() >= 3 && args[0] == command)
             return Generate(writer, args[1], std::strtoull(args[2].c_str(), nullptr, 10),
@@ -163,7 +165,7 @@ int main(int argc, char* argv[])
                      std::strtoull(args[4].c_str(), nullptr, 10));
     if (args.size() == 3 && args[0] == "scan")
         return Scan(args[1], args[2]);
-    std::cerr << "usage: velmo-bench generate[-docx|-doc] DOCUMENT MEBIBYTES [SEED] | read DOCUMENT"
+    std::cerr << "usage: velmo-bench generate[-docx|-doc|-back-to-back] DOCUMENT MEBIBYTES [SEED] | read DOCUMENT"
                  " | floor DOCUMENT OUTPUT_DIRECTORY PICTURES PICTURE_BYTES"
                  " | scan DOCUMENT OUTPUT_DIRECTORY\n";
     return 2;

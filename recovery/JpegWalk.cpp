@@ -20,6 +20,14 @@ constexpr uint8_t kHuffmanTables = 0xC4;
 constexpr uint8_t kExtension = 0xC8;
 constexpr uint8_t kArithmeticConditioning = 0xCC;
 constexpr uint8_t kLastFrame = 0xCF;
+constexpr uint8_t kLineCount = 0xDC;
+constexpr uint8_t kRestartInterval = 0xDD;
+constexpr uint8_t kFirstReserved = 0xF0;
+constexpr uint8_t kLastReserved = 0xFD;
+constexpr uint32_t kLineCountLength = 4;
+constexpr uint32_t kRestartIntervalLength = 4;
+constexpr uint32_t kScanHeadBase = 6;   // length, component count and spectral bytes
+constexpr uint8_t kMostScanComponents = 4;
 
 enum class WalkEnd { EndOfImage, Broken };
 
@@ -47,6 +55,31 @@ bool IsFrame(uint8_t code)
 {
     return code >= kFirstSegment && code <= kLastFrame && code != kHuffmanTables
         && code != kExtension && code != kArithmeticConditioning;
+}
+
+// Whether a segment can stand where the walk reached it. The entropy-coded
+// data of a picture cut short runs on into whatever follows it, where an FF
+// byte now and then looks like a marker; the segments whose form is fixed
+// tell those apart, so that such a walk breaks instead of jumping along
+// random lengths into a later picture and taking it as its own end.
+bool SegmentHolds(DocumentReader& reader, uint8_t code, uint32_t length, bool scanSeen)
+{
+    // No frame header, nor a reserved segment, follows a scan.
+    if (scanSeen && (IsFrame(code) || code == kExtension
+                     || (code >= kFirstReserved && code <= kLastReserved)))
+        return false;
+    if (code == kLineCount)
+        return length == kLineCountLength;
+    if (code == kRestartInterval)
+        return length == kRestartIntervalLength;
+    if (code == kStartOfScan) {
+        if (!reader.Ensure(5))
+            return false;
+        uint8_t components = reader.Cursor()[4];
+        return components >= 1 && components <= kMostScanComponents
+            && length == kScanHeadBase + 2u * components;
+    }
+    return true;
 }
 
 // Moves past entropy-coded data to the next marker. Stuffed zeros, restart
@@ -96,7 +129,8 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uin
         if (!HasLength(code) || !reader.Ensure(4))
             return WalkEnd::Broken;
         uint32_t length = (uint32_t{reader.Cursor()[2]} << 8) | reader.Cursor()[3];
-        if (length < 2 || 2 + uint64_t{length} > reader.Remaining())
+        if (length < 2 || 2 + uint64_t{length} > reader.Remaining()
+            || !SegmentHolds(reader, code, length, scanSeen))
             return WalkEnd::Broken;
         frameSeen = frameSeen || IsFrame(code);
         if (code == kStartOfScan) {

@@ -125,6 +125,27 @@ TEST(CutPictures, AThumbnailInsideACutPictureStaysInIt)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", document.substr(30, cut.size() + 90)}, {"1.gif", png}}));
 }
 
+TEST(CutPictures, ScanDataRunningOnDoesNotJumpIntoALaterPicture)
+{
+    // Behind the cut, FF DA looks like the start of a scan whose length lands
+    // on the next picture's own scan; but its component count does not fit
+    // that length, so the cut picture does not run on to the next one's end.
+    TestFolder folder;
+    std::string cut = CutPicture(Kind::Jpeg);
+    std::string next = WholePicture(Kind::Jpeg);
+    size_t nextScan = next.find("\xFF\xDA");
+    ASSERT_NE(nextScan, std::string::npos);
+    std::string gap = FillerWithoutEnds(60, 2);
+    size_t length = gap.size() - 2 + nextScan;
+    gap.replace(0, 5, std::string{'\xFF', '\xDA', static_cast<char>(length >> 8),
+                                  static_cast<char>(length & 0xFF), '\x77'});
+    std::string document = Filler(10) + cut + gap + next + Filler(10, 3);
+
+    ScanOutcome outcome = ScanBytes(folder, document, 1024);
+
+    EXPECT_EQ(outcome.files, (Files{{"1.jpg", cut + gap}, {"2.jpg", next}}));
+}
+
 // --- Restart markers ----------------------------------------------------
 
 TEST(RestartMarkers, EachOfTheEightBelongsToTheScanData)
