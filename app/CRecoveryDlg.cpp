@@ -17,7 +17,6 @@ namespace {
 constexpr COLORREF kListImageMask = RGB(255, 0, 255);
 constexpr int kListImageWidth = 16;
 constexpr int kBandTextLength = 400;
-constexpr int kProgressSteps = 10;
 constexpr UINT kNormalExitCode = 9;
 
 // Widths of the Size KB, Date and Time columns at start.
@@ -26,6 +25,7 @@ constexpr std::array<int, 3> kStartColumnWidths = {60, 80, 80};
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CRecoveryDlg, CDialog)
+    ON_MESSAGE_FILTER(WM_COMMAND, FilterCommandDuringRun)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
@@ -144,7 +144,7 @@ void CRecoveryDlg::SetUpProgressBar()
 {
     m_progress.ShowWindow(SW_HIDE);
     m_progress.SetStep(1);
-    m_progress.SetRange(0, kProgressSteps);
+    m_progress.SetRange(0, RecoveryRun::kProgressSteps);
 }
 
 void CRecoveryDlg::SetUpSidePanel()
@@ -226,6 +226,10 @@ void CRecoveryDlg::OnOK()
 
 void CRecoveryDlg::OnClose()
 {
+    if (m_run) {
+        m_run->AskToStop();
+        return;
+    }
     ExitProcess(kNormalExitCode);
 }
 

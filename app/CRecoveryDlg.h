@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/RecoveryRun.h"
 #include "controls/CHoverButton.h"
 #include "doclist/CDropFileListCtrl.h"
 #include "doclist/ListCommands.h"
@@ -29,7 +30,7 @@ struct MenuAppearance {
     int submenuSide = 0;
 };
 
-class CRecoveryDlg : public CDialog, private SettingsHost, private ScanReporter {
+class CRecoveryDlg : public CDialog, private SettingsHost, private RunWindow {
 public:
     CRecoveryDlg();
     ~CRecoveryDlg() override;
@@ -51,9 +52,9 @@ public:
     // Recovers the pictures of the selected document, reports the result and,
     // when the settings ask for it, offers to delete the document.
     void OnRecover();
-    // Scans the document into the directory (UTF-8 paths) and keeps the outcome
-    // in the run state; false when the scan stopped on a failure.
-    bool ExtractPictures(const std::string& documentPath, const std::string& outputDirectory);
+    // Scans the document into the directory (UTF-8 paths), showing its progress
+    // and taking a request to stop, and keeps the outcome in the run state.
+    ScanResult ExtractPictures(const std::string& documentPath, const std::string& outputDirectory);
 
     // State of the last recovery run.
     int m_pictureCount = 0;
@@ -68,6 +69,9 @@ protected:
 
     void OnPaint();
     HCURSOR OnQueryDragIcon();
+    // During a run every command is dropped but Escape's, which asks whether
+    // to stop: no second run, no change to the list, no exit mid-picture.
+    bool FilterCommandDuringRun(WPARAM wParam, LPARAM lParam, LRESULT* result);
     void OnClose();
     void OnExit();
     void OnHelpCommand();
@@ -118,8 +122,11 @@ private:
     // ends the process with the code it gives.
     void ShowSettingsMessage(SettingsMessage message) override;
     [[noreturn]] void EndProcess(int exitCode) override;
-    // ScanReporter: the scanner's failures, in the current language.
-    void ReportScanMessage(ScanMessage message) override;
+    // RunWindow: the run's messages belong to this window; its commands are
+    // the buttons, the menu buttons and the list.
+    CWnd& Owner() override { return *this; }
+    CProgressCtrl& ProgressBar() override { return m_progress; }
+    void EnableCommands(bool enable) override;
 
     void ShowSplash();
     void ReadStartupSettings();
@@ -134,7 +141,7 @@ private:
     void InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths);
     void StoreLanguage();
     bool HasRoomForPictures(const std::string& documentPath, const std::string& outputDirectory) const;
-    void ReportRun();
+    void ReportRun(const ScanResult& result);
     void OfferSourceDeletion(const std::string& documentPath);
     int Ask(const std::string& utf8Question, const char* utf8Caption);
 
@@ -158,4 +165,6 @@ private:
     MenuAppearance m_menuAppearance;
     ListCommands m_listCommands{*this, m_documentList, m_languageIndex};
     ListOptionControls m_listOptionControls;
+    RecoveryRun* m_run = nullptr;  // the run going on, if any
+    HWND m_focusBeforeRun = nullptr;
 };

@@ -1,128 +1,75 @@
-// RecoveryRun.cpp - one recovery run on the selected document
-#include "app/CRecoveryDlg.h"
+// RecoveryRun.cpp
+#include "app/RecoveryRun.h"
 
-#include <windows.h>
-
-#include "framework/CWinApp.h"
-#include "framework/SystemPaths.h"
-#include "framework/Text.h"
+#include "framework/Controls.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
-#include "recovery/FileAccess.h"
-#include "recovery/RunPaths.h"
 
-namespace {
-
-std::optional<uint64_t> FileLength(const std::string& path)
+RecoveryRun::RecoveryRun(RunWindow& window, int languageIndex, std::string documentPath,
+                         std::string outputDirectory)
+    : m_window(window),
+      m_languageIndex(languageIndex),
+      m_documentPath(std::move(documentPath)),
+      m_outputDirectory(std::move(outputDirectory))
 {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data))
-        return std::nullopt;
-    return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool StartsWithDriveLetter(const std::string& path)
+ScanResult RecoveryRun::Execute()
 {
-    return path.size() >= 2 && path[1] == ':' &&
-           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    m_start = Clock::now();
+    m_stopRequested = false;
+    m_window.EnableCommands(false);
+    const ScanResult result = ScanDocument(m_documentPath, m_outputDirectory, *this);
+    HideProgress();
+    m_window.EnableCommands(true);
+    return result;
 }
 
-}  // namespace
-
-void CRecoveryDlg::OnRecover()
+// While the question is open the scan waits in it; a second Escape meanwhile
+// asks nothing more.
+void RecoveryRun::AskToStop()
 {
-    const int row = m_documentList.GetNextItem(-1, LVNI_SELECTED);
-    if (row < 0) {
-        ShowMessage(kMsgNoSelection);
+    if (m_asking || m_stopRequested)
         return;
+    m_asking = true;
+    const int answer = m_window.Owner().MessageBox(Text(kAskStopRun, m_languageIndex), kProductName,
+                                                   MB_YESNO);
+    m_asking = false;
+    m_stopRequested = answer == IDYES;
+}
+
+void RecoveryRun::ReportScanMessage(ScanMessage message)
+{
+    const TextSet& texts = message == ScanMessage::DirectoryExists ? kDirectoryExists : kMsgWriteError;
+    m_window.Owner().MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+}
+
+void RecoveryRun::ReportProgress(uint64_t done, uint64_t total)
+{
+    if (m_progressShown || Clock::now() - m_start >= kProgressDelay)
+        ShowProgress(done, total);
+    m_window.Owner().PumpWaitingMessages();
+}
+
+// A document of unknown length keeps the bar where it is.
+void RecoveryRun::ShowProgress(uint64_t done, uint64_t total)
+{
+    CProgressCtrl& bar = m_window.ProgressBar();
+    if (!m_progressShown) {
+        bar.SetPos(0);
+        bar.ShowWindow(SW_SHOW);
+        m_progressShown = true;
     }
-    std::string documentPath = m_documentList.GetItemText(row, 0);
-    const SettingsRecord settings = m_settings->LoadSettings();
-    // The settings file keeps its texts in the ANSI code page; the run works in UTF-8.
-    std::string outputDirectory =
-        BuildOutputDirectory(Utf8FromAnsi(settings.OutputPath()), Utf8FromAnsi(settings.Suffix()),
-                             DocumentName(documentPath), CurrentDirectory());
-    documentPath = CollapseBackslashes(documentPath);
-    outputDirectory = CollapseBackslashes(outputDirectory);
-    if (!HasRoomForPictures(documentPath, outputDirectory)) {
-        ShowMessage(kMsgDiskFull);
+    if (total > 0)
+        bar.SetPos(static_cast<int>(done * kProgressSteps / total));
+}
+
+void RecoveryRun::HideProgress()
+{
+    if (!m_progressShown)
         return;
-    }
-
-    m_pictureCount = 0;
-    m_outputDirectory.clear();
-    m_runAborted = false;
-    const bool completed = ExtractPictures(documentPath, outputDirectory);
-    ReportRun();
-    // Only a scan that saved every picture it found may cost the document; a
-    // taken picture name (m_runAborted) does not count as complete either.
-    if (settings.DeleteSource() == 1 && m_pictureCount > 0 && completed)
-        OfferSourceDeletion(documentPath);
-}
-
-bool CRecoveryDlg::ExtractPictures(const std::string& documentPath, const std::string& outputDirectory)
-{
-    const ScanResult result = ScanDocument(documentPath, outputDirectory, *this);
-    m_pictureCount = result.pictureCount;
-    m_outputDirectory = result.outputDirectory;
-    m_runAborted = result.runAborted;
-    return result.completed;
-}
-
-void CRecoveryDlg::ReportScanMessage(ScanMessage message)
-{
-    ShowMessage(message == ScanMessage::DirectoryExists ? kDirectoryExists : kMsgWriteError);
-}
-
-std::optional<uint64_t> CRecoveryDlg::FreeBytesFor(const std::string& directory) const
-{
-    if (!StartsWithDriveLetter(directory))
-        return std::nullopt;
-    const std::wstring root = Widen(directory.substr(0, 2) + "\\");
-    ULARGE_INTEGER availableToCaller;
-    ULARGE_INTEGER total;
-    ULARGE_INTEGER totalFree;
-    if (!GetDiskFreeSpaceExW(root.c_str(), &availableToCaller, &total, &totalFree))
-        return std::nullopt;
-    return totalFree.QuadPart;
-}
-
-// A drive the system cannot measure is not held against the run: the scanner
-// still reports every write that fails.
-bool CRecoveryDlg::HasRoomForPictures(const std::string& documentPath,
-                                      const std::string& outputDirectory) const
-{
-    const std::optional<uint64_t> freeBytes = FreeBytesFor(outputDirectory);
-    if (!freeBytes)
-        return true;
-    return HasRoomFor(*freeBytes, FileLength(documentPath).value_or(0));
-}
-
-void CRecoveryDlg::ReportRun()
-{
-    if (m_pictureCount == 0) {
-        ShowMessage(kRunResultNone);
-        return;
-    }
-    const std::string report = FormatText(Text(kRunResultStored, m_languageIndex),
-                                          {m_pictureCount, m_outputDirectory});
-    MessageBox(report.c_str(), kProductName, MB_OK);
-}
-
-// The first question carries the program's file name as its caption, the
-// second the product name. The row stays in the list either way.
-void CRecoveryDlg::OfferSourceDeletion(const std::string& documentPath)
-{
-    const std::string first =
-        FormatText(Text(kSourceDeleteConfirmFirst, m_languageIndex), {documentPath});
-    if (Ask(first, AfxGetAppName()) != IDYES)
-        return;
-    if (Ask(Text(kSourceDeleteConfirmSecond, m_languageIndex), kProductName) != IDYES)
-        return;
-    RemoveFile(documentPath);
-}
-
-int CRecoveryDlg::Ask(const std::string& utf8Question, const char* utf8Caption)
-{
-    return MessageBox(utf8Question.c_str(), utf8Caption, MB_YESNO);
+    CProgressCtrl& bar = m_window.ProgressBar();
+    bar.ShowWindow(SW_HIDE);
+    bar.SetPos(0);
+    m_progressShown = false;
 }

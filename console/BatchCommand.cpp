@@ -48,11 +48,24 @@ std::string Format(const char* pattern, double a, double b = 0)
     return text;
 }
 
-std::string ProgressText(const Totals& totals, size_t count, double seconds)
+// The bytes come from the scans' own progress reports, so that the line moves
+// also while one large document is being scanned.
+std::string ProgressText(const Totals& totals, size_t count, uint64_t bytesDone, uint64_t bytesInAll,
+                         double seconds)
 {
+    const double share = bytesInAll > 0 ? std::min(1.0, double(bytesDone) / double(bytesInAll)) : 1.0;
     return std::to_string(totals.documents) + "/" + std::to_string(count) + " documents, "
-        + Format("%.1f MB/s", seconds > 0 ? totals.bytes / seconds / 1e6 : 0.0) + ", "
+        + Format("%.0f%%", 100 * share) + ", "
+        + Format("%.1f MB/s", seconds > 0 ? bytesDone / seconds / 1e6 : 0.0) + ", "
         + std::to_string(totals.jpegs + totals.pngs) + " pictures";
+}
+
+uint64_t BytesInAll(const std::vector<ScanJob>& jobs)
+{
+    uint64_t bytes = 0;
+    for (const ScanJob& job : jobs)
+        bytes += job.document.size;
+    return bytes;
 }
 
 std::string SummaryLine(const Totals& totals, double seconds)
@@ -126,8 +139,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     Totals totals;
     ProgressLine progressLine(err);
     auto seconds = [&start] { return std::chrono::duration<double>(Clock::now() - start).count(); };
-    ParallelScan(jobs, disk, folders)
-        .Run(
+    const uint64_t bytesInAll = BytesInAll(jobs);
+    ParallelScan scan(jobs, disk, folders);
+    scan.Run(
             ThreadCount(options, jobs.size()),
             [&](const DocumentReport& report) {
                 totals.Add(report);
@@ -136,7 +150,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
             [&] {
                 out << std::flush;
                 if (progress)
-                    progressLine.Show(ProgressText(totals, jobs.size(), seconds()));
+                    progressLine.Show(
+                        ProgressText(totals, jobs.size(), scan.BytesDone(), bytesInAll, seconds()));
             });
     progressLine.Show("");
     err << SummaryLine(totals, seconds()) << '\n';

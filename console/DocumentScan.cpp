@@ -97,13 +97,21 @@ private:
     std::string m_failure;
 };
 
-// The scanner's own message, in English as the single-document form prints it.
+// The scanner's own message, in English as the single-document form prints
+// it; its progress goes on to the batch.
 class MessageKeeper : public ScanReporter {
 public:
+    explicit MessageKeeper(const ScanProgressCallback& progress) : m_progress(progress) {}
     void ReportScanMessage(ScanMessage message) override { m_message = ScanMessageText(message); }
+    void ReportProgress(uint64_t done, uint64_t) override
+    {
+        if (m_progress)
+            m_progress(done);
+    }
     const std::string& Message() const { return m_message; }
 
 private:
+    const ScanProgressCallback& m_progress;
     std::string m_message;
 };
 
@@ -171,7 +179,8 @@ bool OutputFolders::IsFree(const std::string& folder)
 }
 
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
-                               PictureFiles& disk, FolderReader& reader)
+                               PictureFiles& disk, FolderReader& reader,
+                               const ScanProgressCallback& progress)
 {
     DocumentReport report;
     report.path = document.path;
@@ -180,7 +189,7 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
         return report;
     }
     DocumentFiles files(disk);
-    MessageKeeper messages;
+    MessageKeeper messages(progress);
     ScanResult result =
         PictureScanner(files, messages, BlockSizeFor(document.size)).Scan(document.path, outputFolder);
     report.bytes = files.DocumentBytes();

@@ -4,6 +4,7 @@
 #include "console/DocumentWalk.h"
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -37,8 +38,13 @@ private:
     std::set<std::string> m_claimed;
 };
 
+// How many bytes of the document the scan has done, as the scanner reports it
+// now and then while it reads (never for a small document).
+using ScanProgressCallback = std::function<void(uint64_t done)>;
+
 // Scans the document into outputFolder, which the scan makes at the first
 // picture and which must not exist before: an existing folder is never
 // written into. Failures come back in the report; nothing is shown.
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
-                               PictureFiles& disk, FolderReader& reader);
+                               PictureFiles& disk, FolderReader& reader,
+                               const ScanProgressCallback& progress = nullptr);

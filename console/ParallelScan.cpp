@@ -1,6 +1,7 @@
 // ParallelScan.cpp
 #include "console/ParallelScan.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <thread>
@@ -55,15 +56,25 @@ void ParallelScan::Work()
     }
 }
 
-// A document that cannot be scanned must not end the others.
+// A document that cannot be scanned must not end the others. Once done, it
+// counts for its whole length, however far its progress reports went.
 DocumentReport ParallelScan::ScanSafely(const ScanJob& job)
 {
+    uint64_t counted = 0;
+    auto progress = [&](uint64_t done) {
+        if (done > counted) {
+            m_bytesDone += done - counted;
+            counted = done;
+        }
+    };
+    DocumentReport report;
     try {
-        return ScanOneDocument(job.document, job.outputFolder, m_disk, m_folders);
+        report = ScanOneDocument(job.document, job.outputFolder, m_disk, m_folders, progress);
     } catch (const std::exception& error) {
-        DocumentReport report;
+        report = DocumentReport();
         report.path = job.document.path;
         report.failure = error.what();
-        return report;
     }
+    progress(std::max(job.document.size, counted));
+    return report;
 }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -30,6 +31,9 @@ public:
     // onTick is called a few times a second and once at the end.
     void Run(unsigned threadCount, const std::function<void(const DocumentReport&)>& onReport,
              const std::function<void()>& onTick);
+    // Bytes of the documents done so far, those being scanned included as far
+    // as their scans have told; safe to ask from any thread.
+    uint64_t BytesDone() const { return m_bytesDone; }
 
 private:
     void Work();
@@ -42,6 +46,7 @@ private:
     std::vector<bool> m_done;
     size_t m_finished = 0;
     std::atomic<size_t> m_next{0};
+    std::atomic<uint64_t> m_bytesDone{0};
     std::mutex m_mutex;
     std::condition_variable m_changed;
 };

@@ -91,6 +91,11 @@ public:
     // Ending a loop that has not started yet makes the next RunModalLoop return at once.
     void EndModalLoop(int result);
     BOOL ContinueModal() const { return m_modalState == ModalState::Running; }
+    // For work that runs on this thread between its own steps: runs the messages
+    // waiting now as RunModalLoop would (up to this window in the
+    // PreTranslateMessage walk) and returns once none is left, without waiting.
+    // A WM_QUIT is posted again for the loop that owns it.
+    void PumpWaitingMessages();
     // Offers the message to the objects of msg->hwnd and its parents, stopping after
     // `stop` (null: up to the top). True when one of them consumed it.
     static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);

@@ -28,6 +28,20 @@ int CWnd::RunModalLoop() {
     return m_modalResult;
 }
 
+void CWnd::PumpWaitingMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (!WalkPreTranslateTree(m_hWnd, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+}
+
 void CWnd::EndModalLoop(int result) {
     m_modalResult = result;
     m_modalState = ModalState::Ended;

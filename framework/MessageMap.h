@@ -168,6 +168,12 @@ protected: \
 #define ON_MESSAGE(msg, fn) /* LRESULT fn(WPARAM, LPARAM) */ \
     AFX_ENTRY(msg, *result_ = self->fn(wParam_, lParam_); return true;)
 
+// A look at every message of a kind before the entries after it: the handler
+// returns true when it took the message (*result is then the answer), false to
+// leave it to the rest of the table as if this entry were not there.
+#define ON_MESSAGE_FILTER(msg, fn) /* bool fn(WPARAM, LPARAM, LRESULT* result) */ \
+    AFX_ENTRY(msg, *result_ = 0; return self->fn(wParam_, lParam_, result_);)
+
 // Commands (WM_COMMAND from menus, accelerators and buttons).
 #define ON_COMMAND(id, fn) /* void fn() */ \
     AFX_KIND_ENTRY(WM_COMMAND, Command, 0, id, id, self->fn(); *result_ = 0; return true;)

@@ -157,32 +157,44 @@ Empty List sau „{ClearList}” din meniul Fisier golește lista, iar „{Conte
 {"",
 R"(Select a document in the list, then press Extract, choose "{Recover}" in the File menu, or right-click the document and choose "{ContextRecover}". All three do the same.
 
-The program reads the whole document and saves every JPEG and PNG picture it finds in it, wherever it lies in the file. While it works, the window does not respond; a large document can take a moment.
+The program reads the whole document and saves every JPEG and PNG picture it finds in it, wherever it lies in the file.
+
+A large document can take a while. After half a second a progress bar above the list shows how far the recovery is; the other commands wait until it ends. To stop it, press Esc or close the window and answer Yes: the picture being saved is completed, and every picture saved so far is kept.
 
 At the end a message says how many pictures were saved and in which folder, or that none was found. If no document is selected you are told so, and nothing else happens. Before it starts, the program checks that the drive of the output folder has room for at least the document's size; if not, it stops with a message and writes nothing.)",
 R"(Sélectionnez un document dans la liste, puis cliquez sur Extract, choisissez « {Recover} » dans le menu Fichier, ou faites un clic droit sur le document et choisissez « {ContextRecover} ». Les trois font la même chose.
 
-Le programme lit tout le document et enregistre chaque image JPEG et PNG qu'il y trouve, où qu'elle se trouve dans le fichier. Pendant ce temps, la fenêtre ne répond pas ; un gros document peut demander un moment.
+Le programme lit tout le document et enregistre chaque image JPEG et PNG qu'il y trouve, où qu'elle se trouve dans le fichier.
+
+Un gros document peut demander un moment. Au bout d'une demi-seconde, une barre de progression au-dessus de la liste indique où en est la récupération ; les autres commandes attendent qu'elle soit terminée. Pour l'arrêter, appuyez sur Échap ou fermez la fenêtre et répondez Oui : l'image en cours d'enregistrement est terminée, et toutes les images déjà enregistrées sont conservées.
 
 À la fin, un message indique combien d'images ont été enregistrées et dans quel dossier, ou qu'aucune n'a été trouvée. Si aucun document n'est sélectionné, un message vous le signale et rien d'autre ne se passe. Avant de commencer, le programme vérifie que le lecteur du dossier de sortie a au moins la taille du document en espace libre ; sinon, il s'arrête avec un message sans rien écrire.)",
 R"(Wählen Sie ein Dokument in der Liste aus und klicken Sie dann auf Extract, wählen Sie „{Recover}“ im Menü Datei, oder klicken Sie mit der rechten Maustaste auf das Dokument und wählen Sie „{ContextRecover}“. Alle drei Wege führen zum selben Ergebnis.
 
-Das Programm liest das ganze Dokument und speichert jedes JPEG- und PNG-Bild, das es darin findet, ganz gleich, wo es in der Datei steht. Solange es arbeitet, reagiert das Fenster nicht; bei einem großen Dokument kann das einen Moment dauern.
+Das Programm liest das ganze Dokument und speichert jedes JPEG- und PNG-Bild, das es darin findet, ganz gleich, wo es in der Datei steht.
+
+Ein großes Dokument kann eine Weile dauern. Nach einer halben Sekunde zeigt ein Fortschrittsbalken über der Liste, wie weit die Wiederherstellung ist; die übrigen Befehle warten, bis sie fertig ist. Zum Abbrechen drücken Sie Esc oder schließen das Fenster und antworten mit Ja: Das Bild, das gerade gespeichert wird, wird noch fertig geschrieben, und alle bis dahin gespeicherten Bilder bleiben erhalten.
 
 Zum Schluss meldet es, wie viele Bilder in welchem Ordner gespeichert wurden oder dass keines gefunden wurde. Ist kein Dokument ausgewählt, erhalten Sie einen Hinweis, und sonst geschieht nichts. Vor dem Start prüft das Programm, ob auf dem Laufwerk des Ausgabeordners mindestens so viel Platz frei ist, wie das Dokument groß ist; andernfalls bricht es mit einer Meldung ab, ohne etwas zu schreiben.)",
 R"(Seleziona un documento nell'elenco, poi premi Extract, scegli «{Recover}» nel menu File, oppure fai clic destro sul documento e scegli «{ContextRecover}». Tutti e tre fanno la stessa cosa.
 
-Il programma legge l'intero documento e salva ogni immagine JPEG e PNG che vi trova, in qualunque punto del file si trovi. Mentre lavora la finestra non risponde; con un documento grande può volerci qualche istante.
+Il programma legge l'intero documento e salva ogni immagine JPEG e PNG che vi trova, in qualunque punto del file si trovi.
+
+Un documento grande può richiedere un po' di tempo. Dopo mezzo secondo una barra di avanzamento sopra l'elenco mostra a che punto è il recupero; gli altri comandi attendono che sia finito. Per interromperlo, premi Esc o chiudi la finestra e rispondi Sì: l'immagine che sta salvando viene completata, e tutte quelle già salvate vengono conservate.
 
 Alla fine un messaggio indica quante immagini sono state salvate e in quale cartella, oppure che non ne è stata trovata nessuna. Se nessun documento è selezionato, te lo segnala e non succede nient'altro. Prima di iniziare, il programma controlla che l'unità della cartella di destinazione abbia almeno tanto spazio libero quanto è grande il documento; altrimenti si ferma con un messaggio senza scrivere nulla.)",
 R"(Seleccione un documento de la lista y pulse Extract, elija «{Recover}» en el menú Archivo o haga clic derecho sobre el documento y elija «{ContextRecover}». Las tres opciones hacen lo mismo.
 
-El programa lee todo el documento y guarda cada imagen JPEG y PNG que encuentra en él, esté donde esté dentro del archivo. Mientras trabaja, la ventana no responde; con un documento grande puede tardar un poco.
+El programa lee todo el documento y guarda cada imagen JPEG y PNG que encuentra en él, esté donde esté dentro del archivo.
+
+Un documento grande puede tardar un rato. Al cabo de medio segundo, una barra de progreso encima de la lista muestra por dónde va la recuperación; las demás órdenes esperan a que termine. Para detenerla, pulse Esc o cierre la ventana y responda Sí: la imagen que se está guardando se completa, y se conservan todas las imágenes ya guardadas.
 
 Al terminar, un mensaje indica cuántas imágenes se han guardado y en qué carpeta, o que no se ha encontrado ninguna. Si no hay ningún documento seleccionado, se le avisa y no ocurre nada más. Antes de empezar, el programa comprueba que la unidad de la carpeta de salida tenga libre al menos el tamaño del documento; si no, se detiene con un mensaje sin escribir nada.)",
 R"(Selectați un document din listă, apoi apăsați Extract, alegeți „{Recover}” din meniul Fisier sau faceți clic dreapta pe document și alegeți „{ContextRecover}”. Toate trei fac același lucru.
 
-Programul citește tot documentul și salvează fiecare imagine JPEG și PNG pe care o găsește în el, oriunde s-ar afla în fișier. Cât timp lucrează, fereastra nu răspunde; la un document mare poate dura puțin.
+Programul citește tot documentul și salvează fiecare imagine JPEG și PNG pe care o găsește în el, oriunde s-ar afla în fișier.
+
+Un document mare poate dura o vreme. După o jumătate de secundă, o bară de progres deasupra listei arată cât a avansat recuperarea; celelalte comenzi așteaptă până se termină. Pentru a o opri, apăsați Esc sau închideți fereastra și răspundeți Da: imaginea care se salvează este terminată, iar toate imaginile salvate până atunci se păstrează.
 
 La sfârșit, un mesaj vă spune câte imagini au fost salvate și în ce dosar sau că nu s-a găsit niciuna. Dacă nu este selectat niciun document, sunteți anunțat și nu se întâmplă nimic altceva. Înainte să înceapă, programul verifică dacă unitatea dosarului de ieșire are liber cel puțin cât are documentul; dacă nu, se oprește cu un mesaj, fără să scrie nimic.)"},
 },

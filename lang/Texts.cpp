@@ -348,8 +348,40 @@ const TextSet kDirectoryExists = {
     "Fisierul imagine exista deja!!  Proces abandonat pentru recuperarea imaginilor! Faceti setarea in Setari pentru modificarea dosarului destinatie!",
 };
 
+const TextSet kAskStopRun = {
+    "",
+    "Stop the recovery? The pictures stored so far are kept.",
+    "Arrêter la récupération ? Les images déjà enregistrées sont conservées.",
+    "Wiederherstellung abbrechen? Die bereits gespeicherten Bilder bleiben erhalten.",
+    "Interrompere il recupero? Le immagini già salvate vengono conservate.",
+    "¿Detener la recuperación? Las imágenes ya guardadas se conservan.",
+    "Opriti recuperarea? Imaginile salvate pana acum se pastreaza.",
+};
+
+// %d: pictures stored, %s: the output directory, in this order in every language
+const TextSet kRunStoppedStored = {
+    "",
+    "Recovery stopped. Pictures stored so far: %d, in the folder %s",
+    "Récupération arrêtée. Images enregistrées jusqu'ici : %d, dans le dossier %s",
+    "Wiederherstellung abgebrochen. Bisher gespeicherte Bilder: %d, im Ordner %s",
+    "Recupero interrotto. Immagini salvate finora: %d, nella cartella %s",
+    "Recuperación detenida. Imágenes guardadas hasta ahora: %d, en la carpeta %s",
+    "Recuperare oprita. Imagini salvate pana acum: %d, in dosarul %s",
+};
+
+const TextSet kRunStoppedNone = {
+    "",
+    "Recovery stopped before any picture was stored.",
+    "Récupération arrêtée avant qu'aucune image ne soit enregistrée.",
+    "Wiederherstellung abgebrochen, bevor ein Bild gespeichert wurde.",
+    "Recupero interrotto prima che fosse salvata alcuna immagine.",
+    "Recuperación detenida antes de guardar ninguna imagen.",
+    "Recuperare oprita inainte de a salva vreo imagine.",
+};
+
 const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages = {
-    &kMsgNoSelection, &kRunResultStored, &kRunResultNone, &kDirectoryExists,
+    &kMsgNoSelection, &kRunResultStored, &kRunResultNone, &kAskStopRun, &kRunStoppedStored,
+    &kRunStoppedNone, &kDirectoryExists,
     &kMsgDiskFull, &kMsgWriteError, &kMsgMissingFile,
     &kDeleteConfirmFirst, &kDeleteConfirmSecond,
     &kSourceDeleteConfirmFirst, &kSourceDeleteConfirmSecond,

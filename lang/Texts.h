@@ -50,9 +50,15 @@ extern const TextSet kRunResultStored;
 extern const TextSet kRunResultNone;
 // A picture file name was already taken and the run was aborted.
 extern const TextSet kDirectoryExists;
+// Escape or the close box during a run: whether to stop it (Yes / No).
+extern const TextSet kAskStopRun;
+// Results of a run stopped on request; kRunStoppedStored takes %d (pictures)
+// then %s (directory).
+extern const TextSet kRunStoppedStored;
+extern const TextSet kRunStoppedNone;
 
 // Every message the main window can show, in the order the help explains them.
-constexpr int kMainProgramMessageCount = 11;
+constexpr int kMainProgramMessageCount = 14;
 extern const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages;
 
 // The Options-menu items, the same in every language; [0] is "".

@@ -8,6 +8,7 @@
 #include "recovery/FoundPictures.h"
 #include "recovery/PictureFile.h"
 #include "recovery/PictureFiles.h"
+#include "recovery/ProgressSource.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,50 +56,74 @@ ScanResult PictureScanner::Scan(const std::string& documentPath,
         return m_result;
     }
     DocumentCloser closer(document);
-    auto file = std::make_shared<FileSource>(m_files, document);
-    if (ContainerReader::IsContainer(*file))
-        ScanContainer(file);
+    m_document = std::make_shared<ProgressSource>(std::make_shared<FileSource>(m_files, document),
+                                                  m_reporter);
+    if (ContainerReader::IsContainer(*m_document))
+        ScanContainer();
     else
-        ScanPlainDocument(*file);
+        ScanPlainDocument();
+    if (m_document->StopRequested() && !m_stopped) {
+        m_result.stopped = true;
+        m_result.completed = false;
+    }
+    m_document.reset();
     return m_result;
 }
 
-void PictureScanner::ScanPlainDocument(ByteSource& document)
+void PictureScanner::ScanPlainDocument()
 {
-    PictureFinder finder(document, m_blockSize);
+    PictureFinder finder(*m_document, m_blockSize);
     finder.Run(*this);
     // A document that cannot be read to its end may hide pictures.
     if (!m_stopped && finder.ReadFailed())
         Fail(ScanMessage::WriteError);
 }
 
-void PictureScanner::ScanContainer(const std::shared_ptr<ByteSource>& document)
+// Three passes: the plain search, the containers' search, the writing.
+void PictureScanner::ScanContainer()
 {
+    constexpr int kPasses = 3;
+    std::shared_ptr<ByteSource> document = m_document;
     FoundPictures found;
     bool readFailed;
     {
         // The plain bytes first: whatever the containers miss is still found.
+        m_document->BeginPass(0, kPasses);
         PictureFinder finder(*document, m_blockSize);
         RecordingSink sink(found, document, 0);
         finder.Run(sink);
         readFailed = finder.ReadFailed();
     }
+    m_document->BeginPass(1, kPasses);
     ContainerReader(found).Read(document, 0);
+    m_document->BeginPass(2, kPasses);
+    WriteFoundPictures(found);
+    if (!m_stopped && (readFailed || document->Failed()))
+        Fail(ScanMessage::WriteError);
+}
+
+void PictureScanner::WriteFoundPictures(const FoundPictures& found)
+{
     ByteSource* previous = nullptr;
     for (const FoundPicture& picture : found.InOrder()) {
+        if (m_document->StopRequested())
+            return;
         // A view that is done with gives back its decoder's memory.
         if (previous != nullptr && previous != picture.source.get())
             previous->Rest();
         previous = picture.source.get();
+        ProgressSource::Writing writing(*m_document);
         if (!WriteFoundPicture(picture))
             return;
     }
-    if (readFailed || document->Failed())
-        Fail(ScanMessage::WriteError);
 }
 
 bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind)
 {
+    // After a stop the search still passes what it had read: nothing more is begun.
+    if (m_document->StopRequested())
+        return false;
+    ProgressSource::Writing writing(*m_document);
     std::unique_ptr<PictureFile> picture = CreateNextPicture(kind);
     if (!picture)
         return false;

@@ -5,6 +5,7 @@
 #include "recovery/PictureFinder.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,7 +14,9 @@ class ByteSource;
 class DocumentReader;
 class PictureFile;
 class PictureFiles;
+class ProgressSource;
 struct FoundPicture;
+class FoundPictures;
 
 // The failures a caller shows to the user, each in its own words:
 // WriteError: "Error writing file…", DirectoryExists: "Images directory already exists!!…".
@@ -24,13 +27,21 @@ public:
     virtual ~ScanReporter() = default;
     // Called at most once per scan, when the scan stops on a failure.
     virtual void ReportScanMessage(ScanMessage message) = 0;
+    // How far the scan is: done bytes of the document's total (0 when its
+    // length is unknown). Called each time the scan has read another
+    // ProgressSource::kReportStep bytes, so never for a small document.
+    virtual void ReportProgress(uint64_t /*done*/, uint64_t /*total*/) {}
+    // Asked after each progress report. Once true, the scan finishes the
+    // picture it is writing, keeps every picture written, and ends.
+    virtual bool StopRequested() { return false; }
 };
 
 struct ScanResult {
     int pictureCount = 0;          // picture files created and completely written
     std::string outputDirectory;   // set when the first picture is found, else empty
     bool runAborted = false;       // stopped because a picture path was already taken
-    bool completed = true;         // false after any failure
+    bool completed = true;         // false after any failure and after a stop
+    bool stopped = false;          // ended early because the reporter asked
 };
 
 // Scans the document with the real file system.
@@ -52,8 +63,9 @@ public:
     ScanResult Scan(const std::string& documentPath, const std::string& outputDirectory);
 
 private:
-    void ScanPlainDocument(ByteSource& document);
-    void ScanContainer(const std::shared_ptr<ByteSource>& document);
+    void ScanPlainDocument();
+    void ScanContainer();
+    void WriteFoundPictures(const FoundPictures& found);
     // Writes the picture at the reader's cursor while walking to its end.
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
     // False when the scan must stop.
@@ -69,6 +81,7 @@ private:
     PictureFiles& m_files;
     ScanReporter& m_reporter;
     size_t m_blockSize;
+    std::shared_ptr<ProgressSource> m_document;
     std::string m_outputDirectory;
     bool m_firstPicture = true;
     bool m_stopped = false;

@@ -29,6 +29,9 @@ std::vector<NamedSet> AllSets()
         {"kRunResultStored", &kRunResultStored},
         {"kRunResultNone", &kRunResultNone},
         {"kDirectoryExists", &kDirectoryExists},
+        {"kAskStopRun", &kAskStopRun},
+        {"kRunStoppedStored", &kRunStoppedStored},
+        {"kRunStoppedNone", &kRunStoppedNone},
     };
     for (std::size_t i = 0; i < kTooltipTexts.size(); ++i)
         sets.push_back({"kTooltipTexts[" + std::to_string(i) + "]", &kTooltipTexts[i]});

@@ -1,0 +1,63 @@
+// RecoveryRun.h - the scan of one recovery run, carried out in the main
+// window: its progress shown, its stop asked for, its result returned
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "recovery/PictureScanner.h"
+
+class CWnd;
+class CProgressCtrl;
+
+// What a run needs of the window it runs in.
+class RunWindow {
+public:
+    virtual ~RunWindow() = default;
+    // The window that owns the run's messages and questions, and whose
+    // messages the run lets through between its blocks.
+    virtual CWnd& Owner() = 0;
+    virtual CProgressCtrl& ProgressBar() = 0;
+    // Turns the window's commands off for the run, and on again after it.
+    virtual void EnableCommands(bool enable) = 0;
+};
+
+// The run stays on the window's thread: between blocks of the document it
+// lets the window's waiting messages through, so the window keeps drawing
+// itself and hears Escape and the close box. Once the run has taken longer
+// than kProgressDelay, the progress bar shows how far it is.
+class RecoveryRun : private ScanReporter {
+public:
+    static constexpr std::chrono::milliseconds kProgressDelay{500};
+    // The progress bar's range is 0 to this.
+    static constexpr int kProgressSteps = 10;
+
+    RecoveryRun(RunWindow& window, int languageIndex, std::string documentPath,
+                std::string outputDirectory);
+
+    // Scans the document into the output directory (UTF-8 paths) and returns
+    // once the scan has ended, the window as it was before.
+    ScanResult Execute();
+    // Escape or the close box during the run: asks whether to stop. On Yes the
+    // scan ends after the picture it is writing.
+    void AskToStop();
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void ReportScanMessage(ScanMessage message) override;
+    void ReportProgress(uint64_t done, uint64_t total) override;
+    bool StopRequested() override { return m_stopRequested; }
+    void ShowProgress(uint64_t done, uint64_t total);
+    void HideProgress();
+
+    RunWindow& m_window;
+    int m_languageIndex;
+    std::string m_documentPath;
+    std::string m_outputDirectory;
+    Clock::time_point m_start;
+    bool m_progressShown = false;
+    bool m_asking = false;
+    bool m_stopRequested = false;
+};
