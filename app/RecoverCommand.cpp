@@ -83,20 +83,21 @@ bool CRecoveryDlg::FilterCommandDuringRun(WPARAM wParam, LPARAM, LRESULT*)
 }
 
 // The window itself takes the keyboard while its controls are off, so that
-// Escape still reaches it.
+// Escape still reaches it. It is given the focus once they are off: the
+// dialog would pass the focus on to one of them.
 void CRecoveryDlg::EnableCommands(bool enable)
 {
-    if (!enable) {
+    if (!enable)
         m_focusBeforeRun = ::GetFocus();
-        SetFocus();
-    }
     for (const CommandButton& command : CommandButtons())
         command.button.EnableWindow(enable);
     m_fileMenuButton.EnableWindow(enable);
     m_optionsMenuButton.EnableWindow(enable);
     m_helpMenuButton.EnableWindow(enable);
     m_documentList.EnableWindow(enable);
-    if (enable && m_focusBeforeRun && ::IsWindow(m_focusBeforeRun))
+    if (!enable)
+        SetFocus();
+    else if (m_focusBeforeRun && ::IsWindow(m_focusBeforeRun))
         ::SetFocus(m_focusBeforeRun);
 }
 
