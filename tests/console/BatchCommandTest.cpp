@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <sstream>
 #include <thread>
@@ -265,6 +267,40 @@ TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked)
     ASSERT_NE(summary, std::string::npos);
     EXPECT_EQ(drawn.err[summary - 1], '\r');
     EXPECT_EQ(drawn.err[summary - 2], ' ');
+}
+
+// A disk that reads slowly, so that a large document's scan outlasts a few
+// redraws of the progress line.
+class SlowDisk : public PictureFiles {
+public:
+    size_t ReadDocument(std::FILE* document, void* into, size_t size) override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        return PictureFiles::ReadDocument(document, into, size);
+    }
+};
+
+// The line follows the scan inside a document, not only from one to the next.
+TEST(BatchCommandLine, ProgressLineMovesWhileOneLargeDocumentIsScanned)
+{
+    TestFolder folder;
+    WriteBytes(folder / "large.doc", Filler(5 << 20) + TwoPictureDocument());
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.inputs = {(folder / "large.doc").string()};
+    FolderReader folders;
+    SlowDisk disk;
+    BatchOutcome outcome = RunJson(options, folders, disk, true);
+
+    EXPECT_EQ(outcome.status, 0);
+    std::vector<int> shares;
+    for (size_t at = 0; (at = outcome.err.find("\r0/1 documents, ", at)) != std::string::npos; ++at)
+        shares.push_back(std::atoi(outcome.err.c_str() + at + 16));
+    ASSERT_FALSE(shares.empty()) << outcome.err;
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end())) << outcome.err;
+    EXPECT_TRUE(std::any_of(shares.begin(), shares.end(), [](int share) { return share > 0 && share < 100; }))
+        << outcome.err;
+    EXPECT_NE(outcome.err.find("\r1/1 documents, 100%, "), std::string::npos) << outcome.err;
 }
 
 TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines)
