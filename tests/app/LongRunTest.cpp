@@ -141,7 +141,7 @@ ObservedRun ExtractObserved(const PictureDocument& document, UINT intervalMs,
         run.listRows = shown.List().GetItemCount();
         EXPECT_FALSE(IsWindowVisible(observer.Bar())) << "the bar stays after the run";
         EXPECT_EQ(observer.BarPos(), 0);
-        EXPECT_TRUE(shown.List().IsWindowEnabled()) << "the commands stay off";
+        EXPECT_TRUE(IsWindowEnabled(shown.Item(IDC_DOCUMENT_LIST))) << "the commands stay off";
     });
     dialog.DoModal();
     return run;
