@@ -4,8 +4,7 @@
 #include "framework/CGdiObject.h"
 #include "res/resource.h"
 
-void FillWithBackgroundPicture(CDC& dc, const RECT& area)
-{
+void FillWithBackgroundPicture(CDC& dc, const RECT& area) {
     CBitmap background;
     background.LoadBitmap(IDB_BACKGROUND);
     CBrush pattern;

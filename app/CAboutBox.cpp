@@ -17,12 +17,9 @@ CAboutBox::CAboutBox()
       m_contactLink(kMakerWebUrl),
       m_webLink(kMakerWebUrl),
       m_missingFileTexts(kMsgMissingFile),
-      m_writeErrorTexts(kMsgWriteError)
-{
-}
+      m_writeErrorTexts(kMsgWriteError) {}
 
-void CAboutBox::DoDataExchange(CDataExchange* dx)
-{
+void CAboutBox::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_CONTACT_LINK, m_contactLink);
     DDX_Control(dx, IDC_WEB_LINK, m_webLink);
@@ -30,8 +27,7 @@ void CAboutBox::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_CREDITS, m_credits);
 }
 
-BOOL CAboutBox::OnInitDialog()
-{
+BOOL CAboutBox::OnInitDialog() {
     CDialog::OnInitDialog();
     m_languageIndex = LANG_ENGLISH;
     m_settingsPath = SettingsPathIn(WindowsDirectory());
@@ -43,54 +39,42 @@ BOOL CAboutBox::OnInitDialog()
 
 // A missing or damaged file is reported and replaced by the default one, and the
 // box goes on in English.
-int CAboutBox::ReadLanguage()
-{
+int CAboutBox::ReadLanguage() {
     // Any index outside 1..6 reads as English.
     return MakeSettingsFile(m_settingsPath, *this)->ReadOrRestoreDefaults().LanguageIndex();
 }
 
 std::unique_ptr<SettingsFile> CAboutBox::MakeSettingsFile(const std::string& path,
-                                                         SettingsHost& host)
-{
+                                                          SettingsHost& host) {
     return std::make_unique<SettingsFile>(path, host);
 }
 
-void CAboutBox::FillCredits()
-{
+void CAboutBox::FillCredits() {
     for (const CreditsLine& line : CreditsLines(m_languageIndex))
         m_credits.AddLine(line.text, line.link, line.indent);
 }
 
 // Both links open the maker's web site whatever their target, and stay underlined.
-void CAboutBox::SetUpLinks()
-{
+void CAboutBox::SetUpLinks() {
     m_webLink.SetLinkTarget(kMakerWebUrl);
     m_webLink.SetUnderlineMode(CLinkStatic::UnderlineAlways);
     m_contactLink.SetLinkTarget(std::string("mailto:") + kMakerEmail);
     m_contactLink.SetUnderlineMode(CLinkStatic::UnderlineAlways);
 }
 
-void CAboutBox::OnOK()
-{
-    EndDialog(IDOK);
-}
+void CAboutBox::OnOK() { EndDialog(IDOK); }
 
-void CAboutBox::OnPaint()
-{
+void CAboutBox::OnPaint() {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
     FillWithBackgroundPicture(dc, client);
 }
 
-void CAboutBox::ShowSettingsMessage(SettingsMessage message)
-{
+void CAboutBox::ShowSettingsMessage(SettingsMessage message) {
     const TextSet& texts =
         message == SettingsMessage::MissingFile ? m_missingFileTexts : m_writeErrorTexts;
     MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
 }
 
-void CAboutBox::EndProcess(int exitCode)
-{
-    ExitProcess(static_cast<UINT>(exitCode));
-}
+void CAboutBox::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }

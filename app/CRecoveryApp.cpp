@@ -6,8 +6,7 @@
 
 #include "app/CRecoveryDlg.h"
 
-BOOL CRecoveryApp::InitInstance()
-{
+BOOL CRecoveryApp::InitInstance() {
     Enable3dControls();
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                  ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};

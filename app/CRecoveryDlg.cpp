@@ -61,15 +61,13 @@ BEGIN_MESSAGE_MAP(CRecoveryDlg, CDialog)
     ON_EN_KILLFOCUS(IDC_EXTENSION_EDIT, OnListOptionChanged)
 END_MESSAGE_MAP()
 
-CRecoveryDlg::CRecoveryDlg() : CDialog(IDD_RECOVERY_DIALOG)
-{
+CRecoveryDlg::CRecoveryDlg() : CDialog(IDD_RECOVERY_DIALOG) {
     m_icon = LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_APPICON));
 }
 
 CRecoveryDlg::~CRecoveryDlg() = default;
 
-void CRecoveryDlg::DoDataExchange(CDataExchange* dx)
-{
+void CRecoveryDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_DOCUMENT_LIST, m_documentList);
     DDX_Control(dx, IDC_HELP_BUTTON, m_helpButton);
@@ -89,8 +87,7 @@ void CRecoveryDlg::DoDataExchange(CDataExchange* dx)
 
 // The order matters: the splash comes before the settings are read, and every
 // message up to the reading of the settings is English.
-BOOL CRecoveryDlg::OnInitDialog()
-{
+BOOL CRecoveryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
@@ -115,22 +112,19 @@ BOOL CRecoveryDlg::OnInitDialog()
     return TRUE;
 }
 
-void CRecoveryDlg::ShowSplash()
-{
+void CRecoveryDlg::ShowSplash() {
     CSplashDlg splash(this);
     splash.DoModal();
 }
 
 // A missing file ends the process here (exit code 2), before the window shows.
-void CRecoveryDlg::ReadStartupSettings()
-{
+void CRecoveryDlg::ReadStartupSettings() {
     StartupSettings startup = m_settings->ReadAtStartup();
     m_installDirectory = Utf8FromAnsi(startup.installDirectory);
     m_languageIndex = startup.languageIndex;
 }
 
-void CRecoveryDlg::SetUpColumns()
-{
+void CRecoveryDlg::SetUpColumns() {
     CRect client;
     m_documentList.GetClientRect(&client);
     m_firstColumnWidth = client.Width() * 6 / 10;
@@ -140,29 +134,24 @@ void CRecoveryDlg::SetUpColumns()
     m_documentList.SetImageList(&m_listImages, LVSIL_SMALL);
 }
 
-void CRecoveryDlg::SetUpProgressBar()
-{
+void CRecoveryDlg::SetUpProgressBar() {
     m_progress.ShowWindow(SW_HIDE);
     m_progress.SetStep(1);
     m_progress.SetRange(0, RecoveryRun::kProgressSteps);
 }
 
-void CRecoveryDlg::SetUpSidePanel()
-{
+void CRecoveryDlg::SetUpSidePanel() {
     m_sidePanel.LoadStrip(IDB_STRIP_SIDE);
     m_sidePanel.SetTooltip(kSidePanelTooltip, true);
 }
 
-void CRecoveryDlg::LoadMenuButtonBitmaps()
-{
+void CRecoveryDlg::LoadMenuButtonBitmaps() {
     for (size_t i = 0; i < m_menuButtonBitmaps.size(); ++i)
         m_menuButtonBitmaps[i].LoadBitmap(IDB_MENUBUTTON_FIRST + static_cast<UINT>(i));
 }
 
-void CRecoveryDlg::ApplyMenuButtonBitmaps()
-{
-    if (m_languageIndex < kFirstLanguage || m_languageIndex > kLastLanguage)
-        return;
+void CRecoveryDlg::ApplyMenuButtonBitmaps() {
+    if (m_languageIndex < kFirstLanguage || m_languageIndex > kLastLanguage) return;
     const size_t first = 3 * static_cast<size_t>(m_languageIndex - 1);
     m_fileMenuButton.SetBitmap(m_menuButtonBitmaps[first]);
     m_optionsMenuButton.SetBitmap(m_menuButtonBitmaps[first + 1]);
@@ -170,8 +159,7 @@ void CRecoveryDlg::ApplyMenuButtonBitmaps()
 }
 
 // The command buttons in the order they get their pictures and tooltips.
-std::array<CRecoveryDlg::CommandButton, 7> CRecoveryDlg::CommandButtons()
-{
+std::array<CRecoveryDlg::CommandButton, 7> CRecoveryDlg::CommandButtons() {
     return {{
         {m_openButton, IDB_STRIP_OPEN, TIP_OPEN},
         {m_extractButton, IDB_STRIP_EXTRACT, TIP_EXTRACT},
@@ -183,17 +171,14 @@ std::array<CRecoveryDlg::CommandButton, 7> CRecoveryDlg::CommandButtons()
     }};
 }
 
-void CRecoveryDlg::SetUpCommandButtons()
-{
+void CRecoveryDlg::SetUpCommandButtons() {
     // Each tooltip covers its button as the strip has sized it.
-    for (const CommandButton& command : CommandButtons())
-        command.button.LoadStrip(command.strip);
+    for (const CommandButton& command : CommandButtons()) command.button.LoadStrip(command.strip);
     ApplyTooltips();
     m_runAborted = false;
 }
 
-void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths)
-{
+void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths) {
     m_documentList.InsertColumn(0, Text(kColumnCaptions[0], m_languageIndex), LVCFMT_LEFT,
                                 firstWidth);
     for (int column = 1; column < 4; ++column) {
@@ -202,30 +187,21 @@ void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& other
     }
 }
 
-void CRecoveryDlg::ShowMessage(const TextSet& texts)
-{
+void CRecoveryDlg::ShowMessage(const TextSet& texts) {
     MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
 }
 
-void CRecoveryDlg::ShowSettingsMessage(SettingsMessage message)
-{
+void CRecoveryDlg::ShowSettingsMessage(SettingsMessage message) {
     ShowMessage(message == SettingsMessage::MissingFile ? kMsgMissingFile : kMsgWriteError);
 }
 
-void CRecoveryDlg::EndProcess(int exitCode)
-{
-    ExitProcess(static_cast<UINT>(exitCode));
-}
+void CRecoveryDlg::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
 // Every way out ends the process at once; nothing is saved, since the settings
 // are written whenever they change.
-void CRecoveryDlg::OnOK()
-{
-    ExitProcess(kNormalExitCode);
-}
+void CRecoveryDlg::OnOK() { ExitProcess(kNormalExitCode); }
 
-void CRecoveryDlg::OnClose()
-{
+void CRecoveryDlg::OnClose() {
     if (m_run) {
         m_run->AskToStop();
         return;
@@ -233,48 +209,23 @@ void CRecoveryDlg::OnClose()
     ExitProcess(kNormalExitCode);
 }
 
-void CRecoveryDlg::OnExit()
-{
-    ExitProcess(kNormalExitCode);
-}
+void CRecoveryDlg::OnExit() { ExitProcess(kNormalExitCode); }
 
-void CRecoveryDlg::OnHelpCommand()
-{
-    LaunchCompanion(kHelpProgram);
-}
+void CRecoveryDlg::OnHelpCommand() { LaunchCompanion(kHelpProgram); }
 
-void CRecoveryDlg::OnAbout()
-{
+void CRecoveryDlg::OnAbout() {
     CAboutBox aboutBox;
     aboutBox.DoModal();
 }
 
-void CRecoveryDlg::OnOptionsCommand()
-{
-    LaunchCompanion(kConfigurationProgram);
-}
+void CRecoveryDlg::OnOptionsCommand() { LaunchCompanion(kConfigurationProgram); }
 
-void CRecoveryDlg::OnAddDocument()
-{
-    m_listCommands.OnAddDocument();
-}
+void CRecoveryDlg::OnAddDocument() { m_listCommands.OnAddDocument(); }
 
-void CRecoveryDlg::OnRemoveFromList()
-{
-    m_listCommands.OnRemoveSelected();
-}
+void CRecoveryDlg::OnRemoveFromList() { m_listCommands.OnRemoveSelected(); }
 
-void CRecoveryDlg::OnDeleteDocument()
-{
-    m_listCommands.OnDeleteSelected();
-}
+void CRecoveryDlg::OnDeleteDocument() { m_listCommands.OnDeleteSelected(); }
 
-void CRecoveryDlg::OnEmptyList()
-{
-    m_listCommands.OnEmptyList();
-}
+void CRecoveryDlg::OnEmptyList() { m_listCommands.OnEmptyList(); }
 
-void CRecoveryDlg::OnListOptionChanged()
-{
-    m_listOptionControls.OnChanged(*this, m_documentList);
-}
+void CRecoveryDlg::OnListOptionChanged() { m_listOptionControls.OnChanged(*this, m_documentList); }

@@ -140,7 +140,8 @@ private:
     // The four list columns with the captions of the current language.
     void InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths);
     void StoreLanguage();
-    bool HasRoomForPictures(const std::string& documentPath, const std::string& outputDirectory) const;
+    bool HasRoomForPictures(const std::string& documentPath,
+                            const std::string& outputDirectory) const;
     void ReportRun(const ScanResult& result);
     void OfferSourceDeletion(const std::string& documentPath);
     int Ask(const std::string& utf8Question, const char* utf8Caption);

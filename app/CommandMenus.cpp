@@ -9,14 +9,12 @@
 
 namespace {
 
-const char* MenuText(int row, int languageIndex)
-{
+const char* MenuText(int row, int languageIndex) {
     return Text(kMenuTexts[static_cast<size_t>(row)], languageIndex);
 }
 
 // The File menu alone gets the side picture; none of the menus has submenus.
-PopupStrip PlainStrip(const MenuAppearance& look, BOOL inSubmenus)
-{
+PopupStrip PlainStrip(const MenuAppearance& look, BOOL inSubmenus) {
     PopupStrip strip;
     strip.inSubmenus = inSubmenus;
     strip.stretch = !look.tileSide;
@@ -25,26 +23,26 @@ PopupStrip PlainStrip(const MenuAppearance& look, BOOL inSubmenus)
 
 }  // namespace
 
-void CRecoveryDlg::ShowFileMenu()
-{
+void CRecoveryDlg::ShowFileMenu() {
     const MenuAppearance& look = m_menuAppearance;
     PopupStrip strip = PlainStrip(look, look.submenuSide);
     strip.width = std::atoi(look.sideWidth.c_str());
     strip.bitmapId = look.showSide ? IDB_MENU_SIDE : 0;
     const int language = m_languageIndex;
-    ShowPopupMenuAtPointer(*this, IDR_MENU_FILE, strip, {
-        {ID_FILE_ADD, IDB_ITEM_ADD, MenuText(MENU_ADD_FILE, language)},
-        {ID_FILE_DELETE, IDB_ITEM_DELETE, MenuText(MENU_DELETE_FILE, language)},
-        {ID_FILE_CLEAR, IDB_ITEM_CLEAR, MenuText(MENU_CLEAR_LIST, language)},
-        {ID_FILE_RECOVER, IDB_ITEM_RECOVER, MenuText(MENU_RECOVER, language)},
-        {ID_FILE_EXIT, IDB_ITEM_EXIT, MenuText(MENU_EXIT, language)},
-    });
+    ShowPopupMenuAtPointer(
+        *this, IDR_MENU_FILE, strip,
+        {
+            {ID_FILE_ADD, IDB_ITEM_ADD, MenuText(MENU_ADD_FILE, language)},
+            {ID_FILE_DELETE, IDB_ITEM_DELETE, MenuText(MENU_DELETE_FILE, language)},
+            {ID_FILE_CLEAR, IDB_ITEM_CLEAR, MenuText(MENU_CLEAR_LIST, language)},
+            {ID_FILE_RECOVER, IDB_ITEM_RECOVER, MenuText(MENU_RECOVER, language)},
+            {ID_FILE_EXIT, IDB_ITEM_EXIT, MenuText(MENU_EXIT, language)},
+        });
 }
 
 // The language items keep their own names; the current one shows the tick in
 // place of its flag.
-void CRecoveryDlg::ShowOptionsMenu()
-{
+void CRecoveryDlg::ShowOptionsMenu() {
     std::vector<PopupItemLook> items = {
         {ID_OPTIONS_SETTINGS, IDB_ITEM_OPTIONS, MenuText(MENU_OPTIONS, m_languageIndex)},
         {ID_LANGUAGE_ENGLISH, IDB_FLAG_ENGLISH, nullptr},
@@ -59,17 +57,17 @@ void CRecoveryDlg::ShowOptionsMenu()
     ShowPopupMenuAtPointer(*this, IDR_MENU_OPTIONS, PlainStrip(m_menuAppearance, FALSE), items);
 }
 
-void CRecoveryDlg::ShowHelpMenu()
-{
+void CRecoveryDlg::ShowHelpMenu() {
     const MenuAppearance& look = m_menuAppearance;
-    ShowPopupMenuAtPointer(*this, IDR_MENU_HELP, PlainStrip(look, look.submenuSide), {
-        {ID_HELP_LAUNCH, IDB_ITEM_HELP, MenuText(MENU_HELP, m_languageIndex)},
-        {ID_HELP_ABOUT, 0, MenuText(MENU_ABOUT, m_languageIndex)},
-    });
+    ShowPopupMenuAtPointer(
+        *this, IDR_MENU_HELP, PlainStrip(look, look.submenuSide),
+        {
+            {ID_HELP_LAUNCH, IDB_ITEM_HELP, MenuText(MENU_HELP, m_languageIndex)},
+            {ID_HELP_ABOUT, 0, MenuText(MENU_ABOUT, m_languageIndex)},
+        });
 }
 
-void CRecoveryDlg::OnListRightClick(NMHDR*, LRESULT* result)
-{
+void CRecoveryDlg::OnListRightClick(NMHDR*, LRESULT* result) {
     m_listCommands.OnContextMenu();
     *result = 0;
 }

@@ -10,23 +10,17 @@
 #include "lang/Texts.h"
 #include "recovery/FileAccess.h"
 
-std::string CompanionPath(const std::string& installDirectory, const char* fileName)
-{
+std::string CompanionPath(const std::string& installDirectory, const char* fileName) {
     return installDirectory + fileName;
 }
 
-std::string CompanionCommandLine(const std::string& path)
-{
-    return "\"" + path + "\" ";
-}
+std::string CompanionCommandLine(const std::string& path) { return "\"" + path + "\" "; }
 
 namespace {
 
-bool OpensForReading(const std::string& path)
-{
+bool OpensForReading(const std::string& path) {
     std::FILE* stream = OpenFile(path, "rb");
-    if (!stream)
-        return false;
+    if (!stream) return false;
     std::fclose(stream);
     return true;
 }
@@ -35,8 +29,7 @@ bool OpensForReading(const std::string& path)
 
 // The companion runs on its own: the window neither waits for it nor looks
 // at whether it started.
-void CRecoveryDlg::LaunchCompanion(const char* fileName)
-{
+void CRecoveryDlg::LaunchCompanion(const char* fileName) {
     const std::string path = CompanionPath(m_installDirectory, fileName);
     if (!OpensForReading(path)) {
         ShowMessage(kMsgMissingFile);

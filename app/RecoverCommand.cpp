@@ -13,24 +13,21 @@
 
 namespace {
 
-std::optional<uint64_t> FileLength(const std::string& path)
-{
+std::optional<uint64_t> FileLength(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
     return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool StartsWithDriveLetter(const std::string& path)
-{
+bool StartsWithDriveLetter(const std::string& path) {
     return path.size() >= 2 && path[1] == ':' &&
            ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
 }  // namespace
 
-void CRecoveryDlg::OnRecover()
-{
+void CRecoveryDlg::OnRecover() {
     const int row = m_documentList.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0) {
         ShowMessage(kMsgNoSelection);
@@ -61,8 +58,7 @@ void CRecoveryDlg::OnRecover()
 }
 
 ScanResult CRecoveryDlg::ExtractPictures(const std::string& documentPath,
-                                         const std::string& outputDirectory)
-{
+                                         const std::string& outputDirectory) {
     RecoveryRun run(*this, m_languageIndex, documentPath, outputDirectory);
     m_run = &run;
     const ScanResult result = run.Execute();
@@ -73,24 +69,18 @@ ScanResult CRecoveryDlg::ExtractPictures(const std::string& documentPath,
     return result;
 }
 
-bool CRecoveryDlg::FilterCommandDuringRun(WPARAM wParam, LPARAM, LRESULT*)
-{
-    if (!m_run)
-        return false;
-    if (LOWORD(wParam) == IDCANCEL)
-        m_run->AskToStop();
+bool CRecoveryDlg::FilterCommandDuringRun(WPARAM wParam, LPARAM, LRESULT*) {
+    if (!m_run) return false;
+    if (LOWORD(wParam) == IDCANCEL) m_run->AskToStop();
     return true;
 }
 
 // The window itself takes the keyboard while its controls are off, so that
 // Escape still reaches it. It is given the focus once they are off: the
 // dialog would pass the focus on to one of them.
-void CRecoveryDlg::EnableCommands(bool enable)
-{
-    if (!enable)
-        m_focusBeforeRun = ::GetFocus();
-    for (const CommandButton& command : CommandButtons())
-        command.button.EnableWindow(enable);
+void CRecoveryDlg::EnableCommands(bool enable) {
+    if (!enable) m_focusBeforeRun = ::GetFocus();
+    for (const CommandButton& command : CommandButtons()) command.button.EnableWindow(enable);
     m_fileMenuButton.EnableWindow(enable);
     m_optionsMenuButton.EnableWindow(enable);
     m_helpMenuButton.EnableWindow(enable);
@@ -101,10 +91,8 @@ void CRecoveryDlg::EnableCommands(bool enable)
         ::SetFocus(m_focusBeforeRun);
 }
 
-std::optional<uint64_t> CRecoveryDlg::FreeBytesFor(const std::string& directory) const
-{
-    if (!StartsWithDriveLetter(directory))
-        return std::nullopt;
+std::optional<uint64_t> CRecoveryDlg::FreeBytesFor(const std::string& directory) const {
+    if (!StartsWithDriveLetter(directory)) return std::nullopt;
     const std::wstring root = Widen(directory.substr(0, 2) + "\\");
     ULARGE_INTEGER availableToCaller;
     ULARGE_INTEGER total;
@@ -117,16 +105,13 @@ std::optional<uint64_t> CRecoveryDlg::FreeBytesFor(const std::string& directory)
 // A drive the system cannot measure is not held against the run: the scanner
 // still reports every write that fails.
 bool CRecoveryDlg::HasRoomForPictures(const std::string& documentPath,
-                                      const std::string& outputDirectory) const
-{
+                                      const std::string& outputDirectory) const {
     const std::optional<uint64_t> freeBytes = FreeBytesFor(outputDirectory);
-    if (!freeBytes)
-        return true;
+    if (!freeBytes) return true;
     return HasRoomFor(*freeBytes, FileLength(documentPath).value_or(0));
 }
 
-void CRecoveryDlg::ReportRun(const ScanResult& result)
-{
+void CRecoveryDlg::ReportRun(const ScanResult& result) {
     if (m_pictureCount == 0) {
         ShowMessage(result.stopped ? kRunStoppedNone : kRunResultNone);
         return;
@@ -139,18 +124,14 @@ void CRecoveryDlg::ReportRun(const ScanResult& result)
 
 // The first question carries the program's file name as its caption, the
 // second the product name. The row stays in the list either way.
-void CRecoveryDlg::OfferSourceDeletion(const std::string& documentPath)
-{
+void CRecoveryDlg::OfferSourceDeletion(const std::string& documentPath) {
     const std::string first =
         FormatText(Text(kSourceDeleteConfirmFirst, m_languageIndex), {documentPath});
-    if (Ask(first, AfxGetAppName()) != IDYES)
-        return;
-    if (Ask(Text(kSourceDeleteConfirmSecond, m_languageIndex), kProductName) != IDYES)
-        return;
+    if (Ask(first, AfxGetAppName()) != IDYES) return;
+    if (Ask(Text(kSourceDeleteConfirmSecond, m_languageIndex), kProductName) != IDYES) return;
     RemoveFile(documentPath);
 }
 
-int CRecoveryDlg::Ask(const std::string& utf8Question, const char* utf8Caption)
-{
+int CRecoveryDlg::Ask(const std::string& utf8Question, const char* utf8Caption) {
     return MessageBox(utf8Question.c_str(), utf8Caption, MB_YESNO);
 }

@@ -10,12 +10,9 @@ RecoveryRun::RecoveryRun(RunWindow& window, int languageIndex, std::string docum
     : m_window(window),
       m_languageIndex(languageIndex),
       m_documentPath(std::move(documentPath)),
-      m_outputDirectory(std::move(outputDirectory))
-{
-}
+      m_outputDirectory(std::move(outputDirectory)) {}
 
-ScanResult RecoveryRun::Execute()
-{
+ScanResult RecoveryRun::Execute() {
     m_start = Clock::now();
     m_stopRequested = false;
     m_window.EnableCommands(false);
@@ -27,47 +24,39 @@ ScanResult RecoveryRun::Execute()
 
 // While the question is open the scan waits in it; a second Escape meanwhile
 // asks nothing more.
-void RecoveryRun::AskToStop()
-{
-    if (m_asking || m_stopRequested)
-        return;
+void RecoveryRun::AskToStop() {
+    if (m_asking || m_stopRequested) return;
     m_asking = true;
-    const int answer = m_window.Owner().MessageBox(Text(kAskStopRun, m_languageIndex), kProductName,
-                                                   MB_YESNO);
+    const int answer =
+        m_window.Owner().MessageBox(Text(kAskStopRun, m_languageIndex), kProductName, MB_YESNO);
     m_asking = false;
     m_stopRequested = answer == IDYES;
 }
 
-void RecoveryRun::ReportScanMessage(ScanMessage message)
-{
-    const TextSet& texts = message == ScanMessage::DirectoryExists ? kDirectoryExists : kMsgWriteError;
+void RecoveryRun::ReportScanMessage(ScanMessage message) {
+    const TextSet& texts =
+        message == ScanMessage::DirectoryExists ? kDirectoryExists : kMsgWriteError;
     m_window.Owner().MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
 }
 
-void RecoveryRun::ReportProgress(uint64_t done, uint64_t total)
-{
-    if (m_progressShown || Clock::now() - m_start >= kProgressDelay)
-        ShowProgress(done, total);
+void RecoveryRun::ReportProgress(uint64_t done, uint64_t total) {
+    if (m_progressShown || Clock::now() - m_start >= kProgressDelay) ShowProgress(done, total);
     m_window.Owner().PumpWaitingMessages();
 }
 
 // A document of unknown length keeps the bar where it is.
-void RecoveryRun::ShowProgress(uint64_t done, uint64_t total)
-{
+void RecoveryRun::ShowProgress(uint64_t done, uint64_t total) {
     CProgressCtrl& bar = m_window.ProgressBar();
     if (!m_progressShown) {
         bar.SetPos(0);
         bar.ShowWindow(SW_SHOW);
         m_progressShown = true;
     }
-    if (total > 0)
-        bar.SetPos(static_cast<int>(done * kProgressSteps / total));
+    if (total > 0) bar.SetPos(static_cast<int>(done * kProgressSteps / total));
 }
 
-void RecoveryRun::HideProgress()
-{
-    if (!m_progressShown)
-        return;
+void RecoveryRun::HideProgress() {
+    if (!m_progressShown) return;
     CProgressCtrl& bar = m_window.ProgressBar();
     bar.ShowWindow(SW_HIDE);
     bar.SetPos(0);

@@ -7,27 +7,24 @@
 
 namespace {
 
-void CreateBandFont(CFont& font)
-{
+void CreateBandFont(CFont& font) {
     font.CreateFont(12, 6, 0, 100, 100, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FF_MODERN | DEFAULT_PITCH, "Arial");
 }
 
-void CreateTitleFont(CFont& font)
-{
-    font.CreateFont(14, 9, 0, 20, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+void CreateTitleFont(CFont& font) {
+    font.CreateFont(14, 9, 0, 20, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, "Arial");
 }
 
-void Line(CDC& dc, int x1, int y1, int x2, int y2)
-{
+void Line(CDC& dc, int x1, int y1, int x2, int y2) {
     dc.MoveTo(x1, y1);
     dc.LineTo(x2, y2);
 }
 
 // Each band is 12 pixels high and drawn every 10, so they overlap and leave no gap.
-void PaintBands(CDC& dc, int clientHeight, const std::string& bandText)
-{
+void PaintBands(CDC& dc, int clientHeight, const std::string& bandText) {
     dc.SetBkMode(OPAQUE);
     for (int y = 0; y < clientHeight; y += kBandStep) {
         dc.SetBkColor(BandColour(y));
@@ -37,8 +34,7 @@ void PaintBands(CDC& dc, int clientHeight, const std::string& bandText)
 
 }  // namespace
 
-void PaintTitleBand(CDC& dc, SIZE client, const std::string& bandText)
-{
+void PaintTitleBand(CDC& dc, SIZE client, const std::string& bandText) {
     CPen wideDark(PS_SOLID, 37, kTitleDarkGreen);
     CPen thinBright(PS_SOLID, 3, kTitleBrightGreen);
     CPen frameDark(PS_SOLID, 20, kTitleDarkGreen);
@@ -69,8 +65,7 @@ void PaintTitleBand(CDC& dc, SIZE client, const std::string& bandText)
     dc.RestoreOriginalObjects();
 }
 
-void CRecoveryDlg::OnPaint()
-{
+void CRecoveryDlg::OnPaint() {
     if (IsIconic()) {
         PaintMinimisedIcon();
         return;
@@ -81,8 +76,7 @@ void CRecoveryDlg::OnPaint()
     PaintTitleBand(dc, SIZE{client.Width(), client.Height()}, m_bandText);
 }
 
-void CRecoveryDlg::PaintMinimisedIcon()
-{
+void CRecoveryDlg::PaintMinimisedIcon() {
     CPaintDC dc(this);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     CRect client;
@@ -93,7 +87,4 @@ void CRecoveryDlg::PaintMinimisedIcon()
 }
 
 // The picture shown while a minimised window is dragged.
-HCURSOR CRecoveryDlg::OnQueryDragIcon()
-{
-    return static_cast<HCURSOR>(m_icon);
-}
+HCURSOR CRecoveryDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_icon); }

@@ -12,8 +12,7 @@ class BenchOutput {
 public:
     virtual ~BenchOutput() = default;
     void Put(const std::string& bytes) { Put(bytes.data(), bytes.size()); }
-    void Put(const void* data, size_t size)
-    {
+    void Put(const void* data, size_t size) {
         Write(data, size);
         m_written += size;
     }
@@ -55,7 +54,8 @@ struct BenchDocumentSummary {
 // structurally complete: JPEGs with APP1 thumbnails, restart markers, stuffed
 // bytes and progressive scans; PNGs with text chunks holding "IEND". Throws
 // when the file cannot be written.
-BenchDocumentSummary WriteBenchDocument(const std::string& path, uint64_t targetBytes, uint64_t seed);
+BenchDocumentSummary WriteBenchDocument(const std::string& path, uint64_t targetBytes,
+                                        uint64_t seed);
 
 // The same content into any output.
 BenchDocumentSummary WriteBenchContent(BenchOutput& out, uint64_t targetBytes, uint64_t seed);

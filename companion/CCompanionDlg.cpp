@@ -9,8 +9,7 @@
 
 namespace {
 
-bool IsEditControl(HWND control)
-{
+bool IsEditControl(HWND control) {
     wchar_t className[16] = {};
     GetClassNameW(control, className, static_cast<int>(std::size(className)));
     return _wcsicmp(className, L"Edit") == 0;
@@ -26,35 +25,31 @@ BEGIN_MESSAGE_MAP(CCompanionDlg, CDialog)
     ON_MESSAGE(WM_CTLCOLORLISTBOX, OnCtlColorField)
 END_MESSAGE_MAP()
 
-CCompanionDlg::CCompanionDlg(UINT templateId, UINT iconId) : CDialog(templateId)
-{
+CCompanionDlg::CCompanionDlg(UINT templateId, UINT iconId) : CDialog(templateId) {
     m_icon = LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(iconId));
 }
 
-BOOL CCompanionDlg::OnInitDialog()
-{
+BOOL CCompanionDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
     return TRUE;
 }
 
-int CCompanionDlg::ShowMessage(const std::string& utf8Text, UINT type)
-{
+int CCompanionDlg::ShowMessage(const std::string& utf8Text, UINT type) {
     return MessageBox(utf8Text.c_str(), kProductName, type);
 }
 
-std::wstring CCompanionDlg::FieldText(int id) const
-{
+std::wstring CCompanionDlg::FieldText(int id) const {
     HWND field = GetDlgItem(id);
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(field, &text[0], static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(field, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
 // The band across the top, with the title on dark green as on the main window.
-void CCompanionDlg::OnPaint()
-{
+void CCompanionDlg::OnPaint() {
     CPen frame(PS_SOLID, 3, kTitleBrightGreen);
     CBrush green(kCompanionTitleGreen);
     CPaintDC dc(this);
@@ -77,24 +72,20 @@ void CCompanionDlg::OnPaint()
     dc.RestoreOriginalObjects();
 }
 
-LRESULT CCompanionDlg::OnCtlColorDialog(WPARAM, LPARAM)
-{
+LRESULT CCompanionDlg::OnCtlColorDialog(WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_bodyBrush));
 }
 
 // Labels and check boxes in white on the body; read-only text in a field.
-LRESULT CCompanionDlg::OnCtlColorLabel(WPARAM dc, LPARAM control)
-{
-    if (IsEditControl(reinterpret_cast<HWND>(control)))
-        return OnCtlColorField(dc, control);
+LRESULT CCompanionDlg::OnCtlColorLabel(WPARAM dc, LPARAM control) {
+    if (IsEditControl(reinterpret_cast<HWND>(control))) return OnCtlColorField(dc, control);
     HDC hdc = reinterpret_cast<HDC>(dc);
     ::SetTextColor(hdc, kCompanionText);
     ::SetBkColor(hdc, kCompanionBody);
     return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_bodyBrush));
 }
 
-LRESULT CCompanionDlg::OnCtlColorField(WPARAM dc, LPARAM)
-{
+LRESULT CCompanionDlg::OnCtlColorField(WPARAM dc, LPARAM) {
     HDC hdc = reinterpret_cast<HDC>(dc);
     ::SetTextColor(hdc, RGB(0, 0, 0));
     ::SetBkColor(hdc, kCompanionField);

@@ -9,8 +9,7 @@
 #include "framework/SystemPaths.h"
 #include "settings/SettingsFile.h"
 
-BOOL CConfigApp::InitInstance()
-{
+BOOL CConfigApp::InitInstance() {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     // The folder picker's newer look needs COM on this thread.

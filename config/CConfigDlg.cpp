@@ -29,12 +29,12 @@ struct LabelText {
 };
 
 const LabelText kLabels[] = {
-    {IDC_OUTPUT_LABEL, kConfigOutputLabel}, {IDC_OUTPUT_NOTE, kConfigOutputNote},
-    {IDC_SUFFIX_LABEL, kConfigSuffixLabel}, {IDC_SUFFIX_NOTE, kConfigSuffixNote},
-    {IDC_DELETE_OFFER, kConfigDeleteOffer}, {IDC_LANGUAGE_LABEL, kConfigLanguageLabel},
+    {IDC_OUTPUT_LABEL, kConfigOutputLabel},   {IDC_OUTPUT_NOTE, kConfigOutputNote},
+    {IDC_SUFFIX_LABEL, kConfigSuffixLabel},   {IDC_SUFFIX_NOTE, kConfigSuffixNote},
+    {IDC_DELETE_OFFER, kConfigDeleteOffer},   {IDC_LANGUAGE_LABEL, kConfigLanguageLabel},
     {IDC_PROGRAM_LABEL, kConfigProgramLabel}, {IDC_OUTPUT_BROWSE, kConfigBrowse},
-    {IDC_PROGRAM_BROWSE, kConfigBrowse}, {IDC_TAKES_EFFECT, kConfigTakesEffect},
-    {IDC_DEFAULTS, kConfigDefaults}, {IDCANCEL, kConfigCancel},
+    {IDC_PROGRAM_BROWSE, kConfigBrowse},      {IDC_TAKES_EFFECT, kConfigTakesEffect},
+    {IDC_DEFAULTS, kConfigDefaults},          {IDCANCEL, kConfigCancel},
 };
 
 }  // namespace
@@ -49,17 +49,11 @@ BEGIN_MESSAGE_MAP(CConfigDlg, CCompanionDlg)
 END_MESSAGE_MAP()
 
 CConfigDlg::CConfigDlg(const std::string& settingsPath)
-    : CCompanionDlg(IDD_CONFIG, IDI_CONFIG_ICON), m_file(settingsPath, *this)
-{
-}
+    : CCompanionDlg(IDD_CONFIG, IDI_CONFIG_ICON), m_file(settingsPath, *this) {}
 
-void CConfigDlg::EndProcess(int exitCode)
-{
-    ExitProcess(static_cast<UINT>(exitCode));
-}
+void CConfigDlg::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
-BOOL CConfigDlg::OnInitDialog()
-{
+BOOL CConfigDlg::OnInitDialog() {
     CCompanionDlg::OnInitDialog();
     m_reading = m_file.ReadForEditing();
     const SettingsRecord& record = m_reading.record;
@@ -72,35 +66,34 @@ BOOL CConfigDlg::OnInitDialog()
     std::string programFolder = Utf8FromAnsi(record.InstallDirectory());
     if (m_reading.state != SettingsState::Valid)
         programFolder = Utf8FromAnsi(RunningProgramFolder());
-    ShowFields(Utf8FromAnsi(record.Suffix()), Utf8FromAnsi(record.OutputPath()), record.DeleteSource() == 1,
-               record.LanguageIndex(), programFolder);
-    ::ShowWindow(GetDlgItem(IDC_CONFIG_STATUS), m_reading.state == SettingsState::Valid ? SW_HIDE : SW_SHOW);
+    ShowFields(Utf8FromAnsi(record.Suffix()), Utf8FromAnsi(record.OutputPath()),
+               record.DeleteSource() == 1, record.LanguageIndex(), programFolder);
+    ::ShowWindow(GetDlgItem(IDC_CONFIG_STATUS),
+                 m_reading.state == SettingsState::Valid ? SW_HIDE : SW_SHOW);
     return TRUE;
 }
 
-std::string CConfigDlg::BandTitle() const
-{
-    return Text(kConfigCaption, m_languageIndex);
-}
+std::string CConfigDlg::BandTitle() const { return Text(kConfigCaption, m_languageIndex); }
 
-void CConfigDlg::ShowFields(const std::string& suffix, const std::string& outputPath, bool offerDeletion,
-                            int languageIndex, const std::string& programFolder)
-{
+void CConfigDlg::ShowFields(const std::string& suffix, const std::string& outputPath,
+                            bool offerDeletion, int languageIndex,
+                            const std::string& programFolder) {
     SetFieldText(IDC_SUFFIX_EDIT, suffix);
     SetFieldText(IDC_OUTPUT_EDIT, outputPath);
     SetFieldText(IDC_PROGRAM_EDIT, programFolder);
     CheckDlgButton(m_hWnd, IDC_DELETE_OFFER, offerDeletion ? BST_CHECKED : BST_UNCHECKED);
     m_languageIndex = ValidLanguage(languageIndex);
-    SendDlgItemMessageW(m_hWnd, IDC_LANGUAGE_LIST, CB_SETCURSEL, static_cast<WPARAM>(m_languageIndex - 1), 0);
+    SendDlgItemMessageW(m_hWnd, IDC_LANGUAGE_LIST, CB_SETCURSEL,
+                        static_cast<WPARAM>(m_languageIndex - 1), 0);
     ApplyTexts();
 }
 
-void CConfigDlg::ApplyTexts()
-{
+void CConfigDlg::ApplyTexts() {
     SetWindowText(Text(kConfigCaption, m_languageIndex));
     for (const LabelText& label : kLabels)
         SetFieldText(label.id, Text(label.texts, m_languageIndex));
-    const TextSet& status = m_reading.state == SettingsState::Missing ? kConfigFileMissing : kConfigFileInvalid;
+    const TextSet& status =
+        m_reading.state == SettingsState::Missing ? kConfigFileMissing : kConfigFileInvalid;
     SetFieldText(IDC_CONFIG_STATUS, Text(status, m_languageIndex));
     ShowExample();
     Invalidate();
@@ -108,51 +101,43 @@ void CConfigDlg::ApplyTexts()
 
 // The line shows what the main window's next run would make of the fields as
 // they would be saved.
-void CConfigDlg::ShowExample()
-{
-    const std::string output = WithTrailingBackslash(Utf8FromWide(TrimBlanks(FieldText(IDC_OUTPUT_EDIT))));
+void CConfigDlg::ShowExample() {
+    const std::string output =
+        WithTrailingBackslash(Utf8FromWide(TrimBlanks(FieldText(IDC_OUTPUT_EDIT))));
     const std::string suffix = Utf8FromWide(FieldText(IDC_SUFFIX_EDIT));
     const std::string folder = CollapseBackslashes(
         BuildOutputDirectory(output, suffix, DocumentName(kExampleDocument), kExampleFolder));
-    SetFieldText(IDC_EXAMPLE, FormatText(Text(kConfigExample, m_languageIndex), {kExampleDocument, folder}));
+    SetFieldText(IDC_EXAMPLE,
+                 FormatText(Text(kConfigExample, m_languageIndex), {kExampleDocument, folder}));
 }
 
-void CConfigDlg::OnExampleFieldChanged()
-{
-    ShowExample();
-}
+void CConfigDlg::OnExampleFieldChanged() { ShowExample(); }
 
-void CConfigDlg::OnLanguageChosen()
-{
+void CConfigDlg::OnLanguageChosen() {
     const LRESULT chosen = SendDlgItemMessageW(m_hWnd, IDC_LANGUAGE_LIST, CB_GETCURSEL, 0, 0);
-    if (chosen == CB_ERR)
-        return;
+    if (chosen == CB_ERR) return;
     m_languageIndex = static_cast<int>(chosen) + 1;
     ApplyTexts();
 }
 
-void CConfigDlg::OnDefaults()
-{
+void CConfigDlg::OnDefaults() {
     const SettingsRecord defaults = SettingsRecord::Defaults();
     ShowFields(defaults.Suffix(), defaults.OutputPath(), false, defaults.LanguageIndex(),
                Utf8FromAnsi(RunningProgramFolder()));
 }
 
-void CConfigDlg::SetFieldText(int id, const std::string& utf8)
-{
+void CConfigDlg::SetFieldText(int id, const std::string& utf8) {
     SetWindowTextW(GetDlgItem(id), Widen(utf8).c_str());
 }
 
-int CConfigDlg::Refuse(int field, const std::string& message)
-{
+int CConfigDlg::Refuse(int field, const std::string& message) {
     int answer = ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
     ::SetFocus(GetDlgItem(field));
     SendDlgItemMessageW(m_hWnd, field, EM_SETSEL, 0, -1);
     return answer;
 }
 
-std::optional<std::string> CConfigDlg::CheckedSuffix()
-{
+std::optional<std::string> CConfigDlg::CheckedSuffix() {
     const std::optional<std::string> suffix = ExactAnsiFromWide(FieldText(IDC_SUFFIX_EDIT));
     if (!suffix) {
         Refuse(IDC_SUFFIX_EDIT, Text(kConfigSuffixNotAnsi, m_languageIndex));
@@ -173,8 +158,7 @@ std::optional<std::string> CConfigDlg::CheckedSuffix()
 // The settings file stores ANSI text in a fixed field, and the trailing
 // backslash counts towards it.
 std::optional<std::string> CConfigDlg::CheckedFolder(int id, size_t most, const TextSet& tooLong,
-                                                     const TextSet& notAnsi)
-{
+                                                     const TextSet& notAnsi) {
     const std::optional<std::string> typed = ExactAnsiFromWide(TrimBlanks(FieldText(id)));
     if (!typed) {
         Refuse(id, Text(notAnsi, m_languageIndex));
@@ -190,16 +174,13 @@ std::optional<std::string> CConfigDlg::CheckedFolder(int id, size_t most, const 
 
 // The main window creates only the last level of its output directory, so
 // the folder the user names here has to exist.
-bool CConfigDlg::OutputFolderReady(const std::string& folder)
-{
-    if (folder.empty() || FolderExists(folder))
-        return true;
+bool CConfigDlg::OutputFolderReady(const std::string& folder) {
+    if (folder.empty() || FolderExists(folder)) return true;
     const std::string shown = Utf8FromAnsi(folder);
     if (ShowMessage(FormatText(Text(kConfigCreateOutput, m_languageIndex), {shown}),
                     MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
-    if (CreateFolderWithParents(folder))
-        return true;
+    if (CreateFolderWithParents(folder)) return true;
     Refuse(IDC_OUTPUT_EDIT, FormatText(Text(kConfigCreateFailed, m_languageIndex), {shown}));
     return false;
 }
@@ -207,74 +188,56 @@ bool CConfigDlg::OutputFolderReady(const std::string& folder)
 // Only the fields the user changed are written into the record that was read,
 // so every other byte (filler behind a text, flags this program does not
 // show, a language value it does not know) goes back to the file unchanged.
-std::optional<SettingsRecord> CConfigDlg::EditedRecord()
-{
+std::optional<SettingsRecord> CConfigDlg::EditedRecord() {
     const std::optional<std::string> suffix = CheckedSuffix();
-    if (!suffix)
-        return std::nullopt;
+    if (!suffix) return std::nullopt;
     const std::optional<std::string> output =
         CheckedFolder(IDC_OUTPUT_EDIT, kOutputPathMost, kConfigOutputTooLong, kConfigOutputNotAnsi);
-    if (!output)
-        return std::nullopt;
+    if (!output) return std::nullopt;
     if (!output->empty() && !IsFullPath(*output)) {
         Refuse(IDC_OUTPUT_EDIT, Text(kConfigOutputNotFull, m_languageIndex));
         return std::nullopt;
     }
-    const std::optional<std::string> program =
-        CheckedFolder(IDC_PROGRAM_EDIT, kProgramFolderMost, kConfigProgramTooLong, kConfigProgramNotAnsi);
-    if (!program || !OutputFolderReady(*output))
-        return std::nullopt;
+    const std::optional<std::string> program = CheckedFolder(
+        IDC_PROGRAM_EDIT, kProgramFolderMost, kConfigProgramTooLong, kConfigProgramNotAnsi);
+    if (!program || !OutputFolderReady(*output)) return std::nullopt;
 
     SettingsRecord record = m_reading.record;
-    if (*suffix != record.Suffix())
-        record.SetSuffix(*suffix);
-    if (*output != record.OutputPath())
-        record.SetOutputPath(*output);
-    if (*program != record.InstallDirectory())
-        record.SetInstallDirectory(*program);
+    if (*suffix != record.Suffix()) record.SetSuffix(*suffix);
+    if (*output != record.OutputPath()) record.SetOutputPath(*output);
+    if (*program != record.InstallDirectory()) record.SetInstallDirectory(*program);
     const bool offerDeletion = IsDlgButtonChecked(m_hWnd, IDC_DELETE_OFFER) == BST_CHECKED;
     if (offerDeletion != (record.DeleteSource() == 1))
         record.SetDeleteSource(offerDeletion ? 1 : 0);
-    if (m_languageIndex != record.LanguageIndex())
-        record.SetLanguageIndex(m_languageIndex);
+    if (m_languageIndex != record.LanguageIndex()) record.SetLanguageIndex(m_languageIndex);
     return record;
 }
 
-void CConfigDlg::OnOK()
-{
+void CConfigDlg::OnOK() {
     const std::optional<SettingsRecord> record = EditedRecord();
-    if (!record)
-        return;
+    if (!record) return;
     if (!m_file.SaveRecordSafely(*record)) {
-        ShowMessage(FormatText(Text(kConfigSaveFailed, m_languageIndex), {Utf8FromAnsi(m_file.Path())}),
-                    MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(
+            FormatText(Text(kConfigSaveFailed, m_languageIndex), {Utf8FromAnsi(m_file.Path())}),
+            MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     EndDialog(IDOK);
 }
 
-void CConfigDlg::OnBrowseOutput()
-{
-    BrowseInto(IDC_OUTPUT_EDIT, kConfigPickOutput);
-}
+void CConfigDlg::OnBrowseOutput() { BrowseInto(IDC_OUTPUT_EDIT, kConfigPickOutput); }
 
-void CConfigDlg::OnBrowseProgram()
-{
-    BrowseInto(IDC_PROGRAM_EDIT, kConfigPickProgram);
-}
+void CConfigDlg::OnBrowseProgram() { BrowseInto(IDC_PROGRAM_EDIT, kConfigPickProgram); }
 
-void CConfigDlg::BrowseInto(int field, const TextSet& title)
-{
+void CConfigDlg::BrowseInto(int field, const TextSet& title) {
     const std::wstring prompt = Widen(Text(title, m_languageIndex));
     BROWSEINFOW browse{};
     browse.hwndOwner = m_hWnd;
     browse.lpszTitle = prompt.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     LPITEMIDLIST chosen = SHBrowseForFolderW(&browse);
-    if (!chosen)
-        return;
+    if (!chosen) return;
     wchar_t folder[MAX_PATH] = {};
-    if (SHGetPathFromIDListW(chosen, folder))
-        SetWindowTextW(GetDlgItem(field), folder);
+    if (SHGetPathFromIDListW(chosen, folder)) SetWindowTextW(GetDlgItem(field), folder);
     CoTaskMemFree(chosen);
 }

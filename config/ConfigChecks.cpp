@@ -7,63 +7,54 @@
 #include <cstring>
 #include <vector>
 
-std::string WithTrailingBackslash(std::string folder)
-{
-    if (!folder.empty() && folder.back() != '\\')
-        folder += '\\';
+std::string WithTrailingBackslash(std::string folder) {
+    if (!folder.empty() && folder.back() != '\\') folder += '\\';
     return folder;
 }
 
-std::wstring TrimBlanks(const std::wstring& text)
-{
+std::wstring TrimBlanks(const std::wstring& text) {
     const size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos)
-        return std::wstring();
+    if (first == std::wstring::npos) return std::wstring();
     const size_t last = text.find_last_not_of(L" \t");
     return text.substr(first, last - first + 1);
 }
 
-bool IsFullPath(const std::string& folder)
-{
+bool IsFullPath(const std::string& folder) {
     const bool drive = folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
                        folder[1] == ':' && folder[2] == '\\';
     const bool share = folder.size() > 2 && folder.compare(0, 2, "\\\\") == 0 && folder[2] != '\\';
     return drive || share;
 }
 
-char ForbiddenFolderCharacter(const std::string& text)
-{
+char ForbiddenFolderCharacter(const std::string& text) {
     for (char c : text) {
-        if (std::strchr("\\/:*?\"<>|", c) || static_cast<unsigned char>(c) < 32)
-            return c;
+        if (std::strchr("\\/:*?\"<>|", c) || static_cast<unsigned char>(c) < 32) return c;
     }
     return '\0';
 }
 
-bool FolderExists(const std::string& ansiFolder)
-{
+bool FolderExists(const std::string& ansiFolder) {
     const DWORD attributes = GetFileAttributesA(ansiFolder.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Walks down from the root, creating each level that is not there yet.
-bool CreateFolderWithParents(const std::string& ansiFolder)
-{
+bool CreateFolderWithParents(const std::string& ansiFolder) {
     const std::string folder = WithTrailingBackslash(ansiFolder);
-    size_t start = folder.compare(0, 2, "\\\\") == 0 ? folder.find('\\', folder.find('\\', 2) + 1) : 2;
+    size_t start =
+        folder.compare(0, 2, "\\\\") == 0 ? folder.find('\\', folder.find('\\', 2) + 1) : 2;
     for (size_t cut = folder.find('\\', start + 1); cut != std::string::npos;
          cut = folder.find('\\', cut + 1)) {
         const std::string level = folder.substr(0, cut);
-        if (!FolderExists(level))
-            CreateDirectoryA(level.c_str(), nullptr);
+        if (!FolderExists(level)) CreateDirectoryA(level.c_str(), nullptr);
     }
     return FolderExists(folder);
 }
 
-std::string RunningProgramFolder()
-{
+std::string RunningProgramFolder() {
     std::vector<char> module(MAX_PATH);
-    while (GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size())) >= module.size())
+    while (GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size())) >=
+           module.size())
         module.resize(module.size() * 2);
     const std::string path(module.data());
     return path.substr(0, path.find_last_of('\\') + 1);

@@ -31,8 +31,7 @@ struct Totals {
     int pngs = 0;
     uint64_t bytes = 0;
 
-    void Add(const DocumentReport& report)
-    {
+    void Add(const DocumentReport& report) {
         ++documents;
         failed += report.completed ? 0 : 1;
         jpegs += report.jpegCount;
@@ -41,8 +40,7 @@ struct Totals {
     }
 };
 
-std::string Format(const char* pattern, double a, double b = 0)
-{
+std::string Format(const char* pattern, double a, double b = 0) {
     char text[64];
     std::snprintf(text, sizeof text, pattern, a, b);
     return text;
@@ -50,31 +48,29 @@ std::string Format(const char* pattern, double a, double b = 0)
 
 // The bytes come from the scans' own progress reports, so that the line moves
 // also while one large document is being scanned.
-std::string ProgressText(const Totals& totals, size_t count, uint64_t bytesDone, uint64_t bytesInAll,
-                         double seconds)
-{
-    const double share = bytesInAll > 0 ? std::min(1.0, double(bytesDone) / double(bytesInAll)) : 1.0;
-    return std::to_string(totals.documents) + "/" + std::to_string(count) + " documents, "
-        + Format("%.0f%%", 100 * share) + ", "
-        + Format("%.1f MB/s", seconds > 0 ? bytesDone / seconds / 1e6 : 0.0) + ", "
-        + std::to_string(totals.jpegs + totals.pngs) + " pictures";
+std::string ProgressText(const Totals& totals, size_t count, uint64_t bytesDone,
+                         uint64_t bytesInAll, double seconds) {
+    const double share =
+        bytesInAll > 0 ? std::min(1.0, double(bytesDone) / double(bytesInAll)) : 1.0;
+    return std::to_string(totals.documents) + "/" + std::to_string(count) + " documents, " +
+           Format("%.0f%%", 100 * share) + ", " +
+           Format("%.1f MB/s", seconds > 0 ? bytesDone / seconds / 1e6 : 0.0) + ", " +
+           std::to_string(totals.jpegs + totals.pngs) + " pictures";
 }
 
-uint64_t BytesInAll(const std::vector<ScanJob>& jobs)
-{
+uint64_t BytesInAll(const std::vector<ScanJob>& jobs) {
     uint64_t bytes = 0;
-    for (const ScanJob& job : jobs)
-        bytes += job.document.size;
+    for (const ScanJob& job : jobs) bytes += job.document.size;
     return bytes;
 }
 
-std::string SummaryLine(const Totals& totals, double seconds)
-{
-    return "velmo-extract: " + std::to_string(totals.documents) + " documents, "
-        + std::to_string(totals.documents - totals.failed) + " completed, "
-        + std::to_string(totals.failed) + " failed; " + std::to_string(totals.jpegs + totals.pngs)
-        + " pictures (" + std::to_string(totals.jpegs) + " JPEG, " + std::to_string(totals.pngs)
-        + " PNG); " + Format("%.1f MB in %.2f s", totals.bytes / 1e6, seconds);
+std::string SummaryLine(const Totals& totals, double seconds) {
+    return "velmo-extract: " + std::to_string(totals.documents) + " documents, " +
+           std::to_string(totals.documents - totals.failed) + " completed, " +
+           std::to_string(totals.failed) + " failed; " +
+           std::to_string(totals.jpegs + totals.pngs) + " pictures (" +
+           std::to_string(totals.jpegs) + " JPEG, " + std::to_string(totals.pngs) + " PNG); " +
+           Format("%.1f MB in %.2f s", totals.bytes / 1e6, seconds);
 }
 
 // One line redrawn in place: each text overwrites the one before, and an
@@ -83,12 +79,11 @@ class ProgressLine {
 public:
     explicit ProgressLine(std::ostream& err) : m_err(err) {}
 
-    void Show(const std::string& text)
-    {
-        if (text.empty() && m_shown == 0)
-            return;
+    void Show(const std::string& text) {
+        if (text.empty() && m_shown == 0) return;
         size_t blanks = m_shown > text.size() ? m_shown - text.size() : 0;
-        m_err << '\r' << text << std::string(blanks, ' ') << (text.empty() ? "\r" : "") << std::flush;
+        m_err << '\r' << text << std::string(blanks, ' ') << (text.empty() ? "\r" : "")
+              << std::flush;
         m_shown = text.size();
     }
 
@@ -99,8 +94,8 @@ private:
 
 // Each document in the order of the walk, with its output folder claimed in
 // that order, so that the same call always names the same folders.
-std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders, PictureFiles& disk)
-{
+std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders,
+                              PictureFiles& disk) {
     std::vector<ScanJob> jobs;
     OutputFolders outputFolders(options.outputFolder, options.suffix, disk);
     for (WalkedDocument& document : WalkDocuments(options.inputs, options.recursive, folders)) {
@@ -112,24 +107,21 @@ std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders
 
 // The output folder is made when missing (one level, as the scanner makes
 // its own); anything else there is unusable.
-bool PrepareOutputFolder(const std::string& folder, FolderReader& folders, PictureFiles& disk)
-{
-    if (folders.Examine(folder, true).type == EntryType::Missing)
-        disk.MakeDirectory(folder);
+bool PrepareOutputFolder(const std::string& folder, FolderReader& folders, PictureFiles& disk) {
+    if (folders.Examine(folder, true).type == EntryType::Missing) disk.MakeDirectory(folder);
     return folders.Examine(folder, true).type == EntryType::Folder;
 }
 
-unsigned ThreadCount(const BatchOptions& options, size_t jobCount)
-{
+unsigned ThreadCount(const BatchOptions& options, size_t jobCount) {
     unsigned wanted = options.jobs != 0 ? options.jobs : std::thread::hardware_concurrency();
-    return static_cast<unsigned>(std::min<size_t>(std::max(wanted, 1u), std::max<size_t>(jobCount, 1)));
+    return static_cast<unsigned>(
+        std::min<size_t>(std::max(wanted, 1u), std::max<size_t>(jobCount, 1)));
 }
 
-} // namespace
+}  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, bool progress,
-             FolderReader& folders, PictureFiles& disk)
-{
+             FolderReader& folders, PictureFiles& disk) {
     Clock::time_point start = Clock::now();
     if (!PrepareOutputFolder(options.outputFolder, folders, disk)) {
         err << "velmo-extract: cannot use " << options.outputFolder << " as the output folder\n";
@@ -142,25 +134,24 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const uint64_t bytesInAll = BytesInAll(jobs);
     ParallelScan scan(jobs, disk, folders);
     scan.Run(
-            ThreadCount(options, jobs.size()),
-            [&](const DocumentReport& report) {
-                totals.Add(report);
-                out << (options.json ? JsonLine(report) : TextLine(report)) << '\n';
-            },
-            [&] {
-                out << std::flush;
-                if (progress)
-                    progressLine.Show(
-                        ProgressText(totals, jobs.size(), scan.BytesDone(), bytesInAll, seconds()));
-            });
+        ThreadCount(options, jobs.size()),
+        [&](const DocumentReport& report) {
+            totals.Add(report);
+            out << (options.json ? JsonLine(report) : TextLine(report)) << '\n';
+        },
+        [&] {
+            out << std::flush;
+            if (progress)
+                progressLine.Show(
+                    ProgressText(totals, jobs.size(), scan.BytesDone(), bytesInAll, seconds()));
+        });
     progressLine.Show("");
     err << SummaryLine(totals, seconds()) << '\n';
     return totals.failed == 0 ? kExtractCompleted : kExtractFailed;
 }
 
 int RunBatchCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err,
-                    bool progress)
-{
+                    bool progress) {
     BatchOptions options;
     std::string error;
     if (!ParseBatchOptions(argc, argv, options, error)) {
@@ -172,8 +163,7 @@ int RunBatchCommand(int argc, const char* const argv[], std::ostream& out, std::
     return RunBatch(options, out, err, progress, folders, disk);
 }
 
-bool StderrIsTerminal()
-{
+bool StderrIsTerminal() {
 #ifdef _WIN32
     return _isatty(_fileno(stderr)) != 0;
 #else

@@ -9,37 +9,28 @@ const char kBatchUsageText[] =
 
 namespace {
 
-bool IsOption(const char* argument)
-{
-    return argument[0] == '-' && argument[1] != '\0';
-}
+bool IsOption(const char* argument) { return argument[0] == '-' && argument[1] != '\0'; }
 
-bool ParseJobs(const std::string& text, unsigned& jobs)
-{
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
+bool ParseJobs(const std::string& text, unsigned& jobs) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
     errno = 0;
     unsigned long value = std::strtoul(text.c_str(), nullptr, 10);
-    if (errno != 0 || value < 1 || value > 1024)
-        return false;
+    if (errno != 0 || value < 1 || value > 1024) return false;
     jobs = static_cast<unsigned>(value);
     return true;
 }
 
-} // namespace
+}  // namespace
 
-bool IsBatchCall(int argc, const char* const argv[])
-{
+bool IsBatchCall(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (IsOption(argv[i]))
-            return true;
+        if (IsOption(argv[i])) return true;
     }
     return false;
 }
 
 bool ParseBatchOptions(int argc, const char* const argv[], BatchOptions& options,
-                       std::string& error)
-{
+                       std::string& error) {
     bool inputsOnly = false;
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];

@@ -5,12 +5,12 @@
 #include <vector>
 
 struct BatchOptions {
-    std::string outputFolder;          // -o DIR
-    std::string suffix = "REC";        // --suffix TEXT
-    bool recursive = false;            // -r: subfolders too
-    unsigned jobs = 0;                 // --jobs N; 0: one per processor
-    bool json = false;                 // --json
-    std::vector<std::string> inputs;   // documents and folders, in the order given
+    std::string outputFolder;         // -o DIR
+    std::string suffix = "REC";       // --suffix TEXT
+    bool recursive = false;           // -r: subfolders too
+    unsigned jobs = 0;                // --jobs N; 0: one per processor
+    bool json = false;                // --json
+    std::vector<std::string> inputs;  // documents and folders, in the order given
 };
 
 // True when the arguments hold an option, which the form with a document and

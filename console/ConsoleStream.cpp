@@ -1,18 +1,13 @@
 // ConsoleStream.cpp
 #include "console/ConsoleStream.h"
 
-ConsoleStream::ConsoleStream(StandardStream stream) : std::ostream(nullptr), m_buffer(stream)
-{
+ConsoleStream::ConsoleStream(StandardStream stream) : std::ostream(nullptr), m_buffer(stream) {
     rdbuf(&m_buffer);
 }
 
-ConsoleStream::~ConsoleStream()
-{
-    flush();
-}
+ConsoleStream::~ConsoleStream() { flush(); }
 
-int ConsoleStream::Buffer::sync()
-{
+int ConsoleStream::Buffer::sync() {
     WriteText(m_stream, str());
     str(std::string());
     return 0;

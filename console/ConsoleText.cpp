@@ -5,11 +5,9 @@
 
 #include <windows.h>
 
-std::string Utf8FromUtf16(const wchar_t* text)
-{
+std::string Utf8FromUtf16(const wchar_t* text) {
     int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return std::string();
+    if (size <= 1) return std::string();
     std::string utf8(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], size, nullptr, nullptr);
     utf8.resize(static_cast<size_t>(size) - 1);
@@ -18,21 +16,18 @@ std::string Utf8FromUtf16(const wchar_t* text)
 
 namespace {
 
-bool IsConsole(HANDLE handle)
-{
+bool IsConsole(HANDLE handle) {
     DWORD mode;
     return GetConsoleMode(handle, &mode) != FALSE;
 }
 
-} // namespace
+}  // namespace
 
-void WriteText(StandardStream stream, const std::string& utf8)
-{
-    if (utf8.empty())
-        return;
-    HANDLE handle = GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
-        return;
+void WriteText(StandardStream stream, const std::string& utf8) {
+    if (utf8.empty()) return;
+    HANDLE handle =
+        GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
     DWORD written;
     if (IsConsole(handle)) {
         std::wstring wide = Utf16FromUtf8(utf8);
@@ -42,8 +37,7 @@ void WriteText(StandardStream stream, const std::string& utf8)
     // A file gets the line ends a Windows program writes.
     std::string bytes;
     for (char c : utf8) {
-        if (c == '\n')
-            bytes += '\r';
+        if (c == '\n') bytes += '\r';
         bytes += c;
     }
     WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -17,14 +17,11 @@
 
 namespace {
 
-std::string ErrnoText()
-{
-    return std::generic_category().message(errno);
-}
+std::string ErrnoText() { return std::generic_category().message(errno); }
 
-bool EndsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // The disk seen by one scan: every call goes to the real one, and the first
@@ -34,49 +31,38 @@ class DocumentFiles : public PictureFiles {
 public:
     explicit DocumentFiles(PictureFiles& disk) : m_disk(disk) {}
 
-    std::FILE* OpenDocument(const std::string& path) override
-    {
+    std::FILE* OpenDocument(const std::string& path) override {
         std::FILE* document = m_disk.OpenDocument(path);
-        if (document == nullptr)
-            Note("cannot open the document (" + ErrnoText() + ")");
+        if (document == nullptr) Note("cannot open the document (" + ErrnoText() + ")");
         return document;
     }
 
-    uint64_t DocumentLength(std::FILE* document) override
-    {
+    uint64_t DocumentLength(std::FILE* document) override {
         uint64_t length = m_disk.DocumentLength(document);
-        if (length != std::numeric_limits<uint64_t>::max())
-            m_documentBytes = length;
+        if (length != std::numeric_limits<uint64_t>::max()) m_documentBytes = length;
         return length;
     }
 
-    bool SeekDocument(std::FILE* document, uint64_t offset) override
-    {
+    bool SeekDocument(std::FILE* document, uint64_t offset) override {
         return m_disk.SeekDocument(document, offset);
     }
 
-    size_t ReadDocument(std::FILE* document, void* into, size_t size) override
-    {
+    size_t ReadDocument(std::FILE* document, void* into, size_t size) override {
         return m_disk.ReadDocument(document, into, size);
     }
 
-    bool MakeDirectory(const std::string& path) override
-    {
+    bool MakeDirectory(const std::string& path) override {
         m_folderMade = m_disk.MakeDirectory(path);
-        if (!m_folderMade)
-            Note("cannot make the output folder " + path + " (" + ErrnoText() + ")");
+        if (!m_folderMade) Note("cannot make the output folder " + path + " (" + ErrnoText() + ")");
         return m_folderMade;
     }
 
     bool Exists(const std::string& path) override { return m_disk.Exists(path); }
 
-    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override
-    {
-        if (!m_folderMade)
-            return nullptr;
+    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
+        if (!m_folderMade) return nullptr;
         std::unique_ptr<PictureFile> picture = m_disk.CreatePicture(path);
-        if (!picture)
-            Note("cannot create " + path + " (" + ErrnoText() + ")");
+        if (!picture) Note("cannot create " + path + " (" + ErrnoText() + ")");
         return picture;
     }
 
@@ -85,10 +71,8 @@ public:
     const std::string& Failure() const { return m_failure; }
 
 private:
-    void Note(const std::string& failure)
-    {
-        if (m_failure.empty())
-            m_failure = failure;
+    void Note(const std::string& failure) {
+        if (m_failure.empty()) m_failure = failure;
     }
 
     PictureFiles& m_disk;
@@ -103,10 +87,8 @@ class MessageKeeper : public ScanReporter {
 public:
     explicit MessageKeeper(const ScanProgressCallback& progress) : m_progress(progress) {}
     void ReportScanMessage(ScanMessage message) override { m_message = ScanMessageText(message); }
-    void ReportProgress(uint64_t done, uint64_t) override
-    {
-        if (m_progress)
-            m_progress(done);
+    void ReportProgress(uint64_t done, uint64_t) override {
+        if (m_progress) m_progress(done);
     }
     const std::string& Message() const { return m_message; }
 
@@ -117,15 +99,13 @@ private:
 
 // Small documents get a small buffer: the scanner's default one, filled
 // afresh for each of thousands of documents, would cost more than they do.
-size_t BlockSizeFor(uint64_t documentBytes)
-{
+size_t BlockSizeFor(uint64_t documentBytes) {
     const uint64_t smallest = 64 * 1024;
     return static_cast<size_t>(std::min<uint64_t>(std::max(documentBytes + 16, smallest),
                                                   PictureScanner::kDefaultBlockSize));
 }
 
-void CountPictures(const std::string& folder, FolderReader& reader, DocumentReport& report)
-{
+void CountPictures(const std::string& folder, FolderReader& reader, DocumentReport& report) {
     std::vector<std::string> names;
     std::string failure;
     reader.List(folder, names, failure);
@@ -139,49 +119,39 @@ void CountPictures(const std::string& folder, FolderReader& reader, DocumentRepo
 
 #ifdef _WIN32
 // Folder names differ on Windows only if they differ beyond letter case.
-std::string FolderKey(std::string folder)
-{
+std::string FolderKey(std::string folder) {
     std::transform(folder.begin(), folder.end(), folder.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return folder;
 }
 #else
-std::string FolderKey(const std::string& folder)
-{
-    return folder;
-}
+std::string FolderKey(const std::string& folder) { return folder; }
 #endif
 
-} // namespace
+}  // namespace
 
 OutputFolders::OutputFolders(const std::string& outputFolder, const std::string& suffix,
                              PictureFiles& disk)
-    : m_outputPath(JoinPath(outputFolder, "")), m_suffix(suffix), m_disk(disk)
-{
-}
+    : m_outputPath(JoinPath(outputFolder, "")), m_suffix(suffix), m_disk(disk) {}
 
-std::string OutputFolders::Claim(const std::string& documentPath)
-{
+std::string OutputFolders::Claim(const std::string& documentPath) {
     std::string base = BuildOutputDirectory(m_outputPath, m_suffix, DocumentName(documentPath), "");
 #ifdef _WIN32
     base = CollapseBackslashes(base);
 #endif
     std::string folder = base;
-    for (int number = 2; !IsFree(folder); ++number)
-        folder = base + "-" + std::to_string(number);
+    for (int number = 2; !IsFree(folder); ++number) folder = base + "-" + std::to_string(number);
     m_claimed.insert(FolderKey(folder));
     return folder;
 }
 
-bool OutputFolders::IsFree(const std::string& folder)
-{
+bool OutputFolders::IsFree(const std::string& folder) {
     return m_claimed.count(FolderKey(folder)) == 0 && !m_disk.Exists(folder);
 }
 
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
                                PictureFiles& disk, FolderReader& reader,
-                               const ScanProgressCallback& progress)
-{
+                               const ScanProgressCallback& progress) {
     DocumentReport report;
     report.path = document.path;
     if (!document.failure.empty()) {
@@ -190,8 +160,8 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
     }
     DocumentFiles files(disk);
     MessageKeeper messages(progress);
-    ScanResult result =
-        PictureScanner(files, messages, BlockSizeFor(document.size)).Scan(document.path, outputFolder);
+    ScanResult result = PictureScanner(files, messages, BlockSizeFor(document.size))
+                            .Scan(document.path, outputFolder);
     report.bytes = files.DocumentBytes();
     report.completed = result.completed;
     if (!result.completed)

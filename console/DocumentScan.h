@@ -12,12 +12,12 @@ class PictureFiles;
 
 struct DocumentReport {
     std::string path;
-    std::string outputFolder;   // empty unless this scan made it
-    int jpegCount = 0;          // picture files in the folder, by kind
+    std::string outputFolder;  // empty unless this scan made it
+    int jpegCount = 0;         // picture files in the folder, by kind
     int pngCount = 0;
-    uint64_t bytes = 0;         // the document's length
+    uint64_t bytes = 0;  // the document's length
     bool completed = false;
-    std::string failure;        // why it did not complete
+    std::string failure;  // why it did not complete
 };
 
 // Names each document's output folder as a recovery run does, below the

@@ -19,17 +19,13 @@
 
 namespace {
 
-std::string ErrnoText(int error)
-{
-    return std::generic_category().message(error);
-}
+std::string ErrnoText(int error) { return std::generic_category().message(error); }
 
 class Walk {
 public:
     Walk(bool recursive, FolderReader& reader) : m_recursive(recursive), m_reader(reader) {}
 
-    void AddInput(const std::string& path)
-    {
+    void AddInput(const std::string& path) {
         EntryStatus status = m_reader.Examine(path, true);
         if (status.type == EntryType::Folder)
             AddFolder(path);
@@ -44,8 +40,7 @@ public:
     std::vector<WalkedDocument> Documents() { return std::move(m_documents); }
 
 private:
-    void AddFolder(const std::string& folder)
-    {
+    void AddFolder(const std::string& folder) {
         std::vector<std::string> names;
         std::string failure;
         if (!m_reader.List(folder, names, failure)) {
@@ -53,12 +48,10 @@ private:
             return;
         }
         std::sort(names.begin(), names.end());
-        for (const std::string& name : names)
-            AddEntry(JoinPath(folder, name));
+        for (const std::string& name : names) AddEntry(JoinPath(folder, name));
     }
 
-    void AddEntry(const std::string& path)
-    {
+    void AddEntry(const std::string& path) {
         EntryStatus status = m_reader.Examine(path, false);
         if (status.type == EntryType::Document)
             m_documents.push_back({path, status.size, ""});
@@ -75,14 +68,12 @@ private:
     std::vector<WalkedDocument> m_documents;
 };
 
-} // namespace
+}  // namespace
 
 std::vector<WalkedDocument> WalkDocuments(const std::vector<std::string>& inputs, bool recursive,
-                                          FolderReader& reader)
-{
+                                          FolderReader& reader) {
     Walk walk(recursive, reader);
-    for (const std::string& input : inputs)
-        walk.AddInput(input);
+    for (const std::string& input : inputs) walk.AddInput(input);
     return walk.Documents();
 }
 
@@ -92,18 +83,16 @@ namespace {
 
 // The C runtime finds no folder by a path that ends in a separator, unless
 // it is a drive's root.
-std::string WithoutTrailingSeparator(std::string path)
-{
-    while (path.size() > 1 && EndsWithSeparator(path) && path.back() != ':'
-           && !(path.size() == 3 && path[1] == ':'))
+std::string WithoutTrailingSeparator(std::string path) {
+    while (path.size() > 1 && EndsWithSeparator(path) && path.back() != ':' &&
+           !(path.size() == 3 && path[1] == ':'))
         path.pop_back();
     return path;
 }
 
-} // namespace
+}  // namespace
 
-EntryStatus FolderReader::Examine(const std::string& path, bool)
-{
+EntryStatus FolderReader::Examine(const std::string& path, bool) {
     EntryStatus status;
     struct _stati64 info;
     if (_wstati64(SystemPath(WithoutTrailingSeparator(path)).c_str(), &info) != 0) {
@@ -123,8 +112,7 @@ EntryStatus FolderReader::Examine(const std::string& path, bool)
 }
 
 bool FolderReader::List(const std::string& folder, std::vector<std::string>& names,
-                        std::string& failure)
-{
+                        std::string& failure) {
     struct _wfinddata64_t entry;
     intptr_t search = _wfindfirst64(SystemPath(JoinPath(folder, "*")).c_str(), &entry);
     if (search == -1) {
@@ -133,8 +121,7 @@ bool FolderReader::List(const std::string& folder, std::vector<std::string>& nam
     }
     do {
         std::string name = Utf8FromUtf16(entry.name);
-        if (name != "." && name != "..")
-            names.push_back(name);
+        if (name != "." && name != "..") names.push_back(name);
     } while (_wfindnext64(search, &entry) == 0);
     _findclose(search);
     return true;
@@ -142,8 +129,7 @@ bool FolderReader::List(const std::string& folder, std::vector<std::string>& nam
 
 #else
 
-EntryStatus FolderReader::Examine(const std::string& path, bool followLinks)
-{
+EntryStatus FolderReader::Examine(const std::string& path, bool followLinks) {
     EntryStatus status;
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
@@ -165,8 +151,7 @@ EntryStatus FolderReader::Examine(const std::string& path, bool followLinks)
 }
 
 bool FolderReader::List(const std::string& folder, std::vector<std::string>& names,
-                        std::string& failure)
-{
+                        std::string& failure) {
     DIR* directory = opendir(folder.c_str());
     if (directory == nullptr) {
         failure = ErrnoText(errno);
@@ -175,12 +160,10 @@ bool FolderReader::List(const std::string& folder, std::vector<std::string>& nam
     errno = 0;
     while (const dirent* entry = readdir(directory)) {
         std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
+        if (name != "." && name != "..") names.push_back(name);
     }
     bool complete = errno == 0;
-    if (!complete)
-        failure = ErrnoText(errno);
+    if (!complete) failure = ErrnoText(errno);
     closedir(directory);
     return complete;
 }

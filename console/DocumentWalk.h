@@ -9,9 +9,9 @@ enum class EntryType { Missing, Document, Folder, Other };
 
 struct EntryStatus {
     EntryType type = EntryType::Missing;
-    uint64_t size = 0;      // of a document
-    std::string failure;    // why it cannot be told, for Missing
-    bool gone = false;      // Missing because nothing is there
+    uint64_t size = 0;    // of a document
+    std::string failure;  // why it cannot be told, for Missing
+    bool gone = false;    // Missing because nothing is there
 };
 
 // The file system as the walk sees it; tests make it misbehave. Paths are

@@ -11,8 +11,7 @@ class StreamReporter : public ScanReporter {
 public:
     explicit StreamReporter(std::ostream& err) : m_err(err) {}
 
-    void ReportScanMessage(ScanMessage message) override
-    {
+    void ReportScanMessage(ScanMessage message) override {
         m_err << ScanMessageText(message) << '\n';
     }
 
@@ -20,22 +19,20 @@ private:
     std::ostream& m_err;
 };
 
-std::string ResultLine(const ScanResult& result)
-{
-    if (result.pictureCount == 0)
-        return Text(kRunResultNone, LANG_ENGLISH);
-    return FormatText(Text(kRunResultStored, LANG_ENGLISH), {result.pictureCount, result.outputDirectory});
+std::string ResultLine(const ScanResult& result) {
+    if (result.pictureCount == 0) return Text(kRunResultNone, LANG_ENGLISH);
+    return FormatText(Text(kRunResultStored, LANG_ENGLISH),
+                      {result.pictureCount, result.outputDirectory});
 }
 
-} // namespace
+}  // namespace
 
-std::string ScanMessageText(ScanMessage message)
-{
-    return Text(message == ScanMessage::WriteError ? kMsgWriteError : kDirectoryExists, LANG_ENGLISH);
+std::string ScanMessageText(ScanMessage message) {
+    return Text(message == ScanMessage::WriteError ? kMsgWriteError : kDirectoryExists,
+                LANG_ENGLISH);
 }
 
-int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err)
-{
+int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
     if (argc != 3 || argv[1][0] == '\0' || argv[2][0] == '\0') {
         err << kUsageText << '\n';
         return kExtractUsage;

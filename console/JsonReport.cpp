@@ -7,22 +7,17 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json TextOrNull(const std::string& text)
-{
-    return text.empty() ? Json(nullptr) : Json(text);
-}
+Json TextOrNull(const std::string& text) { return text.empty() ? Json(nullptr) : Json(text); }
 
-std::string PictureCounts(const DocumentReport& report)
-{
+std::string PictureCounts(const DocumentReport& report) {
     int total = report.jpegCount + report.pngCount;
-    return std::to_string(total) + (total == 1 ? " picture (" : " pictures (")
-        + std::to_string(report.jpegCount) + " JPEG, " + std::to_string(report.pngCount) + " PNG)";
+    return std::to_string(total) + (total == 1 ? " picture (" : " pictures (") +
+           std::to_string(report.jpegCount) + " JPEG, " + std::to_string(report.pngCount) + " PNG)";
 }
 
-} // namespace
+}  // namespace
 
-std::string JsonLine(const DocumentReport& report)
-{
+std::string JsonLine(const DocumentReport& report) {
     Json line;
     line["path"] = report.path;
     line["outputFolder"] = TextOrNull(report.outputFolder);
@@ -33,8 +28,7 @@ std::string JsonLine(const DocumentReport& report)
     return line.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-std::string TextLine(const DocumentReport& report)
-{
+std::string TextLine(const DocumentReport& report) {
     std::string line = report.path + ": ";
     if (!report.completed) {
         line += "failed: " + report.failure;
@@ -42,7 +36,6 @@ std::string TextLine(const DocumentReport& report)
             line += "; " + PictureCounts(report) + " in " + report.outputFolder;
         return line;
     }
-    if (report.outputFolder.empty())
-        return line + "no picture";
+    if (report.outputFolder.empty()) return line + "no picture";
     return line + PictureCounts(report) + " in " + report.outputFolder;
 }

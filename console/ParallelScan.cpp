@@ -8,18 +8,17 @@
 
 ParallelScan::ParallelScan(const std::vector<ScanJob>& jobs, PictureFiles& disk,
                            FolderReader& folders)
-    : m_jobs(jobs), m_disk(disk), m_folders(folders), m_reports(jobs.size()),
-      m_done(jobs.size(), false)
-{
-}
+    : m_jobs(jobs),
+      m_disk(disk),
+      m_folders(folders),
+      m_reports(jobs.size()),
+      m_done(jobs.size(), false) {}
 
 void ParallelScan::Run(unsigned threadCount,
                        const std::function<void(const DocumentReport&)>& onReport,
-                       const std::function<void()>& onTick)
-{
+                       const std::function<void()>& onTick) {
     std::vector<std::thread> threads;
-    for (unsigned i = 0; i < threadCount; ++i)
-        threads.emplace_back([this] { Work(); });
+    for (unsigned i = 0; i < threadCount; ++i) threads.emplace_back([this] { Work(); });
     size_t reported = 0;
     std::unique_lock<std::mutex> lock(m_mutex);
     while (reported < m_jobs.size()) {
@@ -29,8 +28,7 @@ void ParallelScan::Run(unsigned threadCount,
         m_changed.wait_for(lock, std::chrono::milliseconds(150),
                            [this] { return m_finished == m_jobs.size(); });
         size_t ready = reported;
-        while (ready < m_jobs.size() && m_done[ready])
-            ++ready;
+        while (ready < m_jobs.size() && m_done[ready]) ++ready;
         lock.unlock();
         for (; reported < ready; ++reported) {
             onReport(m_reports[reported]);
@@ -40,26 +38,22 @@ void ParallelScan::Run(unsigned threadCount,
         lock.lock();
     }
     lock.unlock();
-    for (std::thread& thread : threads)
-        thread.join();
+    for (std::thread& thread : threads) thread.join();
 }
 
-void ParallelScan::Work()
-{
+void ParallelScan::Work() {
     for (size_t i; (i = m_next++) < m_jobs.size();) {
         DocumentReport report = ScanSafely(m_jobs[i]);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_reports[i] = std::move(report);
         m_done[i] = true;
-        if (++m_finished == m_jobs.size())
-            m_changed.notify_one();
+        if (++m_finished == m_jobs.size()) m_changed.notify_one();
     }
 }
 
 // A document that cannot be scanned must not end the others. Once done, it
 // counts for its whole length, however far its progress reports went.
-DocumentReport ParallelScan::ScanSafely(const ScanJob& job)
-{
+DocumentReport ParallelScan::ScanSafely(const ScanJob& job) {
     uint64_t counted = 0;
     auto progress = [&](uint64_t done) {
         if (done > counted) {

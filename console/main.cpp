@@ -14,14 +14,11 @@
 // Windows gives the arguments in UTF-16 only through the wide entry point;
 // main() would see them in the ANSI code page, with every other character a
 // question mark.
-int wmain(int argc, wchar_t* argv[])
-{
+int wmain(int argc, wchar_t* argv[]) {
     std::vector<std::string> arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.push_back(Utf8FromUtf16(argv[i]));
+    for (int i = 0; i < argc; ++i) arguments.push_back(Utf8FromUtf16(argv[i]));
     std::vector<const char*> pointers;
-    for (const std::string& argument : arguments)
-        pointers.push_back(argument.c_str());
+    for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
     pointers.push_back(nullptr);
 
     if (IsBatchCall(argc, pointers.data())) {
@@ -42,8 +39,7 @@ int wmain(int argc, wchar_t* argv[])
 
 #include <iostream>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (IsBatchCall(argc, argv))
         return RunBatchCommand(argc, argv, std::cout, std::cerr, StderrIsTerminal());
     return RunExtractCommand(argc, argv, std::cout, std::cerr);

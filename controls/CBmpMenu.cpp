@@ -10,21 +10,17 @@
 namespace {
 
 const wchar_t kWindowClass[] = L"BitmapMenu";
-constexpr DWORD kMenuExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_TOOLWINDOW |
-                               WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
+constexpr DWORD kMenuExStyle =
+    WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
 constexpr DWORD kMenuStyle = WS_POPUP | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER;
 // The result that ends a menu's loop for as long as the submenu it asked for is open.
 constexpr int kSubmenuRequested = 2;
 // The modal frame takes three pixels on each side.
 constexpr int kFrame = 6;
 
-bool IsBitmap(HBITMAP bitmap) {
-    return bitmap && GetObjectType(bitmap) == OBJ_BITMAP;
-}
+bool IsBitmap(HBITMAP bitmap) { return bitmap && GetObjectType(bitmap) == OBJ_BITMAP; }
 
-bool IsLiveWindow(const CWnd* wnd) {
-    return wnd && wnd->m_hWnd && IsWindow(wnd->m_hWnd);
-}
+bool IsLiveWindow(const CWnd* wnd) { return wnd && wnd->m_hWnd && IsWindow(wnd->m_hWnd); }
 
 }  // namespace
 
@@ -196,8 +192,10 @@ void CBmpMenu::PlaceMenu(int x, int y, const RECT* exclude, int width, int heigh
     }
     // Nowhere fits (a menu taller or wider than the room beside its row): the
     // last place, pushed onto the screen, so the whole menu can be reached.
-    const int left = std::max<int>(screen.left, std::min<int>(row.left - width, screen.right - width));
-    const int top = std::max<int>(screen.top, std::min<int>(row.bottom - height, screen.bottom - height));
+    const int left =
+        std::max<int>(screen.left, std::min<int>(row.left - width, screen.right - width));
+    const int top =
+        std::max<int>(screen.top, std::min<int>(row.bottom - height, screen.bottom - height));
     moveTo({left, top, true});
 }
 

@@ -13,11 +13,16 @@ constexpr UINT kRowTextFormat = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
 
 COLORREF SystemColorFor(COLORREF color, bool hot) {
     switch (color) {
-    case RGB(0, 0, 0): return GetSysColor(COLOR_BTNTEXT);
-    case RGB(128, 128, 128): return GetSysColor(COLOR_BTNSHADOW);
-    case RGB(192, 192, 192): return GetSysColor(hot ? COLOR_HIGHLIGHT : COLOR_MENU);
-    case RGB(255, 255, 255): return GetSysColor(COLOR_BTNHIGHLIGHT);
-    default: return color;
+    case RGB(0, 0, 0):
+        return GetSysColor(COLOR_BTNTEXT);
+    case RGB(128, 128, 128):
+        return GetSysColor(COLOR_BTNSHADOW);
+    case RGB(192, 192, 192):
+        return GetSysColor(hot ? COLOR_HIGHLIGHT : COLOR_MENU);
+    case RGB(255, 255, 255):
+        return GetSysColor(COLOR_BTNHIGHLIGHT);
+    default:
+        return color;
     }
 }
 
@@ -152,7 +157,8 @@ void CBmpMenuToolBar::DrawItemBitmap(CDC& dc, const RECT& square, bool hot, HBIT
         CDC source;
         source.CreateCompatibleDC(&dc);
         source.SelectObject(drawn);
-        const COLORREF previous = dc.SetBkColor(GetSysColor(hot && !grayed ? COLOR_HIGHLIGHT : COLOR_MENU));
+        const COLORREF previous =
+            dc.SetBkColor(GetSysColor(hot && !grayed ? COLOR_HIGHLIGHT : COLOR_MENU));
         dc.BitBlt(target.left, target.top, target.Width(), target.Height(), &source, from.x, from.y,
                   SRCCOPY);
         dc.SetBkColor(previous);

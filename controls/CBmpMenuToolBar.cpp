@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr DWORD kToolBarStyle = TBSTYLE_WRAPABLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_CUSTOMERASE;
+constexpr DWORD kToolBarStyle =
+    TBSTYLE_WRAPABLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_CUSTOMERASE;
 // WS_CLIPCHILDREN plus the bar bits for tool tips, dynamic size, hide-in-place
 // and multi-float.
 constexpr DWORD kToolBarBarStyle = 0x0200005C;
@@ -95,8 +96,8 @@ BOOL CBmpMenuToolBar::AddItem(std::unique_ptr<BmpMenuItem> item) {
     TBBUTTON button{};
     button.iBitmap = 0;
     button.idCommand = static_cast<int>(item->info.wID);
-    button.fsState = static_cast<BYTE>(item->IsUnavailable() ? TBSTATE_WRAP
-                                                             : TBSTATE_ENABLED | TBSTATE_WRAP);
+    button.fsState =
+        static_cast<BYTE>(item->IsUnavailable() ? TBSTATE_WRAP : TBSTATE_ENABLED | TBSTATE_WRAP);
     button.fsStyle = static_cast<BYTE>(item->IsSeparator() ? TBSTYLE_SEP : 0);
     button.dwData = reinterpret_cast<DWORD_PTR>(item.get());
     // The wide text, so the row is measured with the characters it shows.
@@ -118,9 +119,7 @@ int CBmpMenuToolBar::CommandAt(int index) const {
     return button.idCommand;
 }
 
-CBmpMenu* CBmpMenuToolBar::Menu() const {
-    return BmpMenuFromHandle(::GetParent(m_hWnd));
-}
+CBmpMenu* CBmpMenuToolBar::Menu() const { return BmpMenuFromHandle(::GetParent(m_hWnd)); }
 
 CWnd* CBmpMenuToolBar::MenuOwner() const {
     CBmpMenu* menu = Menu();
@@ -202,9 +201,7 @@ void CBmpMenuToolBar::OnKeyDown(UINT key, UINT, UINT) {
     }
 }
 
-void CBmpMenuToolBar::OnChar(UINT ch, UINT, UINT) {
-    SearchMnemonic(ch);
-}
+void CBmpMenuToolBar::OnChar(UINT ch, UINT, UINT) { SearchMnemonic(ch); }
 
 void CBmpMenuToolBar::ActivateLastHot(bool chooseItem) {
     if (m_nLastHotCommand == -1) return;
@@ -232,9 +229,8 @@ void CBmpMenuToolBar::SearchMnemonic(UINT key) {
         ClickRow(matches.front(), false);
     } else {
         // Several items share the letter: each press moves on to the next one.
-        auto next = std::find_if(matches.begin(), matches.end(), [hot](int index) {
-            return index > hot;
-        });
+        auto next =
+            std::find_if(matches.begin(), matches.end(), [hot](int index) { return index > hot; });
         SetHotItem(next != matches.end() ? *next : matches.front());
     }
 }

@@ -31,8 +31,8 @@ LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& valu
     error = RegQueryValueExA(key, nullptr, nullptr, &type, nullptr, &size);
     std::vector<char> data(size + 1, '\0');
     if (error == ERROR_SUCCESS) {
-        error = RegQueryValueExA(key, nullptr, nullptr, &type,
-                                 reinterpret_cast<BYTE*>(data.data()), &size);
+        error = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                                 &size);
     }
     RegCloseKey(key);
     if (error != ERROR_SUCCESS) return error;
@@ -59,8 +59,7 @@ HCURSOR HelpViewerHandCursor() {
 // multi-byte code page so that a trail byte never starts a match; npos if absent.
 size_t FindInMultiByte(const std::string& text, const char* needle) {
     const auto* start = reinterpret_cast<const unsigned char*>(text.c_str());
-    const unsigned char* found =
-        _mbsstr(start, reinterpret_cast<const unsigned char*>(needle));
+    const unsigned char* found = _mbsstr(start, reinterpret_cast<const unsigned char*>(needle));
     return found ? static_cast<size_t>(found - start) : std::string::npos;
 }
 
@@ -251,7 +250,8 @@ void CLinkStatic::OnClicked() {
 }
 
 int CLinkStatic::OpenLink(const char* url, int showCommand) {
-    HINSTANCE shell = ShellExecuteW(nullptr, L"open", Widen(url).c_str(), nullptr, nullptr, showCommand);
+    HINSTANCE shell =
+        ShellExecuteW(nullptr, L"open", Widen(url).c_str(), nullptr, nullptr, showCommand);
     const int shellResult = static_cast<int>(reinterpret_cast<INT_PTR>(shell));
     if (reinterpret_cast<UINT_PTR>(shell) > 32) return shellResult;
     return OpenWithRegisteredBrowser(url, showCommand, shellResult);
@@ -266,8 +266,8 @@ int CLinkStatic::OpenWithRegisteredBrowser(const char* url, int showCommand, int
         ERROR_SUCCESS) {
         return shellResult;
     }
-    return static_cast<int>(WinExec(BrowserCommand(command, url).c_str(),
-                                    static_cast<UINT>(showCommand)));
+    return static_cast<int>(
+        WinExec(BrowserCommand(command, url).c_str(), static_cast<UINT>(showCommand)));
 }
 
 std::string CLinkStatic::BrowserCommand(const std::string& registeredCommand, const char* url) {
@@ -280,25 +280,35 @@ std::string CLinkStatic::BrowserCommand(const std::string& registeredCommand, co
 
 std::string CLinkStatic::OpenErrorText(int result) {
     switch (result) {
-    case 0: return "The operating system is out\nof memory or resources.";
-    case SE_ERR_FNF: return "The specified file was not found.";
-    case SE_ERR_PNF: return "The specified path was not found.";
-    case SE_ERR_ACCESSDENIED: return "The operating system denied\naccess to the specified file.";
-    case SE_ERR_OOM: return "There was not enough memory to complete the operation.";
+    case 0:
+        return "The operating system is out\nof memory or resources.";
+    case SE_ERR_FNF:
+        return "The specified file was not found.";
+    case SE_ERR_PNF:
+        return "The specified path was not found.";
+    case SE_ERR_ACCESSDENIED:
+        return "The operating system denied\naccess to the specified file.";
+    case SE_ERR_OOM:
+        return "There was not enough memory to complete the operation.";
     case ERROR_BAD_FORMAT:
         return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
-    case SE_ERR_SHARE: return "A sharing violation occurred. ";
-    case SE_ERR_ASSOCINCOMPLETE: return "The filename association is\nincomplete or invalid.";
+    case SE_ERR_SHARE:
+        return "A sharing violation occurred. ";
+    case SE_ERR_ASSOCINCOMPLETE:
+        return "The filename association is\nincomplete or invalid.";
     case SE_ERR_DDETIMEOUT:
         return "The DDE transaction could not\nbe completed because the request timed out.";
-    case SE_ERR_DDEFAIL: return "The DDE transaction failed.";
+    case SE_ERR_DDEFAIL:
+        return "The DDE transaction failed.";
     case SE_ERR_DDEBUSY:
         return "The DDE transaction could not\nbe completed because other DDE transactions\n"
                "were being processed.";
     case SE_ERR_NOASSOC:
         return "There is no application associated\nwith the given filename extension.";
-    case SE_ERR_DLLNOTFOUND: return "The specified dynamic-link library was not found.";
-    default: return "Unknown Error (" + std::to_string(result) + ") occurred.";
+    case SE_ERR_DLLNOTFOUND:
+        return "The specified dynamic-link library was not found.";
+    default:
+        return "Unknown Error (" + std::to_string(result) + ") occurred.";
     }
 }
 

@@ -80,7 +80,7 @@ private:
     CFont m_underlineFont;
     HFONT m_standardFont = nullptr;  // the dialog's font, not ours to delete
     HCURSOR m_linkCursor = nullptr;
-    bool m_ownsLinkCursor = false;    // a copy taken from the help viewer
+    bool m_ownsLinkCursor = false;  // a copy taken from the help viewer
     CToolTipCtrl m_tooltip;
     UINT_PTR m_hoverTimerId = 100;
 };

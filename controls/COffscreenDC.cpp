@@ -1,8 +1,7 @@
 // COffscreenDC: memory surface for flicker-free painting.
 #include "controls/COffscreenDC.h"
 
-COffscreenDC::COffscreenDC(CDC* target)
-    : m_target(target), m_offscreen(!target->IsPrinting()) {
+COffscreenDC::COffscreenDC(CDC* target) : m_target(target), m_offscreen(!target->IsPrinting()) {
     if (!m_offscreen) {
         m_hDC = target->m_hDC;
         ::GetClipBox(m_hDC, &m_rect);

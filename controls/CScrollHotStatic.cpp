@@ -119,13 +119,9 @@ void CScrollHotStatic::OnDestroy() {
     Default();
 }
 
-BOOL CScrollHotStatic::OnEraseBkgnd(CDC*) {
-    return TRUE;
-}
+BOOL CScrollHotStatic::OnEraseBkgnd(CDC*) { return TRUE; }
 
-BOOL CScrollHotStatic::OnSetCursor(HWND, UINT, UINT) {
-    return TRUE;
-}
+BOOL CScrollHotStatic::OnSetCursor(HWND, UINT, UINT) { return TRUE; }
 
 void CScrollHotStatic::OnTimer(UINT_PTR id) {
     if (static_cast<int>(id) == m_scrollTimer) {

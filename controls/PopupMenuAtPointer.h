@@ -20,7 +20,7 @@ struct PopupItemLook {
 struct PopupStrip {
     int width = 0;
     BOOL inSubmenus = FALSE;
-    UINT bitmapId = 0;  // 0: no picture
+    UINT bitmapId = 0;     // 0: no picture
     BOOL stretch = FALSE;  // FALSE: tiled
 };
 

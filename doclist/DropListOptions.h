@@ -27,8 +27,6 @@ struct DropListOptions {
 };
 
 // Whether the list may take these options: the callback flag needs a callback.
-inline bool IsUsable(const DropListOptions& options)
-{
+inline bool IsUsable(const DropListOptions& options) {
     return !(options.flags & DROP_USE_CALLBACK) || options.insertCallback != nullptr;
 }
-

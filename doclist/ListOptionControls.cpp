@@ -6,20 +6,17 @@
 
 namespace {
 
-unsigned WithFlag(unsigned flags, unsigned flag, bool set)
-{
+unsigned WithFlag(unsigned flags, unsigned flag, bool set) {
     return set ? flags | flag : flags & ~flag;
 }
 
-void EnableItem(CWnd& dialog, int id, bool enable)
-{
+void EnableItem(CWnd& dialog, int id, bool enable) {
     EnableWindow(dialog.GetDlgItem(id), enable ? TRUE : FALSE);
 }
 
 }  // namespace
 
-DropListOptions OptionsFromControls(DropListOptions current, const OptionControlValues& values)
-{
+DropListOptions OptionsFromControls(DropListOptions current, const OptionControlValues& values) {
     unsigned flags = current.flags;
     flags = WithFlag(flags, DROP_ACCEPT_FOLDERS, values.acceptFolders);
     flags = WithFlag(flags, DROP_ACCEPT_FILES, values.acceptFiles);
@@ -28,14 +25,12 @@ DropListOptions OptionsFromControls(DropListOptions current, const OptionControl
     flags = WithFlag(flags, DROP_ALLOW_DUPLICATES, values.allowDuplicates);
     bool filter = values.filterMode == 1;
     flags = WithFlag(flags, DROP_FILTER_EXTENSION, filter);
-    if (filter)
-        current.extension = values.extension;
+    if (filter) current.extension = values.extension;
     current.flags = flags;
     return current;
 }
 
-void ListOptionControls::Exchange(CDataExchange* dx)
-{
+void ListOptionControls::Exchange(CDataExchange* dx) {
     int acceptFiles = m_values.acceptFiles ? BST_CHECKED : BST_UNCHECKED;
     int acceptFolders = m_values.acceptFolders ? BST_CHECKED : BST_UNCHECKED;
     int allowDuplicates = m_values.allowDuplicates ? BST_CHECKED : BST_UNCHECKED;
@@ -52,16 +47,14 @@ void ListOptionControls::Exchange(CDataExchange* dx)
     m_values.useCallback = useCallback == BST_CHECKED;
 }
 
-void ListOptionControls::OnChanged(CWnd& dialog, CDropFileListCtrl& list)
-{
+void ListOptionControls::OnChanged(CWnd& dialog, CDropFileListCtrl& list) {
     CDataExchange dx(&dialog, TRUE);
     Exchange(&dx);
     EnableDependentControls(dialog);
     list.SetOptions(OptionsFromControls(list.GetOptions(), m_values));
 }
 
-void ListOptionControls::EnableDependentControls(CWnd& dialog) const
-{
+void ListOptionControls::EnableDependentControls(CWnd& dialog) const {
     EnableItem(dialog, IDC_ALL_FILES, m_values.acceptFiles);
     EnableItem(dialog, IDC_FILTER_EXTENSION, m_values.acceptFiles);
     EnableItem(dialog, IDC_EXTENSION_EDIT, m_values.acceptFiles);

@@ -11,12 +11,12 @@ class CWnd;
 
 // The values of the option controls, with the values they start with.
 struct OptionControlValues {
-    bool acceptFiles = true;       // 1003
-    bool acceptFolders = true;     // 1004
-    int filterMode = 0;            // radio group 1007 (0, all files) / 1008 (1, filter)
+    bool acceptFiles = true;         // 1003
+    bool acceptFolders = true;       // 1004
+    int filterMode = 0;              // radio group 1007 (0, all files) / 1008 (1, filter)
     std::string extension = ".txt";  // 1002, UTF-8 as the edit holds it
-    bool allowDuplicates = false;  // 1005
-    bool useCallback = false;      // 1006
+    bool allowDuplicates = false;    // 1005
+    bool useCallback = false;        // 1006
 };
 
 // The list's options after the controls changed: the flags follow the

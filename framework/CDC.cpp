@@ -34,19 +34,28 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
     HGDIOBJ* original = nullptr;
     switch (::GetObjectType(object)) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: original = &m_originalPen; break;
-    case OBJ_BRUSH: original = &m_originalBrush; break;
-    case OBJ_FONT: original = &m_originalFont; break;
-    case OBJ_BITMAP: original = &m_originalBitmap; break;
-    default: break;
+    case OBJ_EXTPEN:
+        original = &m_originalPen;
+        break;
+    case OBJ_BRUSH:
+        original = &m_originalBrush;
+        break;
+    case OBJ_FONT:
+        original = &m_originalFont;
+        break;
+    case OBJ_BITMAP:
+        original = &m_originalBitmap;
+        break;
+    default:
+        break;
     }
     if (original && !*original) *original = previous;
     return previous;
 }
 
 void CDC::RestoreOriginalObjects() {
-    for (HGDIOBJ* original : {&m_originalPen, &m_originalBrush, &m_originalFont,
-                              &m_originalBitmap}) {
+    for (HGDIOBJ* original :
+         {&m_originalPen, &m_originalBrush, &m_originalFont, &m_originalBitmap}) {
         if (*original && m_hDC) ::SelectObject(m_hDC, *original);
         *original = nullptr;
     }

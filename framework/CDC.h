@@ -55,7 +55,9 @@ public:
     }
     void FillRect(const RECT* rect, HBRUSH brush) { ::FillRect(m_hDC, rect, brush); }
     void FillSolidRect(const RECT* rect, COLORREF color);
-    BOOL DrawEdge(RECT* rect, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, rect, edge, flags); }
+    BOOL DrawEdge(RECT* rect, UINT edge, UINT flags) {
+        return ::DrawEdge(m_hDC, rect, edge, flags);
+    }
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
     BOOL ExtFloodFill(int x, int y, COLORREF color, UINT fillType) {
         return ::ExtFloodFill(m_hDC, x, y, color, fillType);

@@ -39,7 +39,6 @@ public:
     // false fills the controls from the members, true reads them back.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-
 protected:
     // Called when the dialog is created, after its controls exist and it has been
     // centred. The default binds the controls and fills them (UpdateData(FALSE)).

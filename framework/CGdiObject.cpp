@@ -45,9 +45,9 @@ BOOL CBrush::CreatePatternBrush(HBITMAP bitmap) {
 }
 
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
-                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                       BYTE outPrecision, BYTE clipPrecision, BYTE quality,
-                       BYTE pitchAndFamily, const char* utf8FaceName) {
+                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+                       BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
+                       const char* utf8FaceName) {
     Attach(::CreateFontW(height, width, escapement, orientation, weight, italic, underline,
                          strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
                          utf8FaceName ? Widen(utf8FaceName).c_str() : nullptr));

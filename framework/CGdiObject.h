@@ -47,10 +47,10 @@ public:
 
 class CFont : public CGdiObject {
 public:
-    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight,
-                    BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                    BYTE outPrecision, BYTE clipPrecision, BYTE quality,
-                    BYTE pitchAndFamily, const char* utf8FaceName);
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+                    BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
+                    const char* utf8FaceName);
     BOOL CreateFontIndirect(const LOGFONTW& logFont);
     // Description of a font handle (e.g. a window's font); false when it has none.
     static BOOL GetLogFont(HFONT font, LOGFONTW* logFont);

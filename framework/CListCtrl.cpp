@@ -21,8 +21,8 @@ int CListCtrl::InsertColumn(int column, const char* utf8Caption, int format, int
         info.mask |= LVCF_WIDTH;
         info.cx = width;
     }
-    return static_cast<int>(
-        SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
+                                        reinterpret_cast<LPARAM>(&info)));
 }
 
 int CListCtrl::InsertItem(int index, const std::string& utf8Text) {
@@ -78,4 +78,3 @@ int CListCtrl::FindItem(const std::string& utf8Text, int start) const {
     return static_cast<int>(
         SendMessage(LVM_FINDITEMW, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(&find)));
 }
-

@@ -14,8 +14,7 @@
 class CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:
-    int InsertColumn(int column, const char* utf8Caption, int format = LVCFMT_LEFT,
-                     int width = -1);
+    int InsertColumn(int column, const char* utf8Caption, int format = LVCFMT_LEFT, int width = -1);
     BOOL DeleteColumn(int column) {
         return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
     }

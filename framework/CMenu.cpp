@@ -33,4 +33,3 @@ BOOL CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR newId, const char* ut
     std::wstring text = Widen(utf8Text);
     return ::ModifyMenuW(m_hMenu, position, flags, newId, utf8Text ? text.c_str() : nullptr);
 }
-

@@ -15,8 +15,7 @@ public:
     // WS_CLIPCHILDREN); the bar flags of its low word have no effect here. The
     // window is a child with CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
     // visible only if barStyle asks for WS_VISIBLE. `borders` is unused.
-    BOOL CreateEx(CWnd* parent, DWORD controlStyle, DWORD barStyle, const RECT& borders,
-                  UINT id);
+    BOOL CreateEx(CWnd* parent, DWORD controlStyle, DWORD barStyle, const RECT& borders, UINT id);
 
     int GetButtonCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
     BOOL GetButton(int index, TBBUTTON* button) const {

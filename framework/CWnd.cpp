@@ -182,8 +182,8 @@ void CWnd::PostNcDestroy() {}
 
 // ---- Message processing -------------------------------------------------------------
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR refData) {
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR refData) {
     return reinterpret_cast<CWnd*>(refData)->Dispatch(hWnd, message, wParam, lParam);
 }
 
@@ -284,8 +284,8 @@ static bool EntryTakes(const afx::MsgMapEntry& entry, bool reflected, UINT code,
     return false;
 }
 
-BOOL CWnd::FindEntry(bool reflected, UINT message, UINT code, UINT id, WPARAM wParam,
-                     LPARAM lParam, LRESULT* result) {
+BOOL CWnd::FindEntry(bool reflected, UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam,
+                     LRESULT* result) {
     for (const afx::MsgMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const afx::MsgMapEntry* entry = map->entries; entry->handler; ++entry) {
             if (entry->message != message || !EntryTakes(*entry, reflected, code, id)) continue;

@@ -59,8 +59,8 @@ public:
     // A null class name gets the framework's own registered class, kDefaultClass.
     virtual BOOL PreCreateWindow(CREATESTRUCTW& cs);
     // Class and window name are UTF-8; the window is a Unicode window.
-    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
-                  int x, int y, int width, int height, HWND parent, HMENU menuOrId);
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x,
+                  int y, int width, int height, HWND parent, HMENU menuOrId);
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
                   const RECT& rect, CWnd* parent, UINT id);
     // The framework's default window class. A class registered as a copy of it
@@ -126,8 +126,8 @@ public:
         return ::SetWindowPos(m_hWnd, insertAfter, x, y, width, height, flags);
     }
     void MoveWindow(const RECT& rect, BOOL repaint = TRUE) {
-        ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left,
-                     rect.bottom - rect.top, repaint);
+        ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     repaint);
     }
     // Over the owner when it is shown, otherwise on the work area of the screen,
     // and kept inside that work area.
@@ -149,8 +149,8 @@ public:
     }
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
     HICON SetIcon(HICON icon, BOOL big) {
-        return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL,
-                                                   reinterpret_cast<LPARAM>(icon)));
+        return reinterpret_cast<HICON>(
+            SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
     }
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
@@ -176,8 +176,8 @@ private:
     LRESULT RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    BOOL FindEntry(bool reflected, UINT message, UINT code, UINT id, WPARAM wParam,
-                   LPARAM lParam, LRESULT* result);
+    BOOL FindEntry(bool reflected, UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam,
+                   LRESULT* result);
     // The window procedure of the framework's own classes: binds at WM_NCCREATE.
     static LRESULT CALLBACK ClassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,

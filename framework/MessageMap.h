@@ -39,10 +39,10 @@ enum class EntryKind : UINT {
 };
 
 struct MsgMapEntry {
-    UINT message;   // window message
+    UINT message;  // window message
     EntryKind kind;
-    UINT code;      // notification code of Notification and Reflected entries
-    UINT firstId;   // command or control identifiers covered, inclusive
+    UINT code;     // notification code of Notification and Reflected entries
+    UINT firstId;  // command or control identifiers covered, inclusive
     UINT lastId;
     MsgHandler handler;  // null ends the table
 };
@@ -57,7 +57,6 @@ struct MsgMap {
 // reflected WM_CTLCOLORxxx all arrive as kCtlColor, with the CTLCOLOR_xxx kind in
 // lParam: the old 16-bit WM_CTLCOLOR number, which no window receives any more.
 constexpr UINT kCtlColor = 0x0019;
-
 
 }  // namespace afx
 

@@ -5,8 +5,7 @@
 
 #include "framework/Text.h"
 
-std::string WindowsDirectory()
-{
+std::string WindowsDirectory() {
     // The first call gives the size the directory needs, terminator included.
     UINT size = GetWindowsDirectoryA(nullptr, 0);
     while (size > 0) {
@@ -21,8 +20,7 @@ std::string WindowsDirectory()
     return std::string();
 }
 
-std::string CurrentDirectory()
-{
+std::string CurrentDirectory() {
     DWORD size = GetCurrentDirectoryW(0, nullptr);
     while (size > 0) {
         std::wstring directory(size, L'\0');

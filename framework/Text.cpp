@@ -58,8 +58,8 @@ std::optional<std::string> ExactAnsiFromWide(const std::wstring& text) {
     if (text.empty()) return std::string();
     const int length = static_cast<int>(text.size());
     BOOL lossy = FALSE;
-    int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr,
-                                     0, nullptr, &lossy);
+    int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0,
+                                     nullptr, &lossy);
     if (needed <= 0 || lossy) return std::nullopt;
     std::string ansi(static_cast<size_t>(needed), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, &ansi[0], needed,

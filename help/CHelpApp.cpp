@@ -15,11 +15,12 @@ namespace {
 class SilentHost : public SettingsHost {
 public:
     void ShowSettingsMessage(SettingsMessage) override {}
-    [[noreturn]] void EndProcess(int exitCode) override { ExitProcess(static_cast<UINT>(exitCode)); }
+    [[noreturn]] void EndProcess(int exitCode) override {
+        ExitProcess(static_cast<UINT>(exitCode));
+    }
 };
 
-int SettingsLanguage()
-{
+int SettingsLanguage() {
     SilentHost host;
     SettingsFile file(SettingsPathIn(WindowsDirectory()), host);
     const SettingsReading reading = file.ReadForEditing();
@@ -28,8 +29,7 @@ int SettingsLanguage()
 
 }  // namespace
 
-BOOL CHelpApp::InitInstance()
-{
+BOOL CHelpApp::InitInstance() {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     CHelpDlg dialog(SettingsLanguage());

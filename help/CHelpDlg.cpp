@@ -19,12 +19,10 @@ constexpr int kSmallestListWidth = 170;
 constexpr SIZE kSmallestWindow = {520, 380};
 
 // The reading pane is a multi-line edit, which breaks lines at "\r\n" only.
-std::wstring PaneText(const std::string& utf8)
-{
+std::wstring PaneText(const std::string& utf8) {
     std::wstring text;
     for (wchar_t c : Widen(utf8)) {
-        if (c == L'\n')
-            text += L'\r';
+        if (c == L'\n') text += L'\r';
         text += c;
     }
     return text;
@@ -40,13 +38,11 @@ BEGIN_MESSAGE_MAP(CHelpDlg, CCompanionDlg)
     ON_COMMAND(IDOK, OnEnter)
 END_MESSAGE_MAP()
 
-CHelpDlg::CHelpDlg(int languageIndex) : CCompanionDlg(IDD_HELP, IDI_HELP_ICON)
-{
+CHelpDlg::CHelpDlg(int languageIndex) : CCompanionDlg(IDD_HELP, IDI_HELP_ICON) {
     m_languageIndex = ValidLanguage(languageIndex);
 }
 
-BOOL CHelpDlg::OnInitDialog()
-{
+BOOL CHelpDlg::OnInitDialog() {
     CCompanionDlg::OnInitDialog();
     ApplyTexts();
     FillTopicList(HELP_GETTING_STARTED);
@@ -58,95 +54,80 @@ BOOL CHelpDlg::OnInitDialog()
     return FALSE;
 }
 
-std::string CHelpDlg::BandTitle() const
-{
-    return Text(kHelpCaption, m_languageIndex);
-}
+std::string CHelpDlg::BandTitle() const { return Text(kHelpCaption, m_languageIndex); }
 
-void CHelpDlg::ApplyTexts()
-{
+void CHelpDlg::ApplyTexts() {
     SetWindowText(Text(kHelpCaption, m_languageIndex));
-    SetWindowTextW(GetDlgItem(IDC_SEARCH_LABEL), Widen(Text(kHelpSearchLabel, m_languageIndex)).c_str());
+    SetWindowTextW(GetDlgItem(IDC_SEARCH_LABEL),
+                   Widen(Text(kHelpSearchLabel, m_languageIndex)).c_str());
     SetWindowTextW(GetDlgItem(IDCANCEL), Widen(Text(kHelpClose, m_languageIndex)).c_str());
 }
 
-std::vector<HelpTopic> CHelpDlg::ListedTopics() const
-{
+std::vector<HelpTopic> CHelpDlg::ListedTopics() const {
     std::vector<HelpTopic> topics;
-    const int count = static_cast<int>(SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCOUNT, 0, 0));
+    const int count =
+        static_cast<int>(SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
-        topics.push_back(static_cast<HelpTopic>(
-            SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0)));
+        topics.push_back(static_cast<HelpTopic>(SendDlgItemMessageW(
+            m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0)));
     }
     return topics;
 }
 
 // Keeps the topic being read selected when it still matches, else the first.
-void CHelpDlg::FillTopicList(HelpTopic keep)
-{
+void CHelpDlg::FillTopicList(HelpTopic keep) {
     HWND list = GetDlgItem(IDC_TOPIC_LIST);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     int selected = 0;
     for (HelpTopic topic : TopicsMatching(FieldText(IDC_SEARCH_EDIT), m_languageIndex)) {
         const std::wstring title = Widen(HelpTopicTitle(topic, m_languageIndex));
-        const LRESULT row = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+        const LRESULT row =
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
         SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(topic));
-        if (topic == keep)
-            selected = static_cast<int>(row);
+        if (topic == keep) selected = static_cast<int>(row);
     }
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     ShowTopicText();
 }
 
-void CHelpDlg::ShowTopicText()
-{
+void CHelpDlg::ShowTopicText() {
     const LRESULT row = SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCURSEL, 0, 0);
     std::string text = Text(kHelpNothingFound, m_languageIndex);
     if (row != LB_ERR) {
-        const auto topic = static_cast<HelpTopic>(
-            SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
-        text = HelpTopicTitle(topic, m_languageIndex) + "\n\n" + HelpTopicText(topic, m_languageIndex);
+        const auto topic = static_cast<HelpTopic>(SendDlgItemMessageW(
+            m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
+        text =
+            HelpTopicTitle(topic, m_languageIndex) + "\n\n" + HelpTopicText(topic, m_languageIndex);
     }
     SetWindowTextW(GetDlgItem(IDC_TOPIC_TEXT), PaneText(text).c_str());
 }
 
-void CHelpDlg::OnSearchChanged()
-{
+void CHelpDlg::OnSearchChanged() {
     const LRESULT row = SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCURSEL, 0, 0);
     HelpTopic reading = HELP_GETTING_STARTED;
     if (row != LB_ERR) {
-        reading = static_cast<HelpTopic>(
-            SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
+        reading = static_cast<HelpTopic>(SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA,
+                                                             static_cast<WPARAM>(row), 0));
     }
     FillTopicList(reading);
 }
 
-void CHelpDlg::OnTopicChosen()
-{
-    ShowTopicText();
+void CHelpDlg::OnTopicChosen() { ShowTopicText(); }
+
+void CHelpDlg::OnEnter() { ::SetFocus(GetDlgItem(IDC_TOPIC_LIST)); }
+
+void CHelpDlg::OnSize(UINT type, int width, int height) {
+    if (type != SIZE_MINIMIZED) LayOut(width, height);
 }
 
-void CHelpDlg::OnEnter()
-{
-    ::SetFocus(GetDlgItem(IDC_TOPIC_LIST));
-}
-
-void CHelpDlg::OnSize(UINT type, int width, int height)
-{
-    if (type != SIZE_MINIMIZED)
-        LayOut(width, height);
-}
-
-void CHelpDlg::OnGetMinMaxInfo(MINMAXINFO* info)
-{
+void CHelpDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
     info->ptMinTrackSize.x = kSmallestWindow.cx;
     info->ptMinTrackSize.y = kSmallestWindow.cy;
 }
 
 // The topics take a third of the width on the left, the text the rest; the
 // Close button sits under the text.
-void CHelpDlg::LayOut(int width, int height)
-{
+void CHelpDlg::LayOut(int width, int height) {
     const int top = kCompanionBandHeight + kMargin;
     const int listWidth = std::max(kSmallestListWidth, width / 3);
     Place(IDC_SEARCH_LABEL, kMargin, top, listWidth, kLabelHeight);
@@ -161,7 +142,6 @@ void CHelpDlg::LayOut(int width, int height)
     Invalidate();
 }
 
-void CHelpDlg::Place(int id, int x, int y, int width, int height)
-{
+void CHelpDlg::Place(int id, int x, int y, int width, int height) {
     ::MoveWindow(GetDlgItem(id), x, y, std::max(width, 0), std::max(height, 0), TRUE);
 }

@@ -9,8 +9,7 @@ namespace {
 // The reading takes a file cut short after its record as valid when the
 // missing check bytes, counted as zero, match; only a whole file is worth
 // keeping.
-bool IsWholeFile(const SettingsFile& file)
-{
+bool IsWholeFile(const SettingsFile& file) {
     std::error_code error;
     const auto size = std::filesystem::file_size(file.Path(), error);
     return !error && size == SettingsLayout::kFileSize;
@@ -18,24 +17,20 @@ bool IsWholeFile(const SettingsFile& file)
 
 }  // namespace
 
-std::string InstallDirectoryField(const std::string& folder)
-{
+std::string InstallDirectoryField(const std::string& folder) {
     std::string field = folder;
-    while (!field.empty() && (field.back() == '\\' || field.back() == '/'))
-        field.pop_back();
+    while (!field.empty() && (field.back() == '\\' || field.back() == '/')) field.pop_back();
     return field + '\\';
 }
 
-InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string& folder, int languageIndex,
-                                           ExistingChoices existing)
-{
+InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string& folder,
+                                           int languageIndex, ExistingChoices existing) {
     const SettingsReading reading = file.ReadForEditing();
-    const bool keepRecord =
-        existing == ExistingChoices::Keep && reading.state == SettingsState::Valid && IsWholeFile(file);
+    const bool keepRecord = existing == ExistingChoices::Keep &&
+                            reading.state == SettingsState::Valid && IsWholeFile(file);
     SettingsRecord record = SettingsRecord::DefaultFileRecord();
     record.SetLanguageIndex(languageIndex);
-    if (keepRecord)
-        record = reading.record;
+    if (keepRecord) record = reading.record;
 
     if (!record.SetInstallDirectory(InstallDirectoryField(folder)))
         return InstallSettingsResult::DirectoryTooLong;

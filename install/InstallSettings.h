@@ -22,5 +22,6 @@ enum class ExistingChoices { Keep, Replace };
 // keeps every other byte, so a reinstall keeps the user's choices; a missing,
 // short or invalid one, or any file when told to replace it, becomes the
 // default file record in the installer's language (1..6).
-InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string& folder, int languageIndex,
+InstallSettingsResult WriteInstallSettings(SettingsFile& file, const std::string& folder,
+                                           int languageIndex,
                                            ExistingChoices existing = ExistingChoices::Keep);

@@ -25,10 +25,10 @@ struct Request {
 
 class ConsoleHost : public SettingsHost {
 public:
-    void ShowSettingsMessage(SettingsMessage message) override
-    {
-        std::cerr << (message == SettingsMessage::MissingFile ? "settings file missing or unreadable"
-                                                              : "settings file cannot be written")
+    void ShowSettingsMessage(SettingsMessage message) override {
+        std::cerr << (message == SettingsMessage::MissingFile
+                          ? "settings file missing or unreadable"
+                          : "settings file cannot be written")
                   << '\n';
     }
     [[noreturn]] void EndProcess(int exitCode) override { std::exit(exitCode); }
@@ -36,25 +36,21 @@ public:
 
 // The whole argument must be a number from 1 to 6: no sign, no trailing
 // characters, nothing that only wraps round into the range.
-bool ParseLanguage(const std::string& text, int& languageIndex)
-{
+bool ParseLanguage(const std::string& text, int& languageIndex) {
     const char* end = text.data() + text.size();
     int value = 0;
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end || value < 1 || value > 6)
-        return false;
+    if (error != std::errc() || stop != end || value < 1 || value > 6) return false;
     languageIndex = value;
     return true;
 }
 
-int Usage()
-{
+int Usage() {
     std::cerr << "usage: velmo-setup [--replace] [--language N] SETTINGS_FILE INSTALL_FOLDER\n";
     return 2;
 }
 
-bool ParseArguments(int argc, char** argv, Request& request)
-{
+bool ParseArguments(int argc, char** argv, Request& request) {
     std::string positional[2];
     int count = 0;
     for (int i = 1; i < argc; ++i) {
@@ -62,8 +58,7 @@ bool ParseArguments(int argc, char** argv, Request& request)
         if (argument == "--replace") {
             request.existing = ExistingChoices::Replace;
         } else if (argument == "--language" && i + 1 < argc) {
-            if (!ParseLanguage(argv[++i], request.languageIndex))
-                return false;
+            if (!ParseLanguage(argv[++i], request.languageIndex)) return false;
         } else if (count < 2 && !argument.empty() && argument[0] != '-') {
             positional[count++] = argument;
         } else {
@@ -77,22 +72,23 @@ bool ParseArguments(int argc, char** argv, Request& request)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Request request;
-    if (!ParseArguments(argc, argv, request))
-        return Usage();
+    if (!ParseArguments(argc, argv, request)) return Usage();
     ConsoleHost host;
     SettingsFile file(request.settingsPath, host);
-    switch (WriteInstallSettings(file, request.installFolder, request.languageIndex, request.existing)) {
+    switch (WriteInstallSettings(file, request.installFolder, request.languageIndex,
+                                 request.existing)) {
     case InstallSettingsResult::Updated:
-        std::cout << "kept the settings of " << request.settingsPath << ", install folder updated\n";
+        std::cout << "kept the settings of " << request.settingsPath
+                  << ", install folder updated\n";
         return 0;
     case InstallSettingsResult::Created:
         std::cout << "wrote " << request.settingsPath << '\n';
         return 0;
     case InstallSettingsResult::DirectoryTooLong:
-        std::cerr << "install folder longer than the settings file can hold: " << request.installFolder << '\n';
+        std::cerr << "install folder longer than the settings file can hold: "
+                  << request.installFolder << '\n';
         return 1;
     case InstallSettingsResult::WriteFailed:
         break;

@@ -5,7 +5,8 @@
 // the paths the window's example line shows.
 #include "lang/ConfigTexts.h"
 
-const char* const kLanguageOwnNames[7] = {"", "English", "Français", "Deutsch", "Italiano", "Español", "Română"};
+const char* const kLanguageOwnNames[7] = {"",         "English", "Français", "Deutsch",
+                                          "Italiano", "Español", "Română"};
 
 const TextSet kConfigCaption = {
     "",

@@ -33,11 +33,11 @@ extern const TextSet kConfigPickProgram;
 extern const TextSet kConfigSuffixTooLong;
 extern const TextSet kConfigSuffixBadCharacter;  // %s: the character
 extern const TextSet kConfigSuffixNotAnsi;
-extern const TextSet kConfigOutputTooLong;       // %d: the most characters
+extern const TextSet kConfigOutputTooLong;  // %d: the most characters
 extern const TextSet kConfigOutputNotAnsi;
 extern const TextSet kConfigOutputNotFull;
-extern const TextSet kConfigProgramTooLong;      // %d: the most characters
+extern const TextSet kConfigProgramTooLong;  // %d: the most characters
 extern const TextSet kConfigProgramNotAnsi;
-extern const TextSet kConfigCreateOutput;        // %s: the folder (Yes/No)
-extern const TextSet kConfigCreateFailed;        // %s: the folder
-extern const TextSet kConfigSaveFailed;          // %s: the settings file
+extern const TextSet kConfigCreateOutput;  // %s: the folder (Yes/No)
+extern const TextSet kConfigCreateFailed;  // %s: the folder
+extern const TextSet kConfigSaveFailed;    // %s: the settings file

@@ -4,14 +4,20 @@
 #include <string>
 #include <vector>
 
-extern const char* const kProductName;     // "Velmo Image Recovery"
-extern const char* const kMakerName;       // "Velmo Software"
-extern const char* const kMakerEmail;      // "info@velmo.example.com"
-extern const char* const kMakerWebShort;   // "www.velmo.example.com" (host name, no scheme)
-extern const char* const kMakerWebUrl;     // "http://www.velmo.example.com/"
+extern const char* const kProductName;    // "Velmo Image Recovery"
+extern const char* const kMakerName;      // "Velmo Software"
+extern const char* const kMakerEmail;     // "info@velmo.example.com"
+extern const char* const kMakerWebShort;  // "www.velmo.example.com" (host name, no scheme)
+extern const char* const kMakerWebUrl;    // "http://www.velmo.example.com/"
 
 // The credits rows in the order the panel shows them.
-enum CreditsRow { CREDITS_TITLE, CREDITS_SPACER, CREDITS_DESCRIPTION, CREDITS_AUTHOR, CREDITS_CONTACT };
+enum CreditsRow {
+    CREDITS_TITLE,
+    CREDITS_SPACER,
+    CREDITS_DESCRIPTION,
+    CREDITS_AUTHOR,
+    CREDITS_CONTACT
+};
 constexpr int kCreditsRowCount = 5;
 
 // A row's text in the language (an index outside 1..6 gives English). The

@@ -20,26 +20,23 @@ const QuoteMarks kQuoteMarks[7] = {
     {"", ""}, {"“", "”"}, {"« ", " »"}, {"„", "“"}, {"«", "»"}, {"«", "»"}, {"„", "”"},
 };
 
-std::string LanguageItems()
-{
+std::string LanguageItems() {
     std::string items;
     for (int language = kFirstLanguage; language <= kLastLanguage; ++language) {
-        if (!items.empty())
-            items += ", ";
+        if (!items.empty()) items += ", ";
         items += kLanguageNames[language];
     }
     return items;
 }
 
-std::string Replaced(std::string text, const std::string& token, const std::string& by)
-{
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
+std::string Replaced(std::string text, const std::string& token, const std::string& by) {
+    for (size_t at = text.find(token); at != std::string::npos;
+         at = text.find(token, at + by.size()))
         text.replace(at, token.size(), by);
     return text;
 }
 
-std::string WithProgramTexts(std::string text, int languageIndex)
-{
+std::string WithProgramTexts(std::string text, int languageIndex) {
     const std::pair<const char*, const TextSet*> tokens[] = {
         {"{AddFile}", &kMenuTexts[MENU_ADD_FILE]},
         {"{DeleteFile}", &kMenuTexts[MENU_DELETE_FILE]},
@@ -59,8 +56,7 @@ std::string WithProgramTexts(std::string text, int languageIndex)
 }
 
 // Each message as the main window shows it, quoted, then what it means.
-std::string MessagesText(int languageIndex)
-{
+std::string MessagesText(int languageIndex) {
     const QuoteMarks& quotes = kQuoteMarks[languageIndex];
     std::string text = Text(kHelpTopicWritings[HELP_MESSAGES].text, languageIndex);
     for (const MessageExplanation& entry : kMessageExplanations) {
@@ -76,15 +72,12 @@ std::string MessagesText(int languageIndex)
 
 }  // namespace
 
-std::string HelpTopicTitle(HelpTopic topic, int languageIndex)
-{
+std::string HelpTopicTitle(HelpTopic topic, int languageIndex) {
     return Text(kHelpTopicWritings[topic].title, ValidLanguage(languageIndex));
 }
 
-std::string HelpTopicText(HelpTopic topic, int languageIndex)
-{
+std::string HelpTopicText(HelpTopic topic, int languageIndex) {
     const int language = ValidLanguage(languageIndex);
-    if (topic == HELP_MESSAGES)
-        return MessagesText(language);
+    if (topic == HELP_MESSAGES) return MessagesText(language);
     return WithProgramTexts(Text(kHelpTopicWritings[topic].text, language), language);
 }

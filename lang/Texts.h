@@ -6,28 +6,36 @@
 #include "lang/TextSet.h"
 
 // Messages.
-extern const TextSet kMsgMissingFile;   // "Missing file. Please reinstall!"
-extern const TextSet kMsgWriteError;    // "Error writing file. Quit any application ..."
-extern const TextSet kMsgDiskFull;      // "Disk full!"
-extern const TextSet kMsgNoSelection;   // "No file selected!"
+extern const TextSet kMsgMissingFile;  // "Missing file. Please reinstall!"
+extern const TextSet kMsgWriteError;   // "Error writing file. Quit any application ..."
+extern const TextSet kMsgDiskFull;     // "Disk full!"
+extern const TextSet kMsgNoSelection;  // "No file selected!"
 
 // Tooltips of the command buttons, in the order the buttons get them.
-enum TooltipRow { TIP_OPEN, TIP_EXTRACT, TIP_OPTIONS, TIP_HELP, TIP_EXIT, TIP_DELETE, TIP_EMPTY_LIST };
+enum TooltipRow {
+    TIP_OPEN,
+    TIP_EXTRACT,
+    TIP_OPTIONS,
+    TIP_HELP,
+    TIP_EXIT,
+    TIP_DELETE,
+    TIP_EMPTY_LIST
+};
 extern const std::array<TextSet, 7> kTooltipTexts;
 
 // Popup-menu items whose resource text is replaced when the menu is shown.
 enum MenuRow {
-    MENU_ADD_FILE,           // File, 32799
-    MENU_DELETE_FILE,        // File, 32803
-    MENU_CLEAR_LIST,         // File, 32801
-    MENU_RECOVER,            // File, 32815
-    MENU_EXIT,               // File, 32802
-    MENU_OPTIONS,            // Options, 32798
-    MENU_HELP,               // Help, 32811
-    MENU_ABOUT,              // Help, 32813
-    MENU_CONTEXT_RECOVER,    // list context, 32825
-    MENU_CONTEXT_DELETE,     // list context, 32816
-    MENU_CONTEXT_REMOVE      // list context, 32817
+    MENU_ADD_FILE,         // File, 32799
+    MENU_DELETE_FILE,      // File, 32803
+    MENU_CLEAR_LIST,       // File, 32801
+    MENU_RECOVER,          // File, 32815
+    MENU_EXIT,             // File, 32802
+    MENU_OPTIONS,          // Options, 32798
+    MENU_HELP,             // Help, 32811
+    MENU_ABOUT,            // Help, 32813
+    MENU_CONTEXT_RECOVER,  // list context, 32825
+    MENU_CONTEXT_DELETE,   // list context, 32816
+    MENU_CONTEXT_REMOVE    // list context, 32817
 };
 extern const std::array<TextSet, 11> kMenuTexts;
 

@@ -15,12 +15,10 @@ struct FilePlace {
     uint64_t offset = 0;
     uint64_t inner = 0;
 
-    bool operator<(const FilePlace& other) const
-    {
+    bool operator<(const FilePlace& other) const {
         return std::make_pair(offset, inner) < std::make_pair(other.offset, other.inner);
     }
-    bool operator==(const FilePlace& other) const
-    {
+    bool operator==(const FilePlace& other) const {
         return offset == other.offset && inner == other.inner;
     }
 };
@@ -45,31 +43,26 @@ public:
 };
 
 // Reads exactly size bytes; false when fewer are there.
-inline bool ReadExactly(ByteSource& source, uint64_t offset, uint8_t* into, size_t size)
-{
+inline bool ReadExactly(ByteSource& source, uint64_t offset, uint8_t* into, size_t size) {
     return source.ReadAt(offset, into, size) == size;
 }
 
 // True when the source's first bytes are the signature.
 template <size_t N>
-bool StartsWith(ByteSource& source, const uint8_t (&signature)[N])
-{
+bool StartsWith(ByteSource& source, const uint8_t (&signature)[N]) {
     uint8_t head[N];
     return ReadExactly(source, 0, head, N) && std::memcmp(head, signature, N) == 0;
 }
 
-inline uint16_t Little16(const uint8_t* bytes)
-{
+inline uint16_t Little16(const uint8_t* bytes) {
     return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
 }
 
-inline uint32_t Little32(const uint8_t* bytes)
-{
-    return uint32_t{bytes[0]} | (uint32_t{bytes[1]} << 8) | (uint32_t{bytes[2]} << 16)
-        | (uint32_t{bytes[3]} << 24);
+inline uint32_t Little32(const uint8_t* bytes) {
+    return uint32_t{bytes[0]} | (uint32_t{bytes[1]} << 8) | (uint32_t{bytes[2]} << 16) |
+           (uint32_t{bytes[3]} << 24);
 }
 
-inline uint64_t Little64(const uint8_t* bytes)
-{
+inline uint64_t Little64(const uint8_t* bytes) {
     return uint64_t{Little32(bytes)} | (uint64_t{Little32(bytes + 4)} << 32);
 }

@@ -14,78 +14,66 @@ constexpr size_t kEntrySize = 128;
 constexpr uint8_t kStreamEntry = 2;
 constexpr uint8_t kRootEntry = 5;
 
-bool IsSector(uint32_t sector)
-{
-    return sector <= kLastRegularSector;
-}
+bool IsSector(uint32_t sector) { return sector <= kLastRegularSector; }
 
 // Directory names are UTF-16; the names that matter here are ASCII.
-std::string EntryName(const uint8_t* entry)
-{
+std::string EntryName(const uint8_t* entry) {
     size_t bytes = std::min<size_t>(Little16(entry + 64), 64);
     std::string name;
     for (size_t i = 0; i + 1 < bytes; i += 2) {
         uint16_t unit = Little16(entry + i);
-        if (unit == 0)
-            break;
+        if (unit == 0) break;
         name += unit < 0x80 ? static_cast<char>(unit) : '?';
     }
     return name;
 }
 
-} // namespace
+}  // namespace
 
-bool CompoundFile::StartsWithSignature(ByteSource& source)
-{
+bool CompoundFile::StartsWithSignature(ByteSource& source) {
     return StartsWith(source, kSignature);
 }
 
-std::shared_ptr<CompoundFile> CompoundFile::Open(std::shared_ptr<ByteSource> source)
-{
+std::shared_ptr<CompoundFile> CompoundFile::Open(std::shared_ptr<ByteSource> source) {
     std::shared_ptr<CompoundFile> file(new CompoundFile(std::move(source)));
-    if (!file->ReadHeader())
-        return nullptr;
+    if (!file->ReadHeader()) return nullptr;
     return file;
 }
 
-bool CompoundFile::ReadHeader()
-{
+bool CompoundFile::ReadHeader() {
     uint8_t header[kHeaderSize];
-    if (!ReadExactly(*m_source, 0, header, sizeof header)
-        || std::memcmp(header, kSignature, sizeof kSignature) != 0 || Little16(header + 28) != 0xFFFE)
+    if (!ReadExactly(*m_source, 0, header, sizeof header) ||
+        std::memcmp(header, kSignature, sizeof kSignature) != 0 || Little16(header + 28) != 0xFFFE)
         return false;
     m_shift = Little16(header + 30);
-    if ((m_shift != 9 && m_shift != 12) || Little16(header + 32) != kMiniShift)
-        return false;
+    if ((m_shift != 9 && m_shift != 12) || Little16(header + 32) != kMiniShift) return false;
     m_firstDirectorySector = Little32(header + 48);
     m_miniCutoff = Little32(header + 56);
     m_firstMiniFatSector = Little32(header + 60);
     m_firstDifatSector = Little32(header + 68);
-    for (size_t i = 0; i < kHeaderFatEntries; ++i)
-        m_headerFat[i] = Little32(header + 76 + 4 * i);
+    for (size_t i = 0; i < kHeaderFatEntries; ++i) m_headerFat[i] = Little32(header + 76 + 4 * i);
     m_difatChain.assign(1, m_firstDifatSector);
     uint64_t size = m_source->Size();
     // A file of unknown length is bounded by what 32-bit sector numbers reach.
-    m_maxSectors = size == ByteSource::kUnknownSize ? uint64_t{kLastRegularSector} + 1
-                                                    : (size >> m_shift) + 1;
+    m_maxSectors =
+        size == ByteSource::kUnknownSize ? uint64_t{kLastRegularSector} + 1 : (size >> m_shift) + 1;
     return true;
 }
 
 // Reads the entry-th 32-bit value of a table sector, through a small cache.
-bool CompoundFile::ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& value)
-{
+bool CompoundFile::ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& value) {
     const size_t sectorSize = size_t{1} << m_shift;
     CachedSector* cached = nullptr;
     for (CachedSector& slot : m_cache) {
-        if (slot.id == sector && !slot.bytes.empty())
-            cached = &slot;
+        if (slot.id == sector && !slot.bytes.empty()) cached = &slot;
     }
     if (cached == nullptr) {
         cached = &m_cache[m_nextCacheSlot];
         m_nextCacheSlot = (m_nextCacheSlot + 1) % kCachedSectors;
         cached->bytes.resize(sectorSize);
         cached->id = sector;
-        if (!ReadExactly(*m_source, (uint64_t{sector} + 1) << m_shift, cached->bytes.data(), sectorSize)) {
+        if (!ReadExactly(*m_source, (uint64_t{sector} + 1) << m_shift, cached->bytes.data(),
+                         sectorSize)) {
             cached->bytes.clear();
             return false;
         }
@@ -94,8 +82,7 @@ bool CompoundFile::ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& val
     return true;
 }
 
-bool CompoundFile::FatSectorId(uint64_t index, uint32_t& id)
-{
+bool CompoundFile::FatSectorId(uint64_t index, uint32_t& id) {
     if (index < kHeaderFatEntries) {
         id = m_headerFat[index];
         return IsSector(id);
@@ -107,8 +94,8 @@ bool CompoundFile::FatSectorId(uint64_t index, uint32_t& id)
     while (m_difatChain.size() <= wanted) {
         uint32_t next;
         uint32_t last = m_difatChain.back();
-        if (!IsSector(last) || m_difatChain.size() >= m_maxSectors
-            || !ReadTableEntry(last, perDifat, next))
+        if (!IsSector(last) || m_difatChain.size() >= m_maxSectors ||
+            !ReadTableEntry(last, perDifat, next))
             return false;
         m_difatChain.push_back(next);
     }
@@ -116,40 +103,36 @@ bool CompoundFile::FatSectorId(uint64_t index, uint32_t& id)
     return IsSector(difat) && ReadTableEntry(difat, rest % perDifat, id) && IsSector(id);
 }
 
-bool CompoundFile::NextSector(uint32_t sector, uint32_t& next)
-{
+bool CompoundFile::NextSector(uint32_t sector, uint32_t& next) {
     const uint64_t perSector = (uint64_t{1} << m_shift) / 4;
     uint32_t fatSector;
-    return IsSector(sector) && FatSectorId(sector / perSector, fatSector)
-        && ReadTableEntry(fatSector, sector % perSector, next) && IsSector(next);
+    return IsSector(sector) && FatSectorId(sector / perSector, fatSector) &&
+           ReadTableEntry(fatSector, sector % perSector, next) && IsSector(next);
 }
 
-std::shared_ptr<ByteSource> CompoundFile::Chain(uint32_t first, uint64_t size)
-{
+std::shared_ptr<ByteSource> CompoundFile::Chain(uint32_t first, uint64_t size) {
     auto self = shared_from_this();
     return std::make_shared<SectorChain>(
         m_source, uint64_t{1} << m_shift, m_shift, first, size, m_maxSectors,
         [self](uint32_t sector, uint32_t& next) { return self->NextSector(sector, next); });
 }
 
-void CompoundFile::ForEachStream(const StreamVisitor& visit)
-{
+void CompoundFile::ForEachStream(const StreamVisitor& visit) {
     auto directory = Chain(m_firstDirectorySector, ByteSource::kUnknownSize);
     std::shared_ptr<ByteSource> miniStream;
     std::shared_ptr<ByteSource> miniFat;
     uint8_t entry[kEntrySize];
-    for (uint64_t index = 0; ReadExactly(*directory, index * kEntrySize, entry, kEntrySize); ++index) {
+    for (uint64_t index = 0; ReadExactly(*directory, index * kEntrySize, entry, kEntrySize);
+         ++index) {
         uint8_t type = entry[66];
         uint32_t first = Little32(entry + 116);
         uint64_t size = Little64(entry + 120);
-        if (m_shift == 9)
-            size &= 0xFFFFFFFF;   // the high half is not kept by version 3 writers
+        if (m_shift == 9) size &= 0xFFFFFFFF;  // the high half is not kept by version 3 writers
         if (index == 0 && type == kRootEntry && IsSector(first)) {
             miniStream = Chain(first, size);
             miniFat = Chain(m_firstMiniFatSector, ByteSource::kUnknownSize);
         }
-        if (type != kStreamEntry || size == 0 || !IsSector(first))
-            continue;
+        if (type != kStreamEntry || size == 0 || !IsSector(first)) continue;
         if (size >= m_miniCutoff || !miniStream) {
             visit(EntryName(entry), Chain(first, size));
             continue;
@@ -159,8 +142,7 @@ void CompoundFile::ForEachStream(const StreamVisitor& visit)
             miniStream, 0, kMiniShift, first, size, (miniStream->Size() >> kMiniShift) + 1,
             [table](uint32_t sector, uint32_t& next) {
                 uint8_t value[4];
-                if (!ReadExactly(*table, uint64_t{sector} * 4, value, sizeof value))
-                    return false;
+                if (!ReadExactly(*table, uint64_t{sector} * 4, value, sizeof value)) return false;
                 next = Little32(value);
                 return IsSector(next);
             });

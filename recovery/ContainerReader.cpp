@@ -24,8 +24,7 @@ constexpr uint64_t kSearchFloor = 16 << 20;
 // How far into an embedded object's data its container is looked for.
 constexpr size_t kEmbeddedHeaderReach = 1024;
 
-uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize)
-{
+uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize) {
     uint64_t compressed = entry.compressedSize;
     if (compressed == ByteSource::kUnknownSize)
         compressed = archiveSize > entry.compressedStart ? archiveSize - entry.compressedStart : 0;
@@ -34,18 +33,15 @@ uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize)
     return compressed * kPlausibleRatio + kSearchFloor;
 }
 
-} // namespace
+}  // namespace
 
-bool ContainerReader::IsContainer(ByteSource& source)
-{
-    return CompoundFile::StartsWithSignature(source) || ZipPackage::StartsWithSignature(source)
-        || RtfDocument::StartsWithSignature(source);
+bool ContainerReader::IsContainer(ByteSource& source) {
+    return CompoundFile::StartsWithSignature(source) || ZipPackage::StartsWithSignature(source) ||
+           RtfDocument::StartsWithSignature(source);
 }
 
-void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, int depth)
-{
-    if (depth >= kDeepest)
-        return;
+void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, int depth) {
+    if (depth >= kDeepest) return;
     if (CompoundFile::StartsWithSignature(*source))
         ReadCompoundFile(source, depth);
     else if (ZipPackage::StartsWithSignature(*source))
@@ -55,8 +51,7 @@ void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, int depth)
 }
 
 void ContainerReader::ReadView(const std::shared_ptr<ByteSource>& view, int depth, int rank,
-                               uint64_t searchLimit)
-{
+                               uint64_t searchLimit) {
     {
         PictureFinder finder(*view, kViewBlockSize);
         RecordingSink sink(m_found, view, rank);
@@ -69,40 +64,36 @@ void ContainerReader::ReadView(const std::shared_ptr<ByteSource>& view, int dept
     view->Rest();
 }
 
-void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth)
-{
-    if (depth >= kDeepest)
-        return;
+void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth) {
+    if (depth >= kDeepest) return;
     std::vector<uint8_t> head(kEmbeddedHeaderReach);
     head.resize(view->ReadAt(0, head.data(), head.size()));
     const auto& compound = CompoundFile::kSignature;
     const auto& zip = ZipPackage::kSignature;
     for (size_t at = 1; at + sizeof compound <= head.size(); ++at) {
-        if (std::memcmp(&head[at], compound, sizeof compound) != 0 && std::memcmp(&head[at], zip, sizeof zip) != 0)
+        if (std::memcmp(&head[at], compound, sizeof compound) != 0 &&
+            std::memcmp(&head[at], zip, sizeof zip) != 0)
             continue;
-        uint64_t size = view->Size() == ByteSource::kUnknownSize ? ByteSource::kUnknownSize : view->Size() - at;
+        uint64_t size =
+            view->Size() == ByteSource::kUnknownSize ? ByteSource::kUnknownSize : view->Size() - at;
         Read(std::make_shared<SliceSource>(view, at, size), depth);
         return;
     }
 }
 
-void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth)
-{
+void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth) {
     auto file = CompoundFile::Open(source);
-    if (!file)
-        return;
+    if (!file) return;
     file->ForEachStream([&](const std::string& name, std::shared_ptr<ByteSource> stream) {
         ReadView(stream, depth + 1, 2 * (depth + 1));
-        if (!WorkbookDrawing::IsWorkbookStream(name))
-            return;
+        if (!WorkbookDrawing::IsWorkbookStream(name)) return;
         // Its pictures are seen whole here, so this view outranks the stream's.
         if (auto drawing = WorkbookDrawing::Open(stream))
             ReadView(drawing, depth + 1, 2 * (depth + 1) + 1);
     });
 }
 
-void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth)
-{
+void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth) {
     uint64_t archiveSize = source->Size();
     ZipPackage::ForEachEntry(source, [&](const ZipEntry& entry) {
         if (!entry.deflated) {
@@ -114,12 +105,12 @@ void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, 
         // In the document file itself, compressed bytes that inflated cleanly
         // hold no picture of their own.
         if (depth == 0 && inflated->Complete())
-            m_found.Cover(entry.compressedStart, entry.compressedStart + inflated->CompressedBytesUsed());
+            m_found.Cover(entry.compressedStart,
+                          entry.compressedStart + inflated->CompressedBytesUsed());
     });
 }
 
-void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth)
-{
+void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth) {
     RtfDocument::ForEachDataGroup(source, [&](std::shared_ptr<ByteSource> data) {
         ReadView(data, depth + 1, 2 * (depth + 1));
     });

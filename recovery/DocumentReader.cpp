@@ -11,39 +11,31 @@ DocumentReader::DocumentReader(ByteSource& source, size_t capacity, uint64_t sta
     : m_source(source),
       m_documentLength(source.Size()),
       m_buffer(std::max(capacity, kMinimumCapacity)),
-      m_bufferPosition(start)
-{
-}
+      m_bufferPosition(start) {}
 
-bool DocumentReader::Ensure(size_t count)
-{
+bool DocumentReader::Ensure(size_t count) {
     while (Available() < count) {
-        if (!Refill())
-            return false;
+        if (!Refill()) return false;
     }
     return true;
 }
 
-bool DocumentReader::SkipAhead(uint64_t count)
-{
+bool DocumentReader::SkipAhead(uint64_t count) {
     while (count > Available()) {
         count -= Available();
         m_cursor = m_end;
-        if (!Refill())
-            return false;
+        if (!Refill()) return false;
     }
     Skip(static_cast<size_t>(count));
     return true;
 }
 
-bool DocumentReader::SkipTo(const uint8_t* pattern, size_t size)
-{
+bool DocumentReader::SkipTo(const uint8_t* pattern, size_t size) {
     for (;;) {
         const void* first = std::memchr(Cursor(), pattern[0], Available());
         if (first == nullptr) {
             m_cursor = m_end;
-            if (!Refill())
-                return false;
+            if (!Refill()) return false;
             continue;
         }
         m_cursor = static_cast<const uint8_t*>(first) - m_buffer.data();
@@ -51,28 +43,25 @@ bool DocumentReader::SkipTo(const uint8_t* pattern, size_t size)
             SkipToEnd();
             return false;
         }
-        if (std::memcmp(Cursor(), pattern, size) == 0)
-            return true;
+        if (std::memcmp(Cursor(), pattern, size) == 0) return true;
         Skip(1);
     }
 }
 
-void DocumentReader::SkipToEnd()
-{
+void DocumentReader::SkipToEnd() {
     do {
         m_cursor = m_end;
     } while (Refill());
 }
 
-void DocumentReader::MoveTo(uint64_t position)
-{
+void DocumentReader::MoveTo(uint64_t position) {
     if (position >= Position()) {
         SkipAhead(position - Position());
         return;
     }
     uint64_t written = m_bufferPosition + m_captureStart;
-    if (m_picture != nullptr && !m_writeFailed && position < written
-        && !m_picture->Truncate(position > m_pictureStart ? position - m_pictureStart : 0))
+    if (m_picture != nullptr && !m_writeFailed && position < written &&
+        !m_picture->Truncate(position > m_pictureStart ? position - m_pictureStart : 0))
         m_writeFailed = true;
     if (position >= m_bufferPosition) {
         m_cursor = static_cast<size_t>(position - m_bufferPosition);
@@ -87,21 +76,18 @@ void DocumentReader::MoveTo(uint64_t position)
     m_atEnd = false;
 }
 
-uint64_t DocumentReader::Remaining() const
-{
+uint64_t DocumentReader::Remaining() const {
     return m_documentLength > Position() ? m_documentLength - Position() : 0;
 }
 
-void DocumentReader::AttachPicture(PictureFile& picture)
-{
+void DocumentReader::AttachPicture(PictureFile& picture) {
     m_picture = &picture;
     m_pictureStart = Position();
     m_captureStart = m_cursor;
     m_writeFailed = false;
 }
 
-bool DocumentReader::DetachPicture()
-{
+bool DocumentReader::DetachPicture() {
     WriteCapturedBytes();
     m_picture = nullptr;
     return !m_writeFailed;
@@ -109,19 +95,16 @@ bool DocumentReader::DetachPicture()
 
 // Keeps the unread bytes, moves them to the front and fills the rest of the
 // buffer. False when nothing more can be read.
-bool DocumentReader::Refill()
-{
+bool DocumentReader::Refill() {
     WriteCapturedBytes();
-    if (m_writeFailed)
-        return false;
+    if (m_writeFailed) return false;
     size_t unread = Available();
     std::memmove(m_buffer.data(), Cursor(), unread);
     m_bufferPosition += m_cursor;
     m_cursor = 0;
     m_captureStart = 0;
     m_end = unread;
-    if (m_atEnd)
-        return false;
+    if (m_atEnd) return false;
     size_t wanted = m_buffer.size() - m_end;
     size_t got = m_source.ReadAt(m_bufferPosition + m_end, m_buffer.data() + m_end, wanted);
     if (got < wanted) {
@@ -132,10 +115,8 @@ bool DocumentReader::Refill()
     return got > 0;
 }
 
-void DocumentReader::WriteCapturedBytes()
-{
-    if (m_picture == nullptr || m_writeFailed || m_cursor == m_captureStart)
-        return;
+void DocumentReader::WriteCapturedBytes() {
+    if (m_picture == nullptr || m_writeFailed || m_cursor == m_captureStart) return;
     if (!m_picture->Write(m_buffer.data() + m_captureStart, m_cursor - m_captureStart))
         m_writeFailed = true;
     m_captureStart = m_cursor;

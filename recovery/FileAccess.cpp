@@ -17,23 +17,19 @@
 
 namespace {
 
-bool IsDriveAbsolute(const std::wstring& path)
-{
+bool IsDriveAbsolute(const std::wstring& path) {
     return path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
 }
 
-bool StartsWithTwoSeparators(const std::wstring& path)
-{
+bool StartsWithTwoSeparators(const std::wstring& path) {
     return path.size() >= 2 && (path[0] == L'\\' || path[0] == L'/') &&
            (path[1] == L'\\' || path[1] == L'/');
 }
 
-} // namespace
+}  // namespace
 
-bool EndsWithSeparator(const std::string& path)
-{
-    if (path.empty())
-        return false;
+bool EndsWithSeparator(const std::string& path) {
+    if (path.empty()) return false;
 #ifdef _WIN32
     return path.back() == '\\' || path.back() == '/' || path.back() == ':';
 #else
@@ -41,8 +37,7 @@ bool EndsWithSeparator(const std::string& path)
 #endif
 }
 
-std::string JoinPath(const std::string& folder, const std::string& name)
-{
+std::string JoinPath(const std::string& folder, const std::string& name) {
 #ifdef _WIN32
     const char separator = '\\';
 #else
@@ -51,26 +46,21 @@ std::string JoinPath(const std::string& folder, const std::string& name)
     return EndsWithSeparator(folder) ? folder + name : folder + separator + name;
 }
 
-std::wstring ExtendedLengthPath(const std::wstring& absolutePath)
-{
+std::wstring ExtendedLengthPath(const std::wstring& absolutePath) {
     if (absolutePath.size() < kPlainPathLimit || absolutePath.compare(0, 4, L"\\\\?\\") == 0)
         return absolutePath;
     std::wstring path = absolutePath;
     for (wchar_t& c : path) {
-        if (c == L'/')
-            c = L'\\';
+        if (c == L'/') c = L'\\';
     }
-    if (IsDriveAbsolute(path))
-        return L"\\\\?\\" + path;
-    if (StartsWithTwoSeparators(path))
-        return L"\\\\?\\UNC\\" + path.substr(2);
+    if (IsDriveAbsolute(path)) return L"\\\\?\\" + path;
+    if (StartsWithTwoSeparators(path)) return L"\\\\?\\UNC\\" + path.substr(2);
     return absolutePath;
 }
 
 #ifdef _WIN32
 
-std::wstring Utf16FromUtf8(const std::string& utf8)
-{
+std::wstring Utf16FromUtf8(const std::string& utf8) {
     // A malformed path converts to nothing, which names no file.
     std::wstring_convert<std::codecvt_utf8_utf16<wchar_t>> convert{std::string(), std::wstring()};
     return convert.from_bytes(utf8);
@@ -81,21 +71,17 @@ namespace {
 // The 32767 characters an extended path may have, and its terminator.
 constexpr size_t kLongestPath = 32768;
 
-std::wstring Absolute(const std::wstring& path)
-{
+std::wstring Absolute(const std::wstring& path) {
     std::vector<wchar_t> full(kLongestPath);
-    if (_wfullpath(full.data(), path.c_str(), full.size()) == nullptr)
-        return path;
+    if (_wfullpath(full.data(), path.c_str(), full.size()) == nullptr) return path;
     return full.data();
 }
 
-} // namespace
+}  // namespace
 
-std::wstring SystemPath(const std::string& path)
-{
+std::wstring SystemPath(const std::string& path) {
     std::wstring wide = Utf16FromUtf8(path);
-    if (wide.empty())
-        return wide;  // names nothing, not the current directory
+    if (wide.empty()) return wide;  // names nothing, not the current directory
     if (wide.size() < kPlainPathLimit && (IsDriveAbsolute(wide) || StartsWithTwoSeparators(wide)))
         return wide;
     // A short relative path may still grow too long once the current
@@ -103,46 +89,26 @@ std::wstring SystemPath(const std::string& path)
     return ExtendedLengthPath(Absolute(wide));
 }
 
-std::FILE* OpenFile(const std::string& path, const char* mode)
-{
+std::FILE* OpenFile(const std::string& path, const char* mode) {
     return _wfopen(SystemPath(path).c_str(), Utf16FromUtf8(mode).c_str());
 }
 
-bool RemoveFile(const std::string& path)
-{
-    return _wremove(SystemPath(path).c_str()) == 0;
-}
+bool RemoveFile(const std::string& path) { return _wremove(SystemPath(path).c_str()) == 0; }
 
-bool MakeDirectory(const std::string& path)
-{
-    return _wmkdir(SystemPath(path).c_str()) == 0;
-}
+bool MakeDirectory(const std::string& path) { return _wmkdir(SystemPath(path).c_str()) == 0; }
 
-bool PathExists(const std::string& path)
-{
-    return _waccess(SystemPath(path).c_str(), 0) == 0;
-}
+bool PathExists(const std::string& path) { return _waccess(SystemPath(path).c_str(), 0) == 0; }
 
 #else
 
-std::FILE* OpenFile(const std::string& path, const char* mode)
-{
+std::FILE* OpenFile(const std::string& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 
-bool RemoveFile(const std::string& path)
-{
-    return std::remove(path.c_str()) == 0;
-}
+bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
-bool MakeDirectory(const std::string& path)
-{
-    return mkdir(path.c_str(), 0777) == 0;
-}
+bool MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
 
-bool PathExists(const std::string& path)
-{
-    return access(path.c_str(), F_OK) == 0;
-}
+bool PathExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
 #endif

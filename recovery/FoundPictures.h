@@ -9,12 +9,12 @@
 #include <vector>
 
 struct FoundPicture {
-    FilePlace place;                      // where its first byte lies in the document file
+    FilePlace place;  // where its first byte lies in the document file
     PictureKind kind = PictureKind::Jpeg;
-    std::shared_ptr<ByteSource> source;   // the view it was found in
-    uint64_t start = 0;                   // its bytes in that view: [start, end)
+    std::shared_ptr<ByteSource> source;  // the view it was found in
+    uint64_t start = 0;                  // its bytes in that view: [start, end)
     uint64_t end = 0;
-    int rank = 0;                         // how deep a view: the deeper, the more whole
+    int rank = 0;  // how deep a view: the deeper, the more whole
 };
 
 // The same picture is usually found twice: in the plain bytes of the file and

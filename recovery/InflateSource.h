@@ -42,8 +42,8 @@ private:
     uint64_t m_size;
     std::unique_ptr<z_stream_s> m_stream;
     std::vector<uint8_t> m_input;
-    uint64_t m_inputPosition = 0;   // compressed bytes handed to zlib so far
-    uint64_t m_position = 0;        // inflated bytes produced so far
+    uint64_t m_inputPosition = 0;  // compressed bytes handed to zlib so far
+    uint64_t m_position = 0;       // inflated bytes produced so far
     bool m_ended = false;
     bool m_complete = false;
     uint64_t m_consumed = 0;

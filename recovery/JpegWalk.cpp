@@ -26,35 +26,27 @@ constexpr uint8_t kFirstReserved = 0xF0;
 constexpr uint8_t kLastReserved = 0xFD;
 constexpr uint32_t kLineCountLength = 4;
 constexpr uint32_t kRestartIntervalLength = 4;
-constexpr uint32_t kScanHeadBase = 6;   // length, component count and spectral bytes
+constexpr uint32_t kScanHeadBase = 6;  // length, component count and spectral bytes
 constexpr uint8_t kMostScanComponents = 4;
 
 enum class WalkEnd { EndOfImage, Broken };
 
-bool IsRestart(uint8_t code)
-{
-    return code >= kFirstRestart && code <= kLastRestart;
-}
+bool IsRestart(uint8_t code) { return code >= kFirstRestart && code <= kLastRestart; }
 
 // Markers that stand alone, without a length field.
-bool IsStandalone(uint8_t code)
-{
-    return IsRestart(code) || code == kTemporary;
-}
+bool IsStandalone(uint8_t code) { return IsRestart(code) || code == kTemporary; }
 
 // Markers that carry a length field. Codes below C0 are reserved, and a
 // second start of image cannot occur inside a picture.
-bool HasLength(uint8_t code)
-{
-    return code >= kFirstSegment && code != kStartOfImage && code != kEndOfImage
-        && !IsRestart(code) && code != kMarkerPrefix;
+bool HasLength(uint8_t code) {
+    return code >= kFirstSegment && code != kStartOfImage && code != kEndOfImage &&
+           !IsRestart(code) && code != kMarkerPrefix;
 }
 
 // Start-of-frame markers: the frame header every picture needs before its scans.
-bool IsFrame(uint8_t code)
-{
-    return code >= kFirstSegment && code <= kLastFrame && code != kHuffmanTables
-        && code != kExtension && code != kArithmeticConditioning;
+bool IsFrame(uint8_t code) {
+    return code >= kFirstSegment && code <= kLastFrame && code != kHuffmanTables &&
+           code != kExtension && code != kArithmeticConditioning;
 }
 
 // Whether a segment can stand where the walk reached it. The entropy-coded
@@ -62,34 +54,28 @@ bool IsFrame(uint8_t code)
 // byte now and then looks like a marker; the segments whose form is fixed
 // tell those apart, so that such a walk breaks instead of jumping along
 // random lengths into a later picture and taking it as its own end.
-bool SegmentHolds(DocumentReader& reader, uint8_t code, uint32_t length, bool scanSeen)
-{
+bool SegmentHolds(DocumentReader& reader, uint8_t code, uint32_t length, bool scanSeen) {
     // No frame header, nor a reserved segment, follows a scan.
-    if (scanSeen && (IsFrame(code) || code == kExtension
-                     || (code >= kFirstReserved && code <= kLastReserved)))
+    if (scanSeen &&
+        (IsFrame(code) || code == kExtension || (code >= kFirstReserved && code <= kLastReserved)))
         return false;
-    if (code == kLineCount)
-        return length == kLineCountLength;
-    if (code == kRestartInterval)
-        return length == kRestartIntervalLength;
+    if (code == kLineCount) return length == kLineCountLength;
+    if (code == kRestartInterval) return length == kRestartIntervalLength;
     if (code == kStartOfScan) {
-        if (!reader.Ensure(5))
-            return false;
+        if (!reader.Ensure(5)) return false;
         uint8_t components = reader.Cursor()[4];
-        return components >= 1 && components <= kMostScanComponents
-            && length == kScanHeadBase + 2u * components;
+        return components >= 1 && components <= kMostScanComponents &&
+               length == kScanHeadBase + 2u * components;
     }
     return true;
 }
 
 // Moves past entropy-coded data to the next marker. Stuffed zeros, restart
 // markers and fill bytes belong to the data. False when the document ends.
-bool SkipEntropyData(DocumentReader& reader)
-{
+bool SkipEntropyData(DocumentReader& reader) {
     const uint8_t prefix[] = {kMarkerPrefix};
     for (;;) {
-        if (!reader.SkipTo(prefix, 1) || !reader.Ensure(2))
-            return false;
+        if (!reader.SkipTo(prefix, 1) || !reader.Ensure(2)) return false;
         uint8_t code = reader.Cursor()[1];
         if (code == kMarkerPrefix) {
             reader.Skip(1);
@@ -107,12 +93,10 @@ bool SkipEntropyData(DocumentReader& reader)
 // trusted is where the last segment taken by its length starts: bytes before
 // it belong to the picture. Entropy-coded data shows no structure of its own,
 // so from the first scan on it stays at that scan's marker.
-WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted)
-{
+WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted) {
     bool frameSeen = false;
     for (;;) {
-        if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix)
-            return WalkEnd::Broken;
+        if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix) return WalkEnd::Broken;
         uint8_t code = reader.Cursor()[1];
         if (code == kMarkerPrefix) {
             reader.Skip(1);
@@ -126,53 +110,43 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uin
             reader.Skip(2);
             continue;
         }
-        if (!HasLength(code) || !reader.Ensure(4))
-            return WalkEnd::Broken;
+        if (!HasLength(code) || !reader.Ensure(4)) return WalkEnd::Broken;
         uint32_t length = (uint32_t{reader.Cursor()[2]} << 8) | reader.Cursor()[3];
-        if (length < 2 || 2 + uint64_t{length} > reader.Remaining()
-            || !SegmentHolds(reader, code, length, scanSeen))
+        if (length < 2 || 2 + uint64_t{length} > reader.Remaining() ||
+            !SegmentHolds(reader, code, length, scanSeen))
             return WalkEnd::Broken;
         frameSeen = frameSeen || IsFrame(code);
         if (code == kStartOfScan) {
-            if (frameFirst && !frameSeen)
-                return WalkEnd::Broken;
-            if (!scanSeen)
-                trusted = reader.Position();
+            if (frameFirst && !frameSeen) return WalkEnd::Broken;
+            if (!scanSeen) trusted = reader.Position();
             scanSeen = true;
         } else if (!scanSeen) {
             trusted = reader.Position();
         }
         reader.SkipAhead(2 + length);
-        if (code == kStartOfScan && !SkipEntropyData(reader))
-            return WalkEnd::Broken;
+        if (code == kStartOfScan && !SkipEntropyData(reader)) return WalkEnd::Broken;
     }
 }
 
-} // namespace
+}  // namespace
 
-bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted)
-{
+bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted) {
     trusted = reader.Position();
     reader.Skip(2);
     bool scanSeen = false;
     return WalkMarkers(reader, false, scanSeen, trusted) == WalkEnd::EndOfImage;
 }
 
-bool SkipToJpegEnd(DocumentReader& reader)
-{
+bool SkipToJpegEnd(DocumentReader& reader) {
     const uint8_t endMarker[] = {kMarkerPrefix, kEndOfImage};
     return reader.SkipTo(endMarker, sizeof endMarker) && reader.SkipAhead(sizeof endMarker);
 }
 
-bool IsJpegSegmentMarker(uint8_t code)
-{
-    return HasLength(code);
-}
+bool IsJpegSegmentMarker(uint8_t code) { return HasLength(code); }
 
-bool JpegStructureHolds(DocumentReader& reader)
-{
-    if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix
-        || reader.Cursor()[1] != kStartOfImage)
+bool JpegStructureHolds(DocumentReader& reader) {
+    if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix ||
+        reader.Cursor()[1] != kStartOfImage)
         return false;
     reader.Skip(2);
     bool scanSeen = false;

@@ -14,57 +14,46 @@
 
 namespace {
 
-bool CutFile(std::FILE* stream, uint64_t size)
-{
+bool CutFile(std::FILE* stream, uint64_t size) {
 #ifdef _WIN32
-    return _chsize_s(_fileno(stream), static_cast<__int64>(size)) == 0
-        && _fseeki64(stream, 0, SEEK_END) == 0;
+    return _chsize_s(_fileno(stream), static_cast<__int64>(size)) == 0 &&
+           _fseeki64(stream, 0, SEEK_END) == 0;
 #else
-    return ftruncate(fileno(stream), static_cast<off_t>(size)) == 0
-        && fseeko(stream, 0, SEEK_END) == 0;
+    return ftruncate(fileno(stream), static_cast<off_t>(size)) == 0 &&
+           fseeko(stream, 0, SEEK_END) == 0;
 #endif
 }
 
-} // namespace
+}  // namespace
 
-PictureFile::PictureFile(std::string path) : m_path(std::move(path))
-{
+PictureFile::PictureFile(std::string path) : m_path(std::move(path)) {}
+
+PictureFile::~PictureFile() {
+    if (m_stream != nullptr) std::fclose(m_stream);
 }
 
-PictureFile::~PictureFile()
-{
-    if (m_stream != nullptr)
-        std::fclose(m_stream);
-}
-
-bool PictureFile::Create()
-{
+bool PictureFile::Create() {
     m_stream = OpenFile(m_path, "wb");
     return m_stream != nullptr;
 }
 
-bool PictureFile::Write(const uint8_t* data, size_t size)
-{
+bool PictureFile::Write(const uint8_t* data, size_t size) {
     return m_stream != nullptr && std::fwrite(data, 1, size, m_stream) == size;
 }
 
-bool PictureFile::Truncate(uint64_t size)
-{
+bool PictureFile::Truncate(uint64_t size) {
     return m_stream != nullptr && std::fflush(m_stream) == 0 && CutFile(m_stream, size);
 }
 
-bool PictureFile::Close()
-{
-    if (m_stream == nullptr)
-        return false;
+bool PictureFile::Close() {
+    if (m_stream == nullptr) return false;
     bool written = std::ferror(m_stream) == 0;
     written = std::fclose(m_stream) == 0 && written;
     m_stream = nullptr;
     return written;
 }
 
-void PictureFile::Remove()
-{
+void PictureFile::Remove() {
     if (m_stream != nullptr) {
         std::fclose(m_stream);
         m_stream = nullptr;

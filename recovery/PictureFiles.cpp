@@ -16,20 +16,17 @@
 namespace {
 
 #ifndef _WIN32
-bool CanSeek(std::FILE* document)
-{
+bool CanSeek(std::FILE* document) {
     struct stat status;
-    return fstat(fileno(document), &status) == 0
-        && (S_ISREG(status.st_mode) || lseek(fileno(document), 0, SEEK_CUR) != -1);
+    return fstat(fileno(document), &status) == 0 &&
+           (S_ISREG(status.st_mode) || lseek(fileno(document), 0, SEEK_CUR) != -1);
 }
 
 // Copies a stream into a temporary file, removed when it is closed; nullptr
 // when that fails.
-std::FILE* Spool(std::FILE* stream)
-{
+std::FILE* Spool(std::FILE* stream) {
     std::FILE* spool = std::tmpfile();
-    if (spool == nullptr)
-        return nullptr;
+    if (spool == nullptr) return nullptr;
     std::setvbuf(spool, nullptr, _IONBF, 0);
     std::vector<char> block(1 << 20);
     size_t got;
@@ -44,13 +41,11 @@ std::FILE* Spool(std::FILE* stream)
 }
 #endif
 
-} // namespace
+}  // namespace
 
-std::FILE* PictureFiles::OpenDocument(const std::string& path)
-{
+std::FILE* PictureFiles::OpenDocument(const std::string& path) {
     std::FILE* document = OpenFile(path, "rb");
-    if (document == nullptr)
-        return nullptr;
+    if (document == nullptr) return nullptr;
     // The reader fills its own large buffer; a second one would only copy.
     std::setvbuf(document, nullptr, _IONBF, 0);
 #ifndef _WIN32
@@ -67,8 +62,7 @@ std::FILE* PictureFiles::OpenDocument(const std::string& path)
     return document;
 }
 
-uint64_t PictureFiles::DocumentLength(std::FILE* document)
-{
+uint64_t PictureFiles::DocumentLength(std::FILE* document) {
 #ifdef _WIN32
     struct _stati64 status;
     if (_fstati64(_fileno(document), &status) == 0 && status.st_size >= 0)
@@ -81,8 +75,7 @@ uint64_t PictureFiles::DocumentLength(std::FILE* document)
     return std::numeric_limits<uint64_t>::max();
 }
 
-bool PictureFiles::SeekDocument(std::FILE* document, uint64_t offset)
-{
+bool PictureFiles::SeekDocument(std::FILE* document, uint64_t offset) {
 #ifdef _WIN32
     return _fseeki64(document, static_cast<__int64>(offset), SEEK_SET) == 0;
 #else
@@ -90,25 +83,16 @@ bool PictureFiles::SeekDocument(std::FILE* document, uint64_t offset)
 #endif
 }
 
-size_t PictureFiles::ReadDocument(std::FILE* document, void* into, size_t size)
-{
+size_t PictureFiles::ReadDocument(std::FILE* document, void* into, size_t size) {
     return std::fread(into, 1, size, document);
 }
 
-bool PictureFiles::MakeDirectory(const std::string& path)
-{
-    return ::MakeDirectory(path);
-}
+bool PictureFiles::MakeDirectory(const std::string& path) { return ::MakeDirectory(path); }
 
-bool PictureFiles::Exists(const std::string& path)
-{
-    return PathExists(path);
-}
+bool PictureFiles::Exists(const std::string& path) { return PathExists(path); }
 
-std::unique_ptr<PictureFile> PictureFiles::CreatePicture(const std::string& path)
-{
+std::unique_ptr<PictureFile> PictureFiles::CreatePicture(const std::string& path) {
     auto picture = std::make_unique<PictureFile>(path);
-    if (!picture->Create())
-        return nullptr;
+    if (!picture->Create()) return nullptr;
     return picture;
 }

@@ -19,27 +19,22 @@ constexpr size_t kCheckBlockSize = 64 * 1024;
 
 enum class Start { None, Jfif, OtherJpeg, Png };
 
-Start JpegStartAt(const uint8_t* p)
-{
-    if (p[1] != kJfifSignature[1] || p[2] != kJfifSignature[2])
-        return Start::None;
-    if (p[3] == kJfifSignature[3] && p[4] == kJfifSignature[4])
-        return Start::Jfif;
+Start JpegStartAt(const uint8_t* p) {
+    if (p[1] != kJfifSignature[1] || p[2] != kJfifSignature[2]) return Start::None;
+    if (p[3] == kJfifSignature[3] && p[4] == kJfifSignature[4]) return Start::Jfif;
     return IsJpegSegmentMarker(p[3]) ? Start::OtherJpeg : Start::None;
 }
 
 // The first position in [from, end) where a picture may start, or end. The
 // five bytes from every position before end must be readable. The vector
 // prefilter stops only where a signature's first two bytes are.
-const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, Start& start)
-{
+const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, Start& start) {
     // A pair starting before end lies within the readable bytes, end itself included.
     const uint8_t* limit = from < end ? end + 1 : end;
     for (const uint8_t* p = from; (p = FindSignaturePrefix(p, limit)) != nullptr; ++p) {
         if (*p == kJfifSignature[0]) {
             start = JpegStartAt(p);
-            if (start != Start::None)
-                return p;
+            if (start != Start::None) return p;
         } else if (std::memcmp(p, kPngSignature, kSignatureSize) == 0) {
             start = Start::Png;
             return p;
@@ -51,8 +46,7 @@ const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, Start& start)
 // Moves the cursor to the next position before limit where a picture may
 // start. The last four bytes of each block are kept for the next one, so a
 // signature across two reads is found.
-bool FindCandidate(DocumentReader& reader, uint64_t limit, Start& start)
-{
+bool FindCandidate(DocumentReader& reader, uint64_t limit, Start& start) {
     while (reader.Position() < limit && reader.Ensure(kSignatureSize)) {
         const uint8_t* block = reader.Cursor();
         uint64_t searchable = std::min<uint64_t>(reader.Available() - (kSignatureSize - 1),
@@ -60,20 +54,17 @@ bool FindCandidate(DocumentReader& reader, uint64_t limit, Start& start)
         const uint8_t* end = block + searchable;
         const uint8_t* found = FindStart(block, end, start);
         reader.Skip(found - block);
-        if (found != end)
-            return true;
+        if (found != end) return true;
     }
     return false;
 }
 
-bool JpegHoldsAt(ByteSource& source, uint64_t position)
-{
+bool JpegHoldsAt(ByteSource& source, uint64_t position) {
     DocumentReader check(source, kCheckBlockSize, position);
     return JpegStructureHolds(check);
 }
 
-bool PngHoldsAt(ByteSource& source, uint64_t position)
-{
+bool PngHoldsAt(ByteSource& source, uint64_t position) {
     DocumentReader check(source, kCheckBlockSize, position);
     uint64_t trusted;
     return WalkPngPicture(check, trusted);
@@ -81,8 +72,7 @@ bool PngHoldsAt(ByteSource& source, uint64_t position)
 
 // The first position in [from, to) where a picture starts whose own structure
 // walks to its end, or to.
-uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to)
-{
+uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to) {
     DocumentReader scan(source, kCheckBlockSize, from);
     Start start = Start::None;
     while (FindCandidate(scan, to, start)) {
@@ -94,19 +84,17 @@ uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to)
     return to;
 }
 
-} // namespace
+}  // namespace
 
 // A picture whose structure breaks is cut short or damaged, and its fallback
 // end marker may lie behind whole pictures that follow it. It ends where the
 // first of them starts, so that none is lost inside it.
-bool SkipPicture(DocumentReader& reader, PictureKind kind)
-{
+bool SkipPicture(DocumentReader& reader, PictureKind kind) {
     uint64_t start = reader.Position();
     uint64_t trusted = start;
     bool whole = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted)
                                            : WalkPngPicture(reader, trusted);
-    if (whole)
-        return true;
+    if (whole) return true;
     DocumentReader ahead(reader.Source(), kCheckBlockSize, reader.Position());
     bool ended = kind == PictureKind::Jpeg ? SkipToJpegEnd(ahead) : SkipToPngEnd(ahead);
     uint64_t fallbackEnd = ahead.Position();
@@ -116,21 +104,16 @@ bool SkipPicture(DocumentReader& reader, PictureKind kind)
 }
 
 PictureFinder::PictureFinder(ByteSource& source, size_t blockSize)
-    : m_source(source), m_reader(source, blockSize)
-{
-}
+    : m_source(source), m_reader(source, blockSize) {}
 
-void PictureFinder::Run(PictureSink& sink, uint64_t searchLimit)
-{
+void PictureFinder::Run(PictureSink& sink, uint64_t searchLimit) {
     PictureKind kind;
     while (FindSignature(searchLimit, kind)) {
-        if (!sink.TakePicture(m_reader, kind))
-            return;
+        if (!sink.TakePicture(m_reader, kind)) return;
     }
 }
 
-bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind)
-{
+bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind) {
     Start start = Start::None;
     while (FindCandidate(m_reader, searchLimit, start)) {
         if (start == Start::OtherJpeg && !JpegHoldsAt(m_source, m_reader.Position())) {

@@ -27,23 +27,19 @@ private:
     std::FILE* m_document;
 };
 
-} // namespace
+}  // namespace
 
 ScanResult ScanDocument(const std::string& documentPath, const std::string& outputDirectory,
-                        ScanReporter& reporter)
-{
+                        ScanReporter& reporter) {
     PictureFiles files;
     return PictureScanner(files, reporter).Scan(documentPath, outputDirectory);
 }
 
 PictureScanner::PictureScanner(PictureFiles& files, ScanReporter& reporter, size_t blockSize)
-    : m_files(files), m_reporter(reporter), m_blockSize(blockSize)
-{
-}
+    : m_files(files), m_reporter(reporter), m_blockSize(blockSize) {}
 
 ScanResult PictureScanner::Scan(const std::string& documentPath,
-                                const std::string& outputDirectory)
-{
+                                const std::string& outputDirectory) {
     m_outputDirectory = outputDirectory;
     m_firstPicture = true;
     m_stopped = false;
@@ -70,18 +66,15 @@ ScanResult PictureScanner::Scan(const std::string& documentPath,
     return m_result;
 }
 
-void PictureScanner::ScanPlainDocument()
-{
+void PictureScanner::ScanPlainDocument() {
     PictureFinder finder(*m_document, m_blockSize);
     finder.Run(*this);
     // A document that cannot be read to its end may hide pictures.
-    if (!m_stopped && finder.ReadFailed())
-        Fail(ScanMessage::WriteError);
+    if (!m_stopped && finder.ReadFailed()) Fail(ScanMessage::WriteError);
 }
 
 // Three passes: the plain search, the containers' search, the writing.
-void PictureScanner::ScanContainer()
-{
+void PictureScanner::ScanContainer() {
     constexpr int kPasses = 3;
     std::shared_ptr<ByteSource> document = m_document;
     FoundPictures found;
@@ -98,63 +91,51 @@ void PictureScanner::ScanContainer()
     ContainerReader(found).Read(document, 0);
     m_document->BeginPass(2, kPasses);
     WriteFoundPictures(found);
-    if (!m_stopped && (readFailed || document->Failed()))
-        Fail(ScanMessage::WriteError);
+    if (!m_stopped && (readFailed || document->Failed())) Fail(ScanMessage::WriteError);
 }
 
-void PictureScanner::WriteFoundPictures(const FoundPictures& found)
-{
+void PictureScanner::WriteFoundPictures(const FoundPictures& found) {
     ByteSource* previous = nullptr;
     for (const FoundPicture& picture : found.InOrder()) {
-        if (m_document->StopRequested())
-            return;
+        if (m_document->StopRequested()) return;
         // A view that is done with gives back its decoder's memory.
-        if (previous != nullptr && previous != picture.source.get())
-            previous->Rest();
+        if (previous != nullptr && previous != picture.source.get()) previous->Rest();
         previous = picture.source.get();
         ProgressSource::Writing writing(*m_document);
-        if (!WriteFoundPicture(picture))
-            return;
+        if (!WriteFoundPicture(picture)) return;
     }
 }
 
-bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind)
-{
+bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     // After a stop the search still passes what it had read: nothing more is begun.
-    if (m_document->StopRequested())
-        return false;
+    if (m_document->StopRequested()) return false;
     ProgressSource::Writing writing(*m_document);
     std::unique_ptr<PictureFile> picture = CreateNextPicture(kind);
-    if (!picture)
-        return false;
+    if (!picture) return false;
     reader.AttachPicture(*picture);
     bool ended = SkipPicture(reader, kind);
     bool written = reader.DetachPicture();
     // A read error can look like the document's end: such a picture is not whole.
-    if (!FinishPicture(*picture, written && (ended || !reader.ReadFailed())))
-        return false;
+    if (!FinishPicture(*picture, written && (ended || !reader.ReadFailed()))) return false;
     // A picture without an end holds the rest of the document: nothing is left to scan.
     return ended;
 }
 
-bool PictureScanner::WriteFoundPicture(const FoundPicture& found)
-{
+bool PictureScanner::WriteFoundPicture(const FoundPicture& found) {
     std::unique_ptr<PictureFile> picture = CreateNextPicture(found.kind);
-    if (!picture)
-        return false;
+    if (!picture) return false;
     std::vector<uint8_t> block(std::min<uint64_t>(m_blockSize, found.end - found.start));
     bool written = true;
     for (uint64_t at = found.start; at < found.end && written;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), found.end - at));
-        written = found.source->ReadAt(at, block.data(), piece) == piece
-            && picture->Write(block.data(), piece);
+        written = found.source->ReadAt(at, block.data(), piece) == piece &&
+                  picture->Write(block.data(), piece);
         at += piece;
     }
     return FinishPicture(*picture, written);
 }
 
-bool PictureScanner::FinishPicture(PictureFile& picture, bool whole)
-{
+bool PictureScanner::FinishPicture(PictureFile& picture, bool whole) {
     if (!picture.Close() || !whole) {
         picture.Remove();
         Fail(ScanMessage::WriteError);
@@ -164,8 +145,7 @@ bool PictureScanner::FinishPicture(PictureFile& picture, bool whole)
     return true;
 }
 
-std::unique_ptr<PictureFile> PictureScanner::CreateNextPicture(PictureKind kind)
-{
+std::unique_ptr<PictureFile> PictureScanner::CreateNextPicture(PictureKind kind) {
     if (m_firstPicture) {
         m_firstPicture = false;
         m_files.MakeDirectory(m_outputDirectory);
@@ -178,20 +158,17 @@ std::unique_ptr<PictureFile> PictureScanner::CreateNextPicture(PictureKind kind)
         return nullptr;
     }
     std::unique_ptr<PictureFile> picture = m_files.CreatePicture(path);
-    if (!picture)
-        Fail(ScanMessage::WriteError);
+    if (!picture) Fail(ScanMessage::WriteError);
     return picture;
 }
 
-std::string PictureScanner::NextPicturePath(PictureKind kind)
-{
+std::string PictureScanner::NextPicturePath(PictureKind kind) {
     int number = kind == PictureKind::Jpeg ? ++m_jpegCount : ++m_pngCount;
     const char* extension = kind == PictureKind::Jpeg ? ".jpg" : ".gif";
     return JoinPath(m_outputDirectory, std::to_string(number) + extension);
 }
 
-void PictureScanner::Fail(ScanMessage message)
-{
+void PictureScanner::Fail(ScanMessage message) {
     m_stopped = true;
     m_result.completed = false;
     m_reporter.ReportScanMessage(message);

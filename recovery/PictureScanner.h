@@ -37,11 +37,11 @@ public:
 };
 
 struct ScanResult {
-    int pictureCount = 0;          // picture files created and completely written
-    std::string outputDirectory;   // set when the first picture is found, else empty
-    bool runAborted = false;       // stopped because a picture path was already taken
-    bool completed = true;         // false after any failure and after a stop
-    bool stopped = false;          // ended early because the reporter asked
+    int pictureCount = 0;         // picture files created and completely written
+    std::string outputDirectory;  // set when the first picture is found, else empty
+    bool runAborted = false;      // stopped because a picture path was already taken
+    bool completed = true;        // false after any failure and after a stop
+    bool stopped = false;         // ended early because the reporter asked
 };
 
 // Scans the document with the real file system.

@@ -13,15 +13,12 @@ constexpr uint8_t kSignature[] = {'{', '\\', 'r', 't', 'f'};
 constexpr size_t kSearchBlock = 64 * 1024;
 const std::string kDataWords[] = {"pict", "objdata"};
 
-} // namespace
+}  // namespace
 
-bool RtfDocument::StartsWithSignature(ByteSource& source)
-{
-    return StartsWith(source, kSignature);
-}
+bool RtfDocument::StartsWithSignature(ByteSource& source) { return StartsWith(source, kSignature); }
 
-void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text, const GroupVisitor& visit)
-{
+void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
+                                   const GroupVisitor& visit) {
     DocumentReader reader(*text, kSearchBlock);
     const uint8_t backslash[] = {'\\'};
     while (reader.SkipTo(backslash, 1)) {

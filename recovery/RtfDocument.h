@@ -14,5 +14,6 @@ public:
     static bool StartsWithSignature(ByteSource& source);
     // Hands the decoded data of every \pict and \objdata group to visit, in
     // the order of the text.
-    static void ForEachDataGroup(const std::shared_ptr<ByteSource>& text, const GroupVisitor& visit);
+    static void ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
+                                 const GroupVisitor& visit);
 };

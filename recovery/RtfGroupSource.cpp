@@ -11,58 +11,47 @@ constexpr size_t kTextBlock = 16 * 1024;
 constexpr uint64_t kCheckpointSpacing = 64 * 1024;
 constexpr size_t kLongestControlWord = 32;
 
-int HexValue(uint8_t c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+int HexValue(uint8_t c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 RtfGroupSource::RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start)
-    : m_text(std::move(text))
-{
+    : m_text(std::move(text)) {
     m_state.textPosition = start;
     m_checkpoints.push_back(m_state);
 }
 
-void RtfGroupSource::Rest()
-{
+void RtfGroupSource::Rest() {
     std::vector<uint8_t>().swap(m_buffer);
     m_bufferLength = 0;
 }
 
-bool RtfGroupSource::PeekChar(uint8_t& c)
-{
+bool RtfGroupSource::PeekChar(uint8_t& c) {
     uint64_t at = m_state.textPosition;
     if (at < m_bufferStart || at >= m_bufferStart + m_bufferLength) {
         m_buffer.resize(kTextBlock);
         m_bufferStart = at;
         m_bufferLength = m_text->ReadAt(at, m_buffer.data(), kTextBlock);
-        if (m_bufferLength == 0)
-            return false;
+        if (m_bufferLength == 0) return false;
     }
     c = m_buffer[at - m_bufferStart];
     return true;
 }
 
-bool RtfGroupSource::NextChar(uint8_t& c)
-{
-    if (!PeekChar(c))
-        return false;
+bool RtfGroupSource::NextChar(uint8_t& c) {
+    if (!PeekChar(c)) return false;
     ++m_state.textPosition;
     return true;
 }
 
 // Reads a control word's letters and numeric parameter after its backslash;
 // only \binN changes what follows, and only at the group's own level.
-void RtfGroupSource::ReadControlWord()
-{
+void RtfGroupSource::ReadControlWord() {
     std::string word;
     uint8_t c = 0;
     while (word.size() < kLongestControlWord && PeekChar(c) && std::isalpha(c)) {
@@ -70,7 +59,7 @@ void RtfGroupSource::ReadControlWord()
         ++m_state.textPosition;
     }
     if (word.empty()) {
-        NextChar(c);   // a control symbol such as \{ or \'
+        NextChar(c);  // a control symbol such as \{ or \'
         if (c == '\'') {
             NextChar(c);
             NextChar(c);
@@ -86,27 +75,23 @@ void RtfGroupSource::ReadControlWord()
         number += static_cast<char>(c);
         ++m_state.textPosition;
     }
-    if (PeekChar(c) && c == ' ')
-        ++m_state.textPosition;
+    if (PeekChar(c) && c == ' ') ++m_state.textPosition;
     if (word == "bin" && m_state.depth == 0 && !number.empty() && number[0] != '-')
         m_state.binaryLeft = std::stoull(number);
 }
 
-bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition)
-{
+bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
     int high = -1;
     uint8_t c;
     while (!m_state.ended) {
         if (m_state.binaryLeft > 0 && high < 0) {
             textPosition = m_state.textPosition;
-            if (!NextChar(byte))
-                break;
+            if (!NextChar(byte)) break;
             --m_state.binaryLeft;
             return true;
         }
         uint64_t at = m_state.textPosition;
-        if (!NextChar(c))
-            break;
+        if (!NextChar(c)) break;
         if (c == '{') {
             ++m_state.depth;
         } else if (c == '}') {
@@ -130,47 +115,41 @@ bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition)
     return false;
 }
 
-void RtfGroupSource::MoveTo(uint64_t offset)
-{
+void RtfGroupSource::MoveTo(uint64_t offset) {
     if (offset < m_state.dataPosition) {
         size_t nearest = static_cast<size_t>(offset / kCheckpointSpacing);
-        if (nearest >= m_checkpoints.size())
-            nearest = m_checkpoints.size() - 1;
+        if (nearest >= m_checkpoints.size()) nearest = m_checkpoints.size() - 1;
         m_state = m_checkpoints[nearest];
     }
     uint8_t byte;
     uint64_t textPosition;
     while (m_state.dataPosition < offset && NextByte(byte, textPosition)) {
         ++m_state.dataPosition;
-        if (m_state.dataPosition % kCheckpointSpacing == 0
-            && m_state.dataPosition / kCheckpointSpacing == m_checkpoints.size())
+        if (m_state.dataPosition % kCheckpointSpacing == 0 &&
+            m_state.dataPosition / kCheckpointSpacing == m_checkpoints.size())
             m_checkpoints.push_back(m_state);
     }
 }
 
-size_t RtfGroupSource::ReadAt(uint64_t offset, uint8_t* into, size_t size)
-{
+size_t RtfGroupSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     MoveTo(offset);
-    if (m_state.dataPosition != offset)
-        return 0;
+    if (m_state.dataPosition != offset) return 0;
     size_t done = 0;
     uint64_t textPosition;
     while (done < size && NextByte(into[done], textPosition)) {
         ++done;
         ++m_state.dataPosition;
-        if (m_state.dataPosition % kCheckpointSpacing == 0
-            && m_state.dataPosition / kCheckpointSpacing == m_checkpoints.size())
+        if (m_state.dataPosition % kCheckpointSpacing == 0 &&
+            m_state.dataPosition / kCheckpointSpacing == m_checkpoints.size())
             m_checkpoints.push_back(m_state);
     }
     return done;
 }
 
-FilePlace RtfGroupSource::Place(uint64_t offset)
-{
+FilePlace RtfGroupSource::Place(uint64_t offset) {
     MoveTo(offset);
     uint8_t byte;
     uint64_t textPosition = m_state.textPosition;
-    if (m_state.dataPosition == offset && NextByte(byte, textPosition))
-        ++m_state.dataPosition;
+    if (m_state.dataPosition == offset && NextByte(byte, textPosition)) ++m_state.dataPosition;
     return m_text->Place(textPosition);
 }

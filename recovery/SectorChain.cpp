@@ -7,7 +7,7 @@ namespace {
 
 constexpr uint64_t kCheckpointSpacing = 256;
 
-} // namespace
+}  // namespace
 
 SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsigned shift,
                          uint32_t first, uint64_t size, uint64_t maxSectors, NextSector next)
@@ -18,12 +18,9 @@ SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsi
       m_size(std::min(size, maxSectors << shift)),
       m_next(std::move(next)),
       m_cursorSector(first),
-      m_checkpoints{first}
-{
-}
+      m_checkpoints{first} {}
 
-bool SectorChain::SeekSector(uint64_t index)
-{
+bool SectorChain::SeekSector(uint64_t index) {
     if (index < m_cursorIndex) {
         uint64_t nearest = std::min<uint64_t>(index / kCheckpointSpacing, m_checkpoints.size() - 1);
         m_cursorIndex = nearest * kCheckpointSpacing;
@@ -31,23 +28,21 @@ bool SectorChain::SeekSector(uint64_t index)
     }
     while (m_cursorIndex < index) {
         uint32_t next;
-        if (!m_next(m_cursorSector, next))
-            return false;
+        if (!m_next(m_cursorSector, next)) return false;
         m_cursorSector = next;
         ++m_cursorIndex;
-        if (m_cursorIndex % kCheckpointSpacing == 0 && m_cursorIndex / kCheckpointSpacing == m_checkpoints.size())
+        if (m_cursorIndex % kCheckpointSpacing == 0 &&
+            m_cursorIndex / kCheckpointSpacing == m_checkpoints.size())
             m_checkpoints.push_back(m_cursorSector);
     }
     return true;
 }
 
-size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size)
-{
+size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     const uint64_t sectorSize = uint64_t{1} << m_shift;
     size_t done = 0;
     while (done < size && offset < m_size) {
-        if (!SeekSector(offset >> m_shift))
-            break;
+        if (!SeekSector(offset >> m_shift)) break;
         // Sectors that follow one another in the parent are read in one go.
         uint64_t within = offset & (sectorSize - 1);
         uint64_t wanted = std::min<uint64_t>(size - done, m_size - offset);
@@ -64,8 +59,7 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size)
         size_t got = m_parent->ReadAt(ParentOffset(m_cursorSector) + within, into + done, piece);
         done += got;
         offset += got;
-        if (got < piece)
-            break;
+        if (got < piece) break;
         // The run's sectors are numbered one after another: the cursor moves
         // to the one holding the last byte read.
         uint64_t reached = std::min<uint64_t>((offset - 1) >> m_shift, lastIndex);
@@ -78,9 +72,8 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size)
     return done;
 }
 
-FilePlace SectorChain::Place(uint64_t offset)
-{
-    if (!SeekSector(offset >> m_shift))
-        return m_parent->Place(ParentOffset(m_first));
-    return m_parent->Place(ParentOffset(m_cursorSector) + (offset & ((uint64_t{1} << m_shift) - 1)));
+FilePlace SectorChain::Place(uint64_t offset) {
+    if (!SeekSector(offset >> m_shift)) return m_parent->Place(ParentOffset(m_first));
+    return m_parent->Place(ParentOffset(m_cursorSector) +
+                           (offset & ((uint64_t{1} << m_shift) - 1)));
 }

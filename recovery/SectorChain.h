@@ -34,7 +34,7 @@ private:
     uint32_t m_first;
     uint64_t m_size;
     NextSector m_next;
-    uint64_t m_cursorIndex = 0;   // the chain's index-th sector is m_cursorSector
+    uint64_t m_cursorIndex = 0;  // the chain's index-th sector is m_cursorSector
     uint32_t m_cursorSector;
     // The chain's sector at every kCheckpointSpacing-th index reached, so
     // that reading back does not follow the chain from its start.

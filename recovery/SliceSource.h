@@ -9,15 +9,11 @@
 class SliceSource : public ByteSource {
 public:
     SliceSource(std::shared_ptr<ByteSource> parent, uint64_t start, uint64_t size)
-        : m_parent(std::move(parent)), m_start(start), m_size(size)
-    {
-    }
+        : m_parent(std::move(parent)), m_start(start), m_size(size) {}
 
     uint64_t Size() const override { return m_size; }
-    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override
-    {
-        if (offset >= m_size)
-            return 0;
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override {
+        if (offset >= m_size) return 0;
         return m_parent->ReadAt(m_start + offset, into,
                                 static_cast<size_t>(std::min<uint64_t>(size, m_size - offset)));
     }

@@ -16,25 +16,21 @@ struct Record {
     uint16_t length = 0;
 };
 
-bool ReadRecord(ByteSource& stream, uint64_t offset, Record& record)
-{
+bool ReadRecord(ByteSource& stream, uint64_t offset, Record& record) {
     uint8_t header[kRecordHeader];
-    if (!ReadExactly(stream, offset, header, sizeof header))
-        return false;
+    if (!ReadExactly(stream, offset, header, sizeof header)) return false;
     record.type = Little16(header);
     record.length = Little16(header + 2);
     return true;
 }
 
-} // namespace
+}  // namespace
 
-bool WorkbookDrawing::IsWorkbookStream(const std::string& streamName)
-{
+bool WorkbookDrawing::IsWorkbookStream(const std::string& streamName) {
     return streamName == "Workbook" || streamName == "Book";
 }
 
-std::shared_ptr<WorkbookDrawing> WorkbookDrawing::Open(std::shared_ptr<ByteSource> stream)
-{
+std::shared_ptr<WorkbookDrawing> WorkbookDrawing::Open(std::shared_ptr<ByteSource> stream) {
     Record record;
     for (uint64_t at = 0; ReadRecord(*stream, at, record); at += kRecordHeader + record.length) {
         if (record.type == kDrawingGroup) {
@@ -46,61 +42,54 @@ std::shared_ptr<WorkbookDrawing> WorkbookDrawing::Open(std::shared_ptr<ByteSourc
 }
 
 WorkbookDrawing::WorkbookDrawing(std::shared_ptr<ByteSource> stream, Piece first)
-    : m_stream(std::move(stream)), m_piece(first), m_checkpoints{first}
-{
-}
+    : m_stream(std::move(stream)), m_piece(first), m_checkpoints{first} {}
 
 // The next body of the drawing group: a continuation record, or a further
 // drawing group record when the writer started a new one.
-bool WorkbookDrawing::NextPiece()
-{
+bool WorkbookDrawing::NextPiece() {
     Record record;
     uint64_t at = m_piece.streamBody + m_piece.length;
-    if (!ReadRecord(*m_stream, at, record)
-        || (record.type != kContinue && record.type != kDrawingGroup))
+    if (!ReadRecord(*m_stream, at, record) ||
+        (record.type != kContinue && record.type != kDrawingGroup))
         return false;
     m_piece = Piece{m_piece.offset + m_piece.length, at + kRecordHeader, record.length};
     ++m_pieceIndex;
-    if (m_pieceIndex % kPiecesPerCheckpoint == 0
-        && m_pieceIndex / kPiecesPerCheckpoint == m_checkpoints.size())
+    if (m_pieceIndex % kPiecesPerCheckpoint == 0 &&
+        m_pieceIndex / kPiecesPerCheckpoint == m_checkpoints.size())
         m_checkpoints.push_back(m_piece);
     return true;
 }
 
-bool WorkbookDrawing::MoveTo(uint64_t offset)
-{
+bool WorkbookDrawing::MoveTo(uint64_t offset) {
     if (offset < m_piece.offset) {
-        auto later = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), offset,
-                                      [](uint64_t at, const Piece& piece) { return at < piece.offset; });
+        auto later =
+            std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), offset,
+                             [](uint64_t at, const Piece& piece) { return at < piece.offset; });
         size_t index = static_cast<size_t>(later - m_checkpoints.begin()) - 1;
         m_piece = m_checkpoints[index];
         m_pieceIndex = index * kPiecesPerCheckpoint;
     }
     while (offset >= m_piece.offset + m_piece.length) {
-        if (!NextPiece())
-            return false;
+        if (!NextPiece()) return false;
     }
     return true;
 }
 
-size_t WorkbookDrawing::ReadAt(uint64_t offset, uint8_t* into, size_t size)
-{
+size_t WorkbookDrawing::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     size_t done = 0;
     while (done < size && MoveTo(offset)) {
         uint64_t within = offset - m_piece.offset;
-        size_t piece = static_cast<size_t>(std::min<uint64_t>(size - done, m_piece.length - within));
+        size_t piece =
+            static_cast<size_t>(std::min<uint64_t>(size - done, m_piece.length - within));
         size_t got = m_stream->ReadAt(m_piece.streamBody + within, into + done, piece);
         done += got;
         offset += got;
-        if (got < piece)
-            break;
+        if (got < piece) break;
     }
     return done;
 }
 
-FilePlace WorkbookDrawing::Place(uint64_t offset)
-{
-    if (!MoveTo(offset))
-        return m_stream->Place(m_piece.streamBody);
+FilePlace WorkbookDrawing::Place(uint64_t offset) {
+    if (!MoveTo(offset)) return m_stream->Place(m_piece.streamBody);
     return m_stream->Place(m_piece.streamBody + (offset - m_piece.offset));
 }

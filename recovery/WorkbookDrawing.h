@@ -25,8 +25,8 @@ public:
 private:
     // One record body of the drawing group.
     struct Piece {
-        uint64_t offset = 0;       // where the view's bytes of this body start
-        uint64_t streamBody = 0;   // where the body lies in the stream
+        uint64_t offset = 0;      // where the view's bytes of this body start
+        uint64_t streamBody = 0;  // where the body lies in the stream
         uint16_t length = 0;
     };
 
@@ -35,7 +35,7 @@ private:
     bool NextPiece();
 
     std::shared_ptr<ByteSource> m_stream;
-    Piece m_piece;                    // the piece holding the last byte read
-    std::vector<Piece> m_checkpoints; // every so many pieces, for reading back
+    Piece m_piece;                     // the piece holding the last byte read
+    std::vector<Piece> m_checkpoints;  // every so many pieces, for reading back
     size_t m_pieceIndex = 0;
 };

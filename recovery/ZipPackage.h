@@ -10,8 +10,8 @@
 class InflateSource;
 
 struct ZipEntry {
-    std::shared_ptr<ByteSource> data;   // stored bytes, or inflated as they are read
-    uint64_t compressedStart = 0;       // the entry's data in the archive
+    std::shared_ptr<ByteSource> data;  // stored bytes, or inflated as they are read
+    uint64_t compressedStart = 0;      // the entry's data in the archive
     uint64_t compressedSize = ByteSource::kUnknownSize;
     bool deflated = false;
 };
@@ -34,5 +34,6 @@ public:
 private:
     static bool ReadCentralDirectory(const std::shared_ptr<ByteSource>& archive,
                                      const EntryVisitor& visit);
-    static void WalkLocalHeaders(const std::shared_ptr<ByteSource>& archive, const EntryVisitor& visit);
+    static void WalkLocalHeaders(const std::shared_ptr<ByteSource>& archive,
+                                 const EntryVisitor& visit);
 };

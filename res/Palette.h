@@ -11,8 +11,7 @@ constexpr int kBandStep = 10;
 
 // Background colour of the band drawn at the top y (a multiple of kBandStep):
 // the bands shade from blue towards cyan, wrapping past 255 in tall windows.
-constexpr COLORREF BandColour(int top)
-{
+constexpr COLORREF BandColour(int top) {
     int k = top / kBandStep + 1;
     return RGB(0, (3 * k) % 256, (3 * k + 120) % 256);
 }

@@ -24,76 +24,63 @@ using Stream = std::unique_ptr<std::FILE, StreamCloser>;
 
 // Reads the record's bytes one at a time, as the check does, and keeps the
 // last one read; an empty file gives 0.
-uint8_t LastOfRecordBytes(std::FILE* stream)
-{
+uint8_t LastOfRecordBytes(std::FILE* stream) {
     uint8_t last = 0;
     for (std::size_t i = 0; i < kRecordSize; ++i) {
         int byte = std::fgetc(stream);
-        if (byte == EOF)
-            break;
+        if (byte == EOF) break;
         last = static_cast<uint8_t>(byte);
     }
     return last;
 }
 
 // The whole file: the record, then the check value behind it.
-std::array<uint8_t, kFileSize> FileBytes(const SettingsRecord& record, int32_t checkValue)
-{
+std::array<uint8_t, kFileSize> FileBytes(const SettingsRecord& record, int32_t checkValue) {
     std::array<uint8_t, kFileSize> file;
     std::copy(record.bytes.begin(), record.bytes.end(), file.begin());
     WriteInt32LittleEndian(checkValue, file.data() + kRecordSize);
     return file;
 }
 
-bool ReadWholeRecord(std::FILE* stream, SettingsRecord& record)
-{
+bool ReadWholeRecord(std::FILE* stream, SettingsRecord& record) {
     SettingsRecord read;
-    if (std::fread(read.bytes.data(), 1, kRecordSize, stream) != kRecordSize)
-        return false;
+    if (std::fread(read.bytes.data(), 1, kRecordSize, stream) != kRecordSize) return false;
     record = read;
     return true;
 }
 
 }  // namespace
 
-std::string SettingsPathIn(const std::string& directory)
-{
+std::string SettingsPathIn(const std::string& directory) {
     return directory + "\\" + kSettingsFileName;
 }
 
-std::string CollapseBackslashRuns(const std::string& text)
-{
+std::string CollapseBackslashRuns(const std::string& text) {
     std::string collapsed;
     collapsed.reserve(text.size());
     for (char c : text) {
-        if (c == '\\' && !collapsed.empty() && collapsed.back() == '\\')
-            continue;
+        if (c == '\\' && !collapsed.empty() && collapsed.back() == '\\') continue;
         collapsed += c;
     }
     return collapsed;
 }
 
 SettingsFile::SettingsFile(std::string path, SettingsHost& host)
-    : m_path(std::move(path)), m_host(host)
-{
-}
+    : m_path(std::move(path)), m_host(host) {}
 
-std::FILE* SettingsFile::OpenStream(const std::string& path, const char* mode)
-{
+std::FILE* SettingsFile::OpenStream(const std::string& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 
 // The paths are in the system's code page, as the C runtime's streams take
 // them; std::filesystem reads a narrow path the same way.
-bool SettingsFile::PutInPlace(const std::string& from, const std::string& to)
-{
+bool SettingsFile::PutInPlace(const std::string& from, const std::string& to) {
     std::error_code error;
     std::filesystem::rename(from, to, error);
     return !error;
 }
 
-bool SettingsFile::FileExists() const
-{
+bool SettingsFile::FileExists() const {
 #ifdef _WIN32
     return _access(m_path.c_str(), 0) == 0;
 #else
@@ -101,16 +88,11 @@ bool SettingsFile::FileExists() const
 #endif
 }
 
-void SettingsFile::ResetDefaults()
-{
-    defaultSettings = SettingsRecord::Defaults();
-}
+void SettingsFile::ResetDefaults() { defaultSettings = SettingsRecord::Defaults(); }
 
-int32_t SettingsFile::ReadCheckValue()
-{
+int32_t SettingsFile::ReadCheckValue() {
     Stream stream(OpenStream(m_path, "rb"));
-    if (!stream)
-        return 0;
+    if (!stream) return 0;
     std::array<uint8_t, kRecordSize> skipped;
     std::fread(skipped.data(), 1, skipped.size(), stream.get());
     // Bytes missing at the end of a short file count as zero.
@@ -119,8 +101,7 @@ int32_t SettingsFile::ReadCheckValue()
     return ReadInt32LittleEndian(check.data());
 }
 
-int32_t SettingsFile::ReadLastRecordByte()
-{
+int32_t SettingsFile::ReadLastRecordByte() {
     Stream stream(OpenStream(m_path, "rb"));
     if (!stream) {
         m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
@@ -129,13 +110,11 @@ int32_t SettingsFile::ReadLastRecordByte()
     return static_cast<int8_t>(LastOfRecordBytes(stream.get()));
 }
 
-bool SettingsFile::IsSettingsFileValid()
-{
+bool SettingsFile::IsSettingsFileValid() {
     uint8_t last = 0;
     {
         Stream stream(OpenStream(m_path, "rb"));
-        if (!stream)
-            return false;
+        if (!stream) return false;
         last = LastOfRecordBytes(stream.get());
     }
     return ReadCheckValue() == static_cast<int8_t>(last);
@@ -144,18 +123,15 @@ bool SettingsFile::IsSettingsFileValid()
 // Steps shared by the recovery run's reading and the language store: each
 // failing test shows the message and falls back on defaultSettings. A record
 // cut short by the end of the file counts as unreadable.
-SettingsFile::ReadResult SettingsFile::ReadRecordOrFallback()
-{
+SettingsFile::ReadResult SettingsFile::ReadRecordOrFallback() {
     ReadResult result;
     auto fallBack = [&] {
         m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
         result.record = defaultSettings;
         result.readable = false;
     };
-    if (!FileExists())
-        fallBack();
-    if (!IsSettingsFileValid())
-        fallBack();
+    if (!FileExists()) fallBack();
+    if (!IsSettingsFileValid()) fallBack();
     Stream stream(OpenStream(m_path, "rb"));
     if (!stream)
         fallBack();
@@ -164,16 +140,13 @@ SettingsFile::ReadResult SettingsFile::ReadRecordOrFallback()
     return result;
 }
 
-SettingsRecord SettingsFile::LoadSettings()
-{
+SettingsRecord SettingsFile::LoadSettings() {
     ReadResult result = ReadRecordOrFallback();
-    if (!result.readable)
-        WriteDefaultSettings();
+    if (!result.readable) WriteDefaultSettings();
     return result.record;
 }
 
-void SettingsFile::SaveSettings(int languageIndex)
-{
+void SettingsFile::SaveSettings(int languageIndex) {
     SettingsRecord record = ReadRecordOrFallback().record;
     record.SetLanguageIndex(languageIndex);
     defaultSettings = record;
@@ -187,18 +160,14 @@ void SettingsFile::SaveSettings(int languageIndex)
         m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
 }
 
-void SettingsFile::WriteDefaultSettings()
-{
+void SettingsFile::WriteDefaultSettings() {
     const SettingsRecord record = SettingsRecord::DefaultFileRecord();
-    if (!WriteRecord(record))
-        Abandon(SettingsMessage::MissingFile, 1);
+    if (!WriteRecord(record)) Abandon(SettingsMessage::MissingFile, 1);
     int32_t checkValue = ReadLastRecordByte();
-    if (!WriteRecordWithCheck(record, checkValue))
-        Abandon(SettingsMessage::WriteError, 1);
+    if (!WriteRecordWithCheck(record, checkValue)) Abandon(SettingsMessage::WriteError, 1);
 }
 
-StartupSettings SettingsFile::ReadAtStartup()
-{
+StartupSettings SettingsFile::ReadAtStartup() {
     ResetDefaults();
     if (!FileExists()) {
         m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
@@ -224,8 +193,7 @@ StartupSettings SettingsFile::ReadAtStartup()
     return startup;
 }
 
-SettingsRecord SettingsFile::ReadOrRestoreDefaults()
-{
+SettingsRecord SettingsFile::ReadOrRestoreDefaults() {
     if (!FileExists() || !IsSettingsFileValid()) {
         m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
         WriteDefaultSettings();
@@ -244,8 +212,7 @@ SettingsRecord SettingsFile::ReadOrRestoreDefaults()
     return record;
 }
 
-SettingsReading SettingsFile::ReadForEditing()
-{
+SettingsReading SettingsFile::ReadForEditing() {
     SettingsReading reading;
     reading.record = SettingsRecord::DefaultFileRecord();
     if (!FileExists()) {
@@ -258,8 +225,7 @@ SettingsReading SettingsFile::ReadForEditing()
     return reading;
 }
 
-bool SettingsFile::SaveRecordSafely(const SettingsRecord& record)
-{
+bool SettingsFile::SaveRecordSafely(const SettingsRecord& record) {
     const auto file = FileBytes(record, record.CheckValue());
     const std::string temporary = TemporaryPath();
     if (WriteBytes(temporary, file.data(), file.size()) && PutInPlace(temporary, m_path))
@@ -268,36 +234,30 @@ bool SettingsFile::SaveRecordSafely(const SettingsRecord& record)
     return false;
 }
 
-bool SettingsFile::WriteSettings(const SettingsRecord& record)
-{
+bool SettingsFile::WriteSettings(const SettingsRecord& record) {
     return WriteRecordWithCheck(record, record.CheckValue());
 }
 
-bool SettingsFile::WriteRecord(const SettingsRecord& record)
-{
+bool SettingsFile::WriteRecord(const SettingsRecord& record) {
     return WriteBytes(m_path, record.bytes.data(), kRecordSize);
 }
 
-bool SettingsFile::WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue)
-{
+bool SettingsFile::WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue) {
     const auto file = FileBytes(record, checkValue);
     return WriteBytes(m_path, file.data(), file.size());
 }
 
 // A failed write or close counts as a file that could not be opened for
 // writing: the bytes may never have reached the disk.
-bool SettingsFile::WriteBytes(const std::string& path, const uint8_t* data, std::size_t size)
-{
+bool SettingsFile::WriteBytes(const std::string& path, const uint8_t* data, std::size_t size) {
     Stream stream(OpenStream(path, "wb"));
-    if (!stream)
-        return false;
+    if (!stream) return false;
     bool written = std::fwrite(data, 1, size, stream.get()) == size;
     bool closed = std::fclose(stream.release()) == 0;
     return written && closed;
 }
 
-void SettingsFile::Abandon(SettingsMessage message, int exitCode)
-{
+void SettingsFile::Abandon(SettingsMessage message, int exitCode) {
     m_host.ShowSettingsMessage(message);
     m_host.EndProcess(exitCode);
     std::abort();  // only reached by a host that breaks its promise

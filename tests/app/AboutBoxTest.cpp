@@ -26,7 +26,8 @@ public:
     bool failReadAfterCheck = false;
 
 protected:
-    std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path, ::SettingsHost& host) override;
+    std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path,
+                                                   ::SettingsHost& host) override;
 };
 
 // Passes the check (two reads), then cannot be opened for the read of the record,
@@ -36,10 +37,8 @@ public:
     using SettingsFile::SettingsFile;
 
 protected:
-    std::FILE* OpenStream(const std::string& path, const char* mode) override
-    {
-        if (std::strcmp(mode, "rb") == 0 && ++m_reads == 3)
-            return nullptr;
+    std::FILE* OpenStream(const std::string& path, const char* mode) override {
+        if (std::strcmp(mode, "rb") == 0 && ++m_reads == 3) return nullptr;
         return SettingsFile::OpenStream(path, mode);
     }
 
@@ -47,20 +46,15 @@ private:
     int m_reads = 0;
 };
 
-std::unique_ptr<SettingsFile> CTestAboutBox::MakeSettingsFile(const std::string& path, ::SettingsHost& host)
-{
-    if (failReadAfterCheck)
-        return std::make_unique<CUnreadableAfterCheck>(path, host);
+std::unique_ptr<SettingsFile> CTestAboutBox::MakeSettingsFile(const std::string& path,
+                                                              ::SettingsHost& host) {
+    if (failReadAfterCheck) return std::make_unique<CUnreadableAfterCheck>(path, host);
     return CAboutBox::MakeSettingsFile(path, host);
 }
 
-std::string Blanks(int count)
-{
-    return std::string(static_cast<size_t>(count), ' ');
-}
+std::string Blanks(int count) { return std::string(static_cast<size_t>(count), ' '); }
 
-TEST(AboutBoxTest, ShowsTheCreditsInTheLanguageOfTheSettingsFile)
-{
+TEST(AboutBoxTest, ShowsTheCreditsInTheLanguageOfTheSettingsFile) {
     SettingsFileGuard guard;
     MessageBoxWatcher watcher;
     WriteValidSettings(RecordWith(LANG_ROMANIAN));
@@ -74,7 +68,8 @@ TEST(AboutBoxTest, ShowsTheCreditsInTheLanguageOfTheSettingsFile)
     EXPECT_EQ(lines[0].indent, 12);
     EXPECT_EQ(lines[1].text, Blanks(53));
     EXPECT_EQ(lines[2].text,
-              Blanks(3) + "VQT este un utilitar pentru recuperarea de imagini din fisiere MSOffice" +
+              Blanks(3) +
+                  "VQT este un utilitar pentru recuperarea de imagini din fisiere MSOffice" +
                   Blanks(2));
     for (size_t plain = 1; plain < lines.size(); ++plain) EXPECT_TRUE(lines[plain].link.empty());
 
@@ -85,12 +80,12 @@ TEST(AboutBoxTest, ShowsTheCreditsInTheLanguageOfTheSettingsFile)
     CTestAboutBox english;
     ASSERT_TRUE(english.Create());
     EXPECT_EQ(english.LanguageIndex(), LANG_ENGLISH);
-    EXPECT_EQ(english.Credits().GetLines()[0].text, Blanks(35) + "Velmo Image Recovery" + Blanks(50));
+    EXPECT_EQ(english.Credits().GetLines()[0].text,
+              Blanks(35) + "Velmo Image Recovery" + Blanks(50));
     EXPECT_EQ(watcher.Count(), 0u) << "a valid file is read without a word";
 }
 
-TEST(AboutBoxTest, MissingSettingsFileIsReportedRewrittenAndTheCreditsAreEnglish)
-{
+TEST(AboutBoxTest, MissingSettingsFileIsReportedRewrittenAndTheCreditsAreEnglish) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(LANG_GERMAN));
     RemoveSettingsFile();
@@ -110,11 +105,11 @@ TEST(AboutBoxTest, MissingSettingsFileIsReportedRewrittenAndTheCreditsAreEnglish
     const std::vector<CreditLine>& lines = box.Credits().GetLines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[1].text, Blanks(50));
-    EXPECT_EQ(lines[2].text, Blanks(4) + "VQT is a image recovery utility for MSOffice files." + Blanks(1));
+    EXPECT_EQ(lines[2].text,
+              Blanks(4) + "VQT is a image recovery utility for MSOffice files." + Blanks(1));
 }
 
-TEST(AboutBoxTest, SettingsFileUnreadableAfterItsCheckIsReportedAndTheCreditsAreEnglish)
-{
+TEST(AboutBoxTest, SettingsFileUnreadableAfterItsCheckIsReportedAndTheCreditsAreEnglish) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(LANG_GERMAN));
     const std::string german = ReadFileBytes(RealSettingsPath());
@@ -143,9 +138,9 @@ struct SeenAboutBox {
 };
 SeenAboutBox g_seen;
 
-BOOL CALLBACK FindAboutBox(HWND window, LPARAM found)
-{
-    if (IsWindowVisible(window) && CWnd::IsWindowOfClass(GetDlgItem(window, IDC_CREDITS), "CScrollHotStatic")) {
+BOOL CALLBACK FindAboutBox(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) &&
+        CWnd::IsWindowOfClass(GetDlgItem(window, IDC_CREDITS), "CScrollHotStatic")) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
@@ -155,20 +150,17 @@ BOOL CALLBACK FindAboutBox(HWND window, LPARAM found)
 std::function<void(HWND)> g_inAboutBox;
 
 // Plays g_inAboutBox once inside the About box's own loop, as soon as the box shows.
-void CALLBACK PlayInAboutBox(HWND, UINT, UINT_PTR timer, DWORD)
-{
+void CALLBACK PlayInAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindAboutBox, reinterpret_cast<LPARAM>(&box));
-    if (!box)
-        return;
+    if (!box) return;
     KillTimer(nullptr, timer);
     std::function<void(HWND)> script = std::move(g_inAboutBox);
     script(box);
 }
 
 // Opens the box with `open` (which returns when the box has closed) while `script` plays in it.
-void WithAboutBox(const std::function<void()>& open, std::function<void(HWND)> script)
-{
+void WithAboutBox(const std::function<void()>& open, std::function<void(HWND)> script) {
     g_inAboutBox = std::move(script);
     UINT_PTR timer = SetTimer(nullptr, 0, 50, PlayInAboutBox);
     open();
@@ -177,8 +169,7 @@ void WithAboutBox(const std::function<void()>& open, std::function<void(HWND)> s
 }
 
 // Notes how the box stands, then presses OK.
-void PressOkInAboutBox(HWND box)
-{
+void PressOkInAboutBox(HWND box) {
     g_seen.box = box;
     g_seen.owner = GetWindow(box, GW_OWNER);
     g_seen.ownerEnabled = IsWindowEnabled(g_seen.owner) != FALSE;
@@ -190,8 +181,7 @@ void PressOkInAboutBox(HWND box)
         SendMessageW(box, WM_COMMAND, IDCANCEL, 0);  // so that a failing test cannot hang
 }
 
-TEST(AboutBoxTest, AboutCommandOpensTheBoxOverTheMainWindowAndOkClosesIt)
-{
+TEST(AboutBoxTest, AboutCommandOpensTheBoxOverTheMainWindowAndOkClosesIt) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(LANG_ENGLISH));
     MessageBoxWatcher watcher;
@@ -219,8 +209,7 @@ TEST(AboutBoxTest, AboutCommandOpensTheBoxOverTheMainWindowAndOkClosesIt)
     EXPECT_EQ(watcher.Count(), 0u);
 }
 
-RECT CreditsOnScreen(HWND box)
-{
+RECT CreditsOnScreen(HWND box) {
     HWND panel = GetDlgItem(box, IDC_CREDITS);
     RECT client;
     GetClientRect(panel, &client);
@@ -229,24 +218,19 @@ RECT CreditsOnScreen(HWND box)
 }
 
 // Whether the credits change on screen within a few of the scroll timer's ticks.
-bool CreditsMove(HWND box)
-{
+bool CreditsMove(HWND box) {
     HWND panel = GetDlgItem(box, IDC_CREDITS);
     WindowPixels before = WindowPixels::AsShown(panel);
     PumpMessages(400);
     return !(WindowPixels::AsShown(panel) == before);
 }
 
-void PressEnter(HWND box)
-{
-    PostMessageW(GetDlgItem(box, IDOK), WM_KEYDOWN, VK_RETURN, 1);
-}
+void PressEnter(HWND box) { PostMessageW(GetDlgItem(box, IDOK), WM_KEYDOWN, VK_RETURN, 1); }
 
 // A box closed with Enter while the pointer rests on its credits leaves the
 // scrolling paused for the next box, which must still start again once the
 // pointer has been in and out, and must not keep a link line lit.
-TEST(AboutBoxTest, CreditsMoveAgainAfterABoxClosedWithThePointerOnThem)
-{
+TEST(AboutBoxTest, CreditsMoveAgainAfterABoxClosedWithThePointerOnThem) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(LANG_ENGLISH));
     MessageBoxWatcher watcher;
@@ -268,7 +252,8 @@ TEST(AboutBoxTest, CreditsMoveAgainAfterABoxClosedWithThePointerOnThem)
         EXPECT_FALSE(CreditsMove(box)) << "standing still under the pointer";
         PressEnter(box);
     });
-    ASSERT_FALSE(CScrollHotStatic::Scroll().scrollRunning) << "closed with the pointer on the credits";
+    ASSERT_FALSE(CScrollHotStatic::Scroll().scrollRunning)
+        << "closed with the pointer on the credits";
 
     bool stillAtFirst = false;
     bool movingAfterInAndOut = false;

@@ -56,8 +56,7 @@ public:
 
     // When set, stands in for the free space of the output volume.
     std::function<std::optional<uint64_t>(const std::string&)> freeSpace;
-    std::optional<uint64_t> SystemFreeBytesFor(const std::string& directory) const
-    {
+    std::optional<uint64_t> SystemFreeBytesFor(const std::string& directory) const {
         return CRecoveryDlg::FreeBytesFor(directory);
     }
 

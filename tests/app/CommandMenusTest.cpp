@@ -12,10 +12,10 @@
 
 namespace {
 
-const int kMenuPictures[] = {IDB_ITEM_OPTIONS, IDB_ITEM_ADD,      IDB_ITEM_DELETE,  IDB_ITEM_CLEAR,
-                             IDB_ITEM_RECOVER, IDB_ITEM_EXIT,     IDB_ITEM_HELP,    IDB_FLAG_FRENCH,
-                             IDB_FLAG_GERMAN,  IDB_FLAG_ENGLISH,  IDB_FLAG_ITALIAN, IDB_FLAG_SPANISH,
-                             IDB_FLAG_ROMANIAN, IDB_TICK};
+const int kMenuPictures[] = {
+    IDB_ITEM_OPTIONS, IDB_ITEM_ADD,     IDB_ITEM_DELETE,   IDB_ITEM_CLEAR,  IDB_ITEM_RECOVER,
+    IDB_ITEM_EXIT,    IDB_ITEM_HELP,    IDB_FLAG_FRENCH,   IDB_FLAG_GERMAN, IDB_FLAG_ENGLISH,
+    IDB_FLAG_ITALIAN, IDB_FLAG_SPANISH, IDB_FLAG_ROMANIAN, IDB_TICK};
 
 // What an open menu shows: the rows' texts, and for each row the program
 // picture it carries (0: none, -1: one that is no menu picture).
@@ -88,7 +88,8 @@ bool ShowsTiles(const WindowPixels& pixels, int bitmapId, int width) {
     int differences = 0;
     for (int y = 0; y < pixels.Height(); ++y) {
         for (int x = 0; x < width; ++x) {
-            if (pixels.At(x, y) != GetPixel(memory, x % size.bmWidth, y % size.bmHeight)) ++differences;
+            if (pixels.At(x, y) != GetPixel(memory, x % size.bmWidth, y % size.bmHeight))
+                ++differences;
         }
     }
     SelectObject(memory, previous);
@@ -104,17 +105,19 @@ TEST_F(CommandMenusTest, FileMenuReadsEnglishBelowThePointerWithItsTiledStrip) {
     bool tiledStrip = false;
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
         SetCursorPos(300, 200);
-        OpenMenu(shown, IDC_FILE_MENU_BUTTON, {LookThen(file, [&](CBmpMenu& menu) {
-                                                   tiledStrip = ShowsTiles(WindowPixels::Capture(menu),
-                                                                           IDB_MENU_SIDE, 20);
-                                                   PressKey(VK_ESCAPE);
-                                               }),
-                                               WhenAllClosed()});
+        OpenMenu(shown, IDC_FILE_MENU_BUTTON,
+                 {LookThen(file,
+                           [&](CBmpMenu& menu) {
+                               tiledStrip =
+                                   ShowsTiles(WindowPixels::Capture(menu), IDB_MENU_SIDE, 20);
+                               PressKey(VK_ESCAPE);
+                           }),
+                  WhenAllClosed()});
     });
     dialog.DoModal();
 
-    EXPECT_EQ(file.texts,
-              (std::vector<std::string>{"Ad File", "Delete File", "Clear List", "Recover", "Exit"}));
+    EXPECT_EQ(file.texts, (std::vector<std::string>{"Ad File", "Delete File", "Clear List",
+                                                    "Recover", "Exit"}));
     EXPECT_EQ(file.pictures, (std::vector<int>{IDB_ITEM_ADD, IDB_ITEM_DELETE, IDB_ITEM_CLEAR,
                                                IDB_ITEM_RECOVER, IDB_ITEM_EXIT}));
     EXPECT_EQ(file.window.left, 300);
@@ -131,31 +134,34 @@ TEST_F(CommandMenusTest, RomanaChosenFromTheOptionsMenuSwitchesTheWindowAndTheMe
     bool openAfterArrow = false;
     int hotAfterArrow = -2;
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
-        OpenMenu(shown, IDC_OPTIONS_MENU_BUTTON,
-                 {LookThen(englishOptions, [](CBmpMenu& menu) { ClickRow(menu, 6); }), WhenAllClosed()});
+        OpenMenu(
+            shown, IDC_OPTIONS_MENU_BUTTON,
+            {LookThen(englishOptions, [](CBmpMenu& menu) { ClickRow(menu, 6); }), WhenAllClosed()});
         ASSERT_EQ(shown.LanguageIndex(), 6);
 
         // Moving with the arrows offers the key to the window, which leaves the menu open.
         OpenMenu(shown, IDC_OPTIONS_MENU_BUTTON,
                  {LookThen(options, [](CBmpMenu&) { PressKey(VK_DOWN); }),
-                  WhenMenusOpen(1, [&](std::vector<CBmpMenu*>& menus) {
-                      openAfterArrow = true;
-                      hotAfterArrow = HotRow(*menus[0]);
-                      PressKey(VK_ESCAPE);
-                  }),
+                  WhenMenusOpen(1,
+                                [&](std::vector<CBmpMenu*>& menus) {
+                                    openAfterArrow = true;
+                                    hotAfterArrow = HotRow(*menus[0]);
+                                    PressKey(VK_ESCAPE);
+                                }),
                   WhenAllClosed()});
         OpenMenu(shown, IDC_HELP_MENU_BUTTON, {LookThen(help, Escape), WhenAllClosed()});
     });
     dialog.DoModal();
 
-    EXPECT_EQ(englishOptions.texts, (std::vector<std::string>{"Options", "English", "Francais", "Deutch",
-                                                              "Italiano", "Espagniol", "Romana"}));
+    EXPECT_EQ(englishOptions.texts,
+              (std::vector<std::string>{"Options", "English", "Francais", "Deutch", "Italiano",
+                                        "Espagniol", "Romana"}));
     EXPECT_EQ(englishOptions.pictures[1], IDB_TICK);
     EXPECT_EQ(options.texts, (std::vector<std::string>{"Optiuni", "English", "Francais", "Deutch",
                                                        "Italiano", "Espagniol", "Romana"}));
-    EXPECT_EQ(options.pictures, (std::vector<int>{IDB_ITEM_OPTIONS, IDB_FLAG_ENGLISH, IDB_FLAG_FRENCH,
-                                                  IDB_FLAG_GERMAN, IDB_FLAG_ITALIAN, IDB_FLAG_SPANISH,
-                                                  IDB_TICK}));
+    EXPECT_EQ(options.pictures,
+              (std::vector<int>{IDB_ITEM_OPTIONS, IDB_FLAG_ENGLISH, IDB_FLAG_FRENCH,
+                                IDB_FLAG_GERMAN, IDB_FLAG_ITALIAN, IDB_FLAG_SPANISH, IDB_TICK}));
     EXPECT_TRUE(openAfterArrow);
     EXPECT_EQ(hotAfterArrow, 0);
     EXPECT_EQ(help.texts, (std::vector<std::string>{"Ajutor", "Despre noi"}));
@@ -187,7 +193,8 @@ TEST_F(CommandMenusTest, ListContextMenuNeedsASelectionAndSpeaksTheCurrentLangua
         }
 
         shown.Command(ID_LANGUAGE_SPANISH);
-        MenuScript script({LookThen(context, [](CBmpMenu& menu) { ClickRow(menu, 2); }), WhenAllClosed()});
+        MenuScript script(
+            {LookThen(context, [](CBmpMenu& menu) { ClickRow(menu, 2); }), WhenAllClosed()});
         RightClick(list, POINT{row.left + 10, (row.top + row.bottom) / 2});
         PumpUntil([&] { return script.Finished(); });
         PumpMessages(60);
@@ -198,8 +205,9 @@ TEST_F(CommandMenusTest, ListContextMenuNeedsASelectionAndSpeaksTheCurrentLangua
 
     EXPECT_FALSE(openedWithoutSelection);
     EXPECT_EQ(context.texts, (std::vector<std::string>{"Recuperation", "Quitar el archivo de disco",
-                                                        "Vaciar la lista"}));
-    EXPECT_EQ(context.pictures, (std::vector<int>{IDB_ITEM_RECOVER, IDB_ITEM_DELETE, IDB_ITEM_CLEAR}));
+                                                       "Vaciar la lista"}));
+    EXPECT_EQ(context.pictures,
+              (std::vector<int>{IDB_ITEM_RECOVER, IDB_ITEM_DELETE, IDB_ITEM_CLEAR}));
     EXPECT_EQ(rowsAfterRemove, 0);
     ASSERT_EQ(spanishFile.texts.size(), 5u);
     EXPECT_EQ(spanishFile.texts[3], "Recuperación");  // beyond ASCII, read back as shown

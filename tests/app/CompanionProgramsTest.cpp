@@ -22,8 +22,7 @@ struct FoundWindow {
     HWND window = nullptr;
 };
 
-BOOL CALLBACK FindByCaption(HWND window, LPARAM context)
-{
+BOOL CALLBACK FindByCaption(HWND window, LPARAM context) {
     auto* found = reinterpret_cast<FoundWindow*>(context);
     wchar_t caption[256] = {};
     GetWindowTextW(window, caption, 256);
@@ -36,32 +35,31 @@ BOOL CALLBACK FindByCaption(HWND window, LPARAM context)
 
 // A visible top-level window with the caption, waited for while this thread's
 // own windows go on working.
-HWND WaitForWindowCaptioned(const std::string& utf8Caption, DWORD timeoutMs = 15000)
-{
+HWND WaitForWindowCaptioned(const std::string& utf8Caption, DWORD timeoutMs = 15000) {
     FoundWindow found{Widen(utf8Caption)};
-    PumpUntil([&] {
-        EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&found));
-        return found.window != nullptr;
-    }, timeoutMs);
+    PumpUntil(
+        [&] {
+            EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&found));
+            return found.window != nullptr;
+        },
+        timeoutMs);
     return found.window;
 }
 
-DWORD ProcessOf(HWND window)
-{
+DWORD ProcessOf(HWND window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     return processId;
 }
 
-void Install(const fs::path& folder, const char* program)
-{
+void Install(const fs::path& folder, const char* program) {
     fs::create_directories(folder);
-    fs::copy_file(program, folder / fs::path(program).filename(), fs::copy_options::overwrite_existing);
+    fs::copy_file(program, folder / fs::path(program).filename(),
+                  fs::copy_options::overwrite_existing);
 }
 
 // The folder has a blank in its name, as "Program Files" has.
-TEST(CompanionProgramsTest, OptionsAndHelpButtonsStartTheInstalledPrograms)
-{
+TEST(CompanionProgramsTest, OptionsAndHelpButtonsStartTheInstalledPrograms) {
     SettingsFileGuard guard;
     TempFolder install("velmo-install");
     const fs::path folder = install.Path() / "Velmo Image Recovery";
@@ -93,8 +91,7 @@ TEST(CompanionProgramsTest, OptionsAndHelpButtonsStartTheInstalledPrograms)
 
 // What the configuration program saves, the next recovery of the main window
 // follows without a restart.
-TEST(CompanionProgramsTest, SavedOutputFolderAndSuffixGuideTheNextRecovery)
-{
+TEST(CompanionProgramsTest, SavedOutputFolderAndSuffixGuideTheNextRecovery) {
     SettingsFileGuard guard;
     TempFolder work("velmo-work");
     const std::string jpeg = ReadFileBytes(std::string(VELMO_TEST_DATA_DIR) + "/small.jpg");
@@ -108,8 +105,8 @@ TEST(CompanionProgramsTest, SavedOutputFolderAndSuffixGuideTheNextRecovery)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::string commandLine = std::string("\"") + VELMO_CONFIG_PROGRAM + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
     MessageBoxWatcher configBoxes({IDYES});
     configBoxes.WatchProcess(process.dwProcessId);
     HWND settings = WaitForWindowCaptioned(Text(kConfigCaption, 1));
@@ -117,7 +114,8 @@ TEST(CompanionProgramsTest, SavedOutputFolderAndSuffixGuideTheNextRecovery)
     SetDlgItemTextW(settings, IDC_OUTPUT_EDIT, Widen(pictures).c_str());
     SetDlgItemTextW(settings, IDC_SUFFIX_EDIT, L"PIC");
     ::PostMessageW(settings, WM_COMMAND, IDOK, 0);
-    const bool ended = PumpUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 15000);
+    const bool ended =
+        PumpUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 15000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     ASSERT_TRUE(ended);

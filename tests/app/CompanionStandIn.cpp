@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::vector<char> module(MAX_PATH);
-    while (GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size())) >= module.size())
+    while (GetModuleFileNameA(nullptr, module.data(), static_cast<DWORD>(module.size())) >=
+           module.size())
         module.resize(module.size() * 2);
     std::string self(module.data());
     std::string folder = self.substr(0, self.find_last_of('\\') + 1);
@@ -22,8 +22,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
 
     std::FILE* trace = std::fopen((folder + "trace.txt").c_str(), "ab");
-    if (!trace)
-        return 1;
+    if (!trace) return 1;
     std::fprintf(trace, "%s|%d|%s\n", name.c_str(), show, GetCommandLineA());
     std::fclose(trace);
     return 0;

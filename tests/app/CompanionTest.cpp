@@ -13,31 +13,28 @@ namespace {
 
 const char kMissingFileFrench[] = "Ne peut pas trouver file.Svp réinstaller!";
 
-void InstallStandIn(const std::filesystem::path& folder, const char* name)
-{
+void InstallStandIn(const std::filesystem::path& folder, const char* name) {
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(VELMO_COMPANION_STANDIN, folder / name,
                                std::filesystem::copy_options::overwrite_existing);
 }
 
-std::vector<std::string> TraceLines(const std::filesystem::path& folder)
-{
+std::vector<std::string> TraceLines(const std::filesystem::path& folder) {
     std::istringstream trace(ReadFileBytes((folder / "trace.txt").string()));
     std::vector<std::string> lines;
-    for (std::string line; std::getline(trace, line);)
-        lines.push_back(line);
+    for (std::string line; std::getline(trace, line);) lines.push_back(line);
     return lines;
 }
 
-TEST(CompanionTest, MissingProgramsAreReportedInTheCurrentLanguage)
-{
+TEST(CompanionTest, MissingProgramsAreReportedInTheCurrentLanguage) {
     SettingsFileGuard guard;
     TempFolder install("velmo-install");
     WriteValidSettings(RecordWith(2, install.Ansi() + "\\"));
     MessageBoxWatcher watcher({IDOK, IDOK, IDOK, IDOK});
 
     ProbedRecoveryDlg dialog([](ProbedRecoveryDlg& shown) {
-        for (int command : {IDC_HELP_BUTTON, ID_HELP_LAUNCH, IDC_OPTIONS_BUTTON, ID_OPTIONS_SETTINGS})
+        for (int command :
+             {IDC_HELP_BUTTON, ID_HELP_LAUNCH, IDC_OPTIONS_BUTTON, ID_OPTIONS_SETTINGS})
             shown.Command(command);
         EXPECT_TRUE(IsWindowEnabled(shown.GetSafeHwnd()));
     });
@@ -51,8 +48,7 @@ TEST(CompanionTest, MissingProgramsAreReportedInTheCurrentLanguage)
 }
 
 // Nothing is put between the install directory and the file name.
-TEST(CompanionTest, InstallDirectoryWithoutTrailingBackslashMissesTheProgram)
-{
+TEST(CompanionTest, InstallDirectoryWithoutTrailingBackslashMissesTheProgram) {
     SettingsFileGuard guard;
     TempFolder install("velmo-install");
     InstallStandIn(install.Path() / "Tools", "Gandry.exe");
@@ -69,8 +65,7 @@ TEST(CompanionTest, InstallDirectoryWithoutTrailingBackslashMissesTheProgram)
 
 // The folder has a blank in its name: an unquoted path would start the decoy
 // "...\Velmo.exe" beside it instead.
-TEST(CompanionTest, PresentProgramsStartWithTheirQuotedPathAndOneBlank)
-{
+TEST(CompanionTest, PresentProgramsStartWithTheirQuotedPathAndOneBlank) {
     SettingsFileGuard guard;
     TempFolder install("velmo-install");
     const std::filesystem::path folder = install.Path() / "Velmo Tools";
@@ -94,8 +89,10 @@ TEST(CompanionTest, PresentProgramsStartWithTheirQuotedPathAndOneBlank)
 
     std::vector<std::string> lines = TraceLines(folder);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "Gandry.exe|" + std::to_string(SW_SHOWNORMAL) + "|\"" + directory + "Gandry.exe\" ");
-    EXPECT_EQ(lines[1], "Pelloc.exe|" + std::to_string(SW_SHOWNORMAL) + "|\"" + directory + "Pelloc.exe\" ");
+    EXPECT_EQ(lines[0],
+              "Gandry.exe|" + std::to_string(SW_SHOWNORMAL) + "|\"" + directory + "Gandry.exe\" ");
+    EXPECT_EQ(lines[1],
+              "Pelloc.exe|" + std::to_string(SW_SHOWNORMAL) + "|\"" + directory + "Pelloc.exe\" ");
     EXPECT_EQ(watcher.Count(), 0u);
     EXPECT_TRUE(TraceLines(install.Path()).empty()) << "the decoy was started";
 }

@@ -16,15 +16,11 @@ struct ExitPath {
     DWORD exitCode;
 };
 
-void PrintTo(const ExitPath& path, std::ostream* out)
-{
-    *out << path.name;
-}
+void PrintTo(const ExitPath& path, std::ostream* out) { *out << path.name; }
 
 class ExitPathTest : public ::testing::TestWithParam<ExitPath> {};
 
-TEST_P(ExitPathTest, EndsTheProgramWithItsCodeAndLeavesTheSettingsAlone)
-{
+TEST_P(ExitPathTest, EndsTheProgramWithItsCodeAndLeavesTheSettingsAlone) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(1));
     const std::string before = ReadFileBytes(RealSettingsPath());
@@ -54,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A settings path that cannot be written (here a folder of that name) ends the
 // program with code 1 after the missing-file message, before the window shows.
-TEST(ExitTest, SettingsFileThatCannotBeWrittenEndsWithCode1)
-{
+TEST(ExitTest, SettingsFileThatCannotBeWrittenEndsWithCode1) {
     SettingsFileGuard guard;
     RemoveSettingsFile();
     std::filesystem::create_directory(RealSettingsPath());

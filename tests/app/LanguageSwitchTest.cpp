@@ -12,17 +12,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const int kCommandButtons[] = {IDC_OPEN_BUTTON, IDC_EXTRACT_BUTTON, IDC_OPTIONS_BUTTON, IDC_HELP_BUTTON,
-                               IDOK, IDC_DELETE_BUTTON, IDC_EMPTY_BUTTON};
+const int kCommandButtons[] = {
+    IDC_OPEN_BUTTON,   IDC_EXTRACT_BUTTON, IDC_OPTIONS_BUTTON, IDC_HELP_BUTTON, IDOK,
+    IDC_DELETE_BUTTON, IDC_EMPTY_BUTTON};
 
-void ExpectTooltips(ProbedRecoveryDlg& shown, const std::vector<std::string>& texts)
-{
+void ExpectTooltips(ProbedRecoveryDlg& shown, const std::vector<std::string>& texts) {
     for (size_t i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(TooltipText(shown.HoverButton(kCommandButtons[i])), texts[i]) << kCommandButtons[i];
+        EXPECT_EQ(TooltipText(shown.HoverButton(kCommandButtons[i])), texts[i])
+            << kCommandButtons[i];
 }
 
-void ExpectColumns(ProbedRecoveryDlg& shown, const std::vector<std::string>& captions)
-{
+void ExpectColumns(ProbedRecoveryDlg& shown, const std::vector<std::string>& captions) {
     HWND list = shown.Item(IDC_DOCUMENT_LIST);
     ASSERT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 4);
     const int widths[] = {shown.FirstColumnWidth() - 20, 80, 80, 80};
@@ -32,8 +32,7 @@ void ExpectColumns(ProbedRecoveryDlg& shown, const std::vector<std::string>& cap
     }
 }
 
-void ExpectMenuButtonPictures(ProbedRecoveryDlg& shown, int firstBitmap)
-{
+void ExpectMenuButtonPictures(ProbedRecoveryDlg& shown, int firstBitmap) {
     const int buttons[] = {IDC_FILE_MENU_BUTTON, IDC_OPTIONS_MENU_BUTTON, IDC_HELP_MENU_BUTTON};
     for (int position = 0; position < 3; ++position) {
         auto shownPicture = reinterpret_cast<HBITMAP>(
@@ -44,8 +43,7 @@ void ExpectMenuButtonPictures(ProbedRecoveryDlg& shown, int firstBitmap)
     }
 }
 
-std::string WithCheckValue(SettingsRecord record)
-{
+std::string WithCheckValue(SettingsRecord record) {
     std::string bytes(record.bytes.begin(), record.bytes.end());
     uint8_t check[4];
     WriteInt32LittleEndian(record.CheckValue(), check);
@@ -54,8 +52,7 @@ std::string WithCheckValue(SettingsRecord record)
 
 // The whole window follows the switch, the file keeps every other byte, and a
 // run started afterwards reports in the new language.
-TEST(LanguageSwitchTest, GermanReachesTooltipsColumnsPicturesTheFileAndTheNextReport)
-{
+TEST(LanguageSwitchTest, GermanReachesTooltipsColumnsPicturesTheFileAndTheNextReport) {
     SettingsFileGuard guard;
     TempFolder folder("velmo-language");
     SettingsRecord english = RecordWith(1, "C:\\Tools\\");
@@ -83,14 +80,14 @@ TEST(LanguageSwitchTest, GermanReachesTooltipsColumnsPicturesTheFileAndTheNextRe
     german.SetLanguageIndex(3);
     EXPECT_EQ(ReadFileBytes(RealSettingsPath()), WithCheckValue(german));
     ASSERT_EQ(watcher.Count(), 1u);
-    EXPECT_EQ(watcher.Boxes()[0].text, " Das ( 1 )- Buildung(s) zurückgewonnen gespeichert im Folder " +
-                                           folder.Ansi() + "\\Briefold!");
+    EXPECT_EQ(watcher.Boxes()[0].text,
+              " Das ( 1 )- Buildung(s) zurückgewonnen gespeichert im Folder " + folder.Ansi() +
+                  "\\Briefold!");
 }
 
 // Repeated switches, the current language included, keep the rebuilt widths;
 // the rows keep every cell.
-TEST(LanguageSwitchTest, EverySwitchRebuildsTheColumnsWithTheSameWidthsAndKeepsTheRows)
-{
+TEST(LanguageSwitchTest, EverySwitchRebuildsTheColumnsWithTheSameWidthsAndKeepsTheRows) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(1));
     MessageBoxWatcher watcher;
@@ -103,8 +100,8 @@ TEST(LanguageSwitchTest, EverySwitchRebuildsTheColumnsWithTheSameWidthsAndKeepsT
         shown.List().InsertItem(1, "C:\\Work\\Empty.doc");
         shown.Command(ID_LANGUAGE_FRENCH);
         ExpectColumns(shown, {"Chemin", " KB", "Date", "Temps"});
-        ExpectTooltips(shown, {"Annonce un fichier ", "Recuperation de fichier ", "Configuration", "Aide",
-                               "Sortie", "Enlèvent le fichier ", "Vider la liste"});
+        ExpectTooltips(shown, {"Annonce un fichier ", "Recuperation de fichier ", "Configuration",
+                               "Aide", "Sortie", "Enlèvent le fichier ", "Vider la liste"});
         shown.Command(ID_LANGUAGE_ENGLISH);
         shown.Command(ID_LANGUAGE_ENGLISH);
         ExpectColumns(shown, {"Pathname", "Size KB", "Date", "Time"});
@@ -126,8 +123,7 @@ TEST(LanguageSwitchTest, EverySwitchRebuildsTheColumnsWithTheSameWidthsAndKeepsT
 
 // The file deleted while the program runs: three messages in the new language,
 // then a new file from the fallback record with the chosen language.
-TEST(LanguageSwitchTest, MissingSettingsFileGivesThreeMessagesThenANewFile)
-{
+TEST(LanguageSwitchTest, MissingSettingsFileGivesThreeMessagesThenANewFile) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(1, "C:\\Tools\\"));
     MessageBoxWatcher watcher({IDOK, IDOK, IDOK});

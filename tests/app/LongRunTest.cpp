@@ -32,23 +32,19 @@ struct PictureDocument {
     std::string picture = Fixture("jfif-baseline.jpg");
     int pictures;
 
-    PictureDocument(int count, size_t fillerBetween) : pictures(count)
-    {
+    PictureDocument(int count, size_t fillerBetween) : pictures(count) {
         fs::create_directories(root.Path() / "out");
         const std::string filler(fillerBetween, 'D');
         std::string bytes;
         bytes.reserve((filler.size() + picture.size()) * count);
-        for (int i = 0; i < count; ++i)
-            bytes += filler + picture;
+        for (int i = 0; i < count; ++i) bytes += filler + picture;
         root.WriteFile("Long.doc", bytes);
     }
     // How many picture files the run left, or -1 when one is not the whole picture.
-    int WholePicturesOnDisk() const
-    {
+    int WholePicturesOnDisk() const {
         int count = 0;
         for (const auto& entry : fs::directory_iterator(root.Path() / "out" / "LongREC")) {
-            if (ReadFileBytes(entry.path().string()) != picture)
-                return -1;
+            if (ReadFileBytes(entry.path().string()) != picture) return -1;
             ++count;
         }
         return count;
@@ -65,29 +61,27 @@ public:
         int barPos;
     };
 
-    RunObserver(ProbedRecoveryDlg& dialog, UINT intervalMs, std::function<void(RunObserver&)> step = nullptr)
-        : m_dialog(dialog), m_step(std::move(step))
-    {
+    RunObserver(ProbedRecoveryDlg& dialog, UINT intervalMs,
+                std::function<void(RunObserver&)> step = nullptr)
+        : m_dialog(dialog), m_step(std::move(step)) {
         s_current = this;
         m_timer = SetTimer(nullptr, 0, intervalMs, &RunObserver::Tick);
     }
-    ~RunObserver()
-    {
+    ~RunObserver() {
         KillTimer(nullptr, m_timer);
         s_current = nullptr;
     }
 
     // Presses Extract and returns once the run is over.
-    void Run()
-    {
+    void Run() {
         m_start = Clock::now();
         m_dialog.Command(IDC_EXTRACT_BUTTON);
         m_duration = Elapsed();
     }
 
-    long long Elapsed() const
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - m_start).count();
+    long long Elapsed() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - m_start)
+            .count();
     }
     long long Duration() const { return m_duration; }
     ProbedRecoveryDlg& Dialog() { return m_dialog; }
@@ -96,16 +90,14 @@ public:
     const std::vector<Sample>& Samples() const { return m_samples; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         RunObserver* self = s_current;
         // The run's commands are off exactly while it scans; the report's box
         // comes after.
-        if (!self || IsWindowEnabled(self->m_dialog.Item(IDC_DOCUMENT_LIST)))
-            return;
-        self->m_samples.push_back({self->Elapsed(), IsWindowVisible(self->Bar()) != 0, self->BarPos()});
-        if (self->m_step)
-            self->m_step(*self);
+        if (!self || IsWindowEnabled(self->m_dialog.Item(IDC_DOCUMENT_LIST))) return;
+        self->m_samples.push_back(
+            {self->Elapsed(), IsWindowVisible(self->Bar()) != 0, self->BarPos()});
+        if (self->m_step) self->m_step(*self);
     }
 
     static RunObserver* s_current;
@@ -129,8 +121,7 @@ struct ObservedRun {
 };
 
 ObservedRun ExtractObserved(const PictureDocument& document, UINT intervalMs,
-                            std::function<void(RunObserver&)> step)
-{
+                            std::function<void(RunObserver&)> step) {
     ObservedRun run;
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
         shown.AddSelectedDocument(document.path);
@@ -151,8 +142,7 @@ ObservedRun ExtractObserved(const PictureDocument& document, UINT intervalMs,
 
 // The bar comes up once the run has taken half a second and only grows; the
 // window, whited out on the screen meanwhile, draws itself again.
-TEST(LongRunTest, ShowsItsProgressAndKeepsTheWindowDrawn)
-{
+TEST(LongRunTest, ShowsItsProgressAndKeepsTheWindowDrawn) {
     SettingsFileGuard guard;
     PictureDocument document(2000, 16 * 1024);
     WriteValidSettings(RunRecord(1, document.outputPath, 0));
@@ -162,25 +152,26 @@ TEST(LongRunTest, ShowsItsProgressAndKeepsTheWindowDrawn)
     RECT list{};
     RECT barArea{};
 
-    const std::vector<RunObserver::Sample> samples = ExtractObserved(document, 50, [&](RunObserver& run) {
-        HWND window = run.Dialog().GetSafeHwnd();
-        if (!whitedOut && IsWindowVisible(run.Bar())) {
-            // As a window laid over it and taken away would leave it.
-            RECT onScreen;
-            GetWindowRect(window, &onScreen);
-            HDC screen = GetDC(nullptr);
-            FillRect(screen, &onScreen, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-            ReleaseDC(nullptr, screen);
-            InvalidateRect(window, nullptr, TRUE);
-            whitedOut = true;
-        } else if (whitedOut && shots.empty()) {
-            shots.push_back(WindowPixels::AsShown(window));
-            GetWindowRect(run.Dialog().Item(IDC_DOCUMENT_LIST), &list);
-            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
-            GetWindowRect(run.Bar(), &barArea);
-            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&barArea), 2);
-        }
-    }).samples;
+    const std::vector<RunObserver::Sample> samples =
+        ExtractObserved(document, 50, [&](RunObserver& run) {
+            HWND window = run.Dialog().GetSafeHwnd();
+            if (!whitedOut && IsWindowVisible(run.Bar())) {
+                // As a window laid over it and taken away would leave it.
+                RECT onScreen;
+                GetWindowRect(window, &onScreen);
+                HDC screen = GetDC(nullptr);
+                FillRect(screen, &onScreen, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                ReleaseDC(nullptr, screen);
+                InvalidateRect(window, nullptr, TRUE);
+                whitedOut = true;
+            } else if (whitedOut && shots.empty()) {
+                shots.push_back(WindowPixels::AsShown(window));
+                GetWindowRect(run.Dialog().Item(IDC_DOCUMENT_LIST), &list);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
+                GetWindowRect(run.Bar(), &barArea);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&barArea), 2);
+            }
+        }).samples;
 
     ASSERT_EQ(watcher.Count(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(2000, document.outputDirectory));
@@ -188,8 +179,7 @@ TEST(LongRunTest, ShowsItsProgressAndKeepsTheWindowDrawn)
     int previous = 0;
     bool shown = false;
     for (const RunObserver::Sample& sample : samples) {
-        if (sample.barShown)
-            EXPECT_GE(sample.ms, 500) << "shown too early";
+        if (sample.barShown) EXPECT_GE(sample.ms, 500) << "shown too early";
         EXPECT_TRUE(sample.barShown || !shown) << "hidden again at " << sample.ms;
         EXPECT_GE(sample.barPos, previous);
         shown = sample.barShown;
@@ -214,8 +204,7 @@ TEST(LongRunTest, ShowsItsProgressAndKeepsTheWindowDrawn)
 // after the picture being written. What was stored stays, whole, and the
 // report says so; the document is not offered for deletion although the
 // settings ask for it.
-TEST(LongRunTest, EscapeAndYesStopTheRunAndKeepWhatWasStored)
-{
+TEST(LongRunTest, EscapeAndYesStopTheRunAndKeepWhatWasStored) {
     SettingsFileGuard guard;
     PictureDocument document(2000, 16 * 1024);
     WriteValidSettings(RunRecord(1, document.outputPath, 1));
@@ -226,7 +215,8 @@ TEST(LongRunTest, EscapeAndYesStopTheRunAndKeepWhatWasStored)
     ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
         shown.AddSelectedDocument(document.path);
         RunObserver observer(shown, 50, [&](RunObserver& run) {
-            if (run.Elapsed() > 600 + 400 * static_cast<long long>(pressedAt.size()) && pressedAt.size() < 2) {
+            if (run.Elapsed() > 600 + 400 * static_cast<long long>(pressedAt.size()) &&
+                pressedAt.size() < 2) {
                 pressedAt.push_back(run.Elapsed());
                 // The key goes where the keyboard is, as a real key press does.
                 PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
@@ -248,8 +238,8 @@ TEST(LongRunTest, EscapeAndYesStopTheRunAndKeepWhatWasStored)
     }
     EXPECT_GT(stored, 0);
     EXPECT_LT(stored, document.pictures);
-    EXPECT_EQ(boxes[2].text, "Recovery stopped. Pictures stored so far: " + std::to_string(stored)
-                                 + ", in the folder " + document.outputDirectory);
+    EXPECT_EQ(boxes[2].text, "Recovery stopped. Pictures stored so far: " + std::to_string(stored) +
+                                 ", in the folder " + document.outputDirectory);
     EXPECT_EQ(document.WholePicturesOnDisk(), stored);
     EXPECT_TRUE(watcher.Problems().empty());
     EXPECT_TRUE(fs::exists(document.path));
@@ -257,8 +247,7 @@ TEST(LongRunTest, EscapeAndYesStopTheRunAndKeepWhatWasStored)
 
 // The close box asks in the window's language; No lets the run finish. The
 // commands sent meanwhile (a second run, emptying the list, Exit) do nothing.
-TEST(LongRunTest, CloseBoxAndNoLetTheRunFinishAndOtherCommandsWait)
-{
+TEST(LongRunTest, CloseBoxAndNoLetTheRunFinishAndOtherCommandsWait) {
     SettingsFileGuard guard;
     PictureDocument document(2000, 16 * 1024);
     WriteValidSettings(RunRecord(LANG_GERMAN, document.outputPath, 0));
@@ -266,8 +255,7 @@ TEST(LongRunTest, CloseBoxAndNoLetTheRunFinishAndOtherCommandsWait)
     bool closed = false;
 
     const ObservedRun run = ExtractObserved(document, 50, [&](RunObserver& observer) {
-        if (closed || observer.Elapsed() < 800)
-            return;
+        if (closed || observer.Elapsed() < 800) return;
         closed = true;
         ProbedRecoveryDlg& shown = observer.Dialog();
         shown.Command(IDC_EXTRACT_BUTTON);
@@ -289,8 +277,7 @@ TEST(LongRunTest, CloseBoxAndNoLetTheRunFinishAndOtherCommandsWait)
 
 // A run over in less than half a second never shows the bar, though it lets
 // the window's messages through as every run does.
-TEST(LongRunTest, AShortRunNeverShowsTheBar)
-{
+TEST(LongRunTest, AShortRunNeverShowsTheBar) {
     SettingsFileGuard guard;
     PictureDocument document(40, 128 * 1024);
     WriteValidSettings(RunRecord(1, document.outputPath, 0));

@@ -27,8 +27,7 @@ struct Document {
     std::string secondJpeg = Fixture("small.jpg");
     uint64_t size = 0;
 
-    explicit Document(const TempFolder& folder, const std::string& name = "Report.final.doc")
-    {
+    explicit Document(const TempFolder& folder, const std::string& name = "Report.final.doc") {
         const std::string text(1500, 'D');
         const std::string bytes = text + firstJpeg + text + png + text + secondJpeg + text;
         folder.WriteFile(name, bytes);
@@ -47,8 +46,7 @@ struct RunFolders {
     fs::path Picture(const char* name) const { return root.Path() / "out" / "ReportREC" / name; }
 };
 
-TEST(RecoveryRunTest, StoresEveryPictureAndReportsWhereFromEachRecoverCommand)
-{
+TEST(RecoveryRunTest, StoresEveryPictureAndReportsWhereFromEachRecoverCommand) {
     for (int command : {IDC_EXTRACT_BUTTON, ID_FILE_RECOVER, ID_LIST_RECOVER}) {
         SCOPED_TRACE(command);
         SettingsFileGuard guard;
@@ -78,8 +76,7 @@ TEST(RecoveryRunTest, StoresEveryPictureAndReportsWhereFromEachRecoverCommand)
 
 // A package document: its pictures are deflated entries that only reading the
 // package reaches.
-TEST(RecoveryRunTest, StoresThePicturesOfAWordPackage)
-{
+TEST(RecoveryRunTest, StoresThePicturesOfAWordPackage) {
     SettingsFileGuard guard;
     RunFolders folders;
     folders.root.WriteFile("Report.docx", Fixture("documents/word.docx"));
@@ -96,8 +93,7 @@ TEST(RecoveryRunTest, StoresThePicturesOfAWordPackage)
     EXPECT_EQ(ReadFileBytes(folders.Picture("2.jpg").string()), Fixture("documents/small.jpg"));
 }
 
-TEST(RecoveryRunTest, SameDocumentTwiceStopsAtTheTakenNameAndOffersNoDeletion)
-{
+TEST(RecoveryRunTest, SameDocumentTwiceStopsAtTheTakenNameAndOffersNoDeletion) {
     SettingsFileGuard guard;
     RunFolders folders;
     Document document(folders.root);
@@ -120,14 +116,14 @@ TEST(RecoveryRunTest, SameDocumentTwiceStopsAtTheTakenNameAndOffersNoDeletion)
     EXPECT_EQ(boxes[2].text, kDirectoryExists);
     EXPECT_EQ(boxes[3].text, kNoImage);
     EXPECT_TRUE(watcher.Problems().empty());
-    EXPECT_EQ(ReadFileBytes(folders.Picture("1.jpg").string()), document.firstJpeg) << "overwritten";
+    EXPECT_EQ(ReadFileBytes(folders.Picture("1.jpg").string()), document.firstJpeg)
+        << "overwritten";
     EXPECT_TRUE(fs::exists(document.path));
 }
 
 // Pictures were stored, but the third one's name was taken: the document must
 // not be offered for deletion, since not all of its pictures were saved.
-TEST(RecoveryRunTest, RunStoppedAfterSomePicturesOffersNoDeletion)
-{
+TEST(RecoveryRunTest, RunStoppedAfterSomePicturesOffersNoDeletion) {
     SettingsFileGuard guard;
     RunFolders folders;
     Document document(folders.root);
@@ -146,8 +142,7 @@ TEST(RecoveryRunTest, RunStoppedAfterSomePicturesOffersNoDeletion)
     EXPECT_TRUE(fs::exists(document.path));
 }
 
-TEST(RecoveryRunTest, DeletionNeedsTwoYesAnswersAndLeavesTheRow)
-{
+TEST(RecoveryRunTest, DeletionNeedsTwoYesAnswersAndLeavesTheRow) {
     struct Case {
         std::vector<int> answers;
         bool deleted;
@@ -171,7 +166,8 @@ TEST(RecoveryRunTest, DeletionNeedsTwoYesAnswersAndLeavesTheRow)
 
         ASSERT_EQ(watcher.Count(), answers.answers.size());
         auto boxes = watcher.Boxes();
-        EXPECT_EQ(boxes[1].text, "Are you sure you want to delete source file " + document.path + " ?");
+        EXPECT_EQ(boxes[1].text,
+                  "Are you sure you want to delete source file " + document.path + " ?");
         EXPECT_EQ(boxes[1].caption, "velmo_app_tests");  // the program's file name
         if (boxes.size() > 2) {
             EXPECT_EQ(boxes[2].text, "Are you sure ?");
@@ -186,8 +182,7 @@ TEST(RecoveryRunTest, DeletionNeedsTwoYesAnswersAndLeavesTheRow)
 // The volume needs the document's kilobytes plus ten: less stops the run before
 // anything is written; a volume the system cannot measure (a network path)
 // does not stop it.
-TEST(RecoveryRunTest, DiskFullStopsTheRunAndAnUnmeasuredVolumeLetsItGoOn)
-{
+TEST(RecoveryRunTest, DiskFullStopsTheRunAndAnUnmeasuredVolumeLetsItGoOn) {
     SettingsFileGuard guard;
     RunFolders folders;
     Document document(folders.root);
@@ -208,7 +203,9 @@ TEST(RecoveryRunTest, DiskFullStopsTheRunAndAnUnmeasuredVolumeLetsItGoOn)
         shown.Command(IDC_EXTRACT_BUTTON);
         EXPECT_FALSE(fs::exists(folders.Picture(""))) << "written despite a full disk";
 
-        shown.freeSpace = [](const std::string&) -> std::optional<uint64_t> { return std::nullopt; };
+        shown.freeSpace = [](const std::string&) -> std::optional<uint64_t> {
+            return std::nullopt;
+        };
         shown.Command(IDC_EXTRACT_BUTTON);
     });
     dialog.DoModal();
@@ -223,8 +220,7 @@ TEST(RecoveryRunTest, DiskFullStopsTheRunAndAnUnmeasuredVolumeLetsItGoOn)
 
 // Without a selected row nothing else happens: the settings are not even read,
 // so a missing settings file goes unnoticed.
-TEST(RecoveryRunTest, NoSelectionIsReportedInTheCurrentLanguageAndNothingElseHappens)
-{
+TEST(RecoveryRunTest, NoSelectionIsReportedInTheCurrentLanguageAndNothingElseHappens) {
     SettingsFileGuard guard;
     TempFolder folder("velmo-run");
     Document document(folder);
@@ -248,8 +244,7 @@ TEST(RecoveryRunTest, NoSelectionIsReportedInTheCurrentLanguageAndNothingElseHap
 // listed path are reduced before use. The folder is deep enough that the
 // document path, the current directory and the output directory all pass the
 // 199 characters the first versions of the program could hold.
-TEST(RecoveryRunTest, EmptyOutputPathStoresBesideALongCurrentDirectory)
-{
+TEST(RecoveryRunTest, EmptyOutputPathStoresBesideALongCurrentDirectory) {
     SettingsFileGuard guard;
     TempFolder root("velmo-run");
     // Long enough for any temp folder name, short enough for MAX_PATH.

@@ -15,50 +15,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string PictureDocument()
-{
+std::string PictureDocument() {
     const std::string text(1500, 'D');
     return text + Fixture("jfif-baseline.jpg") + text + Fixture("small.png") + text;
 }
 
 // The test's own file access: wide calls on the extended form of an absolute
 // UTF-8 path, whatever its length.
-std::wstring Extended(const std::string& path)
-{
-    return Widen("\\\\?\\" + path);
-}
+std::wstring Extended(const std::string& path) { return Widen("\\\\?\\" + path); }
 
-void WriteUtf8Path(const std::string& path, const std::string& bytes)
-{
+void WriteUtf8Path(const std::string& path, const std::string& bytes) {
     FILE* stream = _wfopen(Extended(path).c_str(), L"wb");
     ASSERT_NE(stream, nullptr) << path;
     fwrite(bytes.data(), 1, bytes.size(), stream);
     fclose(stream);
 }
 
-std::string Picture(const std::string& directory, const char* name)
-{
+std::string Picture(const std::string& directory, const char* name) {
     std::string bytes;
     FILE* stream = _wfopen(Extended(directory + "\\" + name).c_str(), L"rb");
-    if (!stream)
-        return bytes;
+    if (!stream) return bytes;
     char block[4096];
     size_t got;
-    while ((got = fread(block, 1, sizeof block, stream)) > 0)
-        bytes.append(block, got);
+    while ((got = fread(block, 1, sizeof block, stream)) > 0) bytes.append(block, got);
     fclose(stream);
     return bytes;
 }
 
-bool Exists(const std::string& path)
-{
+bool Exists(const std::string& path) {
     return GetFileAttributesW(Extended(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
 
-TEST(RunOnAnyName, EachDocumentGivesAFolderNamedInItsScriptAndCanBeDeleted)
-{
+TEST(RunOnAnyName, EachDocumentGivesAFolderNamedInItsScriptAndCanBeDeleted) {
     SettingsFileGuard guard;
     TempFolder root("velmo-names");
     fs::create_directories(root.Path() / "out");
@@ -81,7 +71,8 @@ TEST(RunOnAnyName, EachDocumentGivesAFolderNamedInItsScriptAndCanBeDeleted)
 
         ASSERT_EQ(watcher.Count(), 3u);
         EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(2, folder));
-        EXPECT_EQ(watcher.Boxes()[1].text, "Are you sure you want to delete source file " + path + " ?");
+        EXPECT_EQ(watcher.Boxes()[1].text,
+                  "Are you sure you want to delete source file " + path + " ?");
         EXPECT_EQ(Picture(folder, "1.jpg"), Fixture("jfif-baseline.jpg"));
         EXPECT_EQ(Picture(folder, "1.gif"), Fixture("small.png"));
         EXPECT_FALSE(Exists(path)) << "not deleted";
@@ -91,15 +82,15 @@ TEST(RunOnAnyName, EachDocumentGivesAFolderNamedInItsScriptAndCanBeDeleted)
 // The settings file holds its paths in the ANSI code page (1252 here): an output
 // path and suffix with such letters name the same folder after the conversion.
 // Without an output path the pictures go beside a current directory in any script.
-TEST(RunOnAnyName, OutputPathFromTheSettingsOrTheCurrentDirectory)
-{
+TEST(RunOnAnyName, OutputPathFromTheSettingsOrTheCurrentDirectory) {
     SettingsFileGuard guard;
     TempFolder root("velmo-names");
     const std::string document = root.Utf8() + "\\" + ScriptNames()[3] + ".doc";
     WriteUtf8Path(document, PictureDocument());
     const std::string greekFolder = root.Utf8() + "\\" + ScriptNames()[1];
     ASSERT_TRUE(CreateDirectoryW(Extended(greekFolder).c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryW(Extended(root.Utf8() + "\\Bilder f\xC3\xBCr").c_str(), nullptr));  // für
+    ASSERT_TRUE(
+        CreateDirectoryW(Extended(root.Utf8() + "\\Bilder f\xC3\xBCr").c_str(), nullptr));  // für
     const fs::path previous = fs::current_path();
     SetCurrentDirectoryW(Widen(greekFolder).c_str());
 
@@ -127,8 +118,7 @@ TEST(RunOnAnyName, OutputPathFromTheSettingsOrTheCurrentDirectory)
 }
 
 // A document deeper than MAX_PATH is measured, scanned and deleted all the same.
-TEST(RunOnAnyName, DocumentBeyondTheOldPathLimit)
-{
+TEST(RunOnAnyName, DocumentBeyondTheOldPathLimit) {
     SettingsFileGuard guard;
     TempFolder root("velmo-names");
     std::vector<std::string> levels = {root.Utf8()};

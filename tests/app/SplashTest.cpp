@@ -18,14 +18,12 @@ public:
     WindowPixels seen;
 
 protected:
-    BOOL OnInitDialog() override
-    {
+    BOOL OnInitDialog() override {
         BOOL result = CSplashDlg::OnInitDialog();
         PostMessage(kLookMessage);
         return result;
     }
-    LRESULT OnLook(WPARAM, LPARAM)
-    {
+    LRESULT OnLook(WPARAM, LPARAM) {
         seen = WindowPixels::Capture(GetSafeHwnd());
         return 0;
     }
@@ -37,8 +35,7 @@ BEGIN_MESSAGE_MAP(WatchedSplash, CSplashDlg)
 END_MESSAGE_MAP()
 
 // How many pixels of the rows differ from the background picture.
-int DifferencesFromBackground(const WindowPixels& pixels, int top, int bottom)
-{
+int DifferencesFromBackground(const WindowPixels& pixels, int top, int bottom) {
     HBITMAP background = LoadProgramBitmap(IDB_BACKGROUND);
     CDC memory;
     memory.CreateCompatibleDC(nullptr);
@@ -53,8 +50,7 @@ int DifferencesFromBackground(const WindowPixels& pixels, int top, int bottom)
     return differences;
 }
 
-TEST(SplashTest, ClosesByItselfAfterAboutOneSecond)
-{
+TEST(SplashTest, ClosesByItselfAfterAboutOneSecond) {
     WatchedSplash splash;
     const DWORD start = GetTickCount();
     INT_PTR result = splash.DoModal();
@@ -66,8 +62,7 @@ TEST(SplashTest, ClosesByItselfAfterAboutOneSecond)
     EXPECT_LE(elapsed, 2000u);
 }
 
-TEST(SplashTest, ShowsTheBackgroundPictureWithTheTextLineOverIt)
-{
+TEST(SplashTest, ShowsTheBackgroundPictureWithTheTextLineOverIt) {
     WatchedSplash splash;
     splash.DoModal();
     const WindowPixels& pixels = splash.seen;

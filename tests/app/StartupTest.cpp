@@ -15,8 +15,7 @@ const char kCaption[] = "Velmo Image Recovery";
 
 // The default file, spelled out byte for byte rather than taken from the
 // settings module, so that a change there cannot slip through.
-std::string ExpectedDefaultFile()
-{
+std::string ExpectedDefaultFile() {
     std::string bytes("REC\0", 4);
     bytes += '\0';
     bytes += std::string(199, 'a');
@@ -27,8 +26,7 @@ std::string ExpectedDefaultFile()
     return bytes;
 }
 
-void ExpectMenuButtonPictures(ProbedRecoveryDlg& dialog, int firstBitmap)
-{
+void ExpectMenuButtonPictures(ProbedRecoveryDlg& dialog, int firstBitmap) {
     const int buttons[] = {IDC_FILE_MENU_BUTTON, IDC_OPTIONS_MENU_BUTTON, IDC_HELP_MENU_BUTTON};
     for (int position = 0; position < 3; ++position) {
         auto shown = reinterpret_cast<HBITMAP>(
@@ -39,8 +37,7 @@ void ExpectMenuButtonPictures(ProbedRecoveryDlg& dialog, int firstBitmap)
     }
 }
 
-TEST(StartupTest, MissingSettingsFileEndsWithCode2AfterTheSplashAndAnEnglishMessage)
-{
+TEST(StartupTest, MissingSettingsFileEndsWithCode2AfterTheSplashAndAnEnglishMessage) {
     SettingsFileGuard guard;
     RemoveSettingsFile();
     MessageBoxWatcher watcher({IDOK});
@@ -62,8 +59,7 @@ TEST(StartupTest, MissingSettingsFileEndsWithCode2AfterTheSplashAndAnEnglishMess
     EXPECT_FALSE(std::filesystem::exists(RealSettingsPath()));
 }
 
-TEST(StartupTest, InvalidSettingsFileIsReplacedByTheDefaultFileAndTheWindowComesUpInEnglish)
-{
+TEST(StartupTest, InvalidSettingsFileIsReplacedByTheDefaultFileAndTheWindowComesUpInEnglish) {
     SettingsFileGuard guard;
     SettingsRecord german = RecordWith(3, "C:\\Tools\\");
     german.bytes[419] = 0x55;  // the check value behind it stays 0: invalid
@@ -87,8 +83,7 @@ TEST(StartupTest, InvalidSettingsFileIsReplacedByTheDefaultFileAndTheWindowComes
     EXPECT_EQ(ReadFileBytes(RealSettingsPath()), ExpectedDefaultFile());
 }
 
-TEST(StartupTest, ValidGermanSettingsGiveGermanTooltipsCaptionsAndMenuButtonPictures)
-{
+TEST(StartupTest, ValidGermanSettingsGiveGermanTooltipsCaptionsAndMenuButtonPictures) {
     SettingsFileGuard guard;
     WriteValidSettings(RecordWith(3, "C:\\\\Tools\\\\"));
     const std::string before = ReadFileBytes(RealSettingsPath());
@@ -98,11 +93,14 @@ TEST(StartupTest, ValidGermanSettingsGiveGermanTooltipsCaptionsAndMenuButtonPict
         EXPECT_EQ(shown.LanguageIndex(), 3);
         EXPECT_EQ(shown.InstallDirectory(), "C:\\Tools\\");
 
-        const std::pair<int, const char*> tooltips[] = {
-            {IDC_OPEN_BUTTON, "Datei Anzeige"}, {IDC_EXTRACT_BUTTON, "Datenrettung"},
-            {IDC_OPTIONS_BUTTON, "Einstellungen"}, {IDC_HELP_BUTTON, "Hilfe"},
-            {IDOK, "Exit"}, {IDC_DELETE_BUTTON, "Datei Entfernen"},
-            {IDC_EMPTY_BUTTON, "Liste leeren"}, {IDC_SIDE_PANEL, "Alimentare!"}};
+        const std::pair<int, const char*> tooltips[] = {{IDC_OPEN_BUTTON, "Datei Anzeige"},
+                                                        {IDC_EXTRACT_BUTTON, "Datenrettung"},
+                                                        {IDC_OPTIONS_BUTTON, "Einstellungen"},
+                                                        {IDC_HELP_BUTTON, "Hilfe"},
+                                                        {IDOK, "Exit"},
+                                                        {IDC_DELETE_BUTTON, "Datei Entfernen"},
+                                                        {IDC_EMPTY_BUTTON, "Liste leeren"},
+                                                        {IDC_SIDE_PANEL, "Alimentare!"}};
         for (const auto& [button, text] : tooltips)
             EXPECT_EQ(TooltipText(shown.HoverButton(button)), text) << "button " << button;
 

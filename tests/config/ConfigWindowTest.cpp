@@ -26,10 +26,13 @@ public:
 
     void Type(int id, const std::wstring& text) { SetWindowTextW(GetDlgItem(id), text.c_str()); }
     std::string Shown(int id) const { return Utf8FromWide(FieldText(id)); }
-    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(id))); }
-    void ChooseLanguage(int language)
-    {
-        SendDlgItemMessageW(m_hWnd, IDC_LANGUAGE_LIST, CB_SETCURSEL, static_cast<WPARAM>(language - 1), 0);
+    void Click(int id) {
+        SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(GetDlgItem(id)));
+    }
+    void ChooseLanguage(int language) {
+        SendDlgItemMessageW(m_hWnd, IDC_LANGUAGE_LIST, CB_SETCURSEL,
+                            static_cast<WPARAM>(language - 1), 0);
         SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
                     reinterpret_cast<LPARAM>(GetDlgItem(IDC_LANGUAGE_LIST)));
     }
@@ -38,20 +41,16 @@ public:
     bool Closed() const { return GetResult() == IDOK; }
 };
 
-std::string ReadBytes(const fs::path& path)
-{
+std::string ReadBytes(const fs::path& path) {
     std::FILE* stream = std::fopen(path.string().c_str(), "rb");
     std::string bytes;
-    if (!stream)
-        return bytes;
-    for (int c; (c = std::fgetc(stream)) != EOF;)
-        bytes += static_cast<char>(c);
+    if (!stream) return bytes;
+    for (int c; (c = std::fgetc(stream)) != EOF;) bytes += static_cast<char>(c);
     std::fclose(stream);
     return bytes;
 }
 
-std::string FileOf(const SettingsRecord& record)
-{
+std::string FileOf(const SettingsRecord& record) {
     std::string bytes(record.bytes.begin(), record.bytes.end());
     uint8_t check[4];
     WriteInt32LittleEndian(record.CheckValue(), check);
@@ -60,12 +59,10 @@ std::string FileOf(const SettingsRecord& record)
 
 // A valid record whose unshown bytes are all unusual: filler behind every
 // text, flags the program never writes, a language it does not know.
-SettingsRecord UnusualRecord(const std::string& installDirectory)
-{
+SettingsRecord UnusualRecord(const std::string& installDirectory) {
     SettingsRecord record = SettingsRecord::DefaultFileRecord();
     record.SetInstallDirectory(installDirectory);
-    for (size_t i = 217 + installDirectory.size() + 1; i < 419; ++i)
-        record.bytes[i] = 'z';
+    for (size_t i = 217 + installDirectory.size() + 1; i < 419; ++i) record.bytes[i] = 'z';
     record.SetReservedFlag(77);
     record.SetTextFileFlag(-5);
     record.SetDeleteSource(3);
@@ -82,14 +79,12 @@ struct ConfigFolder {
     ConfigFolder() { fs::create_directories(root.Path() / "Pictures"); }
 };
 
-void RunWindow(const ConfigFolder& folder, std::function<void(ProbedConfigDlg&)> probe)
-{
+void RunWindow(const ConfigFolder& folder, std::function<void(ProbedConfigDlg&)> probe) {
     ProbedConfigDlg dialog(folder.Settings(), std::move(probe));
     dialog.DoModal();
 }
 
-TEST(ConfigWindowTest, EachSavedFieldChangesOnlyItsBytes)
-{
+TEST(ConfigWindowTest, EachSavedFieldChangesOnlyItsBytes) {
     ConfigFolder folder;
     const SettingsRecord original = UnusualRecord("C:\\Velmo\\");
     struct Case {
@@ -102,13 +97,17 @@ TEST(ConfigWindowTest, EachSavedFieldChangesOnlyItsBytes)
         {"suffix", [](ProbedConfigDlg& w) { w.Type(IDC_SUFFIX_EDIT, L"Pix"); },
          [](SettingsRecord& r) { r.SetSuffix("Pix"); }},
         // Typed without its backslash: the main program puts the name right behind it.
-        {"output", [&](ProbedConfigDlg& w) { w.Type(IDC_OUTPUT_EDIT, Widen(folder.root.Ansi() + "\\Pictures")); },
+        {"output",
+         [&](ProbedConfigDlg& w) {
+             w.Type(IDC_OUTPUT_EDIT, Widen(folder.root.Ansi() + "\\Pictures"));
+         },
          [&](SettingsRecord& r) { r.SetOutputPath(folder.Pictures()); }},
         {"deletion offer", [](ProbedConfigDlg& w) { w.Toggle(IDC_DELETE_OFFER); },
          [](SettingsRecord& r) { r.SetDeleteSource(1); }},
         {"language", [](ProbedConfigDlg& w) { w.ChooseLanguage(5); },
          [](SettingsRecord& r) { r.SetLanguageIndex(5); }},
-        {"program folder", [](ProbedConfigDlg& w) { w.Type(IDC_PROGRAM_EDIT, L"  D:\\Tools\\Velmo  "); },
+        {"program folder",
+         [](ProbedConfigDlg& w) { w.Type(IDC_PROGRAM_EDIT, L"  D:\\Tools\\Velmo  "); },
          [](SettingsRecord& r) { r.SetInstallDirectory("D:\\Tools\\Velmo\\"); }},
     };
     for (const Case& test : cases) {
@@ -133,8 +132,7 @@ TEST(ConfigWindowTest, EachSavedFieldChangesOnlyItsBytes)
     }
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
+void WriteBytes(const std::string& path, const std::string& bytes) {
     std::FILE* out = std::fopen(path.c_str(), "wb");
     ASSERT_NE(out, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), out);
@@ -143,8 +141,7 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 
 // Each refusal is said in the window's language, keeps the window open and
 // leaves the file byte for byte as it was.
-TEST(ConfigWindowTest, BadFieldsAreRefusedInTheWindowsLanguage)
-{
+TEST(ConfigWindowTest, BadFieldsAreRefusedInTheWindowsLanguage) {
     ConfigFolder folder;
     SettingsRecord french = UnusualRecord("C:\\Velmo\\");
     french.SetLanguageIndex(2);
@@ -164,10 +161,12 @@ TEST(ConfigWindowTest, BadFieldsAreRefusedInTheWindowsLanguage)
         {IDC_OUTPUT_EDIT, longFolder, FormatText(Text(kConfigOutputTooLong, 2), {199})},
         {IDC_OUTPUT_EDIT, L"C:\\\u0444\u043e\u0442\u043e", Text(kConfigOutputNotAnsi, 2)},
         {IDC_OUTPUT_EDIT, L"Pictures", Text(kConfigOutputNotFull, 2)},
-        {IDC_PROGRAM_EDIT, L"C:\\" + std::wstring(199, L'p'), FormatText(Text(kConfigProgramTooLong, 2), {202})},
+        {IDC_PROGRAM_EDIT, L"C:\\" + std::wstring(199, L'p'),
+         FormatText(Text(kConfigProgramTooLong, 2), {202})},
         {IDC_PROGRAM_EDIT, L"C:\\\u0444", Text(kConfigProgramNotAnsi, 2)},
         // Declining to create a missing folder saves nothing either.
-        {IDC_OUTPUT_EDIT, Widen(missing), FormatText(Text(kConfigCreateOutput, 2), {missing + "\\"})},
+        {IDC_OUTPUT_EDIT, Widen(missing),
+         FormatText(Text(kConfigCreateOutput, 2), {missing + "\\"})},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(Utf8FromWide(test.typed));
@@ -189,8 +188,7 @@ TEST(ConfigWindowTest, BadFieldsAreRefusedInTheWindowsLanguage)
 }
 
 // The main program creates only the last level of its output directory.
-TEST(ConfigWindowTest, MissingOutputFolderIsCreatedWithItsParentsOnYes)
-{
+TEST(ConfigWindowTest, MissingOutputFolderIsCreatedWithItsParentsOnYes) {
     ConfigFolder folder;
     WriteBytes(folder.Settings(), FileOf(SettingsRecord::DefaultFileRecord()));
     const std::string wanted = folder.root.Ansi() + "\\New\\Deeper\\Pictures";
@@ -212,8 +210,7 @@ TEST(ConfigWindowTest, MissingOutputFolderIsCreatedWithItsParentsOnYes)
 
 // A temporary file that cannot be made, or a settings file another program
 // holds open, fails the save: the old file stays whole and the user is told.
-TEST(ConfigWindowTest, FailedSaveLeavesTheOldFileIntact)
-{
+TEST(ConfigWindowTest, FailedSaveLeavesTheOldFileIntact) {
     ConfigFolder folder;
     const std::string original = FileOf(UnusualRecord("C:\\Velmo\\"));
     for (bool heldOpen : {false, true}) {
@@ -222,7 +219,8 @@ TEST(ConfigWindowTest, FailedSaveLeavesTheOldFileIntact)
         const fs::path blocker = folder.root.Path() / "propImage.pro.new";
         HANDLE held = INVALID_HANDLE_VALUE;
         if (heldOpen)
-            held = CreateFileA(folder.Settings().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            held = CreateFileA(folder.Settings().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               0, nullptr);
         else
             fs::create_directory(blocker);
         MessageBoxWatcher watcher({IDOK});
@@ -233,30 +231,29 @@ TEST(ConfigWindowTest, FailedSaveLeavesTheOldFileIntact)
             EXPECT_FALSE(window.Closed());
         });
 
-        if (held != INVALID_HANDLE_VALUE)
-            CloseHandle(held);
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
         fs::remove(blocker);
         ASSERT_EQ(watcher.Count(), 1u);
-        EXPECT_EQ(watcher.Boxes()[0].text, FormatText(Text(kConfigSaveFailed, 1), {folder.Settings()}));
+        EXPECT_EQ(watcher.Boxes()[0].text,
+                  FormatText(Text(kConfigSaveFailed, 1), {folder.Settings()}));
         EXPECT_EQ(ReadBytes(folder.settings), original);
     }
 }
 
 // Nothing is written until OK; the program folder offered is this program's own.
-TEST(ConfigWindowTest, MissingOrDamagedFileIsSaidAndLeftAlone)
-{
+TEST(ConfigWindowTest, MissingOrDamagedFileIsSaidAndLeftAlone) {
     ConfigFolder folder;
     std::string damaged = FileOf(SettingsRecord::DefaultFileRecord());
     damaged.back() = 5;  // a check value that does not match
     for (bool present : {false, true}) {
         SCOPED_TRACE(present ? "damaged" : "missing");
-        if (present)
-            WriteBytes(folder.Settings(), damaged);
+        if (present) WriteBytes(folder.Settings(), damaged);
         MessageBoxWatcher watcher;
 
         RunWindow(folder, [&](ProbedConfigDlg& window) {
             EXPECT_TRUE(IsWindowVisible(window.GetDlgItem(IDC_CONFIG_STATUS)));
-            EXPECT_EQ(window.Shown(IDC_CONFIG_STATUS), Text(present ? kConfigFileInvalid : kConfigFileMissing, 1));
+            EXPECT_EQ(window.Shown(IDC_CONFIG_STATUS),
+                      Text(present ? kConfigFileInvalid : kConfigFileMissing, 1));
             EXPECT_EQ(window.Shown(IDC_SUFFIX_EDIT), "REC");
             EXPECT_EQ(window.Shown(IDC_PROGRAM_EDIT), Utf8FromAnsi(RunningProgramFolder()));
         });
@@ -271,24 +268,27 @@ TEST(ConfigWindowTest, MissingOrDamagedFileIsSaidAndLeftAlone)
 
 // The texts follow the language list at once; the example line follows the
 // fields as they would be saved.
-TEST(ConfigWindowTest, LanguageAndExampleFollowTheFieldsAtOnce)
-{
+TEST(ConfigWindowTest, LanguageAndExampleFollowTheFieldsAtOnce) {
     ConfigFolder folder;
     WriteBytes(folder.Settings(), FileOf(SettingsRecord::DefaultFileRecord()));
 
     RunWindow(folder, [&](ProbedConfigDlg& window) {
         EXPECT_FALSE(IsWindowVisible(window.GetDlgItem(IDC_CONFIG_STATUS)));
-        EXPECT_EQ(window.Shown(IDC_EXAMPLE), "Pictures from C:\\Work\\Report.doc go to C:\\Work\\ReportREC");
+        EXPECT_EQ(window.Shown(IDC_EXAMPLE),
+                  "Pictures from C:\\Work\\Report.doc go to C:\\Work\\ReportREC");
         window.Type(IDC_SUFFIX_EDIT, L"");
-        EXPECT_EQ(window.Shown(IDC_EXAMPLE), "Pictures from C:\\Work\\Report.doc go to C:\\Work\\Report");
+        EXPECT_EQ(window.Shown(IDC_EXAMPLE),
+                  "Pictures from C:\\Work\\Report.doc go to C:\\Work\\Report");
         window.Type(IDC_OUTPUT_EDIT, L"D:\\Pictures");
-        EXPECT_EQ(window.Shown(IDC_EXAMPLE), "Pictures from C:\\Work\\Report.doc go to D:\\Pictures\\ReportREC");
+        EXPECT_EQ(window.Shown(IDC_EXAMPLE),
+                  "Pictures from C:\\Work\\Report.doc go to D:\\Pictures\\ReportREC");
 
         window.ChooseLanguage(3);
         EXPECT_EQ(window.GetWindowText(), Text(kConfigCaption, 3));
         EXPECT_EQ(window.Shown(IDC_DELETE_OFFER), Text(kConfigDeleteOffer, 3));
-        EXPECT_EQ(window.Shown(IDC_EXAMPLE), FormatText(Text(kConfigExample, 3), {"C:\\Work\\Report.doc",
-                                                                                 "D:\\Pictures\\ReportREC"}));
+        EXPECT_EQ(window.Shown(IDC_EXAMPLE),
+                  FormatText(Text(kConfigExample, 3),
+                             {"C:\\Work\\Report.doc", "D:\\Pictures\\ReportREC"}));
     });
 }
 

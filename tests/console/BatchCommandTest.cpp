@@ -27,21 +27,18 @@ struct BatchOutcome {
     std::string err;
 };
 
-std::vector<Json> ParseLines(const std::string& text)
-{
+std::vector<Json> ParseLines(const std::string& text) {
     std::vector<Json> lines;
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(Json::parse(line));
     }
     return lines;
 }
 
 BatchOutcome RunJson(BatchOptions options, FolderReader& folders, PictureFiles& disk,
-                 bool progress = false)
-{
+                     bool progress = false) {
     options.json = true;
     std::ostringstream out;
     std::ostringstream err;
@@ -49,36 +46,32 @@ BatchOutcome RunJson(BatchOptions options, FolderReader& folders, PictureFiles& 
     return {status, ParseLines(out.str()), err.str()};
 }
 
-BatchOutcome RunJson(const BatchOptions& options)
-{
+BatchOutcome RunJson(const BatchOptions& options) {
     FolderReader folders;
     PictureFiles disk;
     return RunJson(options, folders, disk);
 }
 
-std::vector<std::string> Paths(const std::vector<Json>& lines)
-{
+std::vector<std::string> Paths(const std::vector<Json>& lines) {
     std::vector<std::string> paths;
-    for (const Json& line : lines)
-        paths.push_back(line["path"]);
+    for (const Json& line : lines) paths.push_back(line["path"]);
     return paths;
 }
 
 // A completed line whose folder holds exactly the two pictures of TwoPictureDocument().
-void ExpectTwoPicturesOnDisk(const Json& line, const std::string& folder)
-{
+void ExpectTwoPicturesOnDisk(const Json& line, const std::string& folder) {
     SCOPED_TRACE(line.dump());
     EXPECT_EQ(line["status"], "completed");
     EXPECT_EQ(line["failure"], nullptr);
     EXPECT_EQ(line["outputFolder"], folder);
     EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", 1}}));
     EXPECT_EQ(line["bytes"], fs::file_size(line["path"].get<std::string>()));
-    EXPECT_EQ(FilesIn(folder), (std::map<std::string, std::string>{
-                                   {"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}}));
+    EXPECT_EQ(FilesIn(folder),
+              (std::map<std::string, std::string>{{"1.jpg", Fixture("small.jpg")},
+                                                  {"1.gif", Fixture("text-chunk.png")}}));
 }
 
-TEST(BatchFolders, NestedFoldersAndSameNamesGetFoldersOfTheirOwnAndNothingIsWrittenTwice)
-{
+TEST(BatchFolders, NestedFoldersAndSameNamesGetFoldersOfTheirOwnAndNothingIsWrittenTwice) {
     TestFolder folder;
     fs::create_directories(folder / "in" / "sub" / "deeper");
     WriteBytes(folder / "in" / "a.doc", TwoPictureDocument());
@@ -128,8 +121,7 @@ public:
     explicit TroubledFolders(fs::path vanishing) : m_vanishing(std::move(vanishing)) {}
 
     bool List(const std::string& folder, std::vector<std::string>& names,
-              std::string& failure) override
-    {
+              std::string& failure) override {
         if (fs::path(folder).filename() == "locked") {
             failure = "Permission denied";
             return false;
@@ -146,8 +138,7 @@ private:
 
 class TroubledDisk : public PictureFiles {
 public:
-    std::FILE* OpenDocument(const std::string& path) override
-    {
+    std::FILE* OpenDocument(const std::string& path) override {
         if (fs::path(path).filename() == "unreadable.doc") {
             errno = EACCES;
             return nullptr;
@@ -156,8 +147,7 @@ public:
     }
 };
 
-TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone)
-{
+TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone) {
     TestFolder folder;
     fs::create_directories(folder / "in" / "locked");
     WriteBytes(folder / "in" / "locked" / "hidden.doc", TwoPictureDocument());
@@ -194,17 +184,14 @@ TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone)
 // The first documents take longest, so they finish last.
 class SlowFirstDocuments : public PictureFiles {
 public:
-    std::FILE* OpenDocument(const std::string& path) override
-    {
+    std::FILE* OpenDocument(const std::string& path) override {
         int number = std::stoi(fs::path(path).stem().string());
-        if (number < 4)
-            std::this_thread::sleep_for(std::chrono::milliseconds(60 * (4 - number)));
+        if (number < 4) std::this_thread::sleep_for(std::chrono::milliseconds(60 * (4 - number)));
         return PictureFiles::OpenDocument(path);
     }
 };
 
-TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn)
-{
+TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn) {
     TestFolder folder;
     BatchOptions options;
     options.outputFolder = (folder / "out").string();
@@ -229,15 +216,17 @@ TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn)
     }
 }
 
-TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked)
-{
+TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked) {
     const std::vector<std::vector<std::string>> wrongCalls = {
-        {"-r", "a.doc"}, {"-o"}, {"-o", "out"}, {"-o", "out", "--jobs", "0", "a.doc"},
-        {"-o", "out", "--jobs", "two", "a.doc"}, {"-o", "out", "--fast", "a.doc"}};
+        {"-r", "a.doc"},
+        {"-o"},
+        {"-o", "out"},
+        {"-o", "out", "--jobs", "0", "a.doc"},
+        {"-o", "out", "--jobs", "two", "a.doc"},
+        {"-o", "out", "--fast", "a.doc"}};
     for (const auto& call : wrongCalls) {
         std::vector<const char*> argv = {"velmo-extract"};
-        for (const auto& argument : call)
-            argv.push_back(argument.c_str());
+        for (const auto& argument : call) argv.push_back(argument.c_str());
         std::ostringstream out;
         std::ostringstream err;
         int status = RunBatchCommand(static_cast<int>(argv.size()), argv.data(), out, err, false);
@@ -273,16 +262,14 @@ TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked)
 // redraws of the progress line.
 class SlowDisk : public PictureFiles {
 public:
-    size_t ReadDocument(std::FILE* document, void* into, size_t size) override
-    {
+    size_t ReadDocument(std::FILE* document, void* into, size_t size) override {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
         return PictureFiles::ReadDocument(document, into, size);
     }
 };
 
 // The line follows the scan inside a document, not only from one to the next.
-TEST(BatchCommandLine, ProgressLineMovesWhileOneLargeDocumentIsScanned)
-{
+TEST(BatchCommandLine, ProgressLineMovesWhileOneLargeDocumentIsScanned) {
     TestFolder folder;
     WriteBytes(folder / "large.doc", Filler(5 << 20) + TwoPictureDocument());
     BatchOptions options;
@@ -298,13 +285,13 @@ TEST(BatchCommandLine, ProgressLineMovesWhileOneLargeDocumentIsScanned)
         shares.push_back(std::atoi(outcome.err.c_str() + at + 16));
     ASSERT_FALSE(shares.empty()) << outcome.err;
     EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end())) << outcome.err;
-    EXPECT_TRUE(std::any_of(shares.begin(), shares.end(), [](int share) { return share > 0 && share < 100; }))
-        << outcome.err;
+    EXPECT_TRUE(std::any_of(shares.begin(), shares.end(), [](int share) {
+        return share > 0 && share < 100;
+    })) << outcome.err;
     EXPECT_NE(outcome.err.find("\r1/1 documents, 100%, "), std::string::npos) << outcome.err;
 }
 
-TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines)
-{
+TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines) {
     TestFolder folder;
     const std::string in = folder.Path().u8string() + "/in";
     const std::string out = folder.Path().u8string() + "/out";
@@ -312,14 +299,14 @@ TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines)
     fs::path sample = fs::path(VELMO_SOURCE_DIR) / "samples" / "sample.doc";
     // What the walk meets, in its order: names sorted, the subfolder among them.
     std::vector<std::string> entries = {"report.doc", "sub"};
-    for (const std::string& name : ScriptNames())
-        entries.push_back(name + ".doc");
+    for (const std::string& name : ScriptNames()) entries.push_back(name + ".doc");
     std::sort(entries.begin(), entries.end());
     for (const std::string& entry : entries)
         fs::copy_file(sample, fs::u8path(in + "/" + (entry == "sub" ? "sub/report.doc" : entry)));
 
-    int status = RunProgram(VELMO_EXTRACT_PROGRAM, "-o \"" + out + "\" -r --json --jobs 2 \"" + in + "\"",
-                            folder / "lines.json");
+    int status =
+        RunProgram(VELMO_EXTRACT_PROGRAM, "-o \"" + out + "\" -r --json --jobs 2 \"" + in + "\"",
+                   folder / "lines.json");
 
     EXPECT_EQ(status, 0);
     std::vector<Json> lines = ParseLines(ReadBytes(folder / "lines.json"));
@@ -332,9 +319,10 @@ TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines)
                   fs::u8path(in + "/" + (nested ? "sub/report.doc" : entries[i])));
         EXPECT_EQ(lines[i]["pictures"], Json({{"jpeg", 3}, {"png", 2}}));
         std::string outputFolder = lines[i]["outputFolder"].get<std::string>();
-        EXPECT_EQ(fs::u8path(outputFolder), fs::u8path(out + "/" + name + (nested ? "REC-2" : "REC")));
+        EXPECT_EQ(fs::u8path(outputFolder),
+                  fs::u8path(out + "/" + name + (nested ? "REC-2" : "REC")));
         EXPECT_EQ(FilesIn(fs::u8path(outputFolder)).size(), 5u);
     }
 }
 
-} // namespace
+}  // namespace

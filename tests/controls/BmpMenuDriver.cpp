@@ -15,7 +15,8 @@ MenuScript* g_script = nullptr;
 
 int Depth(CBmpMenu* menu) {
     int depth = 0;
-    for (CBmpMenu* parent = menu->GetParentMenu(); parent; parent = parent->GetParentMenu()) ++depth;
+    for (CBmpMenu* parent = menu->GetParentMenu(); parent; parent = parent->GetParentMenu())
+        ++depth;
     return depth;
 }
 
@@ -57,9 +58,7 @@ RECT RowRect(CBmpMenu& menu, int row) {
 
 int HotRow(CBmpMenu& menu) { return menu.GetToolBar()->GetHotItem(); }
 
-void PressKey(UINT key) {
-    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
-}
+void PressKey(UINT key) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 1); }
 
 void ClickRow(CBmpMenu& menu, int row) {
     RECT rect{};

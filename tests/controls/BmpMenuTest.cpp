@@ -139,14 +139,15 @@ TEST_F(BmpMenuTest, ShowsOneRowPerItemAtThePointAndTellsTheOwner) {
     HWND menuWindow = nullptr;
     HWND focus = nullptr;
     RECT placed{};
-    const int result = Show({WhenMenusOpen(1, [&](std::vector<CBmpMenu*>& menus) {
-                                 for (int row = 0; row < RowCount(*menus[0]); ++row)
-                                     texts.push_back(RowText(*menus[0], row));
-                                 menuWindow = *menus[0];
-                                 focus = GetFocus();
-                                 placed = ScreenRect(menuWindow);
-                                 PressKey(VK_ESCAPE);
-                             }),
+    const int result = Show({WhenMenusOpen(1,
+                                           [&](std::vector<CBmpMenu*>& menus) {
+                                               for (int row = 0; row < RowCount(*menus[0]); ++row)
+                                                   texts.push_back(RowText(*menus[0], row));
+                                               menuWindow = *menus[0];
+                                               focus = GetFocus();
+                                               placed = ScreenRect(menuWindow);
+                                               PressKey(VK_ESCAPE);
+                                           }),
                              WhenAllClosed()});
 
     EXPECT_EQ(result, 1);
@@ -181,10 +182,11 @@ TEST_F(BmpMenuTest, NearTheScreenEdgesOpensLeftOfOrAboveThePoint) {
         CBmpMenu menu(0, FALSE, nullptr, FALSE);
         RECT placed{};
         ShowMenu(menu,
-                 {WhenMenusOpen(1, [&](std::vector<CBmpMenu*>& menus) {
-                      placed = ScreenRect(*menus[0]);
-                      PressKey(VK_ESCAPE);
-                  }),
+                 {WhenMenusOpen(1,
+                                [&](std::vector<CBmpMenu*>& menus) {
+                                    placed = ScreenRect(*menus[0]);
+                                    PressKey(VK_ESCAPE);
+                                }),
                   WhenAllClosed()},
                  test.at);
         EXPECT_EQ(test.leftOfPoint ? placed.right : placed.left, test.at.x) << test.at.x;
@@ -201,9 +203,10 @@ TEST_F(BmpMenuTest, ChoosingByClickReturnOrMnemonicPostsExactlyOneCommand) {
     // Down three times from no hot row: the third row, Save.
     m_owner.Forget();
     CBmpMenu byReturn(0, FALSE, nullptr, FALSE);
-    ShowMenu(byReturn,
-             {Key(1, VK_DOWN), Key(1, VK_DOWN), Key(1, VK_DOWN), Key(1, VK_RETURN), WhenAllClosed()},
-             POINT{200, 150});
+    ShowMenu(
+        byReturn,
+        {Key(1, VK_DOWN), Key(1, VK_DOWN), Key(1, VK_DOWN), Key(1, VK_RETURN), WhenAllClosed()},
+        POINT{200, 150});
     EXPECT_EQ(Commands(m_owner), std::vector<WPARAM>{ID_TEST_SAVE});
     ASSERT_FALSE(m_owner.Of(WM_MENUSELECT).empty());
     EXPECT_EQ(LOWORD(m_owner.Of(WM_MENUSELECT).back().wParam), ID_TEST_SAVE);
@@ -293,12 +296,13 @@ TEST_F(BmpMenuTest, EscapeInASubmenuClosesTheWholeChainWithoutACommand) {
     RECT parent{};
     RECT submenu{};
     Show({WhenMenusOpen(1, [](std::vector<CBmpMenu*>& menus) { ClickRow(*menus[0], 1); }),
-          WhenMenusOpen(2, [&](std::vector<CBmpMenu*>& menus) {
-              submenuTexts = {RowText(*menus[1], 0), RowText(*menus[1], 1)};
-              parent = ScreenRect(*menus[0]);
-              submenu = ScreenRect(*menus[1]);
-              PressKey(VK_ESCAPE);
-          }),
+          WhenMenusOpen(2,
+                        [&](std::vector<CBmpMenu*>& menus) {
+                            submenuTexts = {RowText(*menus[1], 0), RowText(*menus[1], 1)};
+                            parent = ScreenRect(*menus[0]);
+                            submenu = ScreenRect(*menus[1]);
+                            PressKey(VK_ESCAPE);
+                        }),
           WhenAllClosed()});
 
     EXPECT_EQ(submenuTexts, (std::vector<std::string>{"&First", "&Second"}));
@@ -316,10 +320,11 @@ TEST_F(BmpMenuTest, EscapeInASubmenuClosesTheWholeChainWithoutACommand) {
 TEST_F(BmpMenuTest, LeftClosesOnlyTheSubmenuWhichThenOpensAgain) {
     int hotAfterRight = -2;
     Show({Key(1, VK_DOWN), Key(1, VK_DOWN), Key(1, VK_RIGHT),
-          WhenMenusOpen(2, [&](std::vector<CBmpMenu*>& menus) {
-              hotAfterRight = HotRow(*menus[1]);
-              PressKey(VK_LEFT);
-          }),
+          WhenMenusOpen(2,
+                        [&](std::vector<CBmpMenu*>& menus) {
+                            hotAfterRight = HotRow(*menus[1]);
+                            PressKey(VK_LEFT);
+                        }),
           WhenMenusOpen(1, [](std::vector<CBmpMenu*>& menus) { ClickRow(*menus[0], 1); }),
           WhenMenusOpen(2, [](std::vector<CBmpMenu*>& menus) { ClickRow(*menus[0], 1); }),
           Key(2, VK_DOWN), Key(2, VK_RETURN), WhenAllClosed()});
@@ -332,10 +337,11 @@ TEST_F(BmpMenuTest, LeftClosesOnlyTheSubmenuWhichThenOpensAgain) {
 
 TEST_F(BmpMenuTest, AnotherApplicationBecomingActiveClosesTheChain) {
     Show({WhenMenusOpen(1, [](std::vector<CBmpMenu*>& menus) { ClickRow(*menus[0], 1); }),
-          WhenMenusOpen(2, [](std::vector<CBmpMenu*>& menus) {
-              // The window being activated belongs to another process: no handle.
-              menus[1]->SendMessage(WM_ACTIVATE, WA_INACTIVE, 0);
-          }),
+          WhenMenusOpen(2,
+                        [](std::vector<CBmpMenu*>& menus) {
+                            // The window being activated belongs to another process: no handle.
+                            menus[1]->SendMessage(WM_ACTIVATE, WA_INACTIVE, 0);
+                        }),
           WhenAllClosed()});
     EXPECT_EQ(m_owner.Count(WM_COMMAND), 0u);
     EXPECT_EQ(m_owner.Count(WM_EXITMENULOOP), 2u);
@@ -366,12 +372,14 @@ TEST_F(BmpMenuTest, NearTheRightEdgeASubmenuOpensLeftOfItsRowAndStrip) {
     RECT submenu{};
     ShowMenu(withStrip,
              {WhenMenusOpen(1, [](std::vector<CBmpMenu*>& menus) { ClickRow(*menus[0], 1); }),
-              WhenMenusOpen(2, [&](std::vector<CBmpMenu*>& menus) {
-                  parentRow = RowRect(*menus[0], 1);
-                  MapWindowPoints(*menus[0], nullptr, reinterpret_cast<POINT*>(&parentRow), 2);
-                  submenu = ScreenRect(*menus[1]);
-                  PressKey(VK_ESCAPE);
-              }),
+              WhenMenusOpen(2,
+                            [&](std::vector<CBmpMenu*>& menus) {
+                                parentRow = RowRect(*menus[0], 1);
+                                MapWindowPoints(*menus[0], nullptr,
+                                                reinterpret_cast<POINT*>(&parentRow), 2);
+                                submenu = ScreenRect(*menus[1]);
+                                PressKey(VK_ESCAPE);
+                            }),
               WhenAllClosed()},
              POINT{screen.right - 160, 200});
     EXPECT_EQ(submenu.right, parentRow.left - 20);
@@ -395,16 +403,17 @@ TEST_F(BmpMenuTest, RowPicturesAreCentredOrCutAndLightGreyTakesTheRowColour) {
     m_menu.Attach(LoadTestPopup());
     m_menu.SetItemBitmap(0, small);
     m_menu.SetItemBitmap(2, large);
-    Show({WhenMenusOpen(1, [&](std::vector<CBmpMenu*>& menus) {
-              CBmpMenu& menu = *menus[0];
-              rows[0] = RowRect(menu, 0);
-              rows[1] = RowRect(menu, 2);
-              squareSide = rows[1].bottom - rows[1].top;
-              shots.push_back(WindowPixels::Capture(menu));
-              menu.GetToolBar()->SetHotItem(0);
-              shots.push_back(WindowPixels::Capture(menu));
-              PressKey(VK_ESCAPE);
-          }),
+    Show({WhenMenusOpen(1,
+                        [&](std::vector<CBmpMenu*>& menus) {
+                            CBmpMenu& menu = *menus[0];
+                            rows[0] = RowRect(menu, 0);
+                            rows[1] = RowRect(menu, 2);
+                            squareSide = rows[1].bottom - rows[1].top;
+                            shots.push_back(WindowPixels::Capture(menu));
+                            menu.GetToolBar()->SetHotItem(0);
+                            shots.push_back(WindowPixels::Capture(menu));
+                            PressKey(VK_ESCAPE);
+                        }),
           WhenAllClosed()});
     ASSERT_EQ(shots.size(), 2u);
 

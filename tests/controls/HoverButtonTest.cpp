@@ -50,7 +50,7 @@ protected:
         CRect all(0, 0, pixels.Width(), pixels.Height());
         COLORREF first = pixels.At(0, 0);
         return pixels.CountColor(all, first) == pixels.Width() * pixels.Height() ? first
-                                                                                  : CLR_INVALID;
+                                                                                 : CLR_INVALID;
     }
     void SetPressed(CHoverButton& button, bool pressed) {
         button.SendMessage(BM_SETSTATE, pressed);

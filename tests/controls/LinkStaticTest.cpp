@@ -68,7 +68,8 @@ Look LookOf(HWND link) {
     // An underline is a row of text colour under (nearly) the whole text.
     for (int y = 0; y < pixels.Height(); ++y) {
         CRect row(0, y, pixels.Width(), y + 1);
-        int coloured = pixels.CountColor(row, kLinkColour) + pixels.CountColor(row, kVisitedColour) +
+        int coloured = pixels.CountColor(row, kLinkColour) +
+                       pixels.CountColor(row, kVisitedColour) +
                        pixels.CountColor(row, kHoverColour);
         if (coloured >= pixels.Width() * 9 / 10) look.underlined = true;
     }
@@ -87,8 +88,7 @@ protected:
     void SetUp() override {
         SetCursorPos(1270, 1010);  // away from the links, which show in the middle of the screen
         ASSERT_TRUE(m_dialog.Create());
-        SetWindowPos(m_dialog, HWND_TOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetWindowPos(m_dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         PumpPending();
     }
     // The real pointer goes there too, so that a busy machine's hover timer
@@ -222,7 +222,8 @@ TEST(LinkStaticTargetTest, TooltipShowsTheSiteAddressWhateverTheTarget) {
         EXPECT_EQ(TooltipText(link->GetTooltip().m_hWnd, link->m_hWnd, 1), kSiteAddress);
     }
     dialog.m_left.SetLinkTarget("http://elsewhere.example.org/");
-    EXPECT_EQ(TooltipText(dialog.m_left.GetTooltip().m_hWnd, dialog.m_left.m_hWnd, 1), kSiteAddress);
+    EXPECT_EQ(TooltipText(dialog.m_left.GetTooltip().m_hWnd, dialog.m_left.m_hWnd, 1),
+              kSiteAddress);
     EXPECT_TRUE(GetWindowLongW(dialog.m_left, GWL_STYLE) & SS_NOTIFY);
 }
 

@@ -82,7 +82,9 @@ bool IsHot(const CScrollHotStatic& panel, size_t line) {
     return (panel.GetLines()[line].flags & LINE_HOT) != 0;
 }
 
-void MoveTo(CScrollHotStatic& panel, int y) { panel.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(30, y)); }
+void MoveTo(CScrollHotStatic& panel, int y) {
+    panel.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(30, y));
+}
 
 class ScrollHotStaticTest : public ::testing::Test {
 protected:
@@ -232,7 +234,8 @@ TEST(ScrollHotStaticLinesTest, TrailingBlanksNeverWrapButLongWordsDo) {
     CPanelDialog dialog;
     dialog.m_panel.AddLine(std::string(10, ' ') + "Velmo Image Recovery" + std::string(80, ' '),
                            "www.one.example.com", 12);
-    dialog.m_panel.AddLine("Words enough to fill more than one line of this narrow panel", nullptr, 0);
+    dialog.m_panel.AddLine("Words enough to fill more than one line of this narrow panel", nullptr,
+                           0);
     SetCursorPos(1270, 1010);
     ASSERT_TRUE(dialog.Create());
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -245,11 +248,15 @@ TEST(ScrollHotStaticLinesTest, TrailingBlanksNeverWrapButLongWordsDo) {
     scroll.entryGap = 0;
     WindowPixels shown = WindowPixels::Capture(panel);
     const int lineHeight = panel.GetLineHeight();
-    auto band = [&](int line) { return CRect(0, line * lineHeight, shown.Width(), (line + 1) * lineHeight); };
+    auto band = [&](int line) {
+        return CRect(0, line * lineHeight, shown.Width(), (line + 1) * lineHeight);
+    };
 
     EXPECT_GT(shown.CountColor(band(3), kLinkColour), 40) << "the title line, underlined";
-    EXPECT_EQ(shown.CountColor(band(4), kLinkColour), 0) << "no word of it pushed onto the next line";
-    EXPECT_GT(shown.CountColor(band(5), RGB(0, 0, 0)), 10) << "the long plain line goes on below itself";
+    EXPECT_EQ(shown.CountColor(band(4), kLinkColour), 0)
+        << "no word of it pushed onto the next line";
+    EXPECT_GT(shown.CountColor(band(5), RGB(0, 0, 0)), 10)
+        << "the long plain line goes on below itself";
 }
 
 }  // namespace

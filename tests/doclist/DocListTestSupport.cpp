@@ -13,8 +13,7 @@
 namespace {
 
 // The visible dialog of a thread that has the open dialog's file name box.
-BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found)
-{
+BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found) {
     const int kFileNameBox = 0x47C;
     wchar_t className[16] = L"";
     GetClassNameW(window, className, 16);
@@ -28,24 +27,18 @@ BOOL CALLBACK FindOpenDialog(HWND window, LPARAM found)
 }  // namespace
 
 CListHostDlg::CListHostDlg()
-    : CDialog(IDD_RECOVERY_DIALOG), m_commands(*this, m_list, m_languageIndex)
-{
+    : CDialog(IDD_RECOVERY_DIALOG), m_commands(*this, m_list, m_languageIndex) {
     EXPECT_TRUE(Create());
 }
 
-CListHostDlg::~CListHostDlg()
-{
-    DestroyWindow();
-}
+CListHostDlg::~CListHostDlg() { DestroyWindow(); }
 
-void CListHostDlg::DoDataExchange(CDataExchange* dx)
-{
+void CListHostDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_DOCUMENT_LIST, m_list);
     m_optionControls.Exchange(dx);
 }
 
-BOOL CListHostDlg::OnInitDialog()
-{
+BOOL CListHostDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_list.InsertColumn(0, "Pathname", LVCFMT_LEFT, 300);
     m_list.InsertColumn(1, "Size KB", LVCFMT_LEFT, 60);
@@ -57,29 +50,25 @@ BOOL CListHostDlg::OnInitDialog()
     return TRUE;
 }
 
-std::vector<std::string> CListHostDlg::Row(int row) const
-{
+std::vector<std::string> CListHostDlg::Row(int row) const {
     std::vector<std::string> cells;
-    for (int column = 0; column < 4; ++column)
-        cells.push_back(m_list.GetItemText(row, column));
+    for (int column = 0; column < 4; ++column) cells.push_back(m_list.GetItemText(row, column));
     return cells;
 }
 
-std::vector<std::string> CListHostDlg::Paths() const
-{
+std::vector<std::string> CListHostDlg::Paths() const {
     std::vector<std::string> paths;
     for (int row = 0; row < m_list.GetItemCount(); ++row)
         paths.push_back(m_list.GetItemText(row, 0));
     return paths;
 }
 
-void CListHostDlg::Select(int row)
-{
-    SetListItemState(m_list.m_hWnd, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+void CListHostDlg::Select(int row) {
+    SetListItemState(m_list.m_hWnd, row, LVIS_SELECTED | LVIS_FOCUSED,
+                     LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-std::string MakeFile(const TempFolder& folder, const std::string& name, std::uint64_t size)
-{
+std::string MakeFile(const TempFolder& folder, const std::string& name, std::uint64_t size) {
     std::string path = folder.Utf8() + "\\" + name;
     HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -93,21 +82,18 @@ std::string MakeFile(const TempFolder& folder, const std::string& name, std::uin
     return path;
 }
 
-std::string MakeFolder(const TempFolder& folder, const std::string& name)
-{
+std::string MakeFolder(const TempFolder& folder, const std::string& name) {
     std::string path = folder.Utf8() + "\\" + name;
     EXPECT_TRUE(CreateDirectoryW(Widen(path).c_str(), nullptr)) << path;
     return path;
 }
 
 void DropFiles(CDropFileListCtrl& list, const std::vector<std::string>& paths,
-               DropEncoding encoding)
-{
+               DropEncoding encoding) {
     SendDropFiles(list.GetSafeHwnd(), paths, POINT{10, 10}, encoding);
 }
 
-void MakeShortcut(const std::string& linkPath, const std::string& targetPath)
-{
+void MakeShortcut(const std::string& linkPath, const std::string& targetPath) {
     IShellLinkW* link = nullptr;
     ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                            IID_IShellLinkW, reinterpret_cast<void**>(&link))));
@@ -119,8 +105,7 @@ void MakeShortcut(const std::string& linkPath, const std::string& targetPath)
     link->Release();
 }
 
-void SetLastWriteUtc(const std::string& path, const SYSTEMTIME& utc)
-{
+void SetLastWriteUtc(const std::string& path, const SYSTEMTIME& utc) {
     FILETIME time;
     ASSERT_TRUE(SystemTimeToFileTime(&utc, &time));
     HANDLE file = CreateFileW(Widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
@@ -130,24 +115,19 @@ void SetLastWriteUtc(const std::string& path, const SYSTEMTIME& utc)
     CloseHandle(file);
 }
 
-bool FileExists(const std::string& path)
-{
+bool FileExists(const std::string& path) {
     return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 OpenDialogDriver::OpenDialogDriver(std::string path)
-    : m_path(std::move(path)), m_threadId(GetCurrentThreadId()), m_thread([this] { Run(); })
-{
-}
+    : m_path(std::move(path)), m_threadId(GetCurrentThreadId()), m_thread([this] { Run(); }) {}
 
-OpenDialogDriver::~OpenDialogDriver()
-{
+OpenDialogDriver::~OpenDialogDriver() {
     m_stop = true;
     m_thread.join();
 }
 
-void OpenDialogDriver::Run()
-{
+void OpenDialogDriver::Run() {
     while (!m_stop) {
         HWND dialog = nullptr;
         EnumThreadWindows(m_threadId, FindOpenDialog, reinterpret_cast<LPARAM>(&dialog));

@@ -10,8 +10,7 @@ using Cells = std::vector<std::string>;
 namespace {
 
 DropListOptions Options(unsigned flags, const std::string& extension = "",
-                        DropInsertCallback callback = nullptr)
-{
+                        DropInsertCallback callback = nullptr) {
     DropListOptions options;
     options.flags = flags;
     options.extension = extension;
@@ -21,8 +20,7 @@ DropListOptions Options(unsigned flags, const std::string& extension = "",
 
 }  // namespace
 
-TEST(DocumentListDrop, OneFileBecomesARowWithItsDetails)
-{
+TEST(DocumentListDrop, OneFileBecomesARowWithItsDetails) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "report.doc", 2048);
@@ -35,8 +33,7 @@ TEST(DocumentListDrop, OneFileBecomesARowWithItsDetails)
     EXPECT_EQ(ListItemImage(host.m_list.m_hWnd, 0), 0);
 }
 
-TEST(DocumentListDrop, ThreeFilesEndWithTheShellsLastOnTop)
-{
+TEST(DocumentListDrop, ThreeFilesEndWithTheShellsLastOnTop) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string a = MakeFile(folder, "a.doc");
@@ -48,8 +45,7 @@ TEST(DocumentListDrop, ThreeFilesEndWithTheShellsLastOnTop)
     EXPECT_EQ(host.Paths(), (Cells{c, b, a}));
 }
 
-TEST(DocumentListDrop, DuplicateInOtherLetterCaseChangesNothing)
-{
+TEST(DocumentListDrop, DuplicateInOtherLetterCaseChangesNothing) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "Letter.doc", 3000);
@@ -66,8 +62,7 @@ TEST(DocumentListDrop, DuplicateInOtherLetterCaseChangesNothing)
     EXPECT_EQ(host.Row(0), before);
 }
 
-TEST(DocumentListDrop, DuplicatesAreInsertedWhenAllowed)
-{
+TEST(DocumentListDrop, DuplicatesAreInsertedWhenAllowed) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "twice.doc");
@@ -79,8 +74,7 @@ TEST(DocumentListDrop, DuplicatesAreInsertedWhenAllowed)
     EXPECT_EQ(host.Paths(), (Cells{path, path}));
 }
 
-TEST(DocumentListDrop, ShortcutListsItsTargetWithTheTargetsDetails)
-{
+TEST(DocumentListDrop, ShortcutListsItsTargetWithTheTargetsDetails) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string target = MakeFile(folder, "target.doc", 5 * 1024 + 1);
@@ -94,8 +88,7 @@ TEST(DocumentListDrop, ShortcutListsItsTargetWithTheTargetsDetails)
     EXPECT_EQ(host.Row(0), (Cells{target, "5", "31/12/1999", "23:59:58"}));
 }
 
-TEST(DocumentListDrop, ShortcutToAListedDocumentIsADuplicate)
-{
+TEST(DocumentListDrop, ShortcutToAListedDocumentIsADuplicate) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string target = MakeFile(folder, "target.doc");
@@ -107,8 +100,7 @@ TEST(DocumentListDrop, ShortcutToAListedDocumentIsADuplicate)
     EXPECT_EQ(host.Paths(), (Cells{target}));
 }
 
-TEST(DocumentListDrop, FolderIsRefusedWithTheStartupOptions)
-{
+TEST(DocumentListDrop, FolderIsRefusedWithTheStartupOptions) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string sub = MakeFolder(folder, "Documents");
@@ -119,14 +111,13 @@ TEST(DocumentListDrop, FolderIsRefusedWithTheStartupOptions)
     EXPECT_EQ(host.Paths(), (Cells{file}));
 }
 
-TEST(DocumentListDrop, FolderGoesToTheCallbackWhenFoldersAreAccepted)
-{
+TEST(DocumentListDrop, FolderGoesToTheCallbackWhenFoldersAreAccepted) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string sub = MakeFolder(folder, "Documents");
     std::string file = MakeFile(folder, "a.doc", 4096);
-    ASSERT_TRUE(host.m_list.SetOptions(
-        Options(DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK, "", InsertFromCallback)));
+    ASSERT_TRUE(host.m_list.SetOptions(Options(
+        DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK, "", InsertFromCallback)));
 
     DropFiles(host.m_list, {sub, file});
 
@@ -137,8 +128,7 @@ TEST(DocumentListDrop, FolderGoesToTheCallbackWhenFoldersAreAccepted)
     EXPECT_EQ(ListItemImage(host.m_list.m_hWnd, 0), 0);
 }
 
-TEST(DocumentListDrop, ListedFolderShowsNoSizeButItsDate)
-{
+TEST(DocumentListDrop, ListedFolderShowsNoSizeButItsDate) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string sub = MakeFolder(folder, "Archive");
@@ -153,8 +143,7 @@ TEST(DocumentListDrop, ListedFolderShowsNoSizeButItsDate)
     EXPECT_NE(row[2], "");
 }
 
-TEST(DocumentListDrop, ExtensionFilterIgnoresCaseAndNeedsTheWholeExtension)
-{
+TEST(DocumentListDrop, ExtensionFilterIgnoresCaseAndNeedsTheWholeExtension) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string upper = MakeFile(folder, "A.DOC");
@@ -167,8 +156,7 @@ TEST(DocumentListDrop, ExtensionFilterIgnoresCaseAndNeedsTheWholeExtension)
     EXPECT_EQ(host.Paths(), (Cells{upper}));
 }
 
-TEST(DocumentListDrop, MissingPathIsSkippedAndTheRestTaken)
-{
+TEST(DocumentListDrop, MissingPathIsSkippedAndTheRestTaken) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string file = MakeFile(folder, "here.doc");
@@ -178,8 +166,7 @@ TEST(DocumentListDrop, MissingPathIsSkippedAndTheRestTaken)
     EXPECT_EQ(host.Paths(), (Cells{file}));
 }
 
-TEST(DocumentListOptions, CallbackFlagWithoutCallbackIsRefusedAndChangesNothing)
-{
+TEST(DocumentListOptions, CallbackFlagWithoutCallbackIsRefusedAndChangesNothing) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "still.doc");
@@ -194,8 +181,7 @@ TEST(DocumentListOptions, CallbackFlagWithoutCallbackIsRefusedAndChangesNothing)
     EXPECT_EQ(host.Row(0)[1], "0");  // inserted by the list itself, with its details
 }
 
-TEST(DocumentListWindow, ListCreatedDirectlyAcceptsDroppedFiles)
-{
+TEST(DocumentListWindow, ListCreatedDirectlyAcceptsDroppedFiles) {
     CListHostDlg host;
     CDropFileListCtrl list;
     RECT rect = {0, 0, 200, 100};

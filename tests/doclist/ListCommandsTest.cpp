@@ -12,18 +12,15 @@ namespace {
 
 const char kCaption[] = "Velmo Image Recovery";
 
-std::string CurrentDirectory()
-{
+std::string CurrentDirectory() {
     DWORD length = GetCurrentDirectoryA(0, nullptr);
     std::string directory(length, '\0');
     directory.resize(GetCurrentDirectoryA(length, &directory[0]));
     return directory;
 }
 
-std::string WithoutTrailingSlash(std::string path)
-{
-    while (!path.empty() && (path.back() == '\\' || path.back() == '/'))
-        path.pop_back();
+std::string WithoutTrailingSlash(std::string path) {
+    while (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
     return path;
 }
 
@@ -35,8 +32,7 @@ struct ThreeDocuments {
     std::string middle = MakeFile(folder, "middle.doc");
     std::string last = MakeFile(folder, "last.doc");
 
-    ThreeDocuments()
-    {
+    ThreeDocuments() {
         DropFiles(host.m_list, {first, middle, last});
         host.Select(1);
     }
@@ -44,8 +40,7 @@ struct ThreeDocuments {
 
 }  // namespace
 
-TEST(AddDocument, SameDocumentTwiceGivesTwoRowsNewestOnTop)
-{
+TEST(AddDocument, SameDocumentTwiceGivesTwoRowsNewestOnTop) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "chosen.doc", 3 * 1024);
@@ -67,8 +62,7 @@ TEST(AddDocument, SameDocumentTwiceGivesTwoRowsNewestOnTop)
     EXPECT_EQ(watcher.Count(), 0u);
 }
 
-TEST(AddDocument, LeavesTheCurrentDirectoryAtTheChosenFolder)
-{
+TEST(AddDocument, LeavesTheCurrentDirectoryAtTheChosenFolder) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string sub = MakeFolder(folder, "Letters");
@@ -83,8 +77,7 @@ TEST(AddDocument, LeavesTheCurrentDirectoryAtTheChosenFolder)
     SetCurrentDirectoryA("C:\\");  // let the folder go
 }
 
-TEST(AddDocument, TitleFollowsTheLanguage)
-{
+TEST(AddDocument, TitleFollowsTheLanguage) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "brief.doc");
@@ -99,8 +92,7 @@ TEST(AddDocument, TitleFollowsTheLanguage)
     SetCurrentDirectoryA("C:\\");
 }
 
-TEST(AddDocument, CancelChangesNothing)
-{
+TEST(AddDocument, CancelChangesNothing) {
     ThreeDocuments list;
     std::string before = CurrentDirectory();
 
@@ -112,8 +104,7 @@ TEST(AddDocument, CancelChangesNothing)
     EXPECT_EQ(CurrentDirectory(), before);
 }
 
-TEST(RemoveFromList, RemovesTheSelectedRowAndKeepsTheFile)
-{
+TEST(RemoveFromList, RemovesTheSelectedRowAndKeepsTheFile) {
     ThreeDocuments list;
     MessageBoxWatcher watcher;
 
@@ -124,8 +115,7 @@ TEST(RemoveFromList, RemovesTheSelectedRowAndKeepsTheFile)
     EXPECT_EQ(watcher.Count(), 0u);
 }
 
-TEST(RemoveFromList, WithoutSelectionSaysSo)
-{
+TEST(RemoveFromList, WithoutSelectionSaysSo) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     DropFiles(host.m_list, {MakeFile(folder, "a.doc")});
@@ -140,8 +130,7 @@ TEST(RemoveFromList, WithoutSelectionSaysSo)
     EXPECT_TRUE(watcher.Problems().empty());
 }
 
-TEST(DeleteFromDisk, NoAtTheFirstQuestionKeepsFileAndRow)
-{
+TEST(DeleteFromDisk, NoAtTheFirstQuestionKeepsFileAndRow) {
     ThreeDocuments list;
     MessageBoxWatcher watcher({IDNO});
 
@@ -157,8 +146,7 @@ TEST(DeleteFromDisk, NoAtTheFirstQuestionKeepsFileAndRow)
     EXPECT_TRUE(watcher.Problems().empty());
 }
 
-TEST(DeleteFromDisk, NoAtTheSecondQuestionKeepsFileAndRow)
-{
+TEST(DeleteFromDisk, NoAtTheSecondQuestionKeepsFileAndRow) {
     ThreeDocuments list;
     MessageBoxWatcher watcher({IDYES, IDNO});
 
@@ -172,8 +160,7 @@ TEST(DeleteFromDisk, NoAtTheSecondQuestionKeepsFileAndRow)
     EXPECT_TRUE(watcher.Problems().empty());
 }
 
-TEST(DeleteFromDisk, YesTwiceDeletesTheSelectedFileAndItsRow)
-{
+TEST(DeleteFromDisk, YesTwiceDeletesTheSelectedFileAndItsRow) {
     ThreeDocuments list;
     MessageBoxWatcher watcher({IDYES, IDYES});
 
@@ -186,8 +173,7 @@ TEST(DeleteFromDisk, YesTwiceDeletesTheSelectedFileAndItsRow)
     EXPECT_TRUE(watcher.Problems().empty());
 }
 
-TEST(DeleteFromDisk, QuestionsFollowTheLanguage)
-{
+TEST(DeleteFromDisk, QuestionsFollowTheLanguage) {
     ThreeDocuments list;
     list.host.m_languageIndex = 6;
     MessageBoxWatcher watcher({IDYES, IDNO});
@@ -200,8 +186,7 @@ TEST(DeleteFromDisk, QuestionsFollowTheLanguage)
     EXPECT_EQ(watcher.Boxes()[1].text, "Sunteti sigur  ?");
 }
 
-TEST(DeleteFromDisk, FileHeldOpenIsReportedAndTheRowStays)
-{
+TEST(DeleteFromDisk, FileHeldOpenIsReportedAndTheRowStays) {
     ThreeDocuments list;
     HANDLE hold = CreateFileA(list.middle.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -220,8 +205,7 @@ TEST(DeleteFromDisk, FileHeldOpenIsReportedAndTheRowStays)
     EXPECT_TRUE(watcher.Problems().empty());
 }
 
-TEST(DeleteFromDisk, ReadOnlyFileIsReportedInTheLanguageAndTheRowStays)
-{
+TEST(DeleteFromDisk, ReadOnlyFileIsReportedInTheLanguageAndTheRowStays) {
     ThreeDocuments list;
     list.host.m_languageIndex = 3;
     SetFileAttributesA(list.middle.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -239,8 +223,7 @@ TEST(DeleteFromDisk, ReadOnlyFileIsReportedInTheLanguageAndTheRowStays)
     EXPECT_EQ(list.host.m_list.GetItemCount(), 3);
 }
 
-TEST(DeleteFromDisk, WithoutSelectionSaysSoAndAsksNothing)
-{
+TEST(DeleteFromDisk, WithoutSelectionSaysSoAndAsksNothing) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "a.doc");
@@ -255,8 +238,7 @@ TEST(DeleteFromDisk, WithoutSelectionSaysSoAndAsksNothing)
     EXPECT_TRUE(FileExists(path));
 }
 
-TEST(EmptyList, RemovesEveryRowWithoutAskingAndKeepsTheFiles)
-{
+TEST(EmptyList, RemovesEveryRowWithoutAskingAndKeepsTheFiles) {
     ThreeDocuments list;
     MessageBoxWatcher watcher;
 
@@ -268,8 +250,7 @@ TEST(EmptyList, RemovesEveryRowWithoutAskingAndKeepsTheFiles)
     EXPECT_EQ(watcher.Count(), 0u);
 }
 
-TEST(DeleteFromDisk, PathWithTwoLeadingBackslashesIsDeletedByThatPath)
-{
+TEST(DeleteFromDisk, PathWithTwoLeadingBackslashesIsDeletedByThatPath) {
     TempFolder folder("velmo-doclist");
     CListHostDlg host;
     std::string path = MakeFile(folder, "shared.doc");

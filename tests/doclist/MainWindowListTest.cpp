@@ -13,23 +13,20 @@ using Cells = std::vector<std::string>;
 namespace {
 
 // Runs the main window with valid English settings and probes it once shown.
-void WithMainWindow(const std::function<void(ProbedRecoveryDlg&)>& probe)
-{
+void WithMainWindow(const std::function<void(ProbedRecoveryDlg&)>& probe) {
     SettingsFileGuard settings;
     WriteValidSettings(RecordWith(1));
     ProbedRecoveryDlg window(probe);
     window.DoModal();
 }
 
-bool IsChecked(ProbedRecoveryDlg& window, int id)
-{
+bool IsChecked(ProbedRecoveryDlg& window, int id) {
     return SendMessageW(window.Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 }  // namespace
 
-TEST(MainWindowList, StartsWithFilesOnlyWhileTheOptionControlsHoldTheirOwnValues)
-{
+TEST(MainWindowList, StartsWithFilesOnlyWhileTheOptionControlsHoldTheirOwnValues) {
     TempFolder folder("velmo-doclist");
     std::string sub = MakeFolder(folder, "Folder");
     std::string file = MakeFile(folder, "a.doc", 2048);
@@ -40,11 +37,10 @@ TEST(MainWindowList, StartsWithFilesOnlyWhileTheOptionControlsHoldTheirOwnValues
 
     WithMainWindow([&](ProbedRecoveryDlg& window) {
         options = window.List().GetOptions();
-        controlsAsStarted = IsChecked(window, IDC_ACCEPT_FILES) &&
-                            IsChecked(window, IDC_ACCEPT_FOLDERS) &&
-                            IsChecked(window, IDC_ALL_FILES) &&
-                            !IsChecked(window, IDC_ALLOW_DUPLICATES) &&
-                            !IsChecked(window, IDC_USE_CALLBACK);
+        controlsAsStarted =
+            IsChecked(window, IDC_ACCEPT_FILES) && IsChecked(window, IDC_ACCEPT_FOLDERS) &&
+            IsChecked(window, IDC_ALL_FILES) && !IsChecked(window, IDC_ALLOW_DUPLICATES) &&
+            !IsChecked(window, IDC_USE_CALLBACK);
         SendDropFiles(window.List(), {sub, file});
         for (int i = 0; i < window.List().GetItemCount(); ++i)
             paths.push_back(window.List().GetItemText(i, 0));
@@ -60,8 +56,7 @@ TEST(MainWindowList, StartsWithFilesOnlyWhileTheOptionControlsHoldTheirOwnValues
     EXPECT_EQ(row[1], "2");
 }
 
-TEST(MainWindowList, EveryCommandIdentifierReachesItsCommand)
-{
+TEST(MainWindowList, EveryCommandIdentifierReachesItsCommand) {
     TempFolder folder("velmo-doclist");
     std::string a = MakeFile(folder, "a.doc");
     std::string b = MakeFile(folder, "b.doc");

@@ -14,25 +14,21 @@ namespace {
 
 // Whether the thread is free of OLE: only then may it join the multithreaded
 // apartment. Leaves the thread as it found it.
-bool ThreadIsFreeOfOle()
-{
+bool ThreadIsFreeOfOle() {
     HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    if (SUCCEEDED(result))
-        CoUninitialize();
+    if (SUCCEEDED(result)) CoUninitialize();
     return result == S_OK;
 }
 
 template <typename Body>
-void OnFreshThread(Body body)
-{
+void OnFreshThread(Body body) {
     std::thread thread(body);
     thread.join();
 }
 
 }  // namespace
 
-TEST(DocumentListOle, EachListGivesBackTheOleItTook)
-{
+TEST(DocumentListOle, EachListGivesBackTheOleItTook) {
     bool freeAfter = false;
     bool heldMeanwhile = false;
     OnFreshThread([&] {
@@ -47,8 +43,7 @@ TEST(DocumentListOle, EachListGivesBackTheOleItTook)
     EXPECT_TRUE(freeAfter);
 }
 
-TEST(DocumentListOle, OleOfTheThreadOutlivesTheList)
-{
+TEST(DocumentListOle, OleOfTheThreadOutlivesTheList) {
     bool keptAfterList = false;
     OnFreshThread([&] {
         ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
@@ -59,8 +54,7 @@ TEST(DocumentListOle, OleOfTheThreadOutlivesTheList)
     EXPECT_TRUE(keptAfterList);
 }
 
-TEST(DocumentListOle, FailureIsReportedAndTheListStaysUsable)
-{
+TEST(DocumentListOle, FailureIsReportedAndTheListStaysUsable) {
     TempFolder folder("velmo-doclist");
     std::string target = MakeFile(folder, "target.doc");
     std::string link = folder.Ansi() + "\\shortcut.lnk";

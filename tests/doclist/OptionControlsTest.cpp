@@ -27,33 +27,24 @@ BEGIN_MESSAGE_MAP(COptionHostDlg, CListHostDlg)
     ON_EN_KILLFOCUS(IDC_EXTENSION_EDIT, OnOptionChanged)
 END_MESSAGE_MAP()
 
-void Click(CWnd& dialog, int id)
-{
-    SendMessageW(dialog.GetDlgItem(id), BM_CLICK, 0, 0);
-}
+void Click(CWnd& dialog, int id) { SendMessageW(dialog.GetDlgItem(id), BM_CLICK, 0, 0); }
 
 // The buttons are never visible, so an auto radio button would not clear its
 // hidden neighbour: set the group as a click on a shown one would, then notify.
-void ChooseRadio(CWnd& dialog, int id)
-{
+void ChooseRadio(CWnd& dialog, int id) {
     CheckRadioButton(dialog, IDC_ALL_FILES, IDC_FILTER_EXTENSION, id);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)));
 }
 
-bool IsChecked(CWnd& dialog, int id)
-{
+bool IsChecked(CWnd& dialog, int id) {
     return SendMessageW(dialog.GetDlgItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-bool IsEnabled(CWnd& dialog, int id)
-{
-    return IsWindowEnabled(dialog.GetDlgItem(id)) != FALSE;
-}
+bool IsEnabled(CWnd& dialog, int id) { return IsWindowEnabled(dialog.GetDlgItem(id)) != FALSE; }
 
 // Types into the extension box, then lets it lose the focus.
-void TypeExtension(CWnd& dialog, const wchar_t* extension)
-{
+void TypeExtension(CWnd& dialog, const wchar_t* extension) {
     HWND edit = dialog.GetDlgItem(IDC_EXTENSION_EDIT);
     SetWindowTextW(edit, extension);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXTENSION_EDIT, EN_KILLFOCUS),
@@ -62,8 +53,7 @@ void TypeExtension(CWnd& dialog, const wchar_t* extension)
 
 }  // namespace
 
-TEST(OptionControls, StartWithTheirOwnValuesWhileTheListHasTheStartupOptions)
-{
+TEST(OptionControls, StartWithTheirOwnValuesWhileTheListHasTheStartupOptions) {
     COptionHostDlg host;
 
     EXPECT_TRUE(IsChecked(host, IDC_ACCEPT_FILES));
@@ -79,8 +69,7 @@ TEST(OptionControls, StartWithTheirOwnValuesWhileTheListHasTheStartupOptions)
     EXPECT_EQ(host.m_list.GetOptions().flags, DROP_ACCEPT_FILES);
 }
 
-TEST(OptionControls, FirstChangeTakesEveryControlIntoTheOptions)
-{
+TEST(OptionControls, FirstChangeTakesEveryControlIntoTheOptions) {
     TempFolder folder("velmo-doclist");
     COptionHostDlg host;
     std::string sub = MakeFolder(folder, "Folder");
@@ -94,8 +83,7 @@ TEST(OptionControls, FirstChangeTakesEveryControlIntoTheOptions)
     EXPECT_EQ(host.Paths(), (Cells{sub, sub}));
 }
 
-TEST(OptionControls, FilterTakesTheTypedExtension)
-{
+TEST(OptionControls, FilterTakesTheTypedExtension) {
     TempFolder folder("velmo-doclist");
     COptionHostDlg host;
     std::string wanted = MakeFile(folder, "Report.DOC");
@@ -111,8 +99,7 @@ TEST(OptionControls, FilterTakesTheTypedExtension)
     EXPECT_EQ(host.Paths(), (Cells{wanted}));
 }
 
-TEST(OptionControls, AllFilesAgainDropsTheFilterButKeepsTheExtension)
-{
+TEST(OptionControls, AllFilesAgainDropsTheFilterButKeepsTheExtension) {
     COptionHostDlg host;
     ChooseRadio(host, IDC_FILTER_EXTENSION);
     TypeExtension(host, L".doc");
@@ -125,8 +112,7 @@ TEST(OptionControls, AllFilesAgainDropsTheFilterButKeepsTheExtension)
     EXPECT_EQ(options.extension, ".doc");
 }
 
-TEST(OptionControls, NoFilesDisablesTheFilterControls)
-{
+TEST(OptionControls, NoFilesDisablesTheFilterControls) {
     TempFolder folder("velmo-doclist");
     COptionHostDlg host;
 
@@ -146,8 +132,7 @@ TEST(OptionControls, NoFilesDisablesTheFilterControls)
     EXPECT_TRUE(IsEnabled(host, IDC_EXTENSION_EDIT));
 }
 
-TEST(OptionControls, CallbackInsertsAndDisablesDuplicates)
-{
+TEST(OptionControls, CallbackInsertsAndDisablesDuplicates) {
     TempFolder folder("velmo-doclist");
     COptionHostDlg host;
     std::string sub = MakeFolder(folder, "Pictures");

@@ -8,16 +8,14 @@ using Cells = std::vector<std::string>;
 namespace {
 
 // Drops one file on a fresh list and returns its row.
-Cells DroppedRow(const std::string& path)
-{
+Cells DroppedRow(const std::string& path) {
     CListHostDlg host;
     DropFiles(host.m_list, {path});
     EXPECT_EQ(host.m_list.GetItemCount(), 1);
     return host.Row(0);
 }
 
-int LocalHourOf(const SYSTEMTIME& utc)
-{
+int LocalHourOf(const SYSTEMTIME& utc) {
     FILETIME time, local;
     SystemTimeToFileTime(&utc, &time);
     FileTimeToLocalFileTime(&time, &local);
@@ -28,8 +26,7 @@ int LocalHourOf(const SYSTEMTIME& utc)
 
 }  // namespace
 
-TEST(RowDetails, SizeIsWholeKilobytes)
-{
+TEST(RowDetails, SizeIsWholeKilobytes) {
     TempFolder folder("velmo-doclist");
     EXPECT_EQ(DroppedRow(MakeFile(folder, "empty.doc", 0))[1], "0");
     EXPECT_EQ(DroppedRow(MakeFile(folder, "small.doc", 1023))[1], "0");
@@ -38,8 +35,7 @@ TEST(RowDetails, SizeIsWholeKilobytes)
     EXPECT_EQ(DroppedRow(MakeFile(folder, "big.doc", 1234567))[1], "1205");
 }
 
-TEST(RowDetails, DocumentOfFourGigabytesShowsItsTrueSize)
-{
+TEST(RowDetails, DocumentOfFourGigabytesShowsItsTrueSize) {
     TempFolder folder("velmo-doclist");
     std::uint64_t size = (std::uint64_t{4} << 30) + 5 * 1024 + 7;
     EXPECT_EQ(DroppedRow(MakeFile(folder, "huge.doc", size))[1], "4194309");
@@ -47,8 +43,7 @@ TEST(RowDetails, DocumentOfFourGigabytesShowsItsTrueSize)
 
 // Run a second time by ctest with TZ set far from UTC, so a conversion to
 // local time would show.
-TEST(RowDetails, DateAndTimeAreTheLastWriteInUtc)
-{
+TEST(RowDetails, DateAndTimeAreTheLastWriteInUtc) {
     TempFolder folder("velmo-doclist");
     std::string path = MakeFile(folder, "stamped.doc");
     SYSTEMTIME stamp{2004, 5, 1, 3, 7, 5, 9, 0};
@@ -63,8 +58,7 @@ TEST(RowDetails, DateAndTimeAreTheLastWriteInUtc)
     EXPECT_EQ(row[3], "7:5:9");
 }
 
-TEST(RowDetails, FileHeldExclusivelyShowsNoSizeButItsTimeStamp)
-{
+TEST(RowDetails, FileHeldExclusivelyShowsNoSizeButItsTimeStamp) {
     TempFolder folder("velmo-doclist");
     std::string path = MakeFile(folder, "locked.doc", 4096);
     SetLastWriteUtc(path, SYSTEMTIME{2010, 1, 5, 1, 12, 30, 0, 0});

@@ -41,8 +41,8 @@ class CPlainWindow : public CWnd {};
 
 TEST(DialogTest, OkButtonEndsTheModalRunWithIdokAndReadsTheControls) {
     CPlainWindow owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200,
-                               nullptr, nullptr));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                               nullptr));
     CModalDialog dialog(&owner);
     bool ownerEnabledDuringRun = true;
     HWND dialogWindow = nullptr;

@@ -69,8 +69,8 @@ END_MESSAGE_MAP()
 class MessageMapTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_target.CreateEx(0, nullptr, "target", WS_POPUP | WS_VISIBLE, 10, 10, 200,
-                                      100, nullptr, nullptr));
+        ASSERT_TRUE(m_target.CreateEx(0, nullptr, "target", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100,
+                                      nullptr, nullptr));
         m_target.m_log.clear();
     }
     LRESULT Command(UINT id, UINT code = 0, HWND control = nullptr) {
@@ -175,8 +175,8 @@ TEST(MessageMapCreateTest, WindowsCreatedByTheFrameworkSeeTheirOwnWmCreate) {
 
     CTarget refusing;
     refusing.m_createResult = -1;
-    EXPECT_FALSE(refusing.CreateEx(0, nullptr, "refused", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                   nullptr));
+    EXPECT_FALSE(
+        refusing.CreateEx(0, nullptr, "refused", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(refusing.m_hWnd, nullptr);
 }
 
@@ -205,7 +205,7 @@ private:
     int OnCreate(LPCREATESTRUCTW) {
         ++m_creates;
         return m_inner.CreateEx(0, nullptr, "inner", WS_CHILD, 0, 0, 5, 5, m_hWnd, nullptr) ? 0
-                                                                                          : -1;
+                                                                                            : -1;
     }
     DECLARE_MESSAGE_MAP()
 };

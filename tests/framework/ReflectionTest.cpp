@@ -184,8 +184,8 @@ class CPlainWindow : public CWnd {};
 
 TEST(ToolBarTest, CreatedToolbarIsBoundAtOnceAndDrawsItsOwnButtons) {
     CPlainWindow parent;
-    ASSERT_TRUE(parent.CreateEx(WS_EX_TOPMOST, nullptr, "bar", WS_POPUP | WS_VISIBLE, 20, 20,
-                                200, 120, nullptr, nullptr));
+    ASSERT_TRUE(parent.CreateEx(WS_EX_TOPMOST, nullptr, "bar", WS_POPUP | WS_VISIBLE, 20, 20, 200,
+                                120, nullptr, nullptr));
     CTestToolBar bar;
     ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_WRAPABLE,
                              WS_VISIBLE | WS_CLIPCHILDREN | 0x5C, CRect(), 0xE800));
@@ -194,10 +194,10 @@ TEST(ToolBarTest, CreatedToolbarIsBoundAtOnceAndDrawsItsOwnButtons) {
     char first[] = "First";
     char second[] = "Second";
     TBBUTTON buttons[2] = {};
-    buttons[0] = {I_IMAGENONE, 501, TBSTATE_ENABLED | TBSTATE_WRAP, 0, {}, 0,
-                  reinterpret_cast<INT_PTR>(first)};
-    buttons[1] = {I_IMAGENONE, 502, TBSTATE_ENABLED | TBSTATE_WRAP, 0, {}, 0,
-                  reinterpret_cast<INT_PTR>(second)};
+    buttons[0] = {I_IMAGENONE, 501, TBSTATE_ENABLED | TBSTATE_WRAP,  0,
+                  {},          0,   reinterpret_cast<INT_PTR>(first)};
+    buttons[1] = {I_IMAGENONE, 502, TBSTATE_ENABLED | TBSTATE_WRAP,   0,
+                  {},          0,   reinterpret_cast<INT_PTR>(second)};
     ASSERT_TRUE(bar.SendMessage(TB_ADDBUTTONSA, 2, reinterpret_cast<LPARAM>(buttons)));
     bar.SetWindowPos(nullptr, 0, 0, 150, 100, SWP_NOZORDER);
     EXPECT_EQ(bar.GetButtonCount(), 2);

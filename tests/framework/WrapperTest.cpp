@@ -18,11 +18,11 @@ TEST(RuntimeClassTest, ClassesKnowTheirNamesAndBases) {
 }
 
 TEST(RuntimeClassTest, WindowsAreAskedByClassName) {
-    HWND plain = CreateWindowExA(0, "Button", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr,
-                                 nullptr);
+    HWND plain =
+        CreateWindowExA(0, "Button", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
     CStatic bound;
-    HWND other = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr,
-                                 nullptr, nullptr);
+    HWND other =
+        CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(bound.SubclassWindow(other));
     EXPECT_TRUE(CWnd::IsWindowOfClass(other, "CStatic"));
     EXPECT_TRUE(CWnd::IsWindowOfClass(other, "CWnd"));
@@ -38,9 +38,15 @@ TEST(TextTest, ConvertsBetweenUtf8Utf16AndTheAnsiCodePage) {
     EXPECT_EQ(Widen(static_cast<const char*>(nullptr)), L"");
     EXPECT_EQ(Utf8FromWide(static_cast<const wchar_t*>(nullptr)), "");
     if (GetACP() != 1252) GTEST_SKIP() << "ANSI code page is " << GetACP();
-    EXPECT_EQ(Utf8FromAnsi("Gr\xF6\xDF" "e"), "Größe");
-    EXPECT_EQ(AnsiFromUtf8("Größe"), "Gr\xF6\xDF" "e");
-    EXPECT_EQ(WidenAnsi("Gr\xF6\xDF" "e"), L"Größe");
+    EXPECT_EQ(Utf8FromAnsi("Gr\xF6\xDF"
+                           "e"),
+              "Größe");
+    EXPECT_EQ(AnsiFromUtf8("Größe"),
+              "Gr\xF6\xDF"
+              "e");
+    EXPECT_EQ(WidenAnsi("Gr\xF6\xDF"
+                        "e"),
+              L"Größe");
 }
 
 TEST(MenuTest, LoadsChangesTextsAsUtf8AndDestroysTheMenu) {
@@ -125,8 +131,8 @@ TEST_F(ListTest, SelectionDeletionAndLook) {
 
 TEST(ProgressTest, StaysWithinItsRange) {
     CProgressCtrl progress;
-    ASSERT_TRUE(progress.CreateEx(0, PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 100, 10, nullptr,
-                                  nullptr));
+    ASSERT_TRUE(
+        progress.CreateEx(0, PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 100, 10, nullptr, nullptr));
     progress.SetRange(0, 10);
     progress.SetPos(4);
     EXPECT_EQ(progress.GetPos(), 4);

@@ -19,45 +19,43 @@ public:
     ProbedHelpDlg(int language, Probe probe) : ProbedDialog(std::move(probe), language) {}
 
     // The pane as the user reads it, line breaks as "\n".
-    std::string Pane() const
-    {
+    std::string Pane() const {
         std::string utf8 = Utf8FromWide(FieldText(IDC_TOPIC_TEXT));
         for (size_t at = utf8.find("\r\n"); at != std::string::npos; at = utf8.find("\r\n", at))
             utf8.erase(at, 1);
         return utf8;
     }
     // Picks the row as a click would.
-    void Choose(int row)
-    {
+    void Choose(int row) {
         SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
         SendMessage(WM_COMMAND, MAKEWPARAM(IDC_TOPIC_LIST, LBN_SELCHANGE),
                     reinterpret_cast<LPARAM>(GetDlgItem(IDC_TOPIC_LIST)));
     }
-    void Search(const std::wstring& words) { SetWindowTextW(GetDlgItem(IDC_SEARCH_EDIT), words.c_str()); }
-    void PressKey(int id, UINT key)
-    {
+    void Search(const std::wstring& words) {
+        SetWindowTextW(GetDlgItem(IDC_SEARCH_EDIT), words.c_str());
+    }
+    void PressKey(int id, UINT key) {
         ::PostMessageW(GetDlgItem(id), WM_KEYDOWN, key, 0);
         ::PostMessageW(GetDlgItem(id), WM_KEYUP, key, 0xC0000000);
     }
 };
 
-int RowOf(const ProbedHelpDlg& window, HelpTopic topic)
-{
+int RowOf(const ProbedHelpDlg& window, HelpTopic topic) {
     const std::vector<HelpTopic> listed = window.ListedTopics();
     return static_cast<int>(std::find(listed.begin(), listed.end(), topic) - listed.begin());
 }
 
 // A help that drifts from the program's own messages fails here: every
 // message of the main window, in every language, as the pane shows it.
-TEST(HelpWindowTest, MessagesTopicQuotesEveryMessageOfTheMainWindow)
-{
+TEST(HelpWindowTest, MessagesTopicQuotesEveryMessageOfTheMainWindow) {
     for (int language = 1; language <= 6; ++language) {
         SCOPED_TRACE(language);
         ProbedHelpDlg dialog(language, [&](ProbedHelpDlg& window) {
             window.Choose(RowOf(window, HELP_MESSAGES));
             const std::string pane = window.Pane();
             for (const TextSet* message : kMainProgramMessages)
-                EXPECT_NE(pane.find(Text(*message, language)), std::string::npos) << Text(*message, language);
+                EXPECT_NE(pane.find(Text(*message, language)), std::string::npos)
+                    << Text(*message, language);
         });
         dialog.DoModal();
     }
@@ -65,8 +63,7 @@ TEST(HelpWindowTest, MessagesTopicQuotesEveryMessageOfTheMainWindow)
 
 // Every topic opens in every language, with the main window's own item names
 // filled in: no placeholder is left for the reader.
-TEST(HelpWindowTest, EveryTopicReadsWholeInEveryLanguage)
-{
+TEST(HelpWindowTest, EveryTopicReadsWholeInEveryLanguage) {
     for (int language = 1; language <= 6; ++language) {
         ProbedHelpDlg dialog(language, [&](ProbedHelpDlg& window) {
             EXPECT_EQ(window.GetWindowText(), Text(kHelpCaption, language));
@@ -75,7 +72,9 @@ TEST(HelpWindowTest, EveryTopicReadsWholeInEveryLanguage)
                 window.Choose(row);
                 const std::string pane = window.Pane();
                 SCOPED_TRACE(pane.substr(0, 40));
-                EXPECT_EQ(pane.rfind(HelpTopicTitle(window.ListedTopics()[row], language) + "\n\n", 0), 0u);
+                EXPECT_EQ(
+                    pane.rfind(HelpTopicTitle(window.ListedTopics()[row], language) + "\n\n", 0),
+                    0u);
                 EXPECT_GT(pane.size(), 300u);
                 EXPECT_EQ(pane.find('{'), std::string::npos);
             }
@@ -84,8 +83,7 @@ TEST(HelpWindowTest, EveryTopicReadsWholeInEveryLanguage)
     }
 }
 
-TEST(HelpWindowTest, SearchNarrowsTheTopicsToThoseHoldingEveryWord)
-{
+TEST(HelpWindowTest, SearchNarrowsTheTopicsToThoseHoldingEveryWord) {
     ProbedHelpDlg dialog(1, [](ProbedHelpDlg& window) {
         window.Search(L"RECYCLE bin");
         EXPECT_EQ(window.ListedTopics(), (std::vector<HelpTopic>{HELP_MESSAGES, HELP_DELETING}));
@@ -115,12 +113,12 @@ TEST(HelpWindowTest, SearchNarrowsTheTopicsToThoseHoldingEveryWord)
 
 // Arrows move through the topics, Escape closes the window; the pane follows
 // the window's size.
-TEST(HelpWindowTest, KeysAndSizeWorkAsExpected)
-{
+TEST(HelpWindowTest, KeysAndSizeWorkAsExpected) {
     ProbedHelpDlg dialog(1, [](ProbedHelpDlg& window) {
         EXPECT_EQ(GetFocus(), window.GetDlgItem(IDC_TOPIC_LIST));
         window.PressKey(IDC_TOPIC_LIST, VK_DOWN);
-        ASSERT_TRUE(PumpUntil([&] { return window.Pane().rfind(HelpTopicTitle(HELP_ADDING_DOCUMENTS, 1), 0) == 0; }));
+        ASSERT_TRUE(PumpUntil(
+            [&] { return window.Pane().rfind(HelpTopicTitle(HELP_ADDING_DOCUMENTS, 1), 0) == 0; }));
 
         CRect before;
         ::GetWindowRect(window.GetDlgItem(IDC_TOPIC_TEXT), &before);

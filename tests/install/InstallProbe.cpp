@@ -31,8 +31,7 @@ public:
     [[noreturn]] void EndProcess(int exitCode) override { std::exit(exitCode); }
 };
 
-int PrintSettings(const std::string& path)
-{
+int PrintSettings(const std::string& path) {
     QuietHost host;
     SettingsFile file(path, host);
     if (!file.FileExists()) {
@@ -45,14 +44,14 @@ int PrintSettings(const std::string& path)
         return 0;
     }
     const SettingsRecord record = file.LoadSettings();
-    std::printf("valid=1\nlanguage=%d\nsuffix=%s\noutputPath=%s\ndeleteSource=%d\ninstallDirectory=%s\n",
-                record.LanguageIndex(), record.Suffix().c_str(), record.OutputPath().c_str(),
-                static_cast<int>(record.DeleteSource()), record.InstallDirectory().c_str());
+    std::printf(
+        "valid=1\nlanguage=%d\nsuffix=%s\noutputPath=%s\ndeleteSource=%d\ninstallDirectory=%s\n",
+        record.LanguageIndex(), record.Suffix().c_str(), record.OutputPath().c_str(),
+        static_cast<int>(record.DeleteSource()), record.InstallDirectory().c_str());
     return 0;
 }
 
-int ChangeChoices(const std::string& path)
-{
+int ChangeChoices(const std::string& path) {
     QuietHost host;
     SettingsFile file(path, host);
     SettingsRecord record = file.LoadSettings();
@@ -63,17 +62,18 @@ int ChangeChoices(const std::string& path)
     return file.WriteSettings(record) ? 0 : 1;
 }
 
-int PrintShortcutTarget(const std::string& link)
-{
+int PrintShortcutTarget(const std::string& link) {
     CoInitialize(nullptr);
     IShellLinkA* shellLink = nullptr;
     IPersistFile* persist = nullptr;
     int result = 1;
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                    reinterpret_cast<void**>(&shellLink))) &&
-        SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
+        SUCCEEDED(
+            shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
         std::vector<wchar_t> wide(link.size() + 1);
-        MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+        MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide.data(),
+                            static_cast<int>(wide.size()));
         char target[MAX_PATH] = "";
         if (SUCCEEDED(persist->Load(wide.data(), STGM_READ)) &&
             SUCCEEDED(shellLink->GetPath(target, MAX_PATH, nullptr, 0))) {
@@ -81,37 +81,31 @@ int PrintShortcutTarget(const std::string& link)
             result = 0;
         }
     }
-    if (persist)
-        persist->Release();
-    if (shellLink)
-        shellLink->Release();
+    if (persist) persist->Release();
+    if (shellLink) shellLink->Release();
     CoUninitialize();
     return result;
 }
 
 // Starts the command line exactly as given; says so when it cannot.
-bool StartProcess(std::string commandLine, PROCESS_INFORMATION& started)
-{
+bool StartProcess(std::string commandLine, PROCESS_INFORMATION& started) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &started))
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started))
         return true;
     std::printf("cannot start %s\n", commandLine.c_str());
     return false;
 }
 
-void CloseProcessHandles(const PROCESS_INFORMATION& started)
-{
+void CloseProcessHandles(const PROCESS_INFORMATION& started) {
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
 }
 
-int RunCommandLine(const std::string& commandLine)
-{
+int RunCommandLine(const std::string& commandLine) {
     PROCESS_INFORMATION started{};
-    if (!StartProcess(commandLine, started))
-        return 127;
+    if (!StartProcess(commandLine, started)) return 127;
     WaitForSingleObject(started.hProcess, INFINITE);
     DWORD exitCode = 1;
     GetExitCodeProcess(started.hProcess, &exitCode);
@@ -121,11 +115,9 @@ int RunCommandLine(const std::string& commandLine)
 
 // --- companions -------------------------------------------------------------
 
-std::string ProcessImage(DWORD processId)
-{
+std::string ProcessImage(DWORD processId) {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    if (!process)
-        return "";
+    if (!process) return "";
     char image[MAX_PATH] = "";
     GetModuleFileNameExA(process, nullptr, image, MAX_PATH);
     CloseHandle(process);
@@ -133,21 +125,20 @@ std::string ProcessImage(DWORD processId)
 }
 
 struct WindowSearch {
-    DWORD processId = 0;       // windows of this process, or
-    std::string image;         // of a process started from this file
+    DWORD processId = 0;  // windows of this process, or
+    std::string image;    // of a process started from this file
     HWND found = nullptr;
     DWORD foundProcess = 0;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
-{
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     auto& search = *reinterpret_cast<WindowSearch*>(parameter);
-    if (!IsWindowVisible(window))
-        return TRUE;
+    if (!IsWindowVisible(window)) return TRUE;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    const bool matches = search.processId ? processId == search.processId
-                                          : lstrcmpiA(ProcessImage(processId).c_str(), search.image.c_str()) == 0;
+    const bool matches =
+        search.processId ? processId == search.processId
+                         : lstrcmpiA(ProcessImage(processId).c_str(), search.image.c_str()) == 0;
     if (matches && (search.processId == 0 || GetDlgItem(window, IDC_OPTIONS_BUTTON))) {
         search.found = window;
         search.foundProcess = processId;
@@ -156,22 +147,18 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     return TRUE;
 }
 
-WindowSearch WaitForWindow(WindowSearch search, DWORD timeoutMs)
-{
+WindowSearch WaitForWindow(WindowSearch search, DWORD timeoutMs) {
     for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search;
+        if (search.found) return search;
         Sleep(100);
     }
     return search;
 }
 
-void EndProcess(DWORD processId)
-{
+void EndProcess(DWORD processId) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-    if (!process)
-        return;
+    if (!process) return;
     TerminateProcess(process, 0);
     WaitForSingleObject(process, 5000);
     CloseHandle(process);
@@ -179,15 +166,13 @@ void EndProcess(DWORD processId)
 
 // Presses a button of the main window and waits for a window of the program
 // that the button should start from the install folder.
-bool PressAndWatch(HWND mainWindow, int button, const std::string& expectedImage)
-{
+bool PressAndWatch(HWND mainWindow, int button, const std::string& expectedImage) {
     PostMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(mainWindow, button)));
     WindowSearch search;
     search.image = expectedImage;
     search = WaitForWindow(search, 20000);
-    if (!search.found)
-        return false;
+    if (!search.found) return false;
     char caption[256] = "";
     GetWindowTextA(search.found, caption, sizeof caption);
     std::printf("window \"%s\" of %s\n", caption, expectedImage.c_str());
@@ -195,18 +180,15 @@ bool PressAndWatch(HWND mainWindow, int button, const std::string& expectedImage
     return true;
 }
 
-int CheckCompanions(const std::string& program)
-{
+int CheckCompanions(const std::string& program) {
     const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
     PROCESS_INFORMATION started{};
-    if (!StartProcess("\"" + program + "\"", started))
-        return 1;
+    if (!StartProcess("\"" + program + "\"", started)) return 1;
     WindowSearch search;
     search.processId = started.dwProcessId;
     search = WaitForWindow(search, 20000);
     bool ok = search.found != nullptr;
-    if (!ok)
-        std::printf("no main window\n");
+    if (!ok) std::printf("no main window\n");
     if (ok && !PressAndWatch(search.found, IDC_OPTIONS_BUTTON, folder + "Pelloc.exe")) {
         std::printf("Options showed no window of %sPelloc.exe\n", folder.c_str());
         ok = false;
@@ -223,23 +205,17 @@ int CheckCompanions(const std::string& program)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: probe settings|choose|shortcut|run|companions ARGUMENT\n");
         return 2;
     }
     const std::string command = argv[1];
     const std::string path = argv[2];
-    if (command == "settings")
-        return PrintSettings(path);
-    if (command == "choose")
-        return ChangeChoices(path);
-    if (command == "shortcut")
-        return PrintShortcutTarget(path);
-    if (command == "run")
-        return RunCommandLine(path);
-    if (command == "companions")
-        return CheckCompanions(path);
+    if (command == "settings") return PrintSettings(path);
+    if (command == "choose") return ChangeChoices(path);
+    if (command == "shortcut") return PrintShortcutTarget(path);
+    if (command == "run") return RunCommandLine(path);
+    if (command == "companions") return CheckCompanions(path);
     return 2;
 }

@@ -17,8 +17,7 @@ protected:
     SettingsFile file{folder.File("propImage.pro"), host};
 
     // What the main window would read at its next start.
-    SettingsRecord ReadBack()
-    {
+    SettingsRecord ReadBack() {
         EXPECT_TRUE(file.IsSettingsFileValid());
         EXPECT_EQ(ReadFileBytes(file.Path()).size(), SettingsLayout::kFileSize);
         SettingsRecord record = file.LoadSettings();
@@ -26,8 +25,7 @@ protected:
         return record;
     }
 
-    SettingsRecord UserChoices()
-    {
+    SettingsRecord UserChoices() {
         SettingsRecord record = SettingsRecord::DefaultFileRecord();
         record.SetSuffix("XY");
         record.SetOutputPath("D:\\Pictures\\");
@@ -39,8 +37,7 @@ protected:
     }
 };
 
-TEST_F(InstallSettingsTest, MissingFileBecomesTheDefaultFileInTheInstallersLanguage)
-{
+TEST_F(InstallSettingsTest, MissingFileBecomesTheDefaultFileInTheInstallersLanguage) {
     ASSERT_EQ(WriteInstallSettings(file, kFolder, 6), InstallSettingsResult::Created);
 
     SettingsRecord expected = SettingsRecord::DefaultFileRecord();
@@ -49,8 +46,7 @@ TEST_F(InstallSettingsTest, MissingFileBecomesTheDefaultFileInTheInstallersLangu
     EXPECT_EQ(ReadBack(), expected);
 }
 
-TEST_F(InstallSettingsTest, ValidFileKeepsEveryChoiceAndTakesTheNewFolderUnlessReplaced)
-{
+TEST_F(InstallSettingsTest, ValidFileKeepsEveryChoiceAndTakesTheNewFolderUnlessReplaced) {
     const SettingsRecord choices = UserChoices();
     ASSERT_TRUE(file.WriteSettings(choices));
 
@@ -73,14 +69,14 @@ TEST_F(InstallSettingsTest, ValidFileKeepsEveryChoiceAndTakesTheNewFolderUnlessR
 
 // A file that fails the check, and files the check alone would pass although
 // they hold no whole record, are replaced rather than patched.
-TEST_F(InstallSettingsTest, InvalidOrShortFilesAreReplacedByTheDefaultFile)
-{
+TEST_F(InstallSettingsTest, InvalidOrShortFilesAreReplacedByTheDefaultFile) {
     Bytes badCheck = FileOf(UserChoices(), {9, 0, 0, 0});
     Bytes shortRecord = FileOf(UserChoices(), {});
     shortRecord.resize(300);
     for (const Bytes& damaged : {badCheck, Bytes{}, shortRecord}) {
         WriteFileBytes(file.Path(), damaged);
-        ASSERT_EQ(WriteInstallSettings(file, kFolder, 4), InstallSettingsResult::Created) << damaged.size();
+        ASSERT_EQ(WriteInstallSettings(file, kFolder, 4), InstallSettingsResult::Created)
+            << damaged.size();
         SettingsRecord expected = SettingsRecord::DefaultFileRecord();
         expected.SetLanguageIndex(4);
         expected.SetInstallDirectory(kFolder + "\\");
@@ -89,38 +85,35 @@ TEST_F(InstallSettingsTest, InvalidOrShortFilesAreReplacedByTheDefaultFile)
 }
 
 // The companions' names are appended to the field directly.
-TEST_F(InstallSettingsTest, FolderEndsWithExactlyOneBackslash)
-{
+TEST_F(InstallSettingsTest, FolderEndsWithExactlyOneBackslash) {
     EXPECT_EQ(InstallDirectoryField("C:\\Tools"), "C:\\Tools\\");
     EXPECT_EQ(InstallDirectoryField("C:\\Tools\\"), "C:\\Tools\\");
     EXPECT_EQ(InstallDirectoryField("C:\\Tools\\\\"), "C:\\Tools\\");
     EXPECT_EQ(InstallDirectoryField("C:"), "C:\\");
 }
 
-TEST_F(InstallSettingsTest, FolderTooLongForTheRecordLeavesTheFileAsItWas)
-{
+TEST_F(InstallSettingsTest, FolderTooLongForTheRecordLeavesTheFileAsItWas) {
     ASSERT_TRUE(file.WriteSettings(UserChoices()));
     const Bytes before = ReadFileBytes(file.Path());
 
     // 202 characters fit with the backslash; one more does not.
     const std::string longest = "C:\\" + std::string(198, 'v');
-    EXPECT_EQ(WriteInstallSettings(file, longest + "w", 1), InstallSettingsResult::DirectoryTooLong);
+    EXPECT_EQ(WriteInstallSettings(file, longest + "w", 1),
+              InstallSettingsResult::DirectoryTooLong);
     EXPECT_EQ(ReadFileBytes(file.Path()), before);
 
     ASSERT_EQ(WriteInstallSettings(file, longest, 1), InstallSettingsResult::Updated);
     EXPECT_EQ(ReadBack().InstallDirectory(), longest + "\\");
 }
 
-TEST_F(InstallSettingsTest, UnwritableFileIsReported)
-{
+TEST_F(InstallSettingsTest, UnwritableFileIsReported) {
     SettingsFile nowhere(folder.File("no such folder/propImage.pro"), host);
     EXPECT_EQ(WriteInstallSettings(nowhere, kFolder, 1), InstallSettingsResult::WriteFailed);
     EXPECT_FALSE(FileExists(nowhere.Path()));
 }
 
 // A reinstall that cannot finish its write keeps the user's choices whole.
-TEST_F(InstallSettingsTest, FailedWriteOnReinstallLeavesTheUsersFileAsItWas)
-{
+TEST_F(InstallSettingsTest, FailedWriteOnReinstallLeavesTheUsersFileAsItWas) {
     ASSERT_TRUE(file.WriteSettings(UserChoices()));
     const Bytes before = ReadFileBytes(file.Path());
     ScriptedSettingsFile failing(file.Path(), host);

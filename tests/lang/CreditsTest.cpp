@@ -9,14 +9,12 @@
 
 namespace {
 
-std::size_t LeadingBlanks(const std::string& text)
-{
+std::size_t LeadingBlanks(const std::string& text) {
     std::size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? text.size() : first;
 }
 
-std::size_t TrailingBlanks(const std::string& text)
-{
+std::size_t TrailingBlanks(const std::string& text) {
     std::size_t last = text.find_last_not_of(' ');
     return last == std::string::npos ? text.size() : text.size() - 1 - last;
 }
@@ -28,18 +26,14 @@ struct Layout {
 };
 
 const Layout kLayouts[] = {
-    {LANG_ENGLISH, 35, 50, 50, 4, 1, 5, 2},
-    {LANG_FRENCH, 35, 51, 50, 0, 2, 5, 4},
-    {LANG_GERMAN, 35, 52, 50, 0, 1, 8, 4},
-    {LANG_ITALIAN, 35, 52, 50, 3, 1, 6, 1},
-    {LANG_SPANISH, 35, 52, 50, 3, 0, 13, 2},
-    {LANG_ROMANIAN, 38, 58, 53, 3, 2, 5, 2},
+    {LANG_ENGLISH, 35, 50, 50, 4, 1, 5, 2},  {LANG_FRENCH, 35, 51, 50, 0, 2, 5, 4},
+    {LANG_GERMAN, 35, 52, 50, 0, 1, 8, 4},   {LANG_ITALIAN, 35, 52, 50, 3, 1, 6, 1},
+    {LANG_SPANISH, 35, 52, 50, 3, 0, 13, 2}, {LANG_ROMANIAN, 38, 58, 53, 3, 2, 5, 2},
 };
 
 }  // namespace
 
-TEST(Credits, BlanksPlaceEveryRowAsLaidOut)
-{
+TEST(Credits, BlanksPlaceEveryRowAsLaidOut) {
     for (const Layout& layout : kLayouts) {
         SCOPED_TRACE(layout.language);
         std::string title = CreditsText(CREDITS_TITLE, layout.language);
@@ -53,7 +47,8 @@ TEST(Credits, BlanksPlaceEveryRowAsLaidOut)
 
         std::string author = CreditsText(CREDITS_AUTHOR, layout.language);
         EXPECT_EQ(LeadingBlanks(author), layout.authorBefore);
-        EXPECT_EQ(author.compare(layout.authorBefore, std::strlen(kMakerName), kMakerName), 0) << author;
+        EXPECT_EQ(author.compare(layout.authorBefore, std::strlen(kMakerName), kMakerName), 0)
+            << author;
 
         std::string contact = CreditsText(CREDITS_CONTACT, layout.language);
         EXPECT_EQ(LeadingBlanks(contact), layout.contactBefore);
@@ -63,24 +58,24 @@ TEST(Credits, BlanksPlaceEveryRowAsLaidOut)
         ASSERT_NE(email, std::string::npos);
         ASSERT_NE(web, std::string::npos);
         EXPECT_LT(email, web);
-        EXPECT_EQ(contact.substr(email + std::strlen(kMakerEmail), 2), "  ") << "a run of blanks between";
+        EXPECT_EQ(contact.substr(email + std::strlen(kMakerEmail), 2), "  ")
+            << "a run of blanks between";
     }
 }
 
-TEST(Credits, DescriptionsAreQuotedExactly)
-{
+TEST(Credits, DescriptionsAreQuotedExactly) {
     EXPECT_EQ(CreditsText(CREDITS_DESCRIPTION, LANG_ENGLISH),
               "    VQT is a image recovery utility for MSOffice files. ");
     EXPECT_EQ(CreditsText(CREDITS_DESCRIPTION, LANG_FRENCH),
               "VQT est une utilité de rétablissement d'image pour des fichiers de MSOffice.  ");
-    EXPECT_EQ(CreditsText(CREDITS_DESCRIPTION, LANG_SPANISH),
-              "   VQT es una utilidad de la recuperación de la imagen para los archivos de MSOffice. .");
+    EXPECT_EQ(
+        CreditsText(CREDITS_DESCRIPTION, LANG_SPANISH),
+        "   VQT es una utilidad de la recuperación de la imagen para los archivos de MSOffice. .");
     EXPECT_EQ(CreditsText(CREDITS_DESCRIPTION, LANG_ROMANIAN),
               "   VQT este un utilitar pentru recuperarea de imagini din fisiere MSOffice  ");
 }
 
-TEST(Credits, LinesComeInPanelOrderWithTheTitleAsTheOnlyLink)
-{
+TEST(Credits, LinesComeInPanelOrderWithTheTitleAsTheOnlyLink) {
     for (int language = LANG_ENGLISH; language <= LANG_ROMANIAN; ++language) {
         std::vector<CreditsLine> lines = CreditsLines(language);
         ASSERT_EQ(lines.size(), 5u);
@@ -98,8 +93,7 @@ TEST(Credits, LinesComeInPanelOrderWithTheTitleAsTheOnlyLink)
     }
 }
 
-TEST(Credits, LanguageOutsideOneToSixShowsEnglish)
-{
+TEST(Credits, LanguageOutsideOneToSixShowsEnglish) {
     EXPECT_EQ(CreditsText(CREDITS_TITLE, 0), CreditsText(CREDITS_TITLE, LANG_ENGLISH));
     EXPECT_EQ(CreditsText(CREDITS_DESCRIPTION, 9), CreditsText(CREDITS_DESCRIPTION, LANG_ENGLISH));
     EXPECT_EQ(CreditsLines(-1)[0].text, CreditsText(CREDITS_TITLE, LANG_ENGLISH));

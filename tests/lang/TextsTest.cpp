@@ -14,8 +14,7 @@ struct NamedSet {
     const TextSet* set;
 };
 
-std::vector<NamedSet> AllSets()
-{
+std::vector<NamedSet> AllSets() {
     std::vector<NamedSet> sets = {
         {"kMsgMissingFile", &kMsgMissingFile},
         {"kMsgWriteError", &kMsgWriteError},
@@ -43,19 +42,16 @@ std::vector<NamedSet> AllSets()
 }
 
 // The code points of a UTF-8 text; -1 marks a malformed sequence.
-std::vector<long> CodePoints(const char* text)
-{
+std::vector<long> CodePoints(const char* text) {
     std::vector<long> points;
     const auto* p = reinterpret_cast<const unsigned char*>(text);
     while (*p) {
         int extra = *p < 0x80 ? 0 : (*p & 0xE0) == 0xC0 ? 1 : (*p & 0xF0) == 0xE0 ? 2 : -1;
-        if (extra < 0)
-            return {-1};
+        if (extra < 0) return {-1};
         long point = extra == 0 ? *p : extra == 1 ? (*p & 0x1F) : (*p & 0x0F);
         ++p;
         for (int i = 0; i < extra; ++i, ++p) {
-            if ((*p & 0xC0) != 0x80)
-                return {-1};
+            if ((*p & 0xC0) != 0x80) return {-1};
             point = point << 6 | (*p & 0x3F);
         }
         points.push_back(point);
@@ -65,18 +61,15 @@ std::vector<long> CodePoints(const char* text)
 
 // Every character of these texts is Latin-1 and outside the C1 controls, so
 // each is one byte in code page 1252.
-bool FitsCodePage1252(const char* text)
-{
+bool FitsCodePage1252(const char* text) {
     for (long point : CodePoints(text))
-        if (point < 0x20 || (point >= 0x7F && point < 0xA0) || point > 0xFF)
-            return false;
+        if (point < 0x20 || (point >= 0x7F && point < 0xA0) || point > 0xFF) return false;
     return true;
 }
 
 }  // namespace
 
-TEST(Texts, EverySetHasSixNonEmptyTextsAndNoLanguageZero)
-{
+TEST(Texts, EverySetHasSixNonEmptyTextsAndNoLanguageZero) {
     for (const NamedSet& named : AllSets()) {
         SCOPED_TRACE(named.name);
         EXPECT_STREQ((*named.set)[0], "");
@@ -87,25 +80,27 @@ TEST(Texts, EverySetHasSixNonEmptyTextsAndNoLanguageZero)
     }
 }
 
-TEST(Texts, EveryTextIsUtf8ThatCodePage1252CanHold)
-{
+TEST(Texts, EveryTextIsUtf8ThatCodePage1252CanHold) {
     for (const NamedSet& named : AllSets())
         for (int language = LANG_ENGLISH; language <= LANG_ROMANIAN; ++language)
             EXPECT_TRUE(FitsCodePage1252((*named.set)[language])) << named.name << " " << language;
 }
 
-TEST(Texts, AccentedLettersAreUtf8Bytes)
-{
-    EXPECT_STREQ(kColumnCaptions[1][LANG_GERMAN], "Gr\xC3\xB6\xC3\x9F" "e KB");
+TEST(Texts, AccentedLettersAreUtf8Bytes) {
+    EXPECT_STREQ(kColumnCaptions[1][LANG_GERMAN],
+                 "Gr\xC3\xB6\xC3\x9F"
+                 "e KB");
     EXPECT_STREQ(kColumnCaptions[1][LANG_SPANISH], "Tama\xC3\xB1o KB");
-    EXPECT_STREQ(kMsgDiskFull[LANG_SPANISH], "\xC2\xA1" "El disco es lleno!");
+    EXPECT_STREQ(kMsgDiskFull[LANG_SPANISH],
+                 "\xC2\xA1"
+                 "El disco es lleno!");
     EXPECT_STREQ(kDeleteConfirmSecond[LANG_FRENCH], "\xC3\x8Ates vous s\xC3\xBBr  ?");
 }
 
-TEST(Texts, OpenDialogTitlesFitTheirFields)
-{
+TEST(Texts, OpenDialogTitlesFitTheirFields) {
     for (int language = LANG_ENGLISH; language <= LANG_ROMANIAN; ++language)
-        EXPECT_LT(CodePoints(kOpenDialogTitles[language]).size(), std::size_t(kOpenDialogTitleWidth))
+        EXPECT_LT(CodePoints(kOpenDialogTitles[language]).size(),
+                  std::size_t(kOpenDialogTitleWidth))
             << language;
     EXPECT_STREQ(kOpenDialogTitles[LANG_ENGLISH], "Ad file ");
     EXPECT_STREQ(kOpenDialogTitles[LANG_FRENCH], "Ajoutez le fichier ");
@@ -113,17 +108,19 @@ TEST(Texts, OpenDialogTitlesFitTheirFields)
     EXPECT_STREQ(kOpenDialogTitles[LANG_ROMANIAN], "Adauga fisier");
 }
 
-TEST(Texts, MessagesKeepTheirOddSpacingAndSpelling)
-{
+TEST(Texts, MessagesKeepTheirOddSpacingAndSpelling) {
     EXPECT_STREQ(kMsgMissingFile[LANG_ENGLISH], "Missing file. Please reinstall!");
-    EXPECT_STREQ(kMsgMissingFile[LANG_SPANISH], "¡No puede encontrar file.¡Por favor para reinstalar!");
+    EXPECT_STREQ(kMsgMissingFile[LANG_SPANISH],
+                 "¡No puede encontrar file.¡Por favor para reinstalar!");
     EXPECT_STREQ(kMsgMissingFile[LANG_ROMANIAN], "Fisier lipsa. Va rugam reinstalati!");
     EXPECT_STREQ(kMsgWriteError[LANG_ENGLISH],
                  "Error writing file. Quit any application that might use the file!");
-    EXPECT_STREQ(kMsgWriteError[LANG_FRENCH],
-                 "Erreur pour le dossier .  Stoppez l'application qui pourrait employer le dossier!");
-    EXPECT_STREQ(kMsgWriteError[LANG_GERMAN],
-                 "Störungsschreibensakte.  Beendigen Sie jede mögliche Anwendung, die die Datei benutzen konnte!");
+    EXPECT_STREQ(
+        kMsgWriteError[LANG_FRENCH],
+        "Erreur pour le dossier .  Stoppez l'application qui pourrait employer le dossier!");
+    EXPECT_STREQ(
+        kMsgWriteError[LANG_GERMAN],
+        "Störungsschreibensakte.  Beendigen Sie jede mögliche Anwendung, die die Datei benutzen konnte!");
     EXPECT_STREQ(kMsgDiskFull[LANG_ITALIAN], "Il disc è pieno!");
     EXPECT_STREQ(kMsgNoSelection[LANG_FRENCH], "Aucun fichier n'a choisi!");
     EXPECT_STREQ(kMsgNoSelection[LANG_SPANISH], "Ningún archivo seleccionó!");
@@ -135,12 +132,12 @@ TEST(Texts, MessagesKeepTheirOddSpacingAndSpelling)
                  "Faceti setarea in Setari pentru modificarea dosarului destinatie!");
 }
 
-TEST(Texts, TooltipsMenusAndColumnsKeepTheirBlanks)
-{
+TEST(Texts, TooltipsMenusAndColumnsKeepTheirBlanks) {
     EXPECT_STREQ(kTooltipTexts[TIP_OPEN][LANG_FRENCH], "Annonce un fichier ");
     EXPECT_STREQ(kTooltipTexts[TIP_EXTRACT][LANG_ENGLISH], "Recover the selected file ");
     EXPECT_STREQ(kTooltipTexts[TIP_EXTRACT][LANG_SPANISH], "Recuperación ");
-    EXPECT_STREQ(kTooltipTexts[TIP_OPTIONS][LANG_ROMANIAN], "Seteaza optiunile pentru procesul de recuperare");
+    EXPECT_STREQ(kTooltipTexts[TIP_OPTIONS][LANG_ROMANIAN],
+                 "Seteaza optiunile pentru procesul de recuperare");
     EXPECT_STREQ(kTooltipTexts[TIP_EXIT][LANG_ROMANIAN], "Terminare program");
     EXPECT_STREQ(kTooltipTexts[TIP_DELETE][LANG_FRENCH], "Enlèvent le fichier ");
     EXPECT_STREQ(kTooltipTexts[TIP_EMPTY_LIST][LANG_ITALIAN], "Svuotare la lista");
@@ -163,15 +160,19 @@ TEST(Texts, TooltipsMenusAndColumnsKeepTheirBlanks)
     EXPECT_STREQ(kColumnCaptions[3][LANG_FRENCH], "Temps");
 }
 
-TEST(Texts, DeleteConfirmationsKeepTheirQuestionMarksAndBlanks)
-{
+TEST(Texts, DeleteConfirmationsKeepTheirQuestionMarksAndBlanks) {
     EXPECT_STREQ(kDeleteConfirmFirst[LANG_ENGLISH], "Are you sure you want to delete  file %s ?");
-    EXPECT_STREQ(kDeleteConfirmFirst[LANG_FRENCH], "Êtes vous sûr vous voulez supprimer le dossier%s ?");
-    EXPECT_STREQ(kSourceDeleteConfirmFirst[LANG_FRENCH], "Êtes vous sûr vous voulez supprimer le dossier %s ?");
-    EXPECT_STREQ(kDeleteConfirmFirst[LANG_SPANISH], "?Está usted seguro usted desea suprimir el archivo %s ?");
-    EXPECT_STREQ(kSourceDeleteConfirmFirst[LANG_ENGLISH], "Are you sure you want to delete source file %s ?");
+    EXPECT_STREQ(kDeleteConfirmFirst[LANG_FRENCH],
+                 "Êtes vous sûr vous voulez supprimer le dossier%s ?");
+    EXPECT_STREQ(kSourceDeleteConfirmFirst[LANG_FRENCH],
+                 "Êtes vous sûr vous voulez supprimer le dossier %s ?");
+    EXPECT_STREQ(kDeleteConfirmFirst[LANG_SPANISH],
+                 "?Está usted seguro usted desea suprimir el archivo %s ?");
+    EXPECT_STREQ(kSourceDeleteConfirmFirst[LANG_ENGLISH],
+                 "Are you sure you want to delete source file %s ?");
     for (int language = LANG_GERMAN; language <= LANG_ROMANIAN; ++language)
-        EXPECT_STREQ(kSourceDeleteConfirmFirst[language], kDeleteConfirmFirst[language]) << language;
+        EXPECT_STREQ(kSourceDeleteConfirmFirst[language], kDeleteConfirmFirst[language])
+            << language;
 
     for (int language = LANG_ENGLISH; language <= LANG_ROMANIAN; ++language) {
         std::string second = kDeleteConfirmSecond[language];
@@ -182,8 +183,7 @@ TEST(Texts, DeleteConfirmationsKeepTheirQuestionMarksAndBlanks)
     EXPECT_STREQ(kSourceDeleteConfirmSecond[LANG_ROMANIAN], "Sunteti sigur?");
 }
 
-TEST(Texts, RunResultsReadAsSentencesWhenFilledIn)
-{
+TEST(Texts, RunResultsReadAsSentencesWhenFilledIn) {
     for (int language = LANG_ENGLISH; language <= LANG_ROMANIAN; ++language) {
         std::string pattern = kRunResultStored[language];
         ASSERT_NE(pattern.find("%d"), std::string::npos) << language;
@@ -199,16 +199,14 @@ TEST(Texts, RunResultsReadAsSentencesWhenFilledIn)
     EXPECT_STREQ(kRunResultNone[LANG_ROMANIAN], " Nu s-a recuperat nici o imagine!");
 }
 
-TEST(Texts, LanguageNamesAndFixedTexts)
-{
-    const char* expected[] = {"", "English", "Francais", "Deutch", "Italiano", "Espagniol", "Romana"};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_STREQ(kLanguageNames[i], expected[i]);
+TEST(Texts, LanguageNamesAndFixedTexts) {
+    const char* expected[] = {"",         "English",   "Francais", "Deutch",
+                              "Italiano", "Espagniol", "Romana"};
+    for (int i = 0; i < 7; ++i) EXPECT_STREQ(kLanguageNames[i], expected[i]);
     EXPECT_STREQ(kSidePanelTooltip, "Alimentare!");
 }
 
-TEST(TextLookup, IndexOutsideOneToSixGivesEnglish)
-{
+TEST(TextLookup, IndexOutsideOneToSixGivesEnglish) {
     for (int index : {0, 7, -1, 127, -128})
         EXPECT_STREQ(Text(kMsgMissingFile, index), "Missing file. Please reinstall!") << index;
     EXPECT_STREQ(Text(kMsgMissingFile, LANG_ROMANIAN), "Fisier lipsa. Va rugam reinstalati!");
@@ -217,8 +215,7 @@ TEST(TextLookup, IndexOutsideOneToSixGivesEnglish)
     EXPECT_EQ(ValidLanguage(0), LANG_ENGLISH);
 }
 
-TEST(TextLookup, FormatTextFillsPlaceholdersInOrderAndNothingElse)
-{
+TEST(TextLookup, FormatTextFillsPlaceholdersInOrderAndNothingElse) {
     const char* path = "C:\\100%sure\\%d.doc";
     EXPECT_EQ(FormatText(Text(kDeleteConfirmFirst, LANG_ENGLISH), {path}),
               "Are you sure you want to delete  file C:\\100%sure\\%d.doc ?")

@@ -14,34 +14,26 @@ namespace {
 
 enum class Kind { Jpeg, Png };
 
-const char* Extension(Kind kind)
-{
-    return kind == Kind::Jpeg ? ".jpg" : ".gif";
-}
+const char* Extension(Kind kind) { return kind == Kind::Jpeg ? ".jpg" : ".gif"; }
 
 // Cut inside the entropy-coded data, or inside the image data chunk: what a
 // failing disk leaves of a picture.
-std::string CutPicture(Kind kind)
-{
+std::string CutPicture(Kind kind) {
     std::string whole = Fixture(kind == Kind::Jpeg ? "jfif-baseline.jpg" : "text-chunk.png");
     return whole.substr(0, whole.size() * 3 / 5);
 }
 
-std::string WholePicture(Kind kind)
-{
+std::string WholePicture(Kind kind) {
     return Fixture(kind == Kind::Jpeg ? "jfif-progressive.jpg" : "small.png");
 }
 
 // Filler in which no end marker of either kind lies, so that the cut picture
 // can end nowhere before the next picture.
-std::string FillerWithoutEnds(size_t size, unsigned seed)
-{
+std::string FillerWithoutEnds(size_t size, unsigned seed) {
     std::string bytes = Filler(size, seed);
     for (size_t i = 0; i + 1 < bytes.size(); ++i) {
-        if (bytes[i] == '\xFF' && bytes[i + 1] == '\xD9')
-            bytes[i + 1] = 'y';
-        if (bytes.compare(i, 4, "IEND") == 0)
-            bytes[i] = 'i';
+        if (bytes[i] == '\xFF' && bytes[i + 1] == '\xD9') bytes[i + 1] = 'y';
+        if (bytes.compare(i, 4, "IEND") == 0) bytes[i] = 'i';
     }
     return bytes;
 }
@@ -52,17 +44,17 @@ struct CutCase {
     Kind next;
 };
 
-std::string CaseName(const ::testing::TestParamInfo<CutCase>& info)
-{
-    auto name = [](Kind kind) { return kind == Kind::Jpeg ? std::string("Jpeg") : std::string("Png"); };
-    return "Cut" + name(info.param.cut) + "Before" + name(info.param.next) + "InBlocksOf"
-        + std::to_string(info.param.blockSize);
+std::string CaseName(const ::testing::TestParamInfo<CutCase>& info) {
+    auto name = [](Kind kind) {
+        return kind == Kind::Jpeg ? std::string("Jpeg") : std::string("Png");
+    };
+    return "Cut" + name(info.param.cut) + "Before" + name(info.param.next) + "InBlocksOf" +
+           std::to_string(info.param.blockSize);
 }
 
 class CutPictures : public ::testing::TestWithParam<CutCase> {};
 
-TEST_P(CutPictures, EndWhereTheNextWholePictureStarts)
-{
+TEST_P(CutPictures, EndWhereTheNextWholePictureStarts) {
     const size_t block = GetParam().blockSize;
     const Kind cutKind = GetParam().cut;
     const Kind nextKind = GetParam().next;
@@ -91,7 +83,8 @@ TEST_P(CutPictures, EndWhereTheNextWholePictureStarts)
         ScanOutcome outcome = ScanBytes(folder, document, block);
 
         Files expected;
-        expected[std::string("1") + Extension(cutKind)] = document.substr(cutStart, nextStart - cutStart);
+        expected[std::string("1") + Extension(cutKind)] =
+            document.substr(cutStart, nextStart - cutStart);
         expected[std::string(cutKind == nextKind ? "2" : "1") + Extension(nextKind)] = next;
         expected[std::string(cutKind == lastKind ? "2" : "1") + Extension(lastKind)] = last;
         ASSERT_EQ(outcome.files, expected);
@@ -110,8 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{PictureScanner::kDefaultBlockSize, Kind::Png, Kind::Jpeg}),
     CaseName);
 
-TEST(CutPictures, AThumbnailInsideACutPictureStaysInIt)
-{
+TEST(CutPictures, AThumbnailInsideACutPictureStaysInIt) {
     // The picture is cut in its scan data, after the segment that holds the
     // thumbnail: the thumbnail is its own, and the picture runs on to the next.
     TestFolder folder;
@@ -122,11 +114,11 @@ TEST(CutPictures, AThumbnailInsideACutPictureStaysInIt)
 
     ScanOutcome outcome = ScanBytes(folder, document, 1024);
 
-    EXPECT_EQ(outcome.files, (Files{{"1.jpg", document.substr(30, cut.size() + 90)}, {"1.gif", png}}));
+    EXPECT_EQ(outcome.files,
+              (Files{{"1.jpg", document.substr(30, cut.size() + 90)}, {"1.gif", png}}));
 }
 
-TEST(CutPictures, ScanDataRunningOnDoesNotJumpIntoALaterPicture)
-{
+TEST(CutPictures, ScanDataRunningOnDoesNotJumpIntoALaterPicture) {
     // Behind the cut, FF DA looks like the start of a scan whose length lands
     // on the next picture's own scan; but its component count does not fit
     // that length, so the cut picture does not run on to the next one's end.
@@ -137,8 +129,9 @@ TEST(CutPictures, ScanDataRunningOnDoesNotJumpIntoALaterPicture)
     ASSERT_NE(nextScan, std::string::npos);
     std::string gap = FillerWithoutEnds(60, 2);
     size_t length = gap.size() - 2 + nextScan;
-    gap.replace(0, 5, std::string{'\xFF', '\xDA', static_cast<char>(length >> 8),
-                                  static_cast<char>(length & 0xFF), '\x77'});
+    gap.replace(0, 5,
+                std::string{'\xFF', '\xDA', static_cast<char>(length >> 8),
+                            static_cast<char>(length & 0xFF), '\x77'});
     std::string document = Filler(10) + cut + gap + next + Filler(10, 3);
 
     ScanOutcome outcome = ScanBytes(folder, document, 1024);
@@ -148,13 +141,16 @@ TEST(CutPictures, ScanDataRunningOnDoesNotJumpIntoALaterPicture)
 
 // --- Restart markers ----------------------------------------------------
 
-TEST(RestartMarkers, EachOfTheEightBelongsToTheScanData)
-{
+TEST(RestartMarkers, EachOfTheEightBelongsToTheScanData) {
     // A comment after the scan holds an end marker: a restart marker taken
     // for anything else breaks the walk, and the picture would end there.
-    std::string head = Fixture("small.jpg").substr(0, 20)
-        + std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10);
-    std::string tail = std::string("\x34\x56\xFF\xFE\x00\x06" "a\xFF\xD9" "b\xFF\xD9", 12);
+    std::string head = Fixture("small.jpg").substr(0, 20) +
+                       std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10);
+    std::string tail = std::string(
+        "\x34\x56\xFF\xFE\x00\x06"
+        "a\xFF\xD9"
+        "b\xFF\xD9",
+        12);
     std::string png = WholePicture(Kind::Png);
 
     for (int restart = 0; restart < 8; ++restart) {
@@ -172,11 +168,9 @@ TEST(RestartMarkers, EachOfTheEightBelongsToTheScanData)
 // --- A pipe gives what a file gives -------------------------------------
 
 #ifndef _WIN32
-Files ScanFromPipe(const TestFolder& folder, const std::string& document)
-{
+Files ScanFromPipe(const TestFolder& folder, const std::string& document) {
     fs::path pipe = folder / "document.pipe";
-    if (mkfifo(pipe.c_str(), 0600) != 0)
-        throw std::runtime_error("cannot make a pipe");
+    if (mkfifo(pipe.c_str(), 0600) != 0) throw std::runtime_error("cannot make a pipe");
     std::thread writer([&] { WriteBytes(pipe, document); });
     RecordingReporter reporter;
     ScanResult result = ScanDocument(pipe.string(), (folder / "from-pipe").string(), reporter);
@@ -186,12 +180,11 @@ Files ScanFromPipe(const TestFolder& folder, const std::string& document)
     return FilesIn(folder / "from-pipe");
 }
 
-TEST(StreamOfUnknownLength, GivesThePicturesOfTheSameBytesInAFile)
-{
+TEST(StreamOfUnknownLength, GivesThePicturesOfTheSameBytesInAFile) {
     // A segment length past the document's end, a JPEG opening with another
     // segment (checked by reading ahead), and cut pictures of both kinds.
-    std::string badLength = Fixture("small.jpg").substr(0, 20) + std::string("\xFF\xE1\xFF\xF0", 4)
-        + "exif data\xFF\xD9";
+    std::string badLength = Fixture("small.jpg").substr(0, 20) +
+                            std::string("\xFF\xE1\xFF\xF0", 4) + "exif data\xFF\xD9";
     std::string document = DocumentBuilder()
                                .AddFiller(50)
                                .Add(badLength)
@@ -216,4 +209,4 @@ TEST(StreamOfUnknownLength, GivesThePicturesOfTheSameBytesInAFile)
 }
 #endif
 
-} // namespace
+}  // namespace

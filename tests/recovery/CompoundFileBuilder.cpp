@@ -18,13 +18,14 @@ struct Area {
     std::vector<std::string> sectors;
     std::vector<uint32_t> next;
 
-    uint32_t Add(const std::string& bytes, bool reversed)
-    {
+    uint32_t Add(const std::string& bytes, bool reversed) {
         size_t count = (bytes.size() + size - 1) / size;
         uint32_t base = static_cast<uint32_t>(sectors.size());
         sectors.resize(base + count);
         next.resize(base + count);
-        auto at = [&](size_t i) { return base + static_cast<uint32_t>(reversed ? count - 1 - i : i); };
+        auto at = [&](size_t i) {
+            return base + static_cast<uint32_t>(reversed ? count - 1 - i : i);
+        };
         for (size_t i = 0; i < count; ++i) {
             std::string piece = bytes.substr(i * size, size);
             piece.resize(size, '\0');
@@ -35,22 +36,22 @@ struct Area {
     }
 };
 
-} // namespace
+}  // namespace
 
-CompoundFileBuilder& CompoundFileBuilder::Stream(const std::string& name, const std::string& bytes)
-{
+CompoundFileBuilder& CompoundFileBuilder::Stream(const std::string& name,
+                                                 const std::string& bytes) {
     m_streams.push_back({name, bytes});
     return *this;
 }
 
-std::string CompoundFileBuilder::Bytes() const
-{
+std::string CompoundFileBuilder::Bytes() const {
     Area regular{kSector, {}, {}};
     Area mini{kMiniSector, {}, {}};
     std::vector<uint32_t> starts(m_streams.size());
     for (size_t i = m_streams.size(); i-- > 0;) {
         const std::string& bytes = m_streams[i].bytes;
-        starts[i] = bytes.size() < kCompoundMiniCutoff ? mini.Add(bytes, true) : regular.Add(bytes, true);
+        starts[i] =
+            bytes.size() < kCompoundMiniCutoff ? mini.Add(bytes, true) : regular.Add(bytes, true);
     }
     std::string miniStream;
     std::string miniFat;
@@ -60,11 +61,12 @@ std::string CompoundFileBuilder::Bytes() const
     }
     uint32_t miniStreamStart = regular.Add(miniStream, false);
     uint32_t miniFatStart = regular.Add(miniFat, false);
-    std::string directory = CompoundDirectoryEntry("Root Entry", 5, m_streams.empty() ? kFree : 1, kFree,
-                                           miniStreamStart, miniStream.size());
+    std::string directory = CompoundDirectoryEntry("Root Entry", 5, m_streams.empty() ? kFree : 1,
+                                                   kFree, miniStreamStart, miniStream.size());
     for (size_t i = 0; i < m_streams.size(); ++i) {
         uint32_t right = i + 1 < m_streams.size() ? static_cast<uint32_t>(i + 2) : kFree;
-        directory += CompoundDirectoryEntry(m_streams[i].name, 2, kFree, right, starts[i], m_streams[i].bytes.size());
+        directory += CompoundDirectoryEntry(m_streams[i].name, 2, kFree, right, starts[i],
+                                            m_streams[i].bytes.size());
     }
     uint32_t directoryStart = regular.Add(directory, false);
 
@@ -77,20 +79,17 @@ std::string CompoundFileBuilder::Bytes() const
         difats = fats > 109 ? (fats - 109 + 126) / 127 : 0;
     }
     std::vector<uint32_t> table(regular.next);
-    for (size_t i = 0; i < fats; ++i)
-        table.push_back(kCompoundFatSector);
-    for (size_t i = 0; i < difats; ++i)
-        table.push_back(kCompoundDifatSector);
+    for (size_t i = 0; i < fats; ++i) table.push_back(kCompoundFatSector);
+    for (size_t i = 0; i < difats; ++i) table.push_back(kCompoundDifatSector);
     table.resize(fats * 128, kFree);
     std::string body;
-    for (const std::string& sector : regular.sectors)
-        body += sector;
-    for (size_t i = 0; i < fats * 128; ++i)
-        body += Le(table[i], 4);
-    auto fatId = [&](size_t i) -> uint32_t { return i < fats ? static_cast<uint32_t>(data + i) : kFree; };
+    for (const std::string& sector : regular.sectors) body += sector;
+    for (size_t i = 0; i < fats * 128; ++i) body += Le(table[i], 4);
+    auto fatId = [&](size_t i) -> uint32_t {
+        return i < fats ? static_cast<uint32_t>(data + i) : kFree;
+    };
     for (size_t d = 0; d < difats; ++d) {
-        for (size_t j = 0; j < 127; ++j)
-            body += Le(fatId(109 + d * 127 + j), 4);
+        for (size_t j = 0; j < 127; ++j) body += Le(fatId(109 + d * 127 + j), 4);
         body += Le(d + 1 < difats ? data + fats + d + 1 : kEnd, 4);
     }
     CompoundHeaderFields header;
@@ -100,7 +99,6 @@ std::string CompoundFileBuilder::Bytes() const
     header.miniFatSectors = (miniFat.size() + kSector - 1) / kSector;
     header.difatStart = difats > 0 ? data + fats : kEnd;
     header.difatSectors = difats;
-    for (size_t i = 0; i < kCompoundHeaderFatIds; ++i)
-        header.headerFatIds.push_back(fatId(i));
+    for (size_t i = 0; i < kCompoundHeaderFatIds; ++i) header.headerFatIds.push_back(fatId(i));
     return CompoundHeader(header) + body;
 }

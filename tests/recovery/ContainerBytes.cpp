@@ -1,55 +1,47 @@
 // ContainerBytes.cpp
 #include "ContainerBytes.h"
 
-std::string Le(uint64_t value, int bytes)
-{
+std::string Le(uint64_t value, int bytes) {
     std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
     return out;
 }
 
-std::string ZipLocalHeader(const ZipHeaderFields& fields)
-{
-    return Le(0x04034B50, 4) + Le(20, 2) + Le(fields.flags, 2) + Le(fields.method, 2) + Le(0, 4)
-        + Le(fields.crc, 4) + Le(fields.compressedSize, 4) + Le(fields.size, 4) + Le(fields.name.size(), 2)
-        + Le(fields.extra.size(), 2) + fields.name + fields.extra;
+std::string ZipLocalHeader(const ZipHeaderFields& fields) {
+    return Le(0x04034B50, 4) + Le(20, 2) + Le(fields.flags, 2) + Le(fields.method, 2) + Le(0, 4) +
+           Le(fields.crc, 4) + Le(fields.compressedSize, 4) + Le(fields.size, 4) +
+           Le(fields.name.size(), 2) + Le(fields.extra.size(), 2) + fields.name + fields.extra;
 }
 
-std::string ZipCentralHeader(const ZipHeaderFields& fields)
-{
-    return Le(0x02014B50, 4) + Le(20, 2) + Le(20, 2) + Le(fields.flags, 2) + Le(fields.method, 2) + Le(0, 4)
-        + Le(fields.crc, 4) + Le(fields.compressedSize, 4) + Le(fields.size, 4) + Le(fields.name.size(), 2)
-        + Le(fields.extra.size(), 2) + Le(0, 2) + Le(0, 2) + Le(0, 2) + Le(0, 4)
-        + Le(fields.localHeaderOffset, 4) + fields.name + fields.extra;
+std::string ZipCentralHeader(const ZipHeaderFields& fields) {
+    return Le(0x02014B50, 4) + Le(20, 2) + Le(20, 2) + Le(fields.flags, 2) + Le(fields.method, 2) +
+           Le(0, 4) + Le(fields.crc, 4) + Le(fields.compressedSize, 4) + Le(fields.size, 4) +
+           Le(fields.name.size(), 2) + Le(fields.extra.size(), 2) + Le(0, 2) + Le(0, 2) + Le(0, 2) +
+           Le(0, 4) + Le(fields.localHeaderOffset, 4) + fields.name + fields.extra;
 }
 
-std::string ZipEndRecord(uint64_t entries, uint64_t directorySize, uint64_t directoryOffset)
-{
-    return Le(0x06054B50, 4) + Le(0, 2) + Le(0, 2) + Le(entries, 2) + Le(entries, 2) + Le(directorySize, 4)
-        + Le(directoryOffset, 4) + Le(0, 2);
+std::string ZipEndRecord(uint64_t entries, uint64_t directorySize, uint64_t directoryOffset) {
+    return Le(0x06054B50, 4) + Le(0, 2) + Le(0, 2) + Le(entries, 2) + Le(entries, 2) +
+           Le(directorySize, 4) + Le(directoryOffset, 4) + Le(0, 2);
 }
 
-std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32_t child, uint32_t right,
-                                   uint32_t start, uint64_t size)
-{
+std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32_t child,
+                                   uint32_t right, uint32_t start, uint64_t size) {
     std::string utf16;
-    for (char c : name)
-        utf16 += std::string{c, '\0'};
-    if (!utf16.empty())
-        utf16 += std::string(2, '\0');
-    return utf16 + std::string(64 - utf16.size(), '\0') + Le(utf16.size(), 2) + Le(type, 1) + Le(1, 1)
-        + Le(kCompoundFree, 4) + Le(right, 4) + Le(child, 4) + std::string(16, '\0') + Le(0, 4) + Le(0, 8)
-        + Le(0, 8) + Le(start, 4) + Le(size, 8);
+    for (char c : name) utf16 += std::string{c, '\0'};
+    if (!utf16.empty()) utf16 += std::string(2, '\0');
+    return utf16 + std::string(64 - utf16.size(), '\0') + Le(utf16.size(), 2) + Le(type, 1) +
+           Le(1, 1) + Le(kCompoundFree, 4) + Le(right, 4) + Le(child, 4) + std::string(16, '\0') +
+           Le(0, 4) + Le(0, 8) + Le(0, 8) + Le(start, 4) + Le(size, 8);
 }
 
-std::string CompoundHeader(const CompoundHeaderFields& fields)
-{
-    std::string header = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(16, '\0')
-        + Le(0x3E, 2) + Le(3, 2) + Le(0xFFFE, 2) + Le(9, 2) + Le(6, 2) + std::string(6, '\0') + Le(0, 4)
-        + Le(fields.fatSectors, 4) + Le(fields.directoryStart, 4) + Le(0, 4) + Le(kCompoundMiniCutoff, 4)
-        + Le(fields.miniFatStart, 4) + Le(fields.miniFatSectors, 4) + Le(fields.difatStart, 4)
-        + Le(fields.difatSectors, 4);
+std::string CompoundHeader(const CompoundHeaderFields& fields) {
+    std::string header = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) +
+                         std::string(16, '\0') + Le(0x3E, 2) + Le(3, 2) + Le(0xFFFE, 2) + Le(9, 2) +
+                         Le(6, 2) + std::string(6, '\0') + Le(0, 4) + Le(fields.fatSectors, 4) +
+                         Le(fields.directoryStart, 4) + Le(0, 4) + Le(kCompoundMiniCutoff, 4) +
+                         Le(fields.miniFatStart, 4) + Le(fields.miniFatSectors, 4) +
+                         Le(fields.difatStart, 4) + Le(fields.difatSectors, 4);
     for (size_t i = 0; i < kCompoundHeaderFatIds; ++i)
         header += Le(i < fields.headerFatIds.size() ? fields.headerFatIds[i] : kCompoundFree, 4);
     return header;

@@ -20,7 +20,7 @@ struct ZipHeaderFields {
     uint32_t crc = 0;
     uint64_t compressedSize = 0;
     uint64_t size = 0;
-    uint64_t localHeaderOffset = 0;   // central header only
+    uint64_t localHeaderOffset = 0;  // central header only
     std::string extra;
 };
 
@@ -38,8 +38,8 @@ constexpr uint32_t kCompoundMiniCutoff = 4096;
 constexpr size_t kCompoundHeaderFatIds = 109;
 
 // A 128-byte directory entry (ASCII name; an empty one leaves the name unset).
-std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32_t child, uint32_t right,
-                                   uint32_t start, uint64_t size);
+std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32_t child,
+                                   uint32_t right, uint32_t start, uint64_t size);
 
 // The 512-byte header of a version 3 file: 512-byte sectors, 64-byte mini
 // sectors. headerFatIds: the first 109 allocation table sectors (kCompoundFree

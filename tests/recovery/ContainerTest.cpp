@@ -13,8 +13,7 @@ namespace {
 // What the plain byte scan alone finds in the same bytes: the first byte
 // spoilt, no container is recognised. Scanned into the folder's output
 // directory, which is emptied before and after.
-ScanOutcome PlainScan(const TestFolder& folder, const std::string& bytes)
-{
+ScanOutcome PlainScan(const TestFolder& folder, const std::string& bytes) {
     fs::remove_all(OutputDirectory(folder));
     std::string plain = bytes;
     plain[0] = static_cast<char>(plain[0] ^ 0x20);
@@ -23,33 +22,33 @@ ScanOutcome PlainScan(const TestFolder& folder, const std::string& bytes)
     return outcome;
 }
 
-int PlainScanCount(const TestFolder& folder, const std::string& bytes)
-{
+int PlainScanCount(const TestFolder& folder, const std::string& bytes) {
     return PlainScan(folder, bytes).result.pictureCount;
 }
 
-uint32_t Le32At(const std::string& bytes, size_t at)
-{
-    return static_cast<uint8_t>(bytes[at]) | (static_cast<uint8_t>(bytes[at + 1]) << 8)
-        | (static_cast<uint8_t>(bytes[at + 2]) << 16) | (uint32_t{static_cast<uint8_t>(bytes[at + 3])} << 24);
+uint32_t Le32At(const std::string& bytes, size_t at) {
+    return static_cast<uint8_t>(bytes[at]) | (static_cast<uint8_t>(bytes[at + 1]) << 8) |
+           (static_cast<uint8_t>(bytes[at + 2]) << 16) |
+           (uint32_t{static_cast<uint8_t>(bytes[at + 3])} << 24);
 }
 
 // --- ZIP packages ---------------------------------------------------------
 
-TEST(ZipPackage, StoredAndDeflatedEntriesOnceEachInTheOrderOfTheirPlaces)
-{
+TEST(ZipPackage, StoredAndDeflatedEntriesOnceEachInTheOrderOfTheirPlaces) {
     // The stored JPEG is also seen by the plain scan; the JPEG behind the
     // archive only by it.
     TestFolder folder;
-    std::string archive = ZipBuilder()
-                              .Deflated("word/document.xml", "<w:document>" + Filler(3000) + "</w:document>")
-                              .Deflated("word/media/image1.png", Fixture("text-chunk.png"))
-                              .Stored("word/media/image2.jpeg", Fixture("jfif-baseline.jpg"))
-                              .Deflated("word/media/image3.jpeg", Fixture("exif-thumbnail.jpg"))
-                              .Deflated("word/media/image4.jpeg", Fixture("app1-first.jpg"))
-                              .Bytes();
+    std::string archive =
+        ZipBuilder()
+            .Deflated("word/document.xml", "<w:document>" + Filler(3000) + "</w:document>")
+            .Deflated("word/media/image1.png", Fixture("text-chunk.png"))
+            .Stored("word/media/image2.jpeg", Fixture("jfif-baseline.jpg"))
+            .Deflated("word/media/image3.jpeg", Fixture("exif-thumbnail.jpg"))
+            .Deflated("word/media/image4.jpeg", Fixture("app1-first.jpg"))
+            .Bytes();
 
-    ScanOutcome outcome = ScanBytes(folder, archive + Filler(100) + Fixture("small.jpg") + Filler(10, 2));
+    ScanOutcome outcome =
+        ScanBytes(folder, archive + Filler(100) + Fixture("small.jpg") + Filler(10, 2));
 
     EXPECT_EQ(outcome.files, (Files{{"1.gif", Fixture("text-chunk.png")},
                                     {"1.jpg", Fixture("jfif-baseline.jpg")},
@@ -59,15 +58,15 @@ TEST(ZipPackage, StoredAndDeflatedEntriesOnceEachInTheOrderOfTheirPlaces)
     EXPECT_EQ(outcome.result.pictureCount, 5);
 }
 
-TEST(ZipPackage, DataDescriptorsAndZip64SizesWithOrWithoutTheCentralDirectory)
-{
+TEST(ZipPackage, DataDescriptorsAndZip64SizesWithOrWithoutTheCentralDirectory) {
     Files expected{{"1.jpg", Fixture("jfif-progressive.jpg")}, {"1.gif", Fixture("small.png")}};
     for (bool zip64 : {false, true}) {
         ZipBuilder builder(zip64);
         builder.Deflated("a.jpeg", Fixture("jfif-progressive.jpg"), true)
             .Deflated("b.png", Fixture("small.png"), true);
         for (bool cut : {false, true}) {
-            SCOPED_TRACE(std::string(zip64 ? "ZIP64" : "ZIP") + (cut ? ", cut before the directory" : ""));
+            SCOPED_TRACE(std::string(zip64 ? "ZIP64" : "ZIP") +
+                         (cut ? ", cut before the directory" : ""));
             TestFolder folder;
             ScanOutcome outcome = ScanBytes(folder, cut ? builder.LocalEntries() : builder.Bytes());
             EXPECT_EQ(outcome.files, expected);
@@ -75,8 +74,7 @@ TEST(ZipPackage, DataDescriptorsAndZip64SizesWithOrWithoutTheCentralDirectory)
     }
 }
 
-TEST(ZipPackage, DamagedCentralDirectoryFallsBackToTheLocalHeaders)
-{
+TEST(ZipPackage, DamagedCentralDirectoryFallsBackToTheLocalHeaders) {
     TestFolder folder;
     ZipBuilder builder;
     builder.Deflated("1.png", Fixture("text-chunk.png")).Deflated("2.jpeg", Fixture("small.jpg"));
@@ -85,11 +83,11 @@ TEST(ZipPackage, DamagedCentralDirectoryFallsBackToTheLocalHeaders)
 
     ScanOutcome outcome = ScanBytes(folder, archive);
 
-    EXPECT_EQ(outcome.files, (Files{{"1.gif", Fixture("text-chunk.png")}, {"1.jpg", Fixture("small.jpg")}}));
+    EXPECT_EQ(outcome.files,
+              (Files{{"1.gif", Fixture("text-chunk.png")}, {"1.jpg", Fixture("small.jpg")}}));
 }
 
-TEST(ZipPackage, ArchiveCutInsideAnEntryKeepsTheEntriesBeforeIt)
-{
+TEST(ZipPackage, ArchiveCutInsideAnEntryKeepsTheEntriesBeforeIt) {
     TestFolder folder;
     std::string archive = ZipBuilder()
                               .Deflated("1.jpeg", Fixture("jfif-baseline.jpg"))
@@ -105,38 +103,41 @@ TEST(ZipPackage, ArchiveCutInsideAnEntryKeepsTheEntriesBeforeIt)
     EXPECT_GE(outcome.result.pictureCount, PlainScanCount(folder, cut));
 }
 
-TEST(ZipPackage, AnEntryInflatingFarBeyondItsSizeIsSearchedNoFurtherThanPlausible)
-{
+TEST(ZipPackage, AnEntryInflatingFarBeyondItsSizeIsSearchedNoFurtherThanPlausible) {
     // A picture at its start is found; one behind tens of megabytes of
     // zeros is not looked for.
     TestFolder folder;
     std::string bomb = Fixture("small.jpg") + std::string(40 << 20, '\0') + Fixture("small.png");
-    std::string archive = ZipBuilder().Deflated("bomb.bin", bomb).Stored("after.png", Fixture("text-chunk.png")).Bytes();
+    std::string archive = ZipBuilder()
+                              .Deflated("bomb.bin", bomb)
+                              .Stored("after.png", Fixture("text-chunk.png"))
+                              .Bytes();
     ASSERT_LT(archive.size(), 200000u);
 
     ScanOutcome outcome = ScanBytes(folder, archive);
 
-    EXPECT_EQ(outcome.files, (Files{{"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}}));
+    EXPECT_EQ(outcome.files,
+              (Files{{"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}}));
 }
 
 // Packages stored and deflated in turn, the picture deflated in the innermost.
-std::string NestedArchive(int levels, const std::string& picture)
-{
+std::string NestedArchive(int levels, const std::string& picture) {
     std::string inner = ZipBuilder().Deflated("picture.jpeg", picture).Bytes();
     for (int level = 1; level < levels; ++level) {
         std::string name = "embeddings/package" + std::to_string(level) + ".zip";
-        inner = level % 2 == 1 ? ZipBuilder().Deflated(name, inner).Bytes() : ZipBuilder().Stored(name, inner).Bytes();
+        inner = level % 2 == 1 ? ZipBuilder().Deflated(name, inner).Bytes()
+                               : ZipBuilder().Stored(name, inner).Bytes();
     }
     return inner;
 }
 
-TEST(ZipPackage, PackagesInsidePackagesAreOpenedToAFixedDepth)
-{
+TEST(ZipPackage, PackagesInsidePackagesAreOpenedToAFixedDepth) {
     std::string picture = Fixture("jfif-baseline.jpg");
     for (int levels = 1; levels <= 3; ++levels) {
         SCOPED_TRACE(std::to_string(levels) + " levels");
         TestFolder folder;
-        EXPECT_EQ(ScanBytes(folder, NestedArchive(levels, picture)).files, (Files{{"1.jpg", picture}}));
+        EXPECT_EQ(ScanBytes(folder, NestedArchive(levels, picture)).files,
+                  (Files{{"1.jpg", picture}}));
     }
     TestFolder folder;
     EXPECT_EQ(ScanBytes(folder, NestedArchive(6, picture)).result.pictureCount, 0);
@@ -144,48 +145,48 @@ TEST(ZipPackage, PackagesInsidePackagesAreOpenedToAFixedDepth)
 
 // --- RTF ------------------------------------------------------------------
 
-std::string Hex(const std::string& bytes)
-{
+std::string Hex(const std::string& bytes) {
     static const char digits[] = "0123456789abcdef";
     std::string hex;
     for (size_t i = 0; i < bytes.size(); ++i) {
         hex += digits[static_cast<uint8_t>(bytes[i]) >> 4];
         hex += digits[static_cast<uint8_t>(bytes[i]) & 15];
-        if (i % 64 == 63)
-            hex += "\r\n";
+        if (i % 64 == 63) hex += "\r\n";
     }
     return hex;
 }
 
-TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups)
-{
+TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups) {
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
     std::string png = Fixture("small.png");
     std::string hex = Hex(jpeg);
     // The picture's unique id is hexadecimal too, in a group of its own.
-    std::string rtf = "{\\rtf1\\ansi Text before {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv "
-                      "ffd8ffe000}}}\\picw10\\pich-5\\jpegblip\\bliptag-42{\\*\\blipuid "
-                      "ffd8ffe0001a2b3c4d5e6f708192a3b4}\r\n"
-        + hex + "}}\\par more text {\\pict\\pngblip\\bin" + std::to_string(png.size()) + " " + png
-        + "}\\par}";
+    std::string rtf =
+        "{\\rtf1\\ansi Text before {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv "
+        "ffd8ffe000}}}\\picw10\\pich-5\\jpegblip\\bliptag-42{\\*\\blipuid "
+        "ffd8ffe0001a2b3c4d5e6f708192a3b4}\r\n" +
+        hex + "}}\\par more text {\\pict\\pngblip\\bin" + std::to_string(png.size()) + " " + png +
+        "}\\par}";
 
     ScanOutcome outcome = ScanBytes(folder, rtf);
 
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", jpeg}, {"1.gif", png}}));
 }
 
-TEST(RtfDocument, AnEmbeddedObjectsPackageBehindItsObjectHeader)
-{
+TEST(RtfDocument, AnEmbeddedObjectsPackageBehindItsObjectHeader) {
     TestFolder folder;
     std::string picture = Fixture("jfif-progressive.jpg");
     std::string package = ZipBuilder().Deflated("xl/media/image1.jpeg", picture).Bytes();
-    std::string header("\x01\x05\x00\x00\x02\x00\x00\x00\x08\x00\x00\x00Package\x00\x00\x00\x00\x00"
-                       "\x00\x00\x00\x00", 24);
-    std::string length = {static_cast<char>(package.size() & 0xFF), static_cast<char>((package.size() >> 8) & 0xFF),
+    std::string header(
+        "\x01\x05\x00\x00\x02\x00\x00\x00\x08\x00\x00\x00Package\x00\x00\x00\x00\x00"
+        "\x00\x00\x00\x00",
+        24);
+    std::string length = {static_cast<char>(package.size() & 0xFF),
+                          static_cast<char>((package.size() >> 8) & 0xFF),
                           static_cast<char>(package.size() >> 16), '\0'};
-    std::string rtf = "{\\rtf1 {\\object\\objemb{\\*\\objclass Package}{\\*\\objdata\r\n"
-        + Hex(header + length + package) + "}}}";
+    std::string rtf = "{\\rtf1 {\\object\\objemb{\\*\\objclass Package}{\\*\\objdata\r\n" +
+                      Hex(header + length + package) + "}}}";
 
     ScanOutcome outcome = ScanBytes(folder, rtf);
 
@@ -194,18 +195,20 @@ TEST(RtfDocument, AnEmbeddedObjectsPackageBehindItsObjectHeader)
 
 // --- Compound files -------------------------------------------------------
 
-TEST(CompoundFile, StreamsAndTheMiniStreamFollowedAlongTheirChainsNumberedByPlace)
-{
+TEST(CompoundFile, StreamsAndTheMiniStreamFollowedAlongTheirChainsNumberedByPlace) {
     // Sectors stored back to front: the second JPEG of the stream starts
     // earlier in the file than the first, and no picture lies in one piece.
     TestFolder folder;
     std::string first = Fixture("jfif-baseline.jpg");
     std::string second = Fixture("jfif-progressive.jpg");
-    std::string file = CompoundFileBuilder()
-                           .Stream("Data", Filler(700) + first + Filler(300, 2) + second + Filler(100, 3))
-                           .Stream("Small", Fixture("small.jpg") + Filler(50, 4) + Fixture("small.png"))
-                           .Bytes();
-    Files expected{{"1.jpg", second}, {"2.jpg", first}, {"3.jpg", Fixture("small.jpg")},
+    std::string file =
+        CompoundFileBuilder()
+            .Stream("Data", Filler(700) + first + Filler(300, 2) + second + Filler(100, 3))
+            .Stream("Small", Fixture("small.jpg") + Filler(50, 4) + Fixture("small.png"))
+            .Bytes();
+    Files expected{{"1.jpg", second},
+                   {"2.jpg", first},
+                   {"3.jpg", Fixture("small.jpg")},
                    {"1.gif", Fixture("small.png")}};
     for (const auto& [name, picture] : PlainScan(folder, file).files) {
         for (const auto& [expectedName, whole] : expected)
@@ -217,11 +220,11 @@ TEST(CompoundFile, StreamsAndTheMiniStreamFollowedAlongTheirChainsNumberedByPlac
     EXPECT_EQ(outcome.files, expected);
 }
 
-TEST(CompoundFile, ATableBeyondTheHeaderIsFoundThroughTheDifatChain)
-{
+TEST(CompoundFile, ATableBeyondTheHeaderIsFoundThroughTheDifatChain) {
     TestFolder folder;
     std::string picture = Fixture("jfif-progressive.jpg");
-    std::string file = CompoundFileBuilder().Stream("Big", Filler(8 << 20) + picture + Filler(900, 2)).Bytes();
+    std::string file =
+        CompoundFileBuilder().Stream("Big", Filler(8 << 20) + picture + Filler(900, 2)).Bytes();
     ASSERT_GT(Le32At(file, 72), 0u) << "the file must need DIFAT sectors";
 
     ScanOutcome outcome = ScanBytes(folder, file);
@@ -229,8 +232,7 @@ TEST(CompoundFile, ATableBeyondTheHeaderIsFoundThroughTheDifatChain)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}}));
 }
 
-TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
-{
+TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes) {
     std::string word = Document("word97.doc");
     size_t fatSector = (Le32At(word, 76) + 1) * 512;
 
@@ -252,9 +254,9 @@ TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
 
 // Documents cut short or with bytes overwritten anywhere: the scan ends and
 // gives at least what the plain bytes give.
-TEST(DamagedDocuments, NeverGiveFewerPicturesThanThePlainBytes)
-{
-    for (const char* name : {"word97.doc", "excel97.xls", "word.docx", "writer.odt", "rtf-named.doc"}) {
+TEST(DamagedDocuments, NeverGiveFewerPicturesThanThePlainBytes) {
+    for (const char* name :
+         {"word97.doc", "excel97.xls", "word.docx", "writer.odt", "rtf-named.doc"}) {
         std::string original = Document(name);
         std::mt19937 random(7);
         for (int round = 0; round < 6; ++round) {
@@ -274,4 +276,4 @@ TEST(DamagedDocuments, NeverGiveFewerPicturesThanThePlainBytes)
     }
 }
 
-} // namespace
+}  // namespace

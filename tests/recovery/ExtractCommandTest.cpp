@@ -11,7 +11,8 @@
 
 namespace {
 
-const std::string kWriteError = "Error writing file. Quit any application that might use the file!\n";
+const std::string kWriteError =
+    "Error writing file. Quit any application that might use the file!\n";
 const std::string kDirectoryExists =
     "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
     "recovered images directory in settings as described in help!\n";
@@ -22,12 +23,10 @@ struct CommandRun {
     std::string err;
 };
 
-CommandRun RunInProcess(std::vector<std::string> arguments)
-{
+CommandRun RunInProcess(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "velmo-extract");
     std::vector<const char*> argv;
-    for (const auto& argument : arguments)
-        argv.push_back(argument.c_str());
+    for (const auto& argument : arguments) argv.push_back(argument.c_str());
     argv.push_back(nullptr);
     std::ostringstream out;
     std::ostringstream err;
@@ -35,8 +34,7 @@ CommandRun RunInProcess(std::vector<std::string> arguments)
     return {status, out.str(), err.str()};
 }
 
-TEST(ExtractCommand, ReportsThePicturesAndTheDirectory)
-{
+TEST(ExtractCommand, ReportsThePicturesAndTheDirectory) {
     TestFolder folder;
     WriteBytes(folder / "a.doc", TwoPictureDocument());
     std::string directory = (folder / "aREC").string();
@@ -49,8 +47,7 @@ TEST(ExtractCommand, ReportsThePicturesAndTheDirectory)
     EXPECT_EQ(FilesIn(directory).size(), 2u);
 }
 
-TEST(ExtractCommand, ReportsNoPictureAsACompletedScan)
-{
+TEST(ExtractCommand, ReportsNoPictureAsACompletedScan) {
     TestFolder folder;
     WriteBytes(folder / "a.doc", Filler(5000));
 
@@ -61,8 +58,7 @@ TEST(ExtractCommand, ReportsNoPictureAsACompletedScan)
     EXPECT_EQ(run.err, "");
 }
 
-TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem)
-{
+TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem) {
     TestFolder folder;
     WriteBytes(folder / "a.doc", TwoPictureDocument());
     std::string document = (folder / "a.doc").string();
@@ -81,8 +77,7 @@ TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem)
     EXPECT_EQ(second.out, " No image recovered\n");
 }
 
-TEST(ExtractCommand, RefusesAnythingButTwoArguments)
-{
+TEST(ExtractCommand, RefusesAnythingButTwoArguments) {
     const std::vector<std::vector<std::string>> wrongCalls = {
         {}, {"a.doc"}, {"a.doc", "out", "more"}, {"", "out"}, {"a.doc", ""}};
     for (const auto& arguments : wrongCalls) {
@@ -93,22 +88,22 @@ TEST(ExtractCommand, RefusesAnythingButTwoArguments)
     }
 }
 
-std::string WithoutCarriageReturns(std::string text)
-{
+std::string WithoutCarriageReturns(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
 }
 
-TEST(ExtractProgram, ExtractsTheSampleDocument)
-{
+TEST(ExtractProgram, ExtractsTheSampleDocument) {
     TestFolder folder;
     fs::path sample = fs::path(VELMO_SOURCE_DIR) / "samples" / "sample.doc";
     std::string directory = (folder / "sampleREC").string();
 
-    int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + sample.string() + "\" \"" + directory + "\"",
-                            folder / "out.txt", folder / "err.txt");
-    int second = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + sample.string() + "\" \"" + directory + "\"",
-                            folder / "out2.txt", folder / "err2.txt");
+    int status =
+        RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + sample.string() + "\" \"" + directory + "\"",
+                   folder / "out.txt", folder / "err.txt");
+    int second =
+        RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + sample.string() + "\" \"" + directory + "\"",
+                   folder / "out2.txt", folder / "err2.txt");
     int usage = RunProgram(VELMO_EXTRACT_PROGRAM, "", folder / "out3.txt", folder / "err3.txt");
 
     EXPECT_EQ(status, 0);
@@ -128,8 +123,7 @@ TEST(ExtractProgram, ExtractsTheSampleDocument)
 
 // Given in UTF-16 by the system, the names reach the scanner whole, and the
 // report written to a file is UTF-8.
-TEST(ExtractProgram, TakesAndReportsNamesInAnyScript)
-{
+TEST(ExtractProgram, TakesAndReportsNamesInAnyScript) {
     TestFolder folder;
     for (const std::string& name : ScriptNames()) {
         SCOPED_TRACE(name);
@@ -148,8 +142,7 @@ TEST(ExtractProgram, TakesAndReportsNamesInAnyScript)
     }
 }
 
-TEST(ExtractProgram, ExtractsOfficeDocumentsThroughTheirContainers)
-{
+TEST(ExtractProgram, ExtractsOfficeDocumentsThroughTheirContainers) {
     // A Word document whose photo its compound file splits, and RTF under a
     // .doc name.
     const std::vector<std::pair<std::string, Files>> documents = {
@@ -161,13 +154,14 @@ TEST(ExtractProgram, ExtractsOfficeDocumentsThroughTheirContainers)
         fs::path document = fs::path(VELMO_TEST_DATA_DIR) / "documents" / name;
         std::string directory = (folder / "REC").string();
 
-        int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + document.string() + "\" \"" + directory + "\"",
-                                folder / "out.txt", folder / "err.txt");
+        int status =
+            RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + document.string() + "\" \"" + directory + "\"",
+                       folder / "out.txt", folder / "err.txt");
 
         EXPECT_EQ(status, 0);
         EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "out.txt")),
-                  "( " + std::to_string(pictures.size()) + " )image(s) recovered stored in directory "
-                      + directory + "!\n");
+                  "( " + std::to_string(pictures.size()) +
+                      " )image(s) recovered stored in directory " + directory + "!\n");
         Files expected;
         for (const auto& [file, picture] : pictures)
             expected[file] = Fixture("documents/" + picture);
@@ -175,4 +169,4 @@ TEST(ExtractProgram, ExtractsOfficeDocumentsThroughTheirContainers)
     }
 }
 
-} // namespace
+}  // namespace

@@ -17,22 +17,16 @@
 namespace {
 
 // The names as documents.
-std::vector<std::string> DocumentNames()
-{
+std::vector<std::string> DocumentNames() {
     std::vector<std::string> files;
-    for (const std::string& name : ScriptNames())
-        files.push_back(name + ".doc");
+    for (const std::string& name : ScriptNames()) files.push_back(name + ".doc");
     return files;
 }
 
-std::string Utf8(const fs::path& path)
-{
-    return path.u8string();
-}
+std::string Utf8(const fs::path& path) { return path.u8string(); }
 
 // The folder's own removal cannot reach beyond MAX_PATH on Windows.
-void RemoveEmptyDirectory(const std::string& path)
-{
+void RemoveEmptyDirectory(const std::string& path) {
 #ifdef _WIN32
     _wrmdir(SystemPath(path).c_str());
 #else
@@ -40,8 +34,7 @@ void RemoveEmptyDirectory(const std::string& path)
 #endif
 }
 
-TEST(ScanOnAnyName, EveryScriptNamesTheDocumentAndItsOutputFolder)
-{
+TEST(ScanOnAnyName, EveryScriptNamesTheDocumentAndItsOutputFolder) {
     TestFolder folder;
     for (const std::string& name : DocumentNames()) {
         SCOPED_TRACE(name);
@@ -65,8 +58,7 @@ TEST(ScanOnAnyName, EveryScriptNamesTheDocumentAndItsOutputFolder)
 }
 
 // Deeper than MAX_PATH: the document, the folder and the pictures all work.
-TEST(ScanOnAnyName, PathsBeyondTheOldLimitWork)
-{
+TEST(ScanOnAnyName, PathsBeyondTheOldLimitWork) {
     TestFolder folder;
     std::vector<std::string> levels = {Utf8(folder.Path())};
     for (int level = 0; level < 4; ++level) {
@@ -104,8 +96,7 @@ TEST(ScanOnAnyName, PathsBeyondTheOldLimitWork)
     }
 }
 
-TEST(ExtendedLengthPath, OnlyLongAbsolutePathsTakeThePrefix)
-{
+TEST(ExtendedLengthPath, OnlyLongAbsolutePathsTakeThePrefix) {
     const std::wstring tail(kPlainPathLimit, L'x');
     EXPECT_EQ(ExtendedLengthPath(L"C:\\short\\a.doc"), L"C:\\short\\a.doc");
     EXPECT_EQ(ExtendedLengthPath(L"C:\\" + tail), L"\\\\?\\C:\\" + tail);
@@ -120,4 +111,4 @@ TEST(ExtendedLengthPath, OnlyLongAbsolutePathsTakeThePrefix)
     EXPECT_EQ(ExtendedLengthPath(limit.substr(1)), limit.substr(1));
 }
 
-} // namespace
+}  // namespace

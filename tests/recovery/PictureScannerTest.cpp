@@ -10,15 +10,11 @@ namespace {
 const std::string kJpegEnd = "\xFF\xD9";
 const std::string kPngEnd = "IEND";
 
-bool IsPng(const std::string& picture)
-{
-    return picture.compare(0, 4, "\x89PNG") == 0;
-}
+bool IsPng(const std::string& picture) { return picture.compare(0, 4, "\x89PNG") == 0; }
 
 // --- What is found and how it is named ------------------------------------
 
-TEST(PictureScannerFinds, NothingInADocumentWithoutAPicture)
-{
+TEST(PictureScannerFinds, NothingInADocumentWithoutAPicture) {
     // A JPEG without APP0 whose structure breaks off is not a picture.
     TestFolder folder;
     std::string cut = Fixture("app1-first.jpg");
@@ -33,8 +29,7 @@ TEST(PictureScannerFinds, NothingInADocumentWithoutAPicture)
     EXPECT_FALSE(outcome.directoryExists) << "the directory is created at the first picture only";
 }
 
-TEST(PictureScannerFinds, EachKindNumberedFromOneWithItsOwnExtension)
-{
+TEST(PictureScannerFinds, EachKindNumberedFromOneWithItsOwnExtension) {
     TestFolder folder;
     std::string first = Fixture("jfif-baseline.jpg");
     std::string second = Fixture("jfif-progressive.jpg");
@@ -62,17 +57,19 @@ TEST(PictureScannerFinds, EachKindNumberedFromOneWithItsOwnExtension)
     EXPECT_TRUE(outcome.messages.empty());
 }
 
-TEST(PictureScannerFinds, JpegsOpeningWithOtherSegmentsWhenTheirStructureHolds)
-{
+TEST(PictureScannerFinds, JpegsOpeningWithOtherSegmentsWhenTheirStructureHolds) {
     TestFolder folder;
     std::string app1 = Fixture("app1-first.jpg");
     std::string longApp0 = Fixture("small.jpg");
-    longApp0[4] = '\x01';   // APP0 length 0x0110, then the rest of the picture after it
+    longApp0[4] = '\x01';  // APP0 length 0x0110, then the rest of the picture after it
     longApp0.insert(20, std::string(0x110 - 0x10, 'a'));
     // No frame header before the scan, a length running into the next
     // segment, and no end: each breaks the structure.
-    std::string noFrame = std::string("\xFF\xD8\xFF\xE1\x00\x04" "ab\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 18)
-        + "data\xFF\xD9";
+    std::string noFrame = std::string(
+                              "\xFF\xD8\xFF\xE1\x00\x04"
+                              "ab\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00",
+                              18) +
+                          "data\xFF\xD9";
     std::string badLength = app1;
     badLength[5] = static_cast<char>(badLength[5] + 1);
     std::string noEnd = app1.substr(0, app1.size() - 2);
@@ -95,8 +92,7 @@ TEST(PictureScannerFinds, JpegsOpeningWithOtherSegmentsWhenTheirStructureHolds)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", app1}, {"2.jpg", longApp0}}));
 }
 
-TEST(PictureScannerFinds, PngByItsFiveFirstSignatureBytes)
-{
+TEST(PictureScannerFinds, PngByItsFiveFirstSignatureBytes) {
     // Bytes 6 to 8 of the signature are not part of the start signature; such a
     // picture cannot be walked and ends at the first "IEND" and four bytes, here
     // the one inside its text chunk.
@@ -118,17 +114,14 @@ struct BoundaryCase {
     const char* picture;
 };
 
-void PrintTo(const BoundaryCase& boundaryCase, std::ostream* out)
-{
+void PrintTo(const BoundaryCase& boundaryCase, std::ostream* out) {
     *out << boundaryCase.picture << " in blocks of " << boundaryCase.blockSize;
 }
 
-std::string CaseName(const ::testing::TestParamInfo<BoundaryCase>& info)
-{
+std::string CaseName(const ::testing::TestParamInfo<BoundaryCase>& info) {
     std::string name = std::to_string(info.param.blockSize) + "_" + info.param.picture;
     for (char& c : name) {
-        if (!isalnum(static_cast<unsigned char>(c)))
-            c = '_';
+        if (!isalnum(static_cast<unsigned char>(c))) c = '_';
     }
     return name;
 }
@@ -137,27 +130,22 @@ class ReadBoundaries : public ::testing::TestWithParam<BoundaryCase> {
 protected:
     // Offsets that put the picture's signature, then its end, across the
     // first read boundary, or every offset when blocks are small.
-    std::set<size_t> Offsets(size_t pictureSize) const
-    {
+    std::set<size_t> Offsets(size_t pictureSize) const {
         size_t block = GetParam().blockSize;
         std::set<size_t> offsets;
         if (block < 100) {
-            for (size_t offset = 0; offset < 2 * block + 6; ++offset)
-                offsets.insert(offset);
+            for (size_t offset = 0; offset < 2 * block + 6; ++offset) offsets.insert(offset);
             return offsets;
         }
-        for (size_t offset = block - 6; offset <= block + 1; ++offset)
-            offsets.insert(offset);
+        for (size_t offset = block - 6; offset <= block + 1; ++offset) offsets.insert(offset);
         if (pictureSize < block) {
-            for (size_t end = block - 5; end <= block + 5; ++end)
-                offsets.insert(end - pictureSize);
+            for (size_t end = block - 5; end <= block + 5; ++end) offsets.insert(end - pictureSize);
         }
         return offsets;
     }
 };
 
-TEST_P(ReadBoundaries, NeitherSignatureNorEndIsMissedOrCut)
-{
+TEST_P(ReadBoundaries, NeitherSignatureNorEndIsMissedOrCut) {
     TestFolder folder;
     std::string picture = Fixture(GetParam().picture);
     // A picture of the other kind right behind it must be found on its own.
@@ -183,32 +171,34 @@ TEST_P(ReadBoundaries, NeitherSignatureNorEndIsMissedOrCut)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SmallBlocks, ReadBoundaries,
-    ::testing::Values(BoundaryCase{16, "jfif-baseline.jpg"}, BoundaryCase{16, "jfif-progressive.jpg"},
-                      BoundaryCase{16, "exif-thumbnail.jpg"}, BoundaryCase{16, "text-chunk.png"},
-                      BoundaryCase{23, "small.jpg"}, BoundaryCase{23, "small.png"}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(SmallBlocks, ReadBoundaries,
+                         ::testing::Values(BoundaryCase{16, "jfif-baseline.jpg"},
+                                           BoundaryCase{16, "jfif-progressive.jpg"},
+                                           BoundaryCase{16, "exif-thumbnail.jpg"},
+                                           BoundaryCase{16, "text-chunk.png"},
+                                           BoundaryCase{23, "small.jpg"},
+                                           BoundaryCase{23, "small.png"}),
+                         CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     LargeBlocks, ReadBoundaries,
     ::testing::Values(BoundaryCase{1024, "small.jpg"}, BoundaryCase{1024, "small.png"},
-                      BoundaryCase{1024, "exif-thumbnail.jpg"}, BoundaryCase{1024, "text-chunk.png"},
+                      BoundaryCase{1024, "exif-thumbnail.jpg"},
+                      BoundaryCase{1024, "text-chunk.png"},
                       BoundaryCase{PictureScanner::kDefaultBlockSize, "small.jpg"},
                       BoundaryCase{PictureScanner::kDefaultBlockSize, "small.png"}),
     CaseName);
 
 // --- The end is looked for from the signature on -------------------------
 
-TEST(PictureEnds, SmallPicturesInOneBlockGetNoTrailingBytesAndAreAllFound)
-{
+TEST(PictureEnds, SmallPicturesInOneBlockGetNoTrailingBytesAndAreAllFound) {
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
     std::string png = Fixture("small.png");
     std::string document = DocumentBuilder()
                                .AddFiller(40)
                                .Add(jpeg)
-                               .Add(png)       // right behind the JPEG's end
+                               .Add(png)  // right behind the JPEG's end
                                .Add(jpeg)
                                .AddFiller(2, 2)
                                .Add(png)
@@ -217,13 +207,13 @@ TEST(PictureEnds, SmallPicturesInOneBlockGetNoTrailingBytesAndAreAllFound)
 
     ScanOutcome outcome = ScanBytes(folder, document, 1024);
 
-    EXPECT_EQ(outcome.files, (Files{{"1.jpg", jpeg}, {"1.gif", png}, {"2.jpg", jpeg}, {"2.gif", png}}));
+    EXPECT_EQ(outcome.files,
+              (Files{{"1.jpg", jpeg}, {"1.gif", png}, {"2.jpg", jpeg}, {"2.gif", png}}));
 }
 
 // --- The JPEG end follows the picture's structure ------------------------
 
-TEST(JpegEnd, AThumbnailInsideApp1NeitherEndsThePictureNorIsFoundApart)
-{
+TEST(JpegEnd, AThumbnailInsideApp1NeitherEndsThePictureNorIsFoundApart) {
     TestFolder folder;
     std::string picture = Fixture("exif-thumbnail.jpg");
     std::string thumbnailStart = "\xFF\xD8\xFF\xE0";
@@ -236,8 +226,7 @@ TEST(JpegEnd, AThumbnailInsideApp1NeitherEndsThePictureNorIsFoundApart)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}}));
 }
 
-TEST(JpegEnd, ProgressiveScansAreFollowedToTheEnd)
-{
+TEST(JpegEnd, ProgressiveScansAreFollowedToTheEnd) {
     TestFolder folder;
     std::string picture = Fixture("jfif-progressive.jpg");
 
@@ -246,41 +235,48 @@ TEST(JpegEnd, ProgressiveScansAreFollowedToTheEnd)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}}));
 }
 
-TEST(JpegEnd, GuardBytesNearTheEndDoNotMatter)
-{
+TEST(JpegEnd, GuardBytesNearTheEndDoNotMatter) {
     // "8B" and 00 38 right behind the end marker, in the same block.
     TestFolder folder;
     std::string picture = Fixture("small.jpg");
-    std::string document = Filler(10) + picture + "8B\x00\x38" + Filler(30, 2) + picture + Filler(5, 3);
+    std::string document =
+        Filler(10) + picture + "8B\x00\x38" + Filler(30, 2) + picture + Filler(5, 3);
 
     ScanOutcome outcome = ScanBytes(folder, document, 1024);
 
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}, {"2.jpg", picture}}));
 }
 
-TEST(JpegEnd, StuffingRestartsFillBytesAndLaterSegmentsBelongToThePicture)
-{
+TEST(JpegEnd, StuffingRestartsFillBytesAndLaterSegmentsBelongToThePicture) {
     TestFolder folder;
-    std::string picture = Fixture("small.jpg").substr(0, 20)     // start of image, APP0
-        + std::string("\xFF\xDD\x00\x04\x00\x01", 6)            // restart interval
-        + std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10)
-        + std::string("\x12\xFF\x00\x34\xFF\xD0\x56\xFF\xFF\xD1\x78\xFF\x00", 13)
-        + std::string("\xFF\xDC\x00\x04\x00\x10", 6)            // number of lines
-        + std::string("\xFF\xFE\x00\x06" "a\xFF\xD9" "b", 8)    // comment holding an end marker
-        + std::string("\xFF\xFF\xFF\xD9", 4);
+    std::string picture = Fixture("small.jpg").substr(0, 20)            // start of image, APP0
+                          + std::string("\xFF\xDD\x00\x04\x00\x01", 6)  // restart interval
+                          + std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10) +
+                          std::string("\x12\xFF\x00\x34\xFF\xD0\x56\xFF\xFF\xD1\x78\xFF\x00", 13) +
+                          std::string("\xFF\xDC\x00\x04\x00\x10", 6)  // number of lines
+                          + std::string(
+                                "\xFF\xFE\x00\x06"
+                                "a\xFF\xD9"
+                                "b",
+                                8)  // comment holding an end marker
+                          + std::string("\xFF\xFF\xFF\xD9", 4);
 
     ScanOutcome outcome = ScanBytes(folder, Filler(33) + picture + Filler(60, 2), 16);
 
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", picture}}));
 }
 
-TEST(JpegEnd, ABrokenSegmentFallsBackToTheNextEndMarkerAfterIt)
-{
+TEST(JpegEnd, ABrokenSegmentFallsBackToTheNextEndMarkerAfterIt) {
     // The comment's end marker lies before the point where the walk stops
     // (the byte 42 that cannot start a marker): the picture ends at the one after.
     TestFolder folder;
-    std::string head = Fixture("small.jpg").substr(0, 20)
-        + std::string("\xFF\xFE\x00\x06" "a\xFF\xD9" "b", 8) + "\x42";
+    std::string head = Fixture("small.jpg").substr(0, 20) +
+                       std::string(
+                           "\xFF\xFE\x00\x06"
+                           "a\xFF\xD9"
+                           "b",
+                           8) +
+                       "\x42";
     std::string tail = "no marker here" + kJpegEnd;
     std::string png = Fixture("small.png");
 
@@ -289,11 +285,10 @@ TEST(JpegEnd, ABrokenSegmentFallsBackToTheNextEndMarkerAfterIt)
     EXPECT_EQ(outcome.files, (Files{{"1.jpg", head + tail}, {"1.gif", png}}));
 }
 
-TEST(JpegEnd, ASegmentLengthPastTheDocumentEndFallsBackToTheNextEndMarker)
-{
+TEST(JpegEnd, ASegmentLengthPastTheDocumentEndFallsBackToTheNextEndMarker) {
     TestFolder folder;
-    std::string picture = Fixture("small.jpg").substr(0, 20) + std::string("\xFF\xE1\xFF\xF0", 4)
-        + "exif data" + kJpegEnd;
+    std::string picture = Fixture("small.jpg").substr(0, 20) + std::string("\xFF\xE1\xFF\xF0", 4) +
+                          "exif data" + kJpegEnd;
     std::string png = Fixture("small.png");
 
     ScanOutcome outcome = ScanBytes(folder, Filler(50) + picture + "\x01\x02" + png + "end", 16);
@@ -303,8 +298,7 @@ TEST(JpegEnd, ASegmentLengthPastTheDocumentEndFallsBackToTheNextEndMarker)
 
 // --- The PNG end follows the chunks --------------------------------------
 
-TEST(PngEnd, IendInsideATextChunkDoesNotEndThePicture)
-{
+TEST(PngEnd, IendInsideATextChunkDoesNotEndThePicture) {
     TestFolder folder;
     std::string picture = Fixture("text-chunk.png");
     ASSERT_LT(picture.find(kPngEnd), picture.size() - 12) << "the fixture's text must hold IEND";
@@ -314,25 +308,33 @@ TEST(PngEnd, IendInsideATextChunkDoesNotEndThePicture)
     EXPECT_EQ(outcome.files, (Files{{"1.gif", picture}}));
 }
 
-TEST(PngEnd, ABrokenChunkFallsBackToTheNextIendAndFourBytes)
-{
+TEST(PngEnd, ABrokenChunkFallsBackToTheNextIendAndFourBytes) {
     TestFolder folder;
     std::string png = Fixture("small.png");
-    size_t afterHeader = 8 + 25;   // signature and IHDR chunk
-    std::string broken = png.substr(0, afterHeader)
-        + std::string("\x00\x00\x00\x0C" "t?Xt" "IEND1234" "abcd", 20);   // not a chunk type
+    size_t afterHeader = 8 + 25;  // signature and IHDR chunk
+    std::string broken = png.substr(0, afterHeader) + std::string(
+                                                          "\x00\x00\x00\x0C"
+                                                          "t?Xt"
+                                                          "IEND1234"
+                                                          "abcd",
+                                                          20);  // not a chunk type
     std::string expected = broken.substr(0, broken.size() - 4);
 
-    ScanOutcome outcome = ScanBytes(folder, Filler(20) + broken + png.substr(afterHeader) + "\x01", 16);
+    ScanOutcome outcome =
+        ScanBytes(folder, Filler(20) + broken + png.substr(afterHeader) + "\x01", 16);
 
     EXPECT_EQ(outcome.files, (Files{{"1.gif", expected}}));
 }
 
-TEST(PngEnd, AChunkLengthPastTheDocumentEndFallsBackToTheNextIend)
-{
+TEST(PngEnd, AChunkLengthPastTheDocumentEndFallsBackToTheNextIend) {
     TestFolder folder;
     std::string png = Fixture("small.png");
-    std::string picture = png.substr(0, 33) + std::string("\x00\x10\x00\x00" "zTXt", 8) + "IEND" + "CRC!";
+    std::string picture = png.substr(0, 33) +
+                          std::string(
+                              "\x00\x10\x00\x00"
+                              "zTXt",
+                              8) +
+                          "IEND" + "CRC!";
 
     ScanOutcome outcome = ScanBytes(folder, Filler(20) + picture + "\x01\x02" + png + "\x03", 16);
 
@@ -341,8 +343,7 @@ TEST(PngEnd, AChunkLengthPastTheDocumentEndFallsBackToTheNextIend)
 
 // --- Documents that end inside a picture ---------------------------------
 
-TEST(DocumentEnd, APictureCutShortHoldsTheRestAndEndsTheScan)
-{
+TEST(DocumentEnd, APictureCutShortHoldsTheRestAndEndsTheScan) {
     // The picture never ends, and nothing whole follows it: a PNG cut short
     // inside what follows it is not extracted on its own.
     TestFolder folder;
@@ -359,8 +360,7 @@ TEST(DocumentEnd, APictureCutShortHoldsTheRestAndEndsTheScan)
     EXPECT_TRUE(outcome.result.completed);
 }
 
-TEST(DocumentEnd, APngWhoseChecksumIsCutHoldsTheRest)
-{
+TEST(DocumentEnd, APngWhoseChecksumIsCutHoldsTheRest) {
     TestFolder folder;
     std::string png = Fixture("small.png");
     std::string cut = png.substr(0, png.size() - 2);
@@ -375,4 +375,4 @@ TEST(DocumentEnd, APngWhoseChecksumIsCutHoldsTheRest)
     }
 }
 
-} // namespace
+}  // namespace

@@ -5,8 +5,7 @@
 
 namespace {
 
-TEST(DocumentName, IsTheLastComponentUpToItsFirstDot)
-{
+TEST(DocumentName, IsTheLastComponentUpToItsFirstDot) {
     EXPECT_EQ(DocumentName("C:\\Work\\Report.final.doc"), "Report");
     EXPECT_EQ(DocumentName("C:\\my.docs\\Report.doc"), "Report");
     EXPECT_EQ(DocumentName("C:\\Work\\notes"), "notes");
@@ -19,12 +18,11 @@ struct OutputDirectoryRow {
     const char* outputPath;
     const char* suffix;
     const char* currentDirectory;
-    const char* built;       // as formed
-    const char* collapsed;   // after runs of backslashes are reduced
+    const char* built;      // as formed
+    const char* collapsed;  // after runs of backslashes are reduced
 };
 
-TEST(BuildOutputDirectory, GivesEveryRowOfTheTable)
-{
+TEST(BuildOutputDirectory, GivesEveryRowOfTheTable) {
     const OutputDirectoryRow rows[] = {
         {"", "REC", "C:\\Work", "C:\\Work\\ReportREC", "C:\\Work\\ReportREC"},
         {"", "REC", "C:\\", "C:\\\\ReportREC", "C:\\ReportREC"},
@@ -35,15 +33,16 @@ TEST(BuildOutputDirectory, GivesEveryRowOfTheTable)
     };
     std::string name = DocumentName("C:\\Work\\Report.doc");
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string("outputPath '") + row.outputPath + "', suffix '" + row.suffix + "'");
-        std::string built = BuildOutputDirectory(row.outputPath, row.suffix, name, row.currentDirectory);
+        SCOPED_TRACE(std::string("outputPath '") + row.outputPath + "', suffix '" + row.suffix +
+                     "'");
+        std::string built =
+            BuildOutputDirectory(row.outputPath, row.suffix, name, row.currentDirectory);
         EXPECT_EQ(built, row.built);
         EXPECT_EQ(CollapseBackslashes(built), row.collapsed);
     }
 }
 
-TEST(CollapseBackslashes, ReducesRunsButKeepsTheNetworkPrefix)
-{
+TEST(CollapseBackslashes, ReducesRunsButKeepsTheNetworkPrefix) {
     EXPECT_EQ(CollapseBackslashes("C:\\\\Work\\\\\\Report.doc"), "C:\\Work\\Report.doc");
     EXPECT_EQ(CollapseBackslashes("\\\\server\\share\\\\a.doc"), "\\\\server\\share\\a.doc");
     EXPECT_EQ(CollapseBackslashes("\\\\\\server\\share"), "\\\\server\\share");
@@ -52,8 +51,7 @@ TEST(CollapseBackslashes, ReducesRunsButKeepsTheNetworkPrefix)
     EXPECT_EQ(CollapseBackslashes(""), "");
 }
 
-TEST(HasRoomFor, WantsTheDocumentsKilobytesPlusTenFree)
-{
+TEST(HasRoomFor, WantsTheDocumentsKilobytesPlusTenFree) {
     const uint64_t kilobyte = 1024;
     EXPECT_TRUE(HasRoomFor(110 * kilobyte, 100 * kilobyte + 1023));
     EXPECT_FALSE(HasRoomFor(110 * kilobyte - 1, 100 * kilobyte));
@@ -65,4 +63,4 @@ TEST(HasRoomFor, WantsTheDocumentsKilobytesPlusTenFree)
     EXPECT_TRUE(HasRoomFor(fiveGigabytes + 10 * kilobyte, fiveGigabytes));
 }
 
-} // namespace
+}  // namespace

@@ -17,8 +17,7 @@
 
 namespace {
 
-std::string ThreePictureDocument()
-{
+std::string ThreePictureDocument() {
     return DocumentBuilder()
         .AddFiller(500)
         .Add(Fixture("jfif-baseline.jpg"))
@@ -32,8 +31,7 @@ std::string ThreePictureDocument()
 
 // --- A second run, taken names -------------------------------------------
 
-TEST(TakenPicturePath, StopsTheScanWithoutOverwritingAnything)
-{
+TEST(TakenPicturePath, StopsTheScanWithoutOverwritingAnything) {
     TestFolder folder;
     std::string document = ThreePictureDocument();
     ScanOutcome first = ScanBytes(folder, document);
@@ -51,8 +49,7 @@ TEST(TakenPicturePath, StopsTheScanWithoutOverwritingAnything)
     EXPECT_EQ(second.files, before);
 }
 
-TEST(TakenPicturePath, KeepsThePicturesWrittenBeforeIt)
-{
+TEST(TakenPicturePath, KeepsThePicturesWrittenBeforeIt) {
     TestFolder folder;
     fs::create_directories(OutputDirectory(folder));
     WriteBytes(OutputDirectory(folder) / "2.jpg", "someone else's");
@@ -69,15 +66,14 @@ TEST(TakenPicturePath, KeepsThePicturesWrittenBeforeIt)
 
 // --- Documents that cannot be read, files that cannot be created ----------
 
-TEST(UnreadableDocument, IsAWriteErrorAndWritesNothing)
-{
+TEST(UnreadableDocument, IsAWriteErrorAndWritesNothing) {
     TestFolder folder;
     RecordingReporter reporter;
 
-    ScanResult missing = ScanDocument((folder / "missing.doc").string(),
-                                      OutputDirectory(folder).string(), reporter);
-    ScanResult directory = ScanDocument(folder.Path().string(), OutputDirectory(folder).string(),
-                                        reporter);
+    ScanResult missing =
+        ScanDocument((folder / "missing.doc").string(), OutputDirectory(folder).string(), reporter);
+    ScanResult directory =
+        ScanDocument(folder.Path().string(), OutputDirectory(folder).string(), reporter);
 
     EXPECT_EQ(reporter.messages,
               (std::vector<ScanMessage>{ScanMessage::WriteError, ScanMessage::WriteError}));
@@ -90,8 +86,7 @@ TEST(UnreadableDocument, IsAWriteErrorAndWritesNothing)
     EXPECT_FALSE(fs::exists(OutputDirectory(folder)));
 }
 
-TEST(UncreatablePictureFile, IsAWriteErrorAndStopsTheScan)
-{
+TEST(UncreatablePictureFile, IsAWriteErrorAndStopsTheScan) {
     // Only the last level of the output directory is created.
     TestFolder folder;
     fs::path documentPath = folder / "document.doc";
@@ -115,12 +110,9 @@ TEST(UncreatablePictureFile, IsAWriteErrorAndStopsTheScan)
 class FailingPicture : public PictureFile {
 public:
     FailingPicture(std::string path, size_t bytesTaken, bool failOnClose)
-        : PictureFile(std::move(path)), m_bytesLeft(bytesTaken), m_failOnClose(failOnClose)
-    {
-    }
+        : PictureFile(std::move(path)), m_bytesLeft(bytesTaken), m_failOnClose(failOnClose) {}
 
-    bool Write(const uint8_t* data, size_t size) override
-    {
+    bool Write(const uint8_t* data, size_t size) override {
         size_t taken = std::min(size, m_bytesLeft);
         m_bytesLeft -= taken;
         return PictureFile::Write(data, taken) && taken == size;
@@ -136,17 +128,14 @@ private:
 class FailingFiles : public PictureFiles {
 public:
     FailingFiles(std::string failingName, size_t bytesTaken, bool failOnClose)
-        : m_failingName(std::move(failingName)), m_bytesTaken(bytesTaken), m_failOnClose(failOnClose)
-    {
-    }
+        : m_failingName(std::move(failingName)),
+          m_bytesTaken(bytesTaken),
+          m_failOnClose(failOnClose) {}
 
-    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override
-    {
-        if (fs::path(path).filename() != m_failingName)
-            return PictureFiles::CreatePicture(path);
+    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
+        if (fs::path(path).filename() != m_failingName) return PictureFiles::CreatePicture(path);
         auto picture = std::make_unique<FailingPicture>(path, m_bytesTaken, m_failOnClose);
-        if (!picture->Create())
-            return nullptr;
+        if (!picture->Create()) return nullptr;
         return picture;
     }
 
@@ -162,15 +151,11 @@ struct WriteFailure {
     bool failOnClose;
 };
 
-void PrintTo(const WriteFailure& failure, std::ostream* out)
-{
-    *out << failure.name;
-}
+void PrintTo(const WriteFailure& failure, std::ostream* out) { *out << failure.name; }
 
 class PictureWriteFailure : public ::testing::TestWithParam<WriteFailure> {};
 
-TEST_P(PictureWriteFailure, RemovesThePartialFileAndStops)
-{
+TEST_P(PictureWriteFailure, RemovesThePartialFileAndStops) {
     TestFolder folder;
     fs::path documentPath = folder / "document.doc";
     WriteBytes(documentPath, ThreePictureDocument());
@@ -187,17 +172,17 @@ TEST_P(PictureWriteFailure, RemovesThePartialFileAndStops)
     EXPECT_EQ(FilesIn(OutputDirectory(folder)), (Files{{"1.jpg", Fixture("jfif-baseline.jpg")}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Disk, PictureWriteFailure,
-    ::testing::Values(WriteFailure{"NothingWritten", 0, false},
-                      WriteFailure{"WrittenInPart", 5000, false},
-                      WriteFailure{"FailingClose", size_t(-1), true}),
-    [](const ::testing::TestParamInfo<WriteFailure>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Disk, PictureWriteFailure,
+                         ::testing::Values(WriteFailure{"NothingWritten", 0, false},
+                                           WriteFailure{"WrittenInPart", 5000, false},
+                                           WriteFailure{"FailingClose", size_t(-1), true}),
+                         [](const ::testing::TestParamInfo<WriteFailure>& info) {
+                             return std::string(info.param.name);
+                         });
 
 #ifndef _WIN32
 // The operating system's own refusal: a file size limit below the picture's size.
-TEST(PictureWriteFailure, OnARealDiskLimit)
-{
+TEST(PictureWriteFailure, OnARealDiskLimit) {
     TestFolder folder;
     fs::path documentPath = folder / "document.doc";
     std::string picture = Fixture("text-chunk.png");
@@ -210,7 +195,8 @@ TEST(PictureWriteFailure, OnARealDiskLimit)
     auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
 
-    ScanResult result = ScanDocument(documentPath.string(), OutputDirectory(folder).string(), reporter);
+    ScanResult result =
+        ScanDocument(documentPath.string(), OutputDirectory(folder).string(), reporter);
 
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
@@ -227,23 +213,18 @@ TEST(PictureWriteFailure, OnARealDiskLimit)
 class FailingDocumentFiles : public PictureFiles {
 public:
     FailingDocumentFiles(std::string bytes, size_t readable)
-        : m_bytes(std::move(bytes)), m_readable(readable)
-    {
-    }
+        : m_bytes(std::move(bytes)), m_readable(readable) {}
 
-    std::FILE* OpenDocument(const std::string&) override
-    {
+    std::FILE* OpenDocument(const std::string&) override {
         cookie_io_functions_t functions{};
         functions.read = &FailingDocumentFiles::Read;
         return fopencookie(this, "rb", functions);
     }
 
 private:
-    static ssize_t Read(void* cookie, char* buffer, size_t size)
-    {
+    static ssize_t Read(void* cookie, char* buffer, size_t size) {
         auto* self = static_cast<FailingDocumentFiles*>(cookie);
-        if (self->m_position >= self->m_readable)
-            return -1;
+        if (self->m_position >= self->m_readable) return -1;
         size_t count = std::min(size, self->m_readable - self->m_position);
         std::memcpy(buffer, self->m_bytes.data() + self->m_position, count);
         self->m_position += count;
@@ -255,15 +236,15 @@ private:
     size_t m_position = 0;
 };
 
-TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFile)
-{
+TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFile) {
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
     std::string document = Filler(100) + jpeg + Filler(100, 2) + Fixture("text-chunk.png");
     FailingDocumentFiles files(document, document.size() - 5000);
     RecordingReporter reporter;
 
-    ScanResult result = PictureScanner(files, reporter, 1024).Scan("bad.doc", OutputDirectory(folder).string());
+    ScanResult result =
+        PictureScanner(files, reporter, 1024).Scan("bad.doc", OutputDirectory(folder).string());
 
     EXPECT_EQ(reporter.messages, std::vector<ScanMessage>{ScanMessage::WriteError});
     EXPECT_EQ(result.pictureCount, 1);
@@ -274,8 +255,7 @@ TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFile)
 
 // --- No width limits -----------------------------------------------------
 
-TEST(LongPaths, AnOutputDirectoryBeyondTheOldWidthsWorks)
-{
+TEST(LongPaths, AnOutputDirectoryBeyondTheOldWidthsWorks) {
     TestFolder folder;
     fs::path parent = folder / std::string(60, 'p') / std::string(60, 'q');
     fs::create_directories(parent);
@@ -293,8 +273,7 @@ TEST(LongPaths, AnOutputDirectoryBeyondTheOldWidthsWorks)
     EXPECT_EQ(FilesIn(outputDirectory).size(), 3u);
 }
 
-TEST(LargeDocuments, APictureBeyondFourGigabytesIsFound)
-{
+TEST(LargeDocuments, APictureBeyondFourGigabytesIsFound) {
     TestFolder folder;
     fs::path documentPath = folder / "large.doc";
     const uint64_t offset = (uint64_t{1} << 32) + 1021;
@@ -308,10 +287,11 @@ TEST(LargeDocuments, APictureBeyondFourGigabytesIsFound)
     ASSERT_EQ(fs::file_size(documentPath), offset + picture.size());
     RecordingReporter reporter;
 
-    ScanResult result = ScanDocument(documentPath.string(), OutputDirectory(folder).string(), reporter);
+    ScanResult result =
+        ScanDocument(documentPath.string(), OutputDirectory(folder).string(), reporter);
 
     EXPECT_TRUE(result.completed);
     EXPECT_EQ(FilesIn(OutputDirectory(folder)), (Files{{"1.jpg", picture}}));
 }
 
-} // namespace
+}  // namespace

@@ -21,7 +21,9 @@ struct Report {
 class StoppingReporter : public RecordingReporter {
 public:
     explicit StoppingReporter(size_t stopAt = 0) : m_stopAt(stopAt) {}
-    void ReportProgress(uint64_t done, uint64_t total) override { reports.push_back({done, total}); }
+    void ReportProgress(uint64_t done, uint64_t total) override {
+        reports.push_back({done, total});
+    }
     bool StopRequested() override { return m_stopAt != 0 && reports.size() >= m_stopAt; }
     std::vector<Report> reports;
 
@@ -29,19 +31,17 @@ private:
     size_t m_stopAt;
 };
 
-std::string BigEndian32(uint32_t value)
-{
+std::string BigEndian32(uint32_t value) {
     return {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
 }
 
 // small.png with a private chunk of `extra` filler bytes after its header
 // chunk: a whole PNG of any size.
-std::string LargePng(size_t extra)
-{
+std::string LargePng(size_t extra) {
     const std::string png = Fixture("small.png");
     const size_t afterHeader = 8 + 4 + 4 + 13 + 4;
-    return png.substr(0, afterHeader) + BigEndian32(static_cast<uint32_t>(extra)) + "prVt"
-        + Filler(extra, 7) + std::string(4, '\0') + png.substr(afterHeader);
+    return png.substr(0, afterHeader) + BigEndian32(static_cast<uint32_t>(extra)) + "prVt" +
+           Filler(extra, 7) + std::string(4, '\0') + png.substr(afterHeader);
 }
 
 struct Scan {
@@ -50,8 +50,7 @@ struct Scan {
     Files files;
 };
 
-void ScanInto(const TestFolder& folder, const std::string& document, Scan& scan)
-{
+void ScanInto(const TestFolder& folder, const std::string& document, Scan& scan) {
     WriteBytes(folder / "document.doc", document);
     PictureFiles files;
     scan.result = PictureScanner(files, scan.reporter, kSmallBlocks)
@@ -59,8 +58,7 @@ void ScanInto(const TestFolder& folder, const std::string& document, Scan& scan)
     scan.files = FilesIn(OutputDirectory(folder));
 }
 
-void ExpectGrowingWithin(const std::vector<Report>& reports, uint64_t size)
-{
+void ExpectGrowingWithin(const std::vector<Report>& reports, uint64_t size) {
     uint64_t previous = 0;
     for (const Report& report : reports) {
         EXPECT_EQ(report.total, size);
@@ -70,12 +68,12 @@ void ExpectGrowingWithin(const std::vector<Report>& reports, uint64_t size)
     }
 }
 
-} // namespace
+}  // namespace
 
-TEST(ScanProgress, ReportsGrowOncePerStepAndASmallDocumentHasNone)
-{
+TEST(ScanProgress, ReportsGrowOncePerStepAndASmallDocumentHasNone) {
     TestFolder folder;
-    const std::string plain = Filler(100000) + LargePng(3 << 20) + Filler(200000) + Fixture("small.jpg");
+    const std::string plain =
+        Filler(100000) + LargePng(3 << 20) + Filler(200000) + Fixture("small.jpg");
     Scan scan;
     ScanInto(folder, plain, scan);
     EXPECT_TRUE(scan.result.completed);
@@ -95,7 +93,8 @@ TEST(ScanProgress, ReportsGrowOncePerStepAndASmallDocumentHasNone)
     ScanInto(packageFolder, package, packaged);
     EXPECT_TRUE(packaged.result.completed);
     EXPECT_EQ(packaged.files.size(), 2u);
-    EXPECT_GE(packaged.reporter.reports.size(), 3 * package.size() / ProgressSource::kReportStep - 1);
+    EXPECT_GE(packaged.reporter.reports.size(),
+              3 * package.size() / ProgressSource::kReportStep - 1);
     ExpectGrowingWithin(packaged.reporter.reports, package.size());
 
     TestFolder smallFolder;
@@ -107,11 +106,11 @@ TEST(ScanProgress, ReportsGrowOncePerStepAndASmallDocumentHasNone)
 
 // The stop comes while the large PNG is being written: it is finished whole,
 // nothing after it is begun.
-TEST(ScanProgress, AStopFinishesThePictureBeingWrittenAndBeginsNoOther)
-{
+TEST(ScanProgress, AStopFinishesThePictureBeingWrittenAndBeginsNoOther) {
     TestFolder folder;
     const std::string png = LargePng(3 << 20);
-    const std::string document = Filler(100000) + png + Filler(200000) + Fixture("small.jpg") + Filler(2 << 20);
+    const std::string document =
+        Filler(100000) + png + Filler(200000) + Fixture("small.jpg") + Filler(2 << 20);
     Scan scan;
     scan.reporter = StoppingReporter(1);
     ScanInto(folder, document, scan);
@@ -127,8 +126,7 @@ TEST(ScanProgress, AStopFinishesThePictureBeingWrittenAndBeginsNoOther)
 
 // A package is searched before any picture is written: a stop during the
 // search writes nothing at all.
-TEST(ScanProgress, AStopWhileAPackageIsSearchedWritesNothing)
-{
+TEST(ScanProgress, AStopWhileAPackageIsSearchedWritesNothing) {
     TestFolder folder;
     const std::string package = ZipBuilder()
                                     .Deflated("word/media/image1.jpeg", Fixture("small.jpg"))

@@ -21,8 +21,7 @@
 
 namespace {
 
-int ProcessNumber()
-{
+int ProcessNumber() {
 #ifdef _WIN32
     return _getpid();
 #else
@@ -30,56 +29,46 @@ int ProcessNumber()
 #endif
 }
 
-} // namespace
+}  // namespace
 
-std::string ReadBytes(const fs::path& path)
-{
+std::string ReadBytes(const fs::path& path) {
     std::ifstream stream(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
-void WriteBytes(const fs::path& path, const std::string& bytes)
-{
+void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream stream(path, std::ios::binary);
     stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!stream)
-        throw std::runtime_error("cannot write " + path.string());
+    if (!stream) throw std::runtime_error("cannot write " + path.string());
 }
 
-std::string Fixture(const std::string& name)
-{
+std::string Fixture(const std::string& name) {
     std::string bytes = ReadBytes(fs::path(VELMO_TEST_DATA_DIR) / name);
-    if (bytes.empty())
-        throw std::runtime_error("missing fixture " + name);
+    if (bytes.empty()) throw std::runtime_error("missing fixture " + name);
     return bytes;
 }
 
-std::string Document(const std::string& name)
-{
-    return Fixture("documents/" + name);
-}
+std::string Document(const std::string& name) { return Fixture("documents/" + name); }
 
-std::string Filler(size_t size, unsigned seed)
-{
+std::string Filler(size_t size, unsigned seed) {
     std::mt19937 random(seed);
     std::string bytes(size, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(random() & 0xFF);
+    for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
     // A signature's second byte never follows its first one here.
     for (size_t i = 0; i + 1 < bytes.size(); ++i) {
-        if ((bytes[i] == '\xFF' && bytes[i + 1] == '\xD8') || (bytes[i] == '\x89' && bytes[i + 1] == 'P'))
+        if ((bytes[i] == '\xFF' && bytes[i + 1] == '\xD8') ||
+            (bytes[i] == '\x89' && bytes[i + 1] == 'P'))
             bytes[i + 1] = 'x';
     }
     return bytes;
 }
 
-std::string TwoPictureDocument()
-{
-    return Filler(2000) + Fixture("small.jpg") + Filler(300, 2) + Fixture("text-chunk.png") + Filler(90, 3);
+std::string TwoPictureDocument() {
+    return Filler(2000) + Fixture("small.jpg") + Filler(300, 2) + Fixture("text-chunk.png") +
+           Filler(90, 3);
 }
 
-Files FilesIn(const fs::path& directory)
-{
+Files FilesIn(const fs::path& directory) {
     Files files;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(directory, error)) {
@@ -89,52 +78,41 @@ Files FilesIn(const fs::path& directory)
     return files;
 }
 
-TestFolder::TestFolder()
-{
+TestFolder::TestFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     // The process number keeps test runs of several checkouts on one machine apart.
-    std::string name = std::string("velmo-recovery-") + std::to_string(ProcessNumber()) + "-"
-        + test->test_suite_name() + "-" + test->name();
+    std::string name = std::string("velmo-recovery-") + std::to_string(ProcessNumber()) + "-" +
+                       test->test_suite_name() + "-" + test->name();
     for (char& c : name) {
-        if (c == '/' || c == '\\')
-            c = '_';
+        if (c == '/' || c == '\\') c = '_';
     }
     m_path = fs::temp_directory_path() / name;
     fs::remove_all(m_path);
     fs::create_directories(m_path);
 }
 
-TestFolder::~TestFolder()
-{
+TestFolder::~TestFolder() {
     std::error_code error;
     fs::remove_all(m_path, error);
 }
 
-DocumentBuilder& DocumentBuilder::Add(const std::string& bytes)
-{
+DocumentBuilder& DocumentBuilder::Add(const std::string& bytes) {
     m_bytes += bytes;
     return *this;
 }
 
-DocumentBuilder& DocumentBuilder::AddFiller(size_t size, unsigned seed)
-{
+DocumentBuilder& DocumentBuilder::AddFiller(size_t size, unsigned seed) {
     return Add(Filler(size, seed));
 }
 
-DocumentBuilder& DocumentBuilder::FillTo(size_t offset, unsigned seed)
-{
-    if (offset < m_bytes.size())
-        throw std::logic_error("document already past the offset");
+DocumentBuilder& DocumentBuilder::FillTo(size_t offset, unsigned seed) {
+    if (offset < m_bytes.size()) throw std::logic_error("document already past the offset");
     return AddFiller(offset - m_bytes.size(), seed);
 }
 
-fs::path OutputDirectory(const TestFolder& folder)
-{
-    return folder / "out";
-}
+fs::path OutputDirectory(const TestFolder& folder) { return folder / "out"; }
 
-ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document, size_t blockSize)
-{
+ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document, size_t blockSize) {
     fs::path documentPath = folder / "document.doc";
     WriteBytes(documentPath, document);
     RecordingReporter reporter;
@@ -149,15 +127,13 @@ ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document, siz
 }
 
 int RunProgram(const std::string& program, const std::string& arguments, const fs::path& out,
-               const fs::path& err)
-{
+               const fs::path& err) {
     std::string path = program;
 #ifdef _WIN32
     std::replace(path.begin(), path.end(), '/', '\\');
 #endif
     std::string command = "\"" + path + "\" " + arguments + " >\"" + out.string() + "\"";
-    if (!err.empty())
-        command += " 2>\"" + err.string() + "\"";
+    if (!err.empty()) command += " 2>\"" + err.string() + "\"";
 #ifdef _WIN32
     // cmd.exe drops the outer pair of quotes. The wide call passes every
     // character of the (UTF-8) arguments on.

@@ -65,7 +65,7 @@ private:
 struct ScanOutcome {
     ScanResult result;
     std::vector<ScanMessage> messages;
-    Files files;   // the output directory's files
+    Files files;  // the output directory's files
     bool directoryExists = false;
 };
 

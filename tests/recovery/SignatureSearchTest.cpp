@@ -17,8 +17,7 @@ using Search = const uint8_t* (*)(const uint8_t*, const uint8_t*);
 
 // What a reader sees byte by byte: every position whose byte and the next
 // one, both inside the range, are FF D8 or 89 50.
-std::vector<size_t> PairsByHand(const uint8_t* data, size_t size)
-{
+std::vector<size_t> PairsByHand(const uint8_t* data, size_t size) {
     std::vector<size_t> found;
     for (size_t i = 0; i + 1 < size; ++i) {
         if ((data[i] == 0xFF && data[i + 1] == 0xD8) || (data[i] == 0x89 && data[i + 1] == 0x50))
@@ -27,8 +26,7 @@ std::vector<size_t> PairsByHand(const uint8_t* data, size_t size)
     return found;
 }
 
-std::vector<size_t> PairsBySearch(Search search, const uint8_t* data, size_t size)
-{
+std::vector<size_t> PairsBySearch(Search search, const uint8_t* data, size_t size) {
     std::vector<size_t> found;
     const uint8_t* limit = data + size;
     for (const uint8_t* p = data; (p = search(p, limit)) != nullptr; ++p) {
@@ -41,8 +39,7 @@ std::vector<size_t> PairsBySearch(Search search, const uint8_t* data, size_t siz
 // Random bytes where the four bytes of the pairs are frequent, so that lone
 // first bytes, lone second bytes and pairs of the wrong kind (FF 50, 89 D8)
 // come up near every planted pair.
-std::vector<uint8_t> NearMisses(size_t size, std::mt19937& random)
-{
+std::vector<uint8_t> NearMisses(size_t size, std::mt19937& random) {
     const uint8_t frequent[] = {0xFF, 0xD8, 0x89, 0x50};
     std::vector<uint8_t> bytes(size);
     for (uint8_t& byte : bytes) {
@@ -57,10 +54,8 @@ std::vector<uint8_t> NearMisses(size_t size, std::mt19937& random)
 class ExactBuffer {
 public:
     ExactBuffer(const std::vector<uint8_t>& bytes, size_t alignment)
-        : m_storage(new uint8_t[alignment + bytes.size()]), m_data(m_storage.get() + alignment)
-    {
-        if (!bytes.empty())
-            std::memcpy(m_data, bytes.data(), bytes.size());
+        : m_storage(new uint8_t[alignment + bytes.size()]), m_data(m_storage.get() + alignment) {
+        if (!bytes.empty()) std::memcpy(m_data, bytes.data(), bytes.size());
     }
     const uint8_t* Data() const { return m_data; }
 
@@ -71,8 +66,7 @@ private:
 
 const Search kSearches[] = {FindSignaturePrefix, FindSignaturePrefixPortable};
 
-TEST(SignatureSearch, FindsEachPlantedPairAtEveryOffsetAndAlignment)
-{
+TEST(SignatureSearch, FindsEachPlantedPairAtEveryOffsetAndAlignment) {
     std::mt19937 random(7);
     const uint8_t pairs[][2] = {{0xFF, 0xD8}, {0x89, 0x50}};
     for (size_t alignment = 0; alignment < 32; ++alignment) {
@@ -92,11 +86,11 @@ TEST(SignatureSearch, FindsEachPlantedPairAtEveryOffsetAndAlignment)
     }
 }
 
-TEST(SignatureSearch, AgreesWithAByteByByteReadingOverRandomData)
-{
+TEST(SignatureSearch, AgreesWithAByteByByteReadingOverRandomData) {
     std::mt19937 random(11);
     for (int round = 0; round < 400; ++round) {
-        size_t size = round % 20 == 0 ? random() % 5000 : random() % 300;   // a few across several windows
+        size_t size =
+            round % 20 == 0 ? random() % 5000 : random() % 300;  // a few across several windows
         std::vector<uint8_t> bytes = NearMisses(size, random);
         ExactBuffer buffer(bytes, random() % 32);
         std::vector<size_t> expected = PairsByHand(buffer.Data(), size);
@@ -105,8 +99,7 @@ TEST(SignatureSearch, AgreesWithAByteByByteReadingOverRandomData)
     }
 }
 
-TEST(SignatureSearch, APairCutByTheEndOfTheRangeIsNotFound)
-{
+TEST(SignatureSearch, APairCutByTheEndOfTheRangeIsNotFound) {
     // The first byte of the pair is the last of the range, at every distance
     // from a vector's edge; the second lies beyond and must not be read.
     for (size_t size = 1; size <= 70; ++size) {
@@ -124,4 +117,4 @@ TEST(SignatureSearch, APairCutByTheEndOfTheRangeIsNotFound)
     }
 }
 
-} // namespace
+}  // namespace

@@ -12,7 +12,8 @@ public:
 
     ZipBuilder& Stored(const std::string& name, const std::string& bytes);
     // dataDescriptor: the sizes follow the data, the local header has zeros.
-    ZipBuilder& Deflated(const std::string& name, const std::string& bytes, bool dataDescriptor = false);
+    ZipBuilder& Deflated(const std::string& name, const std::string& bytes,
+                         bool dataDescriptor = false);
     // The local entries, then the central directory and its end record.
     std::string Bytes() const;
     // The local entries alone, as in an archive cut short.

@@ -11,16 +11,14 @@ using Messages = std::vector<SettingsMessage>;
 
 namespace {
 
-Bytes CheckBytes(int32_t value)
-{
+Bytes CheckBytes(int32_t value) {
     Bytes bytes(4);
     WriteInt32LittleEndian(value, bytes.data());
     return bytes;
 }
 
 // Every byte differs from its neighbours, so a shifted or lost byte shows.
-SettingsRecord PatternedRecord(uint8_t language, uint8_t lastByte)
-{
+SettingsRecord PatternedRecord(uint8_t language, uint8_t lastByte) {
     SettingsRecord record;
     for (std::size_t i = 0; i < record.bytes.size(); ++i)
         record.bytes[i] = static_cast<uint8_t>(i * 7 + 3);
@@ -29,20 +27,17 @@ SettingsRecord PatternedRecord(uint8_t language, uint8_t lastByte)
     return record;
 }
 
-SettingsRecord WithLanguage(SettingsRecord record, int language)
-{
+SettingsRecord WithLanguage(SettingsRecord record, int language) {
     record.SetLanguageIndex(language);
     return record;
 }
 
-Bytes Truncated(Bytes bytes, std::size_t size)
-{
+Bytes Truncated(Bytes bytes, std::size_t size) {
     bytes.resize(size);
     return bytes;
 }
 
-Bytes TruncatedAfter(Bytes bytes, std::size_t size, uint8_t lastByte)
-{
+Bytes TruncatedAfter(Bytes bytes, std::size_t size, uint8_t lastByte) {
     bytes.resize(size);
     bytes.back() = lastByte;
     return bytes;
@@ -58,8 +53,7 @@ protected:
     SettingsFile file{path, host};
 };
 
-TEST_F(SettingsFileTest, FreshDefaultFileIsExactly424Bytes)
-{
+TEST_F(SettingsFileTest, FreshDefaultFileIsExactly424Bytes) {
     file.WriteDefaultSettings();
 
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
@@ -67,8 +61,7 @@ TEST_F(SettingsFileTest, FreshDefaultFileIsExactly424Bytes)
     EXPECT_TRUE(file.IsSettingsFileValid());
 }
 
-TEST_F(SettingsFileTest, FillerBehindAnEmptyPathReadsAsEmptyAndIsKeptOnRewrite)
-{
+TEST_F(SettingsFileTest, FillerBehindAnEmptyPathReadsAsEmptyAndIsKeptOnRewrite) {
     WriteFileBytes(path, ExpectedDefaultFile());
 
     SettingsRecord record = file.LoadSettings();
@@ -82,8 +75,7 @@ TEST_F(SettingsFileTest, FillerBehindAnEmptyPathReadsAsEmptyAndIsKeptOnRewrite)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(SettingsFileTest, Byte419IsCheckedSignExtended)
-{
+TEST_F(SettingsFileTest, Byte419IsCheckedSignExtended) {
     SettingsRecord record = PatternedRecord(1, 0xFF);
     struct Case {
         Bytes check;
@@ -107,8 +99,7 @@ TEST_F(SettingsFileTest, Byte419IsCheckedSignExtended)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(SettingsFileTest, RecordWithByte419Of0x80OrAboveIsWrittenWithANegativeCheckValue)
-{
+TEST_F(SettingsFileTest, RecordWithByte419Of0x80OrAboveIsWrittenWithANegativeCheckValue) {
     for (int last : {0x80, 0xC3, 0xFF}) {
         SettingsRecord record = PatternedRecord(4, static_cast<uint8_t>(last));
         EXPECT_LT(record.CheckValue(), 0) << last;
@@ -124,8 +115,7 @@ TEST_F(SettingsFileTest, RecordWithByte419Of0x80OrAboveIsWrittenWithANegativeChe
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(SettingsFileTest, FileOf420BytesIsValidOnlyWithZeroByte419)
-{
+TEST_F(SettingsFileTest, FileOf420BytesIsValidOnlyWithZeroByte419) {
     SettingsRecord record = PatternedRecord(3, 0x00);
     WriteFileBytes(path, FileOf(record, {}));
     EXPECT_TRUE(file.IsSettingsFileValid());
@@ -141,8 +131,7 @@ TEST_F(SettingsFileTest, FileOf420BytesIsValidOnlyWithZeroByte419)
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
 }
 
-TEST_F(SettingsFileTest, LanguageChangeRewritesOnlyTheLanguageAndTheCheckValue)
-{
+TEST_F(SettingsFileTest, LanguageChangeRewritesOnlyTheLanguageAndTheCheckValue) {
     SettingsRecord record = PatternedRecord(2, 0x9C);
     WriteFileBytes(path, FileOf(record, CheckBytes(-100)));
 
@@ -155,8 +144,7 @@ TEST_F(SettingsFileTest, LanguageChangeRewritesOnlyTheLanguageAndTheCheckValue)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(SettingsFileTest, SavingTheSameLanguageCompletesA420ByteFile)
-{
+TEST_F(SettingsFileTest, SavingTheSameLanguageCompletesA420ByteFile) {
     SettingsRecord record = PatternedRecord(6, 0x00);
     WriteFileBytes(path, FileOf(record, {}));
 
@@ -166,8 +154,7 @@ TEST_F(SettingsFileTest, SavingTheSameLanguageCompletesA420ByteFile)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(SettingsFileTest, MissingFileDuringARunGivesThreeMessagesThenTheDefaultFile)
-{
+TEST_F(SettingsFileTest, MissingFileDuringARunGivesThreeMessagesThenTheDefaultFile) {
     SettingsRecord record = file.LoadSettings();
 
     EXPECT_EQ(host.messages, Messages({M, M, M}));
@@ -175,8 +162,7 @@ TEST_F(SettingsFileTest, MissingFileDuringARunGivesThreeMessagesThenTheDefaultFi
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
 }
 
-TEST_F(SettingsFileTest, MissingFileAfterALanguageChangeFallsBackOnTheSavedRecord)
-{
+TEST_F(SettingsFileTest, MissingFileAfterALanguageChangeFallsBackOnTheSavedRecord) {
     WriteFileBytes(path, ExpectedDefaultFile());
     file.SaveSettings(3);
     std::filesystem::remove(path);
@@ -188,8 +174,7 @@ TEST_F(SettingsFileTest, MissingFileAfterALanguageChangeFallsBackOnTheSavedRecor
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile()) << "the file written holds language 1";
 }
 
-TEST_F(SettingsFileTest, MissingFileDuringALanguageChangeWritesTheFallbackWithTheNewLanguage)
-{
+TEST_F(SettingsFileTest, MissingFileDuringALanguageChangeWritesTheFallbackWithTheNewLanguage) {
     file.SaveSettings(4);
 
     EXPECT_EQ(host.messages, Messages({M, M, M}));
@@ -198,8 +183,7 @@ TEST_F(SettingsFileTest, MissingFileDuringALanguageChangeWritesTheFallbackWithTh
     EXPECT_EQ(file.defaultSettings, expected);
 }
 
-TEST_F(SettingsFileTest, StartupWithoutFileEndsWithExitCode2)
-{
+TEST_F(SettingsFileTest, StartupWithoutFileEndsWithExitCode2) {
     EXPECT_THROW(file.ReadAtStartup(), ProcessEnded);
 
     EXPECT_EQ(host.exitCode, 2);
@@ -207,8 +191,7 @@ TEST_F(SettingsFileTest, StartupWithoutFileEndsWithExitCode2)
     EXPECT_FALSE(FileExists(path)) << "nothing is written before the process ends";
 }
 
-TEST_F(SettingsFileTest, StartupTakesLanguageAndInstallDirectoryFromAValidFile)
-{
+TEST_F(SettingsFileTest, StartupTakesLanguageAndInstallDirectoryFromAValidFile) {
     SettingsRecord record = SettingsRecord::Defaults();
     record.SetLanguageIndex(3);
     record.SetInstallDirectory("C:\\\\Tools\\\\\\Velmo\\\\");
@@ -224,8 +207,7 @@ TEST_F(SettingsFileTest, StartupTakesLanguageAndInstallDirectoryFromAValidFile)
     EXPECT_EQ(ReadFileBytes(path), bytes);
 }
 
-TEST_F(SettingsFileTest, StartupRewritesAnInvalidFileAndComesUpInEnglish)
-{
+TEST_F(SettingsFileTest, StartupRewritesAnInvalidFileAndComesUpInEnglish) {
     SettingsRecord record = PatternedRecord(3, 0x22);
     WriteFileBytes(path, FileOf(record, {0, 0, 0, 0}));
 
@@ -238,8 +220,7 @@ TEST_F(SettingsFileTest, StartupRewritesAnInvalidFileAndComesUpInEnglish)
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
 }
 
-TEST_F(SettingsFileTest, StoredLanguageOutsideOneToSixIsEnglishEverywhere)
-{
+TEST_F(SettingsFileTest, StoredLanguageOutsideOneToSixIsEnglishEverywhere) {
     for (uint8_t stored : {0x00, 0x07, 0x80, 0xFF}) {
         SettingsRecord record = SettingsRecord::Defaults();
         record.bytes[216] = stored;
@@ -251,8 +232,7 @@ TEST_F(SettingsFileTest, StoredLanguageOutsideOneToSixIsEnglishEverywhere)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(SettingsFileTest, UnterminatedTextFieldsStayWithinTheirWidths)
-{
+TEST_F(SettingsFileTest, UnterminatedTextFieldsStayWithinTheirWidths) {
     // All 0xFF: byte 419 is 0xFF and the check value FF FF FF FF, so it is valid.
     WriteFileBytes(path, Bytes(424, 0xFF));
 
@@ -268,8 +248,7 @@ TEST_F(SettingsFileTest, UnterminatedTextFieldsStayWithinTheirWidths)
     EXPECT_EQ(startup.installDirectory, std::string(203, '\xFF'));
 }
 
-TEST_F(SettingsFileTest, TruncatedAndGarbageFilesAreReplacedByADefaultFileDuringARun)
-{
+TEST_F(SettingsFileTest, TruncatedAndGarbageFilesAreReplacedByADefaultFileDuringARun) {
     const Bytes full = FileOf(PatternedRecord(3, 0x00), {0, 0, 0, 0});
     Bytes garbage(424);
     for (std::size_t i = 0; i < garbage.size(); ++i)
@@ -295,8 +274,7 @@ TEST_F(SettingsFileTest, TruncatedAndGarbageFilesAreReplacedByADefaultFileDuring
     }
 }
 
-TEST_F(SettingsFileTest, TruncatedFileThatPassesTheCheckIsNotUsedAtStartup)
-{
+TEST_F(SettingsFileTest, TruncatedFileThatPassesTheCheckIsNotUsedAtStartup) {
     WriteFileBytes(path, TruncatedAfter(FileOf(PatternedRecord(3, 0x00), {}), 300, 0x00));
 
     StartupSettings startup = file.ReadAtStartup();
@@ -306,11 +284,9 @@ TEST_F(SettingsFileTest, TruncatedFileThatPassesTheCheckIsNotUsedAtStartup)
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(SettingsFileTest, PathLongerThanTheOldFixedBuffersWorks)
-{
+TEST_F(SettingsFileTest, PathLongerThanTheOldFixedBuffersWorks) {
     std::filesystem::path deep = folder.Path();
-    while (deep.string().size() < 220)
-        deep /= "nested-settings-folder";
+    while (deep.string().size() < 220) deep /= "nested-settings-folder";
     std::filesystem::create_directories(deep);
     std::string longPath = (deep / "propImage.pro").string();
     ASSERT_GT(longPath.size(), 230u);
@@ -325,8 +301,7 @@ TEST_F(SettingsFileTest, PathLongerThanTheOldFixedBuffersWorks)
     EXPECT_EQ(ReadFileBytes(longPath).size(), 424u);
 }
 
-TEST_F(SettingsFileTest, UnwritableFolderEndsARunWithExitCode1)
-{
+TEST_F(SettingsFileTest, UnwritableFolderEndsARunWithExitCode1) {
     std::string unwritable = folder.File("no such folder/propImage.pro");
     SettingsFile missing(unwritable, host);
 
@@ -336,8 +311,7 @@ TEST_F(SettingsFileTest, UnwritableFolderEndsARunWithExitCode1)
     EXPECT_EQ(host.exitCode, 1);
 }
 
-TEST_F(SettingsFileTest, UnwritableFolderDuringALanguageChangeIsReportedAndTheRunGoesOn)
-{
+TEST_F(SettingsFileTest, UnwritableFolderDuringALanguageChangeIsReportedAndTheRunGoesOn) {
     SettingsFile missing(folder.File("no such folder/propImage.pro"), host);
 
     missing.SaveSettings(6);
@@ -347,8 +321,7 @@ TEST_F(SettingsFileTest, UnwritableFolderDuringALanguageChangeIsReportedAndTheRu
     EXPECT_EQ(missing.defaultSettings.LanguageIndex(), 6) << "the window keeps the new language";
 }
 
-TEST_F(SettingsFileTest, DirectoryInPlaceOfTheFileCannotTakeTheDefaultFile)
-{
+TEST_F(SettingsFileTest, DirectoryInPlaceOfTheFileCannotTakeTheDefaultFile) {
     std::filesystem::create_directory(path);
 
     EXPECT_THROW(file.WriteDefaultSettings(), ProcessEnded);
@@ -358,13 +331,13 @@ TEST_F(SettingsFileTest, DirectoryInPlaceOfTheFileCannotTakeTheDefaultFile)
 }
 
 // Each way a write can fail, at each point, has the outcome of a failed open there.
-TEST(SettingsWriteFailures, DefaultFileThatCannotBeWrittenEndsTheProcess)
-{
+TEST(SettingsWriteFailures, DefaultFileThatCannotBeWrittenEndsTheProcess) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     for (Failure how : {Failure::OpenFails, Failure::WriteFails, Failure::CloseFails}) {
         for (int opening : {1, 2}) {
-            SCOPED_TRACE(::testing::Message() << "failure " << int(how) << " at opening " << opening);
+            SCOPED_TRACE(::testing::Message()
+                         << "failure " << int(how) << " at opening " << opening);
             std::filesystem::remove(path);
             RecordingHost host;
             ScriptedSettingsFile file(path, host);
@@ -379,8 +352,7 @@ TEST(SettingsWriteFailures, DefaultFileThatCannotBeWrittenEndsTheProcess)
     }
 }
 
-TEST(SettingsWriteFailures, SecondOpenFailingLeavesTheRecordWithoutCheckValue)
-{
+TEST(SettingsWriteFailures, SecondOpenFailingLeavesTheRecordWithoutCheckValue) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     RecordingHost host;
@@ -392,13 +364,13 @@ TEST(SettingsWriteFailures, SecondOpenFailingLeavesTheRecordWithoutCheckValue)
     EXPECT_EQ(ReadFileBytes(path), Truncated(ExpectedDefaultFile(), 420));
 }
 
-TEST(SettingsWriteFailures, LanguageThatCannotBeStoredIsReportedAndTheRunGoesOn)
-{
+TEST(SettingsWriteFailures, LanguageThatCannotBeStoredIsReportedAndTheRunGoesOn) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     for (Failure how : {Failure::OpenFails, Failure::WriteFails, Failure::CloseFails}) {
         for (int opening : {1, 2}) {
-            SCOPED_TRACE(::testing::Message() << "failure " << int(how) << " at opening " << opening);
+            SCOPED_TRACE(::testing::Message()
+                         << "failure " << int(how) << " at opening " << opening);
             WriteFileBytes(path, ExpectedDefaultFile());
             RecordingHost host;
             ScriptedSettingsFile file(path, host);
@@ -419,8 +391,7 @@ TEST(SettingsWriteFailures, LanguageThatCannotBeStoredIsReportedAndTheRunGoesOn)
     }
 }
 
-TEST(SettingsWriteFailures, ReadBackFailureIsReportedAndCheckValueZeroIsUsed)
-{
+TEST(SettingsWriteFailures, ReadBackFailureIsReportedAndCheckValueZeroIsUsed) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     RecordingHost host;
@@ -435,8 +406,7 @@ TEST(SettingsWriteFailures, ReadBackFailureIsReportedAndCheckValueZeroIsUsed)
 
 // The configuration program's save: the old file is kept whole until the new
 // one is complete, whichever step fails.
-TEST(SettingsSafeSave, FailedWriteOrCloseLeavesTheOldFileAndNoTemporary)
-{
+TEST(SettingsSafeSave, FailedWriteOrCloseLeavesTheOldFileAndNoTemporary) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     const SettingsRecord edited = PatternedRecord(4, 0x9C);
@@ -455,8 +425,7 @@ TEST(SettingsSafeSave, FailedWriteOrCloseLeavesTheOldFileAndNoTemporary)
     }
 }
 
-TEST(SettingsSafeSave, CompleteSaveReplacesTheFileWithRecordAndCheckValue)
-{
+TEST(SettingsSafeSave, CompleteSaveReplacesTheFileWithRecordAndCheckValue) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     WriteFileBytes(path, ExpectedDefaultFile());
@@ -475,8 +444,7 @@ TEST(SettingsSafeSave, CompleteSaveReplacesTheFileWithRecordAndCheckValue)
 
 // Nothing is repaired or reported: the program starts from the default file's
 // record and the file stays as it was until the user saves.
-TEST(SettingsSafeSave, EditingReadOfAMissingOrInvalidFileWritesNothing)
-{
+TEST(SettingsSafeSave, EditingReadOfAMissingOrInvalidFileWritesNothing) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     RecordingHost host;

@@ -6,8 +6,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsRecord.h"
 
-TEST(SettingsRecord, DefaultsAreTheFallbackRecordWithoutFiller)
-{
+TEST(SettingsRecord, DefaultsAreTheFallbackRecordWithoutFiller) {
     SettingsRecord record = SettingsRecord::Defaults();
     EXPECT_EQ(record.Suffix(), "REC");
     EXPECT_EQ(record.OutputPath(), "");
@@ -26,8 +25,7 @@ TEST(SettingsRecord, DefaultsAreTheFallbackRecordWithoutFiller)
     EXPECT_EQ(file, record) << "the two differ in the filler only";
 }
 
-TEST(SettingsRecord, TextFieldsWithoutTerminatorStopAtTheirWidth)
-{
+TEST(SettingsRecord, TextFieldsWithoutTerminatorStopAtTheirWidth) {
     SettingsRecord record;
     record.bytes.fill('x');
     EXPECT_EQ(record.Suffix(), "xxxx");
@@ -40,8 +38,7 @@ TEST(SettingsRecord, TextFieldsWithoutTerminatorStopAtTheirWidth)
     EXPECT_EQ(record.OutputPath(), std::string(10, 'x'));
 }
 
-TEST(SettingsRecord, LanguageOutsideOneToSixReadsAsEnglish)
-{
+TEST(SettingsRecord, LanguageOutsideOneToSixReadsAsEnglish) {
     SettingsRecord record;
     for (int stored = 1; stored <= 6; ++stored) {
         record.bytes[216] = static_cast<uint8_t>(stored);
@@ -60,8 +57,7 @@ TEST(SettingsRecord, LanguageOutsideOneToSixReadsAsEnglish)
     EXPECT_EQ(record.bytes[216], 6);
 }
 
-TEST(SettingsRecord, SettersRefuseTextsThatLeaveNoRoomForTheTerminator)
-{
+TEST(SettingsRecord, SettersRefuseTextsThatLeaveNoRoomForTheTerminator) {
     SettingsRecord record = SettingsRecord::DefaultFileRecord();
     EXPECT_FALSE(record.SetSuffix("ABCD"));
     EXPECT_EQ(record.Suffix(), "REC");
@@ -81,8 +77,7 @@ TEST(SettingsRecord, SettersRefuseTextsThatLeaveNoRoomForTheTerminator)
     EXPECT_EQ(record.LanguageIndexRaw(), 1);
 }
 
-TEST(SettingsPaths, BackslashRunsCollapseToOne)
-{
+TEST(SettingsPaths, BackslashRunsCollapseToOne) {
     EXPECT_EQ(CollapseBackslashRuns("C:\\\\Tools\\\\"), "C:\\Tools\\");
     EXPECT_EQ(CollapseBackslashRuns("\\\\\\a\\\\\\\\b"), "\\a\\b");
     EXPECT_EQ(CollapseBackslashRuns("C:\\Tools"), "C:\\Tools");

@@ -33,8 +33,7 @@ public:
     int exitCode = -1;
 
     void ShowSettingsMessage(SettingsMessage message) override { messages.push_back(message); }
-    [[noreturn]] void EndProcess(int code) override
-    {
+    [[noreturn]] void EndProcess(int code) override {
         exitCode = code;
         throw ProcessEnded{code};
     }
@@ -43,19 +42,17 @@ public:
 // A fresh folder per test under the temporary directory, removed afterwards.
 class TempFolder {
 public:
-    TempFolder()
-    {
+    TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("velmo_settings_") + info->test_suite_name() + "_" + info->name();
+        std::string name =
+            std::string("velmo_settings_") + info->test_suite_name() + "_" + info->name();
         for (char& c : name)
-            if (c == '/')
-                c = '_';
+            if (c == '/') c = '_';
         m_path = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
-    ~TempFolder()
-    {
+    ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
@@ -66,20 +63,16 @@ private:
     std::filesystem::path m_path;
 };
 
-inline Bytes ReadFileBytes(const std::string& path)
-{
+inline Bytes ReadFileBytes(const std::string& path) {
     Bytes bytes;
     std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (!stream)
-        return bytes;
-    for (int c; (c = std::fgetc(stream)) != EOF;)
-        bytes.push_back(static_cast<uint8_t>(c));
+    if (!stream) return bytes;
+    for (int c; (c = std::fgetc(stream)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
     std::fclose(stream);
     return bytes;
 }
 
-inline void WriteFileBytes(const std::string& path, const Bytes& bytes)
-{
+inline void WriteFileBytes(const std::string& path, const Bytes& bytes) {
     std::FILE* stream = std::fopen(path.c_str(), "wb");
     ASSERT_NE(stream, nullptr) << path;
     if (!bytes.empty()) {
@@ -88,14 +81,10 @@ inline void WriteFileBytes(const std::string& path, const Bytes& bytes)
     ASSERT_EQ(std::fclose(stream), 0);
 }
 
-inline bool FileExists(const std::string& path)
-{
-    return std::filesystem::exists(path);
-}
+inline bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
 
 // The 424 bytes of a default file, spelled out byte by byte.
-inline Bytes ExpectedDefaultFile()
-{
+inline Bytes ExpectedDefaultFile() {
     Bytes file = {'R', 'E', 'C', 0, 0};
     file.insert(file.end(), 199, 'a');
     const Bytes flags = {1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1};
@@ -105,8 +94,7 @@ inline Bytes ExpectedDefaultFile()
     return file;
 }
 
-inline Bytes FileOf(const SettingsRecord& record, const Bytes& checkValue)
-{
+inline Bytes FileOf(const SettingsRecord& record, const Bytes& checkValue) {
     Bytes file(record.bytes.begin(), record.bytes.end());
     file.insert(file.end(), checkValue.begin(), checkValue.end());
     return file;
@@ -121,19 +109,16 @@ public:
     using SettingsFile::SettingsFile;
 
     // The nth opening with this mode ("rb" or "wb"), counted from 1.
-    void FailOpening(const std::string& mode, int nth, Failure how)
-    {
+    void FailOpening(const std::string& mode, int nth, Failure how) {
         m_failMode = mode;
         m_failAt = nth;
         m_failure = how;
     }
 
 protected:
-    std::FILE* OpenStream(const std::string& path, const char* mode) override
-    {
+    std::FILE* OpenStream(const std::string& path, const char* mode) override {
         int count = ++(std::strcmp(mode, "wb") == 0 ? m_writeOpens : m_readOpens);
-        if (mode != m_failMode || count != m_failAt)
-            return SettingsFile::OpenStream(path, mode);
+        if (mode != m_failMode || count != m_failAt) return SettingsFile::OpenStream(path, mode);
         switch (m_failure) {
         case Failure::OpenFails:
             return nullptr;

@@ -10,14 +10,13 @@
 
 namespace {
 
-int RunSetup(const std::string& arguments)
-{
-    const std::string command = std::string("\"") + VELMO_SETUP_PROGRAM + "\" " + arguments + " >/dev/null 2>&1";
+int RunSetup(const std::string& arguments) {
+    const std::string command =
+        std::string("\"") + VELMO_SETUP_PROGRAM + "\" " + arguments + " >/dev/null 2>&1";
     return std::system(command.c_str());
 }
 
-SettingsRecord Read(const std::string& path)
-{
+SettingsRecord Read(const std::string& path) {
     RecordingHost host;
     SettingsFile file(path, host);
     const SettingsReading reading = file.ReadForEditing();
@@ -25,8 +24,7 @@ SettingsRecord Read(const std::string& path)
     return reading.record;
 }
 
-TEST(SetupProgram, NewFileIsTheDefaultRecordWithTheFolderAndLanguage)
-{
+TEST(SetupProgram, NewFileIsTheDefaultRecordWithTheFolderAndLanguage) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
 
@@ -38,8 +36,7 @@ TEST(SetupProgram, NewFileIsTheDefaultRecordWithTheFolderAndLanguage)
     EXPECT_EQ(ReadFileBytes(path), FileOf(expected, {0, 0, 0, 0}));
 }
 
-TEST(SetupProgram, ReinstallKeepsTheChoicesAndSetsTheFolder)
-{
+TEST(SetupProgram, ReinstallKeepsTheChoicesAndSetsTheFolder) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     SettingsRecord chosen = SettingsRecord::DefaultFileRecord();
@@ -62,13 +59,15 @@ TEST(SetupProgram, ReinstallKeepsTheChoicesAndSetsTheFolder)
     EXPECT_EQ(Read(path).InstallDirectory(), "C:\\New\\");
 }
 
-TEST(SetupProgram, LanguageThatIsNotAWholeNumberFromOneToSixIsRefused)
-{
+TEST(SetupProgram, LanguageThatIsNotAWholeNumberFromOneToSixIsRefused) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
 
-    for (const char* language : {"3x", "", "+3", " 3", "0", "7", "-1", "4294967299", "99999999999999999999"}) {
-        EXPECT_EQ(WEXITSTATUS(RunSetup("--language '" + std::string(language) + "' '" + path + "' 'C:\\Velmo'")), 2)
+    for (const char* language :
+         {"3x", "", "+3", " 3", "0", "7", "-1", "4294967299", "99999999999999999999"}) {
+        EXPECT_EQ(WEXITSTATUS(RunSetup("--language '" + std::string(language) + "' '" + path +
+                                       "' 'C:\\Velmo'")),
+                  2)
             << "--language '" << language << "'";
         EXPECT_FALSE(FileExists(path)) << "--language '" << language << "'";
     }

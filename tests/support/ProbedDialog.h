@@ -17,25 +17,20 @@ public:
 
     template <class... DialogArguments>
     explicit ProbedDialog(Probe probe, DialogArguments&&... arguments)
-        : Dialog(std::forward<DialogArguments>(arguments)...), m_probe(std::move(probe))
-    {
-    }
+        : Dialog(std::forward<DialogArguments>(arguments)...), m_probe(std::move(probe)) {}
 
     // The probe's message is taken before it is dispatched, so no message
     // table of this class is needed.
-    BOOL PreTranslateMessage(MSG* msg) override
-    {
+    BOOL PreTranslateMessage(MSG* msg) override {
         if (msg->hwnd != this->m_hWnd || msg->message != kProbeMessage)
             return Dialog::PreTranslateMessage(msg);
         m_probe(static_cast<Self&>(*this));
-        if (this->GetResult() == -1)
-            this->EndDialog(IDCANCEL);
+        if (this->GetResult() == -1) this->EndDialog(IDCANCEL);
         return TRUE;
     }
 
 protected:
-    BOOL OnInitDialog() override
-    {
+    BOOL OnInitDialog() override {
         BOOL result = Dialog::OnInitDialog();
         this->PostMessage(kProbeMessage);
         return result;

@@ -8,8 +8,7 @@
 
 // Cyrillic, Greek, Romanian with its comma-below letters, Chinese, and an emoji
 // (a surrogate pair in UTF-16), each in UTF-8 and without an extension.
-inline const std::vector<std::string>& ScriptNames()
-{
+inline const std::vector<std::string>& ScriptNames() {
     static const std::vector<std::string> names = {
         "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82",                  // Отчёт
         "\xCE\x91\xCE\xBD\xCE\xB1\xCF\x86\xCE\xBF\xCF\x81\xCE\xAC",  // Αναφορά

@@ -38,8 +38,8 @@ TEST(MessageBoxWatcherTest, ClosesUnexpectedBoxesAndReportsThem) {
     int answer = MessageBoxW(nullptr, L"Only OK here", L"Caption", MB_OK);
     int unexpected = MessageBoxW(nullptr, L"Nobody expects this", L"Caption", MB_YESNO);
 
-    EXPECT_EQ(answer, IDOK);        // no Yes button: closed with OK instead
-    EXPECT_EQ(unexpected, IDNO);    // no answer left: closed with the "no" button
+    EXPECT_EQ(answer, IDOK);      // no Yes button: closed with OK instead
+    EXPECT_EQ(unexpected, IDNO);  // no answer left: closed with the "no" button
     auto problems = watcher.Problems();
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_NE(problems[0].find("has no button 6"), std::string::npos);
@@ -126,7 +126,9 @@ END_MESSAGE_MAP()
 
 TEST(SendDropFilesTest, DeliversThePathsInOrderInEitherEncoding) {
     // The ANSI drop can carry only what code page 1252 holds.
-    const std::vector<std::string> ansi = {"C:\\a\\one.doc", "C:\\b\\Gr\xC3\xB6\xC3\x9F" "e.doc"};
+    const std::vector<std::string> ansi = {"C:\\a\\one.doc",
+                                           "C:\\b\\Gr\xC3\xB6\xC3\x9F"
+                                           "e.doc"};
     std::vector<std::string> wide = ansi;
     wide.push_back("C:\\\xE6\x8A\xA5\xE5\x91\x8A \xF0\x9F\x93\xB7.doc");  // 报告 📷
     for (DropEncoding encoding : {DropEncoding::Ansi, DropEncoding::Wide}) {
@@ -157,8 +159,8 @@ END_MESSAGE_MAP()
 
 TEST(WindowPixelsTest, ReadsWhatTheWindowPainted) {
     CSolidWindow window;
-    ASSERT_TRUE(window.CreateEx(WS_EX_TOPMOST, nullptr, "pixels", WS_POPUP | WS_VISIBLE, 40, 40,
-                                60, 30, nullptr, nullptr));
+    ASSERT_TRUE(window.CreateEx(WS_EX_TOPMOST, nullptr, "pixels", WS_POPUP | WS_VISIBLE, 40, 40, 60,
+                                30, nullptr, nullptr));
     WindowPixels pixels = WindowPixels::Capture(window);
     ASSERT_EQ(pixels.Width(), 60);
     ASSERT_EQ(pixels.Height(), 30);
@@ -174,8 +176,8 @@ TEST(TempFolderTest, HoldsFilesAndIsRemovedWithThem) {
         kept = folder.Path();
         auto file = folder.WriteFile("a.bin", std::string("\x00\x01\x02", 3));
         EXPECT_EQ(std::filesystem::file_size(file), 3u);
-        EXPECT_EQ(GetFileAttributesA((folder.Ansi() + "\\a.bin").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
-                  0u);
+        EXPECT_EQ(
+            GetFileAttributesA((folder.Ansi() + "\\a.bin").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
     }
     EXPECT_FALSE(std::filesystem::exists(kept));
 }
