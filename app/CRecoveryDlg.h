@@ -96,7 +96,7 @@ protected:
     void OnListRightClick(NMHDR* header, LRESULT* result);
 
     // A message box with the text in the current language, owned by this window.
-    void ShowMessage(const TextSet& texts);
+    void ShowMessage(const TextSet& texts) override;
     // The free bytes of the volume that holds the directory; none when the
     // system cannot tell (a network path, say).
     virtual std::optional<uint64_t> FreeBytesFor(const std::string& directory) const;
@@ -144,7 +144,7 @@ private:
                             const std::string& outputDirectory) const;
     void ReportRun(const ScanResult& result);
     void OfferSourceDeletion(const std::string& documentPath);
-    int Ask(const std::string& utf8Question, const char* utf8Caption);
+    int Ask(const std::string& utf8Question, const char* utf8Caption) override;
 
     struct CommandButton {
         CHoverButton& button;

@@ -27,16 +27,14 @@ ScanResult RecoveryRun::Execute() {
 void RecoveryRun::AskToStop() {
     if (m_asking || m_stopRequested) return;
     m_asking = true;
-    const int answer =
-        m_window.Owner().MessageBox(Text(kAskStopRun, m_languageIndex), kProductName, MB_YESNO);
+    const int answer = m_window.Ask(Text(kAskStopRun, m_languageIndex), kProductName);
     m_asking = false;
     m_stopRequested = answer == IDYES;
 }
 
 void RecoveryRun::ReportScanMessage(ScanMessage message) {
-    const TextSet& texts =
-        message == ScanMessage::DirectoryExists ? kDirectoryExists : kMsgWriteError;
-    m_window.Owner().MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+    m_window.ShowMessage(message == ScanMessage::DirectoryExists ? kDirectoryExists
+                                                                 : kMsgWriteError);
 }
 
 void RecoveryRun::ReportProgress(uint64_t done, uint64_t total) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "lang/TextSet.h"
 #include "recovery/PictureScanner.h"
 
 class CWnd;
@@ -15,9 +16,12 @@ class CProgressCtrl;
 class RunWindow {
 public:
     virtual ~RunWindow() = default;
-    // The window that owns the run's messages and questions, and whose
-    // messages the run lets through between its blocks.
+    // The window whose waiting messages the run lets through between its blocks.
     virtual CWnd& Owner() = 0;
+    // A message box owned by the window, in its language.
+    virtual void ShowMessage(const TextSet& texts) = 0;
+    // A yes/no question owned by the window; the button pressed.
+    virtual int Ask(const std::string& utf8Question, const char* utf8Caption) = 0;
     virtual CProgressCtrl& ProgressBar() = 0;
     // Turns the window's commands off for the run, and on again after it.
     virtual void EnableCommands(bool enable) = 0;

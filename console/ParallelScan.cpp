@@ -65,7 +65,6 @@ DocumentReport ParallelScan::ScanSafely(const ScanJob& job) {
     try {
         report = ScanOneDocument(job.document, job.outputFolder, m_disk, m_folders, progress);
     } catch (const std::exception& error) {
-        report = DocumentReport();
         report.path = job.document.path;
         report.failure = error.what();
     }
