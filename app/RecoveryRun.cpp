@@ -3,6 +3,7 @@
 
 #include "framework/Controls.h"
 #include "lang/Credits.h"
+#include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 
 RecoveryRun::RecoveryRun(RunWindow& window, int languageIndex, std::string documentPath,
@@ -33,8 +34,7 @@ void RecoveryRun::AskToStop() {
 }
 
 void RecoveryRun::ReportScanMessage(ScanMessage message) {
-    m_window.ShowMessage(message == ScanMessage::DirectoryExists ? kDirectoryExists
-                                                                 : kMsgWriteError);
+    m_window.ShowMessage(ScanMessageTexts(message));
 }
 
 void RecoveryRun::ReportProgress(uint64_t done, uint64_t total) {

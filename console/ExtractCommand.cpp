@@ -1,6 +1,7 @@
 // ExtractCommand.cpp
 #include "console/ExtractCommand.h"
 
+#include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 
 namespace {
@@ -28,8 +29,7 @@ std::string ResultLine(const ScanResult& result) {
 }  // namespace
 
 std::string ScanMessageText(ScanMessage message) {
-    return Text(message == ScanMessage::WriteError ? kMsgWriteError : kDirectoryExists,
-                LANG_ENGLISH);
+    return Text(ScanMessageTexts(message), LANG_ENGLISH);
 }
 
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {

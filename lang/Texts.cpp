@@ -38,6 +38,16 @@ const TextSet kMsgWriteError = {
     "Eroare scriere fisier. Inchideti orice fisier care ar putea folosi fisierul!",
 };
 
+const TextSet kMsgReadError = {
+    "",
+    "The document could not be read to its end. The pictures stored so far are kept.",
+    "Le document n'a pas pu être lu jusqu'au bout. Les images déjà enregistrées sont conservées.",
+    "Das Dokument konnte nicht bis zum Ende gelesen werden. Die bereits gespeicherten Bilder bleiben erhalten.",
+    "Non è stato possibile leggere il documento fino alla fine. Le immagini già salvate vengono conservate.",
+    "No se pudo leer el documento hasta el final. Las imágenes ya guardadas se conservan.",
+    "Documentul nu a putut fi citit pana la capat. Imaginile salvate pana acum se pastreaza.",
+};
+
 const TextSet kMsgDiskFull = {
     "",
     "Disk full!",
@@ -410,6 +420,7 @@ const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages 
     &kRunStoppedNone,
     &kDirectoryExists,
     &kMsgDiskFull,
+    &kMsgReadError,
     &kMsgWriteError,
     &kMsgMissingFile,
     &kDeleteConfirmFirst,

@@ -8,6 +8,8 @@
 // Messages.
 extern const TextSet kMsgMissingFile;  // "Missing file. Please reinstall!"
 extern const TextSet kMsgWriteError;   // "Error writing file. Quit any application ..."
+// The document could not be read to its end (a failing disk, a drive that went away).
+extern const TextSet kMsgReadError;
 extern const TextSet kMsgDiskFull;     // "Disk full!"
 extern const TextSet kMsgNoSelection;  // "No file selected!"
 
@@ -66,7 +68,7 @@ extern const TextSet kRunStoppedStored;
 extern const TextSet kRunStoppedNone;
 
 // Every message the main window can show, in the order the help explains them.
-constexpr int kMainProgramMessageCount = 14;
+constexpr int kMainProgramMessageCount = 15;
 extern const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages;
 
 // The Options-menu items, the same in every language; [0] is "".

@@ -70,7 +70,7 @@ void PictureScanner::ScanPlainDocument() {
     PictureFinder finder(*m_document, m_blockSize);
     finder.Run(*this);
     // A document that cannot be read to its end may hide pictures.
-    if (!m_stopped && finder.ReadFailed()) Fail(ScanMessage::WriteError);
+    if (!m_stopped && finder.ReadFailed()) Fail(ScanMessage::ReadError);
 }
 
 // Three passes: the plain search, the containers' search, the writing.
@@ -91,7 +91,7 @@ void PictureScanner::ScanContainer() {
     ContainerReader(found).Read(document, 0);
     m_document->BeginPass(2, kPasses);
     WriteFoundPictures(found);
-    if (!m_stopped && (readFailed || document->Failed())) Fail(ScanMessage::WriteError);
+    if (!m_stopped && (readFailed || document->Failed())) Fail(ScanMessage::ReadError);
 }
 
 void PictureScanner::WriteFoundPictures(const FoundPictures& found) {
@@ -116,7 +116,7 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     bool ended = SkipPicture(reader, kind);
     bool written = reader.DetachPicture();
     // A read error can look like the document's end: such a picture is not whole.
-    if (!FinishPicture(*picture, written && (ended || !reader.ReadFailed()))) return false;
+    if (!FinishPicture(*picture, written, ended || !reader.ReadFailed())) return false;
     // A picture without an end holds the rest of the document: nothing is left to scan.
     return ended;
 }
@@ -125,20 +125,22 @@ bool PictureScanner::WriteFoundPicture(const FoundPicture& found) {
     std::unique_ptr<PictureFile> picture = CreateNextPicture(found.kind);
     if (!picture) return false;
     std::vector<uint8_t> block(std::min<uint64_t>(m_blockSize, found.end - found.start));
+    bool read = true;
     bool written = true;
-    for (uint64_t at = found.start; at < found.end && written;) {
+    for (uint64_t at = found.start; at < found.end && read && written;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), found.end - at));
-        written = found.source->ReadAt(at, block.data(), piece) == piece &&
-                  picture->Write(block.data(), piece);
+        read = found.source->ReadAt(at, block.data(), piece) == piece;
+        if (read) written = picture->Write(block.data(), piece);
         at += piece;
     }
-    return FinishPicture(*picture, written);
+    return FinishPicture(*picture, written, read);
 }
 
-bool PictureScanner::FinishPicture(PictureFile& picture, bool whole) {
-    if (!picture.Close() || !whole) {
+bool PictureScanner::FinishPicture(PictureFile& picture, bool written, bool readWhole) {
+    bool closed = picture.Close();
+    if (!closed || !written || !readWhole) {
         picture.Remove();
-        Fail(ScanMessage::WriteError);
+        Fail(closed && written ? ScanMessage::ReadError : ScanMessage::WriteError);
         return false;
     }
     ++m_result.pictureCount;

@@ -19,8 +19,9 @@ struct FoundPicture;
 class FoundPictures;
 
 // The failures a caller shows to the user, each in its own words:
-// WriteError: "Error writing file…", DirectoryExists: "Images directory already exists!!…".
-enum class ScanMessage { WriteError, DirectoryExists };
+// WriteError: "Error writing file…", DirectoryExists: "Images directory already exists!!…",
+// ReadError: the document could not be read to its end.
+enum class ScanMessage { WriteError, DirectoryExists, ReadError };
 
 class ScanReporter {
 public:
@@ -70,9 +71,9 @@ private:
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
     // False when the scan must stop.
     bool WriteFoundPicture(const FoundPicture& found);
-    // Closes the picture; one not whole or not closed is removed and ends the
-    // scan with a write error.
-    bool FinishPicture(PictureFile& picture, bool whole);
+    // Closes the picture; one not closed is removed and ends the scan with a
+    // write error, one cut short by a read error with a read error.
+    bool FinishPicture(PictureFile& picture, bool written, bool readWhole = true);
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
     std::string NextPicturePath(PictureKind kind);

@@ -1,0 +1,7 @@
+// ScanMessageTexts.h - the words the user reads for each failure of a scan
+#pragma once
+
+#include "lang/TextSet.h"
+#include "recovery/PictureScanner.h"
+
+const TextSet& ScanMessageTexts(ScanMessage message);
