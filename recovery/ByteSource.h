@@ -2,21 +2,41 @@
 // stream inside one of its containers.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <utility>
+#include <tuple>
 
 // Where a byte lies in the document file. Bytes stored as they are have their
-// file offset and inner 0; bytes that exist only once decoded (a deflated
-// entry) share the offset of their encoded data and are told apart by inner.
+// file offset and no inner path. Bytes that exist only once decoded (a deflated
+// entry) share the offset of their encoded data and are told apart by their
+// offset in the decoded data, one step of the path for each decoding they went
+// through: entries of an inflated package inflated in turn keep their places
+// apart even where their own offsets agree.
 struct FilePlace {
-    uint64_t offset = 0;
-    uint64_t inner = 0;
+    static constexpr size_t kDeepestPath = 4;
 
+    uint64_t offset = 0;
+    // Decoded offsets plus one, outermost first; zero where the path ends.
+    std::array<uint64_t, kDeepestPath> inner{};
+
+    static FilePlace InFile(uint64_t fileOffset) {
+        FilePlace place;
+        place.offset = fileOffset;
+        return place;
+    }
+    // The place of a byte decoded, at decodedOffset, from the bytes at this place.
+    FilePlace Decoded(uint64_t decodedOffset) const {
+        FilePlace place = *this;
+        size_t step = 0;
+        while (step + 1 < kDeepestPath && place.inner[step] != 0) ++step;
+        place.inner[step] = decodedOffset + 1;
+        return place;
+    }
     bool operator<(const FilePlace& other) const {
-        return std::make_pair(offset, inner) < std::make_pair(other.offset, other.inner);
+        return std::tie(offset, inner) < std::tie(other.offset, other.inner);
     }
     bool operator==(const FilePlace& other) const {
         return offset == other.offset && inner == other.inner;

@@ -57,6 +57,7 @@ bool CompoundFile::ReadHeader() {
     // A file of unknown length is bounded by what 32-bit sector numbers reach.
     m_maxSectors =
         size == ByteSource::kUnknownSize ? uint64_t{kLastRegularSector} + 1 : (size >> m_shift) + 1;
+    m_claims = std::make_shared<SectorClaims>(m_maxSectors);
     return true;
 }
 
@@ -114,13 +115,15 @@ std::shared_ptr<ByteSource> CompoundFile::Chain(uint32_t first, uint64_t size) {
     auto self = shared_from_this();
     return std::make_shared<SectorChain>(
         m_source, uint64_t{1} << m_shift, m_shift, first, size, m_maxSectors,
-        [self](uint32_t sector, uint32_t& next) { return self->NextSector(sector, next); });
+        [self](uint32_t sector, uint32_t& next) { return self->NextSector(sector, next); },
+        m_claims);
 }
 
 void CompoundFile::ForEachStream(const StreamVisitor& visit) {
     auto directory = Chain(m_firstDirectorySector, ByteSource::kUnknownSize);
     std::shared_ptr<ByteSource> miniStream;
     std::shared_ptr<ByteSource> miniFat;
+    std::shared_ptr<SectorClaims> miniClaims;
     uint8_t entry[kEntrySize];
     for (uint64_t index = 0; ReadExactly(*directory, index * kEntrySize, entry, kEntrySize);
          ++index) {
@@ -131,6 +134,7 @@ void CompoundFile::ForEachStream(const StreamVisitor& visit) {
         if (index == 0 && type == kRootEntry && IsSector(first)) {
             miniStream = Chain(first, size);
             miniFat = Chain(m_firstMiniFatSector, ByteSource::kUnknownSize);
+            miniClaims = std::make_shared<SectorClaims>((miniStream->Size() >> kMiniShift) + 1);
         }
         if (type != kStreamEntry || size == 0 || !IsSector(first)) continue;
         if (size >= m_miniCutoff || !miniStream) {
@@ -145,7 +149,8 @@ void CompoundFile::ForEachStream(const StreamVisitor& visit) {
                 if (!ReadExactly(*table, uint64_t{sector} * 4, value, sizeof value)) return false;
                 next = Little32(value);
                 return IsSector(next);
-            });
+            },
+            miniClaims);
         visit(EntryName(entry), stream);
     }
 }

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class SectorClaims;
+
 class CompoundFile : public std::enable_shared_from_this<CompoundFile> {
 public:
     using StreamVisitor = std::function<void(const std::string& name, std::shared_ptr<ByteSource>)>;
@@ -56,4 +58,5 @@ private:
     // The DIFAT chain's sectors as far as it was followed: one per 127 table
     // sectors, a few hundred bytes for the largest documents.
     std::vector<uint32_t> m_difatChain;
+    std::shared_ptr<SectorClaims> m_claims;
 };

@@ -35,6 +35,9 @@ uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize) {
 
 }  // namespace
 
+ContainerReader::ContainerReader(FoundPictures& found, uint64_t documentSize)
+    : m_found(found), m_budget(std::make_shared<InflationBudget>(documentSize)) {}
+
 bool ContainerReader::IsContainer(ByteSource& source) {
     return CompoundFile::StartsWithSignature(source) || ZipPackage::StartsWithSignature(source) ||
            RtfDocument::StartsWithSignature(source);
@@ -95,18 +98,17 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
 
 void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth) {
     uint64_t archiveSize = source->Size();
-    ZipPackage::ForEachEntry(source, [&](const ZipEntry& entry) {
-        if (!entry.deflated) {
+    ZipPackage::ForEachEntry(source, m_budget, [&](const ZipEntry& entry) {
+        if (!entry.inflated) {
             ReadView(entry.data, depth + 1, 2 * (depth + 1));
             return;
         }
         ReadView(entry.data, depth + 1, 2 * (depth + 1), InflatedSearchLimit(entry, archiveSize));
-        auto* inflated = static_cast<InflateSource*>(entry.data.get());
         // In the document file itself, compressed bytes that inflated cleanly
         // hold no picture of their own.
-        if (depth == 0 && inflated->Complete())
+        if (depth == 0 && entry.inflated->Complete())
             m_found.Cover(entry.compressedStart,
-                          entry.compressedStart + inflated->CompressedBytesUsed());
+                          entry.compressedStart + entry.inflated->CompressedBytesUsed());
     });
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 class FoundPictures;
+class InflationBudget;
 
 // Opens the containers documents are made of (compound files, ZIP packages,
 // RTF text) and finds the pictures in their streams, entries and picture
@@ -17,7 +18,9 @@ public:
     // embedded in it, and one embedded in that object.
     static constexpr int kDeepest = 3;
 
-    explicit ContainerReader(FoundPictures& found) : m_found(found) {}
+    // Every entry inflated on the way shares one allowance, set by the
+    // document's size.
+    ContainerReader(FoundPictures& found, uint64_t documentSize);
 
     static bool IsContainer(ByteSource& source);
     // Reads source as a container at the given depth (the document is 0).
@@ -36,4 +39,5 @@ private:
     void ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth);
 
     FoundPictures& m_found;
+    std::shared_ptr<InflationBudget> m_budget;
 };

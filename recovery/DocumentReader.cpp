@@ -10,8 +10,20 @@
 DocumentReader::DocumentReader(ByteSource& source, size_t capacity, uint64_t start)
     : m_source(source),
       m_documentLength(source.Size()),
-      m_buffer(std::max(capacity, kMinimumCapacity)),
+      m_capacity(std::max(capacity, kMinimumCapacity)),
+      m_buffer(m_capacity),
+      m_data(m_buffer.data()),
       m_bufferPosition(start) {}
+
+DocumentReader::DocumentReader(const DocumentReader& other, size_t capacity)
+    : m_source(other.m_source),
+      m_documentLength(other.m_documentLength),
+      m_capacity(std::max(capacity, kMinimumCapacity)),
+      m_data(other.Cursor()),
+      m_end(other.Available()),
+      m_bufferPosition(other.Position()),
+      m_atEnd(other.m_atEnd),
+      m_readFailed(other.m_readFailed) {}
 
 bool DocumentReader::Ensure(size_t count) {
     while (Available() < count) {
@@ -38,7 +50,7 @@ bool DocumentReader::SkipTo(const uint8_t* pattern, size_t size) {
             if (!Refill()) return false;
             continue;
         }
-        m_cursor = static_cast<const uint8_t*>(first) - m_buffer.data();
+        m_cursor = static_cast<const uint8_t*>(first) - m_data;
         if (!Ensure(size)) {
             SkipToEnd();
             return false;
@@ -99,14 +111,21 @@ bool DocumentReader::Refill() {
     WriteCapturedBytes();
     if (m_writeFailed) return false;
     size_t unread = Available();
-    std::memmove(m_buffer.data(), Cursor(), unread);
+    if (m_data != m_buffer.data() || m_buffer.size() < unread) {
+        std::vector<uint8_t> own(std::max(m_capacity, unread));
+        std::memcpy(own.data(), Cursor(), unread);
+        m_buffer.swap(own);
+        m_data = m_buffer.data();
+    } else {
+        std::memmove(m_buffer.data(), Cursor(), unread);
+    }
     m_bufferPosition += m_cursor;
     m_cursor = 0;
     m_captureStart = 0;
     m_end = unread;
     if (m_atEnd) return false;
     size_t wanted = m_buffer.size() - m_end;
-    size_t got = m_source.ReadAt(m_bufferPosition + m_end, m_buffer.data() + m_end, wanted);
+    size_t got = wanted == 0 ? 0 : m_source.ReadAt(m_bufferPosition + m_end, m_buffer.data() + m_end, wanted);
     if (got < wanted) {
         m_atEnd = true;
         m_readFailed = m_source.Failed();
@@ -117,7 +136,7 @@ bool DocumentReader::Refill() {
 
 void DocumentReader::WriteCapturedBytes() {
     if (m_picture == nullptr || m_writeFailed || m_cursor == m_captureStart) return;
-    if (!m_picture->Write(m_buffer.data() + m_captureStart, m_cursor - m_captureStart))
+    if (!m_picture->Write(m_data + m_captureStart, m_cursor - m_captureStart))
         m_writeFailed = true;
     m_captureStart = m_cursor;
 }

@@ -21,12 +21,16 @@ public:
     // the picture walks; the reader itself stops at the real end of data.
     // Reading starts at the source's offset start.
     DocumentReader(ByteSource& source, size_t capacity, uint64_t start = 0);
+    // Starts at the other reader's cursor and reads the bytes it holds there
+    // in place, until it needs more: a look ahead that ends within them costs
+    // no copy and no read. The other reader must stay as it is meanwhile.
+    DocumentReader(const DocumentReader& other, size_t capacity);
 
     // Makes at least count bytes readable at the cursor (count <= capacity).
     // False when the document ends first, after a read error, or once writing
     // to the attached picture file has failed.
     bool Ensure(size_t count);
-    const uint8_t* Cursor() const { return m_buffer.data() + m_cursor; }
+    const uint8_t* Cursor() const { return m_data + m_cursor; }
     size_t Available() const { return m_end - m_cursor; }
     void Skip(size_t count) { m_cursor += count; }
     // Skips count bytes that may lie far beyond the buffer. False when the
@@ -59,7 +63,9 @@ private:
 
     ByteSource& m_source;
     uint64_t m_documentLength;
-    std::vector<uint8_t> m_buffer;
+    size_t m_capacity;
+    std::vector<uint8_t> m_buffer;  // allocated at the first read of a borrowing reader
+    const uint8_t* m_data;          // the buffer, or the bytes borrowed from another reader
     size_t m_cursor = 0;
     size_t m_end = 0;
     uint64_t m_bufferPosition = 0;

@@ -4,28 +4,37 @@
 #include <algorithm>
 
 void FoundPictures::Cover(uint64_t from, uint64_t to) {
-    if (from < to) m_covered.emplace_back(from, to);
+    if (from >= to) return;
+    m_covered[from] = std::max(to, m_covered[from]);
+    m_longestCover = std::max(m_longestCover, to - from);
 }
 
+// Covered ranges never overlap in a sound package; in another, a range that
+// starts before the one found may still reach the offset, so all are looked at
+// back to the first that does.
 bool FoundPictures::Covered(uint64_t offset) const {
-    return std::any_of(m_covered.begin(), m_covered.end(), [offset](const auto& range) {
-        return offset >= range.first && offset < range.second;
-    });
+    for (auto range = m_covered.upper_bound(offset); range != m_covered.begin();) {
+        --range;
+        if (offset < range->second) return true;
+        if (range->first + m_longestCover <= offset) return false;
+    }
+    return false;
+}
+
+void FoundPictures::Add(FoundPicture picture) {
+    auto known = m_pictures.find(picture.place);
+    if (known == m_pictures.end())
+        m_pictures.emplace(picture.place, std::move(picture));
+    else if (picture.rank > known->second.rank)
+        known->second = std::move(picture);
 }
 
 std::vector<FoundPicture> FoundPictures::InOrder() const {
     std::vector<FoundPicture> pictures;
-    for (const FoundPicture& picture : m_pictures) {
-        if (picture.rank == 0 && Covered(picture.place.offset)) continue;
+    for (const auto& [place, picture] : m_pictures) {
+        if (picture.rank == 0 && Covered(place.offset)) continue;
         pictures.push_back(picture);
     }
-    std::stable_sort(pictures.begin(), pictures.end(),
-                     [](const FoundPicture& a, const FoundPicture& b) {
-                         if (!(a.place == b.place)) return a.place < b.place;
-                         return a.rank > b.rank;
-                     });
-    auto same = [](const FoundPicture& a, const FoundPicture& b) { return a.place == b.place; };
-    pictures.erase(std::unique(pictures.begin(), pictures.end(), same), pictures.end());
     return pictures;
 }
 

@@ -5,6 +5,7 @@
 #include "recovery/ByteSource.h"
 #include "recovery/PictureFinder.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -18,11 +19,13 @@ struct FoundPicture {
 };
 
 // The same picture is usually found twice: in the plain bytes of the file and
-// in the stream of its container. Only the one seen through the deepest view
-// is kept, since a container's view joins what the file splits.
+// in the stream of its container, and a damaged container may show it through
+// many views. Only the one seen through the deepest view is kept, since a
+// container's view joins what the file splits: memory grows with the pictures,
+// not with the views.
 class FoundPictures {
 public:
-    void Add(FoundPicture picture) { m_pictures.push_back(std::move(picture)); }
+    void Add(FoundPicture picture);
     // File bytes a container decoded in full: whatever the plain bytes seem to
     // hold there is compressed data, not a picture.
     void Cover(uint64_t from, uint64_t to);
@@ -32,8 +35,9 @@ public:
 private:
     bool Covered(uint64_t offset) const;
 
-    std::vector<FoundPicture> m_pictures;
-    std::vector<std::pair<uint64_t, uint64_t>> m_covered;
+    std::map<FilePlace, FoundPicture> m_pictures;
+    std::map<uint64_t, uint64_t> m_covered;  // from, to
+    uint64_t m_longestCover = 0;
 };
 
 // Records every picture it is given, with its place and extent.

@@ -1,6 +1,7 @@
 // JpegWalk.cpp
 #include "recovery/JpegWalk.h"
 
+#include "recovery/BrokenWalks.h"
 #include "recovery/DocumentReader.h"
 
 #include <cstdint>
@@ -93,9 +94,13 @@ bool SkipEntropyData(DocumentReader& reader) {
 // trusted is where the last segment taken by its length starts: bytes before
 // it belong to the picture. Entropy-coded data shows no structure of its own,
 // so from the first scan on it stays at that scan's marker.
-WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted) {
+WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted,
+                    BrokenWalks* broken = nullptr) {
     bool frameSeen = false;
     for (;;) {
+        if (broken != nullptr &&
+            broken->Known(reader.Position(), (frameSeen ? 2 : 0) + (scanSeen ? 1 : 0)))
+            return WalkEnd::Broken;
         if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix) return WalkEnd::Broken;
         uint8_t code = reader.Cursor()[1];
         if (code == kMarkerPrefix) {
@@ -144,12 +149,18 @@ bool SkipToJpegEnd(DocumentReader& reader) {
 
 bool IsJpegSegmentMarker(uint8_t code) { return HasLength(code); }
 
-bool JpegStructureHolds(DocumentReader& reader) {
+bool JpegStructureHolds(DocumentReader& reader, BrokenWalks& broken) {
     if (!reader.Ensure(2) || reader.Cursor()[0] != kMarkerPrefix ||
         reader.Cursor()[1] != kStartOfImage)
         return false;
     reader.Skip(2);
     bool scanSeen = false;
     uint64_t trusted = 0;
-    return WalkMarkers(reader, true, scanSeen, trusted) == WalkEnd::EndOfImage && scanSeen;
+    bool holds =
+        WalkMarkers(reader, true, scanSeen, trusted, &broken) == WalkEnd::EndOfImage && scanSeen;
+    if (holds)
+        broken.Held();
+    else
+        broken.Broke();
+    return holds;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+class BrokenWalks;
 class DocumentReader;
 
 // Walks the picture from the start-of-image marker at the reader's cursor,
@@ -25,5 +26,6 @@ bool IsJpegSegmentMarker(uint8_t code);
 
 // True when the bytes from the start-of-image marker at the cursor form a
 // picture: segments of sound lengths, a frame header, at least one scan after
-// it, and an end-of-image marker. Moves the cursor while checking.
-bool JpegStructureHolds(DocumentReader& reader);
+// it, and an end-of-image marker. Moves the cursor while checking. A walk
+// that reaches a mark of an earlier broken one breaks at once.
+bool JpegStructureHolds(DocumentReader& reader, BrokenWalks& broken);

@@ -4,6 +4,7 @@
 #include "recovery/FileAccess.h"
 #include "recovery/PictureFile.h"
 
+#include <cerrno>
 #include <limits>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -16,6 +17,13 @@
 namespace {
 
 #ifndef _WIN32
+// A folder opens for reading here, as it does not on Windows, and fails at
+// the first read: it is no document.
+bool IsFolder(std::FILE* document) {
+    struct stat status;
+    return fstat(fileno(document), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 bool CanSeek(std::FILE* document) {
     struct stat status;
     return fstat(fileno(document), &status) == 0 &&
@@ -49,6 +57,11 @@ std::FILE* PictureFiles::OpenDocument(const std::string& path) {
     // The reader fills its own large buffer; a second one would only copy.
     std::setvbuf(document, nullptr, _IONBF, 0);
 #ifndef _WIN32
+    if (IsFolder(document)) {
+        std::fclose(document);
+        errno = EISDIR;
+        return nullptr;
+    }
     // A pipe cannot be read twice nor tell its length, but a picture whose
     // structure breaks is read again from where it broke, and the walks test
     // lengths against the document's: a pipe is kept whole in a temporary

@@ -1,6 +1,7 @@
 // PictureFinder.cpp
 #include "recovery/PictureFinder.h"
 
+#include "recovery/BrokenWalks.h"
 #include "recovery/JpegWalk.h"
 #include "recovery/PngWalk.h"
 #include "recovery/SignatureSearch.h"
@@ -59,26 +60,32 @@ bool FindCandidate(DocumentReader& reader, uint64_t limit, Start& start) {
     return false;
 }
 
-bool JpegHoldsAt(ByteSource& source, uint64_t position) {
-    DocumentReader check(source, kCheckBlockSize, position);
-    return JpegStructureHolds(check);
+// Whether a picture of its kind starts at the reader's cursor, its structure
+// walked to the end. A check that breaks within the bytes the reader holds
+// reads nothing.
+bool JpegHoldsAt(const DocumentReader& reader, BrokenWalks& broken) {
+    broken.Forget(reader.Position());
+    DocumentReader check(reader, kCheckBlockSize);
+    return JpegStructureHolds(check, broken);
 }
 
-bool PngHoldsAt(ByteSource& source, uint64_t position) {
-    DocumentReader check(source, kCheckBlockSize, position);
+bool PngHoldsAt(const DocumentReader& reader, BrokenWalks& broken) {
+    broken.Forget(reader.Position());
+    DocumentReader check(reader, kCheckBlockSize);
     uint64_t trusted;
-    return WalkPngPicture(check, trusted);
+    return WalkPngPicture(check, trusted, &broken);
 }
 
 // The first position in [from, to) where a picture starts whose own structure
 // walks to its end, or to.
 uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to) {
     DocumentReader scan(source, kCheckBlockSize, from);
+    BrokenWalks brokenJpegs;
+    BrokenWalks brokenPngs;
     Start start = Start::None;
     while (FindCandidate(scan, to, start)) {
-        uint64_t position = scan.Position();
-        if (start == Start::Png ? PngHoldsAt(source, position) : JpegHoldsAt(source, position))
-            return position;
+        if (start == Start::Png ? PngHoldsAt(scan, brokenPngs) : JpegHoldsAt(scan, brokenJpegs))
+            return scan.Position();
         scan.Skip(1);
     }
     return to;
@@ -104,7 +111,7 @@ bool SkipPicture(DocumentReader& reader, PictureKind kind) {
 }
 
 PictureFinder::PictureFinder(ByteSource& source, size_t blockSize)
-    : m_source(source), m_reader(source, blockSize) {}
+    : m_reader(source, blockSize) {}
 
 void PictureFinder::Run(PictureSink& sink, uint64_t searchLimit) {
     PictureKind kind;
@@ -116,7 +123,7 @@ void PictureFinder::Run(PictureSink& sink, uint64_t searchLimit) {
 bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind) {
     Start start = Start::None;
     while (FindCandidate(m_reader, searchLimit, start)) {
-        if (start == Start::OtherJpeg && !JpegHoldsAt(m_source, m_reader.Position())) {
+        if (start == Start::OtherJpeg && !JpegHoldsAt(m_reader, m_brokenJpegs)) {
             m_reader.Skip(1);
             continue;
         }

@@ -1,6 +1,7 @@
 // PictureFinder.h: the pictures of a byte source, found by their start signatures.
 #pragma once
 
+#include "recovery/BrokenWalks.h"
 #include "recovery/ByteSource.h"
 #include "recovery/DocumentReader.h"
 
@@ -38,6 +39,6 @@ public:
 private:
     bool FindSignature(uint64_t searchLimit, PictureKind& kind);
 
-    ByteSource& m_source;
     DocumentReader m_reader;
+    BrokenWalks m_brokenJpegs;
 };

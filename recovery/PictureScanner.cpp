@@ -88,7 +88,7 @@ void PictureScanner::ScanContainer() {
         readFailed = finder.ReadFailed();
     }
     m_document->BeginPass(1, kPasses);
-    ContainerReader(found).Read(document, 0);
+    ContainerReader(found, document->Size()).Read(document, 0);
     m_document->BeginPass(2, kPasses);
     WriteFoundPictures(found);
     if (!m_stopped && (readFailed || document->Failed())) Fail(ScanMessage::ReadError);

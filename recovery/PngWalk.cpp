@@ -1,6 +1,7 @@
 // PngWalk.cpp
 #include "recovery/PngWalk.h"
 
+#include "recovery/BrokenWalks.h"
 #include "recovery/DocumentReader.h"
 
 #include <cstdint>
@@ -23,17 +24,16 @@ uint32_t ReadBigEndian(const uint8_t* bytes) {
            bytes[3];
 }
 
-}  // namespace
-
 // The chunk whose length the walk followed last may be cut short, so that its
 // data runs over whatever followed the picture: trusted stays at its start.
-bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted) {
+bool WalkChunks(DocumentReader& reader, uint64_t& trusted, BrokenWalks* broken) {
     trusted = reader.Position();
     if (!reader.Ensure(sizeof kSignature) ||
         std::memcmp(reader.Cursor(), kSignature, sizeof kSignature) != 0)
         return false;
     reader.Skip(sizeof kSignature);
     for (;;) {
+        if (broken != nullptr && broken->Known(reader.Position())) return false;
         if (!reader.Ensure(kLengthSize + kTypeSize)) return false;
         const uint8_t* chunk = reader.Cursor();
         uint32_t length = ReadBigEndian(chunk);
@@ -47,6 +47,19 @@ bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted) {
         if (!reader.SkipAhead(chunkSize)) return false;
         if (isEnd) return true;
     }
+}
+
+}  // namespace
+
+bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted, BrokenWalks* broken) {
+    bool whole = WalkChunks(reader, trusted, broken);
+    if (broken != nullptr) {
+        if (whole)
+            broken->Held();
+        else
+            broken->Broke();
+    }
+    return whole;
 }
 
 bool SkipToPngEnd(DocumentReader& reader) {

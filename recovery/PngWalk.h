@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+class BrokenWalks;
 class DocumentReader;
 
 // Walks the picture chunk by chunk from the PNG signature at the reader's
@@ -10,7 +11,9 @@ class DocumentReader;
 // it. True when the cursor passed the IEND chunk's checksum. Otherwise the
 // chunk structure broke where the cursor stands, and trusted tells from where
 // on the bytes may not be the picture's own: another picture may start there.
-bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted);
+// With broken, a walk that reaches a chunk of an earlier broken walk breaks
+// at once, and a walk that breaks is remembered.
+bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted, BrokenWalks* broken = nullptr);
 
 // Moves the reader past the next "IEND" and the four bytes after it, the end
 // of a picture whose chunk structure broke. False when the document ends

@@ -4,7 +4,9 @@
 #include "recovery/DocumentReader.h"
 #include "recovery/RtfGroupSource.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -12,6 +14,10 @@ namespace {
 constexpr uint8_t kSignature[] = {'{', '\\', 'r', 't', 'f'};
 constexpr size_t kSearchBlock = 64 * 1024;
 const std::string kDataWords[] = {"pict", "objdata"};
+
+bool IsDataWord(const std::string& word) {
+    return std::find(std::begin(kDataWords), std::end(kDataWords), word) != std::end(kDataWords);
+}
 
 }  // namespace
 
@@ -28,9 +34,13 @@ void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
         std::string word;
         for (size_t i = 0; i < reader.Available() && i < 8 && std::isalpha(reader.Cursor()[i]); ++i)
             word += static_cast<char>(reader.Cursor()[i]);
-        for (const std::string& dataWord : kDataWords) {
-            if (word == dataWord)
-                visit(std::make_shared<RtfGroupSource>(text, reader.Position() + word.size()));
-        }
+        if (!IsDataWord(word)) continue;
+        auto group = std::make_shared<RtfGroupSource>(text, reader.Position() + word.size());
+        visit(group);
+        // A data word inside the group is more data, not a group of its own:
+        // read as one, a text of many unclosed groups would be read as often.
+        uint64_t end = group->TextEnd();
+        group->Rest();
+        if (end > reader.Position()) reader.MoveTo(end);
     }
 }

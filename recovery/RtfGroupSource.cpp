@@ -2,6 +2,8 @@
 #include "recovery/RtfGroupSource.h"
 
 #include <cctype>
+#include <charconv>
+#include <limits>
 #include <string>
 
 namespace {
@@ -10,6 +12,15 @@ constexpr size_t kTextBlock = 16 * 1024;
 // One saved decoder state per so many decoded bytes.
 constexpr uint64_t kCheckpointSpacing = 64 * 1024;
 constexpr size_t kLongestControlWord = 32;
+
+// A parameter too large for 64 bits stands for the largest: a \bin run that
+// long simply takes the rest of the text.
+uint64_t SaturatedNumber(const std::string& digits) {
+    uint64_t value = 0;
+    auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range) return std::numeric_limits<uint64_t>::max();
+    return value;
+}
 
 int HexValue(uint8_t c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -77,7 +88,7 @@ void RtfGroupSource::ReadControlWord() {
     }
     if (PeekChar(c) && c == ' ') ++m_state.textPosition;
     if (word == "bin" && m_state.depth == 0 && !number.empty() && number[0] != '-')
-        m_state.binaryLeft = std::stoull(number);
+        m_state.binaryLeft = SaturatedNumber(number);
 }
 
 bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
@@ -144,6 +155,11 @@ size_t RtfGroupSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
             m_checkpoints.push_back(m_state);
     }
     return done;
+}
+
+uint64_t RtfGroupSource::TextEnd() {
+    MoveTo(std::numeric_limits<uint64_t>::max());
+    return m_state.textPosition;
 }
 
 FilePlace RtfGroupSource::Place(uint64_t offset) {

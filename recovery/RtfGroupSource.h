@@ -19,6 +19,9 @@ public:
     // The file place of the text that encodes the byte.
     FilePlace Place(uint64_t offset) override;
     void Rest() override;
+    // Where the group's text ends: after its closing brace, or at the end of
+    // the text when the group is never closed.
+    uint64_t TextEnd();
 
 private:
     // The decoder's state at one point of the text; reading before the

@@ -9,16 +9,39 @@ constexpr uint64_t kCheckpointSpacing = 256;
 
 }  // namespace
 
+SectorClaims::SectorClaims(uint64_t sectorCount)
+    : m_tracked(std::min(sectorCount, kTrackedSectors)) {}
+
+bool SectorClaims::Claim(uint32_t sector) {
+    if (sector >= m_tracked) return true;
+    if (sector >= m_claimed.size())
+        m_claimed.resize(std::min<uint64_t>(m_tracked, std::max<uint64_t>(sector + 1, 2 * m_claimed.size())));
+    if (m_claimed[sector]) return false;
+    m_claimed[sector] = true;
+    return true;
+}
+
 SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsigned shift,
-                         uint32_t first, uint64_t size, uint64_t maxSectors, NextSector next)
+                         uint32_t first, uint64_t size, uint64_t maxSectors, NextSector next,
+                         std::shared_ptr<SectorClaims> claims)
     : m_parent(std::move(parent)),
       m_base(base),
       m_shift(shift),
       m_first(first),
       m_size(std::min(size, maxSectors << shift)),
       m_next(std::move(next)),
+      m_claims(std::move(claims)),
       m_cursorSector(first),
-      m_checkpoints{first} {}
+      m_checkpoints{first} {
+    if (!m_claims->Claim(first)) m_size = 0;
+}
+
+bool SectorChain::Reach(uint64_t index, uint32_t sector) {
+    if (index <= m_furthestIndex) return true;
+    if (!m_claims->Claim(sector)) return false;
+    m_furthestIndex = index;
+    return true;
+}
 
 bool SectorChain::SeekSector(uint64_t index) {
     if (index < m_cursorIndex) {
@@ -28,7 +51,7 @@ bool SectorChain::SeekSector(uint64_t index) {
     }
     while (m_cursorIndex < index) {
         uint32_t next;
-        if (!m_next(m_cursorSector, next)) return false;
+        if (!m_next(m_cursorSector, next) || !Reach(m_cursorIndex + 1, next)) return false;
         m_cursorSector = next;
         ++m_cursorIndex;
         if (m_cursorIndex % kCheckpointSpacing == 0 &&
@@ -50,7 +73,8 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
         uint32_t last = m_cursorSector;
         uint64_t lastIndex = m_cursorIndex;
         uint32_t next;
-        while (run < wanted && m_next(last, next) && next == last + 1) {
+        while (run < wanted && m_next(last, next) && next == last + 1 &&
+               Reach(lastIndex + 1, next)) {
             last = next;
             ++lastIndex;
             run += sectorSize;

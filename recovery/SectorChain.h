@@ -8,6 +8,25 @@
 #include <memory>
 #include <vector>
 
+// The sectors the chains of one allocation table have reached. In a sound
+// file each sector belongs to one chain, so a chain that runs into a sector
+// that a chain (itself included) already holds ends there: no sector is read
+// twice, however the table loops or the directory repeats its entries.
+class SectorClaims {
+public:
+    // Sectors from this number on are not tracked: they lie beyond any file
+    // this reader meets, and a chain reaching them ends when they cannot be read.
+    static constexpr uint64_t kTrackedSectors = uint64_t{1} << 24;
+
+    explicit SectorClaims(uint64_t sectorCount);
+    // False when the sector was claimed before.
+    bool Claim(uint32_t sector);
+
+private:
+    std::vector<bool> m_claimed;
+    uint64_t m_tracked;
+};
+
 class SectorChain : public ByteSource {
 public:
     // The sector after the given one; false at the end of the chain or when
@@ -17,7 +36,8 @@ public:
     // Sector s lies at base + (s << shift) in the parent. The chain is never
     // followed beyond maxSectors, so a looping table cannot hold the reading.
     SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsigned shift, uint32_t first,
-                uint64_t size, uint64_t maxSectors, NextSector next);
+                uint64_t size, uint64_t maxSectors, NextSector next,
+                std::shared_ptr<SectorClaims> claims);
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
@@ -26,6 +46,9 @@ public:
 
 private:
     bool SeekSector(uint64_t index);
+    // True when the chain may go on to the sector as its index-th: one it
+    // reached before, or one no chain holds yet.
+    bool Reach(uint64_t index, uint32_t sector);
     uint64_t ParentOffset(uint32_t sector) const { return m_base + (uint64_t{sector} << m_shift); }
 
     std::shared_ptr<ByteSource> m_parent;
@@ -34,6 +57,8 @@ private:
     uint32_t m_first;
     uint64_t m_size;
     NextSector m_next;
+    std::shared_ptr<SectorClaims> m_claims;
+    uint64_t m_furthestIndex = 0;
     uint64_t m_cursorIndex = 0;  // the chain's index-th sector is m_cursorSector
     uint32_t m_cursorSector;
     // The chain's sector at every kCheckpointSpacing-th index reached, so

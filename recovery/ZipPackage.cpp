@@ -18,6 +18,8 @@ constexpr uint32_t kZip64Locator = 0x07064B50;
 constexpr size_t kLocalHeaderSize = 30;
 constexpr size_t kCentralHeaderSize = 46;
 constexpr size_t kEndOfDirectorySize = 22;
+constexpr size_t kZip64LocatorSize = 20;
+constexpr size_t kZip64EndOfDirectorySize = 56;
 constexpr size_t kLongestComment = 0xFFFF;
 constexpr uint16_t kStored = 0;
 constexpr uint16_t kDeflated = 8;
@@ -25,14 +27,29 @@ constexpr uint16_t kSizesFollowData = 1 << 3;
 constexpr uint16_t kZip64Extra = 0x0001;
 constexpr uint32_t kSizeInZip64 = 0xFFFFFFFF;
 
-struct EntrySizes {
-    uint64_t compressed;
-    uint64_t uncompressed;
-    uint64_t localHeader;
+// What a central or local header says of an entry.
+struct EntryRecord {
+    uint64_t localHeader = 0;
+    uint64_t dataStart = 0;  // known once the local header was read
+    uint64_t compressed = ByteSource::kUnknownSize;
+    uint64_t uncompressed = ByteSource::kUnknownSize;
+    uint16_t method = kStored;
 };
 
-// Replaces the 32-bit sizes marked as too small by the ZIP64 extra field's.
-void ReadZip64Sizes(const std::vector<uint8_t>& extra, EntrySizes& sizes, bool withOffset) {
+// Where the central directory lies and how many entries it claims.
+struct DirectoryEnd {
+    uint64_t directory = 0;
+    uint64_t count = 0;
+};
+
+std::vector<uint8_t> ReadBytes(ByteSource& source, uint64_t offset, size_t size) {
+    std::vector<uint8_t> bytes(size);
+    bytes.resize(source.ReadAt(offset, bytes.data(), size));
+    return bytes;
+}
+
+// Replaces the 32-bit values marked as too small by the ZIP64 extra field's.
+void ReadZip64Sizes(const std::vector<uint8_t>& extra, EntryRecord& record, bool withOffset) {
     for (size_t at = 0; at + 4 <= extra.size();) {
         uint16_t id = Little16(&extra[at]);
         size_t length = Little16(&extra[at + 2]);
@@ -44,51 +61,169 @@ void ReadZip64Sizes(const std::vector<uint8_t>& extra, EntrySizes& sizes, bool w
                 value = Little64(&extra[field]);
                 field += 8;
             };
-            take(sizes.uncompressed);
-            take(sizes.compressed);
-            if (withOffset) take(sizes.localHeader);
+            take(record.uncompressed);
+            take(record.compressed);
+            if (withOffset) take(record.localHeader);
             return;
         }
         at = field + length;
     }
 }
 
-std::vector<uint8_t> ReadBytes(ByteSource& source, uint64_t offset, size_t size) {
-    std::vector<uint8_t> bytes(size);
-    bytes.resize(source.ReadAt(offset, bytes.data(), size));
-    return bytes;
-}
-
-// The entry whose local header lies at offset; false when there is none.
-// Sizes the local header leaves to a data descriptor stay unknown.
-bool ReadLocalEntry(const std::shared_ptr<ByteSource>& archive, uint64_t offset, EntrySizes sizes,
-                    bool sizesKnown, uint16_t method, ZipEntry& entry) {
+// The local header at record.localHeader: where the data starts and, when
+// sizesFromHere, the method and sizes too (left unknown when a data
+// descriptor after the data holds them). False when no local header is there.
+bool ReadLocalHeader(ByteSource& archive, EntryRecord& record, bool sizesFromHere) {
     uint8_t header[kLocalHeaderSize];
-    if (!ReadExactly(*archive, offset, header, sizeof header) || Little32(header) != kLocalHeader)
+    if (!ReadExactly(archive, record.localHeader, header, sizeof header) ||
+        Little32(header) != kLocalHeader)
         return false;
     uint16_t nameLength = Little16(header + 26);
     uint16_t extraLength = Little16(header + 28);
-    if (!sizesKnown) {
-        method = Little16(header + 8);
-        sizesKnown = (Little16(header + 6) & kSizesFollowData) == 0;
-        sizes.compressed = Little32(header + 18);
-        sizes.uncompressed = Little32(header + 22);
-        ReadZip64Sizes(ReadBytes(*archive, offset + kLocalHeaderSize + nameLength, extraLength),
-                       sizes, false);
-    }
-    entry.compressedStart = offset + kLocalHeaderSize + nameLength + extraLength;
-    entry.compressedSize = sizesKnown ? sizes.compressed : ByteSource::kUnknownSize;
-    uint64_t size = sizesKnown ? sizes.uncompressed : ByteSource::kUnknownSize;
-    if (method == kStored && sizesKnown) {
-        entry.data = std::make_shared<SliceSource>(archive, entry.compressedStart, size);
-    } else if (method == kDeflated) {
-        entry.deflated = true;
-        entry.data = std::make_shared<InflateSource>(archive, entry.compressedStart,
-                                                     entry.compressedSize, size);
-    } else {
-        return false;  // another compression, or stored data of unknown length
+    record.dataStart = record.localHeader + kLocalHeaderSize + nameLength + extraLength;
+    if (!sizesFromHere) return true;
+    record.method = Little16(header + 8);
+    record.compressed = Little32(header + 18);
+    record.uncompressed = Little32(header + 22);
+    ReadZip64Sizes(ReadBytes(archive, record.localHeader + kLocalHeaderSize + nameLength,
+                             extraLength),
+                   record, false);
+    if (Little16(header + 6) & kSizesFollowData) {
+        record.compressed = ByteSource::kUnknownSize;
+        record.uncompressed = ByteSource::kUnknownSize;
     }
     return true;
+}
+
+// The entry's data as a source; false for a compression this reader does not
+// know, and for stored data of unknown length.
+bool MakeEntry(const std::shared_ptr<ByteSource>& archive, const EntryRecord& record,
+               const std::shared_ptr<InflationBudget>& budget, ZipEntry& entry) {
+    entry.compressedStart = record.dataStart;
+    entry.compressedSize = record.compressed;
+    if (record.method == kDeflated) {
+        entry.inflated = std::make_shared<InflateSource>(archive, record.dataStart,
+                                                         record.compressed, record.uncompressed,
+                                                         budget);
+        entry.data = entry.inflated;
+        return true;
+    }
+    if (record.method != kStored || record.compressed == ByteSource::kUnknownSize) return false;
+    entry.data = std::make_shared<SliceSource>(archive, record.dataStart, record.compressed);
+    return true;
+}
+
+bool FindDirectoryEnd(ByteSource& archive, DirectoryEnd& end) {
+    uint64_t size = archive.Size();
+    if (size == ByteSource::kUnknownSize || size < kEndOfDirectorySize) return false;
+    uint64_t tailStart = size - std::min<uint64_t>(size, kEndOfDirectorySize + kLongestComment);
+    std::vector<uint8_t> tail = ReadBytes(archive, tailStart, static_cast<size_t>(size - tailStart));
+    if (tail.size() < kEndOfDirectorySize) return false;
+    size_t at = tail.size() - kEndOfDirectorySize + 1;
+    do {
+        --at;
+    } while (at > 0 && Little32(&tail[at]) != kEndOfDirectory);
+    if (Little32(&tail[at]) != kEndOfDirectory) return false;
+    end.count = Little16(&tail[at + 10]);
+    end.directory = Little32(&tail[at + 16]);
+    uint64_t endRecord = tailStart + at;
+    uint8_t locator[kZip64LocatorSize];
+    if (endRecord < sizeof locator ||
+        !ReadExactly(archive, endRecord - sizeof locator, locator, sizeof locator) ||
+        Little32(locator) != kZip64Locator)
+        return true;
+    uint8_t record[kZip64EndOfDirectorySize];
+    if (!ReadExactly(archive, Little64(locator + 8), record, sizeof record) ||
+        Little32(record) != kZip64EndOfDirectory)
+        return false;
+    end.count = Little64(record + 32);
+    end.directory = Little64(record + 48);
+    return true;
+}
+
+// The directory's records, read in one forward pass; false when a header is
+// not where the one before it ends.
+bool ReadDirectoryRecords(ByteSource& archive, const DirectoryEnd& end,
+                          std::vector<EntryRecord>& records) {
+    uint64_t offset = end.directory;
+    for (uint64_t index = 0; index < end.count; ++index) {
+        uint8_t header[kCentralHeaderSize];
+        if (!ReadExactly(archive, offset, header, sizeof header) ||
+            Little32(header) != kCentralHeader)
+            return false;
+        uint16_t nameLength = Little16(header + 28);
+        uint16_t extraLength = Little16(header + 30);
+        uint16_t commentLength = Little16(header + 32);
+        EntryRecord record;
+        record.method = Little16(header + 10);
+        record.compressed = Little32(header + 20);
+        record.uncompressed = Little32(header + 24);
+        record.localHeader = Little32(header + 42);
+        ReadZip64Sizes(ReadBytes(archive, offset + kCentralHeaderSize + nameLength, extraLength),
+                       record, true);
+        records.push_back(record);
+        offset += kCentralHeaderSize + nameLength + extraLength + commentLength;
+    }
+    return true;
+}
+
+uint64_t EndOf(uint64_t start, uint64_t length) {
+    return length > ByteSource::kUnknownSize - start ? ByteSource::kUnknownSize : start + length;
+}
+
+// Entries are checked before any is visited: a directory that is damaged
+// anywhere is set aside for the local headers. The local headers are read in
+// the order of the file, so that a package inside an inflated entry is read
+// forward, not back and forth between its directory and its entries.
+bool ReadCentralDirectory(const std::shared_ptr<ByteSource>& archive,
+                          const std::shared_ptr<InflationBudget>& budget,
+                          const ZipPackage::EntryVisitor& visit) {
+    DirectoryEnd end;
+    std::vector<EntryRecord> records;
+    if (!FindDirectoryEnd(*archive, end) || !ReadDirectoryRecords(*archive, end, records))
+        return false;
+    std::stable_sort(records.begin(), records.end(),
+                     [](const EntryRecord& a, const EntryRecord& b) {
+                         return a.localHeader < b.localHeader;
+                     });
+    for (EntryRecord& record : records) {
+        if (!ReadLocalHeader(*archive, record, false)) return false;
+    }
+    // Entries that share compressed data (a directory pointing many times at
+    // one entry, the way archives built to inflate without end do) are read once.
+    uint64_t readUpTo = 0;
+    for (const EntryRecord& record : records) {
+        ZipEntry entry;
+        if (record.dataStart < readUpTo || !MakeEntry(archive, record, budget, entry)) continue;
+        readUpTo = EndOf(record.dataStart, std::max<uint64_t>(record.compressed, 1));
+        visit(entry);
+    }
+    return true;
+}
+
+// Without a directory, each local header gives its entry; the search for the
+// next one goes on after the data of this one, as far as its size or its
+// deflate stream shows, so that headers inside an entry's data are not taken.
+void WalkLocalHeaders(const std::shared_ptr<ByteSource>& archive,
+                      const std::shared_ptr<InflationBudget>& budget,
+                      const ZipPackage::EntryVisitor& visit) {
+    constexpr size_t kSearchBlock = 64 * 1024;
+    uint64_t next = 0;
+    for (;;) {
+        DocumentReader search(*archive, kSearchBlock, next);
+        if (!search.SkipTo(ZipPackage::kSignature, sizeof ZipPackage::kSignature)) return;
+        EntryRecord record;
+        record.localHeader = search.Position();
+        ZipEntry entry;
+        if (!ReadLocalHeader(*archive, record, true) || !MakeEntry(archive, record, budget, entry)) {
+            next = record.localHeader + 1;
+            continue;
+        }
+        visit(entry);
+        uint64_t extent = entry.compressedSize;
+        if (extent == ByteSource::kUnknownSize) extent = entry.inflated->CompressedExtent();
+        next = EndOf(entry.compressedStart, std::max<uint64_t>(extent, 1));
+    }
 }
 
 }  // namespace
@@ -96,97 +231,7 @@ bool ReadLocalEntry(const std::shared_ptr<ByteSource>& archive, uint64_t offset,
 bool ZipPackage::StartsWithSignature(ByteSource& source) { return StartsWith(source, kSignature); }
 
 void ZipPackage::ForEachEntry(const std::shared_ptr<ByteSource>& archive,
+                              const std::shared_ptr<InflationBudget>& budget,
                               const EntryVisitor& visit) {
-    if (!ReadCentralDirectory(archive, visit)) WalkLocalHeaders(archive, visit);
-}
-
-bool ZipPackage::ReadCentralDirectory(const std::shared_ptr<ByteSource>& archive,
-                                      const EntryVisitor& visit) {
-    uint64_t size = archive->Size();
-    if (size == ByteSource::kUnknownSize || size < kEndOfDirectorySize) return false;
-    uint64_t tailStart = size - std::min<uint64_t>(size, kEndOfDirectorySize + kLongestComment);
-    std::vector<uint8_t> tail =
-        ReadBytes(*archive, tailStart, static_cast<size_t>(size - tailStart));
-    if (tail.size() < kEndOfDirectorySize) return false;
-    size_t at = tail.size() - kEndOfDirectorySize + 1;
-    do {
-        --at;
-    } while (at > 0 && Little32(&tail[at]) != kEndOfDirectory);
-    if (Little32(&tail[at]) != kEndOfDirectory) return false;
-    uint64_t count = Little16(&tail[at + 10]);
-    uint64_t directory = Little32(&tail[at + 16]);
-    uint64_t endRecord = tailStart + at;
-    uint8_t locator[20];
-    if (endRecord >= sizeof locator &&
-        ReadExactly(*archive, endRecord - sizeof locator, locator, sizeof locator) &&
-        Little32(locator) == kZip64Locator) {
-        uint8_t record[56];
-        if (!ReadExactly(*archive, Little64(locator + 8), record, sizeof record) ||
-            Little32(record) != kZip64EndOfDirectory)
-            return false;
-        count = Little64(record + 32);
-        directory = Little64(record + 48);
-    }
-    // Entries are checked before any is visited: a directory that is damaged
-    // anywhere is set aside for the local headers.
-    std::vector<ZipEntry> entries;
-    uint64_t offset = directory;
-    for (uint64_t index = 0; index < count; ++index) {
-        uint8_t header[kCentralHeaderSize];
-        if (!ReadExactly(*archive, offset, header, sizeof header) ||
-            Little32(header) != kCentralHeader)
-            return false;
-        uint16_t nameLength = Little16(header + 28);
-        uint16_t extraLength = Little16(header + 30);
-        uint16_t commentLength = Little16(header + 32);
-        EntrySizes sizes{Little32(header + 20), Little32(header + 24), Little32(header + 42)};
-        ReadZip64Sizes(ReadBytes(*archive, offset + kCentralHeaderSize + nameLength, extraLength),
-                       sizes, true);
-        ZipEntry entry;
-        if (ReadLocalEntry(archive, sizes.localHeader, sizes, true, Little16(header + 10), entry))
-            entries.push_back(std::move(entry));
-        else if (!ReadExactly(*archive, sizes.localHeader, header, 4) ||
-                 Little32(header) != kLocalHeader)
-            return false;
-        offset += kCentralHeaderSize + nameLength + extraLength + commentLength;
-    }
-    // Entries that share compressed data (a directory pointing many times at
-    // one entry, the way archives built to inflate without end do) are read once.
-    std::stable_sort(entries.begin(), entries.end(), [](const ZipEntry& a, const ZipEntry& b) {
-        return a.compressedStart < b.compressedStart;
-    });
-    uint64_t readUpTo = 0;
-    for (const ZipEntry& entry : entries) {
-        if (entry.compressedStart < readUpTo) continue;
-        uint64_t length = std::max<uint64_t>(entry.compressedSize, 1);
-        readUpTo = length > ByteSource::kUnknownSize - entry.compressedStart
-                       ? ByteSource::kUnknownSize
-                       : entry.compressedStart + length;
-        visit(entry);
-    }
-    return true;
-}
-
-void ZipPackage::WalkLocalHeaders(const std::shared_ptr<ByteSource>& archive,
-                                  const EntryVisitor& visit) {
-    constexpr size_t kSearchBlock = 64 * 1024;
-    uint64_t next = 0;
-    for (;;) {
-        DocumentReader search(*archive, kSearchBlock, next);
-        if (!search.SkipTo(kSignature, sizeof kSignature)) return;
-        uint64_t offset = search.Position();
-        ZipEntry entry;
-        if (!ReadLocalEntry(archive, offset, EntrySizes{}, false, 0, entry)) {
-            next = offset + 1;
-            continue;
-        }
-        visit(entry);
-        next = entry.compressedStart;
-        if (entry.compressedSize != ByteSource::kUnknownSize) {
-            next += entry.compressedSize;
-        } else if (entry.deflated) {
-            auto* inflated = static_cast<InflateSource*>(entry.data.get());
-            if (inflated->Complete()) next += inflated->CompressedBytesUsed();
-        }
-    }
+    if (!ReadCentralDirectory(archive, budget, visit)) WalkLocalHeaders(archive, budget, visit);
 }

@@ -8,12 +8,13 @@
 #include <memory>
 
 class InflateSource;
+class InflationBudget;
 
 struct ZipEntry {
-    std::shared_ptr<ByteSource> data;  // stored bytes, or inflated as they are read
-    uint64_t compressedStart = 0;      // the entry's data in the archive
+    std::shared_ptr<ByteSource> data;        // the entry's bytes as the package holds them
+    std::shared_ptr<InflateSource> inflated;  // the same, when they are deflated; else null
+    uint64_t compressedStart = 0;             // the entry's data in the archive
     uint64_t compressedSize = ByteSource::kUnknownSize;
-    bool deflated = false;
 };
 
 class ZipPackage {
@@ -27,13 +28,12 @@ public:
 
     static bool StartsWithSignature(ByteSource& source);
 
-    // Visits the entries the central directory lists; when that directory is
-    // missing or damaged, walks the local headers from the start instead.
-    static void ForEachEntry(const std::shared_ptr<ByteSource>& archive, const EntryVisitor& visit);
-
-private:
-    static bool ReadCentralDirectory(const std::shared_ptr<ByteSource>& archive,
-                                     const EntryVisitor& visit);
-    static void WalkLocalHeaders(const std::shared_ptr<ByteSource>& archive,
-                                 const EntryVisitor& visit);
+    // Visits the entries the central directory lists, in the order of their
+    // data; when that directory is missing or damaged, walks the local
+    // headers from the start instead. Entries whose data overlaps data
+    // already visited are not visited again. Deflated entries inflate within
+    // the budget.
+    static void ForEachEntry(const std::shared_ptr<ByteSource>& archive,
+                             const std::shared_ptr<InflationBudget>& budget,
+                             const EntryVisitor& visit);
 };

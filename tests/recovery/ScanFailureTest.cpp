@@ -236,7 +236,7 @@ private:
     size_t m_position = 0;
 };
 
-TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFile) {
+TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFileAndSaysSo) {
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
     std::string document = Filler(100) + jpeg + Filler(100, 2) + Fixture("text-chunk.png");
@@ -246,7 +246,7 @@ TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFile) {
     ScanResult result =
         PictureScanner(files, reporter, 1024).Scan("bad.doc", OutputDirectory(folder).string());
 
-    EXPECT_EQ(reporter.messages, std::vector<ScanMessage>{ScanMessage::WriteError});
+    EXPECT_EQ(reporter.messages, std::vector<ScanMessage>{ScanMessage::ReadError});
     EXPECT_EQ(result.pictureCount, 1);
     EXPECT_FALSE(result.completed);
     EXPECT_EQ(FilesIn(OutputDirectory(folder)), (Files{{"1.jpg", jpeg}}));
