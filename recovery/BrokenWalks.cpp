@@ -14,8 +14,13 @@ bool BrokenWalks::Known(uint64_t position, unsigned state) {
     return false;
 }
 
-// The marks nearest the search are the ones the next candidates reach first.
+// A short walk costs less to repeat than to remember. Of the marks, those
+// nearest the search are the ones the next candidates reach first.
 void BrokenWalks::Broke() {
+    if (m_passed.size() < kWorthRemembering) {
+        m_passed.clear();
+        return;
+    }
     for (uint64_t mark : m_passed) m_marks.insert(mark);
     m_passed.clear();
     while (m_marks.size() > kMostMarks) m_marks.erase(std::prev(m_marks.end()));

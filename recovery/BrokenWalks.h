@@ -18,6 +18,7 @@ class BrokenWalks {
 public:
     static constexpr size_t kMostMarks = 1 << 16;
     static constexpr unsigned kStates = 4;
+    static constexpr size_t kWorthRemembering = 16;
 
     // Marks before this position can no longer be reached.
     void Forget(uint64_t before);

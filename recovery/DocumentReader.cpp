@@ -13,7 +13,8 @@ DocumentReader::DocumentReader(ByteSource& source, size_t capacity, uint64_t sta
       m_capacity(std::max(capacity, kMinimumCapacity)),
       m_buffer(m_capacity),
       m_data(m_buffer.data()),
-      m_bufferPosition(start) {}
+      m_bufferPosition(start),
+      m_nextRead(m_capacity) {}
 
 DocumentReader::DocumentReader(const DocumentReader& other, size_t capacity)
     : m_source(other.m_source),
@@ -23,7 +24,8 @@ DocumentReader::DocumentReader(const DocumentReader& other, size_t capacity)
       m_end(other.Available()),
       m_bufferPosition(other.Position()),
       m_atEnd(other.m_atEnd),
-      m_readFailed(other.m_readFailed) {}
+      m_readFailed(other.m_readFailed),
+      m_nextRead(kFirstBorrowerRead) {}
 
 bool DocumentReader::Ensure(size_t count) {
     while (Available() < count) {
@@ -33,6 +35,8 @@ bool DocumentReader::Ensure(size_t count) {
 }
 
 bool DocumentReader::SkipAhead(uint64_t count) {
+    if (count > Available() && m_picture == nullptr && !m_atEnd && JumpTo(Position() + count))
+        return true;
     while (count > Available()) {
         count -= Available();
         m_cursor = m_end;
@@ -58,6 +62,18 @@ bool DocumentReader::SkipTo(const uint8_t* pattern, size_t size) {
         if (std::memcmp(Cursor(), pattern, size) == 0) return true;
         Skip(1);
     }
+}
+
+// Bytes skipped with no picture to write them into need not be read: one
+// byte just before the new position tells that the source reaches it.
+bool DocumentReader::JumpTo(uint64_t position) {
+    uint8_t last;
+    if (m_source.ReadAt(position - 1, &last, 1) != 1) return false;
+    m_bufferPosition = position;
+    m_cursor = 0;
+    m_end = 0;
+    m_captureStart = 0;
+    return true;
 }
 
 void DocumentReader::SkipToEnd() {
@@ -111,8 +127,10 @@ bool DocumentReader::Refill() {
     WriteCapturedBytes();
     if (m_writeFailed) return false;
     size_t unread = Available();
-    if (m_data != m_buffer.data() || m_buffer.size() < unread) {
-        std::vector<uint8_t> own(std::max(m_capacity, unread));
+    // A borrowing reader gets a buffer of its own, no larger than its reads so far need.
+    size_t size = std::min(std::max(unread + m_nextRead, m_buffer.size()), std::max(m_capacity, unread));
+    if (m_data != m_buffer.data() || m_buffer.size() < size) {
+        std::vector<uint8_t> own(size);
         std::memcpy(own.data(), Cursor(), unread);
         m_buffer.swap(own);
         m_data = m_buffer.data();
@@ -124,8 +142,11 @@ bool DocumentReader::Refill() {
     m_captureStart = 0;
     m_end = unread;
     if (m_atEnd) return false;
-    size_t wanted = m_buffer.size() - m_end;
-    size_t got = wanted == 0 ? 0 : m_source.ReadAt(m_bufferPosition + m_end, m_buffer.data() + m_end, wanted);
+    size_t wanted = std::min(m_buffer.size() - m_end, m_nextRead);
+    m_nextRead = std::min(m_capacity, 2 * m_nextRead);
+    size_t got = wanted == 0 ? 0
+                             : m_source.ReadAt(m_bufferPosition + m_end, m_buffer.data() + m_end,
+                                               wanted);
     if (got < wanted) {
         m_atEnd = true;
         m_readFailed = m_source.Failed();

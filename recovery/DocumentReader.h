@@ -16,6 +16,7 @@ class PictureFile;
 class DocumentReader {
 public:
     static constexpr size_t kMinimumCapacity = 16;
+    static constexpr size_t kFirstBorrowerRead = 256;
 
     // The source stays owned by the caller. Its size is only a bound for
     // the picture walks; the reader itself stops at the real end of data.
@@ -59,6 +60,7 @@ public:
 
 private:
     bool Refill();
+    bool JumpTo(uint64_t position);
     void WriteCapturedBytes();
 
     ByteSource& m_source;
@@ -75,4 +77,7 @@ private:
     uint64_t m_pictureStart = 0;
     size_t m_captureStart = 0;
     bool m_writeFailed = false;
+    // How much the next refill reads: a borrowing reader, mostly a check that
+    // soon ends, starts small and doubles up to its capacity.
+    size_t m_nextRead;
 };

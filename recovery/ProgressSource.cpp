@@ -12,16 +12,21 @@ void ProgressSource::BeginPass(int pass, int passes) {
     m_pass = pass;
     m_passes = std::max(passes, 1);
     m_passBytes = 0;
+    m_readEnd = 0;
 }
 
 size_t ProgressSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     if (m_stopRequested && !m_writing) return 0;
     size_t got = m_document->ReadAt(offset, into, size);
-    Count(got);
+    // Bytes a walk skips without reading them (a picture's long chunk) are
+    // passed all the same.
+    uint64_t skipped = offset > m_readEnd ? offset - m_readEnd : 0;
+    m_readEnd = offset + got;
+    Count(skipped + got);
     return got;
 }
 
-void ProgressSource::Count(size_t bytes) {
+void ProgressSource::Count(uint64_t bytes) {
     m_passBytes += bytes;
     m_sinceReport += bytes;
     if (m_sinceReport < kReportStep) return;

@@ -52,7 +52,7 @@ public:
     void Rest() override { m_document->Rest(); }
 
 private:
-    void Count(size_t bytes);
+    void Count(uint64_t bytes);
     // The share of the document done, in bytes of its length.
     uint64_t Done() const;
 
@@ -62,6 +62,7 @@ private:
     int m_passes = 1;
     uint64_t m_passBytes = 0;
     uint64_t m_sinceReport = 0;
+    uint64_t m_readEnd = 0;  // where the last read ended
     bool m_writing = false;
     bool m_stopRequested = false;
 };

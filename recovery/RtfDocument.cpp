@@ -4,20 +4,13 @@
 #include "recovery/DocumentReader.h"
 #include "recovery/RtfGroupSource.h"
 
-#include <algorithm>
 #include <cctype>
-#include <iterator>
 #include <string>
 
 namespace {
 
 constexpr uint8_t kSignature[] = {'{', '\\', 'r', 't', 'f'};
 constexpr size_t kSearchBlock = 64 * 1024;
-const std::string kDataWords[] = {"pict", "objdata"};
-
-bool IsDataWord(const std::string& word) {
-    return std::find(std::begin(kDataWords), std::end(kDataWords), word) != std::end(kDataWords);
-}
 
 }  // namespace
 
@@ -34,11 +27,11 @@ void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
         std::string word;
         for (size_t i = 0; i < reader.Available() && i < 8 && std::isalpha(reader.Cursor()[i]); ++i)
             word += static_cast<char>(reader.Cursor()[i]);
-        if (!IsDataWord(word)) continue;
+        if (!RtfGroupSource::IsDataWord(word)) continue;
         auto group = std::make_shared<RtfGroupSource>(text, reader.Position() + word.size());
         visit(group);
-        // A data word inside the group is more data, not a group of its own:
-        // read as one, a text of many unclosed groups would be read as often.
+        // The search goes on where the group ends, so that text is read once
+        // however many groups are left open in it.
         uint64_t end = group->TextEnd();
         group->Rest();
         if (end > reader.Position()) reader.MoveTo(end);

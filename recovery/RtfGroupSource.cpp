@@ -60,9 +60,12 @@ bool RtfGroupSource::NextChar(uint8_t& c) {
     return true;
 }
 
+bool RtfGroupSource::IsDataWord(const std::string& word) { return word == "pict" || word == "objdata"; }
+
 // Reads a control word's letters and numeric parameter after its backslash;
-// only \binN changes what follows, and only at the group's own level.
-void RtfGroupSource::ReadControlWord() {
+// only \binN changes what follows, and only at the group's own level. True
+// when the word opens a data group of its own.
+bool RtfGroupSource::ReadControlWord() {
     std::string word;
     uint8_t c = 0;
     while (word.size() < kLongestControlWord && PeekChar(c) && std::isalpha(c)) {
@@ -75,7 +78,7 @@ void RtfGroupSource::ReadControlWord() {
             NextChar(c);
             NextChar(c);
         }
-        return;
+        return false;
     }
     std::string number;
     if (PeekChar(c) && c == '-') {
@@ -89,6 +92,7 @@ void RtfGroupSource::ReadControlWord() {
     if (PeekChar(c) && c == ' ') ++m_state.textPosition;
     if (word == "bin" && m_state.depth == 0 && !number.empty() && number[0] != '-')
         m_state.binaryLeft = SaturatedNumber(number);
+    return IsDataWord(word);
 }
 
 bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
@@ -111,7 +115,12 @@ bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
             else
                 --m_state.depth;
         } else if (c == '\\') {
-            ReadControlWord();
+            // A picture inside this one is a picture of its own, not more of
+            // this one's data: the group ends before it.
+            if (ReadControlWord()) {
+                m_state.textPosition = at;
+                m_state.ended = true;
+            }
         } else if (m_state.depth == 0 && HexValue(c) >= 0) {
             if (high < 0) {
                 high = HexValue(c);

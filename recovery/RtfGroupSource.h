@@ -5,6 +5,7 @@
 #include "recovery/ByteSource.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class RtfGroupSource : public ByteSource {
@@ -19,9 +20,12 @@ public:
     // The file place of the text that encodes the byte.
     FilePlace Place(uint64_t offset) override;
     void Rest() override;
-    // Where the group's text ends: after its closing brace, or at the end of
-    // the text when the group is never closed.
+    // Where the group's text ends: after its closing brace, at the control
+    // word of a data group inside it, or at the end of the text when the
+    // group is never closed.
     uint64_t TextEnd();
+    // \pict and \objdata: the words whose groups hold binary data.
+    static bool IsDataWord(const std::string& word);
 
 private:
     // The decoder's state at one point of the text; reading before the
@@ -37,7 +41,7 @@ private:
     bool NextByte(uint8_t& byte, uint64_t& textPosition);
     bool NextChar(uint8_t& c);
     bool PeekChar(uint8_t& c);
-    void ReadControlWord();
+    bool ReadControlWord();
     void MoveTo(uint64_t offset);
 
     std::shared_ptr<ByteSource> m_text;
