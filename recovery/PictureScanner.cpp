@@ -10,6 +10,8 @@
 #include "recovery/PictureFiles.h"
 #include "recovery/ProgressSource.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -45,6 +47,7 @@ ScanResult PictureScanner::Scan(const std::string& documentPath,
     m_stopped = false;
     m_jpegCount = 0;
     m_pngCount = 0;
+    m_writtenPictures.clear();
     m_result = ScanResult();
     std::FILE* document = m_files.OpenDocument(documentPath);
     if (document == nullptr) {
@@ -127,13 +130,34 @@ bool PictureScanner::WriteFoundPicture(const FoundPicture& found) {
     std::vector<uint8_t> block(std::min<uint64_t>(m_blockSize, found.end - found.start));
     bool read = true;
     bool written = true;
+    uint32_t checksum = crc32(0, nullptr, 0);
     for (uint64_t at = found.start; at < found.end && read && written;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), found.end - at));
         read = found.source->ReadAt(at, block.data(), piece) == piece;
         if (read) written = picture->Write(block.data(), piece);
+        checksum = crc32(checksum, block.data(), static_cast<uInt>(piece));
         at += piece;
     }
+    if (read && written && WrittenThroughAnotherView(found, checksum)) {
+        picture->Remove();
+        GiveBackNumber(found.kind);
+        return true;
+    }
     return FinishPicture(*picture, written, read);
+}
+
+// A damaged package may show the same bytes through views of views (an
+// entry whose data holds the next entry, and so on), each at a place of its
+// own: the picture is kept once. The same picture twice in one view is two
+// pictures of the document.
+bool PictureScanner::WrittenThroughAnotherView(const FoundPicture& found, uint32_t checksum) {
+    auto key = std::make_tuple(found.kind, found.end - found.start, checksum);
+    auto written = m_writtenPictures.emplace(key, found.source.get());
+    return !written.second && written.first->second != found.source.get();
+}
+
+void PictureScanner::GiveBackNumber(PictureKind kind) {
+    --(kind == PictureKind::Jpeg ? m_jpegCount : m_pngCount);
 }
 
 bool PictureScanner::FinishPicture(PictureFile& picture, bool written, bool readWhole) {

@@ -6,7 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,8 @@ private:
     bool FinishPicture(PictureFile& picture, bool written, bool readWhole = true);
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
+    bool WrittenThroughAnotherView(const FoundPicture& found, uint32_t checksum);
+    void GiveBackNumber(PictureKind kind);
     std::string NextPicturePath(PictureKind kind);
     void Fail(ScanMessage message);
 
@@ -88,5 +92,8 @@ private:
     bool m_stopped = false;
     int m_jpegCount = 0;
     int m_pngCount = 0;
+    // The pictures a container scan wrote, by kind, length and checksum, with
+    // the view each came from.
+    std::map<std::tuple<PictureKind, uint64_t, uint32_t>, const ByteSource*> m_writtenPictures;
     ScanResult m_result;
 };
