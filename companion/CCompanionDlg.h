@@ -34,6 +34,9 @@ protected:
     int ShowMessage(const std::string& utf8Text, UINT type = MB_OK);
     // A control's text as it stands, in full.
     std::wstring FieldText(int id) const;
+    // Gives a label its text broken into lines at blanks only, each as wide as
+    // the label, so that a path in it never breaks at one of its backslashes.
+    void SetWrappedText(int id, const std::string& utf8);
 
     void OnPaint();
     LRESULT OnCtlColorDialog(WPARAM, LPARAM);

@@ -21,11 +21,11 @@ const TextSet kHelpCaption = {
 };
 
 const TextSet kHelpSearchLabel = {
-    "", "Search:", "Rechercher :", "Suchen:", "Cerca:", "Buscar:", "Căutare:",
+    "", "&Search:", "&Rechercher :", "S&uchen:", "&Cerca:", "&Buscar:", "&Căutare:",
 };
 
 const TextSet kHelpClose = {
-    "", "Close", "Fermer", "Schließen", "Chiudi", "Cerrar", "Închide",
+    "", "&Close", "&Fermer", "&Schließen", "C&hiudi", "&Cerrar", "Î&nchide",
 };
 
 const TextSet kHelpNothingFound = {
