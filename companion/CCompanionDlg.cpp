@@ -6,6 +6,7 @@
 #include "framework/CDC.h"
 #include "framework/CWinApp.h"
 #include "framework/Text.h"
+#include "companion/OneWindow.h"
 #include "lang/Credits.h"
 
 namespace {
@@ -20,6 +21,7 @@ bool IsEditControl(HWND control) {
 
 BEGIN_MESSAGE_MAP(CCompanionDlg, CDialog)
     ON_WM_PAINT()
+    ON_WM_DESTROY()
     ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDialog)
     ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorLabel)
     ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColorField)
@@ -34,7 +36,13 @@ BOOL CCompanionDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
+    if (m_oneWindow) m_oneWindow->Mark(m_hWnd);
     return TRUE;
+}
+
+void CCompanionDlg::OnDestroy() {
+    if (m_oneWindow) m_oneWindow->Unmark(m_hWnd);
+    Default();
 }
 
 int CCompanionDlg::ShowMessage(const std::string& utf8Text, UINT type) {

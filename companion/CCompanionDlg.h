@@ -8,6 +8,8 @@
 #include "framework/CGdiObject.h"
 #include "res/Palette.h"
 
+class COneWindow;
+
 // The main window's colours, so the three programs read as one family.
 constexpr COLORREF kCompanionBody = BandColour(0);
 constexpr COLORREF kCompanionText = RGB(255, 255, 255);
@@ -23,6 +25,9 @@ public:
     CCompanionDlg(UINT templateId, UINT iconId);
 
     int LanguageIndex() const { return m_languageIndex; }
+    // The program's one window: marked while it is open, so that a second
+    // start of the program finds it.
+    void KeepAsOnlyWindow(const COneWindow* oneWindow) { m_oneWindow = oneWindow; }
 
 protected:
     // The icon on the window; derived classes call it first.
@@ -39,6 +44,7 @@ protected:
     void SetWrappedText(int id, const std::string& utf8);
 
     void OnPaint();
+    void OnDestroy();
     LRESULT OnCtlColorDialog(WPARAM, LPARAM);
     LRESULT OnCtlColorLabel(WPARAM dc, LPARAM control);
     LRESULT OnCtlColorField(WPARAM dc, LPARAM);
@@ -49,6 +55,7 @@ protected:
 
 private:
     HICON m_icon = nullptr;
+    const COneWindow* m_oneWindow = nullptr;
     CBrush m_bodyBrush{kCompanionBody};
     CBrush m_fieldBrush{kCompanionField};
 };
