@@ -27,50 +27,44 @@ BOOL CALLBACK CountWindowsOf(HWND window, LPARAM context) {
     return TRUE;
 }
 
-ProgramWindows WindowsOf(DWORD processId) {
-    ProgramWindows windows{processId};
+ProgramWindows WindowsOf(const PROCESS_INFORMATION& process) {
+    ProgramWindows windows{process.dwProcessId};
     EnumWindows(CountWindowsOf, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
-bool Start(const std::string& program, PROCESS_INFORMATION& started) {
+PROCESS_INFORMATION Start(const std::string& program) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
     std::string commandLine = "\"" + program + "\"";
-    return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &started);
-}
-
-void Close(PROCESS_INFORMATION& started) {
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                   &started);
+    return started;
 }
 
 TEST(OneWindowTest, SecondStartBringsTheOpenWindowBack) {
     for (const char* program : {VELMO_CONFIG_PROGRAM, VELMO_HELP_PROGRAM}) {
         SCOPED_TRACE(program);
-        PROCESS_INFORMATION first{};
-        ASSERT_TRUE(Start(program, first));
+        PROCESS_INFORMATION first = Start(program);
         HWND window = nullptr;
-        ASSERT_TRUE(
-            PumpUntil([&] { return (window = WindowsOf(first.dwProcessId).first); }, 15000));
+        ASSERT_TRUE(PumpUntil([&] { return (window = WindowsOf(first).first); }, 15000));
         ShowWindow(window, SW_MINIMIZE);
 
-        PROCESS_INFORMATION second{};
-        ASSERT_TRUE(Start(program, second));
-        EXPECT_EQ(WaitForSingleObject(second.hProcess, 15000), WAIT_OBJECT_0)
-            << "the second start stays";
-        EXPECT_EQ(WindowsOf(second.dwProcessId).count, 0);
-        EXPECT_EQ(WindowsOf(first.dwProcessId).count, 1);
+        PROCESS_INFORMATION second = Start(program);
+        EXPECT_EQ(WaitForSingleObject(second.hProcess, 15000), WAIT_OBJECT_0) << "it stays";
+        EXPECT_EQ(WindowsOf(second).count, 0);
+        EXPECT_EQ(WindowsOf(first).count, 1);
         EXPECT_FALSE(IsIconic(window));
         EXPECT_EQ(GetForegroundWindow(), window);
 
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         EXPECT_EQ(WaitForSingleObject(first.hProcess, 15000), WAIT_OBJECT_0);
-        TerminateProcess(second.hProcess, 1);
-        TerminateProcess(first.hProcess, 1);
-        Close(second);
-        Close(first);
+        for (PROCESS_INFORMATION* started : {&second, &first}) {
+            TerminateProcess(started->hProcess, 1);
+            CloseHandle(started->hThread);
+            CloseHandle(started->hProcess);
+        }
     }
 }
 
