@@ -353,8 +353,12 @@ void CConfigDlg::BrowseInto(int field, const TextSet& title) {
     const std::wstring prompt = Widen(Text(title, m_languageIndex));
     const std::optional<std::string> named = ExactAnsiFromWide(TrimBlanks(FieldText(field)));
     std::wstring start;
-    if (named && !named->empty() && FolderExists(WithBackslashes(*named)))
-        start = WidenAnsi(WithBackslashes(*named));
+    if (named && !named->empty() && FolderExists(WithBackslashes(*named))) {
+        // The picker names folders without their last backslash, but for a drive's.
+        std::string folder = WithBackslashes(*named);
+        if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+        start = WidenAnsi(folder);
+    }
     BROWSEINFOW browse{};
     browse.lpfn = StartPickerAt;
     browse.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
