@@ -101,7 +101,8 @@ void CConfigDlg::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCo
 BOOL CConfigDlg::OnInitDialog() {
     CCompanionDlg::OnInitDialog();
     m_reading = m_file.ReadForEditing();
-    // No character takes less than a byte, so the fields never need more room.
+    // A character takes a byte at least, so no field needs more characters
+    // than the file has bytes for it; KeepWithinFile counts the bytes.
     SendDlgItemMessageW(m_hWnd, IDC_SUFFIX_EDIT, EM_LIMITTEXT, kSuffixMost, 0);
     SendDlgItemMessageW(m_hWnd, IDC_OUTPUT_EDIT, EM_LIMITTEXT, kOutputPathMost, 0);
     SendDlgItemMessageW(m_hWnd, IDC_PROGRAM_EDIT, EM_LIMITTEXT, kProgramFolderMost, 0);
