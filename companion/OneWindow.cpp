@@ -39,7 +39,8 @@ bool COneWindow::ShowFirstWindow() const {
     }
     if (!search.found) return false;
     if (IsIconic(search.found)) ShowWindow(search.found, SW_RESTORE);
-    SetForegroundWindow(search.found);
+    // A question the first copy is asking comes first.
+    SetForegroundWindow(GetLastActivePopup(search.found));
     return true;
 }
 
