@@ -3,10 +3,10 @@
 
 #include <iterator>
 
+#include "companion/OneWindow.h"
 #include "framework/CDC.h"
 #include "framework/CWinApp.h"
 #include "framework/Text.h"
-#include "companion/OneWindow.h"
 #include "lang/Credits.h"
 
 namespace {
