@@ -137,8 +137,12 @@ void CHelpDlg::ShowHeadingAndFoundWords(size_t titleLength, const std::wstring& 
     HWND pane = GetDlgItem(IDC_TOPIC_TEXT);
     CHARFORMAT2W heading{};
     heading.cbSize = sizeof heading;
-    heading.dwMask = CFM_BOLD | CFM_SIZE;
+    // Bold said both ways: the pane's plain look carries a weight of its own.
+    // The title band's green marks it too, where bold type is not drawn.
+    heading.dwMask = CFM_BOLD | CFM_WEIGHT | CFM_SIZE | CFM_COLOR;
     heading.dwEffects = CFE_BOLD;
+    heading.wWeight = FW_BOLD;
+    heading.crTextColor = kCompanionTitleGreen;
     heading.yHeight = kHeadingHeight;
     FormatRange(pane, 0, titleLength, heading);
     CHARFORMAT2W marked{};
