@@ -3,8 +3,10 @@
 
 #include <iterator>
 
+#include "companion/OneWindow.h"
 #include "framework/CDC.h"
 #include "framework/CWinApp.h"
+#include "framework/Text.h"
 #include "lang/Credits.h"
 
 namespace {
@@ -19,6 +21,7 @@ bool IsEditControl(HWND control) {
 
 BEGIN_MESSAGE_MAP(CCompanionDlg, CDialog)
     ON_WM_PAINT()
+    ON_WM_DESTROY()
     ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDialog)
     ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorLabel)
     ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColorField)
@@ -33,7 +36,13 @@ BOOL CCompanionDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
+    if (m_oneWindow) m_oneWindow->Mark(m_hWnd);
     return TRUE;
+}
+
+void CCompanionDlg::OnDestroy() {
+    if (m_oneWindow) m_oneWindow->Unmark(m_hWnd);
+    Default();
 }
 
 int CCompanionDlg::ShowMessage(const std::string& utf8Text, UINT type) {
@@ -46,6 +55,32 @@ std::wstring CCompanionDlg::FieldText(int id) const {
     text.resize(
         static_cast<size_t>(GetWindowTextW(field, &text[0], static_cast<int>(text.size()))));
     return text;
+}
+
+void CCompanionDlg::SetWrappedText(int id, const std::string& utf8) {
+    HWND label = GetDlgItem(id);
+    CRect area;
+    ::GetClientRect(label, &area);
+    CClientDC dc(this);
+    dc.SelectObject(reinterpret_cast<HGDIOBJ>(::SendMessageW(label, WM_GETFONT, 0, 0)));
+    std::string wrapped;
+    std::string line;
+    size_t start = 0;
+    while (start <= utf8.size()) {
+        size_t end = utf8.find(' ', start);
+        if (end == std::string::npos) end = utf8.size();
+        const std::string word = utf8.substr(start, end - start);
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && dc.GetTextExtent(longer).cx >= area.Width()) {
+            wrapped += line + "\r\n";
+            line = word;
+        } else {
+            line = longer;
+        }
+        start = end + 1;
+    }
+    dc.RestoreOriginalObjects();
+    SetWindowTextW(label, Widen(wrapped + line).c_str());
 }
 
 // The band across the top, with the title on dark green as on the main window.

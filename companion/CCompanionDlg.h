@@ -8,6 +8,8 @@
 #include "framework/CGdiObject.h"
 #include "res/Palette.h"
 
+class COneWindow;
+
 // The main window's colours, so the three programs read as one family.
 constexpr COLORREF kCompanionBody = BandColour(0);
 constexpr COLORREF kCompanionText = RGB(255, 255, 255);
@@ -23,6 +25,9 @@ public:
     CCompanionDlg(UINT templateId, UINT iconId);
 
     int LanguageIndex() const { return m_languageIndex; }
+    // The program's one window: marked while it is open, so that a second
+    // start of the program finds it.
+    void KeepAsOnlyWindow(const COneWindow* oneWindow) { m_oneWindow = oneWindow; }
 
 protected:
     // The icon on the window; derived classes call it first.
@@ -34,8 +39,12 @@ protected:
     int ShowMessage(const std::string& utf8Text, UINT type = MB_OK);
     // A control's text as it stands, in full.
     std::wstring FieldText(int id) const;
+    // Gives a label its text broken into lines at blanks only, each as wide as
+    // the label, so that a path in it never breaks at one of its backslashes.
+    void SetWrappedText(int id, const std::string& utf8);
 
     void OnPaint();
+    void OnDestroy();
     LRESULT OnCtlColorDialog(WPARAM, LPARAM);
     LRESULT OnCtlColorLabel(WPARAM dc, LPARAM control);
     LRESULT OnCtlColorField(WPARAM dc, LPARAM);
@@ -46,6 +55,7 @@ protected:
 
 private:
     HICON m_icon = nullptr;
+    const COneWindow* m_oneWindow = nullptr;
     CBrush m_bodyBrush{kCompanionBody};
     CBrush m_fieldBrush{kCompanionField};
 };

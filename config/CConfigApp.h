@@ -5,6 +5,7 @@
 
 class CConfigApp : public CWinApp {
 public:
-    // Runs the settings window on the Windows directory's propImage.pro, then ends.
+    // Runs the settings window on the Windows directory's propImage.pro, then
+    // ends; a second start shows the window already open instead.
     BOOL InitInstance() override;
 };

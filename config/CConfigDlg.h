@@ -10,6 +10,9 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsHost.h"
 
+// What a folder field says when it cannot be stored.
+struct FolderTexts;
+
 class CConfigDlg : public CCompanionDlg, private SettingsHost {
 public:
     explicit CConfigDlg(const std::string& settingsPath);
@@ -22,11 +25,14 @@ protected:
     std::string BandTitle() const override;
 
     void OnLanguageChosen();
-    void OnExampleFieldChanged();
+    void OnOutputChanged();
+    void OnSuffixChanged();
+    void OnProgramChanged();
     void OnBrowseOutput();
     void OnBrowseProgram();
     // Fills the fields with the default settings; the program folder becomes
-    // this program's own, where the main window must find it.
+    // this program's own, where the main window must find it. The language
+    // stays: the user chose it to read this window.
     void OnDefaults();
 
     DECLARE_MESSAGE_MAP()
@@ -44,8 +50,11 @@ private:
     // The record to save, or none after a refusal was shown.
     std::optional<SettingsRecord> EditedRecord();
     std::optional<std::string> CheckedSuffix();
-    std::optional<std::string> CheckedFolder(int id, size_t width, const TextSet& tooLong,
-                                             const TextSet& notAnsi);
+    std::optional<std::string> CheckedFolder(int id, const FolderTexts& texts);
+    // Says why Windows could not have the folder, if it could not.
+    bool RefusedAsImpossible(int id, const std::string& folder);
+    bool ProgramFolderAccepted(const std::string& folder);
+    void KeepWithinFile(int id, size_t most);
     bool OutputFolderReady(const std::string& folder);
     int Refuse(int field, const std::string& message);
     void BrowseInto(int field, const TextSet& title);

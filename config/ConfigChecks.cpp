@@ -33,6 +33,57 @@ char ForbiddenFolderCharacter(const std::string& text) {
     return '\0';
 }
 
+std::string WithBackslashes(std::string folder) {
+    for (char& c : folder)
+        if (c == '/') c = '\\';
+    return folder;
+}
+
+namespace {
+
+// The device names Windows keeps in every folder, with or without an extension.
+bool IsReservedName(const std::string& name) {
+    std::string base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
+}  // namespace
+
+FolderProblem ProblemOfFolder(const std::string& fullPath) {
+    const bool share = fullPath.compare(0, 2, "\\\\") == 0;
+    // A drive's colon is the one a path may hold.
+    const std::string below = fullPath.substr(2);
+    for (char c : below) {
+        if (std::strchr(":*?\"<>|", c) || static_cast<unsigned char>(c) < 32)
+            return {FolderFault::Character, std::string(1, c)};
+    }
+    const std::string names = below + '\\';
+    for (size_t start = 0, cut; (cut = names.find('\\', start)) != std::string::npos;
+         start = cut + 1) {
+        const std::string name = names.substr(start, cut - start);
+        if (IsReservedName(name)) return {FolderFault::ReservedName, name};
+    }
+    const std::string drive = fullPath.substr(0, 2);
+    if (!share && GetDriveTypeA((drive + "\\").c_str()) == DRIVE_NO_ROOT_DIR)
+        return {FolderFault::NoDrive, drive};
+    return {};
+}
+
+bool EndsWithDotOrBlank(const std::string& text) {
+    return !text.empty() && (text.back() == '.' || text.back() == ' ');
+}
+
+size_t AnsiLength(const std::wstring& text) {
+    if (text.empty()) return 0;
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                          nullptr, 0, nullptr, nullptr);
+    return static_cast<size_t>(bytes > 0 ? bytes : 0);
+}
+
 bool FolderExists(const std::string& ansiFolder) {
     const DWORD attributes = GetFileAttributesA(ansiFolder.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -20,6 +20,25 @@ bool IsFullPath(const std::string& folder);
 // The first character of the text that a folder name cannot hold, or '\0'.
 char ForbiddenFolderCharacter(const std::string& text);
 
+// Windows takes / for \ in a path; the settings keep the one the main program splits on.
+std::string WithBackslashes(std::string folder);
+
+// Why Windows could never make or open a full path as a folder. The text is
+// the character, the name or the drive at fault, for the message.
+enum class FolderFault { None, Character, ReservedName, NoDrive };
+struct FolderProblem {
+    FolderFault fault = FolderFault::None;
+    std::string culprit;
+};
+FolderProblem ProblemOfFolder(const std::string& fullPath);
+
+// Windows drops dots and blanks from the end of a folder name, so a name
+// made with such a suffix would not be the one the user asked for.
+bool EndsWithDotOrBlank(const std::string& text);
+
+// The bytes the text takes in the system's ANSI code page, where the settings keep it.
+size_t AnsiLength(const std::wstring& text);
+
 bool FolderExists(const std::string& ansiFolder);
 // Creates the folder with every missing folder above it; true when it exists afterwards.
 bool CreateFolderWithParents(const std::string& ansiFolder);

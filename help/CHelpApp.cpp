@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "companion/OneWindow.h"
 #include "framework/SystemPaths.h"
 #include "help/CHelpDlg.h"
 #include "settings/SettingsFile.h"
@@ -30,10 +31,16 @@ int SettingsLanguage() {
 }  // namespace
 
 BOOL CHelpApp::InitInstance() {
+    COneWindow oneWindow(L"Gandry");
+    if (!oneWindow.IsFirst()) {
+        oneWindow.ShowFirstWindow();
+        return FALSE;
+    }
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     CHelpDlg dialog(SettingsLanguage());
     m_pMainWnd = &dialog;
+    dialog.KeepAsOnlyWindow(&oneWindow);
     dialog.DoModal();
     m_pMainWnd = nullptr;
     return FALSE;

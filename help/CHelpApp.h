@@ -5,6 +5,7 @@
 
 class CHelpApp : public CWinApp {
 public:
-    // Runs the help window in the settings' language, then ends.
+    // Runs the help window in the settings' language, then ends; a second
+    // start shows the window already open instead.
     BOOL InitInstance() override;
 };

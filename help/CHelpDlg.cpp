@@ -1,6 +1,8 @@
 // CHelpDlg.cpp
 #include "help/CHelpDlg.h"
 
+#include <richedit.h>
+
 #include <algorithm>
 
 #include "framework/Text.h"
@@ -17,15 +19,34 @@ constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 26;
 constexpr int kSmallestListWidth = 170;
 constexpr SIZE kSmallestWindow = {520, 380};
+// Twips: the title stands above the text at half as large again.
+constexpr LONG kHeadingHeight = 240;
+constexpr COLORREF kFoundWordBack = RGB(255, 226, 64);
 
-// The reading pane is a multi-line edit, which breaks lines at "\r\n" only.
-std::wstring PaneText(const std::string& utf8) {
-    std::wstring text;
-    for (wchar_t c : Widen(utf8)) {
-        if (c == L'\n') text += L'\r';
-        text += c;
+// The reading pane is a rich edit, where a paragraph ends with "\r\n" and
+// counts as one character, as "\n" does in the text the search looks at.
+std::wstring PaneText(const std::wstring& text) {
+    std::wstring pane;
+    for (wchar_t c : text) {
+        if (c == L'\n') pane += L'\r';
+        pane += c;
     }
-    return text;
+    return pane;
+}
+
+// A new text takes the look of the one it replaces: the pane starts plain.
+void SetPlainText(HWND pane, const std::wstring& text) {
+    SetWindowTextW(pane, text.c_str());
+    CHARFORMAT2W plain{};
+    plain.cbSize = sizeof plain;
+    SendMessageW(pane, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&plain));
+    SendMessageW(pane, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&plain));
+}
+
+void FormatRange(HWND pane, size_t start, size_t length, const CHARFORMAT2W& format) {
+    CHARRANGE range{static_cast<LONG>(start), static_cast<LONG>(start + length)};
+    SendMessageW(pane, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    SendMessageW(pane, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 }  // namespace
@@ -40,10 +61,15 @@ END_MESSAGE_MAP()
 
 CHelpDlg::CHelpDlg(int languageIndex) : CCompanionDlg(IDD_HELP, IDI_HELP_ICON) {
     m_languageIndex = ValidLanguage(languageIndex);
+    // The reading pane's window class comes with the library; it stays loaded
+    // for the life of the process.
+    static const HMODULE richEdit = LoadLibraryW(L"riched20.dll");
+    (void)richEdit;
 }
 
 BOOL CHelpDlg::OnInitDialog() {
     CCompanionDlg::OnInitDialog();
+    SendDlgItemMessageW(m_hWnd, IDC_TOPIC_TEXT, EM_SETBKGNDCOLOR, 0, kCompanionField);
     ApplyTexts();
     FillTopicList(HELP_GETTING_STARTED);
     CRect client;
@@ -91,15 +117,44 @@ void CHelpDlg::FillTopicList(HelpTopic keep) {
 }
 
 void CHelpDlg::ShowTopicText() {
+    HWND pane = GetDlgItem(IDC_TOPIC_TEXT);
     const LRESULT row = SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETCURSEL, 0, 0);
-    std::string text = Text(kHelpNothingFound, m_languageIndex);
-    if (row != LB_ERR) {
-        const auto topic = static_cast<HelpTopic>(SendDlgItemMessageW(
-            m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
-        text =
-            HelpTopicTitle(topic, m_languageIndex) + "\n\n" + HelpTopicText(topic, m_languageIndex);
+    if (row == LB_ERR) {
+        SetPlainText(pane, Widen(Text(kHelpNothingFound, m_languageIndex)));
+        return;
     }
-    SetWindowTextW(GetDlgItem(IDC_TOPIC_TEXT), PaneText(text).c_str());
+    const auto topic = static_cast<HelpTopic>(
+        SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
+    const std::wstring title = Widen(HelpTopicTitle(topic, m_languageIndex));
+    const std::wstring text = title + L"\n\n" + Widen(HelpTopicText(topic, m_languageIndex));
+    SetPlainText(pane, PaneText(text));
+    ShowHeadingAndFoundWords(title.size(), text);
+}
+
+// The title in large bold type; each word searched for on a marker colour,
+// and the first of them scrolled into view.
+void CHelpDlg::ShowHeadingAndFoundWords(size_t titleLength, const std::wstring& text) {
+    HWND pane = GetDlgItem(IDC_TOPIC_TEXT);
+    CHARFORMAT2W heading{};
+    heading.cbSize = sizeof heading;
+    // Bold said both ways: the pane's plain look carries a weight of its own.
+    // The title band's green marks it too, where bold type is not drawn.
+    heading.dwMask = CFM_BOLD | CFM_WEIGHT | CFM_SIZE | CFM_COLOR;
+    heading.dwEffects = CFE_BOLD;
+    heading.wWeight = FW_BOLD;
+    heading.crTextColor = kCompanionTitleGreen;
+    heading.yHeight = kHeadingHeight;
+    FormatRange(pane, 0, titleLength, heading);
+    CHARFORMAT2W marked{};
+    marked.cbSize = sizeof marked;
+    marked.dwMask = CFM_BACKCOLOR;
+    marked.crBackColor = kFoundWordBack;
+    const std::vector<FoundWord> found = WordsFoundIn(text, FieldText(IDC_SEARCH_EDIT));
+    for (const FoundWord& word : found) FormatRange(pane, word.start, word.length, marked);
+    const LONG caret = found.empty() ? 0 : static_cast<LONG>(found.front().start);
+    CHARRANGE start{caret, caret};
+    SendMessageW(pane, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+    SendMessageW(pane, EM_SCROLLCARET, 0, 0);
 }
 
 void CHelpDlg::OnSearchChanged() {

@@ -33,6 +33,7 @@ private:
     void ApplyTexts();
     void FillTopicList(HelpTopic keep);
     void ShowTopicText();
+    void ShowHeadingAndFoundWords(size_t titleLength, const std::wstring& text);
     void LayOut(int width, int height);
     void Place(int id, int x, int y, int width, int height);
 };

@@ -15,6 +15,28 @@ LangString ProgramSectionText ${LANG_ITALIAN} "Il programma, i programmi di conf
 LangString ProgramSectionText ${LANG_SPANISH} "El programa, sus programas de configuración y de ayuda, la herramienta de línea de comandos velmo-extract y las entradas del menú Inicio."
 LangString ProgramSectionText ${LANG_ROMANIAN} "Programul, programele sale de configurare și de ajutor, instrumentul în linie de comandă velmo-extract și intrările din meniul Start."
 
+; The Start menu entries beside the program's own, named in the install's language.
+LangString OptionsShortcut ${LANG_ENGLISH} "${PRODUCT} Options"
+LangString OptionsShortcut ${LANG_FRENCH} "Configuration de ${PRODUCT}"
+LangString OptionsShortcut ${LANG_GERMAN} "${PRODUCT} Einstellungen"
+LangString OptionsShortcut ${LANG_ITALIAN} "Opzioni di ${PRODUCT}"
+LangString OptionsShortcut ${LANG_SPANISH} "Opciones de ${PRODUCT}"
+LangString OptionsShortcut ${LANG_ROMANIAN} "Opțiuni ${PRODUCT}"
+
+LangString HelpShortcut ${LANG_ENGLISH} "${PRODUCT} Help"
+LangString HelpShortcut ${LANG_FRENCH} "Aide de ${PRODUCT}"
+LangString HelpShortcut ${LANG_GERMAN} "${PRODUCT} Hilfe"
+LangString HelpShortcut ${LANG_ITALIAN} "Guida di ${PRODUCT}"
+LangString HelpShortcut ${LANG_SPANISH} "Ayuda de ${PRODUCT}"
+LangString HelpShortcut ${LANG_ROMANIAN} "Ajutor ${PRODUCT}"
+
+LangString UninstallShortcut ${LANG_ENGLISH} "Uninstall ${PRODUCT}"
+LangString UninstallShortcut ${LANG_FRENCH} "Désinstaller ${PRODUCT}"
+LangString UninstallShortcut ${LANG_GERMAN} "${PRODUCT} deinstallieren"
+LangString UninstallShortcut ${LANG_ITALIAN} "Disinstalla ${PRODUCT}"
+LangString UninstallShortcut ${LANG_SPANISH} "Desinstalar ${PRODUCT}"
+LangString UninstallShortcut ${LANG_ROMANIAN} "Dezinstalare ${PRODUCT}"
+
 LangString DesktopShortcutSection ${LANG_ENGLISH} "Desktop shortcut"
 LangString DesktopShortcutSection ${LANG_FRENCH} "Raccourci sur le Bureau"
 LangString DesktopShortcutSection ${LANG_GERMAN} "Verknüpfung auf dem Desktop"

@@ -9,7 +9,10 @@
 ;   ICON           the program's icon
 ;   OUTFILE        where the installer lands
 ;
-; Silent use: Setup.exe /S [/D=FOLDER]; Uninstall.exe /S [/REMOVESETTINGS].
+; Silent use: Setup.exe /S [/LANG=ID] [/D=FOLDER], where ID is the Windows
+; language of the texts, settings and Start menu entries (1033 English, 1036
+; French, 1031 German, 1040 Italian, 1034 Spanish, 1048 Romanian);
+; Uninstall.exe /S [/REMOVESETTINGS].
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -79,7 +82,16 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !include "InstallerTexts.nsh"
 
 Function .onInit
-  !insertmacro MUI_LANGDLL_DISPLAY
+  ; /LANG=1036 and the like choose the language without asking, for silent
+  ; installs; otherwise the user is asked, with the last install's language first.
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/LANG=" $1
+  ${If} ${Errors}
+    !insertmacro MUI_LANGDLL_DISPLAY
+  ${Else}
+    StrCpy $LANGUAGE $1
+  ${EndIf}
   ; Without a consent prompt (older systems) a plain user would get as far as
   ; the settings file and fail there; better to say so at once.
   UserInfo::GetAccountType
@@ -115,11 +127,13 @@ Section "${PRODUCT}" SecProgram
 
   Call WriteSettingsFile
 
+  ; An earlier install may have named its entries in another language.
+  Call RemoveMenuEntries
   CreateDirectory "${MENU_FOLDER}"
   CreateShortcut "${MENU_FOLDER}\${PRODUCT}.lnk" "$INSTDIR\VelmoRecovery.exe"
-  CreateShortcut "${MENU_FOLDER}\${PRODUCT} Options.lnk" "$INSTDIR\Pelloc.exe"
-  CreateShortcut "${MENU_FOLDER}\${PRODUCT} Help.lnk" "$INSTDIR\Gandry.exe"
-  CreateShortcut "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe"
+  CreateShortcut "${MENU_FOLDER}\$(OptionsShortcut).lnk" "$INSTDIR\Pelloc.exe"
+  CreateShortcut "${MENU_FOLDER}\$(HelpShortcut).lnk" "$INSTDIR\Gandry.exe"
+  CreateShortcut "${MENU_FOLDER}\$(UninstallShortcut).lnk" "$INSTDIR\Uninstall.exe"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   ; The uninstaller speaks the language chosen here, also after a silent install.
@@ -205,6 +219,16 @@ Function WriteSettingsFile
   ${EndIf}
 FunctionEnd
 
+; The Start menu folder is the program's own: its entries go whatever language
+; they were named in.
+!macro RemoveMenuEntries un
+Function ${un}RemoveMenuEntries
+  Delete "${MENU_FOLDER}\*.lnk"
+FunctionEnd
+!macroend
+!insertmacro RemoveMenuEntries ""
+!insertmacro RemoveMenuEntries "un."
+
 Section "Uninstall"
   SetShellVarContext all
   ; The settings hold the user's choices: kept unless the user says otherwise.
@@ -219,10 +243,7 @@ Section "Uninstall"
     settingsKept:
   ${EndIf}
 
-  Delete "${MENU_FOLDER}\${PRODUCT}.lnk"
-  Delete "${MENU_FOLDER}\${PRODUCT} Options.lnk"
-  Delete "${MENU_FOLDER}\${PRODUCT} Help.lnk"
-  Delete "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk"
+  Call un.RemoveMenuEntries
   RMDir "${MENU_FOLDER}"
   Delete "$DESKTOP\${PRODUCT}.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

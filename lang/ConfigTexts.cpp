@@ -20,12 +20,12 @@ const TextSet kConfigCaption = {
 
 const TextSet kConfigOutputLabel = {
     "",
-    "Folder for the recovered pictures:",
-    "Dossier des images récupérées :",
-    "Ordner für die wiederhergestellten Bilder:",
-    "Cartella per le immagini recuperate:",
-    "Carpeta para las imágenes recuperadas:",
-    "Dosarul pentru imaginile recuperate:",
+    "&Folder for the recovered pictures:",
+    "Dossier des &images récupérées :",
+    "&Ordner für die wiederhergestellten Bilder:",
+    "&Cartella per le immagini recuperate:",
+    "&Carpeta para las imágenes recuperadas:",
+    "&Dosarul pentru imaginile recuperate:",
 };
 
 const TextSet kConfigOutputNote = {
@@ -40,12 +40,12 @@ const TextSet kConfigOutputNote = {
 
 const TextSet kConfigSuffixLabel = {
     "",
-    "Folder suffix (up to 3 characters):",
-    "Suffixe du dossier (3 caractères au plus) :",
-    "Ordnerendung (höchstens 3 Zeichen):",
-    "Suffisso della cartella (massimo 3 caratteri):",
-    "Sufijo de la carpeta (3 caracteres como máximo):",
-    "Sufixul dosarului (cel mult 3 caractere):",
+    "Folder &suffix (up to 3 characters):",
+    "&Suffixe du dossier (3 caractères au plus) :",
+    "Ordner&endung (höchstens 3 Zeichen):",
+    "S&uffisso della cartella (massimo 3 caratteri):",
+    "&Sufijo de la carpeta (3 caracteres como máximo):",
+    "&Sufixul dosarului (cel mult 3 caractere):",
 };
 
 const TextSet kConfigSuffixNote = {
@@ -60,34 +60,51 @@ const TextSet kConfigSuffixNote = {
 
 const TextSet kConfigDeleteOffer = {
     "",
-    "After a recovery, offer to delete the document",
-    "Après une récupération, proposer de supprimer le document",
-    "Nach einer Wiederherstellung anbieten, das Dokument zu löschen",
-    "Dopo un recupero, proponi di eliminare il documento",
-    "Después de una recuperación, ofrecer borrar el documento",
-    "După o recuperare, propune ștergerea documentului",
+    "After a recovery, &offer to delete the document",
+    "Après une récupération, pr&oposer de supprimer le document",
+    "Nach einer Wiederherstellung &anbieten, das Dokument zu löschen",
+    "Dopo un recupero, &proponi di eliminare il documento",
+    "Después de una recuperación, &ofrecer borrar el documento",
+    "După o recuperare, &propune ștergerea documentului",
 };
 
 const TextSet kConfigLanguageLabel = {
-    "", "Language:", "Langue :", "Sprache:", "Lingua:", "Idioma:", "Limba:",
+    "", "&Language:", "&Langue :", "Sp&rache:", "&Lingua:", "&Idioma:", "&Limba:",
 };
 
 const TextSet kConfigProgramLabel = {
     "",
-    "Program folder (holds Pelloc.exe and Gandry.exe):",
-    "Dossier du programme (contient Pelloc.exe et Gandry.exe) :",
-    "Programmordner (enthält Pelloc.exe und Gandry.exe):",
-    "Cartella del programma (contiene Pelloc.exe e Gandry.exe):",
-    "Carpeta del programa (contiene Pelloc.exe y Gandry.exe):",
-    "Dosarul programului (conține Pelloc.exe și Gandry.exe):",
+    "&Program folder (holds Pelloc.exe and Gandry.exe):",
+    "Dossier du &programme (contient Pelloc.exe et Gandry.exe) :",
+    "&Programmordner (enthält Pelloc.exe und Gandry.exe):",
+    "Cartella del p&rogramma (contiene Pelloc.exe e Gandry.exe):",
+    "Carpeta del &programa (contiene Pelloc.exe y Gandry.exe):",
+    "Dosarul pr&ogramului (conține Pelloc.exe și Gandry.exe):",
 };
 
-const TextSet kConfigBrowse = {
-    "", "Browse...", "Parcourir...", "Durchsuchen...", "Sfoglia...", "Examinar...", "Răsfoire...",
+// The two Browse buttons say the same, each with its own access key.
+const TextSet kConfigBrowseOutput = {
+    "",
+    "&Browse...",
+    "Pa&rcourir...",
+    "&Durchsuchen...",
+    "&Sfoglia...",
+    "&Examinar...",
+    "&Răsfoire...",
+};
+
+const TextSet kConfigBrowseProgram = {
+    "",
+    "B&rowse...",
+    "Parco&urir...",
+    "Durc&hsuchen...",
+    "Sfo&glia...",
+    "E&xaminar...",
+    "Răs&foire...",
 };
 
 const TextSet kConfigDefaults = {
-    "", "Defaults", "Par défaut", "Standard", "Predefinite", "Predeterminados", "Implicite",
+    "", "&Defaults", "Par &défaut", "&Standard", "Pre&definite", "Pre&determinados", "&Implicite",
 };
 
 const TextSet kConfigCancel = {
@@ -166,12 +183,12 @@ const TextSet kConfigSuffixTooLong = {
 
 const TextSet kConfigSuffixBadCharacter = {
     "",
-    "The folder suffix cannot contain %s: a folder name may not hold \\ / : * ? \" < > |",
-    "Le suffixe du dossier ne peut pas contenir %s : un nom de dossier n'accepte pas \\ / : * ? \" < > |",
-    "Die Ordnerendung darf %s nicht enthalten: In Ordnernamen sind \\ / : * ? \" < > | nicht erlaubt.",
-    "Il suffisso della cartella non può contenere %s: i nomi delle cartelle non ammettono \\ / : * ? \" < > |",
-    "El sufijo de la carpeta no puede contener %s: los nombres de carpeta no admiten \\ / : * ? \" < > |",
-    "Sufixul dosarului nu poate conține %s: numele de dosare nu acceptă \\ / : * ? \" < > |",
+    "The folder suffix cannot contain “%s”: a folder name may not hold \\ / : * ? \" < > |",
+    "Le suffixe du dossier ne peut pas contenir « %s » : un nom de dossier n'accepte pas \\ / : * ? \" < > |",
+    "Die Ordnerendung darf „%s“ nicht enthalten: In Ordnernamen sind \\ / : * ? \" < > | nicht erlaubt.",
+    "Il suffisso della cartella non può contenere «%s»: i nomi delle cartelle non ammettono \\ / : * ? \" < > |",
+    "El sufijo de la carpeta no puede contener «%s»: los nombres de carpeta no admiten \\ / : * ? \" < > |",
+    "Sufixul dosarului nu poate conține „%s”: numele de dosare nu acceptă \\ / : * ? \" < > |",
 };
 
 const TextSet kConfigSuffixNotAnsi = {
@@ -262,4 +279,64 @@ const TextSet kConfigSaveFailed = {
     "Impossibile salvare le impostazioni in %s. Il file è rimasto com'era. Chiudi i programmi che potrebbero usarlo e riprova.",
     "No se pudo guardar la configuración en %s. El archivo quedó como estaba. Cierre los programas que puedan estar usándolo e inténtelo de nuevo.",
     "Setările nu au putut fi salvate în %s. Fișierul a rămas neschimbat. Închideți programele care l-ar putea folosi și încercați din nou.",
+};
+
+const TextSet kConfigSuffixEndsBadly = {
+    "",
+    "The folder suffix cannot end with a dot or a space: Windows drops them from the end of a folder name, so the folder would not be named as you asked.",
+    "Le suffixe du dossier ne peut pas se terminer par un point ou une espace : Windows les retire de la fin des noms de dossier, et le dossier ne porterait pas le nom voulu.",
+    "Die Ordnerendung darf nicht auf einen Punkt oder ein Leerzeichen enden: Windows entfernt sie am Ende von Ordnernamen, der Ordner hieße also nicht wie gewünscht.",
+    "Il suffisso della cartella non può finire con un punto o uno spazio: Windows li toglie dalla fine dei nomi delle cartelle, quindi la cartella non avrebbe il nome voluto.",
+    "El sufijo de la carpeta no puede terminar en punto ni en espacio: Windows los quita del final de los nombres de carpeta, así que la carpeta no tendría el nombre elegido.",
+    "Sufixul dosarului nu se poate termina cu punct sau spațiu: Windows le elimină de la sfârșitul numelor de dosare, așa că dosarul nu ar avea numele dorit.",
+};
+
+const TextSet kConfigFolderBadCharacter = {
+    "",
+    "%s cannot be a folder: a folder name cannot contain “%s”.",
+    "%s ne peut pas être un dossier : un nom de dossier ne peut pas contenir « %s ».",
+    "%s kann kein Ordner sein: Ein Ordnername darf „%s“ nicht enthalten.",
+    "%s non può essere una cartella: il nome di una cartella non può contenere «%s».",
+    "%s no puede ser una carpeta: el nombre de una carpeta no puede contener «%s».",
+    "%s nu poate fi un dosar: numele unui dosar nu poate conține „%s”.",
+};
+
+const TextSet kConfigFolderReservedName = {
+    "",
+    "%s cannot be a folder: Windows keeps the name “%s” for a device.",
+    "%s ne peut pas être un dossier : Windows réserve le nom « %s » à un périphérique.",
+    "%s kann kein Ordner sein: Windows reserviert den Namen „%s“ für ein Gerät.",
+    "%s non può essere una cartella: Windows riserva il nome «%s» a un dispositivo.",
+    "%s no puede ser una carpeta: Windows reserva el nombre «%s» para un dispositivo.",
+    "%s nu poate fi un dosar: Windows rezervă numele „%s” pentru un dispozitiv.",
+};
+
+const TextSet kConfigFolderNoDrive = {
+    "",
+    "%s cannot be a folder: this computer has no drive %s.",
+    "%s ne peut pas être un dossier : cet ordinateur n'a pas de lecteur %s.",
+    "%s kann kein Ordner sein: Auf diesem Computer gibt es kein Laufwerk %s.",
+    "%s non può essere una cartella: questo computer non ha un'unità %s.",
+    "%s no puede ser una carpeta: este equipo no tiene ninguna unidad %s.",
+    "%s nu poate fi un dosar: acest calculator nu are unitatea %s.",
+};
+
+const TextSet kConfigProgramNotFull = {
+    "",
+    "Please give the program folder as a full path, starting with its drive (for example C:\\Program Files\\Velmo Image Recovery\\).",
+    "Indiquez le dossier du programme par son chemin complet, lecteur compris (par exemple C:\\Program Files\\Velmo Image Recovery\\).",
+    "Bitte geben Sie den Programmordner als vollständigen Pfad mit Laufwerk an (zum Beispiel C:\\Program Files\\Velmo Image Recovery\\).",
+    "Indica la cartella del programma con il percorso completo, unità compresa (ad esempio C:\\Program Files\\Velmo Image Recovery\\).",
+    "Indique la carpeta del programa con la ruta completa, incluida la unidad (por ejemplo C:\\Program Files\\Velmo Image Recovery\\).",
+    "Indicați dosarul programului cu calea completă, inclusiv unitatea (de exemplu C:\\Program Files\\Velmo Image Recovery\\).",
+};
+
+const TextSet kConfigProgramIncomplete = {
+    "",
+    "%s does not hold Pelloc.exe and Gandry.exe, so the main window could not open its settings or its help.\n\nSave this folder anyway?",
+    "%s ne contient pas Pelloc.exe et Gandry.exe : la fenêtre principale ne pourrait ouvrir ni ses paramètres ni son aide.\n\nEnregistrer ce dossier quand même ?",
+    "%s enthält Pelloc.exe und Gandry.exe nicht, daher könnte das Hauptfenster weder seine Einstellungen noch seine Hilfe öffnen.\n\nDiesen Ordner trotzdem speichern?",
+    "%s non contiene Pelloc.exe e Gandry.exe: la finestra principale non potrebbe aprire né le impostazioni né la guida.\n\nSalvare comunque questa cartella?",
+    "%s no contiene Pelloc.exe y Gandry.exe, así que la ventana principal no podría abrir ni la configuración ni la ayuda.\n\n¿Guardar esta carpeta de todos modos?",
+    "%s nu conține Pelloc.exe și Gandry.exe, așa că fereastra principală nu ar putea deschide nici setările, nici ajutorul.\n\nSalvați totuși acest dosar?",
 };

@@ -15,7 +15,8 @@ extern const TextSet kConfigSuffixNote;
 extern const TextSet kConfigDeleteOffer;
 extern const TextSet kConfigLanguageLabel;
 extern const TextSet kConfigProgramLabel;
-extern const TextSet kConfigBrowse;
+extern const TextSet kConfigBrowseOutput;
+extern const TextSet kConfigBrowseProgram;
 extern const TextSet kConfigDefaults;
 extern const TextSet kConfigCancel;
 // When the main window takes up what was saved.
@@ -41,3 +42,10 @@ extern const TextSet kConfigProgramNotAnsi;
 extern const TextSet kConfigCreateOutput;  // %s: the folder (Yes/No)
 extern const TextSet kConfigCreateFailed;  // %s: the folder
 extern const TextSet kConfigSaveFailed;    // %s: the settings file
+extern const TextSet kConfigSuffixEndsBadly;
+// A full path no folder can have: %s the folder, %s the character, name or drive at fault.
+extern const TextSet kConfigFolderBadCharacter;
+extern const TextSet kConfigFolderReservedName;
+extern const TextSet kConfigFolderNoDrive;
+extern const TextSet kConfigProgramNotFull;
+extern const TextSet kConfigProgramIncomplete;  // %s: the folder (Yes/No, No first)

@@ -21,11 +21,11 @@ const TextSet kHelpCaption = {
 };
 
 const TextSet kHelpSearchLabel = {
-    "", "Search:", "Rechercher :", "Suchen:", "Cerca:", "Buscar:", "Căutare:",
+    "", "&Search:", "&Rechercher :", "S&uchen:", "&Cerca:", "&Buscar:", "&Căutare:",
 };
 
 const TextSet kHelpClose = {
-    "", "Close", "Fermer", "Schließen", "Chiudi", "Cerrar", "Închide",
+    "", "&Close", "&Fermer", "&Schließen", "C&hiudi", "&Cerrar", "Î&nchide",
 };
 
 const TextSet kHelpNothingFound = {
@@ -339,57 +339,57 @@ Câteva texte sunt aceleași în toate limbile: titlul ferestrei, cuvintele de p
                  R"(Options, the button or "{Options}" in the Options menu, starts the configuration program Pelloc.exe. In it you set:
 
 - the folder for the recovered pictures, typed or picked with Browse. Left empty, the pictures go beside the document. A folder that does not exist yet can be created, together with the folders above it;
-- the folder suffix, at most 3 characters and none of \ / : * ? " < > |;
+- the folder suffix, at most 3 characters, none of \ / : * ? " < > |, and not ending with a dot or a space;
 - whether to offer to delete the document after a recovery;
 - the language;
-- the program folder, which holds Pelloc.exe and Gandry.exe: the Options and Help buttons look for them there.
+- the program folder, which holds Pelloc.exe and Gandry.exe: the Options and Help buttons look for them there, so OK asks before it saves a folder without them.
 
-The line under the fields shows where the pictures of C:\Work\Report.doc would go. OK checks the fields and saves them, Cancel closes without saving, and Defaults fills in the default settings. The main window uses a new output folder, suffix and deletion offer at its next recovery, and a new language and program folder when it next starts.)",
+The line under the fields shows where the pictures of C:\Work\Report.doc would go. OK checks the fields and saves them, Cancel closes without saving, and Defaults fills in the default settings but keeps the language. The main window uses a new output folder, suffix and deletion offer at its next recovery, and a new language and program folder when it next starts.)",
                  R"(Options, le bouton ou « {Options} » dans le menu Options, lance le programme de configuration Pelloc.exe. Vous y réglez :
 
 - le dossier des images récupérées, saisi ou choisi avec Parcourir. S'il reste vide, les images vont à côté du document. Un dossier qui n'existe pas encore peut être créé, avec les dossiers qui le contiennent ;
-- le suffixe du dossier, 3 caractères au plus, sans \ / : * ? " < > | ;
+- le suffixe du dossier, 3 caractères au plus, sans \ / : * ? " < > | et sans point ni espace à la fin ;
 - la proposition de supprimer le document après une récupération ;
 - la langue ;
-- le dossier du programme, qui contient Pelloc.exe et Gandry.exe : c'est là que les boutons Options et Help les cherchent.
+- le dossier du programme, qui contient Pelloc.exe et Gandry.exe : c'est là que les boutons Options et Help les cherchent ; OK demande donc confirmation avant d'enregistrer un dossier qui ne les contient pas.
 
-La ligne sous les champs montre où iraient les images de C:\Work\Report.doc. OK vérifie les champs et les enregistre, Annuler ferme sans enregistrer, et Par défaut remplit les paramètres par défaut. La fenêtre principale prend le nouveau dossier de sortie, le suffixe et la proposition de suppression à sa prochaine récupération, la nouvelle langue et le dossier du programme à son prochain démarrage.)",
+La ligne sous les champs montre où iraient les images de C:\Work\Report.doc. OK vérifie les champs et les enregistre, Annuler ferme sans enregistrer, et Par défaut remplit les paramètres par défaut en gardant la langue. La fenêtre principale prend le nouveau dossier de sortie, le suffixe et la proposition de suppression à sa prochaine récupération, la nouvelle langue et le dossier du programme à son prochain démarrage.)",
                  R"(Options, die Schaltfläche oder „{Options}“ im Menü Optionen, startet das Einstellungsprogramm Pelloc.exe. Dort legen Sie fest:
 
 - den Ordner für die wiederhergestellten Bilder, eingetippt oder mit Durchsuchen ausgewählt. Bleibt er leer, kommen die Bilder neben das Dokument. Ein Ordner, den es noch nicht gibt, kann samt den übergeordneten Ordnern angelegt werden;
-- die Ordnerendung, höchstens 3 Zeichen und keines von \ / : * ? " < > |;
+- die Ordnerendung, höchstens 3 Zeichen, keines von \ / : * ? " < > | und ohne Punkt oder Leerzeichen am Ende;
 - ob nach einer Wiederherstellung angeboten wird, das Dokument zu löschen;
 - die Sprache;
-- den Programmordner mit Pelloc.exe und Gandry.exe: Dort suchen die Schaltflächen Options und Help nach ihnen.
+- den Programmordner mit Pelloc.exe und Gandry.exe: Dort suchen die Schaltflächen Options und Help nach ihnen, deshalb fragt OK nach, bevor ein Ordner ohne sie gespeichert wird.
 
-Die Zeile unter den Feldern zeigt, wohin die Bilder von C:\Work\Report.doc kämen. OK prüft die Felder und speichert sie, Abbrechen schließt ohne zu speichern, und Standard setzt die Standardeinstellungen ein. Das Hauptfenster übernimmt Ausgabeordner, Endung und Löschangebot bei der nächsten Wiederherstellung, Sprache und Programmordner beim nächsten Start.)",
+Die Zeile unter den Feldern zeigt, wohin die Bilder von C:\Work\Report.doc kämen. OK prüft die Felder und speichert sie, Abbrechen schließt ohne zu speichern, und Standard setzt die Standardeinstellungen ein, nur die Sprache bleibt. Das Hauptfenster übernimmt Ausgabeordner, Endung und Löschangebot bei der nächsten Wiederherstellung, Sprache und Programmordner beim nächsten Start.)",
                  R"(Options, il pulsante oppure «{Options}» nel menu Opzioni, avvia il programma di configurazione Pelloc.exe. Lì puoi impostare:
 
 - la cartella per le immagini recuperate, digitata o scelta con Sfoglia. Se resta vuota, le immagini vanno accanto al documento. Una cartella che non esiste ancora può essere creata insieme alle cartelle che la contengono;
-- il suffisso della cartella, al massimo 3 caratteri e nessuno tra \ / : * ? " < > |;
+- il suffisso della cartella, al massimo 3 caratteri, nessuno tra \ / : * ? " < > | e senza punto o spazio finale;
 - se proporre di eliminare il documento dopo un recupero;
 - la lingua;
-- la cartella del programma, che contiene Pelloc.exe e Gandry.exe: i pulsanti Options e Help li cercano lì.
+- la cartella del programma, che contiene Pelloc.exe e Gandry.exe: i pulsanti Options e Help li cercano lì, perciò OK chiede conferma prima di salvare una cartella che non li contiene.
 
-La riga sotto i campi mostra dove finirebbero le immagini di C:\Work\Report.doc. OK controlla i campi e li salva, Annulla chiude senza salvare e Predefinite inserisce le impostazioni predefinite. La finestra principale usa la nuova cartella di destinazione, il suffisso e la proposta di eliminazione al prossimo recupero, la nuova lingua e la cartella del programma al prossimo avvio.)",
+La riga sotto i campi mostra dove finirebbero le immagini di C:\Work\Report.doc. OK controlla i campi e li salva, Annulla chiude senza salvare e Predefinite inserisce le impostazioni predefinite mantenendo la lingua. La finestra principale usa la nuova cartella di destinazione, il suffisso e la proposta di eliminazione al prossimo recupero, la nuova lingua e la cartella del programma al prossimo avvio.)",
                  R"(Options, el botón o «{Options}» en el menú Opciones, abre el programa de configuración Pelloc.exe. En él se ajusta:
 
 - la carpeta para las imágenes recuperadas, escrita o elegida con Examinar. Si se deja vacía, las imágenes van junto al documento. Una carpeta que todavía no existe se puede crear junto con las carpetas que la contienen;
-- el sufijo de la carpeta, de 3 caracteres como máximo y sin \ / : * ? " < > |;
+- el sufijo de la carpeta, de 3 caracteres como máximo, sin \ / : * ? " < > | y sin punto ni espacio al final;
 - si se ofrece borrar el documento después de una recuperación;
 - el idioma;
-- la carpeta del programa, que contiene Pelloc.exe y Gandry.exe: los botones Options y Help los buscan ahí.
+- la carpeta del programa, que contiene Pelloc.exe y Gandry.exe: los botones Options y Help los buscan ahí, así que OK pide confirmación antes de guardar una carpeta que no los contiene.
 
-La línea que hay debajo de los campos muestra adónde irían las imágenes de C:\Work\Report.doc. OK comprueba los campos y los guarda, Cancelar cierra sin guardar y Predeterminados rellena los valores predeterminados. La ventana principal usa la nueva carpeta de salida, el sufijo y la oferta de borrado en la próxima recuperación, y el nuevo idioma y la carpeta del programa la próxima vez que se inicie.)",
+La línea que hay debajo de los campos muestra adónde irían las imágenes de C:\Work\Report.doc. OK comprueba los campos y los guarda, Cancelar cierra sin guardar y Predeterminados rellena los valores predeterminados sin cambiar el idioma. La ventana principal usa la nueva carpeta de salida, el sufijo y la oferta de borrado en la próxima recuperación, y el nuevo idioma y la carpeta del programa la próxima vez que se inicie.)",
                  R"(Options, butonul sau „{Options}” din meniul Optiuni, pornește programul de configurare Pelloc.exe. În el stabiliți:
 
 - dosarul pentru imaginile recuperate, scris sau ales cu Răsfoire. Dacă rămâne gol, imaginile ajung lângă document. Un dosar care nu există încă poate fi creat, împreună cu dosarele care îl conțin;
-- sufixul dosarului, cel mult 3 caractere și niciunul dintre \ / : * ? " < > |;
+- sufixul dosarului, cel mult 3 caractere, niciunul dintre \ / : * ? " < > | și fără punct sau spațiu la sfârșit;
 - dacă după o recuperare se propune ștergerea documentului;
 - limba;
-- dosarul programului, care conține Pelloc.exe și Gandry.exe: butoanele Options și Help le caută acolo.
+- dosarul programului, care conține Pelloc.exe și Gandry.exe: butoanele Options și Help le caută acolo, așa că OK cere confirmare înainte de a salva un dosar care nu le conține.
 
-Rândul de sub câmpuri arată unde ar ajunge imaginile din C:\Work\Report.doc. OK verifică și salvează câmpurile, Anulare închide fără să salveze, iar Implicite completează setările implicite. Fereastra principală folosește noul dosar de ieșire, sufixul și propunerea de ștergere la următoarea recuperare, iar limba și dosarul programului la următoarea pornire.)"},
+Rândul de sub câmpuri arată unde ar ajunge imaginile din C:\Work\Report.doc. OK verifică și salvează câmpurile, Anulare închide fără să salveze, iar Implicite completează setările implicite, păstrând limba. Fereastra principală folosește noul dosar de ieșire, sufixul și propunerea de ștergere la următoarea recuperare, iar limba și dosarul programului la următoarea pornire.)"},
             },
             // ---------------------------------------------------------------------------
             {

@@ -99,7 +99,10 @@ TEST(CompanionProgramsTest, SavedOutputFolderAndSuffixGuideTheNextRecovery) {
     work.WriteFile("Report.doc", std::string(700, 'D') + jpeg + std::string(700, 'D') + png);
     const std::string document = work.Ansi() + "\\Report.doc";
     const std::string pictures = work.Ansi() + "\\Pictures";
-    WriteValidSettings(RecordWith(1));
+    // Installed as the installer leaves it, so that OK finds the programs.
+    Install(work.Path() / "Velmo", VELMO_CONFIG_PROGRAM);
+    Install(work.Path() / "Velmo", VELMO_HELP_PROGRAM);
+    WriteValidSettings(RecordWith(1, work.Ansi() + "\\Velmo\\"));
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

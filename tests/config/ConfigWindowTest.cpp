@@ -36,6 +36,13 @@ public:
         SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE),
                     reinterpret_cast<LPARAM>(GetDlgItem(IDC_LANGUAGE_LIST)));
     }
+    // Keys pressed in the field, one character at a time, as a user types.
+    void TypeKeys(int id, const std::wstring& text) {
+        HWND field = GetDlgItem(id);
+        ::SetFocus(field);
+        SendMessageW(field, EM_SETSEL, 0, -1);
+        for (wchar_t c : text) SendMessageW(field, WM_CHAR, c, 1);
+    }
     // A check box as a mouse click toggles it.
     void Toggle(int id) { SendMessageW(GetDlgItem(id), BM_CLICK, 0, 0); }
     bool Closed() const { return GetResult() == IDOK; }
@@ -76,6 +83,13 @@ struct ConfigFolder {
     fs::path settings = root.Path() / "propImage.pro";
     std::string Settings() const { return root.Ansi() + "\\propImage.pro"; }
     std::string Pictures() const { return root.Ansi() + "\\Pictures\\"; }
+    // A folder holding the two companion programs, as an install leaves it.
+    std::string Programs(const std::string& name = "Velmo") const {
+        fs::create_directories(root.Path() / name);
+        root.WriteFile(name + "/Pelloc.exe", "MZ");
+        root.WriteFile(name + "/Gandry.exe", "MZ");
+        return root.Ansi() + "\\" + name + "\\";
+    }
     ConfigFolder() { fs::create_directories(root.Path() / "Pictures"); }
 };
 
@@ -86,7 +100,8 @@ void RunWindow(const ConfigFolder& folder, std::function<void(ProbedConfigDlg&)>
 
 TEST(ConfigWindowTest, EachSavedFieldChangesOnlyItsBytes) {
     ConfigFolder folder;
-    const SettingsRecord original = UnusualRecord("C:\\Velmo\\");
+    const SettingsRecord original = UnusualRecord(folder.Programs());
+    const std::string elsewhere = folder.Programs("Tools");
     struct Case {
         const char* name;
         std::function<void(ProbedConfigDlg&)> edit;
@@ -102,13 +117,25 @@ TEST(ConfigWindowTest, EachSavedFieldChangesOnlyItsBytes) {
              w.Type(IDC_OUTPUT_EDIT, Widen(folder.root.Ansi() + "\\Pictures"));
          },
          [&](SettingsRecord& r) { r.SetOutputPath(folder.Pictures()); }},
+        // Windows takes / for \\; the main program splits on \\ alone.
+        {"output typed with slashes",
+         [&](ProbedConfigDlg& w) {
+             std::string typed = folder.root.Ansi() + "/Pictures";
+             for (char& c : typed)
+                 if (c == '\\') c = '/';
+             w.Type(IDC_OUTPUT_EDIT, Widen(typed));
+         },
+         [&](SettingsRecord& r) { r.SetOutputPath(folder.Pictures()); }},
         {"deletion offer", [](ProbedConfigDlg& w) { w.Toggle(IDC_DELETE_OFFER); },
          [](SettingsRecord& r) { r.SetDeleteSource(1); }},
         {"language", [](ProbedConfigDlg& w) { w.ChooseLanguage(5); },
          [](SettingsRecord& r) { r.SetLanguageIndex(5); }},
         {"program folder",
-         [](ProbedConfigDlg& w) { w.Type(IDC_PROGRAM_EDIT, L"  D:\\Tools\\Velmo  "); },
-         [](SettingsRecord& r) { r.SetInstallDirectory("D:\\Tools\\Velmo\\"); }},
+         [&](ProbedConfigDlg& w) {
+             w.Type(IDC_PROGRAM_EDIT,
+                    Widen("  " + elsewhere.substr(0, elsewhere.size() - 1) + "  "));
+         },
+         [&](SettingsRecord& r) { r.SetInstallDirectory(elsewhere); }},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
@@ -143,7 +170,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 // leaves the file byte for byte as it was.
 TEST(ConfigWindowTest, BadFieldsAreRefusedInTheWindowsLanguage) {
     ConfigFolder folder;
-    SettingsRecord french = UnusualRecord("C:\\Velmo\\");
+    SettingsRecord french = UnusualRecord(folder.Programs());
     french.SetLanguageIndex(2);
     const std::string original = FileOf(french);
     const std::wstring longFolder = L"C:\\" + std::wstring(196, L'x');  // 200 with its backslash
@@ -190,7 +217,9 @@ TEST(ConfigWindowTest, BadFieldsAreRefusedInTheWindowsLanguage) {
 // The main program creates only the last level of its output directory.
 TEST(ConfigWindowTest, MissingOutputFolderIsCreatedWithItsParentsOnYes) {
     ConfigFolder folder;
-    WriteBytes(folder.Settings(), FileOf(SettingsRecord::DefaultFileRecord()));
+    SettingsRecord record = SettingsRecord::DefaultFileRecord();
+    record.SetInstallDirectory(folder.Programs());
+    WriteBytes(folder.Settings(), FileOf(record));
     const std::string wanted = folder.root.Ansi() + "\\New\\Deeper\\Pictures";
     MessageBoxWatcher watcher({IDYES});
 
@@ -203,7 +232,7 @@ TEST(ConfigWindowTest, MissingOutputFolderIsCreatedWithItsParentsOnYes) {
     ASSERT_EQ(watcher.Count(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].text, FormatText(Text(kConfigCreateOutput, 1), {wanted + "\\"}));
     EXPECT_TRUE(fs::is_directory(folder.root.Path() / "New" / "Deeper" / "Pictures"));
-    SettingsRecord expected = SettingsRecord::DefaultFileRecord();
+    SettingsRecord expected = record;
     expected.SetOutputPath(wanted + "\\");
     EXPECT_EQ(ReadBytes(folder.settings), FileOf(expected));
 }
@@ -212,7 +241,7 @@ TEST(ConfigWindowTest, MissingOutputFolderIsCreatedWithItsParentsOnYes) {
 // holds open, fails the save: the old file stays whole and the user is told.
 TEST(ConfigWindowTest, FailedSaveLeavesTheOldFileIntact) {
     ConfigFolder folder;
-    const std::string original = FileOf(UnusualRecord("C:\\Velmo\\"));
+    const std::string original = FileOf(UnusualRecord(folder.Programs()));
     for (bool heldOpen : {false, true}) {
         SCOPED_TRACE(heldOpen ? "held open" : "temporary blocked");
         WriteBytes(folder.Settings(), original);
@@ -227,6 +256,8 @@ TEST(ConfigWindowTest, FailedSaveLeavesTheOldFileIntact) {
 
         RunWindow(folder, [&](ProbedConfigDlg& window) {
             window.Type(IDC_SUFFIX_EDIT, L"NEW");
+            // A file held open cannot be read either: the folder is offered anew.
+            window.Type(IDC_PROGRAM_EDIT, Widen(folder.Programs()));
             window.Click(IDOK);
             EXPECT_FALSE(window.Closed());
         });
@@ -289,6 +320,122 @@ TEST(ConfigWindowTest, LanguageAndExampleFollowTheFieldsAtOnce) {
         EXPECT_EQ(window.Shown(IDC_EXAMPLE),
                   FormatText(Text(kConfigExample, 3),
                              {"C:\\Work\\Report.doc", "D:\\Pictures\\ReportREC"}));
+    });
+}
+
+// What no folder can be, and a program folder without the programs, are
+// refused at OK with a message of their own, in the window's language; the
+// file stays as it was and no folder is made.
+TEST(ConfigWindowTest, ImpossibleFoldersAndSuffixesAreRefusedWithTheirReason) {
+    ConfigFolder folder;
+    SettingsRecord italian = UnusualRecord(folder.Programs());
+    italian.SetLanguageIndex(4);
+    const std::string original = FileOf(italian);
+    const std::string empty = folder.root.Ansi() + "\\Pictures\\";
+    const std::string missing = folder.root.Ansi() + "\\No\\";
+    auto says = [](const TextSet& texts, std::initializer_list<FormatArg> args = {}) {
+        return FormatText(Text(texts, 4), args);
+    };
+    struct Case {
+        int field;
+        std::string typed;  // UTF-8
+        std::string message;
+    };
+    const Case cases[] = {
+        {IDC_SUFFIX_EDIT, ".", says(kConfigSuffixEndsBadly)},
+        {IDC_SUFFIX_EDIT, " ", says(kConfigSuffixEndsBadly)},
+        {IDC_SUFFIX_EDIT, "a.", says(kConfigSuffixEndsBadly)},
+        {IDC_SUFFIX_EDIT, "a ", says(kConfigSuffixEndsBadly)},
+        {IDC_SUFFIX_EDIT, "a:", says(kConfigSuffixBadCharacter, {":"})},
+        {IDC_OUTPUT_EDIT, "C:\\a*b", says(kConfigFolderBadCharacter, {"C:\\a*b\\", "*"})},
+        {IDC_OUTPUT_EDIT, "C:\\a<b>", says(kConfigFolderBadCharacter, {"C:\\a<b>\\", "<"})},
+        {IDC_OUTPUT_EDIT, "C:\\x\\a:b", says(kConfigFolderBadCharacter, {"C:\\x\\a:b\\", ":"})},
+        {IDC_OUTPUT_EDIT, "C:\\CON", says(kConfigFolderReservedName, {"C:\\CON\\", "CON"})},
+        {IDC_OUTPUT_EDIT, "C:\\Work\\lpt1.txt",
+         says(kConfigFolderReservedName, {"C:\\Work\\lpt1.txt\\", "lpt1.txt"})},
+        {IDC_OUTPUT_EDIT, "Q:\\Pictures", says(kConfigFolderNoDrive, {"Q:\\Pictures\\", "Q:"})},
+        {IDC_PROGRAM_EDIT, "C:\\nul", says(kConfigFolderReservedName, {"C:\\nul\\", "nul"})},
+        {IDC_PROGRAM_EDIT, "Velmo", says(kConfigProgramNotFull)},
+        {IDC_PROGRAM_EDIT, "", says(kConfigProgramNotFull)},
+        // Asked, and No is the answer given (and the box's default).
+        {IDC_PROGRAM_EDIT, empty, says(kConfigProgramIncomplete, {empty})},
+        {IDC_PROGRAM_EDIT, missing, says(kConfigProgramIncomplete, {missing})},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.typed);
+        WriteBytes(folder.Settings(), original);
+        MessageBoxWatcher watcher({IDNO});
+
+        RunWindow(folder, [&](ProbedConfigDlg& window) {
+            window.Type(test.field, Widen(test.typed));
+            window.Click(IDOK);
+            EXPECT_FALSE(window.Closed());
+            EXPECT_EQ(GetFocus(), window.GetDlgItem(test.field));
+        });
+
+        ASSERT_EQ(watcher.Count(), 1u);
+        EXPECT_EQ(watcher.Boxes()[0].text, test.message);
+        EXPECT_EQ(ReadBytes(folder.settings), original);
+        EXPECT_FALSE(fs::exists(folder.root.Path() / "No"));
+    }
+}
+
+// A program folder without the programs is saved when the user insists.
+TEST(ConfigWindowTest, ProgramFolderWithoutTheProgramsIsSavedOnYes) {
+    ConfigFolder folder;
+    SettingsRecord record = SettingsRecord::DefaultFileRecord();
+    record.SetInstallDirectory(folder.Programs());
+    WriteBytes(folder.Settings(), FileOf(record));
+    MessageBoxWatcher watcher({IDYES});
+
+    RunWindow(folder, [&](ProbedConfigDlg& window) {
+        window.Type(IDC_PROGRAM_EDIT, Widen(folder.Pictures()));
+        window.Click(IDOK);
+        EXPECT_TRUE(window.Closed());
+    });
+
+    ASSERT_EQ(watcher.Count(), 1u);
+    record.SetInstallDirectory(folder.Pictures());
+    EXPECT_EQ(ReadBytes(folder.settings), FileOf(record));
+}
+
+// Keys beyond what the file holds go nowhere, counted with the backslash a
+// folder is saved with.
+TEST(ConfigWindowTest, TypingStopsAtWhatTheFileHolds) {
+    ConfigFolder folder;
+    const std::string folder198 = "C:\\" + std::string(195, 'x');
+
+    RunWindow(folder, [&](ProbedConfigDlg& window) {
+        window.TypeKeys(IDC_SUFFIX_EDIT, L"ABCDEF");
+        EXPECT_EQ(window.Shown(IDC_SUFFIX_EDIT), "ABC");
+        window.TypeKeys(IDC_OUTPUT_EDIT, Widen(folder198 + "yyyy"));
+        EXPECT_EQ(window.Shown(IDC_OUTPUT_EDIT), folder198);
+        window.TypeKeys(IDC_PROGRAM_EDIT, Widen("C:\\" + std::string(250, 'z')));
+        EXPECT_EQ(window.Shown(IDC_PROGRAM_EDIT), "C:\\" + std::string(198, 'z'));
+        window.TypeKeys(IDC_PROGRAM_EDIT, Widen("C:\\" + std::string(198, 'z') + "\\"));
+        EXPECT_EQ(window.Shown(IDC_PROGRAM_EDIT).size(), 202u);
+    });
+}
+
+// Defaults puts back every setting but the language the user reads the window in.
+TEST(ConfigWindowTest, DefaultsKeepTheLanguage) {
+    ConfigFolder folder;
+    SettingsRecord record = UnusualRecord(folder.Programs());
+    record.SetLanguageIndex(2);
+    record.SetSuffix("XYZ");
+    record.SetOutputPath(folder.Pictures());
+    record.SetDeleteSource(1);
+    WriteBytes(folder.Settings(), FileOf(record));
+
+    RunWindow(folder, [&](ProbedConfigDlg& window) {
+        window.ChooseLanguage(6);
+        window.Click(IDC_DEFAULTS);
+        EXPECT_EQ(window.GetWindowText(), Text(kConfigCaption, 6));
+        EXPECT_EQ(SendDlgItemMessageW(window.GetSafeHwnd(), IDC_LANGUAGE_LIST, CB_GETCURSEL, 0, 0),
+                  5);
+        EXPECT_EQ(window.Shown(IDC_SUFFIX_EDIT), "REC");
+        EXPECT_EQ(window.Shown(IDC_OUTPUT_EDIT), "");
+        EXPECT_EQ(IsDlgButtonChecked(window.GetSafeHwnd(), IDC_DELETE_OFFER), BST_UNCHECKED);
     });
 }
 

@@ -2,6 +2,8 @@
 // box and the keys, in every language.
 #include <gtest/gtest.h>
 
+#include <richedit.h>
+
 #include <string>
 
 #include "framework/Text.h"
@@ -25,6 +27,17 @@ public:
             utf8.erase(at, 1);
         return utf8;
     }
+    // How the pane shows the character at a place of its text (as Pane() gives it).
+    CHARFORMAT2W LookAt(size_t place) const {
+        HWND pane = GetDlgItem(IDC_TOPIC_TEXT);
+        CHARRANGE range{static_cast<LONG>(place), static_cast<LONG>(place + 1)};
+        SendMessageW(pane, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(pane, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return format;
+    }
+    bool Marked(size_t place) const { return !(LookAt(place).dwEffects & CFE_AUTOBACKCOLOR); }
     // Picks the row as a click would.
     void Choose(int row) {
         SendDlgItemMessageW(m_hWnd, IDC_TOPIC_LIST, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
@@ -132,6 +145,50 @@ TEST(HelpWindowTest, KeysAndSizeWorkAsExpected) {
         EXPECT_TRUE(PumpUntil([&] { return window.GetResult() == IDCANCEL; }));
     });
     dialog.DoModal();
+}
+
+std::wstring Lowered(std::wstring text) {
+    if (!text.empty()) CharLowerBuffW(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// Users type words without their accents, ss for ß, and Romanian s and t with
+// the cedilla of older keyboards: each finds what the exact spelling finds,
+// and the pane marks the word where it stands, under a title set as a heading.
+TEST(HelpWindowTest, SearchIgnoresAccentsAndFindsTheWordInThePane) {
+    struct Case {
+        int language;
+        std::wstring typed;
+        std::wstring written;  // as the topics spell it
+    };
+    const Case cases[] = {
+        {1, L"Fran\u00e7ais", L"Francais"},      {2, L"recuperation", L"r\u00e9cup\u00e9ration"},
+        {3, L"gr\u00f6sse", L"Gr\u00f6\u00dfe"}, {4, L"perche", L"perch\u00e9"},
+        {5, L"IMAGENES", L"im\u00e1genes"},      {6, L"fi\u015fier", L"fi\u0219ier"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(Utf8FromWide(test.typed));
+        ProbedHelpDlg dialog(test.language, [&](ProbedHelpDlg& window) {
+            window.Search(test.written);
+            const std::vector<HelpTopic> exact = window.ListedTopics();
+            ASSERT_FALSE(exact.empty());
+            window.Search(test.typed);
+            EXPECT_EQ(window.ListedTopics(), exact);
+
+            const std::wstring pane = Widen(window.Pane());
+            const size_t word = Lowered(pane).find(Lowered(test.written));
+            ASSERT_NE(word, std::wstring::npos);
+            EXPECT_TRUE(window.Marked(word));
+            EXPECT_TRUE(window.Marked(word + test.written.size() - 1));
+            EXPECT_FALSE(window.Marked(word + test.written.size()));
+            EXPECT_FALSE(window.Marked(pane.size() - 1));
+            const CHARFORMAT2W title = window.LookAt(0);
+            const CHARFORMAT2W body = window.LookAt(pane.size() - 1);
+            EXPECT_TRUE(title.dwEffects & CFE_BOLD);
+            EXPECT_GT(title.yHeight, body.yHeight);
+        });
+        dialog.DoModal();
+    }
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 # test: a silent install into a chosen folder, the files, settings, shortcuts
 # and uninstall entry it leaves, the installed program starting its
 # companions, a reinstall over changed settings, an install that moves the
-# copy to another folder, and silent uninstalls with and without the
-# settings file.
+# copy to another folder, silent uninstalls with and without the settings
+# file, and the Start menu entries of an install in another language.
 #
 #   installer-test.sh INSTALLER PROBE WORK_DIR
 set -uo pipefail
@@ -177,6 +177,29 @@ expect_equal "settings untouched" "$(chosen_settings "$moved")" "$(probe setting
 
 echo "== silent uninstall asked to remove the settings"
 silent_install "/D=$folder"
+silent_uninstall "$folder" "" /REMOVESETTINGS
+
+# The Start menu entries as the user finds them, one name per line.
+menu_entries() { (cd "$(unix_path "$menu")" 2>/dev/null && ls -1 | LC_ALL=C sort); }
+
+echo "== a French install names its Start menu entries in French"
+silent_install /LANG=1036 "/D=$folder"
+expect_equal "French entries" "Aide de Velmo Image Recovery.lnk
+Configuration de Velmo Image Recovery.lnk
+Désinstaller Velmo Image Recovery.lnk
+Velmo Image Recovery.lnk" "$(menu_entries)"
+expect_equal "French entry targets" "$folder\\Pelloc.exe
+$folder\\Gandry.exe
+$folder\\Uninstall.exe" "$(for link in "Configuration de Velmo Image Recovery" "Aide de Velmo Image Recovery" \
+  "Désinstaller Velmo Image Recovery"; do probe shortcut "$menu\\$link.lnk"; done)"
+expect_equal "settings language" "language=2" "$(probe settings "$settings" | grep '^language=')"
+
+echo "== an English install over it renames the entries"
+silent_install /LANG=1033 "/D=$folder"
+expect_equal "English entries" "Uninstall Velmo Image Recovery.lnk
+Velmo Image Recovery Help.lnk
+Velmo Image Recovery Options.lnk
+Velmo Image Recovery.lnk" "$(menu_entries)"
 silent_uninstall "$folder" "" /REMOVESETTINGS
 
 echo "$failures failure(s)"
