@@ -1,0 +1,272 @@
+// HostileDocumentTest.cpp: documents built to make the readers throw, loop,
+// take time in the square of their size or write the same picture again and
+// again. Each ends with the usual result, soon, every picture once.
+#include "CompoundFileBuilder.h"
+#include "ContainerBytes.h"
+#include "ScanTestSupport.h"
+#include "ZipBuilder.h"
+
+#include "recovery/InflateSource.h"
+#include "recovery/SliceSource.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+namespace {
+
+// Well within a second natively; the sanitizers slow every byte tenfold,
+// while the faults these documents found took minutes or hours.
+constexpr auto kPromptly = std::chrono::seconds(5);
+
+std::string Repeated(const std::string& bytes, size_t times) {
+    std::string out;
+    out.reserve(bytes.size() * times);
+    for (size_t i = 0; i < times; ++i) out += bytes;
+    return out;
+}
+
+// A small JPEG of its own: a comment segment numbers it.
+std::string DistinctJpeg(int number) {
+    std::string jpeg = Fixture("small.jpg");
+    std::string text = "picture " + std::to_string(number);
+    std::string comment = std::string("\xFF\xFE", 2) + static_cast<char>(0) +
+                          static_cast<char>(text.size() + 2) + text;
+    return jpeg.substr(0, 2) + comment + jpeg.substr(2);
+}
+
+Files NumberedJpegs(int count) {
+    Files files;
+    for (int i = 1; i <= count; ++i) files[std::to_string(i) + ".jpg"] = DistinctJpeg(i);
+    return files;
+}
+
+// A stored deflate block, not the last of its stream.
+std::string StoredBlock(const std::string& bytes) {
+    return std::string(1, '\0') + Le(bytes.size(), 2) + Le(~bytes.size() & 0xFFFF, 2) + bytes;
+}
+
+// Local entries without a directory, each one's deflate stream made of the
+// next whole entry and never ending: every stream runs over all later ones.
+std::string OverlappingEntries(int count) {
+    std::string body = DistinctJpeg(1);
+    for (int i = 0; i < count; ++i) {
+        ZipHeaderFields fields;
+        fields.name = "e" + std::to_string(i);
+        fields.flags = 1 << 3;  // sizes in a data descriptor that never comes
+        body = ZipLocalHeader(fields) + StoredBlock(body);
+    }
+    return body;
+}
+
+// A package inside a deflated entry, its directory behind a large entry of
+// its own: every directory entry points back to the start of the inflated data.
+std::string PackageWithFarDirectory() {
+    ZipBuilder inner;
+    inner.Stored("media/image1.jpeg", DistinctJpeg(1));
+    for (int i = 0; i < 300; ++i) inner.Stored("part" + std::to_string(i), "x");
+    inner.Stored("pad", std::string(2 << 20, '\0'));
+    return ZipBuilder().Deflated("word/embeddings/inner.zip", inner.Bytes()).Bytes();
+}
+
+// A document embedding a workbook, both deflated: the workbook's pictures lie
+// at the same offsets of their own entries.
+std::string PackageInPackage() {
+    ZipBuilder workbook;
+    for (int i = 1; i <= 5; ++i)
+        workbook.Deflated("xl/media/image" + std::to_string(i) + ".jpeg", DistinctJpeg(i));
+    return ZipBuilder()
+        .Deflated("word/document.xml", "<w:document/>")
+        .Deflated("word/embeddings/Book1.xlsx", workbook.Bytes())
+        .Bytes();
+}
+
+constexpr int kLoopedPictures = 11;
+
+// A compound file whose directory sector is its own successor, listing the
+// same stream of small pictures again and again.
+std::string LoopingCompoundFile() {
+    const size_t sector = 512;
+    std::string stream;
+    for (int i = 1; i <= kLoopedPictures; ++i) stream += DistinctJpeg(i);
+    stream.resize(8 * sector, '\0');
+    std::string fat;
+    fat += Le(kCompoundFatSector, 4);
+    fat += Le(1, 4);  // the directory loops
+    for (uint32_t s = 2; s < 9; ++s) fat += Le(s + 1, 4);
+    fat += Le(kCompoundEndOfChain, 4);
+    fat.resize(sector, '\xFF');
+    std::string directory =
+        CompoundDirectoryEntry("Root Entry", 5, kCompoundFree, kCompoundFree, kCompoundEndOfChain, 0);
+    for (const char* name : {"A", "B", "C"})
+        directory += CompoundDirectoryEntry(name, 2, kCompoundFree, kCompoundFree, 2, stream.size());
+    CompoundHeaderFields header;
+    header.fatSectors = 1;
+    header.directoryStart = 1;
+    header.headerFatIds = {0};
+    return CompoundHeader(header) + fat + directory + stream;
+}
+
+std::string ManyPictWordsThenPictures(int pictures) {
+    std::string rtf = "{\\rtf1" + Repeated("\\pict", 20000) + " ";
+    const char* digits = "0123456789abcdef";
+    for (int i = 1; i <= pictures; ++i) {
+        for (unsigned char c : DistinctJpeg(i)) {
+            rtf += digits[c >> 4];
+            rtf += digits[c & 15];
+        }
+        rtf += ' ';
+    }
+    return rtf + "}";
+}
+
+struct HostileDocument {
+    const char* name;
+    std::function<std::string()> build;
+    std::function<Files()> expected;
+};
+
+void PrintTo(const HostileDocument& document, std::ostream* out) { *out << document.name; }
+
+class Hostile : public ::testing::TestWithParam<HostileDocument> {};
+
+TEST_P(Hostile, EndsSoonWithEveryPictureOnce) {
+    TestFolder folder;
+    std::string document = GetParam().build();
+    auto start = std::chrono::steady_clock::now();
+
+    ScanOutcome outcome = ScanBytes(folder, document);
+
+    EXPECT_LT(std::chrono::steady_clock::now() - start, kPromptly);
+    EXPECT_TRUE(outcome.messages.empty());
+    EXPECT_EQ(outcome.files, GetParam().expected());
+}
+
+std::string Name(const ::testing::TestParamInfo<HostileDocument>& info) {
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plain, Hostile,
+    ::testing::Values(HostileDocument{
+        "CommentSegmentsChainedToTheEnd",
+        [] { return Repeated(std::string("\xFF\xD8\xFF\xFE\x00\x04", 6), 100000); },
+        [] { return Files{}; }}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    Zip, Hostile,
+    ::testing::Values(
+        HostileDocument{"JpegCandidatesEveryFourBytesOfADeflatedEntry",
+                        [] {
+                            return ZipBuilder()
+                                .Deflated("a.bin", Repeated("\xFF\xD8\xFF\xC4", 1 << 18))
+                                .Bytes();
+                        },
+                        [] { return Files{}; }},
+        HostileDocument{"DirectoryFarBehindItsEntriesInsideAnInflatedEntry",
+                        PackageWithFarDirectory, [] { return NumberedJpegs(1); }},
+        HostileDocument{"LocalEntriesWhoseStreamsRunOverEachOther",
+                        [] { return OverlappingEntries(100); }, [] { return NumberedJpegs(1); }},
+        HostileDocument{"PicturesAtTheSameOffsetsOfSiblingEntriesInsideAnEntry",
+                        PackageInPackage, [] { return NumberedJpegs(5); }}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    CompoundFile, Hostile,
+    ::testing::Values(HostileDocument{"DirectoryLoopingOverOneStreamOfSmallPictures",
+                                      LoopingCompoundFile,
+                                      [] { return NumberedJpegs(kLoopedPictures); }}),
+    Name);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rtf, Hostile,
+    ::testing::Values(
+        HostileDocument{"BinaryRunLongerThanAnyNumber",
+                        [] {
+                            return std::string(
+                                "{\\rtf1{\\pict\\bin99999999999999999999999 0102}}");
+                        },
+                        [] { return Files{}; }},
+        HostileDocument{"ThousandsOfPictWordsBeforeThePictures",
+                        [] { return ManyPictWordsThenPictures(200); },
+                        [] { return NumberedJpegs(200); }}),
+    Name);
+
+// --- Reading an inflated entry again ----------------------------------------
+
+class MemorySource : public ByteSource {
+public:
+    explicit MemorySource(std::string bytes) : m_bytes(std::move(bytes)) {}
+    uint64_t Size() const override { return m_bytes.size(); }
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override {
+        if (offset >= m_bytes.size()) return 0;
+        size = std::min<size_t>(size, m_bytes.size() - offset);
+        std::copy_n(m_bytes.data() + offset, size, into);
+        return size;
+    }
+    FilePlace Place(uint64_t offset) override { return FilePlace::InFile(offset); }
+
+private:
+    std::string m_bytes;
+};
+
+// Reads from any point after any other give the bytes of the first reading,
+// also where the compressed bytes are used up while zlib still holds output,
+// and back beyond the bytes kept in memory.
+TEST(InflatedEntry, ReadAgainFromAnyPointGivesTheSameBytes) {
+    // The long run at the end is inflated from few compressed bytes, so that
+    // they are all taken while zlib still holds output.
+    std::string plain = Filler(600 * 1024) + Filler(300 * 1024, 2) + Repeated("picture", 100000);
+    auto archive = std::make_shared<MemorySource>(Deflate(plain));
+    InflateSource entry(archive, 0, archive->Size(), plain.size(),
+                        std::make_shared<InflationBudget>(archive->Size()));
+    const size_t piece = 70000;
+    std::vector<uint8_t> bytes(piece);
+    for (uint64_t from : {uint64_t{0}, uint64_t{1500000}, uint64_t{5}, uint64_t{plain.size() - 10},
+                          uint64_t{1000000}, uint64_t{999999}, uint64_t{300000}}) {
+        size_t got = entry.ReadAt(from, bytes.data(), piece);
+        ASSERT_EQ(got, std::min<uint64_t>(piece, plain.size() - from)) << "from " << from;
+        EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + got), plain.substr(from, got))
+            << "from " << from;
+    }
+    EXPECT_TRUE(entry.Complete());
+}
+
+// Read in two parts split anywhere, an entry gives it whole: also where zlib
+// took every compressed byte while it still holds output (a workbook's
+// shared strings, split before their last byte).
+TEST(InflatedEntry, ReadInTwoPartsGivesTheWholeEntryWhereverTheySplit) {
+    std::string plain =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<sst "
+        "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"2\" "
+        "uniqueCount=\"2\"><si><t xml:space=\"preserve\">Figures</t></si><si><t "
+        "xml:space=\"preserve\">Photo</t></si></sst>";
+    auto archive = std::make_shared<MemorySource>(Deflate(plain));
+    std::string bytes(plain.size(), '\0');
+    auto* into = reinterpret_cast<uint8_t*>(&bytes[0]);
+    for (size_t split = 1; split < plain.size(); ++split) {
+        InflateSource entry(archive, 0, archive->Size(), plain.size(),
+                            std::make_shared<InflationBudget>(archive->Size()));
+        size_t first = entry.ReadAt(0, into, split);
+        size_t second = entry.ReadAt(split, into + split, plain.size() - split);
+        ASSERT_EQ(first + second, plain.size()) << "split at " << split;
+        ASSERT_EQ(bytes, plain) << "split at " << split;
+    }
+}
+
+// A package cannot make the scan inflate more than its allowance.
+TEST(InflatedEntry, StopsWhereTheAllowanceRunsOut) {
+    std::string plain(InflationBudget::kFloor + (1 << 20), '\0');
+    auto archive = std::make_shared<MemorySource>(Deflate(plain));
+    auto budget = std::make_shared<InflationBudget>(0);
+    InflateSource entry(archive, 0, archive->Size(), ByteSource::kUnknownSize, budget);
+    std::vector<uint8_t> bytes(1 << 20);
+    uint64_t read = 0;
+    for (size_t got; (got = entry.ReadAt(read, bytes.data(), bytes.size())) > 0;) read += got;
+    EXPECT_EQ(read, InflationBudget::kFloor);
+    EXPECT_FALSE(entry.Complete());
+}
+
+}  // namespace
