@@ -18,6 +18,7 @@
 #include "framework/CImageList.h"
 #include "framework/Controls.h"
 #include "lang/TextSet.h"
+#include "recovery/PictureFiles.h"
 #include "recovery/PictureScanner.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsHost.h"
@@ -100,6 +101,8 @@ protected:
     // The free bytes of the volume that holds the directory; none when the
     // system cannot tell (a network path, say).
     virtual std::optional<uint64_t> FreeBytesFor(const std::string& directory) const;
+    // The files a run reads and writes.
+    virtual PictureFiles& Disk() { return m_disk; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -116,6 +119,7 @@ protected:
     CButton m_optionsMenuButton;
     CButton m_helpMenuButton;
     CProgressCtrl m_progress;
+    PictureFiles m_disk;
 
 private:
     // SettingsHost: the settings file reports in the current language and

@@ -59,7 +59,7 @@ void CRecoveryDlg::OnRecover() {
 
 ScanResult CRecoveryDlg::ExtractPictures(const std::string& documentPath,
                                          const std::string& outputDirectory) {
-    RecoveryRun run(*this, m_languageIndex, documentPath, outputDirectory);
+    RecoveryRun run(*this, Disk(), m_languageIndex, documentPath, outputDirectory);
     m_run = &run;
     const ScanResult result = run.Execute();
     m_run = nullptr;

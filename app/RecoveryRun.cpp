@@ -6,9 +6,10 @@
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 
-RecoveryRun::RecoveryRun(RunWindow& window, int languageIndex, std::string documentPath,
-                         std::string outputDirectory)
+RecoveryRun::RecoveryRun(RunWindow& window, PictureFiles& disk, int languageIndex,
+                         std::string documentPath, std::string outputDirectory)
     : m_window(window),
+      m_disk(disk),
       m_languageIndex(languageIndex),
       m_documentPath(std::move(documentPath)),
       m_outputDirectory(std::move(outputDirectory)) {}
@@ -17,7 +18,15 @@ ScanResult RecoveryRun::Execute() {
     m_start = Clock::now();
     m_stopRequested = false;
     m_window.EnableCommands(false);
-    const ScanResult result = ScanDocument(m_documentPath, m_outputDirectory, *this);
+    PictureScanner scanner(m_disk, *this);
+    ScanResult result;
+    try {
+        result = scanner.Scan(m_documentPath, m_outputDirectory);
+    } catch (...) {
+        result = scanner.Result();
+        result.completed = false;
+        ReportScanMessage(ScanMessage::ReadError);
+    }
     HideProgress();
     m_window.EnableCommands(true);
     return result;

@@ -10,6 +10,7 @@
 #include "recovery/PictureScanner.h"
 
 class CWnd;
+class PictureFiles;
 class CProgressCtrl;
 
 // What a run needs of the window it runs in.
@@ -37,11 +38,12 @@ public:
     // The progress bar's range is 0 to this.
     static constexpr int kProgressSteps = 10;
 
-    RecoveryRun(RunWindow& window, int languageIndex, std::string documentPath,
-                std::string outputDirectory);
+    RecoveryRun(RunWindow& window, PictureFiles& disk, int languageIndex,
+                std::string documentPath, std::string outputDirectory);
 
     // Scans the document into the output directory (UTF-8 paths) and returns
-    // once the scan has ended, the window as it was before.
+    // once the scan has ended, the window as it was before. Whatever the scan
+    // throws ends it as a read error does: the pictures written stay.
     ScanResult Execute();
     // Escape or the close box during the run: asks whether to stop. On Yes the
     // scan ends after the picture it is writing.
@@ -57,6 +59,7 @@ private:
     void HideProgress();
 
     RunWindow& m_window;
+    PictureFiles& m_disk;
     int m_languageIndex;
     std::string m_documentPath;
     std::string m_outputDirectory;

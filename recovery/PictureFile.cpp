@@ -28,8 +28,10 @@ bool CutFile(std::FILE* stream, uint64_t size) {
 
 PictureFile::PictureFile(std::string path) : m_path(std::move(path)) {}
 
+// A picture still open here was left unfinished (the scan was cut short
+// while writing it): a part of a picture is no picture.
 PictureFile::~PictureFile() {
-    if (m_stream != nullptr) std::fclose(m_stream);
+    if (m_stream != nullptr) Remove();
 }
 
 bool PictureFile::Create() {

@@ -64,6 +64,9 @@ public:
     PictureScanner(PictureFiles& files, ScanReporter& reporter,
                    size_t blockSize = kDefaultBlockSize);
     ScanResult Scan(const std::string& documentPath, const std::string& outputDirectory);
+    // What the last scan did so far: the pictures written before it ended,
+    // also when something it called threw.
+    const ScanResult& Result() const { return m_result; }
 
 private:
     void ScanPlainDocument();

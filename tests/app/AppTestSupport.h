@@ -54,6 +54,8 @@ public:
     // Lists the document (UTF-8 path) as the top row and selects it.
     void AddSelectedDocument(const std::string& path);
 
+    // When set, stands in for the disk the run reads and writes.
+    PictureFiles* disk = nullptr;
     // When set, stands in for the free space of the output volume.
     std::function<std::optional<uint64_t>(const std::string&)> freeSpace;
     std::optional<uint64_t> SystemFreeBytesFor(const std::string& directory) const {
@@ -64,6 +66,7 @@ protected:
     BOOL OnInitDialog() override;
     LRESULT OnProbe(WPARAM, LPARAM);
     std::optional<uint64_t> FreeBytesFor(const std::string& directory) const override;
+    PictureFiles& Disk() override { return disk ? *disk : CRecoveryDlg::Disk(); }
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
+#include <stdexcept>
 
+#include "recovery/PictureFiles.h"
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTestHelpers.h"
@@ -273,6 +276,48 @@ TEST(RecoveryRunTest, EmptyOutputPathStoresBesideALongCurrentDirectory) {
     ASSERT_EQ(watcher.Count(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].text, StoredReport(1, folder + "\\notesREC"));
     EXPECT_EQ(ReadFileBytes(folder + "\\notesREC\\1.gif"), png);
+}
+
+// A disk that fails as no disk should: reading the document throws once the
+// first block is read.
+class ThrowingDisk : public PictureFiles {
+public:
+    size_t ReadDocument(std::FILE* document, void* into, size_t size) override {
+        if (size > 4096 && m_blocks++ > 0) throw std::runtime_error("the drive went away");
+        return PictureFiles::ReadDocument(document, into, size);
+    }
+
+private:
+    int m_blocks = 0;
+};
+
+// Whatever escapes the scan is reported as a read error, after which the
+// report counts the pictures written before it; none is left half written.
+TEST(RecoveryRunTest, AScanThatThrowsKeepsThePicturesWrittenAndSaysTheDocumentWasNotRead) {
+    SettingsFileGuard guard;
+    RunFolders folders;
+    const std::string jpeg = Fixture("small.jpg");
+    folders.root.WriteFile("Report.doc", std::string(100, 'D') + jpeg + std::string(3 << 20, 'D') +
+                                             Fixture("small.png"));
+    WriteValidSettings(RunRecord(1, folders.outputPath, 0));
+    MessageBoxWatcher watcher({IDOK, IDOK});
+    ThrowingDisk disk;
+
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        shown.disk = &disk;
+        shown.AddSelectedDocument(folders.root.Ansi() + "\\Report.doc");
+        shown.Command(IDC_EXTRACT_BUTTON);
+        EXPECT_EQ(shown.m_pictureCount, 1);
+    });
+    dialog.DoModal();
+
+    ASSERT_EQ(watcher.Count(), 2u);
+    EXPECT_EQ(watcher.Boxes()[0].text,
+              "The document could not be read to its end. The pictures stored so far are kept.");
+    EXPECT_EQ(watcher.Boxes()[1].text, StoredReport(1, folders.outputDirectory));
+    EXPECT_EQ(ReadFileBytes(folders.Picture("1.jpg").string()), jpeg);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folders.Picture("")), fs::directory_iterator()),
+              1);
 }
 
 }  // namespace
