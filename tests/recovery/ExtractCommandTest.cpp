@@ -64,12 +64,14 @@ TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem) {
     std::string document = (folder / "a.doc").string();
     std::string directory = (folder / "aREC").string();
 
-    CommandRun missing = RunInProcess({(folder / "none.doc").string(), directory});
+    const std::string none = (folder / "none.doc").string();
+    CommandRun missing = RunInProcess({none, directory});
     CommandRun first = RunInProcess({document, directory});
     CommandRun second = RunInProcess({document, directory});
 
     EXPECT_EQ(missing.status, kExtractFailed);
-    EXPECT_EQ(missing.err, kWriteError);
+    EXPECT_EQ(missing.err,
+              "velmo-extract: " + none + ": cannot open the document (No such file or directory)\n");
     EXPECT_EQ(missing.out, " No image recovered\n");
     EXPECT_EQ(first.status, kExtractCompleted);
     EXPECT_EQ(second.status, kExtractFailed);
