@@ -41,15 +41,19 @@ bool IsSameFile(const struct stat& a, const struct stat& b) {
 
 // A FIFO opened without waiting reads as empty until a writer comes, so it
 // is opened again the usual way, which waits for one as any reader does. It
-// must still be the FIFO that was looked at.
-int OpenPipeAgain(const std::string& path, const struct stat& seen) {
+// must still be the FIFO that was looked at. The first descriptor is closed
+// only then: a writer that came meanwhile must always find a reader.
+int OpenPipeAgain(const std::string& path, int first, const struct stat& seen) {
     int descriptor = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
     struct stat now;
     if (descriptor >= 0 && (fstat(descriptor, &now) != 0 || !IsSameFile(now, seen))) {
         close(descriptor);
+        descriptor = -1;
         errno = ENXIO;
-        return -1;
     }
+    int error = errno;
+    close(first);
+    errno = error;
     return descriptor;
 }
 
@@ -64,12 +68,13 @@ std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
     bool isPipe = !isFile && S_ISFIFO(seen.st_mode) && m_kinds == DocumentKinds::FilesAndPipes;
     if (isFile) {
         fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    } else if (isPipe) {
+        descriptor = OpenPipeAgain(path, descriptor, seen);
+        if (descriptor < 0) return nullptr;
     } else {
         close(descriptor);
         errno = S_ISDIR(seen.st_mode) ? EISDIR : ENODEV;
-        if (!isPipe) return nullptr;
-        descriptor = OpenPipeAgain(path, seen);
-        if (descriptor < 0) return nullptr;
+        return nullptr;
     }
     std::FILE* document = fdopen(descriptor, "rb");
     if (document == nullptr) {
@@ -92,6 +97,8 @@ std::string OpenFailure(const std::string& path, int error, FolderReader& folder
         case EntryType::Other:
             return "not a regular file";
         default:
+            // What the system cannot look at, as Windows' devices, is told by the refusal.
+            if (error == ENODEV) return "a device, not a document";
             return "cannot open the document (" + std::generic_category().message(error) + ")";
     }
 }

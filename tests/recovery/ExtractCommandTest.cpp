@@ -1,18 +1,30 @@
 // ExtractCommandTest.cpp: velmo-extract's lines, streams and exit statuses.
 #include "ScanTestSupport.h"
 
+#include "console/DocumentWalk.h"
 #include "console/ExtractCommand.h"
+#include "recovery/FileAccess.h"
+#include "recovery/PictureFile.h"
 #include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <functional>
 #include <sstream>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
 const std::string kWriteError =
     "Error writing file. Quit any application that might use the file!\n";
+const std::string kReadError =
+    "The document could not be read to its end. The pictures stored so far are kept.\n";
 const std::string kDirectoryExists =
     "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
     "recovered images directory in settings as described in help!\n";
@@ -79,6 +91,75 @@ TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem) {
     EXPECT_EQ(second.out, " No image recovered\n");
 }
 
+// The disk going wrong where a real one may: a document that cannot be
+// opened, a picture that cannot be created, a read that fails or throws.
+class TroubledDisk : public TroubledReads {
+public:
+    int openError = 0;
+    int createError = 0;
+
+    std::FILE* OpenDocument(const std::string& path) override {
+        errno = openError;
+        return openError == 0 ? TroubledReads::OpenDocument(path) : nullptr;
+    }
+    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
+        errno = createError;
+        return createError == 0 ? TroubledReads::CreatePicture(path) : nullptr;
+    }
+};
+
+TEST(ExtractCommand, NamesTheCauseFirstAndKeepsThePicturesWrittenBefore) {
+    struct Case {
+        const char* name;
+        std::function<void(TroubledDisk&)> trouble;
+        std::string cause;  // after "velmo-extract: DOCUMENT: "
+        std::string message;
+        bool firstPictureKept;
+    };
+    const std::vector<Case> cases = {
+        {"unreadable", [](TroubledDisk& disk) { disk.openError = EACCES; },
+         "cannot open the document (Permission denied)", "", false},
+        {"no room", [](TroubledDisk& disk) { disk.createError = ENOSPC; },
+         "cannot create %/1.jpg (No space left on device)", kWriteError, false},
+        {"read fails",
+         [](TroubledDisk& disk) { disk.Add("a.doc", ReadTrouble::Fails, kTroubleAt); }, "",
+         kReadError, true},
+        {"throws",
+         [](TroubledDisk& disk) { disk.Add("a.doc", ReadTrouble::ThrowsError, kTroubleAt); },
+         "the scan stopped unexpectedly (the drive went away)", "", true},
+        {"throws anything",
+         [](TroubledDisk& disk) { disk.Add("a.doc", ReadTrouble::ThrowsAnything, kTroubleAt); },
+         "the scan stopped unexpectedly", "", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        const std::string document = (folder / "a.doc").string();
+        const std::string directory = (folder / "aREC").string();
+        WriteBytes(document, TwoBlockDocument());
+        TroubledDisk disk;
+        c.trouble(disk);
+        FolderReader folders;
+        std::ostringstream out;
+        std::ostringstream err;
+
+        int status = RunExtract(document, directory, out, err, disk, folders);
+
+        std::string cause = c.cause;
+        if (cause.find('%') != std::string::npos) cause.replace(cause.find('%'), 1, directory);
+        EXPECT_EQ(status, kExtractFailed);
+        EXPECT_EQ(err.str(),
+                  (cause.empty() ? "" : "velmo-extract: " + document + ": " + cause + "\n") +
+                      c.message);
+        if (c.firstPictureKept) {
+            EXPECT_EQ(out.str(), "( 1 )image(s) recovered stored in directory " + directory + "!\n");
+            EXPECT_EQ(FilesIn(directory), (Files{{"1.jpg", Fixture("small.jpg")}}));
+        } else {
+            EXPECT_EQ(out.str(), " No image recovered\n");
+            EXPECT_EQ(FilesIn(directory), Files());
+        }
+    }
+}
+
 TEST(ExtractCommand, RefusesAnythingButTwoArguments) {
     const std::vector<std::vector<std::string>> wrongCalls = {
         {}, {"a.doc"}, {"a.doc", "out", "more"}, {"", "out"}, {"a.doc", ""}};
@@ -121,6 +202,72 @@ TEST(ExtractProgram, ExtractsTheSampleDocument) {
     EXPECT_EQ(usage, 2);
     EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt")),
               "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n");
+}
+
+// What the single-document form is given, as a script gives it: it names
+// what is not a document and never waits on a device; a pipe is read.
+TEST(ExtractProgram, ScansWhatCanBeReadToItsEndAndNamesAnythingElse) {
+    struct Case {
+        const char* name;
+        std::function<std::string(const TestFolder&)> input;
+        std::string cause;  // empty when the scan completes with two pictures
+    };
+    std::vector<Case> cases = {
+        {"missing", [](const TestFolder& f) { return (f / "none.doc").string(); },
+         "cannot open the document (No such file or directory)"},
+        {"folder",
+         [](const TestFolder& f) {
+             fs::create_directory(f / "folder.doc");
+             return (f / "folder.doc").string();
+         },
+         "a folder, not a document"},
+        {"plain file",
+         [](const TestFolder& f) {
+             WriteBytes(f / "a.doc", TwoPictureDocument());
+             return (f / "a.doc").string();
+         },
+         ""},
+#ifdef _WIN32
+        {"device", [](const TestFolder&) { return std::string("NUL"); }, "a device, not a document"},
+#else
+        {"endless device", [](const TestFolder&) { return std::string("/dev/zero"); },
+         "a device, not a document"},
+        {"random device", [](const TestFolder&) { return std::string("/dev/urandom"); },
+         "a device, not a document"},
+        {"fifo with data",
+         [](const TestFolder& f) {
+             const fs::path fifo = f / "pipe.doc";
+             mkfifo(fifo.c_str(), 0600);
+             // Opening the FIFO for writing waits for the program to open it.
+             std::thread([fifo] { WriteBytes(fifo, TwoPictureDocument()); }).detach();
+             return fifo.string();
+         },
+         ""},
+#endif
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        const std::string input = c.input(folder);
+        const std::string directory = (folder / "REC").string();
+
+        int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + input + "\" \"" + directory + "\"",
+                                folder / "out.txt", folder / "err.txt");
+
+        std::string out = WithoutCarriageReturns(ReadBytes(folder / "out.txt"));
+        std::string err = WithoutCarriageReturns(ReadBytes(folder / "err.txt"));
+        if (c.cause.empty()) {
+            EXPECT_EQ(status, 0);
+            EXPECT_EQ(err, "");
+            EXPECT_EQ(out, "( 2 )image(s) recovered stored in directory " + directory + "!\n");
+            EXPECT_EQ(FilesIn(directory).size(), 2u);
+        } else {
+            EXPECT_EQ(status, 1);
+            EXPECT_EQ(err, "velmo-extract: " + input + ": " + c.cause + "\n");
+            EXPECT_EQ(out, " No image recovered\n");
+            EXPECT_FALSE(fs::exists(directory));
+        }
+    }
 }
 
 // Given in UTF-16 by the system, the names reach the scanner whole, and the
