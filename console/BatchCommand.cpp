@@ -99,8 +99,8 @@ std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders
                               PictureFiles& disk) {
     std::vector<ScanJob> jobs;
     OutputFolders outputFolders(options.outputFolder, options.suffix, disk);
-    for (WalkedDocument& document : WalkDocuments(options.inputs, options.recursive, folders,
-                                                       options.outputFolder)) {
+    for (WalkedDocument& document :
+         WalkDocuments(options.inputs, options.recursive, folders, options.outputFolder)) {
         std::string folder = document.failure.empty() ? outputFolders.Claim(document.path) : "";
         jobs.push_back({std::move(document), folder});
     }

@@ -23,7 +23,8 @@ std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
     std::FILE* document = OpenFile(path, "rb");
     if (document == nullptr) return nullptr;
     DWORD type = GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(document))));
-    if (type != FILE_TYPE_DISK && !(type == FILE_TYPE_PIPE && m_kinds == DocumentKinds::FilesAndPipes)) {
+    if (type != FILE_TYPE_DISK &&
+        !(type == FILE_TYPE_PIPE && m_kinds == DocumentKinds::FilesAndPipes)) {
         std::fclose(document);
         errno = ENODEV;
         return nullptr;
@@ -88,17 +89,17 @@ std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
 
 std::string OpenFailure(const std::string& path, int error, FolderReader& folders) {
     switch (folders.Examine(path, true).type) {
-        case EntryType::Folder:
-            return "a folder, not a document";
-        case EntryType::Device:
-            return "a device, not a document";
-        case EntryType::Pipe:
-            return "a pipe, not a regular file";
-        case EntryType::Other:
-            return "not a regular file";
-        default:
-            // What the system cannot look at, as Windows' devices, is told by the refusal.
-            if (error == ENODEV) return "a device, not a document";
-            return "cannot open the document (" + std::generic_category().message(error) + ")";
+    case EntryType::Folder:
+        return "a folder, not a document";
+    case EntryType::Device:
+        return "a device, not a document";
+    case EntryType::Pipe:
+        return "a pipe, not a regular file";
+    case EntryType::Other:
+        return "not a regular file";
+    default:
+        // What the system cannot look at, as Windows' devices, is told by the refusal.
+        if (error == ENODEV) return "a device, not a document";
+        return "cannot open the document (" + std::generic_category().message(error) + ")";
     }
 }

@@ -120,8 +120,9 @@ bool IsFolderLink(const std::wstring& path) {
 
 FileIdentity FolderIdentity(const std::wstring& path) {
     FileIdentity identity;
-    HANDLE folder = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE folder =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (folder == INVALID_HANDLE_VALUE) return identity;
     BY_HANDLE_FILE_INFORMATION information;
     if (GetFileInformationByHandle(folder, &information)) {
@@ -150,7 +151,8 @@ EntryStatus FolderReader::Examine(const std::string& path, bool followLinks) {
         return status;
     }
     if ((info.st_mode & _S_IFDIR) != 0) {
-        status.type = !followLinks && IsFolderLink(systemPath) ? EntryType::Other : EntryType::Folder;
+        status.type =
+            !followLinks && IsFolderLink(systemPath) ? EntryType::Other : EntryType::Folder;
         status.identity = FolderIdentity(systemPath);
     } else if ((info.st_mode & _S_IFREG) != 0) {
         status.type = EntryType::Document;

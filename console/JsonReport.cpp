@@ -62,9 +62,7 @@ std::string JsonString(const std::string& text) {
     return json + '"';
 }
 
-std::string TextOrNull(const std::string& text) {
-    return text.empty() ? "null" : JsonString(text);
-}
+std::string TextOrNull(const std::string& text) { return text.empty() ? "null" : JsonString(text); }
 
 std::string PictureCounts(const DocumentReport& report) {
     int total = report.jpegCount + report.pngCount;
@@ -79,8 +77,8 @@ std::string JsonLine(const DocumentReport& report) {
            ",\"outputFolder\":" + TextOrNull(report.outputFolder) +
            ",\"pictures\":{\"jpeg\":" + std::to_string(report.jpegCount) +
            ",\"png\":" + std::to_string(report.pngCount) + "}" +
-           ",\"bytes\":" + std::to_string(report.bytes) + ",\"status\":" +
-           (report.completed ? "\"completed\"" : "\"failed\"") +
+           ",\"bytes\":" + std::to_string(report.bytes) +
+           ",\"status\":" + (report.completed ? "\"completed\"" : "\"failed\"") +
            ",\"failure\":" + TextOrNull(report.failure) + "}";
 }
 

@@ -3,7 +3,9 @@
 #include "ScanTestSupport.h"
 
 #include "console/BatchCommand.h"
+#include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
+#include "console/JsonReport.h"
 #include "recovery/PictureFiles.h"
 #include "tests/support/ScriptNames.h"
 
@@ -14,8 +16,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <chrono>
+#include <set>
 #include <sstream>
 #include <thread>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -181,6 +188,98 @@ TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone) {
     EXPECT_NE(outcome.err.find("5 documents, 1 completed, 4 failed"), std::string::npos);
 }
 
+TEST(BatchFailures, AScanThatGoesWrongKeepsItsPicturesAndTheBatchGoesOn) {
+    const std::vector<std::pair<ReadTrouble, std::string>> troubles = {
+        {ReadTrouble::Fails,
+         "The document could not be read to its end. The pictures stored so far are kept."},
+        {ReadTrouble::ThrowsError, "the scan stopped unexpectedly (the drive went away)"},
+        {ReadTrouble::ThrowsAnything, "the scan stopped unexpectedly"}};
+    TestFolder folder;
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.jobs = 2;
+    FolderReader folders;
+    TroubledReads disk;
+    for (size_t i = 0; i < troubles.size(); ++i) {
+        std::string name = std::to_string(i) + ".doc";
+        WriteBytes(folder / name, TwoBlockDocument());
+        disk.Add(name, troubles[i].first, kTroubleAt);
+        options.inputs.push_back((folder / name).string());
+    }
+    WriteBytes(folder / "z.doc", TwoPictureDocument());
+    options.inputs.push_back((folder / "z.doc").string());
+
+    BatchOutcome outcome = RunJson(options, folders, disk);
+
+    EXPECT_EQ(outcome.status, 1);
+    ASSERT_EQ(outcome.lines.size(), troubles.size() + 1);
+    for (size_t i = 0; i < troubles.size(); ++i) {
+        const Json& line = outcome.lines[i];
+        SCOPED_TRACE(line.dump());
+        const std::string outputFolder = (folder / "out" / (std::to_string(i) + "REC")).string();
+        EXPECT_EQ(line["status"], "failed");
+        EXPECT_EQ(line["failure"], troubles[i].second);
+        EXPECT_EQ(line["outputFolder"], outputFolder);
+        EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", 0}}));
+        EXPECT_EQ(FilesIn(outputFolder), (Files{{"1.jpg", Fixture("small.jpg")}}));
+    }
+    ExpectTwoPicturesOnDisk(outcome.lines.back(), (folder / "out" / "zREC").string());
+}
+
+#ifndef _WIN32
+// Swaps a document for something else right after the walk has looked at it.
+class SwappingFolders : public FolderReader {
+public:
+    std::map<std::string, std::function<void(const fs::path&)>> swaps;
+
+    EntryStatus Examine(const std::string& path, bool followLinks) override {
+        EntryStatus status = FolderReader::Examine(path, followLinks);
+        auto swap = swaps.find(fs::path(path).filename().string());
+        if (swap != swaps.end()) {
+            fs::remove(path);
+            swap->second(path);
+            swaps.erase(swap);
+        }
+        return status;
+    }
+};
+
+// A FIFO without a writer would block the whole batch, a device would feed
+// it for ever.
+TEST(BatchFailures, ADocumentSwappedAfterTheWalkForWhatIsNoFileIsRefusedAtOnce) {
+    const std::vector<std::tuple<std::string, std::function<void(const fs::path&)>, std::string>>
+        cases = {{"fifo.doc", [](const fs::path& p) { mkfifo(p.c_str(), 0600); },
+                  "a pipe, not a regular file"},
+                 {"device.doc", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
+                  "a device, not a document"},
+                 {"folder.doc", [](const fs::path& p) { fs::create_directory(p); },
+                  "a folder, not a document"}};
+    TestFolder folder;
+    fs::create_directory(folder / "in");
+    SwappingFolders folders;
+    for (const auto& [name, swap, failure] : cases) {
+        WriteBytes(folder / "in" / name, TwoPictureDocument());
+        folders.swaps[name] = swap;
+    }
+    WriteBytes(folder / "in" / "z.doc", TwoPictureDocument());
+    DocumentDisk disk(DocumentKinds::Files);
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.inputs = {(folder / "in").string()};
+
+    BatchOutcome outcome = RunJson(options, folders, disk);
+
+    EXPECT_EQ(outcome.status, 1);
+    ASSERT_EQ(outcome.lines.size(), 4u);
+    std::map<std::string, std::string> failures;
+    for (const Json& line : outcome.lines)
+        failures[fs::path(line["path"].get<std::string>()).filename().string()] =
+            line["failure"].is_null() ? "" : line["failure"].get<std::string>();
+    for (const auto& [name, swap, failure] : cases) EXPECT_EQ(failures[name], failure) << name;
+    ExpectTwoPicturesOnDisk(outcome.lines.back(), (folder / "out" / "zREC").string());
+}
+#endif
+
 // The first documents take longest, so they finish last.
 class SlowFirstDocuments : public PictureFiles {
 public:
@@ -190,6 +289,104 @@ public:
         return PictureFiles::OpenDocument(path);
     }
 };
+
+// Each run writes into the folder it scans: the next one must not scan the
+// pictures of the run before.
+TEST(BatchFolders, AnOutputFolderInsideTheScannedFolderIsLeftOut) {
+    TestFolder folder;
+    fs::create_directory(folder / "in");
+    WriteBytes(folder / "in" / "a.doc", TwoPictureDocument());
+    BatchOptions options;
+    options.outputFolder = (folder / "in" / "out").string();
+    options.inputs = {(folder / "in").string()};
+    options.recursive = true;
+    for (const char* run : {"", "-2", "-3"}) {
+        BatchOutcome outcome = RunJson(options);
+        EXPECT_EQ(outcome.status, 0);
+        ASSERT_EQ(outcome.lines.size(), 1u) << outcome.err;
+        ExpectTwoPicturesOnDisk(outcome.lines[0],
+                                (folder / "in" / "out" / (std::string("aREC") + run)).string());
+    }
+}
+
+#ifndef _WIN32
+// Sees a link to a folder as the folder, as a Windows layer may show a link
+// it cannot tell as one.
+class LinkBlindFolders : public FolderReader {
+public:
+    EntryStatus Examine(const std::string& path, bool) override {
+        return FolderReader::Examine(path, true);
+    }
+};
+
+TEST(BatchFolders, AFolderAlreadyBeingWalkedIsNotWalkedAgain) {
+    TestFolder folder;
+    fs::create_directories(folder / "in" / "sub");
+    WriteBytes(folder / "in" / "a.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "sub" / "b.doc", TwoPictureDocument());
+    fs::create_directory_symlink("..", folder / "in" / "sub" / "up");
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.inputs = {(folder / "in").string()};
+    options.recursive = true;
+    LinkBlindFolders folders;
+    PictureFiles disk;
+
+    BatchOutcome outcome = RunJson(options, folders, disk);
+
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(Paths(outcome.lines),
+              (std::vector<std::string>{(folder / "in" / "a.doc").string(),
+                                        (folder / "in" / "sub" / "b.doc").string()}));
+}
+
+// A Linux name is any bytes but the slash: the lines name the very file and
+// folder, bytes that are no UTF-8 escaped as \udcXX.
+TEST(BatchProgram, KeepsNamesThatAreNoUtf8AndBackslashesInThem) {
+    TestFolder folder;
+    fs::create_directory(folder / "in");
+    WriteBytes(folder / "in" / "back\\slash.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "caf\xE9.doc", TwoPictureDocument());
+    const std::string in = (folder / "in").string();
+    const std::string out = (folder / "out").string();
+
+    int status = RunProgram(VELMO_EXTRACT_PROGRAM, "-o \"" + out + "\" --json \"" + in + "\"",
+                            folder / "lines.json");
+
+    EXPECT_EQ(status, 0);
+    const std::string bytes = std::to_string(TwoPictureDocument().size());
+    const std::string rest = "\"pictures\":{\"jpeg\":1,\"png\":1},\"bytes\":" + bytes +
+                             ",\"status\":\"completed\",\"failure\":null}\n";
+    EXPECT_EQ(ReadBytes(folder / "lines.json"),
+              "{\"path\":\"" + in + "/back\\\\slash.doc\",\"outputFolder\":\"" + out +
+                  "/back\\\\slashREC\"," + rest + "{\"path\":\"" + in +
+                  "/caf\\udce9.doc\",\"outputFolder\":\"" + out + "/caf\\udce9REC\"," + rest);
+    EXPECT_EQ(FilesIn(folder / "out" / "back\\slashREC").size(), 2u);
+    EXPECT_EQ(FilesIn(folder / "out" / "caf\xE9REC").size(), 2u);
+}
+#endif
+
+// Every string of a line is JSON whatever its bytes; a byte that is no part
+// of a UTF-8 character is \udcXX, never a character it is not.
+TEST(BatchJson, EscapesEveryByteThatIsNoCharacter) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xB7", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xB7"},
+        {"caf\xE9", "caf\\udce9"},
+        {"\xC0\x80", "\\udcc0\\udc80"},                        // overlong
+        {"\xED\xA0\x80", "\\udced\\udca0\\udc80"},             // a surrogate
+        {"\xE2\x82x", "\\udce2\\udc82x"},                      // cut short
+        {"\xF4\x90\x80\x80", "\\udcf4\\udc90\\udc80\\udc80"},  // beyond U+10FFFF
+        {"\xFF\x80", "\\udcff\\udc80"},
+        {"a\"b\\c\nd", "a\\\"b\\\\c\\u000ad"}};
+    for (const auto& [name, json] : cases) {
+        DocumentReport report;
+        report.path = name;
+        report.failure = name;
+        const std::string line = JsonLine(report);
+        EXPECT_EQ(line.substr(0, line.find(",\"outputFolder\"")), "{\"path\":\"" + json + "\"");
+        EXPECT_NE(line.find(",\"failure\":\"" + json + "\"}"), std::string::npos) << line;
+    }
+}
 
 TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn) {
     TestFolder folder;

@@ -82,8 +82,8 @@ TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem) {
     CommandRun second = RunInProcess({document, directory});
 
     EXPECT_EQ(missing.status, kExtractFailed);
-    EXPECT_EQ(missing.err,
-              "velmo-extract: " + none + ": cannot open the document (No such file or directory)\n");
+    EXPECT_EQ(missing.err, "velmo-extract: " + none +
+                               ": cannot open the document (No such file or directory)\n");
     EXPECT_EQ(missing.out, " No image recovered\n");
     EXPECT_EQ(first.status, kExtractCompleted);
     EXPECT_EQ(second.status, kExtractFailed);
@@ -147,11 +147,12 @@ TEST(ExtractCommand, NamesTheCauseFirstAndKeepsThePicturesWrittenBefore) {
         std::string cause = c.cause;
         if (cause.find('%') != std::string::npos) cause.replace(cause.find('%'), 1, directory);
         EXPECT_EQ(status, kExtractFailed);
-        EXPECT_EQ(err.str(),
-                  (cause.empty() ? "" : "velmo-extract: " + document + ": " + cause + "\n") +
-                      c.message);
+        EXPECT_EQ(
+            err.str(),
+            (cause.empty() ? "" : "velmo-extract: " + document + ": " + cause + "\n") + c.message);
         if (c.firstPictureKept) {
-            EXPECT_EQ(out.str(), "( 1 )image(s) recovered stored in directory " + directory + "!\n");
+            EXPECT_EQ(out.str(),
+                      "( 1 )image(s) recovered stored in directory " + directory + "!\n");
             EXPECT_EQ(FilesIn(directory), (Files{{"1.jpg", Fixture("small.jpg")}}));
         } else {
             EXPECT_EQ(out.str(), " No image recovered\n");
@@ -228,7 +229,8 @@ TEST(ExtractProgram, ScansWhatCanBeReadToItsEndAndNamesAnythingElse) {
          },
          ""},
 #ifdef _WIN32
-        {"device", [](const TestFolder&) { return std::string("NUL"); }, "a device, not a document"},
+        {"device", [](const TestFolder&) { return std::string("NUL"); },
+         "a device, not a document"},
 #else
         {"endless device", [](const TestFolder&) { return std::string("/dev/zero"); },
          "a device, not a document"},
