@@ -12,6 +12,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -36,26 +37,13 @@ std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
 
 namespace {
 
-bool IsSameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// A FIFO opened without waiting reads as empty until a writer comes, so it
-// is opened again the usual way, which waits for one as any reader does. It
-// must still be the FIFO that was looked at. The first descriptor is closed
-// only then: a writer that came meanwhile must always find a reader.
-int OpenPipeAgain(const std::string& path, int first, const struct stat& seen) {
-    int descriptor = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    struct stat now;
-    if (descriptor >= 0 && (fstat(descriptor, &now) != 0 || !IsSameFile(now, seen))) {
-        close(descriptor);
-        descriptor = -1;
-        errno = ENXIO;
+// A FIFO opened without waiting reads as empty until a writer comes: the scan
+// waits, as a reader that opened it the usual way would, until a writer has
+// written or has come and gone. A pipe whose writer is gone does not wait.
+void WaitForWriter(int descriptor) {
+    pollfd waiting{descriptor, POLLIN, 0};
+    while (poll(&waiting, 1, -1) < 0 && errno == EINTR) {
     }
-    int error = errno;
-    close(first);
-    errno = error;
-    return descriptor;
 }
 
 }  // namespace
@@ -64,19 +52,16 @@ std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
     // O_NONBLOCK: a FIFO without a writer would block the open itself.
     int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return nullptr;
-    struct stat seen;
+    struct stat seen {};
     bool isFile = fstat(descriptor, &seen) == 0 && S_ISREG(seen.st_mode);
     bool isPipe = !isFile && S_ISFIFO(seen.st_mode) && m_kinds == DocumentKinds::FilesAndPipes;
-    if (isFile) {
-        fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    } else if (isPipe) {
-        descriptor = OpenPipeAgain(path, descriptor, seen);
-        if (descriptor < 0) return nullptr;
-    } else {
+    if (!isFile && !isPipe) {
         close(descriptor);
         errno = S_ISDIR(seen.st_mode) ? EISDIR : ENODEV;
         return nullptr;
     }
+    if (isPipe) WaitForWriter(descriptor);
+    fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     std::FILE* document = fdopen(descriptor, "rb");
     if (document == nullptr) {
         close(descriptor);

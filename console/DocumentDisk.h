@@ -17,8 +17,7 @@ public:
 
     // Never waits to open: a FIFO without a writer, or a device, is looked at
     // through the opened descriptor before anything is read. Anything else
-    // than the kinds given is refused (nullptr); a pipe that is accepted is
-    // then opened again to be read as any reader of it would.
+    // than the kinds given is refused (nullptr).
     std::FILE* OpenDocument(const std::string& path) override;
 
 private:

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -110,54 +109,49 @@ public:
 
 TEST(ExtractCommand, NamesTheCauseFirstAndKeepsThePicturesWrittenBefore) {
     struct Case {
-        const char* name;
-        std::function<void(TroubledDisk&)> trouble;
-        std::string cause;  // after "velmo-extract: DOCUMENT: "
+        int openError, createError;
+        ReadTrouble read;
+        uint64_t readable;
+        std::string cause;  // after "velmo-extract: DOCUMENT: "; % is the first picture
         std::string message;
-        bool firstPictureKept;
     };
+    const uint64_t whole = TwoBlockDocument().size();
     const std::vector<Case> cases = {
-        {"unreadable", [](TroubledDisk& disk) { disk.openError = EACCES; },
-         "cannot open the document (Permission denied)", "", false},
-        {"no room", [](TroubledDisk& disk) { disk.createError = ENOSPC; },
-         "cannot create %/1.jpg (No space left on device)", kWriteError, false},
-        {"read fails",
-         [](TroubledDisk& disk) { disk.Add("a.doc", ReadTrouble::Fails, kTroubleAt); }, "",
-         kReadError, true},
-        {"throws",
-         [](TroubledDisk& disk) { disk.Add("a.doc", ReadTrouble::ThrowsError, kTroubleAt); },
-         "the scan stopped unexpectedly (the drive went away)", "", true},
-        {"throws anything",
-         [](TroubledDisk& disk) { disk.Add("a.doc", ReadTrouble::ThrowsAnything, kTroubleAt); },
-         "the scan stopped unexpectedly", "", true}};
+        {EACCES, 0, ReadTrouble::Fails, whole, "cannot open the document (Permission denied)", ""},
+        {0, ENOSPC, ReadTrouble::Fails, whole, "cannot create % (No space left on device)",
+         kWriteError},
+        {0, 0, ReadTrouble::Fails, kTroubleAt, "", kReadError},
+        {0, 0, ReadTrouble::ThrowsError, kTroubleAt,
+         "the scan stopped unexpectedly (the drive went away)", ""},
+        {0, 0, ReadTrouble::ThrowsAnything, kTroubleAt, "the scan stopped unexpectedly", ""}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.cause + c.message);
         TestFolder folder;
         const std::string document = (folder / "a.doc").string();
         const std::string directory = (folder / "aREC").string();
         WriteBytes(document, TwoBlockDocument());
         TroubledDisk disk;
-        c.trouble(disk);
+        disk.openError = c.openError;
+        disk.createError = c.createError;
+        disk.Add("a.doc", c.read, c.readable);
         FolderReader folders;
-        std::ostringstream out;
-        std::ostringstream err;
+        std::ostringstream out, err;
 
         int status = RunExtract(document, directory, out, err, disk, folders);
 
         std::string cause = c.cause;
-        if (cause.find('%') != std::string::npos) cause.replace(cause.find('%'), 1, directory);
+        if (cause.find('%') != std::string::npos)
+            cause.replace(cause.find('%'), 1, JoinPath(directory, "1.jpg"));
         EXPECT_EQ(status, kExtractFailed);
         EXPECT_EQ(
             err.str(),
             (cause.empty() ? "" : "velmo-extract: " + document + ": " + cause + "\n") + c.message);
-        if (c.firstPictureKept) {
-            EXPECT_EQ(out.str(),
-                      "( 1 )image(s) recovered stored in directory " + directory + "!\n");
-            EXPECT_EQ(FilesIn(directory), (Files{{"1.jpg", Fixture("small.jpg")}}));
-        } else {
-            EXPECT_EQ(out.str(), " No image recovered\n");
-            EXPECT_EQ(FilesIn(directory), Files());
-        }
+        // The read goes wrong after the first picture, which is kept whole.
+        const bool kept = c.readable == kTroubleAt;
+        EXPECT_EQ(out.str(),
+                  kept ? "( 1 )image(s) recovered stored in directory " + directory + "!\n"
+                       : " No image recovered\n");
+        EXPECT_EQ(FilesIn(directory), (kept ? Files{{"1.jpg", Fixture("small.jpg")}} : Files()));
     }
 }
 
@@ -208,67 +202,41 @@ TEST(ExtractProgram, ExtractsTheSampleDocument) {
 // What the single-document form is given, as a script gives it: it names
 // what is not a document and never waits on a device; a pipe is read.
 TEST(ExtractProgram, ScansWhatCanBeReadToItsEndAndNamesAnythingElse) {
-    struct Case {
-        const char* name;
-        std::function<std::string(const TestFolder&)> input;
-        std::string cause;  // empty when the scan completes with two pictures
-    };
-    std::vector<Case> cases = {
-        {"missing", [](const TestFolder& f) { return (f / "none.doc").string(); },
-         "cannot open the document (No such file or directory)"},
-        {"folder",
-         [](const TestFolder& f) {
-             fs::create_directory(f / "folder.doc");
-             return (f / "folder.doc").string();
-         },
-         "a folder, not a document"},
-        {"plain file",
-         [](const TestFolder& f) {
-             WriteBytes(f / "a.doc", TwoPictureDocument());
-             return (f / "a.doc").string();
-         },
-         ""},
+    TestFolder folder;
+    fs::create_directory(folder / "folder.doc");
+    WriteBytes(folder / "a.doc", TwoPictureDocument());
+    const std::string fifo = (folder / "pipe.doc").string();
+    // An empty cause: the scan completes with the two pictures.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {(folder / "none.doc").string(), "cannot open the document (No such file or directory)"},
+        {(folder / "folder.doc").string(), "a folder, not a document"},
+        {(folder / "a.doc").string(), ""},
 #ifdef _WIN32
-        {"device", [](const TestFolder&) { return std::string("NUL"); },
-         "a device, not a document"},
+        {"NUL", "a device, not a document"}};
 #else
-        {"endless device", [](const TestFolder&) { return std::string("/dev/zero"); },
-         "a device, not a document"},
-        {"random device", [](const TestFolder&) { return std::string("/dev/urandom"); },
-         "a device, not a document"},
-        {"fifo with data",
-         [](const TestFolder& f) {
-             const fs::path fifo = f / "pipe.doc";
-             mkfifo(fifo.c_str(), 0600);
-             // Opening the FIFO for writing waits for the program to open it.
-             std::thread([fifo] { WriteBytes(fifo, TwoPictureDocument()); }).detach();
-             return fifo.string();
-         },
-         ""},
+        {"/dev/zero", "a device, not a document"},
+        {"/dev/urandom", "a device, not a document"},
+        {fifo, ""}};
+    mkfifo(fifo.c_str(), 0600);
 #endif
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TestFolder folder;
-        const std::string input = c.input(folder);
-        const std::string directory = (folder / "REC").string();
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const auto& [input, cause] = cases[i];
+        SCOPED_TRACE(input);
+        const std::string directory = (folder / ("REC" + std::to_string(i))).string();
+        // Opening the FIFO for writing waits for the program to open it.
+        if (input == fifo) std::thread([fifo] { WriteBytes(fifo, TwoPictureDocument()); }).detach();
 
         int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + input + "\" \"" + directory + "\"",
                                 folder / "out.txt", folder / "err.txt");
 
-        std::string out = WithoutCarriageReturns(ReadBytes(folder / "out.txt"));
-        std::string err = WithoutCarriageReturns(ReadBytes(folder / "err.txt"));
-        if (c.cause.empty()) {
-            EXPECT_EQ(status, 0);
-            EXPECT_EQ(err, "");
-            EXPECT_EQ(out, "( 2 )image(s) recovered stored in directory " + directory + "!\n");
-            EXPECT_EQ(FilesIn(directory).size(), 2u);
-        } else {
-            EXPECT_EQ(status, 1);
-            EXPECT_EQ(err, "velmo-extract: " + input + ": " + c.cause + "\n");
-            EXPECT_EQ(out, " No image recovered\n");
-            EXPECT_FALSE(fs::exists(directory));
-        }
+        const std::string out = WithoutCarriageReturns(ReadBytes(folder / "out.txt"));
+        const std::string err = WithoutCarriageReturns(ReadBytes(folder / "err.txt"));
+        EXPECT_EQ(status, cause.empty() ? 0 : 1);
+        EXPECT_EQ(err, cause.empty() ? "" : "velmo-extract: " + input + ": " + cause + "\n");
+        EXPECT_EQ(out, cause.empty()
+                           ? "( 2 )image(s) recovered stored in directory " + directory + "!\n"
+                           : " No image recovered\n");
+        EXPECT_EQ(FilesIn(directory).size(), cause.empty() ? 2u : 0u);
     }
 }
 
