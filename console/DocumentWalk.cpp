@@ -108,14 +108,16 @@ std::string WithoutTrailingSeparator(std::string path) {
 }
 
 // A junction or a folder link; a reparse point that is the folder itself
-// (a cloud placeholder, a deduplicated folder) is walked.
+// (a cloud placeholder, a deduplicated folder) is walked. No tag is 0: Wine
+// gives 0 for the Unix links it shows as reparse points.
 bool IsFolderLink(const std::wstring& path) {
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW(path.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
+    const DWORD tag = entry.dwReserved0;
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
-           IsReparseTagNameSurrogate(entry.dwReserved0);
+           (tag == 0 || IsReparseTagNameSurrogate(tag));
 }
 
 FileIdentity FolderIdentity(const std::wstring& path) {
