@@ -2,8 +2,10 @@
 #include "console/DocumentFiles.h"
 
 #include "console/DocumentDisk.h"
+#include "recovery/FileAccess.h"
 #include "recovery/PictureFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 #include <system_error>
@@ -11,6 +13,32 @@
 namespace {
 
 std::string ErrnoText(int error) { return std::generic_category().message(error); }
+
+// A picture the scan leaves unfinished, when something it did not expect
+// stops it, is removed as the scanner removes one it cannot finish: only
+// whole pictures stay.
+class GuardedPicture : public PictureFile {
+public:
+    explicit GuardedPicture(std::unique_ptr<PictureFile> picture)
+        : PictureFile(picture->Path()), m_picture(std::move(picture)) {}
+
+    ~GuardedPicture() override {
+        if (m_closed) return;
+        m_picture.reset();
+        RemoveFile(m_path);
+    }
+
+    bool Write(const uint8_t* data, size_t size) override { return m_picture->Write(data, size); }
+    bool Truncate(uint64_t size) override { return m_picture->Truncate(size); }
+    bool Close() override {
+        m_closed = true;
+        return m_picture->Close();
+    }
+
+private:
+    std::unique_ptr<PictureFile> m_picture;
+    bool m_closed = false;
+};
 
 }  // namespace
 
@@ -56,11 +84,18 @@ std::unique_ptr<PictureFile> DocumentFiles::CreatePicture(const std::string& pat
     // Picture files are refused in a folder the scan did not make itself.
     if (!m_folderMade && m_use == OutputFolderUse::MadeByTheScan) return nullptr;
     std::unique_ptr<PictureFile> picture = m_disk.CreatePicture(path);
-    if (picture)
-        ++m_picturesCreated;
-    else
+    if (!picture) {
         Note("cannot create " + path + " (" + ErrnoText(errno) + ")");
-    return picture;
+        return nullptr;
+    }
+    m_pictures.push_back(path);
+    return std::make_unique<GuardedPicture>(std::move(picture));
+}
+
+int DocumentFiles::PicturesKept() {
+    return static_cast<int>(
+        std::count_if(m_pictures.begin(), m_pictures.end(),
+                      [this](const std::string& path) { return Exists(path); }));
 }
 
 void DocumentFiles::Note(const std::string& failure) {

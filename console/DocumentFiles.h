@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class FolderReader;
 
@@ -14,7 +15,7 @@ class FolderReader;
 enum class OutputFolderUse { MadeByTheScan, AnyFolder };
 
 // Every call goes to the real disk, and the first failure is kept in words a
-// script's reader can act on.
+// script's reader can act on. A picture the scan leaves unfinished is removed.
 class DocumentFiles : public PictureFiles {
 public:
     DocumentFiles(PictureFiles& disk, FolderReader& folders, OutputFolderUse use);
@@ -28,7 +29,8 @@ public:
     std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override;
 
     bool FolderMade() const { return m_folderMade; }
-    int PicturesCreated() const { return m_picturesCreated; }
+    // The picture files the scan made that are still there.
+    int PicturesKept();
     uint64_t DocumentBytes() const { return m_documentBytes; }
     const std::string& Failure() const { return m_failure; }
     // The scanner reports a document it cannot open as a write error; the
@@ -43,7 +45,7 @@ private:
     OutputFolderUse m_use;
     bool m_folderMade = false;
     bool m_openFailed = false;
-    int m_picturesCreated = 0;
+    std::vector<std::string> m_pictures;  // every picture file made
     uint64_t m_documentBytes = 0;
     std::string m_failure;
 };

@@ -58,7 +58,7 @@ int RunExtract(const std::string& documentPath, const std::string& outputDirecto
     ScanResult result = ScanCatching(scanner, documentPath, outputDirectory, unexpected);
     if (!unexpected.empty()) {
         // Only the files can tell what the scan had written.
-        result.pictureCount = files.PicturesCreated();
+        result.pictureCount = files.PicturesKept();
         if (result.pictureCount > 0) result.outputDirectory = outputDirectory;
     }
     // The real cause first: the scanner's message names only the kind of failure.

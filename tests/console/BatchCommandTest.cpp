@@ -188,11 +188,13 @@ TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone) {
 }
 
 TEST(BatchFailures, AScanThatGoesWrongKeepsItsPicturesAndTheBatchGoesOn) {
-    const std::vector<std::pair<ReadTrouble, std::string>> troubles = {
+    // A failed read still gives the bytes before it, and the PNG is whole; a
+    // throw stops the PNG's walk, and its cut file must go.
+    const std::vector<std::tuple<ReadTrouble, std::string, int>> troubles = {
         {ReadTrouble::Fails,
-         "The document could not be read to its end. The pictures stored so far are kept."},
-        {ReadTrouble::ThrowsError, "the scan stopped unexpectedly (the drive went away)"},
-        {ReadTrouble::ThrowsAnything, "the scan stopped unexpectedly"}};
+         "The document could not be read to its end. The pictures stored so far are kept.", 1},
+        {ReadTrouble::ThrowsError, "the scan stopped unexpectedly (the drive went away)", 0},
+        {ReadTrouble::ThrowsAnything, "the scan stopped unexpectedly", 0}};
     TestFolder folder;
     BatchOptions options;
     options.outputFolder = (folder / "out").string();
@@ -202,7 +204,7 @@ TEST(BatchFailures, AScanThatGoesWrongKeepsItsPicturesAndTheBatchGoesOn) {
     for (size_t i = 0; i < troubles.size(); ++i) {
         std::string name = std::to_string(i) + ".doc";
         WriteBytes(folder / name, TwoBlockDocument());
-        disk.Add(name, troubles[i].first, kTroubleAt);
+        disk.Add(name, std::get<0>(troubles[i]), kTroubleAt);
         options.inputs.push_back((folder / name).string());
     }
     WriteBytes(folder / "z.doc", TwoPictureDocument());
@@ -217,10 +219,12 @@ TEST(BatchFailures, AScanThatGoesWrongKeepsItsPicturesAndTheBatchGoesOn) {
         SCOPED_TRACE(line.dump());
         const std::string outputFolder = (folder / "out" / (std::to_string(i) + "REC")).string();
         EXPECT_EQ(line["status"], "failed");
-        EXPECT_EQ(line["failure"], troubles[i].second);
+        const int pngs = std::get<2>(troubles[i]);
+        EXPECT_EQ(line["failure"], std::get<1>(troubles[i]));
         EXPECT_EQ(line["outputFolder"], outputFolder);
-        EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", 0}}));
-        EXPECT_EQ(FilesIn(outputFolder), (Files{{"1.jpg", Fixture("small.jpg")}}));
+        EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", pngs}}));
+        EXPECT_EQ(FilesIn(outputFolder).size(), 1u + pngs);
+        EXPECT_EQ(FilesIn(outputFolder)["1.jpg"], Fixture("small.jpg"));
     }
     ExpectTwoPicturesOnDisk(outcome.lines.back(), (folder / "out" / "zREC").string());
 }

@@ -114,16 +114,21 @@ TEST(ExtractCommand, NamesTheCauseFirstAndKeepsThePicturesWrittenBefore) {
         uint64_t readable;
         std::string cause;  // after "velmo-extract: DOCUMENT: "; % is the first picture
         std::string message;
+        size_t kept;  // the first pictures of TwoBlockDocument()
     };
     const uint64_t whole = TwoBlockDocument().size();
+    // A failed read still gives the bytes before it, and the PNG is whole; a
+    // throw stops the PNG's walk, and its cut file must go.
     const std::vector<Case> cases = {
-        {EACCES, 0, ReadTrouble::Fails, whole, "cannot open the document (Permission denied)", ""},
+        {EACCES, 0, ReadTrouble::Fails, whole, "cannot open the document (Permission denied)", "",
+         0},
         {0, ENOSPC, ReadTrouble::Fails, whole, "cannot create % (No space left on device)",
-         kWriteError},
-        {0, 0, ReadTrouble::Fails, kTroubleAt, "", kReadError},
+         kWriteError, 0},
+        {0, 0, ReadTrouble::Fails, kTroubleAt, "", kReadError, 2},
         {0, 0, ReadTrouble::ThrowsError, kTroubleAt,
-         "the scan stopped unexpectedly (the drive went away)", ""},
-        {0, 0, ReadTrouble::ThrowsAnything, kTroubleAt, "the scan stopped unexpectedly", ""}};
+         "the scan stopped unexpectedly (the drive went away)", "", 1},
+        {0, 0, ReadTrouble::ThrowsAnything, kTroubleAt, "the scan stopped unexpectedly", "", 1}};
+    const Files pictures = {{"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cause + c.message);
         TestFolder folder;
@@ -146,12 +151,13 @@ TEST(ExtractCommand, NamesTheCauseFirstAndKeepsThePicturesWrittenBefore) {
         EXPECT_EQ(
             err.str(),
             (cause.empty() ? "" : "velmo-extract: " + document + ": " + cause + "\n") + c.message);
-        // The read goes wrong after the first picture, which is kept whole.
-        const bool kept = c.readable == kTroubleAt;
-        EXPECT_EQ(out.str(),
-                  kept ? "( 1 )image(s) recovered stored in directory " + directory + "!\n"
-                       : " No image recovered\n");
-        EXPECT_EQ(FilesIn(directory), (kept ? Files{{"1.jpg", Fixture("small.jpg")}} : Files()));
+        EXPECT_EQ(out.str(), c.kept == 0 ? " No image recovered\n"
+                                         : "( " + std::to_string(c.kept) +
+                                               " )image(s) recovered stored in directory " +
+                                               directory + "!\n");
+        Files kept = FilesIn(directory);
+        EXPECT_EQ(kept.size(), c.kept);
+        for (const auto& [name, bytes] : kept) EXPECT_EQ(bytes, pictures.at(name)) << name;
     }
 }
 

@@ -181,8 +181,8 @@ std::string TwoBlockDocument() {
     return DocumentBuilder()
         .AddFiller(1000)
         .Add(Fixture("small.jpg"))
-        .FillTo(1500 * 1024, 2)
+        .FillTo(1024 * 1024 - 6000, 2)
         .Add(Fixture("text-chunk.png"))
-        .AddFiller(100, 3)
+        .AddFiller(400 * 1024, 3)
         .Bytes();
 }

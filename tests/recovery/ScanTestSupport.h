@@ -106,7 +106,9 @@ private:
     std::map<std::FILE*, Trouble> m_open;
 };
 
-// A document of more than one read block (1 MB) with small.jpg in its first
-// block and text-chunk.png in its second; kTroubleAt lies between them.
+// A document of more than one read block (1 MB): small.jpg in its first
+// block, text-chunk.png across the boundary. At kTroubleAt, in the second
+// block past the PNG, a read that goes wrong stops the PNG's walk only when
+// it throws.
 std::string TwoBlockDocument();
 constexpr uint64_t kTroubleAt = 1200 * 1024;
