@@ -1,6 +1,7 @@
 // JsonReport.cpp
 #include "console/JsonReport.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace {
