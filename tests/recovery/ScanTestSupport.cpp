@@ -152,6 +152,8 @@ std::FILE* TroubledReads::OpenDocument(const std::string& path) {
     std::FILE* document = PictureFiles::OpenDocument(path);
     std::lock_guard<std::mutex> lock(m_mutex);
     auto trouble = m_byName.find(fs::u8path(path).filename().u8string());
+    // A stream closed before may have had the same address.
+    m_open.erase(document);
     if (document != nullptr && trouble != m_byName.end()) m_open[document] = trouble->second;
     return document;
 }
