@@ -1,6 +1,7 @@
 // BatchCommand.cpp
 #include "console/BatchCommand.h"
 
+#include "console/DocumentDisk.h"
 #include "console/DocumentScan.h"
 #include "console/DocumentWalk.h"
 #include "console/ExtractCommand.h"
@@ -98,7 +99,8 @@ std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders
                               PictureFiles& disk) {
     std::vector<ScanJob> jobs;
     OutputFolders outputFolders(options.outputFolder, options.suffix, disk);
-    for (WalkedDocument& document : WalkDocuments(options.inputs, options.recursive, folders)) {
+    for (WalkedDocument& document :
+         WalkDocuments(options.inputs, options.recursive, folders, options.outputFolder)) {
         std::string folder = document.failure.empty() ? outputFolders.Claim(document.path) : "";
         jobs.push_back({std::move(document), folder});
     }
@@ -159,7 +161,7 @@ int RunBatchCommand(int argc, const char* const argv[], std::ostream& out, std::
         return kExtractUsage;
     }
     FolderReader folders;
-    PictureFiles disk;
+    DocumentDisk disk(DocumentKinds::Files);
     return RunBatch(options, out, err, progress, folders, disk);
 }
 

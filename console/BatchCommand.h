@@ -17,7 +17,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
              FolderReader& folders, PictureFiles& disk);
 
 // Parses the command line (2 and the usage on err when it is wrong) and runs
-// the batch on the real file system.
+// the batch on the real file system, where it scans regular files only.
 int RunBatchCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err,
                     bool progress);
 

@@ -1,85 +1,22 @@
 // DocumentScan.cpp
 #include "console/DocumentScan.h"
 
+#include "console/DocumentFiles.h"
 #include "console/ExtractCommand.h"
 #include "recovery/FileAccess.h"
-#include "recovery/PictureFile.h"
-#include "recovery/PictureFiles.h"
 #include "recovery/PictureScanner.h"
 #include "recovery/RunPaths.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <limits>
-#include <system_error>
 #include <vector>
 
 namespace {
-
-std::string ErrnoText() { return std::generic_category().message(errno); }
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
-
-// The disk seen by one scan: every call goes to the real one, and the first
-// failure is kept in words a script's reader can act on. Picture files are
-// refused in a folder the scan did not make itself.
-class DocumentFiles : public PictureFiles {
-public:
-    explicit DocumentFiles(PictureFiles& disk) : m_disk(disk) {}
-
-    std::FILE* OpenDocument(const std::string& path) override {
-        std::FILE* document = m_disk.OpenDocument(path);
-        if (document == nullptr) Note("cannot open the document (" + ErrnoText() + ")");
-        return document;
-    }
-
-    uint64_t DocumentLength(std::FILE* document) override {
-        uint64_t length = m_disk.DocumentLength(document);
-        if (length != std::numeric_limits<uint64_t>::max()) m_documentBytes = length;
-        return length;
-    }
-
-    bool SeekDocument(std::FILE* document, uint64_t offset) override {
-        return m_disk.SeekDocument(document, offset);
-    }
-
-    size_t ReadDocument(std::FILE* document, void* into, size_t size) override {
-        return m_disk.ReadDocument(document, into, size);
-    }
-
-    bool MakeDirectory(const std::string& path) override {
-        m_folderMade = m_disk.MakeDirectory(path);
-        if (!m_folderMade) Note("cannot make the output folder " + path + " (" + ErrnoText() + ")");
-        return m_folderMade;
-    }
-
-    bool Exists(const std::string& path) override { return m_disk.Exists(path); }
-
-    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
-        if (!m_folderMade) return nullptr;
-        std::unique_ptr<PictureFile> picture = m_disk.CreatePicture(path);
-        if (!picture) Note("cannot create " + path + " (" + ErrnoText() + ")");
-        return picture;
-    }
-
-    bool FolderMade() const { return m_folderMade; }
-    uint64_t DocumentBytes() const { return m_documentBytes; }
-    const std::string& Failure() const { return m_failure; }
-
-private:
-    void Note(const std::string& failure) {
-        if (m_failure.empty()) m_failure = failure;
-    }
-
-    PictureFiles& m_disk;
-    bool m_folderMade = false;
-    uint64_t m_documentBytes = 0;
-    std::string m_failure;
-};
 
 // The scanner's own message, in English as the single-document form prints
 // it; its progress goes on to the batch.
@@ -124,8 +61,17 @@ std::string FolderKey(std::string folder) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return folder;
 }
+
+std::string NameOf(const std::string& documentPath) { return DocumentName(documentPath); }
 #else
 std::string FolderKey(const std::string& folder) { return folder; }
+
+// A backslash is a character of a name here, not a separator as in a
+// Windows path.
+std::string NameOf(const std::string& documentPath) {
+    std::string name = documentPath.substr(documentPath.rfind('/') + 1);
+    return name.substr(0, name.find('.'));
+}
 #endif
 
 }  // namespace
@@ -135,7 +81,7 @@ OutputFolders::OutputFolders(const std::string& outputFolder, const std::string&
     : m_outputPath(JoinPath(outputFolder, "")), m_suffix(suffix), m_disk(disk) {}
 
 std::string OutputFolders::Claim(const std::string& documentPath) {
-    std::string base = BuildOutputDirectory(m_outputPath, m_suffix, DocumentName(documentPath), "");
+    std::string base = BuildOutputDirectory(m_outputPath, m_suffix, NameOf(documentPath), "");
 #ifdef _WIN32
     base = CollapseBackslashes(base);
 #endif
@@ -158,13 +104,16 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
         report.failure = document.failure;
         return report;
     }
-    DocumentFiles files(disk);
+    DocumentFiles files(disk, reader, OutputFolderUse::MadeByTheScan);
     MessageKeeper messages(progress);
-    ScanResult result = PictureScanner(files, messages, BlockSizeFor(document.size))
-                            .Scan(document.path, outputFolder);
+    PictureScanner scanner(files, messages, BlockSizeFor(document.size));
+    std::string unexpected;
+    ScanResult result = ScanCatching(scanner, document.path, outputFolder, unexpected);
     report.bytes = files.DocumentBytes();
     report.completed = result.completed;
-    if (!result.completed)
+    if (!unexpected.empty())
+        report.failure = unexpected;
+    else if (!result.completed)
         report.failure = files.Failure().empty() ? messages.Message() : files.Failure();
     if (files.FolderMade()) {
         report.outputFolder = outputFolder;

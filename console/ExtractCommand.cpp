@@ -1,23 +1,26 @@
 // ExtractCommand.cpp
 #include "console/ExtractCommand.h"
 
+#include "console/DocumentDisk.h"
+#include "console/DocumentFiles.h"
+#include "console/DocumentWalk.h"
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
+
+#include <exception>
+#include <optional>
 
 namespace {
 
 const char kUsageText[] = "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY";
 
-class StreamReporter : public ScanReporter {
+class MessageKeeper : public ScanReporter {
 public:
-    explicit StreamReporter(std::ostream& err) : m_err(err) {}
-
-    void ReportScanMessage(ScanMessage message) override {
-        m_err << ScanMessageText(message) << '\n';
-    }
+    void ReportScanMessage(ScanMessage message) override { m_message = message; }
+    const std::optional<ScanMessage>& Message() const { return m_message; }
 
 private:
-    std::ostream& m_err;
+    std::optional<ScanMessage> m_message;
 };
 
 std::string ResultLine(const ScanResult& result) {
@@ -32,13 +35,48 @@ std::string ScanMessageText(ScanMessage message) {
     return Text(ScanMessageTexts(message), LANG_ENGLISH);
 }
 
+ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath,
+                        const std::string& outputDirectory, std::string& unexpected) {
+    try {
+        return scanner.Scan(documentPath, outputDirectory);
+    } catch (const std::exception& error) {
+        unexpected = std::string("the scan stopped unexpectedly (") + error.what() + ")";
+    } catch (...) {
+        unexpected = "the scan stopped unexpectedly";
+    }
+    ScanResult result;
+    result.completed = false;
+    return result;
+}
+
+int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
+               std::ostream& out, std::ostream& err, PictureFiles& disk, FolderReader& folders) {
+    DocumentFiles files(disk, folders, OutputFolderUse::AnyFolder);
+    MessageKeeper messages;
+    PictureScanner scanner(files, messages);
+    std::string unexpected;
+    ScanResult result = ScanCatching(scanner, documentPath, outputDirectory, unexpected);
+    if (!unexpected.empty()) {
+        // Only the files can tell what the scan had written.
+        result.pictureCount = files.PicturesKept();
+        if (result.pictureCount > 0) result.outputDirectory = outputDirectory;
+    }
+    // The real cause first: the scanner's message names only the kind of failure.
+    const std::string& cause = unexpected.empty() ? files.Failure() : unexpected;
+    if (!result.completed && !cause.empty())
+        err << "velmo-extract: " << documentPath << ": " << cause << '\n';
+    if (messages.Message() && !files.OpenFailed())
+        err << ScanMessageText(*messages.Message()) << '\n';
+    out << ResultLine(result) << '\n';
+    return result.completed ? kExtractCompleted : kExtractFailed;
+}
+
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
     if (argc != 3 || argv[1][0] == '\0' || argv[2][0] == '\0') {
         err << kUsageText << '\n';
         return kExtractUsage;
     }
-    StreamReporter reporter(err);
-    ScanResult result = ScanDocument(argv[1], argv[2], reporter);
-    out << ResultLine(result) << '\n';
-    return result.completed ? kExtractCompleted : kExtractFailed;
+    DocumentDisk disk(DocumentKinds::FilesAndPipes);
+    FolderReader folders;
+    return RunExtract(argv[1], argv[2], out, err, disk, folders);
 }

@@ -7,12 +7,26 @@
 #include <ostream>
 #include <string>
 
+class FolderReader;
+class PictureFiles;
+
 // Exit statuses of velmo-extract.
 enum ExtractStatus { kExtractCompleted = 0, kExtractFailed = 1, kExtractUsage = 2 };
 
 // The scanner's message in English, as velmo-extract prints it.
 std::string ScanMessageText(ScanMessage message);
 
-// velmo-extract DOCUMENT OUTPUT_DIRECTORY: scans the document, writes the
-// result line to out and each failure message to err.
+// The scanner's Scan, where anything thrown out of it ends the scan as a
+// failure would: the result has not completed, and unexpected says what
+// stopped it. The pictures written before stay.
+ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath,
+                        const std::string& outputDirectory, std::string& unexpected);
+
+// Scans the document through the given disk: the result line on out; on err
+// why the scan failed, then the scanner's own message. Returns the exit status.
+int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
+               std::ostream& out, std::ostream& err, PictureFiles& disk, FolderReader& folders);
+
+// velmo-extract DOCUMENT OUTPUT_DIRECTORY: checks the call and runs the scan
+// on the real file system, which reads a pipe but refuses a device or a folder.
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err);

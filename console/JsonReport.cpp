@@ -1,13 +1,69 @@
 // JsonReport.cpp
 #include "console/JsonReport.h"
 
-#include <nlohmann/json.hpp>
+#include <cstdint>
+#include <cstdio>
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+// The length of the UTF-8 character that starts at the byte, or 0 when the
+// bytes there are not one (well-formed as Unicode defines it: no overlong
+// form, no surrogate, nothing beyond U+10FFFF).
+size_t CharacterLength(const std::string& text, size_t at) {
+    auto byte = [&text](size_t i) { return i < text.size() ? uint8_t(text[i]) : 0u; };
+    const unsigned lead = byte(at);
+    if (lead < 0x80) return 1;
+    size_t length = 0;
+    unsigned low = 0x80;
+    unsigned high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return 0;
+    }
+    if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+    for (size_t i = 2; i < length; ++i) {
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+    }
+    return length;
+}
 
-Json TextOrNull(const std::string& text) { return text.empty() ? Json(nullptr) : Json(text); }
+std::string Escape(const char* pattern, unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+// A JSON string of the bytes. A byte that is no part of a UTF-8 character (a
+// Linux name may hold any) becomes the lone surrogate U+DC00 plus the byte,
+// as Python's surrogateescape has it, so that the name can be had back.
+std::string JsonString(const std::string& text) {
+    std::string json = "\"";
+    for (size_t at = 0; at < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        const size_t length = CharacterLength(text, at);
+        if (length == 0)
+            json += Escape("\\udc%02x", c);
+        else if (c == '"' || c == '\\')
+            json += std::string("\\") + char(c);
+        else if (c < 0x20)
+            json += Escape("\\u%04x", c);
+        else
+            json.append(text, at, length);
+        at += length == 0 ? 1 : length;
+    }
+    return json + '"';
+}
+
+std::string TextOrNull(const std::string& text) { return text.empty() ? "null" : JsonString(text); }
 
 std::string PictureCounts(const DocumentReport& report) {
     int total = report.jpegCount + report.pngCount;
@@ -18,14 +74,13 @@ std::string PictureCounts(const DocumentReport& report) {
 }  // namespace
 
 std::string JsonLine(const DocumentReport& report) {
-    Json line;
-    line["path"] = report.path;
-    line["outputFolder"] = TextOrNull(report.outputFolder);
-    line["pictures"] = {{"jpeg", report.jpegCount}, {"png", report.pngCount}};
-    line["bytes"] = report.bytes;
-    line["status"] = report.completed ? "completed" : "failed";
-    line["failure"] = TextOrNull(report.failure);
-    return line.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return "{\"path\":" + JsonString(report.path) +
+           ",\"outputFolder\":" + TextOrNull(report.outputFolder) +
+           ",\"pictures\":{\"jpeg\":" + std::to_string(report.jpegCount) +
+           ",\"png\":" + std::to_string(report.pngCount) + "}" +
+           ",\"bytes\":" + std::to_string(report.bytes) +
+           ",\"status\":" + (report.completed ? "\"completed\"" : "\"failed\"") +
+           ",\"failure\":" + TextOrNull(report.failure) + "}";
 }
 
 std::string TextLine(const DocumentReport& report) {

@@ -6,8 +6,9 @@
 #include <string>
 
 // {"path":…,"outputFolder":…|null,"pictures":{"jpeg":n,"png":n},"bytes":n,
-//  "status":"completed"|"failed","failure":…|null}. Bytes that are not
-// UTF-8 in a path are replaced, so the line always parses.
+//  "status":"completed"|"failed","failure":…|null}. A byte of a text that
+// is no part of a UTF-8 character is written as \udcXX (XX the byte), so
+// that a name is kept whatever bytes it holds.
 std::string JsonLine(const DocumentReport& report);
 
 // "PATH: N pictures (J JPEG, P PNG) in FOLDER", "PATH: no picture" or

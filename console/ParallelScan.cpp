@@ -67,6 +67,9 @@ DocumentReport ParallelScan::ScanSafely(const ScanJob& job) {
     } catch (const std::exception& error) {
         report.path = job.document.path;
         report.failure = error.what();
+    } catch (...) {
+        report.path = job.document.path;
+        report.failure = "the scan stopped unexpectedly";
     }
     progress(std::max(job.document.size, counted));
     return report;

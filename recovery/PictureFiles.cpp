@@ -54,6 +54,10 @@ std::FILE* Spool(std::FILE* stream) {
 std::FILE* PictureFiles::OpenDocument(const std::string& path) {
     std::FILE* document = OpenFile(path, "rb");
     if (document == nullptr) return nullptr;
+    return ReadyDocument(document);
+}
+
+std::FILE* PictureFiles::ReadyDocument(std::FILE* document) {
     // The reader fills its own large buffer; a second one would only copy.
     std::setvbuf(document, nullptr, _IONBF, 0);
 #ifndef _WIN32

@@ -30,4 +30,10 @@ public:
     virtual bool Exists(const std::string& path);
     // A created picture file, or nullptr when it cannot be created.
     virtual std::unique_ptr<PictureFile> CreatePicture(const std::string& path);
+
+protected:
+    // The opened document as the scanner reads it: unbuffered, and a pipe
+    // kept whole in a temporary file (Linux); nullptr when that fails. Takes
+    // the stream over, for an OpenDocument that opens in its own way.
+    static std::FILE* ReadyDocument(std::FILE* document);
 };

@@ -3,7 +3,9 @@
 #include "ScanTestSupport.h"
 
 #include "console/BatchCommand.h"
+#include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
+#include "console/JsonReport.h"
 #include "recovery/PictureFiles.h"
 #include "tests/support/ScriptNames.h"
 
@@ -16,6 +18,10 @@
 #include <chrono>
 #include <sstream>
 #include <thread>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -181,6 +187,93 @@ TEST(BatchFailures, AreReportedDocumentByDocumentAndTheOthersAreDone) {
     EXPECT_NE(outcome.err.find("5 documents, 1 completed, 4 failed"), std::string::npos);
 }
 
+TEST(BatchFailures, AScanThatGoesWrongKeepsItsPicturesAndTheBatchGoesOn) {
+    // A failed read still gives the bytes before it, and the PNG is whole; a
+    // throw stops the PNG's walk, and its cut file must go.
+    const std::vector<std::tuple<ReadTrouble, std::string, int>> troubles = {
+        {ReadTrouble::Fails,
+         "The document could not be read to its end. The pictures stored so far are kept.", 1},
+        {ReadTrouble::ThrowsError, "the scan stopped unexpectedly (the drive went away)", 0},
+        {ReadTrouble::ThrowsAnything, "the scan stopped unexpectedly", 0}};
+    TestFolder folder;
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.jobs = 2;
+    FolderReader folders;
+    TroubledReads disk;
+    for (size_t i = 0; i < troubles.size(); ++i) {
+        std::string name = std::to_string(i) + ".doc";
+        WriteBytes(folder / name, TwoBlockDocument());
+        disk.Add(name, std::get<0>(troubles[i]), kTroubleAt);
+        options.inputs.push_back((folder / name).string());
+    }
+    WriteBytes(folder / "z.doc", TwoPictureDocument());
+    options.inputs.push_back((folder / "z.doc").string());
+
+    BatchOutcome outcome = RunJson(options, folders, disk);
+
+    EXPECT_EQ(outcome.status, 1);
+    ASSERT_EQ(outcome.lines.size(), troubles.size() + 1);
+    for (size_t i = 0; i < troubles.size(); ++i) {
+        const Json& line = outcome.lines[i];
+        SCOPED_TRACE(line.dump());
+        const std::string outputFolder = (folder / "out" / (std::to_string(i) + "REC")).string();
+        EXPECT_EQ(line["status"], "failed");
+        const int pngs = std::get<2>(troubles[i]);
+        EXPECT_EQ(line["failure"], std::get<1>(troubles[i]));
+        EXPECT_EQ(line["outputFolder"], outputFolder);
+        EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", pngs}}));
+        EXPECT_EQ(FilesIn(outputFolder).size(), 1u + pngs);
+        EXPECT_EQ(FilesIn(outputFolder)["1.jpg"], Fixture("small.jpg"));
+    }
+    ExpectTwoPicturesOnDisk(outcome.lines.back(), (folder / "out" / "zREC").string());
+}
+
+#ifndef _WIN32
+// Swaps documents for something else right after the walk has looked at them.
+class SwappingFolders : public FolderReader {
+public:
+    std::map<std::string, std::function<void(const fs::path&)>> swaps;
+
+    EntryStatus Examine(const std::string& path, bool followLinks) override {
+        EntryStatus status = FolderReader::Examine(path, followLinks);
+        auto swap = swaps.find(fs::path(path).filename().string());
+        if (swap != swaps.end()) {
+            fs::remove(path);
+            swap->second(path);
+            swaps.erase(swap);
+        }
+        return status;
+    }
+};
+
+// A FIFO without a writer would block the whole batch, a device would feed
+// it for ever.
+TEST(BatchFailures, ADocumentSwappedAfterTheWalkForWhatIsNoFileIsRefusedAtOnce) {
+    TestFolder folder;
+    fs::create_directory(folder / "in");
+    SwappingFolders folders;
+    folders.swaps = {{"device.doc", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
+                     {"fifo.doc", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }},
+                     {"folder.doc", [](const fs::path& p) { fs::create_directory(p); }}};
+    for (const std::string name : {"device.doc", "fifo.doc", "folder.doc", "z.doc"})
+        WriteBytes(folder / "in" / name, TwoPictureDocument());
+    DocumentDisk disk(DocumentKinds::Files);
+    BatchOptions options;
+    options.outputFolder = (folder / "out").string();
+    options.inputs = {(folder / "in").string()};
+
+    BatchOutcome outcome = RunJson(options, folders, disk);
+
+    EXPECT_EQ(outcome.status, 1);
+    ASSERT_EQ(outcome.lines.size(), 4u);
+    EXPECT_EQ(outcome.lines[0]["failure"], "a device, not a document");
+    EXPECT_EQ(outcome.lines[1]["failure"], "a pipe, not a regular file");
+    EXPECT_EQ(outcome.lines[2]["failure"], "a folder, not a document");
+    ExpectTwoPicturesOnDisk(outcome.lines[3], (folder / "out" / "zREC").string());
+}
+#endif
+
 // The first documents take longest, so they finish last.
 class SlowFirstDocuments : public PictureFiles {
 public:
@@ -190,6 +283,91 @@ public:
         return PictureFiles::OpenDocument(path);
     }
 };
+
+// Sees a link to a folder as the folder, as a Windows layer may show a link
+// it cannot tell as one.
+class LinkBlindFolders : public FolderReader {
+public:
+    EntryStatus Examine(const std::string& path, bool) override {
+        return FolderReader::Examine(path, true);
+    }
+};
+
+// Each run writes into the folder it scans: no run may scan the pictures of
+// the runs before it, nor walk a folder again through a link to it.
+TEST(BatchFolders, TheOutputFolderAndAFolderBeingWalkedAreLeftOut) {
+    TestFolder folder;
+    fs::create_directories(folder / "in" / "sub");
+    WriteBytes(folder / "in" / "a.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "sub" / "b.doc", TwoPictureDocument());
+#ifndef _WIN32
+    fs::create_directory_symlink("..", folder / "in" / "sub" / "up");
+#endif
+    BatchOptions options;
+    options.outputFolder = (folder / "in" / "out").string();
+    options.inputs = {(folder / "in").string()};
+    options.recursive = true;
+    LinkBlindFolders folders;
+    PictureFiles disk;
+    for (const char* run : {"", "-2", "-3"}) {
+        BatchOutcome outcome = RunJson(options, folders, disk);
+        EXPECT_EQ(outcome.status, 0);
+        ASSERT_EQ(outcome.lines.size(), 2u) << outcome.err;
+        ExpectTwoPicturesOnDisk(outcome.lines[0],
+                                (folder / "in" / "out" / (std::string("aREC") + run)).string());
+        ExpectTwoPicturesOnDisk(outcome.lines[1],
+                                (folder / "in" / "out" / (std::string("bREC") + run)).string());
+    }
+}
+
+#ifndef _WIN32
+// A Linux name is any bytes but the slash: the lines name the very file and
+// folder, bytes that are no UTF-8 escaped as \udcXX.
+TEST(BatchProgram, KeepsNamesThatAreNoUtf8AndBackslashesInThem) {
+    TestFolder folder;
+    fs::create_directory(folder / "in");
+    WriteBytes(folder / "in" / "back\\slash.doc", TwoPictureDocument());
+    WriteBytes(folder / "in" / "caf\xE9.doc", TwoPictureDocument());
+    const std::string in = (folder / "in").string();
+    const std::string out = (folder / "out").string();
+
+    int status = RunProgram(VELMO_EXTRACT_PROGRAM, "-o \"" + out + "\" --json \"" + in + "\"",
+                            folder / "lines.json");
+
+    EXPECT_EQ(status, 0);
+    const std::string bytes = std::to_string(TwoPictureDocument().size());
+    const std::string rest = "\"pictures\":{\"jpeg\":1,\"png\":1},\"bytes\":" + bytes +
+                             ",\"status\":\"completed\",\"failure\":null}\n";
+    EXPECT_EQ(ReadBytes(folder / "lines.json"),
+              "{\"path\":\"" + in + "/back\\\\slash.doc\",\"outputFolder\":\"" + out +
+                  "/back\\\\slashREC\"," + rest + "{\"path\":\"" + in +
+                  "/caf\\udce9.doc\",\"outputFolder\":\"" + out + "/caf\\udce9REC\"," + rest);
+    EXPECT_EQ(FilesIn(folder / "out" / "back\\slashREC").size(), 2u);
+    EXPECT_EQ(FilesIn(folder / "out" / "caf\xE9REC").size(), 2u);
+}
+#endif
+
+// Every string of a line is JSON whatever its bytes; a byte that is no part
+// of a UTF-8 character is \udcXX, never a character it is not.
+TEST(BatchJson, EscapesEveryByteThatIsNoCharacter) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xB7", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xB7"},
+        {"caf\xE9", "caf\\udce9"},
+        {"\xC0\x80", "\\udcc0\\udc80"},                        // overlong
+        {"\xED\xA0\x80", "\\udced\\udca0\\udc80"},             // a surrogate
+        {"\xE2\x82x", "\\udce2\\udc82x"},                      // cut short
+        {"\xF4\x90\x80\x80", "\\udcf4\\udc90\\udc80\\udc80"},  // beyond U+10FFFF
+        {"\xFF\x80", "\\udcff\\udc80"},
+        {"a\"b\\c\nd", "a\\\"b\\\\c\\u000ad"}};
+    for (const auto& [name, json] : cases) {
+        DocumentReport report;
+        report.path = name;
+        report.failure = name;
+        const std::string line = JsonLine(report);
+        EXPECT_EQ(line.substr(0, line.find(",\"outputFolder\"")), "{\"path\":\"" + json + "\"");
+        EXPECT_NE(line.find(",\"failure\":\"" + json + "\"}"), std::string::npos) << line;
+    }
+}
 
 TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn) {
     TestFolder folder;

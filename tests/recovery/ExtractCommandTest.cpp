@@ -1,18 +1,29 @@
 // ExtractCommandTest.cpp: velmo-extract's lines, streams and exit statuses.
 #include "ScanTestSupport.h"
 
+#include "console/DocumentWalk.h"
 #include "console/ExtractCommand.h"
+#include "recovery/FileAccess.h"
+#include "recovery/PictureFile.h"
 #include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <sstream>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
 const std::string kWriteError =
     "Error writing file. Quit any application that might use the file!\n";
+const std::string kReadError =
+    "The document could not be read to its end. The pictures stored so far are kept.\n";
 const std::string kDirectoryExists =
     "Images directory already exists!! Process aborted for recovery of images.. Set the path for "
     "recovered images directory in settings as described in help!\n";
@@ -64,17 +75,90 @@ TEST(ExtractCommand, PrintsFailuresOnErrorAndTheResultLineAfterThem) {
     std::string document = (folder / "a.doc").string();
     std::string directory = (folder / "aREC").string();
 
-    CommandRun missing = RunInProcess({(folder / "none.doc").string(), directory});
+    const std::string none = (folder / "none.doc").string();
+    CommandRun missing = RunInProcess({none, directory});
     CommandRun first = RunInProcess({document, directory});
     CommandRun second = RunInProcess({document, directory});
 
     EXPECT_EQ(missing.status, kExtractFailed);
-    EXPECT_EQ(missing.err, kWriteError);
+    EXPECT_EQ(missing.err, "velmo-extract: " + none +
+                               ": cannot open the document (No such file or directory)\n");
     EXPECT_EQ(missing.out, " No image recovered\n");
     EXPECT_EQ(first.status, kExtractCompleted);
     EXPECT_EQ(second.status, kExtractFailed);
     EXPECT_EQ(second.err, kDirectoryExists);
     EXPECT_EQ(second.out, " No image recovered\n");
+}
+
+// The disk going wrong where a real one may: a document that cannot be
+// opened, a picture that cannot be created, a read that fails or throws.
+class TroubledDisk : public TroubledReads {
+public:
+    int openError = 0;
+    int createError = 0;
+
+    std::FILE* OpenDocument(const std::string& path) override {
+        errno = openError;
+        return openError == 0 ? TroubledReads::OpenDocument(path) : nullptr;
+    }
+    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
+        errno = createError;
+        return createError == 0 ? TroubledReads::CreatePicture(path) : nullptr;
+    }
+};
+
+TEST(ExtractCommand, NamesTheCauseFirstAndKeepsThePicturesWrittenBefore) {
+    struct Case {
+        int openError, createError;
+        ReadTrouble read;
+        uint64_t readable;
+        std::string cause;  // after "velmo-extract: DOCUMENT: "; % is the first picture
+        std::string message;
+        size_t kept;  // the first pictures of TwoBlockDocument()
+    };
+    const uint64_t whole = TwoBlockDocument().size();
+    // A failed read still gives the bytes before it, and the PNG is whole; a
+    // throw stops the PNG's walk, and its cut file must go.
+    const std::vector<Case> cases = {
+        {EACCES, 0, ReadTrouble::Fails, whole, "cannot open the document (Permission denied)", "",
+         0},
+        {0, ENOSPC, ReadTrouble::Fails, whole, "cannot create % (No space left on device)",
+         kWriteError, 0},
+        {0, 0, ReadTrouble::Fails, kTroubleAt, "", kReadError, 2},
+        {0, 0, ReadTrouble::ThrowsError, kTroubleAt,
+         "the scan stopped unexpectedly (the drive went away)", "", 1},
+        {0, 0, ReadTrouble::ThrowsAnything, kTroubleAt, "the scan stopped unexpectedly", "", 1}};
+    const Files pictures = {{"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cause + c.message);
+        TestFolder folder;
+        const std::string document = (folder / "a.doc").string();
+        const std::string directory = (folder / "aREC").string();
+        WriteBytes(document, TwoBlockDocument());
+        TroubledDisk disk;
+        disk.openError = c.openError;
+        disk.createError = c.createError;
+        disk.Add("a.doc", c.read, c.readable);
+        FolderReader folders;
+        std::ostringstream out, err;
+
+        int status = RunExtract(document, directory, out, err, disk, folders);
+
+        std::string cause = c.cause;
+        if (cause.find('%') != std::string::npos)
+            cause.replace(cause.find('%'), 1, JoinPath(directory, "1.jpg"));
+        EXPECT_EQ(status, kExtractFailed);
+        EXPECT_EQ(
+            err.str(),
+            (cause.empty() ? "" : "velmo-extract: " + document + ": " + cause + "\n") + c.message);
+        EXPECT_EQ(out.str(), c.kept == 0 ? " No image recovered\n"
+                                         : "( " + std::to_string(c.kept) +
+                                               " )image(s) recovered stored in directory " +
+                                               directory + "!\n");
+        Files kept = FilesIn(directory);
+        EXPECT_EQ(kept.size(), c.kept);
+        for (const auto& [name, bytes] : kept) EXPECT_EQ(bytes, pictures.at(name)) << name;
+    }
 }
 
 TEST(ExtractCommand, RefusesAnythingButTwoArguments) {
@@ -119,6 +203,47 @@ TEST(ExtractProgram, ExtractsTheSampleDocument) {
     EXPECT_EQ(usage, 2);
     EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt")),
               "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n");
+}
+
+// What the single-document form is given, as a script gives it: it names
+// what is not a document and never waits on a device; a pipe is read.
+TEST(ExtractProgram, ScansWhatCanBeReadToItsEndAndNamesAnythingElse) {
+    TestFolder folder;
+    fs::create_directory(folder / "folder.doc");
+    WriteBytes(folder / "a.doc", TwoPictureDocument());
+    const std::string fifo = (folder / "pipe.doc").string();
+    // An empty cause: the scan completes with the two pictures.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {(folder / "none.doc").string(), "cannot open the document (No such file or directory)"},
+        {(folder / "folder.doc").string(), "a folder, not a document"},
+        {(folder / "a.doc").string(), ""},
+#ifdef _WIN32
+        {"NUL", "a device, not a document"}};
+#else
+        {"/dev/zero", "a device, not a document"},
+        {"/dev/urandom", "a device, not a document"},
+        {fifo, ""}};
+    mkfifo(fifo.c_str(), 0600);
+#endif
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const auto& [input, cause] = cases[i];
+        SCOPED_TRACE(input);
+        const std::string directory = (folder / ("REC" + std::to_string(i))).string();
+        // Opening the FIFO for writing waits for the program to open it.
+        if (input == fifo) std::thread([fifo] { WriteBytes(fifo, TwoPictureDocument()); }).detach();
+
+        int status = RunProgram(VELMO_EXTRACT_PROGRAM, "\"" + input + "\" \"" + directory + "\"",
+                                folder / "out.txt", folder / "err.txt");
+
+        const std::string out = WithoutCarriageReturns(ReadBytes(folder / "out.txt"));
+        const std::string err = WithoutCarriageReturns(ReadBytes(folder / "err.txt"));
+        EXPECT_EQ(status, cause.empty() ? 0 : 1);
+        EXPECT_EQ(err, cause.empty() ? "" : "velmo-extract: " + input + ": " + cause + "\n");
+        EXPECT_EQ(out, cause.empty()
+                           ? "( 2 )image(s) recovered stored in directory " + directory + "!\n"
+                           : " No image recovered\n");
+        EXPECT_EQ(FilesIn(directory).size(), cause.empty() ? 2u : 0u);
+    }
 }
 
 // Given in UTF-16 by the system, the names reach the scanner whole, and the

@@ -143,3 +143,48 @@ int RunProgram(const std::string& program, const std::string& arguments, const f
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
 }
+
+void TroubledReads::Add(const std::string& fileName, ReadTrouble trouble, uint64_t readable) {
+    m_byName[fileName] = {trouble, readable};
+}
+
+std::FILE* TroubledReads::OpenDocument(const std::string& path) {
+    std::FILE* document = PictureFiles::OpenDocument(path);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto trouble = m_byName.find(fs::u8path(path).filename().u8string());
+    // A stream closed before may have had the same address.
+    m_open.erase(document);
+    if (document != nullptr && trouble != m_byName.end()) m_open[document] = trouble->second;
+    return document;
+}
+
+size_t TroubledReads::ReadDocument(std::FILE* document, void* into, size_t size) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    auto found = m_open.find(document);
+    if (found == m_open.end()) {
+        lock.unlock();
+        return PictureFiles::ReadDocument(document, into, size);
+    }
+    Trouble& trouble = found->second;
+    const bool crosses = trouble.read + size > trouble.readable;
+    if (crosses && trouble.kind == ReadTrouble::ThrowsError)
+        throw std::runtime_error("the drive went away");
+    if (crosses && trouble.kind == ReadTrouble::ThrowsAnything) throw 42;
+    size_t got = PictureFiles::ReadDocument(
+        document, into, crosses ? static_cast<size_t>(trouble.readable - trouble.read) : size);
+    trouble.read += got;
+    // A write to a stream opened for reading fails and sets its error
+    // indicator, as a failed read does: the one portable way to raise it.
+    if (crosses) std::fputc(0, document);
+    return got;
+}
+
+std::string TwoBlockDocument() {
+    return DocumentBuilder()
+        .AddFiller(1000)
+        .Add(Fixture("small.jpg"))
+        .FillTo(1024 * 1024 - 6000, 2)
+        .Add(Fixture("text-chunk.png"))
+        .AddFiller(400 * 1024, 3)
+        .Bytes();
+}

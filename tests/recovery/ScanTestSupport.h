@@ -1,12 +1,14 @@
 // ScanTestSupport.h: documents, folders and results for the scanner tests.
 #pragma once
 
+#include "recovery/PictureFiles.h"
 #include "recovery/PictureScanner.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -78,3 +80,35 @@ fs::path OutputDirectory(const TestFolder& folder);
 // its errors) written to files; the program's exit status.
 int RunProgram(const std::string& program, const std::string& arguments, const fs::path& out,
                const fs::path& err = fs::path());
+
+// How a document's reading goes wrong, as on a failing disk or a network
+// drive that goes away: the read fails, or the layer below throws, a
+// standard exception or anything else.
+enum class ReadTrouble { Fails, ThrowsError, ThrowsAnything };
+
+// The real disk, but documents named so go wrong at the read that would go
+// past so many of their bytes. The reads before it are whole.
+class TroubledReads : public PictureFiles {
+public:
+    void Add(const std::string& fileName, ReadTrouble trouble, uint64_t readable);
+    std::FILE* OpenDocument(const std::string& path) override;
+    size_t ReadDocument(std::FILE* document, void* into, size_t size) override;
+
+private:
+    struct Trouble {
+        ReadTrouble kind;
+        uint64_t readable;
+        uint64_t read = 0;
+    };
+
+    std::mutex m_mutex;
+    std::map<std::string, Trouble> m_byName;
+    std::map<std::FILE*, Trouble> m_open;
+};
+
+// A document of more than one read block (1 MB): small.jpg in its first
+// block, text-chunk.png across the boundary. At kTroubleAt, in the second
+// block past the PNG, a read that goes wrong stops the PNG's walk only when
+// it throws.
+std::string TwoBlockDocument();
+constexpr uint64_t kTroubleAt = 1200 * 1024;
