@@ -29,7 +29,6 @@ public:
     }
 
     bool Write(const uint8_t* data, size_t size) override { return m_picture->Write(data, size); }
-    bool Truncate(uint64_t size) override { return m_picture->Truncate(size); }
     bool Close() override {
         m_closed = true;
         return m_picture->Close();

@@ -2,7 +2,6 @@
 #include "recovery/DocumentReader.h"
 
 #include "recovery/ByteSource.h"
-#include "recovery/PictureFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -35,8 +34,7 @@ bool DocumentReader::Ensure(size_t count) {
 }
 
 bool DocumentReader::SkipAhead(uint64_t count) {
-    if (count > Available() && m_picture == nullptr && !m_atEnd && JumpTo(Position() + count))
-        return true;
+    if (count > Available() && !m_atEnd && JumpTo(Position() + count)) return true;
     while (count > Available()) {
         count -= Available();
         m_cursor = m_end;
@@ -64,15 +62,15 @@ bool DocumentReader::SkipTo(const uint8_t* pattern, size_t size) {
     }
 }
 
-// Bytes skipped with no picture to write them into need not be read: one
-// byte just before the new position tells that the source reaches it.
+// Bytes skipped need not be read: one byte just before the new position
+// tells that the source reaches it.
 bool DocumentReader::JumpTo(uint64_t position) {
     uint8_t last;
     if (m_source.ReadAt(position - 1, &last, 1) != 1) return false;
     m_bufferPosition = position;
     m_cursor = 0;
     m_end = 0;
-    m_captureStart = 0;
+    m_keeping = false;
     return true;
 }
 
@@ -87,60 +85,55 @@ void DocumentReader::MoveTo(uint64_t position) {
         SkipAhead(position - Position());
         return;
     }
-    uint64_t written = m_bufferPosition + m_captureStart;
-    if (m_picture != nullptr && !m_writeFailed && position < written &&
-        !m_picture->Truncate(position > m_pictureStart ? position - m_pictureStart : 0))
-        m_writeFailed = true;
     if (position >= m_bufferPosition) {
         m_cursor = static_cast<size_t>(position - m_bufferPosition);
-        m_captureStart = std::min(m_captureStart, m_cursor);
         return;
     }
     // Before the buffer: read afresh from there.
     m_bufferPosition = position;
     m_cursor = 0;
     m_end = 0;
-    m_captureStart = 0;
     m_atEnd = false;
+    m_keeping = false;
+}
+
+const uint8_t* DocumentReader::Held(uint64_t from, uint64_t to) const {
+    if (from < m_bufferPosition || to > m_bufferPosition + m_end || from > to) return nullptr;
+    return m_data + (from - m_bufferPosition);
 }
 
 uint64_t DocumentReader::Remaining() const {
     return m_documentLength > Position() ? m_documentLength - Position() : 0;
 }
 
-void DocumentReader::AttachPicture(PictureFile& picture) {
-    m_picture = &picture;
-    m_pictureStart = Position();
-    m_captureStart = m_cursor;
-    m_writeFailed = false;
+size_t DocumentReader::KeepStart() {
+    if (m_keeping && m_kept >= m_bufferPosition && m_kept <= Position()) {
+        size_t kept = static_cast<size_t>(m_kept - m_bufferPosition);
+        if (m_end - kept <= m_capacity / 2) return kept;
+    }
+    m_keeping = false;
+    return m_cursor;
 }
 
-bool DocumentReader::DetachPicture() {
-    WriteCapturedBytes();
-    m_picture = nullptr;
-    return !m_writeFailed;
-}
-
-// Keeps the unread bytes, moves them to the front and fills the rest of the
-// buffer. False when nothing more can be read.
+// Keeps the unread bytes (and the kept ones), moves them to the front and
+// fills the rest of the buffer. False when nothing more can be read.
 bool DocumentReader::Refill() {
-    WriteCapturedBytes();
-    if (m_writeFailed) return false;
-    size_t unread = Available();
+    size_t keep = KeepStart();
+    size_t kept = m_end - keep;
     // A borrowing reader gets a buffer of its own, no larger than its reads so far need.
-    size_t size = std::min(std::max(unread + m_nextRead, m_buffer.size()), std::max(m_capacity, unread));
+    size_t size =
+        std::min(std::max(kept + m_nextRead, m_buffer.size()), std::max(m_capacity, kept));
     if (m_data != m_buffer.data() || m_buffer.size() < size) {
         std::vector<uint8_t> own(size);
-        std::memcpy(own.data(), Cursor(), unread);
+        std::memcpy(own.data(), m_data + keep, kept);
         m_buffer.swap(own);
         m_data = m_buffer.data();
     } else {
-        std::memmove(m_buffer.data(), Cursor(), unread);
+        std::memmove(m_buffer.data(), m_data + keep, kept);
     }
-    m_bufferPosition += m_cursor;
-    m_cursor = 0;
-    m_captureStart = 0;
-    m_end = unread;
+    m_bufferPosition += keep;
+    m_cursor -= keep;
+    m_end = kept;
     if (m_atEnd) return false;
     size_t wanted = std::min(m_buffer.size() - m_end, m_nextRead);
     m_nextRead = std::min(m_capacity, 2 * m_nextRead);
@@ -153,11 +146,4 @@ bool DocumentReader::Refill() {
     }
     m_end += got;
     return got > 0;
-}
-
-void DocumentReader::WriteCapturedBytes() {
-    if (m_picture == nullptr || m_writeFailed || m_cursor == m_captureStart) return;
-    if (!m_picture->Write(m_data + m_captureStart, m_cursor - m_captureStart))
-        m_writeFailed = true;
-    m_captureStart = m_cursor;
 }

@@ -6,13 +6,12 @@
 #include <vector>
 
 class ByteSource;
-class PictureFile;
 
-// Reads the document block by block into one buffer of fixed capacity and
-// lets the scanner look a few bytes ahead across block boundaries. While a
-// picture file is attached, every byte the cursor passes is also written to
-// that file, in large pieces, before the buffer is reused; memory use
-// therefore stays the same whatever the size of the document or picture.
+// Reads a source block by block into one buffer of fixed capacity and lets
+// the scanner look a few bytes ahead across block boundaries; memory use
+// therefore stays the same whatever the size of the document. Bytes from a
+// kept position on stay in the buffer while they fill at most half of it, so
+// that a picture just walked can be written from there without reading it again.
 class DocumentReader {
 public:
     static constexpr size_t kMinimumCapacity = 16;
@@ -28,23 +27,26 @@ public:
     DocumentReader(const DocumentReader& other, size_t capacity);
 
     // Makes at least count bytes readable at the cursor (count <= capacity).
-    // False when the document ends first, after a read error, or once writing
-    // to the attached picture file has failed.
+    // False when the document ends first or after a read error.
     bool Ensure(size_t count);
     const uint8_t* Cursor() const { return m_data + m_cursor; }
     size_t Available() const { return m_end - m_cursor; }
     void Skip(size_t count) { m_cursor += count; }
-    // Skips count bytes that may lie far beyond the buffer. False when the
-    // document ends first; the cursor is then at the end.
+    // Skips count bytes that may lie far beyond the buffer, without reading
+    // them. False when the document ends first; the cursor is then at the end.
     bool SkipAhead(uint64_t count);
     // Moves the cursor to the next occurrence of the pattern (size <= capacity).
     // False when there is none: the cursor is then at the end of the document.
     bool SkipTo(const uint8_t* pattern, size_t size);
     void SkipToEnd();
-    // Moves the cursor to any position, before the cursor or after it. Going
-    // back takes back from the attached picture file what it was given past
-    // the new position.
+    // Moves the cursor to any position, before the cursor or after it.
     void MoveTo(uint64_t position);
+
+    // Keeps the bytes from the cursor on, as far as the buffer's half holds them.
+    void KeepFromHere() { m_kept = Position(); m_keeping = true; }
+    void StopKeeping() { m_keeping = false; }
+    // The bytes [from, to) when the buffer still holds them all, else nullptr.
+    const uint8_t* Held(uint64_t from, uint64_t to) const;
 
     // The cursor's offset in the source.
     uint64_t Position() const { return m_bufferPosition + m_cursor; }
@@ -53,15 +55,12 @@ public:
     bool ReadFailed() const { return m_readFailed; }
     ByteSource& Source() const { return m_source; }
 
-    void AttachPicture(PictureFile& picture);
-    // Writes what the cursor passed since the last write and detaches the
-    // picture. False when any write to it failed.
-    bool DetachPicture();
-
 private:
     bool Refill();
     bool JumpTo(uint64_t position);
-    void WriteCapturedBytes();
+    // Where the bytes worth keeping start in the buffer: the cursor, or the
+    // kept position while it is still held and small enough.
+    size_t KeepStart();
 
     ByteSource& m_source;
     uint64_t m_documentLength;
@@ -73,11 +72,9 @@ private:
     uint64_t m_bufferPosition = 0;
     bool m_atEnd = false;
     bool m_readFailed = false;
-    PictureFile* m_picture = nullptr;
-    uint64_t m_pictureStart = 0;
-    size_t m_captureStart = 0;
-    bool m_writeFailed = false;
     // How much the next refill reads: a borrowing reader, mostly a check that
     // soon ends, starts small and doubles up to its capacity.
     size_t m_nextRead;
+    uint64_t m_kept = 0;
+    bool m_keeping = false;
 };

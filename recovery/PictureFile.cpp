@@ -5,27 +5,6 @@
 
 #include <utility>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <sys/types.h>
-#include <unistd.h>
-#endif
-
-namespace {
-
-bool CutFile(std::FILE* stream, uint64_t size) {
-#ifdef _WIN32
-    return _chsize_s(_fileno(stream), static_cast<__int64>(size)) == 0 &&
-           _fseeki64(stream, 0, SEEK_END) == 0;
-#else
-    return ftruncate(fileno(stream), static_cast<off_t>(size)) == 0 &&
-           fseeko(stream, 0, SEEK_END) == 0;
-#endif
-}
-
-}  // namespace
-
 PictureFile::PictureFile(std::string path) : m_path(std::move(path)) {}
 
 // A picture still open here was left unfinished (the scan was cut short
@@ -41,10 +20,6 @@ bool PictureFile::Create() {
 
 bool PictureFile::Write(const uint8_t* data, size_t size) {
     return m_stream != nullptr && std::fwrite(data, 1, size, m_stream) == size;
-}
-
-bool PictureFile::Truncate(uint64_t size) {
-    return m_stream != nullptr && std::fflush(m_stream) == 0 && CutFile(m_stream, size);
 }
 
 bool PictureFile::Close() {

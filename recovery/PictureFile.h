@@ -18,8 +18,6 @@ public:
     // Creates (truncates) the file for binary writing.
     bool Create();
     virtual bool Write(const uint8_t* data, size_t size);
-    // Cuts the file back to its first size bytes; what is written next follows them.
-    virtual bool Truncate(uint64_t size);
     // Flushes and closes; false when data could not be written.
     virtual bool Close();
     // Closes the file if still open and deletes it.

@@ -48,6 +48,7 @@ ScanResult PictureScanner::Scan(const std::string& documentPath,
     m_jpegCount = 0;
     m_pngCount = 0;
     m_writtenPictures.clear();
+    m_keepOncePerView = false;
     m_result = ScanResult();
     std::FILE* document = m_files.OpenDocument(documentPath);
     if (document == nullptr) {
@@ -79,6 +80,7 @@ void PictureScanner::ScanPlainDocument() {
 // Three passes: the plain search, the containers' search, the writing.
 void PictureScanner::ScanContainer() {
     constexpr int kPasses = 3;
+    m_keepOncePerView = true;
     std::shared_ptr<ByteSource> document = m_document;
     FoundPictures found;
     bool readFailed;
@@ -105,55 +107,79 @@ void PictureScanner::WriteFoundPictures(const FoundPictures& found) {
         if (previous != nullptr && previous != picture.source.get()) previous->Rest();
         previous = picture.source.get();
         ProgressSource::Writing writing(*m_document);
-        if (!WriteFoundPicture(picture)) return;
+        PictureExtent extent{picture.kind, picture.start, picture.end, true};
+        if (!WritePicture(extent, *picture.source, nullptr)) return;
     }
 }
 
+// The picture's extent is found by walking it, then its bytes are copied:
+// from the reader's buffer when it still holds them, else from the document.
 bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     // After a stop the search still passes what it had read: nothing more is begun.
     if (m_document->StopRequested()) return false;
     ProgressSource::Writing writing(*m_document);
-    std::unique_ptr<PictureFile> picture = CreateNextPicture(kind);
-    if (!picture) return false;
-    reader.AttachPicture(*picture);
+    uint64_t start = reader.Position();
+    reader.KeepFromHere();
     bool ended = SkipPicture(reader, kind);
-    bool written = reader.DetachPicture();
+    reader.StopKeeping();
     // A read error can look like the document's end: such a picture is not whole.
-    if (!FinishPicture(*picture, written, ended || !reader.ReadFailed())) return false;
+    PictureExtent picture{kind, start, reader.Position(), ended || !reader.ReadFailed()};
+    if (!WritePicture(picture, reader.Source(), reader.Held(picture.start, picture.end)))
+        return false;
     // A picture without an end holds the rest of the document: nothing is left to scan.
     return ended;
 }
 
-bool PictureScanner::WriteFoundPicture(const FoundPicture& found) {
-    std::unique_ptr<PictureFile> picture = CreateNextPicture(found.kind);
+bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
+                                  const uint8_t* held) {
+    std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
-    std::vector<uint8_t> block(std::min<uint64_t>(m_blockSize, found.end - found.start));
-    bool read = true;
-    bool written = true;
-    uint32_t checksum = crc32(0, nullptr, 0);
-    for (uint64_t at = found.start; at < found.end && read && written;) {
-        size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), found.end - at));
-        read = found.source->ReadAt(at, block.data(), piece) == piece;
-        if (read) written = picture->Write(block.data(), piece);
-        checksum = crc32(checksum, block.data(), static_cast<uInt>(piece));
-        at += piece;
-    }
-    if (read && written && WrittenThroughAnotherView(found, checksum)) {
+    PictureCopy copy = held != nullptr ? CopyHeld(held, extent, *picture)
+                                       : CopyFromView(view, extent, *picture);
+    if (copy.read && copy.written && WrittenThroughAnotherView(extent, copy.checksum, view)) {
         picture->Remove();
-        GiveBackNumber(found.kind);
+        GiveBackNumber(extent.kind);
         return true;
     }
-    return FinishPicture(*picture, written, read);
+    return FinishPicture(*picture, copy.written, copy.read && extent.readWhole);
+}
+
+PictureScanner::PictureCopy PictureScanner::CopyHeld(const uint8_t* bytes,
+                                                     const PictureExtent& extent,
+                                                     PictureFile& picture) const {
+    size_t size = static_cast<size_t>(extent.end - extent.start);
+    PictureCopy copy;
+    copy.written = picture.Write(bytes, size);
+    if (m_keepOncePerView) copy.checksum = crc32(copy.checksum, bytes, static_cast<uInt>(size));
+    return copy;
+}
+
+PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
+                                                         const PictureExtent& extent,
+                                                         PictureFile& picture) const {
+    std::vector<uint8_t> block(std::min<uint64_t>(m_blockSize, extent.end - extent.start));
+    PictureCopy copy;
+    for (uint64_t at = extent.start; at < extent.end && copy.read && copy.written;) {
+        size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), extent.end - at));
+        copy.read = view.ReadAt(at, block.data(), piece) == piece;
+        if (copy.read) copy.written = picture.Write(block.data(), piece);
+        if (m_keepOncePerView)
+            copy.checksum = crc32(copy.checksum, block.data(), static_cast<uInt>(piece));
+        at += piece;
+    }
+    return copy;
 }
 
 // A damaged package may show the same bytes through views of views (an
 // entry whose data holds the next entry, and so on), each at a place of its
 // own: the picture is kept once. The same picture twice in one view is two
 // pictures of the document.
-bool PictureScanner::WrittenThroughAnotherView(const FoundPicture& found, uint32_t checksum) {
-    auto key = std::make_tuple(found.kind, found.end - found.start, checksum);
-    auto written = m_writtenPictures.emplace(key, found.source.get());
-    return !written.second && written.first->second != found.source.get();
+bool PictureScanner::WrittenThroughAnotherView(const PictureExtent& extent, uint32_t checksum,
+                                               const ByteSource& view) {
+    if (!m_keepOncePerView) return false;
+    auto key = std::make_tuple(extent.kind, extent.end - extent.start, checksum);
+    auto written = m_writtenPictures.emplace(key, &view);
+    return !written.second && written.first->second != &view;
 }
 
 void PictureScanner::GiveBackNumber(PictureKind kind) {

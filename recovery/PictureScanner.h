@@ -72,16 +72,36 @@ private:
     void ScanPlainDocument();
     void ScanContainer();
     void WriteFoundPictures(const FoundPictures& found);
-    // Writes the picture at the reader's cursor while walking to its end.
+    // Finds the extent of the picture at the reader's cursor by its walk and writes it.
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
-    // False when the scan must stop.
-    bool WriteFoundPicture(const FoundPicture& found);
+
+    // A picture's bytes [start, end) in the view that shows it.
+    struct PictureExtent {
+        PictureKind kind;
+        uint64_t start;
+        uint64_t end;
+        bool readWhole;  // false when a read error may have cut it short
+    };
+    struct PictureCopy {
+        bool read = true;
+        bool written = true;
+        uint32_t checksum = 0;  // CRC-32 of the bytes, when pictures are kept once per view
+    };
+    // The one way a picture reaches its file: the next file of its kind, the
+    // bytes copied from held (the reader's buffer) when given, else read from
+    // the view. False when the scan must stop.
+    bool WritePicture(const PictureExtent& extent, ByteSource& view, const uint8_t* held);
+    PictureCopy CopyHeld(const uint8_t* bytes, const PictureExtent& extent,
+                         PictureFile& picture) const;
+    PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent,
+                             PictureFile& picture) const;
     // Closes the picture; one not closed is removed and ends the scan with a
     // write error, one cut short by a read error with a read error.
     bool FinishPicture(PictureFile& picture, bool written, bool readWhole = true);
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
-    bool WrittenThroughAnotherView(const FoundPicture& found, uint32_t checksum);
+    bool WrittenThroughAnotherView(const PictureExtent& extent, uint32_t checksum,
+                                   const ByteSource& view);
     void GiveBackNumber(PictureKind kind);
     std::string NextPicturePath(PictureKind kind);
     void Fail(ScanMessage message);
@@ -95,8 +115,9 @@ private:
     bool m_stopped = false;
     int m_jpegCount = 0;
     int m_pngCount = 0;
-    // The pictures a container scan wrote, by kind, length and checksum, with
-    // the view each came from.
+    // A container scan keeps a picture once however many views show it: the
+    // pictures it wrote, by kind, length and checksum, with the view each came from.
+    bool m_keepOncePerView = false;
     std::map<std::tuple<PictureKind, uint64_t, uint32_t>, const ByteSource*> m_writtenPictures;
     ScanResult m_result;
 };

@@ -18,9 +18,10 @@ void ProgressSource::BeginPass(int pass, int passes) {
 size_t ProgressSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     if (m_stopRequested && !m_writing) return 0;
     size_t got = m_document->ReadAt(offset, into, size);
-    // Bytes a walk skips without reading them (a picture's long chunk) are
-    // passed all the same.
-    uint64_t skipped = offset > m_readEnd ? offset - m_readEnd : 0;
+    // Bytes a search skips without reading them (a picture's long chunk) are
+    // passed all the same. A picture being written is read whole after its
+    // walk skipped it: those reads count instead.
+    uint64_t skipped = offset > m_readEnd && !m_writing ? offset - m_readEnd : 0;
     m_readEnd = offset + got;
     Count(skipped + got);
     return got;

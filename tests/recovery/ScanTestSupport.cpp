@@ -166,13 +166,14 @@ size_t TroubledReads::ReadDocument(std::FILE* document, void* into, size_t size)
         return PictureFiles::ReadDocument(document, into, size);
     }
     Trouble& trouble = found->second;
-    const bool crosses = trouble.read + size > trouble.readable;
+    const uint64_t at = static_cast<uint64_t>(std::ftell(document));
+    const bool crosses = at + size > trouble.readable;
     if (crosses && trouble.kind == ReadTrouble::ThrowsError)
         throw std::runtime_error("the drive went away");
     if (crosses && trouble.kind == ReadTrouble::ThrowsAnything) throw 42;
     size_t got = PictureFiles::ReadDocument(
-        document, into, crosses ? static_cast<size_t>(trouble.readable - trouble.read) : size);
-    trouble.read += got;
+        document, into,
+        crosses ? static_cast<size_t>(at < trouble.readable ? trouble.readable - at : 0) : size);
     // A write to a stream opened for reading fails and sets its error
     // indicator, as a failed read does: the one portable way to raise it.
     if (crosses) std::fputc(0, document);

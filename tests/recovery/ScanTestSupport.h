@@ -86,8 +86,9 @@ int RunProgram(const std::string& program, const std::string& arguments, const f
 // standard exception or anything else.
 enum class ReadTrouble { Fails, ThrowsError, ThrowsAnything };
 
-// The real disk, but documents named so go wrong at the read that would go
-// past so many of their bytes. The reads before it are whole.
+// The real disk, but documents named so go wrong at any read that would go
+// past so many of their bytes, as a disk goes wrong at a bad place. The reads
+// before it are whole.
 class TroubledReads : public PictureFiles {
 public:
     void Add(const std::string& fileName, ReadTrouble trouble, uint64_t readable);
@@ -98,7 +99,6 @@ private:
     struct Trouble {
         ReadTrouble kind;
         uint64_t readable;
-        uint64_t read = 0;
     };
 
     std::mutex m_mutex;
