@@ -17,8 +17,7 @@
 namespace {
 
 // Well within a second natively; the sanitizers and a busy machine slow it
-// tenfold,
-// while the faults these documents found took minutes or hours.
+// tenfold, while the faults these documents found took minutes or hours.
 constexpr auto kPromptly = std::chrono::seconds(10);
 
 std::string Repeated(const std::string& bytes, size_t times) {
