@@ -59,8 +59,8 @@ std::string OptionLines() {
     std::string lines;
     for (const CommandOption& option : kCommandOptions) {
         const std::string spelling = Spelling(option);
-        lines += "  " + spelling + std::string(width - spelling.size() + 2, ' ') + option.meaning +
-                 "\n";
+        lines +=
+            "  " + spelling + std::string(width - spelling.size() + 2, ' ') + option.meaning + "\n";
     }
     return lines;
 }
