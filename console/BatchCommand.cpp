@@ -1,6 +1,7 @@
 // BatchCommand.cpp
 #include "console/BatchCommand.h"
 
+#include "console/CommandHelp.h"
 #include "console/DocumentDisk.h"
 #include "console/DocumentScan.h"
 #include "console/DocumentWalk.h"
@@ -107,10 +108,35 @@ std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders
     return jobs;
 }
 
-// The output folder is made when missing (one level, as the scanner makes
-// its own); anything else there is unusable.
+#ifdef _WIN32
+const char kSeparators[] = "\\/";
+#else
+const char kSeparators[] = "/";
+#endif
+
+// The folder that holds the path's last level; empty for a root or a path
+// of one level, which leave nothing above them to make.
+std::string ParentFolder(const std::string& path) {
+    const size_t nameEnd = path.find_last_not_of(kSeparators);
+    if (nameEnd == std::string::npos) return "";
+    const size_t nameStart = path.find_last_of(kSeparators, nameEnd);
+    if (nameStart == std::string::npos) return "";
+    const size_t parentEnd = path.find_last_not_of(kSeparators, nameStart);
+    return path.substr(0, parentEnd == std::string::npos ? nameStart + 1 : parentEnd + 1);
+}
+
+// As mkdir -p: the missing parents first. A level that fails (or that
+// another run made meanwhile) is left to the look that follows.
+void MakeFolderAndParents(const std::string& folder, FolderReader& folders, PictureFiles& disk) {
+    if (folder.empty() || folders.Examine(folder, true).type != EntryType::Missing) return;
+    MakeFolderAndParents(ParentFolder(folder), folders, disk);
+    disk.MakeDirectory(folder);
+}
+
+// The output folder is made when missing, with its parents, so that a job
+// runner can name a folder per job anywhere; anything else there is unusable.
 bool PrepareOutputFolder(const std::string& folder, FolderReader& folders, PictureFiles& disk) {
-    if (folders.Examine(folder, true).type == EntryType::Missing) disk.MakeDirectory(folder);
+    MakeFolderAndParents(folder, folders, disk);
     return folders.Examine(folder, true).type == EntryType::Folder;
 }
 
@@ -157,8 +183,16 @@ int RunBatchCommand(int argc, const char* const argv[], std::ostream& out, std::
     BatchOptions options;
     std::string error;
     if (!ParseBatchOptions(argc, argv, options, error)) {
-        err << "velmo-extract: " << error << '\n' << kBatchUsageText << '\n';
+        err << "velmo-extract: " << error << '\n' << BatchUsage();
         return kExtractUsage;
+    }
+    if (options.request == Request::Help) {
+        out << HelpText();
+        return kExtractCompleted;
+    }
+    if (options.request == Request::Version) {
+        out << VersionText();
+        return kExtractCompleted;
     }
     FolderReader folders;
     DocumentDisk disk(DocumentKinds::Files);

@@ -16,8 +16,9 @@ class PictureFiles;
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, bool progress,
              FolderReader& folders, PictureFiles& disk);
 
-// Parses the command line (2 and the usage on err when it is wrong) and runs
-// the batch on the real file system, where it scans regular files only.
+// Parses the command line (2 and the usage on err when it is wrong); prints
+// the help or the version when asked, or runs the batch on the real file
+// system, where it scans regular files only.
 int RunBatchCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err,
                     bool progress);
 

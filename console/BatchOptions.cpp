@@ -4,12 +4,27 @@
 #include <cerrno>
 #include <cstdlib>
 
-const char kBatchUsageText[] =
-    "usage: velmo-extract -o DIR [--suffix TEXT] [-r] [--jobs N] [--json] DOCUMENT|FOLDER...";
+const std::vector<CommandOption> kCommandOptions = {
+    {"-o", nullptr, "DIR", "the output folder, made with its missing parents (required)"},
+    {"--suffix", nullptr, "TEXT", "ends each document's folder name instead of REC"},
+    {"-r", nullptr, nullptr, "walks the subfolders of the folders given too"},
+    {"--jobs", nullptr, "N", "N scans at once, 1 to 1024 (default: one per processor)"},
+    {"--json", nullptr, nullptr, "reports each document as one JSON line instead of text"},
+    {"--", nullptr, nullptr, "takes every argument after it as a document or folder"},
+    {"--help", "-h", nullptr, "prints this help and exits"},
+    {"--version", nullptr, nullptr, "prints the version and exits"}};
 
 namespace {
 
 bool IsOption(const char* argument) { return argument[0] == '-' && argument[1] != '\0'; }
+
+const CommandOption* FindOption(const std::string& argument) {
+    for (const CommandOption& option : kCommandOptions) {
+        if (argument == option.name || (option.alias != nullptr && argument == option.alias))
+            return &option;
+    }
+    return nullptr;
+}
 
 bool ParseJobs(const std::string& text, unsigned& jobs) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -38,28 +53,36 @@ bool ParseBatchOptions(int argc, const char* const argv[], BatchOptions& options
             options.inputs.push_back(argument);
             continue;
         }
-        if (argument == "--") {
-            inputsOnly = true;
-        } else if (argument == "-r") {
-            options.recursive = true;
-        } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "-o" || argument == "--suffix" || argument == "--jobs") {
+        const CommandOption* option = FindOption(argument);
+        if (option == nullptr) {
+            error = "unknown option " + argument;
+            return false;
+        }
+        std::string value;
+        if (option->value != nullptr) {
             if (i + 1 >= argc) {
                 error = argument + " needs a value";
                 return false;
             }
-            std::string value = argv[++i];
-            if (argument == "-o")
-                options.outputFolder = value;
-            else if (argument == "--suffix")
-                options.suffix = value;
-            else if (!ParseJobs(value, options.jobs)) {
-                error = "--jobs needs a number from 1 to 1024, not \"" + value + "\"";
-                return false;
-            }
-        } else {
-            error = "unknown option " + argument;
+            value = argv[++i];
+        }
+        const std::string name = option->name;
+        if (name == "--help" || name == "--version") {
+            options.request = name == "--help" ? Request::Help : Request::Version;
+            return true;
+        }
+        if (name == "--") {
+            inputsOnly = true;
+        } else if (name == "-r") {
+            options.recursive = true;
+        } else if (name == "--json") {
+            options.json = true;
+        } else if (name == "-o") {
+            options.outputFolder = value;
+        } else if (name == "--suffix") {
+            options.suffix = value;
+        } else if (name == "--jobs" && !ParseJobs(value, options.jobs)) {
+            error = "--jobs needs a number from 1 to 1024, not \"" + value + "\"";
             return false;
         }
     }

@@ -1,10 +1,15 @@
-// BatchOptions.h: the command line of velmo-extract for many documents.
+// BatchOptions.h: the command line of velmo-extract with options: many
+// documents at once, or only its help or version.
 #pragma once
 
 #include <string>
 #include <vector>
 
+// What a call with options asks for.
+enum class Request { Batch, Help, Version };
+
 struct BatchOptions {
+    Request request = Request::Batch;
     std::string outputFolder;         // -o DIR
     std::string suffix = "REC";       // --suffix TEXT
     bool recursive = false;           // -r: subfolders too
@@ -13,12 +18,23 @@ struct BatchOptions {
     std::vector<std::string> inputs;  // documents and folders, in the order given
 };
 
+// One option as the parser reads it and the help explains it.
+struct CommandOption {
+    const char* name;     // "-o", "--suffix"
+    const char* alias;    // another spelling ("-h" for "--help"), or nullptr
+    const char* value;    // what it takes ("DIR"), or nullptr
+    const char* meaning;  // its line in the help
+};
+
+// Every option ParseBatchOptions reads, in the order the help lists them:
+// one list, so that the help cannot forget one.
+extern const std::vector<CommandOption> kCommandOptions;
+
 // True when the arguments hold an option, which the form with a document and
 // an output directory never does.
 bool IsBatchCall(int argc, const char* const argv[]);
 
-// Reads the options and inputs; false with the problem in error.
+// Reads the options and inputs; false with the problem in error. --help or
+// --version ends the reading: the rest of the call is not looked at.
 bool ParseBatchOptions(int argc, const char* const argv[], BatchOptions& options,
                        std::string& error);
-
-extern const char kBatchUsageText[];

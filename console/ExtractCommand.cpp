@@ -1,6 +1,7 @@
 // ExtractCommand.cpp
 #include "console/ExtractCommand.h"
 
+#include "console/CommandHelp.h"
 #include "console/DocumentDisk.h"
 #include "console/DocumentFiles.h"
 #include "console/DocumentWalk.h"
@@ -11,8 +12,6 @@
 #include <optional>
 
 namespace {
-
-const char kUsageText[] = "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY";
 
 class MessageKeeper : public ScanReporter {
 public:
@@ -73,7 +72,7 @@ int RunExtract(const std::string& documentPath, const std::string& outputDirecto
 
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
     if (argc != 3 || argv[1][0] == '\0' || argv[2][0] == '\0') {
-        err << kUsageText << '\n';
+        err << DocumentUsage();
         return kExtractUsage;
     }
     DocumentDisk disk(DocumentKinds::FilesAndPipes);

@@ -1,5 +1,6 @@
 // main.cpp: velmo-extract, the picture scanner as a console tool.
 #include "console/BatchCommand.h"
+#include "console/CommandHelp.h"
 #include "console/ExtractCommand.h"
 
 #ifdef _WIN32
@@ -21,6 +22,10 @@ int wmain(int argc, wchar_t* argv[]) {
     for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
     pointers.push_back(nullptr);
 
+    if (argc < 2) {
+        WriteText(StandardStream::Error, UsageOfBothForms());
+        return kExtractUsage;
+    }
     if (IsBatchCall(argc, pointers.data())) {
         ConsoleStream out(StandardStream::Output);
         ConsoleStream err(StandardStream::Error);
@@ -40,6 +45,10 @@ int wmain(int argc, wchar_t* argv[]) {
 #include <iostream>
 
 int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::cerr << UsageOfBothForms();
+        return kExtractUsage;
+    }
     if (IsBatchCall(argc, argv))
         return RunBatchCommand(argc, argv, std::cout, std::cerr, StderrIsTerminal());
     return RunExtractCommand(argc, argv, std::cout, std::cerr);

@@ -201,8 +201,10 @@ TEST(ExtractProgram, ExtractsTheSampleDocument) {
     EXPECT_EQ(second, 1);
     EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err2.txt")), kDirectoryExists);
     EXPECT_EQ(usage, 2);
-    EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt")),
-              "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n");
+    // The usage names the other form too, after this one.
+    EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt"))
+                  .rfind("usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n", 0),
+              0u);
 }
 
 // What the single-document form is given, as a script gives it: it names

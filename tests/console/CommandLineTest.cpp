@@ -1,0 +1,93 @@
+// CommandLineTest.cpp: velmo-extract as a user first meets it: its help, its
+// version, a call with nothing, and an output folder whose parents are missing.
+#include "ScanTestSupport.h"
+
+#include "console/BatchOptions.h"
+#include "console/CommandHelp.h"
+#include "console/ExtractCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+// The help names both forms, and every option the parser reads and every exit
+// status at the start of a line.
+void ExpectHelp(const std::string& out) {
+    EXPECT_NE(out.find(kDocumentForm), std::string::npos) << out;
+    EXPECT_NE(out.find(kBatchForm), std::string::npos) << out;
+    std::vector<std::string> words = {std::to_string(kExtractCompleted),
+                                      std::to_string(kExtractFailed),
+                                      std::to_string(kExtractUsage)};
+    for (const CommandOption& option : kCommandOptions)
+        words.push_back(option.alias != nullptr ? std::string(option.alias) + ", " + option.name
+                                                : option.name);
+    for (const std::string& word : words)
+        EXPECT_NE(out.find("\n  " + word + " "), std::string::npos) << word;
+}
+
+std::set<std::string> Entries(const fs::path& folder) {
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        entries.insert(fs::relative(entry.path(), folder).generic_u8string());
+    return entries;
+}
+
+struct ProgramCall {
+    std::string arguments;  // {} stands for the folder of a.doc and of a file named file
+    int status;
+    std::vector<std::string> out;  // what stdout names; none: it stays empty, or holds the help
+    std::vector<std::string> err;  // what stderr names; none: it stays empty
+    std::set<std::string> made;    // what the call leaves in the folder
+    bool help = false;
+};
+
+TEST(CommandLine, AnswersHelpVersionAndNoArgumentAndMakesTheOutputFoldersParents) {
+    const std::set<std::string> pictures = {"deep",
+                                            "deep/er",
+                                            "deep/er/out",
+                                            "deep/er/out/aREC",
+                                            "deep/er/out/aREC/1.jpg",
+                                            "deep/er/out/aREC/1.gif"};
+    const std::vector<ProgramCall> calls = {
+        {"--help", 0, {}, {}, {}, true},
+        {"-o \"{}/deep\" -h \"{}/a.doc\"", 0, {}, {}, {}, true},  // no scan, no folder
+        {"--version", 0, {std::string("velmo-extract ") + VELMO_PROJECT_VERSION}, {}, {}},
+        {"", 2, {}, {kDocumentForm, kBatchForm, "--help"}, {}},
+        {"-o \"{}/deep/er/out\" \"{}/a.doc\"", 0, {"aREC"}, {"1 completed"}, pictures},
+        {"-o \"{}/deep/er/out/\" \"{}/a.doc\"", 0, {"aREC"}, {"1 completed"}, pictures},
+        {"-o \"{}/file/out\" \"{}/a.doc\"", 2, {}, {"cannot use"}, {}}};
+    for (const ProgramCall& call : calls) {
+        SCOPED_TRACE(call.arguments);
+        TestFolder folder;
+        const fs::path documents = folder / "documents";
+        fs::create_directory(documents);
+        WriteBytes(documents / "a.doc", TwoPictureDocument());
+        WriteBytes(documents / "file", "a file, not a folder");
+        std::string arguments = call.arguments;
+        for (size_t at; (at = arguments.find("{}")) != std::string::npos;)
+            arguments.replace(at, 2, documents.u8string());
+
+        int status = RunProgram(VELMO_EXTRACT_PROGRAM, arguments, folder / "out", folder / "err");
+
+        std::string out = ReadBytes(folder / "out");
+        std::string err = ReadBytes(folder / "err");
+        for (std::string* text : {&out, &err})
+            text->erase(std::remove(text->begin(), text->end(), '\r'), text->end());
+        EXPECT_EQ(status, call.status);
+        if (call.help) ExpectHelp(out);
+        EXPECT_EQ(out.empty(), call.out.empty() && !call.help) << out;
+        EXPECT_EQ(err.empty(), call.err.empty()) << err;
+        for (const std::string& text : call.out)
+            EXPECT_NE(out.find(text), std::string::npos) << out;
+        for (const std::string& text : call.err)
+            EXPECT_NE(err.find(text), std::string::npos) << err;
+        std::set<std::string> made = call.made;
+        made.insert({"a.doc", "file"});
+        EXPECT_EQ(Entries(documents), made);
+    }
+}
+
+}  // namespace
