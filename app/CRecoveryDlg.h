@@ -18,7 +18,7 @@
 #include "framework/CImageList.h"
 #include "framework/Controls.h"
 #include "lang/TextSet.h"
-#include "recovery/PictureFiles.h"
+#include "recovery/ScanDisk.h"
 #include "recovery/PictureScanner.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsHost.h"
@@ -102,7 +102,7 @@ protected:
     // system cannot tell (a network path, say).
     virtual std::optional<uint64_t> FreeBytesFor(const std::string& directory) const;
     // The files a run reads and writes.
-    virtual PictureFiles& Disk() { return m_disk; }
+    virtual ScanDisk& Disk() { return m_disk; }
 
     DECLARE_MESSAGE_MAP()
 
@@ -119,7 +119,7 @@ protected:
     CButton m_optionsMenuButton;
     CButton m_helpMenuButton;
     CProgressCtrl m_progress;
-    PictureFiles m_disk;
+    ScanDisk m_disk;
 
 private:
     // SettingsHost: the settings file reports in the current language and

@@ -113,10 +113,10 @@ bool CRecoveryDlg::HasRoomForPictures(const std::string& documentPath,
 
 void CRecoveryDlg::ReportRun(const ScanResult& result) {
     if (m_pictureCount == 0) {
-        ShowMessage(result.stopped ? kRunStoppedNone : kRunResultNone);
+        ShowMessage(result.stoppedOnRequest ? kRunStoppedNone : kRunResultNone);
         return;
     }
-    const TextSet& pattern = result.stopped ? kRunStoppedStored : kRunResultStored;
+    const TextSet& pattern = result.stoppedOnRequest ? kRunStoppedStored : kRunResultStored;
     const std::string report =
         FormatText(Text(pattern, m_languageIndex), {m_pictureCount, m_outputDirectory});
     MessageBox(report.c_str(), kProductName, MB_OK);

@@ -6,7 +6,7 @@
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 
-RecoveryRun::RecoveryRun(RunWindow& window, PictureFiles& disk, int languageIndex,
+RecoveryRun::RecoveryRun(RunWindow& window, ScanDisk& disk, int languageIndex,
                          std::string documentPath, std::string outputDirectory)
     : m_window(window),
       m_disk(disk),

@@ -10,7 +10,7 @@
 #include "recovery/PictureScanner.h"
 
 class CWnd;
-class PictureFiles;
+class ScanDisk;
 class CProgressCtrl;
 
 // What a run needs of the window it runs in.
@@ -38,7 +38,7 @@ public:
     // The progress bar's range is 0 to this.
     static constexpr int kProgressSteps = 10;
 
-    RecoveryRun(RunWindow& window, PictureFiles& disk, int languageIndex,
+    RecoveryRun(RunWindow& window, ScanDisk& disk, int languageIndex,
                 std::string documentPath, std::string outputDirectory);
 
     // Scans the document into the output directory (UTF-8 paths) and returns
@@ -59,7 +59,7 @@ private:
     void HideProgress();
 
     RunWindow& m_window;
-    PictureFiles& m_disk;
+    ScanDisk& m_disk;
     int m_languageIndex;
     std::string m_documentPath;
     std::string m_outputDirectory;

@@ -8,7 +8,7 @@
 #include "console/ExtractCommand.h"
 #include "console/JsonReport.h"
 #include "console/ParallelScan.h"
-#include "recovery/PictureFiles.h"
+#include "recovery/ScanDisk.h"
 
 #include <algorithm>
 #include <chrono>
@@ -97,7 +97,7 @@ private:
 // Each document in the order of the walk, with its output folder claimed in
 // that order, so that the same call always names the same folders.
 std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders,
-                              PictureFiles& disk) {
+                              ScanDisk& disk) {
     std::vector<ScanJob> jobs;
     OutputFolders outputFolders(options.outputFolder, options.suffix, disk);
     for (WalkedDocument& document :
@@ -127,7 +127,7 @@ std::string ParentFolder(const std::string& path) {
 
 // As mkdir -p: the missing parents first. A level that fails (or that
 // another run made meanwhile) is left to the look that follows.
-void MakeFolderAndParents(const std::string& folder, FolderReader& folders, PictureFiles& disk) {
+void MakeFolderAndParents(const std::string& folder, FolderReader& folders, ScanDisk& disk) {
     if (folder.empty() || folders.Examine(folder, true).type != EntryType::Missing) return;
     MakeFolderAndParents(ParentFolder(folder), folders, disk);
     disk.MakeDirectory(folder);
@@ -135,7 +135,7 @@ void MakeFolderAndParents(const std::string& folder, FolderReader& folders, Pict
 
 // The output folder is made when missing, with its parents, so that a job
 // runner can name a folder per job anywhere; anything else there is unusable.
-bool PrepareOutputFolder(const std::string& folder, FolderReader& folders, PictureFiles& disk) {
+bool PrepareOutputFolder(const std::string& folder, FolderReader& folders, ScanDisk& disk) {
     MakeFolderAndParents(folder, folders, disk);
     return folders.Examine(folder, true).type == EntryType::Folder;
 }
@@ -149,7 +149,7 @@ unsigned ThreadCount(const BatchOptions& options, size_t jobCount) {
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, bool progress,
-             FolderReader& folders, PictureFiles& disk) {
+             FolderReader& folders, ScanDisk& disk) {
     Clock::time_point start = Clock::now();
     if (!PrepareOutputFolder(options.outputFolder, folders, disk)) {
         err << "velmo-extract: cannot use " << options.outputFolder << " as the output folder\n";

@@ -7,14 +7,14 @@
 #include <ostream>
 
 class FolderReader;
-class PictureFiles;
+class ScanDisk;
 
 // Scans every document with the given number of jobs; the reports come on
 // out in the order of the inputs, a progress line (when progress is set) and
 // the summary on err. Returns the exit status: 0 when every document was
 // scanned completely, 1 when any was not, 2 when the output folder is unusable.
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, bool progress,
-             FolderReader& folders, PictureFiles& disk);
+             FolderReader& folders, ScanDisk& disk);
 
 // Parses the command line (2 and the usage on err when it is wrong); prints
 // the help or the version when asked, or runs the batch on the real file

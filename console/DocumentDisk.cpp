@@ -2,7 +2,9 @@
 #include "console/DocumentDisk.h"
 
 #include "console/DocumentWalk.h"
+#include "recovery/ByteSource.h"
 #include "recovery/FileAccess.h"
+#include "recovery/ScanReport.h"
 
 #include <cerrno>
 #include <system_error>
@@ -19,7 +21,7 @@
 
 #ifdef _WIN32
 
-std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
+std::unique_ptr<ByteSource> DocumentDisk::OpenDocument(const std::string& path) {
     // Opening a device or a pipe never waits on Windows; only reading it would.
     std::FILE* document = OpenFile(path, "rb");
     if (document == nullptr) return nullptr;
@@ -30,7 +32,7 @@ std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
         errno = ENODEV;
         return nullptr;
     }
-    return ReadyDocument(document);
+    return DocumentFrom(document);
 }
 
 #else
@@ -48,7 +50,7 @@ void WaitForWriter(int descriptor) {
 
 }  // namespace
 
-std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
+std::unique_ptr<ByteSource> DocumentDisk::OpenDocument(const std::string& path) {
     // O_NONBLOCK: a FIFO without a writer would block the open itself.
     int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return nullptr;
@@ -67,10 +69,12 @@ std::FILE* DocumentDisk::OpenDocument(const std::string& path) {
         close(descriptor);
         return nullptr;
     }
-    return ReadyDocument(document);
+    return DocumentFrom(document);
 }
 
 #endif
+
+namespace {
 
 std::string OpenFailure(const std::string& path, int error, FolderReader& folders) {
     switch (folders.Examine(path, true).type) {
@@ -86,5 +90,23 @@ std::string OpenFailure(const std::string& path, int error, FolderReader& folder
         // What the system cannot look at, as Windows' devices, is told by the refusal.
         if (error == ENODEV) return "a device, not a document";
         return "cannot open the document (" + std::generic_category().message(error) + ")";
+    }
+}
+
+}  // namespace
+
+std::string FailureText(const ScanFailure& failure, FolderReader& folders) {
+    const std::string because = " (" + failure.reason + ")";
+    switch (failure.cause) {
+    case ScanFailure::Cause::Open:
+        return OpenFailure(failure.path, failure.systemError, folders);
+    case ScanFailure::Cause::MakeFolder:
+        return "cannot make the output folder " + failure.path + because;
+    case ScanFailure::Cause::CreatePicture:
+        return "cannot create " + failure.path + because;
+    case ScanFailure::Cause::Write:
+        return failure.reason.empty() ? "" : "cannot write " + failure.path + because;
+    default:
+        return "";
     }
 }

@@ -1,7 +1,7 @@
 // DocumentScan.cpp
 #include "console/DocumentScan.h"
 
-#include "console/DocumentFiles.h"
+#include "console/DocumentDisk.h"
 #include "console/ExtractCommand.h"
 #include "recovery/FileAccess.h"
 #include "recovery/PictureScanner.h"
@@ -9,14 +9,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <vector>
 
 namespace {
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 // The scanner's own message, in English as the single-document form prints
 // it; its progress goes on to the batch.
@@ -42,18 +36,6 @@ size_t BlockSizeFor(uint64_t documentBytes) {
                                                   PictureScanner::kDefaultBlockSize));
 }
 
-void CountPictures(const std::string& folder, FolderReader& reader, DocumentReport& report) {
-    std::vector<std::string> names;
-    std::string failure;
-    reader.List(folder, names, failure);
-    for (const std::string& name : names) {
-        if (EndsWith(name, ".jpg"))
-            ++report.jpegCount;
-        else if (EndsWith(name, ".gif"))
-            ++report.pngCount;
-    }
-}
-
 #ifdef _WIN32
 // Folder names differ on Windows only if they differ beyond letter case.
 std::string FolderKey(std::string folder) {
@@ -77,7 +59,7 @@ std::string NameOf(const std::string& documentPath) {
 }  // namespace
 
 OutputFolders::OutputFolders(const std::string& outputFolder, const std::string& suffix,
-                             PictureFiles& disk)
+                             ScanDisk& disk)
     : m_outputPath(JoinPath(outputFolder, "")), m_suffix(suffix), m_disk(disk) {}
 
 std::string OutputFolders::Claim(const std::string& documentPath) {
@@ -96,7 +78,7 @@ bool OutputFolders::IsFree(const std::string& folder) {
 }
 
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
-                               PictureFiles& disk, FolderReader& reader,
+                               ScanDisk& disk, FolderReader& reader,
                                const ScanProgressCallback& progress) {
     DocumentReport report;
     report.path = document.path;
@@ -104,20 +86,22 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
         report.failure = document.failure;
         return report;
     }
-    DocumentFiles files(disk, reader, OutputFolderUse::MadeByTheScan);
     MessageKeeper messages(progress);
-    PictureScanner scanner(files, messages, BlockSizeFor(document.size));
+    ScanOptions options;
+    options.onlyIntoNewFolder = true;
+    PictureScanner scanner(disk, messages, BlockSizeFor(document.size), options);
     std::string unexpected;
     ScanResult result = ScanCatching(scanner, document.path, outputFolder, unexpected);
-    report.bytes = files.DocumentBytes();
+    report.bytes = result.documentBytes;
     report.completed = result.completed;
-    if (!unexpected.empty())
+    if (!unexpected.empty()) {
         report.failure = unexpected;
-    else if (!result.completed)
-        report.failure = files.Failure().empty() ? messages.Message() : files.Failure();
-    if (files.FolderMade()) {
-        report.outputFolder = outputFolder;
-        CountPictures(outputFolder, reader, report);
+    } else if (!result.completed) {
+        report.failure = FailureText(result.failure, reader);
+        if (report.failure.empty()) report.failure = messages.Message();
     }
+    report.outputFolder = result.outputDirectory;
+    report.jpegCount = result.picturesByKind[static_cast<size_t>(PictureKind::Jpeg)];
+    report.pngCount = result.picturesByKind[static_cast<size_t>(PictureKind::Png)];
     return report;
 }

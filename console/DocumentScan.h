@@ -8,12 +8,12 @@
 #include <set>
 #include <string>
 
-class PictureFiles;
+class ScanDisk;
 
 struct DocumentReport {
     std::string path;
     std::string outputFolder;  // empty unless this scan made it
-    int jpegCount = 0;         // picture files in the folder, by kind
+    int jpegCount = 0;         // pictures written, by kind
     int pngCount = 0;
     uint64_t bytes = 0;  // the document's length
     bool completed = false;
@@ -26,7 +26,7 @@ struct DocumentReport {
 // meets a folder it did not make.
 class OutputFolders {
 public:
-    OutputFolders(const std::string& outputFolder, const std::string& suffix, PictureFiles& disk);
+    OutputFolders(const std::string& outputFolder, const std::string& suffix, ScanDisk& disk);
     std::string Claim(const std::string& documentPath);
 
 private:
@@ -34,7 +34,7 @@ private:
 
     std::string m_outputPath;
     std::string m_suffix;
-    PictureFiles& m_disk;
+    ScanDisk& m_disk;
     std::set<std::string> m_claimed;
 };
 
@@ -46,5 +46,5 @@ using ScanProgressCallback = std::function<void(uint64_t done)>;
 // picture and which must not exist before: an existing folder is never
 // written into. Failures come back in the report; nothing is shown.
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
-                               PictureFiles& disk, FolderReader& reader,
+                               ScanDisk& disk, FolderReader& reader,
                                const ScanProgressCallback& progress = nullptr);

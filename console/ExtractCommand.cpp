@@ -3,7 +3,6 @@
 
 #include "console/CommandHelp.h"
 #include "console/DocumentDisk.h"
-#include "console/DocumentFiles.h"
 #include "console/DocumentWalk.h"
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
@@ -43,29 +42,26 @@ ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath
     } catch (...) {
         unexpected = "the scan stopped unexpectedly";
     }
-    ScanResult result;
+    ScanResult result = scanner.Result();
     result.completed = false;
     return result;
 }
 
 int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
-               std::ostream& out, std::ostream& err, PictureFiles& disk, FolderReader& folders) {
-    DocumentFiles files(disk, folders, OutputFolderUse::AnyFolder);
+               std::ostream& out, std::ostream& err, ScanDisk& disk, FolderReader& folders) {
     MessageKeeper messages;
-    PictureScanner scanner(files, messages);
+    PictureScanner scanner(disk, messages);
     std::string unexpected;
     ScanResult result = ScanCatching(scanner, documentPath, outputDirectory, unexpected);
-    if (!unexpected.empty()) {
-        // Only the files can tell what the scan had written.
-        result.pictureCount = files.PicturesKept();
-        if (result.pictureCount > 0) result.outputDirectory = outputDirectory;
-    }
     // The real cause first: the scanner's message names only the kind of failure.
-    const std::string& cause = unexpected.empty() ? files.Failure() : unexpected;
+    const std::string cause =
+        unexpected.empty() ? FailureText(result.failure, folders) : unexpected;
     if (!result.completed && !cause.empty())
         err << "velmo-extract: " << documentPath << ": " << cause << '\n';
-    if (messages.Message() && !files.OpenFailed())
+    // A document that could not be opened is told of by the cause alone.
+    if (messages.Message() && result.failure.cause != ScanFailure::Cause::Open)
         err << ScanMessageText(*messages.Message()) << '\n';
+    if (result.pictureCount == 0) result.outputDirectory.clear();
     out << ResultLine(result) << '\n';
     return result.completed ? kExtractCompleted : kExtractFailed;
 }

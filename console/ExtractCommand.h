@@ -8,7 +8,7 @@
 #include <string>
 
 class FolderReader;
-class PictureFiles;
+class ScanDisk;
 
 // Exit statuses of velmo-extract.
 enum ExtractStatus { kExtractCompleted = 0, kExtractFailed = 1, kExtractUsage = 2 };
@@ -25,7 +25,7 @@ ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath
 // Scans the document through the given disk: the result line on out; on err
 // why the scan failed, then the scanner's own message. Returns the exit status.
 int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
-               std::ostream& out, std::ostream& err, PictureFiles& disk, FolderReader& folders);
+               std::ostream& out, std::ostream& err, ScanDisk& disk, FolderReader& folders);
 
 // velmo-extract DOCUMENT OUTPUT_DIRECTORY: checks the call and runs the scan
 // on the real file system, which reads a pipe but refuses a device or a folder.

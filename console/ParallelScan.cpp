@@ -6,7 +6,7 @@
 #include <exception>
 #include <thread>
 
-ParallelScan::ParallelScan(const std::vector<ScanJob>& jobs, PictureFiles& disk,
+ParallelScan::ParallelScan(const std::vector<ScanJob>& jobs, ScanDisk& disk,
                            FolderReader& folders)
     : m_jobs(jobs),
       m_disk(disk),

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-class PictureFiles;
+class ScanDisk;
 
 struct ScanJob {
     WalkedDocument document;
@@ -24,7 +24,7 @@ struct ScanJob {
 // it are done, whatever order the threads finish them in.
 class ParallelScan {
 public:
-    ParallelScan(const std::vector<ScanJob>& jobs, PictureFiles& disk, FolderReader& folders);
+    ParallelScan(const std::vector<ScanJob>& jobs, ScanDisk& disk, FolderReader& folders);
     ParallelScan(const ParallelScan&) = delete;
     ParallelScan& operator=(const ParallelScan&) = delete;
 
@@ -40,7 +40,7 @@ private:
     DocumentReport ScanSafely(const ScanJob& job);
 
     const std::vector<ScanJob>& m_jobs;
-    PictureFiles& m_disk;
+    ScanDisk& m_disk;
     FolderReader& m_folders;
     std::vector<DocumentReport> m_reports;
     std::vector<bool> m_done;

@@ -2,6 +2,6 @@
 #pragma once
 
 #include "lang/TextSet.h"
-#include "recovery/PictureScanner.h"
+#include "recovery/ScanReport.h"
 
 const TextSet& ScanMessageTexts(ScanMessage message);

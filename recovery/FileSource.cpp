@@ -1,7 +1,8 @@
 // FileSource.cpp
 #include "recovery/FileSource.h"
 
-#include "recovery/PictureFiles.h"
+#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <algorithm>
 #include <cstring>
@@ -10,17 +11,38 @@ namespace {
 
 constexpr size_t kHeadSize = 512;
 
+// The file's length, or kUnknownSize when it cannot be told.
+uint64_t FileLength(std::FILE* file) {
+#ifdef _WIN32
+    struct _stati64 status;
+    if (_fstati64(_fileno(file), &status) == 0 && status.st_size >= 0)
+        return static_cast<uint64_t>(status.st_size);
+#else
+    struct stat status;
+    if (fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode))
+        return static_cast<uint64_t>(status.st_size);
+#endif
+    return ByteSource::kUnknownSize;
+}
+
+bool Seek(std::FILE* file, uint64_t offset) {
+#ifdef _WIN32
+    return _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+#else
+    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
 }  // namespace
 
-FileSource::FileSource(PictureFiles& files, std::FILE* document)
-    : m_files(files),
-      m_document(document),
-      m_size(files.DocumentLength(document)),
-      m_head(kHeadSize) {
-    m_head.resize(m_files.ReadDocument(m_document, m_head.data(), m_head.size()));
-    m_position = m_head.size();
-    m_failed = m_head.size() < kHeadSize && std::ferror(m_document) != 0;
+FileSource::FileSource(std::FILE* file)
+    : m_file(file), m_size(FileLength(file)), m_head(kHeadSize) {
+    // The reader fills its own large buffer; a second one would only copy.
+    std::setvbuf(m_file, nullptr, _IONBF, 0);
+    m_head.resize(ReadFile(0, m_head.data(), m_head.size()));
 }
+
+FileSource::~FileSource() { std::fclose(m_file); }
 
 size_t FileSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     if (size == 0) return 0;
@@ -33,12 +55,16 @@ size_t FileSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
         into += fromHead;
         size -= fromHead;
     }
-    if (offset != m_position && !m_files.SeekDocument(m_document, offset)) {
+    return fromHead + ReadFile(offset, into, size);
+}
+
+size_t FileSource::ReadFile(uint64_t offset, uint8_t* into, size_t size) {
+    if (offset != m_position && !Seek(m_file, offset)) {
         m_failed = true;
-        return fromHead;
+        return 0;
     }
-    size_t got = m_files.ReadDocument(m_document, into, size);
+    size_t got = std::fread(into, 1, size, m_file);
     m_position = offset + got;
-    if (got < size && std::ferror(m_document) != 0) m_failed = true;
-    return fromHead + got;
+    if (got < size && std::ferror(m_file) != 0) m_failed = true;
+    return got;
 }

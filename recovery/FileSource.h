@@ -6,14 +6,15 @@
 #include <cstdio>
 #include <vector>
 
-class PictureFiles;
-
-// Reads through the file-system seam; reads in order cost no repositioning.
-// The file's first bytes, which tell its kind, are kept, so that looking at
-// them first does not cost the scan a seek back to the start.
+// Reads an open file, which it closes at the end; reads in order cost no
+// repositioning. The file's first bytes, which tell its kind, are kept, so
+// that looking at them first does not cost the scan a seek back to the start.
 class FileSource : public ByteSource {
 public:
-    FileSource(PictureFiles& files, std::FILE* document);
+    explicit FileSource(std::FILE* file);
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
@@ -21,8 +22,9 @@ public:
     FilePlace Place(uint64_t offset) override { return FilePlace::InFile(offset); }
 
 private:
-    PictureFiles& m_files;
-    std::FILE* m_document;
+    size_t ReadFile(uint64_t offset, uint8_t* into, size_t size);
+
+    std::FILE* m_file;
     uint64_t m_size;
     uint64_t m_position = 0;
     bool m_failed = false;

@@ -4,11 +4,11 @@
 #include "recovery/BrokenWalks.h"
 #include "recovery/ByteSource.h"
 #include "recovery/DocumentReader.h"
+#include "recovery/PictureKind.h"
 
 #include <cstddef>
 #include <cstdint>
 
-enum class PictureKind { Jpeg, Png };
 
 // Moves the reader from the picture's first byte past its end, by the walk of
 // its kind; false when the data ends first. A picture whose structure breaks

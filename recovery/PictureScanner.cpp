@@ -4,66 +4,51 @@
 #include "recovery/ContainerReader.h"
 #include "recovery/DocumentReader.h"
 #include "recovery/FileAccess.h"
-#include "recovery/FileSource.h"
 #include "recovery/FoundPictures.h"
 #include "recovery/PictureFile.h"
-#include "recovery/PictureFiles.h"
 #include "recovery/ProgressSource.h"
+#include "recovery/ScanDisk.h"
 
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
+#include <system_error>
 #include <vector>
-
-namespace {
-
-class DocumentCloser {
-public:
-    explicit DocumentCloser(std::FILE* document) : m_document(document) {}
-    ~DocumentCloser() { std::fclose(m_document); }
-    DocumentCloser(const DocumentCloser&) = delete;
-    DocumentCloser& operator=(const DocumentCloser&) = delete;
-
-private:
-    std::FILE* m_document;
-};
-
-}  // namespace
 
 ScanResult ScanDocument(const std::string& documentPath, const std::string& outputDirectory,
                         ScanReporter& reporter) {
-    PictureFiles files;
-    return PictureScanner(files, reporter).Scan(documentPath, outputDirectory);
+    ScanDisk disk;
+    return PictureScanner(disk, reporter).Scan(documentPath, outputDirectory);
 }
 
-PictureScanner::PictureScanner(PictureFiles& files, ScanReporter& reporter, size_t blockSize)
-    : m_files(files), m_reporter(reporter), m_blockSize(blockSize) {}
+PictureScanner::PictureScanner(ScanDisk& disk, ScanReporter& reporter, size_t blockSize,
+                               ScanOptions options)
+    : m_disk(disk), m_reporter(reporter), m_blockSize(blockSize), m_options(options) {}
 
 ScanResult PictureScanner::Scan(const std::string& documentPath,
                                 const std::string& outputDirectory) {
+    m_documentPath = documentPath;
     m_outputDirectory = outputDirectory;
     m_firstPicture = true;
-    m_stopped = false;
-    m_jpegCount = 0;
-    m_pngCount = 0;
+    m_failed = false;
+    m_numbers = {};
     m_writtenPictures.clear();
     m_keepOncePerView = false;
     m_result = ScanResult();
-    std::FILE* document = m_files.OpenDocument(documentPath);
-    if (document == nullptr) {
-        Fail(ScanMessage::WriteError);
+    std::shared_ptr<ByteSource> document = m_disk.OpenDocument(documentPath);
+    if (!document) {
+        Fail(ScanMessage::WriteError, ScanFailure::Cause::Open, documentPath);
         return m_result;
     }
-    DocumentCloser closer(document);
-    m_document = std::make_shared<ProgressSource>(std::make_shared<FileSource>(m_files, document),
-                                                  m_reporter);
+    m_document = std::make_shared<ProgressSource>(document, m_reporter);
     if (ContainerReader::IsContainer(*m_document))
         ScanContainer();
     else
         ScanPlainDocument();
-    if (m_document->StopRequested() && !m_stopped) {
-        m_result.stopped = true;
+    m_result.documentBytes = m_document->Size() != ByteSource::kUnknownSize ? m_document->Size() : 0;
+    if (m_document->StopRequested() && !m_failed) {
+        m_result.stoppedOnRequest = true;
         m_result.completed = false;
     }
     m_document.reset();
@@ -74,7 +59,8 @@ void PictureScanner::ScanPlainDocument() {
     PictureFinder finder(*m_document, m_blockSize);
     finder.Run(*this);
     // A document that cannot be read to its end may hide pictures.
-    if (!m_stopped && finder.ReadFailed()) Fail(ScanMessage::ReadError);
+    if (!m_failed && finder.ReadFailed())
+        Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
 }
 
 // Three passes: the plain search, the containers' search, the writing.
@@ -96,7 +82,8 @@ void PictureScanner::ScanContainer() {
     ContainerReader(found, document->Size()).Read(document, 0);
     m_document->BeginPass(2, kPasses);
     WriteFoundPictures(found);
-    if (!m_stopped && (readFailed || document->Failed())) Fail(ScanMessage::ReadError);
+    if (!m_failed && (readFailed || document->Failed()))
+        Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
 }
 
 void PictureScanner::WriteFoundPictures(const FoundPictures& found) {
@@ -134,14 +121,15 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
                                   const uint8_t* held) {
     std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
+    errno = 0;
     PictureCopy copy = held != nullptr ? CopyHeld(held, extent, *picture)
                                        : CopyFromView(view, extent, *picture);
     if (copy.read && copy.written && WrittenThroughAnotherView(extent, copy.checksum, view)) {
         picture->Remove();
-        GiveBackNumber(extent.kind);
+        --m_numbers[static_cast<size_t>(extent.kind)];
         return true;
     }
-    return FinishPicture(*picture, copy.written, copy.read && extent.readWhole);
+    return FinishPicture(*picture, extent.kind, copy, extent.readWhole);
 }
 
 PictureScanner::PictureCopy PictureScanner::CopyHeld(const uint8_t* bytes,
@@ -182,46 +170,69 @@ bool PictureScanner::WrittenThroughAnotherView(const PictureExtent& extent, uint
     return !written.second && written.first->second != &view;
 }
 
-void PictureScanner::GiveBackNumber(PictureKind kind) {
-    --(kind == PictureKind::Jpeg ? m_jpegCount : m_pngCount);
-}
-
-bool PictureScanner::FinishPicture(PictureFile& picture, bool written, bool readWhole) {
-    bool closed = picture.Close();
-    if (!closed || !written || !readWhole) {
+bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind,
+                                   const PictureCopy& copy, bool readWhole) {
+    bool closed = copy.written && picture.Close();
+    if (!closed) {
+        Fail(ScanMessage::WriteError, ScanFailure::Cause::Write, picture.Path());
         picture.Remove();
-        Fail(closed && written ? ScanMessage::ReadError : ScanMessage::WriteError);
+        return false;
+    }
+    if (!copy.read || !readWhole) {
+        picture.Remove();
+        Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
         return false;
     }
     ++m_result.pictureCount;
+    ++m_result.picturesByKind[static_cast<size_t>(kind)];
     return true;
 }
 
 std::unique_ptr<PictureFile> PictureScanner::CreateNextPicture(PictureKind kind) {
     if (m_firstPicture) {
         m_firstPicture = false;
-        m_files.MakeDirectory(m_outputDirectory);
-        m_result.outputDirectory = m_outputDirectory;
+        if (!MakeOutputDirectory()) return nullptr;
     }
     std::string path = NextPicturePath(kind);
-    if (m_files.Exists(path)) {
+    if (m_disk.Exists(path)) {
         m_result.runAborted = true;
-        Fail(ScanMessage::DirectoryExists);
+        Fail(ScanMessage::DirectoryExists, ScanFailure::Cause::NameTaken, path);
         return nullptr;
     }
-    std::unique_ptr<PictureFile> picture = m_files.CreatePicture(path);
-    if (!picture) Fail(ScanMessage::WriteError);
+    std::unique_ptr<PictureFile> picture = m_disk.CreatePicture(path);
+    if (!picture) Fail(ScanMessage::WriteError, ScanFailure::Cause::CreatePicture, path);
     return picture;
 }
 
-std::string PictureScanner::NextPicturePath(PictureKind kind) {
-    int number = kind == PictureKind::Jpeg ? ++m_jpegCount : ++m_pngCount;
-    const char* extension = kind == PictureKind::Jpeg ? ".jpg" : ".gif";
-    return JoinPath(m_outputDirectory, std::to_string(number) + extension);
+// A folder that cannot be made is no failure of its own where the scan may
+// write into any folder: the picture files then tell whether it is usable.
+bool PictureScanner::MakeOutputDirectory() {
+    bool made = m_disk.MakeDirectory(m_outputDirectory);
+    if (!m_options.onlyIntoNewFolder) {
+        m_result.outputDirectory = m_outputDirectory;
+        return true;
+    }
+    if (!made) {
+        Fail(ScanMessage::WriteError, ScanFailure::Cause::MakeFolder, m_outputDirectory);
+        return false;
+    }
+    m_result.outputDirectory = m_outputDirectory;
+    return true;
 }
 
-void PictureScanner::Fail(ScanMessage message) {
-    m_stopped = true;
+std::string PictureScanner::NextPicturePath(PictureKind kind) {
+    int number = ++m_numbers[static_cast<size_t>(kind)];
+    return JoinPath(m_outputDirectory, std::to_string(number) + FileExtension(kind));
+}
+
+void PictureScanner::Fail(ScanMessage message, ScanFailure::Cause cause, const std::string& path) {
+    int error = errno;
+    m_failed = true;
     m_result.completed = false;
+    m_result.failure.cause = cause;
+    m_result.failure.path = path;
+    m_result.failure.systemError = cause == ScanFailure::Cause::Read ? 0 : error;
+    m_result.failure.reason =
+        m_result.failure.systemError != 0 ? std::generic_category().message(error) : "";
     m_reporter.ReportScanMessage(message);
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "recovery/PictureFinder.h"
+#include "recovery/ScanReport.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <array>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -15,66 +17,34 @@
 class ByteSource;
 class DocumentReader;
 class PictureFile;
-class PictureFiles;
+class ScanDisk;
 class ProgressSource;
 struct FoundPicture;
 class FoundPictures;
-
-// The failures a caller shows to the user, each in its own words:
-// WriteError: "Error writing file…", DirectoryExists: "Images directory already exists!!…",
-// ReadError: the document could not be read to its end.
-enum class ScanMessage { WriteError, DirectoryExists, ReadError };
-
-class ScanReporter {
-public:
-    virtual ~ScanReporter() = default;
-    // Called at most once per scan, when the scan stops on a failure.
-    virtual void ReportScanMessage(ScanMessage message) = 0;
-    // How far the scan is: done bytes of the document's total (0 when its
-    // length is unknown). Called each time the scan has read another
-    // ProgressSource::kReportStep bytes, so never for a small document.
-    virtual void ReportProgress(uint64_t /*done*/, uint64_t /*total*/) {}
-    // Asked after each progress report. Once true, the scan finishes the
-    // picture it is writing, keeps every picture written, and ends.
-    virtual bool StopRequested() { return false; }
-};
-
-struct ScanResult {
-    int pictureCount = 0;         // picture files created and completely written
-    std::string outputDirectory;  // set when the first picture is found, else empty
-    bool runAborted = false;      // stopped because a picture path was already taken
-    bool completed = true;        // false after any failure and after a stop
-    bool stopped = false;         // ended early because the reporter asked
-};
 
 // Scans the document with the real file system.
 ScanResult ScanDocument(const std::string& documentPath, const std::string& outputDirectory,
                         ScanReporter& reporter);
 
 // A document that is not a container is scanned in one pass, each picture
-// written as the scan passes it. A container (compound file, ZIP package,
-// RTF) is first searched through every view of it, then its pictures are
-// written in the order of their places in the file.
+// written as soon as its walk found its end. A container (compound file, ZIP
+// package, RTF) is first searched through every view of it, then its pictures
+// are written in the order of their places in the file. Either way a picture
+// is written by one path: its extent in a view, copied into a new file.
 class PictureScanner : private PictureSink {
 public:
     // The document is read in blocks of blockSize bytes: memory use is
     // bounded by it whatever the size of the document.
     static constexpr size_t kDefaultBlockSize = 1 << 20;
 
-    PictureScanner(PictureFiles& files, ScanReporter& reporter,
-                   size_t blockSize = kDefaultBlockSize);
+    PictureScanner(ScanDisk& disk, ScanReporter& reporter, size_t blockSize = kDefaultBlockSize,
+                   ScanOptions options = ScanOptions());
     ScanResult Scan(const std::string& documentPath, const std::string& outputDirectory);
     // What the last scan did so far: the pictures written before it ended,
     // also when something it called threw.
     const ScanResult& Result() const { return m_result; }
 
 private:
-    void ScanPlainDocument();
-    void ScanContainer();
-    void WriteFoundPictures(const FoundPictures& found);
-    // Finds the extent of the picture at the reader's cursor by its walk and writes it.
-    bool TakePicture(DocumentReader& reader, PictureKind kind) override;
-
     // A picture's bytes [start, end) in the view that shows it.
     struct PictureExtent {
         PictureKind kind;
@@ -87,6 +57,12 @@ private:
         bool written = true;
         uint32_t checksum = 0;  // CRC-32 of the bytes, when pictures are kept once per view
     };
+
+    void ScanPlainDocument();
+    void ScanContainer();
+    void WriteFoundPictures(const FoundPictures& found);
+    // Finds the extent of the picture at the reader's cursor by its walk and writes it.
+    bool TakePicture(DocumentReader& reader, PictureKind kind) override;
     // The one way a picture reaches its file: the next file of its kind, the
     // bytes copied from held (the reader's buffer) when given, else read from
     // the view. False when the scan must stop.
@@ -95,26 +71,30 @@ private:
                          PictureFile& picture) const;
     PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent,
                              PictureFile& picture) const;
-    // Closes the picture; one not closed is removed and ends the scan with a
-    // write error, one cut short by a read error with a read error.
-    bool FinishPicture(PictureFile& picture, bool written, bool readWhole = true);
+    // Closes the picture and counts it; one that could not be read or written
+    // whole is removed and ends the scan.
+    bool FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
+                       bool readWhole);
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
+    bool MakeOutputDirectory();
     bool WrittenThroughAnotherView(const PictureExtent& extent, uint32_t checksum,
                                    const ByteSource& view);
-    void GiveBackNumber(PictureKind kind);
     std::string NextPicturePath(PictureKind kind);
-    void Fail(ScanMessage message);
+    // Ends the scan on a failure: the caller hears its message, the result
+    // keeps its cause. errno is read as the failing call left it.
+    void Fail(ScanMessage message, ScanFailure::Cause cause, const std::string& path);
 
-    PictureFiles& m_files;
+    ScanDisk& m_disk;
     ScanReporter& m_reporter;
     size_t m_blockSize;
+    ScanOptions m_options;
     std::shared_ptr<ProgressSource> m_document;
+    std::string m_documentPath;
     std::string m_outputDirectory;
     bool m_firstPicture = true;
-    bool m_stopped = false;
-    int m_jpegCount = 0;
-    int m_pngCount = 0;
+    bool m_failed = false;
+    std::array<int, kPictureKinds> m_numbers{};  // the last number given, per kind
     // A container scan keeps a picture once however many views show it: the
     // pictures it wrote, by kind, length and checksum, with the view each came from.
     bool m_keepOncePerView = false;

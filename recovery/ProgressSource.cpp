@@ -1,7 +1,7 @@
 // ProgressSource.cpp
 #include "recovery/ProgressSource.h"
 
-#include "recovery/PictureScanner.h"
+#include "recovery/ScanReport.h"
 
 #include <algorithm>
 

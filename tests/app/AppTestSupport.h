@@ -55,7 +55,7 @@ public:
     void AddSelectedDocument(const std::string& path);
 
     // When set, stands in for the disk the run reads and writes.
-    PictureFiles* disk = nullptr;
+    ScanDisk* disk = nullptr;
     // When set, stands in for the free space of the output volume.
     std::function<std::optional<uint64_t>(const std::string&)> freeSpace;
     std::optional<uint64_t> SystemFreeBytesFor(const std::string& directory) const {
@@ -66,7 +66,7 @@ protected:
     BOOL OnInitDialog() override;
     LRESULT OnProbe(WPARAM, LPARAM);
     std::optional<uint64_t> FreeBytesFor(const std::string& directory) const override;
-    PictureFiles& Disk() override { return disk ? *disk : CRecoveryDlg::Disk(); }
+    ScanDisk& Disk() override { return disk ? *disk : CRecoveryDlg::Disk(); }
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -6,7 +6,8 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "recovery/PictureFiles.h"
+#include "recovery/ByteSource.h"
+#include "recovery/ScanDisk.h"
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTestHelpers.h"
@@ -278,17 +279,29 @@ TEST(RecoveryRunTest, EmptyOutputPathStoresBesideALongCurrentDirectory) {
     EXPECT_EQ(ReadFileBytes(folder + "\\notesREC\\1.gif"), png);
 }
 
-// A disk that fails as no disk should: reading the document throws once the
-// first block is read.
-class ThrowingDisk : public PictureFiles {
+// A document that fails as no disk should: reading it throws once its first
+// block was read.
+class ThrowingDocument : public ByteSource {
 public:
-    size_t ReadDocument(std::FILE* document, void* into, size_t size) override {
+    explicit ThrowingDocument(std::unique_ptr<ByteSource> document)
+        : m_document(std::move(document)) {}
+    uint64_t Size() const override { return m_document->Size(); }
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override {
         if (size > 4096 && m_blocks++ > 0) throw std::runtime_error("the drive went away");
-        return PictureFiles::ReadDocument(document, into, size);
+        return m_document->ReadAt(offset, into, size);
     }
+    FilePlace Place(uint64_t offset) override { return m_document->Place(offset); }
 
 private:
+    std::unique_ptr<ByteSource> m_document;
     int m_blocks = 0;
+};
+
+class ThrowingDisk : public ScanDisk {
+public:
+    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override {
+        return std::make_unique<ThrowingDocument>(ScanDisk::OpenDocument(path));
+    }
 };
 
 // Whatever escapes the scan is reported as a read error, after which the

@@ -6,7 +6,8 @@
 #include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
 #include "console/JsonReport.h"
-#include "recovery/PictureFiles.h"
+#include "recovery/ByteSource.h"
+#include "recovery/ScanDisk.h"
 #include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ std::vector<Json> ParseLines(const std::string& text) {
     return lines;
 }
 
-BatchOutcome RunJson(BatchOptions options, FolderReader& folders, PictureFiles& disk,
+BatchOutcome RunJson(BatchOptions options, FolderReader& folders, ScanDisk& disk,
                      bool progress = false) {
     options.json = true;
     std::ostringstream out;
@@ -54,7 +55,7 @@ BatchOutcome RunJson(BatchOptions options, FolderReader& folders, PictureFiles& 
 
 BatchOutcome RunJson(const BatchOptions& options) {
     FolderReader folders;
-    PictureFiles disk;
+    ScanDisk disk;
     return RunJson(options, folders, disk);
 }
 
@@ -142,14 +143,14 @@ private:
     fs::path m_vanishing;
 };
 
-class TroubledDisk : public PictureFiles {
+class TroubledDisk : public ScanDisk {
 public:
-    std::FILE* OpenDocument(const std::string& path) override {
+    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override {
         if (fs::path(path).filename() == "unreadable.doc") {
             errno = EACCES;
             return nullptr;
         }
-        return PictureFiles::OpenDocument(path);
+        return ScanDisk::OpenDocument(path);
     }
 };
 
@@ -275,12 +276,12 @@ TEST(BatchFailures, ADocumentSwappedAfterTheWalkForWhatIsNoFileIsRefusedAtOnce) 
 #endif
 
 // The first documents take longest, so they finish last.
-class SlowFirstDocuments : public PictureFiles {
+class SlowFirstDocuments : public ScanDisk {
 public:
-    std::FILE* OpenDocument(const std::string& path) override {
+    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override {
         int number = std::stoi(fs::path(path).stem().string());
         if (number < 4) std::this_thread::sleep_for(std::chrono::milliseconds(60 * (4 - number)));
-        return PictureFiles::OpenDocument(path);
+        return ScanDisk::OpenDocument(path);
     }
 };
 
@@ -308,7 +309,7 @@ TEST(BatchFolders, TheOutputFolderAndAFolderBeingWalkedAreLeftOut) {
     options.inputs = {(folder / "in").string()};
     options.recursive = true;
     LinkBlindFolders folders;
-    PictureFiles disk;
+    ScanDisk disk;
     for (const char* run : {"", "-2", "-3"}) {
         BatchOutcome outcome = RunJson(options, folders, disk);
         EXPECT_EQ(outcome.status, 0);
@@ -422,7 +423,7 @@ TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked) {
     EXPECT_EQ(RunJson(options).status, 2);
     options.outputFolder = (folder / "made").string();
     FolderReader folders;
-    PictureFiles disk;
+    ScanDisk disk;
     BatchOutcome quiet = RunJson(options, folders, disk, false);
     options.outputFolder = (folder / "made-too").string();
     BatchOutcome drawn = RunJson(options, folders, disk, true);
@@ -438,11 +439,26 @@ TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked) {
 
 // A disk that reads slowly, so that a large document's scan outlasts a few
 // redraws of the progress line.
-class SlowDisk : public PictureFiles {
+class SlowSource : public ByteSource {
 public:
-    size_t ReadDocument(std::FILE* document, void* into, size_t size) override {
+    explicit SlowSource(std::unique_ptr<ByteSource> document) : m_document(std::move(document)) {}
+    uint64_t Size() const override { return m_document->Size(); }
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
-        return PictureFiles::ReadDocument(document, into, size);
+        return m_document->ReadAt(offset, into, size);
+    }
+    FilePlace Place(uint64_t offset) override { return m_document->Place(offset); }
+
+private:
+    std::unique_ptr<ByteSource> m_document;
+};
+
+class SlowDisk : public ScanDisk {
+public:
+    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override {
+        std::unique_ptr<ByteSource> document = ScanDisk::OpenDocument(path);
+        if (!document) return nullptr;
+        return std::make_unique<SlowSource>(std::move(document));
     }
 };
 

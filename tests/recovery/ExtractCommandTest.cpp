@@ -97,7 +97,7 @@ public:
     int openError = 0;
     int createError = 0;
 
-    std::FILE* OpenDocument(const std::string& path) override {
+    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override {
         errno = openError;
         return openError == 0 ? TroubledReads::OpenDocument(path) : nullptr;
     }

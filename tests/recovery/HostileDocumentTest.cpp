@@ -196,22 +196,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Reading an inflated entry again ----------------------------------------
 
-class MemorySource : public ByteSource {
-public:
-    explicit MemorySource(std::string bytes) : m_bytes(std::move(bytes)) {}
-    uint64_t Size() const override { return m_bytes.size(); }
-    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override {
-        if (offset >= m_bytes.size()) return 0;
-        size = std::min<size_t>(size, m_bytes.size() - offset);
-        std::copy_n(m_bytes.data() + offset, size, into);
-        return size;
-    }
-    FilePlace Place(uint64_t offset) override { return FilePlace::InFile(offset); }
-
-private:
-    std::string m_bytes;
-};
-
 // Reads from any point after any other give the bytes of the first reading,
 // also where the compressed bytes are used up while zlib still holds output,
 // and back beyond the bytes kept in memory.

@@ -2,7 +2,7 @@
 #include "ScanTestSupport.h"
 
 #include "recovery/PictureFile.h"
-#include "recovery/PictureFiles.h"
+#include "recovery/ScanDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -125,7 +125,7 @@ private:
     bool m_failOnClose;
 };
 
-class FailingFiles : public PictureFiles {
+class FailingFiles : public ScanDisk {
 public:
     FailingFiles(std::string failingName, size_t bytesTaken, bool failOnClose)
         : m_failingName(std::move(failingName)),
@@ -133,7 +133,7 @@ public:
           m_failOnClose(failOnClose) {}
 
     std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
-        if (fs::path(path).filename() != m_failingName) return PictureFiles::CreatePicture(path);
+        if (fs::path(path).filename() != m_failingName) return ScanDisk::CreatePicture(path);
         auto picture = std::make_unique<FailingPicture>(path, m_bytesTaken, m_failOnClose);
         if (!picture->Create()) return nullptr;
         return picture;
@@ -207,33 +207,21 @@ TEST(PictureWriteFailure, OnARealDiskLimit) {
 }
 #endif
 
-#ifdef __GLIBC__
 // A document whose reading fails after so many bytes, as on a bad sector or a
 // region another program has locked.
-class FailingDocumentFiles : public PictureFiles {
+class FailingDocumentFiles : public ScanDisk {
 public:
     FailingDocumentFiles(std::string bytes, size_t readable)
         : m_bytes(std::move(bytes)), m_readable(readable) {}
 
-    std::FILE* OpenDocument(const std::string&) override {
-        cookie_io_functions_t functions{};
-        functions.read = &FailingDocumentFiles::Read;
-        return fopencookie(this, "rb", functions);
+    std::unique_ptr<ByteSource> OpenDocument(const std::string&) override {
+        return std::make_unique<TroubledSource>(std::make_unique<MemorySource>(m_bytes),
+                                                ReadTrouble::Fails, m_readable);
     }
 
 private:
-    static ssize_t Read(void* cookie, char* buffer, size_t size) {
-        auto* self = static_cast<FailingDocumentFiles*>(cookie);
-        if (self->m_position >= self->m_readable) return -1;
-        size_t count = std::min(size, self->m_readable - self->m_position);
-        std::memcpy(buffer, self->m_bytes.data() + self->m_position, count);
-        self->m_position += count;
-        return static_cast<ssize_t>(count);
-    }
-
     std::string m_bytes;
     size_t m_readable;
-    size_t m_position = 0;
 };
 
 TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFileAndSaysSo) {
@@ -251,7 +239,6 @@ TEST(UnreadableDocument, AReadErrorInsideAPictureRemovesItsFileAndSaysSo) {
     EXPECT_FALSE(result.completed);
     EXPECT_EQ(FilesIn(OutputDirectory(folder)), (Files{{"1.jpg", jpeg}}));
 }
-#endif
 
 // --- No width limits -----------------------------------------------------
 

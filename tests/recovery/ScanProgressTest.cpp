@@ -3,7 +3,7 @@
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
-#include "recovery/PictureFiles.h"
+#include "recovery/ScanDisk.h"
 #include "recovery/ProgressSource.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +52,7 @@ struct Scan {
 
 void ScanInto(const TestFolder& folder, const std::string& document, Scan& scan) {
     WriteBytes(folder / "document.doc", document);
-    PictureFiles files;
+    ScanDisk files;
     scan.result = PictureScanner(files, scan.reporter, kSmallBlocks)
                       .Scan((folder / "document.doc").string(), OutputDirectory(folder).string());
     scan.files = FilesIn(OutputDirectory(folder));
@@ -77,7 +77,7 @@ TEST(ScanProgress, ReportsGrowOncePerStepAndASmallDocumentHasNone) {
     Scan scan;
     ScanInto(folder, plain, scan);
     EXPECT_TRUE(scan.result.completed);
-    EXPECT_FALSE(scan.result.stopped);
+    EXPECT_FALSE(scan.result.stoppedOnRequest);
     EXPECT_EQ(scan.files.size(), 2u);
     EXPECT_EQ(scan.reporter.reports.size(), plain.size() / ProgressSource::kReportStep);
     ExpectGrowingWithin(scan.reporter.reports, plain.size());
@@ -115,7 +115,7 @@ TEST(ScanProgress, AStopFinishesThePictureBeingWrittenAndBeginsNoOther) {
     scan.reporter = StoppingReporter(1);
     ScanInto(folder, document, scan);
 
-    EXPECT_TRUE(scan.result.stopped);
+    EXPECT_TRUE(scan.result.stoppedOnRequest);
     EXPECT_FALSE(scan.result.completed);
     EXPECT_EQ(scan.result.pictureCount, 1);
     EXPECT_TRUE(scan.reporter.messages.empty());
@@ -136,7 +136,7 @@ TEST(ScanProgress, AStopWhileAPackageIsSearchedWritesNothing) {
     scan.reporter = StoppingReporter(1);
     ScanInto(folder, package, scan);
 
-    EXPECT_TRUE(scan.result.stopped);
+    EXPECT_TRUE(scan.result.stoppedOnRequest);
     EXPECT_EQ(scan.result.pictureCount, 0);
     EXPECT_TRUE(scan.reporter.messages.empty());
     EXPECT_TRUE(scan.files.empty());

@@ -2,11 +2,12 @@
 #include "ScanTestSupport.h"
 
 #include "recovery/FileAccess.h"
-#include "recovery/PictureFiles.h"
+#include "recovery/ScanDisk.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -116,7 +117,7 @@ ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document, siz
     fs::path documentPath = folder / "document.doc";
     WriteBytes(documentPath, document);
     RecordingReporter reporter;
-    PictureFiles files;
+    ScanDisk files;
     ScanOutcome outcome;
     outcome.result = PictureScanner(files, reporter, blockSize)
                          .Scan(documentPath.string(), OutputDirectory(folder).string());
@@ -148,36 +149,32 @@ void TroubledReads::Add(const std::string& fileName, ReadTrouble trouble, uint64
     m_byName[fileName] = {trouble, readable};
 }
 
-std::FILE* TroubledReads::OpenDocument(const std::string& path) {
-    std::FILE* document = PictureFiles::OpenDocument(path);
+std::unique_ptr<ByteSource> TroubledReads::OpenDocument(const std::string& path) {
+    std::unique_ptr<ByteSource> document = ScanDisk::OpenDocument(path);
     std::lock_guard<std::mutex> lock(m_mutex);
     auto trouble = m_byName.find(fs::u8path(path).filename().u8string());
-    // A stream closed before may have had the same address.
-    m_open.erase(document);
-    if (document != nullptr && trouble != m_byName.end()) m_open[document] = trouble->second;
-    return document;
+    if (!document || trouble == m_byName.end()) return document;
+    return std::make_unique<TroubledSource>(std::move(document), trouble->second.kind,
+                                            trouble->second.readable);
 }
 
-size_t TroubledReads::ReadDocument(std::FILE* document, void* into, size_t size) {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    auto found = m_open.find(document);
-    if (found == m_open.end()) {
-        lock.unlock();
-        return PictureFiles::ReadDocument(document, into, size);
-    }
-    Trouble& trouble = found->second;
-    const uint64_t at = static_cast<uint64_t>(std::ftell(document));
-    const bool crosses = at + size > trouble.readable;
-    if (crosses && trouble.kind == ReadTrouble::ThrowsError)
+size_t MemorySource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
+    if (offset >= m_bytes.size()) return 0;
+    size = static_cast<size_t>(std::min<uint64_t>(size, m_bytes.size() - offset));
+    std::memcpy(into, m_bytes.data() + offset, size);
+    return size;
+}
+
+size_t TroubledSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
+    const bool crosses = offset + size > m_readable;
+    if (crosses && m_trouble == ReadTrouble::ThrowsError)
         throw std::runtime_error("the drive went away");
-    if (crosses && trouble.kind == ReadTrouble::ThrowsAnything) throw 42;
-    size_t got = PictureFiles::ReadDocument(
-        document, into,
-        crosses ? static_cast<size_t>(at < trouble.readable ? trouble.readable - at : 0) : size);
-    // A write to a stream opened for reading fails and sets its error
-    // indicator, as a failed read does: the one portable way to raise it.
-    if (crosses) std::fputc(0, document);
-    return got;
+    if (crosses && m_trouble == ReadTrouble::ThrowsAnything) throw 42;
+    if (!crosses) return m_document->ReadAt(offset, into, size);
+    m_failed = true;
+    return offset < m_readable
+               ? m_document->ReadAt(offset, into, static_cast<size_t>(m_readable - offset))
+               : 0;
 }
 
 std::string TwoBlockDocument() {

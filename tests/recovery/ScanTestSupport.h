@@ -1,8 +1,9 @@
 // ScanTestSupport.h: documents, folders and results for the scanner tests.
 #pragma once
 
-#include "recovery/PictureFiles.h"
+#include "recovery/ByteSource.h"
 #include "recovery/PictureScanner.h"
+#include "recovery/ScanDisk.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -86,14 +87,42 @@ int RunProgram(const std::string& program, const std::string& arguments, const f
 // standard exception or anything else.
 enum class ReadTrouble { Fails, ThrowsError, ThrowsAnything };
 
-// The real disk, but documents named so go wrong at any read that would go
-// past so many of their bytes, as a disk goes wrong at a bad place. The reads
-// before it are whole.
-class TroubledReads : public PictureFiles {
+// Bytes in memory as a document.
+class MemorySource : public ByteSource {
+public:
+    explicit MemorySource(std::string bytes) : m_bytes(std::move(bytes)) {}
+    uint64_t Size() const override { return m_bytes.size(); }
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
+    FilePlace Place(uint64_t offset) override { return FilePlace::InFile(offset); }
+
+private:
+    std::string m_bytes;
+};
+
+// A document whose reads go wrong past so many of its bytes, as a disk goes
+// wrong at a bad place. The reads before it are whole.
+class TroubledSource : public ByteSource {
+public:
+    TroubledSource(std::unique_ptr<ByteSource> document, ReadTrouble trouble, uint64_t readable)
+        : m_document(std::move(document)), m_trouble(trouble), m_readable(readable) {}
+
+    uint64_t Size() const override { return m_document->Size(); }
+    size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
+    bool Failed() const override { return m_failed || m_document->Failed(); }
+    FilePlace Place(uint64_t offset) override { return m_document->Place(offset); }
+
+private:
+    std::unique_ptr<ByteSource> m_document;
+    ReadTrouble m_trouble;
+    uint64_t m_readable;
+    bool m_failed = false;
+};
+
+// The real disk, but documents named so go wrong as a TroubledSource does.
+class TroubledReads : public ScanDisk {
 public:
     void Add(const std::string& fileName, ReadTrouble trouble, uint64_t readable);
-    std::FILE* OpenDocument(const std::string& path) override;
-    size_t ReadDocument(std::FILE* document, void* into, size_t size) override;
+    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override;
 
 private:
     struct Trouble {
@@ -103,7 +132,6 @@ private:
 
     std::mutex m_mutex;
     std::map<std::string, Trouble> m_byName;
-    std::map<std::FILE*, Trouble> m_open;
 };
 
 // A document of more than one read block (1 MB): small.jpg in its first

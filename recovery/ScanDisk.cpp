@@ -1,11 +1,11 @@
-// PictureFiles.cpp
-#include "recovery/PictureFiles.h"
+// ScanDisk.cpp
+#include "recovery/ScanDisk.h"
 
 #include "recovery/FileAccess.h"
+#include "recovery/FileSource.h"
 #include "recovery/PictureFile.h"
 
 #include <cerrno>
-#include <limits>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <vector>
@@ -51,15 +51,13 @@ std::FILE* Spool(std::FILE* stream) {
 
 }  // namespace
 
-std::FILE* PictureFiles::OpenDocument(const std::string& path) {
+std::unique_ptr<ByteSource> ScanDisk::OpenDocument(const std::string& path) {
     std::FILE* document = OpenFile(path, "rb");
     if (document == nullptr) return nullptr;
-    return ReadyDocument(document);
+    return DocumentFrom(document);
 }
 
-std::FILE* PictureFiles::ReadyDocument(std::FILE* document) {
-    // The reader fills its own large buffer; a second one would only copy.
-    std::setvbuf(document, nullptr, _IONBF, 0);
+std::unique_ptr<ByteSource> ScanDisk::DocumentFrom(std::FILE* document) {
 #ifndef _WIN32
     if (IsFolder(document)) {
         std::fclose(document);
@@ -73,42 +71,18 @@ std::FILE* PictureFiles::ReadyDocument(std::FILE* document) {
     if (!CanSeek(document)) {
         std::FILE* spool = Spool(document);
         std::fclose(document);
-        return spool;
+        if (spool == nullptr) return nullptr;
+        document = spool;
     }
 #endif
-    return document;
+    return std::make_unique<FileSource>(document);
 }
 
-uint64_t PictureFiles::DocumentLength(std::FILE* document) {
-#ifdef _WIN32
-    struct _stati64 status;
-    if (_fstati64(_fileno(document), &status) == 0 && status.st_size >= 0)
-        return static_cast<uint64_t>(status.st_size);
-#else
-    struct stat status;
-    if (fstat(fileno(document), &status) == 0 && S_ISREG(status.st_mode))
-        return static_cast<uint64_t>(status.st_size);
-#endif
-    return std::numeric_limits<uint64_t>::max();
-}
+bool ScanDisk::MakeDirectory(const std::string& path) { return ::MakeDirectory(path); }
 
-bool PictureFiles::SeekDocument(std::FILE* document, uint64_t offset) {
-#ifdef _WIN32
-    return _fseeki64(document, static_cast<__int64>(offset), SEEK_SET) == 0;
-#else
-    return fseeko(document, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
-}
+bool ScanDisk::Exists(const std::string& path) { return PathExists(path); }
 
-size_t PictureFiles::ReadDocument(std::FILE* document, void* into, size_t size) {
-    return std::fread(into, 1, size, document);
-}
-
-bool PictureFiles::MakeDirectory(const std::string& path) { return ::MakeDirectory(path); }
-
-bool PictureFiles::Exists(const std::string& path) { return PathExists(path); }
-
-std::unique_ptr<PictureFile> PictureFiles::CreatePicture(const std::string& path) {
+std::unique_ptr<PictureFile> ScanDisk::CreatePicture(const std::string& path) {
     auto picture = std::make_unique<PictureFile>(path);
     if (!picture->Create()) return nullptr;
     return picture;
