@@ -88,11 +88,11 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
     auto file = CompoundFile::Open(source);
     if (!file) return;
     file->ForEachStream([&](const std::string& name, std::shared_ptr<ByteSource> stream) {
-        ReadView(stream, depth + 1, 2 * (depth + 1));
+        ReadView(stream, depth + 1, ViewRank(depth + 1));
         if (!WorkbookDrawing::IsWorkbookStream(name)) return;
         // Its pictures are seen whole here, so this view outranks the stream's.
         if (auto drawing = WorkbookDrawing::Open(stream))
-            ReadView(drawing, depth + 1, 2 * (depth + 1) + 1);
+            ReadView(drawing, depth + 1, ViewRank(depth + 1, ViewJoins::Records));
     });
 }
 
@@ -100,10 +100,11 @@ void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, 
     uint64_t archiveSize = source->Size();
     ZipPackage::ForEachEntry(source, m_budget, [&](const ZipEntry& entry) {
         if (!entry.inflated) {
-            ReadView(entry.data, depth + 1, 2 * (depth + 1));
+            ReadView(entry.data, depth + 1, ViewRank(depth + 1));
             return;
         }
-        ReadView(entry.data, depth + 1, 2 * (depth + 1), InflatedSearchLimit(entry, archiveSize));
+        ReadView(entry.data, depth + 1, ViewRank(depth + 1),
+                 InflatedSearchLimit(entry, archiveSize));
         // In the document file itself, compressed bytes that inflated cleanly
         // hold no picture of their own.
         if (depth == 0 && entry.inflated->Complete())
@@ -114,6 +115,6 @@ void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, 
 
 void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth) {
     RtfDocument::ForEachDataGroup(source, [&](std::shared_ptr<ByteSource> data) {
-        ReadView(data, depth + 1, 2 * (depth + 1));
+        ReadView(data, depth + 1, ViewRank(depth + 1));
     });
 }

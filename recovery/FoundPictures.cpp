@@ -32,7 +32,7 @@ void FoundPictures::Add(FoundPicture picture) {
 std::vector<FoundPicture> FoundPictures::InOrder() const {
     std::vector<FoundPicture> pictures;
     for (const auto& [place, picture] : m_pictures) {
-        if (picture.rank == 0 && Covered(place.offset)) continue;
+        if (picture.rank == kPlainBytesRank && Covered(place.offset)) continue;
         pictures.push_back(picture);
     }
     return pictures;

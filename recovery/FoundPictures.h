@@ -9,13 +9,23 @@
 #include <memory>
 #include <vector>
 
+// How much a view's sight of a picture counts when two views show it: a view
+// deeper in the containers joins more of what the file splits, and at one
+// depth a view that joins a stream's records (a workbook's drawing) more than
+// the stream. The document's plain bytes rank lowest.
+enum class ViewJoins { Stream, Records };
+constexpr int ViewRank(int depth, ViewJoins joins = ViewJoins::Stream) {
+    return 2 * depth + (joins == ViewJoins::Records ? 1 : 0);
+}
+constexpr int kPlainBytesRank = ViewRank(0);
+
 struct FoundPicture {
     FilePlace place;  // where its first byte lies in the document file
     PictureKind kind = PictureKind::Jpeg;
     std::shared_ptr<ByteSource> source;  // the view it was found in
     uint64_t start = 0;                  // its bytes in that view: [start, end)
     uint64_t end = 0;
-    int rank = 0;  // how deep a view: the deeper, the more whole
+    int rank = kPlainBytesRank;  // ViewRank of the view it was found in
 };
 
 // The same picture is usually found twice: in the plain bytes of the file and

@@ -74,7 +74,7 @@ void PictureScanner::ScanContainer() {
         // The plain bytes first: whatever the containers miss is still found.
         m_document->BeginPass(0, kPasses);
         PictureFinder finder(*document, m_blockSize);
-        RecordingSink sink(found, document, 0);
+        RecordingSink sink(found, document, kPlainBytesRank);
         finder.Run(sink);
         readFailed = finder.ReadFailed();
     }

@@ -32,10 +32,7 @@ int HexValue(uint8_t c) {
 }  // namespace
 
 RtfGroupSource::RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start)
-    : m_text(std::move(text)) {
-    m_state.textPosition = start;
-    m_checkpoints.push_back(m_state);
-}
+    : m_text(std::move(text)), m_state{start}, m_checkpoints(kCheckpointSpacing, m_state) {}
 
 void RtfGroupSource::Rest() {
     std::vector<uint8_t>().swap(m_buffer);
@@ -137,17 +134,13 @@ bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
 
 void RtfGroupSource::MoveTo(uint64_t offset) {
     if (offset < m_state.dataPosition) {
-        size_t nearest = static_cast<size_t>(offset / kCheckpointSpacing);
-        if (nearest >= m_checkpoints.size()) nearest = m_checkpoints.size() - 1;
-        m_state = m_checkpoints[nearest];
+        m_state = m_checkpoints.AtOrBefore(offset).state;
     }
     uint8_t byte;
     uint64_t textPosition;
     while (m_state.dataPosition < offset && NextByte(byte, textPosition)) {
         ++m_state.dataPosition;
-        if (m_state.dataPosition % kCheckpointSpacing == 0 &&
-            m_state.dataPosition / kCheckpointSpacing == m_checkpoints.size())
-            m_checkpoints.push_back(m_state);
+        m_checkpoints.Reached(m_state.dataPosition, m_state);
     }
 }
 
@@ -159,9 +152,7 @@ size_t RtfGroupSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     while (done < size && NextByte(into[done], textPosition)) {
         ++done;
         ++m_state.dataPosition;
-        if (m_state.dataPosition % kCheckpointSpacing == 0 &&
-            m_state.dataPosition / kCheckpointSpacing == m_checkpoints.size())
-            m_checkpoints.push_back(m_state);
+        m_checkpoints.Reached(m_state.dataPosition, m_state);
     }
     return done;
 }

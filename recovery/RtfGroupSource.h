@@ -3,6 +3,7 @@
 #pragma once
 
 #include "recovery/ByteSource.h"
+#include "recovery/Checkpoints.h"
 
 #include <memory>
 #include <string>
@@ -46,7 +47,7 @@ private:
 
     std::shared_ptr<ByteSource> m_text;
     State m_state;
-    std::vector<State> m_checkpoints;
+    Checkpoints<State> m_checkpoints;
     std::vector<uint8_t> m_buffer;
     uint64_t m_bufferStart = 0;
     size_t m_bufferLength = 0;

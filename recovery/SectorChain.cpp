@@ -32,7 +32,7 @@ SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsi
       m_next(std::move(next)),
       m_claims(std::move(claims)),
       m_cursorSector(first),
-      m_checkpoints{first} {
+      m_checkpoints(kCheckpointSpacing, first) {
     if (!m_claims->Claim(first)) m_size = 0;
 }
 
@@ -45,18 +45,16 @@ bool SectorChain::Reach(uint64_t index, uint32_t sector) {
 
 bool SectorChain::SeekSector(uint64_t index) {
     if (index < m_cursorIndex) {
-        uint64_t nearest = std::min<uint64_t>(index / kCheckpointSpacing, m_checkpoints.size() - 1);
-        m_cursorIndex = nearest * kCheckpointSpacing;
-        m_cursorSector = m_checkpoints[nearest];
+        auto kept = m_checkpoints.AtOrBefore(index);
+        m_cursorIndex = kept.step;
+        m_cursorSector = kept.state;
     }
     while (m_cursorIndex < index) {
         uint32_t next;
         if (!m_next(m_cursorSector, next) || !Reach(m_cursorIndex + 1, next)) return false;
         m_cursorSector = next;
         ++m_cursorIndex;
-        if (m_cursorIndex % kCheckpointSpacing == 0 &&
-            m_cursorIndex / kCheckpointSpacing == m_checkpoints.size())
-            m_checkpoints.push_back(m_cursorSector);
+        m_checkpoints.Reached(m_cursorIndex, m_cursorSector);
     }
     return true;
 }
@@ -87,9 +85,9 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
         // The run's sectors are numbered one after another: the cursor moves
         // to the one holding the last byte read.
         uint64_t reached = std::min<uint64_t>((offset - 1) >> m_shift, lastIndex);
-        for (uint64_t mark = m_checkpoints.size() * kCheckpointSpacing;
-             mark >= m_cursorIndex && mark <= reached; mark += kCheckpointSpacing)
-            m_checkpoints.push_back(m_cursorSector + static_cast<uint32_t>(mark - m_cursorIndex));
+        for (uint64_t mark = m_checkpoints.NextStep(); mark >= m_cursorIndex && mark <= reached;
+             mark += m_checkpoints.Spacing())
+            m_checkpoints.Reached(mark, m_cursorSector + static_cast<uint32_t>(mark - m_cursorIndex));
         m_cursorSector += static_cast<uint32_t>(reached - m_cursorIndex);
         m_cursorIndex = reached;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "recovery/ByteSource.h"
+#include "recovery/Checkpoints.h"
 
 #include <functional>
 #include <memory>
@@ -63,5 +64,5 @@ private:
     uint32_t m_cursorSector;
     // The chain's sector at every kCheckpointSpacing-th index reached, so
     // that reading back does not follow the chain from its start.
-    std::vector<uint32_t> m_checkpoints;
+    Checkpoints<uint32_t> m_checkpoints;
 };

@@ -42,7 +42,7 @@ std::shared_ptr<WorkbookDrawing> WorkbookDrawing::Open(std::shared_ptr<ByteSourc
 }
 
 WorkbookDrawing::WorkbookDrawing(std::shared_ptr<ByteSource> stream, Piece first)
-    : m_stream(std::move(stream)), m_piece(first), m_checkpoints{first} {}
+    : m_stream(std::move(stream)), m_piece(first), m_checkpoints(kPiecesPerCheckpoint, first) {}
 
 // The next body of the drawing group: a continuation record, or a further
 // drawing group record when the writer started a new one.
@@ -54,20 +54,15 @@ bool WorkbookDrawing::NextPiece() {
         return false;
     m_piece = Piece{m_piece.offset + m_piece.length, at + kRecordHeader, record.length};
     ++m_pieceIndex;
-    if (m_pieceIndex % kPiecesPerCheckpoint == 0 &&
-        m_pieceIndex / kPiecesPerCheckpoint == m_checkpoints.size())
-        m_checkpoints.push_back(m_piece);
+    m_checkpoints.Reached(m_pieceIndex, m_piece);
     return true;
 }
 
 bool WorkbookDrawing::MoveTo(uint64_t offset) {
     if (offset < m_piece.offset) {
-        auto later =
-            std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), offset,
-                             [](uint64_t at, const Piece& piece) { return at < piece.offset; });
-        size_t index = static_cast<size_t>(later - m_checkpoints.begin()) - 1;
-        m_piece = m_checkpoints[index];
-        m_pieceIndex = index * kPiecesPerCheckpoint;
+        auto kept = m_checkpoints.LastNotPast([offset](const Piece& piece) { return piece.offset > offset; });
+        m_piece = kept.state;
+        m_pieceIndex = static_cast<size_t>(kept.step);
     }
     while (offset >= m_piece.offset + m_piece.length) {
         if (!NextPiece()) return false;

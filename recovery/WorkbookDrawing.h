@@ -3,6 +3,7 @@
 #pragma once
 
 #include "recovery/ByteSource.h"
+#include "recovery/Checkpoints.h"
 
 #include <memory>
 #include <vector>
@@ -36,6 +37,6 @@ private:
 
     std::shared_ptr<ByteSource> m_stream;
     Piece m_piece;                     // the piece holding the last byte read
-    std::vector<Piece> m_checkpoints;  // every so many pieces, for reading back
+    Checkpoints<Piece> m_checkpoints;  // every so many pieces, for reading back
     size_t m_pieceIndex = 0;
 };
