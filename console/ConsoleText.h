@@ -2,9 +2,9 @@
 // UTF-16 and a console shows only its own code page through the byte calls.
 #pragma once
 
-#include <string>
+#include "base/Utf16.h"
 
-std::string Utf8FromUtf16(const wchar_t* text);
+#include <string>
 
 enum class StandardStream { Output, Error };
 

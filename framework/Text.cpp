@@ -1,6 +1,8 @@
 // Text conversions; see Text.h.
 #include "framework/Text.h"
 
+#include "base/Utf16.h"
+
 #include <windows.h>
 
 namespace {
@@ -27,17 +29,13 @@ std::string FromWide(UINT codePage, const wchar_t* text, int length) {
 
 }  // namespace
 
-std::wstring Widen(const char* utf8) { return ToWide(CP_UTF8, utf8, -1); }
+std::wstring Widen(const char* utf8) { return utf8 ? Utf16FromUtf8(utf8) : std::wstring(); }
 
-std::wstring Widen(const std::string& utf8) {
-    return ToWide(CP_UTF8, utf8.data(), static_cast<int>(utf8.size()));
-}
+std::wstring Widen(const std::string& utf8) { return Utf16FromUtf8(utf8); }
 
-std::string Utf8FromWide(const wchar_t* text) { return FromWide(CP_UTF8, text, -1); }
+std::string Utf8FromWide(const wchar_t* text) { return text ? Utf8FromUtf16(text) : std::string(); }
 
-std::string Utf8FromWide(const std::wstring& text) {
-    return FromWide(CP_UTF8, text.data(), static_cast<int>(text.size()));
-}
+std::string Utf8FromWide(const std::wstring& text) { return Utf8FromUtf16(text); }
 
 std::wstring WidenAnsi(const std::string& ansi) {
     return ToWide(CP_ACP, ansi.data(), static_cast<int>(ansi.size()));

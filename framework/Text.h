@@ -5,11 +5,12 @@
 #include <optional>
 #include <string>
 
-// UTF-8 -> UTF-16; a null pointer gives an empty string.
+// UTF-8 -> UTF-16, as base/Utf16 converts: a null pointer or a text that is
+// not well formed gives an empty string.
 std::wstring Widen(const char* utf8);
 std::wstring Widen(const std::string& utf8);
 
-// UTF-16 -> UTF-8; a null pointer gives an empty string.
+// UTF-16 -> UTF-8, the same way.
 std::string Utf8FromWide(const wchar_t* text);
 std::string Utf8FromWide(const std::wstring& text);
 

@@ -2,6 +2,8 @@
 // stream inside one of its containers.
 #pragma once
 
+#include "base/LittleEndian.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -72,17 +74,4 @@ template <size_t N>
 bool StartsWith(ByteSource& source, const uint8_t (&signature)[N]) {
     uint8_t head[N];
     return ReadExactly(source, 0, head, N) && std::memcmp(head, signature, N) == 0;
-}
-
-inline uint16_t Little16(const uint8_t* bytes) {
-    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
-inline uint32_t Little32(const uint8_t* bytes) {
-    return uint32_t{bytes[0]} | (uint32_t{bytes[1]} << 8) | (uint32_t{bytes[2]} << 16) |
-           (uint32_t{bytes[3]} << 24);
-}
-
-inline uint64_t Little64(const uint8_t* bytes) {
-    return uint64_t{Little32(bytes)} | (uint64_t{Little32(bytes + 4)} << 32);
 }

@@ -5,11 +5,9 @@
 #include <sys/types.h>
 
 #ifdef _WIN32
-#include <codecvt>
 #include <cstdlib>
 #include <direct.h>
 #include <io.h>
-#include <locale>
 #include <vector>
 #else
 #include <unistd.h>
@@ -59,12 +57,6 @@ std::wstring ExtendedLengthPath(const std::wstring& absolutePath) {
 }
 
 #ifdef _WIN32
-
-std::wstring Utf16FromUtf8(const std::string& utf8) {
-    // A malformed path converts to nothing, which names no file.
-    std::wstring_convert<std::codecvt_utf8_utf16<wchar_t>> convert{std::string(), std::wstring()};
-    return convert.from_bytes(utf8);
-}
 
 namespace {
 

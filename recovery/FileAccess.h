@@ -1,6 +1,8 @@
 // FileAccess.h: the C runtime's file calls for UTF-8 paths.
 #pragma once
 
+#include "base/Utf16.h"
+
 #include <cstdio>
 #include <string>
 
@@ -30,9 +32,6 @@ constexpr size_t kPlainPathLimit = 248;
 std::wstring ExtendedLengthPath(const std::wstring& absolutePath);
 
 #ifdef _WIN32
-// UTF-8 text in UTF-16; empty when the text is not UTF-8.
-std::wstring Utf16FromUtf8(const std::string& utf8);
-
 // The path as the wide file functions take it: UTF-16, made absolute and
 // extended when too long for the plain form. Empty when the path is not UTF-8.
 std::wstring SystemPath(const std::string& path);

@@ -1,6 +1,8 @@
 // SettingsRecord.cpp
 #include "settings/SettingsRecord.h"
 
+#include "base/LittleEndian.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -16,9 +18,7 @@ bool IsKnownLanguage(int index) { return index >= kFirstLanguage && index <= kLa
 }  // namespace
 
 int32_t ReadInt32LittleEndian(const uint8_t* source) {
-    uint32_t value = uint32_t(source[0]) | uint32_t(source[1]) << 8 | uint32_t(source[2]) << 16 |
-                     uint32_t(source[3]) << 24;
-    return static_cast<int32_t>(value);
+    return static_cast<int32_t>(Little32(source));
 }
 
 void WriteInt32LittleEndian(int32_t value, uint8_t* target) {
