@@ -2,7 +2,9 @@
 #include "app/CAboutBox.h"
 
 #include "app/BackgroundPicture.h"
+#include "controls/ProductMessage.h"
 #include "framework/SystemPaths.h"
+#include "framework/WindowDC.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "res/resource.h"
@@ -74,7 +76,7 @@ void CAboutBox::OnPaint() {
 void CAboutBox::ShowSettingsMessage(SettingsMessage message) {
     const TextSet& texts =
         message == SettingsMessage::MissingFile ? m_missingFileTexts : m_writeErrorTexts;
-    MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+    ShowProductMessage(*this, texts, m_languageIndex);
 }
 
 void CAboutBox::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }

@@ -4,8 +4,9 @@
 #include "app/CAboutBox.h"
 #include "app/CSplashDlg.h"
 #include "app/CompanionLaunch.h"
+#include "controls/ProductMessage.h"
 #include "framework/SystemPaths.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
@@ -188,7 +189,7 @@ void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& other
 }
 
 void CRecoveryDlg::ShowMessage(const TextSet& texts) {
-    MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+    ShowProductMessage(*this, texts, m_languageIndex);
 }
 
 void CRecoveryDlg::ShowSettingsMessage(SettingsMessage message) {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/SystemPaths.h"
 #include "framework/Text.h"
 #include "lang/Credits.h"

@@ -2,7 +2,7 @@
 #include "framework/CGdiObject.h"
 
 #include "framework/CDC.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 
 CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept {
