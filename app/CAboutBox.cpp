@@ -43,12 +43,11 @@ BOOL CAboutBox::OnInitDialog() {
 // box goes on in English.
 int CAboutBox::ReadLanguage() {
     // Any index outside 1..6 reads as English.
-    return MakeSettingsFile(m_settingsPath, *this)->ReadOrRestoreDefaults().LanguageIndex();
+    return MakeSettingsFile(m_settingsPath)->ReadOrRestoreDefaults(*this).LanguageIndex();
 }
 
-std::unique_ptr<SettingsFile> CAboutBox::MakeSettingsFile(const std::string& path,
-                                                          SettingsHost& host) {
-    return std::make_unique<SettingsFile>(path, host);
+std::unique_ptr<SettingsFile> CAboutBox::MakeSettingsFile(const std::string& path) {
+    return std::make_unique<SettingsFile>(path);
 }
 
 void CAboutBox::FillCredits() {
