@@ -212,6 +212,15 @@ void CRecoveryDlg::OnClose() {
 
 void CRecoveryDlg::OnExit() { ExitProcess(kNormalExitCode); }
 
+void CRecoveryDlg::LaunchCompanion(const char* fileName) {
+    const std::string path = CompanionPath(m_installDirectory, fileName);
+    if (!OpensForReading(path)) {
+        ShowMessage(kMsgMissingFile);
+        return;
+    }
+    StartCompanion(path);
+}
+
 void CRecoveryDlg::OnHelpCommand() { LaunchCompanion(kHelpProgram); }
 
 void CRecoveryDlg::OnAbout() {
