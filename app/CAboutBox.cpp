@@ -2,7 +2,9 @@
 #include "app/CAboutBox.h"
 
 #include "app/BackgroundPicture.h"
+#include "controls/ProductMessage.h"
 #include "framework/SystemPaths.h"
+#include "framework/WindowDC.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "res/resource.h"
@@ -41,12 +43,11 @@ BOOL CAboutBox::OnInitDialog() {
 // box goes on in English.
 int CAboutBox::ReadLanguage() {
     // Any index outside 1..6 reads as English.
-    return MakeSettingsFile(m_settingsPath, *this)->ReadOrRestoreDefaults().LanguageIndex();
+    return MakeSettingsFile(m_settingsPath)->ReadOrRestoreDefaults(*this).LanguageIndex();
 }
 
-std::unique_ptr<SettingsFile> CAboutBox::MakeSettingsFile(const std::string& path,
-                                                          SettingsHost& host) {
-    return std::make_unique<SettingsFile>(path, host);
+std::unique_ptr<SettingsFile> CAboutBox::MakeSettingsFile(const std::string& path) {
+    return std::make_unique<SettingsFile>(path);
 }
 
 void CAboutBox::FillCredits() {
@@ -74,7 +75,7 @@ void CAboutBox::OnPaint() {
 void CAboutBox::ShowSettingsMessage(SettingsMessage message) {
     const TextSet& texts =
         message == SettingsMessage::MissingFile ? m_missingFileTexts : m_writeErrorTexts;
-    MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+    ShowProductMessage(*this, texts, m_languageIndex);
 }
 
 void CAboutBox::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }

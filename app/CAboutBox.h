@@ -28,9 +28,8 @@ protected:
     // Called for the OK button or the Enter key: closes the box.
     void OnOK() override;
     void OnPaint();
-    // The settings file the box reads its language from, reporting to `host`.
-    virtual std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path,
-                                                           SettingsHost& host);
+    // The settings file the box reads its language from.
+    virtual std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path);
     DECLARE_MESSAGE_MAP()
 
     CLinkStatic m_contactLink;

@@ -1,11 +1,13 @@
-// CRecoveryDlg.cpp - the main window's start-up, message table and exits
+// CRecoveryDlg.cpp - the main window's start-up, message table, exits and the
+// window's side of a recovery run
 #include "app/CRecoveryDlg.h"
 
 #include "app/CAboutBox.h"
 #include "app/CSplashDlg.h"
 #include "app/CompanionLaunch.h"
+#include "controls/ProductMessage.h"
 #include "framework/SystemPaths.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
@@ -91,11 +93,11 @@ BOOL CRecoveryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
-    m_pictureCount = 0;
     m_languageIndex = kFirstLanguage;
+    m_recoverCommand = MakeRecoverCommand(*this, m_languageIndex);
     ShowSplash();
     m_settingsPath = SettingsPathIn(WindowsDirectory());
-    m_settings = std::make_unique<SettingsFile>(m_settingsPath, static_cast<SettingsHost&>(*this));
+    m_settings = std::make_unique<SettingsFile>(m_settingsPath);
     m_documentList.SetBkColor(kListBackground);
     ReadStartupSettings();
     SetUpColumns();
@@ -119,7 +121,7 @@ void CRecoveryDlg::ShowSplash() {
 
 // A missing file ends the process here (exit code 2), before the window shows.
 void CRecoveryDlg::ReadStartupSettings() {
-    StartupSettings startup = m_settings->ReadAtStartup();
+    StartupSettings startup = m_settings->ReadAtStartup(*this);
     m_installDirectory = Utf8FromAnsi(startup.installDirectory);
     m_languageIndex = startup.languageIndex;
 }
@@ -175,7 +177,6 @@ void CRecoveryDlg::SetUpCommandButtons() {
     // Each tooltip covers its button as the strip has sized it.
     for (const CommandButton& command : CommandButtons()) command.button.LoadStrip(command.strip);
     ApplyTooltips();
-    m_runAborted = false;
 }
 
 void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths) {
@@ -188,7 +189,7 @@ void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& other
 }
 
 void CRecoveryDlg::ShowMessage(const TextSet& texts) {
-    MessageBox(Text(texts, m_languageIndex), kProductName, MB_OK);
+    ShowProductMessage(*this, texts, m_languageIndex);
 }
 
 void CRecoveryDlg::ShowSettingsMessage(SettingsMessage message) {
@@ -202,14 +203,23 @@ void CRecoveryDlg::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exit
 void CRecoveryDlg::OnOK() { ExitProcess(kNormalExitCode); }
 
 void CRecoveryDlg::OnClose() {
-    if (m_run) {
-        m_run->AskToStop();
+    if (RunGoingOn()) {
+        m_recoverCommand->AskToStop();
         return;
     }
     ExitProcess(kNormalExitCode);
 }
 
 void CRecoveryDlg::OnExit() { ExitProcess(kNormalExitCode); }
+
+void CRecoveryDlg::LaunchCompanion(const char* fileName) {
+    const std::string path = CompanionPath(m_installDirectory, fileName);
+    if (!OpensForReading(path)) {
+        ShowMessage(kMsgMissingFile);
+        return;
+    }
+    StartCompanion(path);
+}
 
 void CRecoveryDlg::OnHelpCommand() { LaunchCompanion(kHelpProgram); }
 
@@ -229,3 +239,61 @@ void CRecoveryDlg::OnDeleteDocument() { m_listCommands.OnDeleteSelected(); }
 void CRecoveryDlg::OnEmptyList() { m_listCommands.OnEmptyList(); }
 
 void CRecoveryDlg::OnListOptionChanged() { m_listOptionControls.OnChanged(*this, m_documentList); }
+
+// Without a selected row nothing else happens: the settings are not even read.
+void CRecoveryDlg::OnRecover() {
+    const int row = m_documentList.GetNextItem(-1, LVNI_SELECTED);
+    if (row < 0) {
+        ShowMessage(kMsgNoSelection);
+        return;
+    }
+    const std::optional<ScanResult> result = m_recoverCommand->Execute(
+        m_documentList.GetItemText(row, 0), m_settings->LoadSettings(*this));
+    if (!result) return;
+    m_pictureCount = result->pictureCount;
+    m_outputDirectory = result->outputDirectory;
+    m_runAborted = result->runAborted;
+}
+
+std::unique_ptr<RecoverCommand> CRecoveryDlg::MakeRecoverCommand(RunWindow& window,
+                                                                 const int& languageIndex) {
+    return std::make_unique<RecoverCommand>(window, languageIndex);
+}
+
+bool CRecoveryDlg::FilterCommandDuringRun(WPARAM wParam, LPARAM, LRESULT*) {
+    if (!RunGoingOn()) return false;
+    if (LOWORD(wParam) == IDCANCEL) m_recoverCommand->AskToStop();
+    return true;
+}
+
+void CRecoveryDlg::Tell(const std::string& utf8Text) { ShowProductMessage(*this, utf8Text); }
+
+int CRecoveryDlg::Ask(const std::string& utf8Question, const char* utf8Caption) {
+    return MessageBox(utf8Question.c_str(), utf8Caption, MB_YESNO);
+}
+
+// The window itself takes the keyboard while its controls are off, so that
+// Escape still reaches it. It is given the focus once they are off: the
+// dialog would pass the focus on to one of them.
+void CRecoveryDlg::EnableCommands(bool enable) {
+    if (!enable) m_focusBeforeRun = ::GetFocus();
+    for (const CommandButton& command : CommandButtons()) command.button.EnableWindow(enable);
+    m_fileMenuButton.EnableWindow(enable);
+    m_optionsMenuButton.EnableWindow(enable);
+    m_helpMenuButton.EnableWindow(enable);
+    m_documentList.EnableWindow(enable);
+    if (!enable)
+        SetFocus();
+    else if (m_focusBeforeRun && ::IsWindow(m_focusBeforeRun))
+        ::SetFocus(m_focusBeforeRun);
+}
+
+void CRecoveryDlg::ShowProgress() {
+    m_progress.SetPos(0);
+    m_progress.ShowWindow(SW_SHOW);
+}
+
+void CRecoveryDlg::HideProgress() {
+    m_progress.ShowWindow(SW_HIDE);
+    m_progress.SetPos(0);
+}

@@ -3,11 +3,10 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "app/RecoverCommand.h"
 #include "app/RecoveryRun.h"
 #include "controls/CHoverButton.h"
 #include "doclist/CDropFileListCtrl.h"
@@ -18,8 +17,6 @@
 #include "framework/CImageList.h"
 #include "framework/Controls.h"
 #include "lang/TextSet.h"
-#include "recovery/ScanDisk.h"
-#include "recovery/PictureScanner.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsHost.h"
 
@@ -50,14 +47,11 @@ public:
     // Shows the File, Options and Help pictures of the current language.
     void ApplyMenuButtonBitmaps();
 
-    // Recovers the pictures of the selected document, reports the result and,
-    // when the settings ask for it, offers to delete the document.
+    // Recovers the pictures of the selected document (the recovery command)
+    // and keeps the outcome in the run state.
     void OnRecover();
-    // Scans the document into the directory (UTF-8 paths), showing its progress
-    // and taking a request to stop, and keeps the outcome in the run state.
-    ScanResult ExtractPictures(const std::string& documentPath, const std::string& outputDirectory);
 
-    // State of the last recovery run.
+    // State of the last recovery run, set when a run ends.
     int m_pictureCount = 0;
     std::string m_outputDirectory;
     bool m_runAborted = false;
@@ -97,12 +91,11 @@ protected:
     void OnListRightClick(NMHDR* header, LRESULT* result);
 
     // A message box with the text in the current language, owned by this window.
-    void ShowMessage(const TextSet& texts) override;
-    // The free bytes of the volume that holds the directory; none when the
-    // system cannot tell (a network path, say).
-    virtual std::optional<uint64_t> FreeBytesFor(const std::string& directory) const;
-    // The files a run reads and writes.
-    virtual ScanDisk& Disk() { return m_disk; }
+    void ShowMessage(const TextSet& texts);
+    // The recovery command, made once the window is there; it reads the
+    // language through the reference it is given.
+    virtual std::unique_ptr<RecoverCommand> MakeRecoverCommand(RunWindow& window,
+                                                               const int& languageIndex);
 
     DECLARE_MESSAGE_MAP()
 
@@ -119,7 +112,6 @@ protected:
     CButton m_optionsMenuButton;
     CButton m_helpMenuButton;
     CProgressCtrl m_progress;
-    ScanDisk m_disk;
 
 private:
     // SettingsHost: the settings file reports in the current language and
@@ -128,9 +120,14 @@ private:
     [[noreturn]] void EndProcess(int exitCode) override;
     // RunWindow: the run's messages belong to this window; its commands are
     // the buttons, the menu buttons and the list.
-    CWnd& Owner() override { return *this; }
-    CProgressCtrl& ProgressBar() override { return m_progress; }
+    void Tell(const std::string& utf8Text) override;
+    int Ask(const std::string& utf8Question, const char* utf8Caption) override;
     void EnableCommands(bool enable) override;
+    void LetWaitingMessagesThrough() override { PumpWaitingMessages(); }
+    void ShowProgress() override;
+    void MoveProgress(int step) override { m_progress.SetPos(step); }
+    void HideProgress() override;
+    bool RunGoingOn() const { return m_recoverCommand && m_recoverCommand->Running(); }
 
     void ShowSplash();
     void ReadStartupSettings();
@@ -144,11 +141,6 @@ private:
     // The four list columns with the captions of the current language.
     void InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths);
     void StoreLanguage();
-    bool HasRoomForPictures(const std::string& documentPath,
-                            const std::string& outputDirectory) const;
-    void ReportRun(const ScanResult& result);
-    void OfferSourceDeletion(const std::string& documentPath);
-    int Ask(const std::string& utf8Question, const char* utf8Caption) override;
 
     struct CommandButton {
         CHoverButton& button;
@@ -170,6 +162,6 @@ private:
     MenuAppearance m_menuAppearance;
     ListCommands m_listCommands{*this, m_documentList, m_languageIndex};
     ListOptionControls m_listOptionControls;
-    RecoveryRun* m_run = nullptr;  // the run going on, if any
+    std::unique_ptr<RecoverCommand> m_recoverCommand;
     HWND m_focusBeforeRun = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/BackgroundPicture.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
+#include "framework/WindowDC.h"
 #include "res/resource.h"
 
 namespace {

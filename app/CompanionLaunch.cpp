@@ -5,9 +5,7 @@
 
 #include <cstdio>
 
-#include "app/CRecoveryDlg.h"
 #include "framework/Text.h"
-#include "lang/Texts.h"
 #include "recovery/FileAccess.h"
 
 std::string CompanionPath(const std::string& installDirectory, const char* fileName) {
@@ -16,8 +14,6 @@ std::string CompanionPath(const std::string& installDirectory, const char* fileN
 
 std::string CompanionCommandLine(const std::string& path) { return "\"" + path + "\" "; }
 
-namespace {
-
 bool OpensForReading(const std::string& path) {
     std::FILE* stream = OpenFile(path, "rb");
     if (!stream) return false;
@@ -25,16 +21,8 @@ bool OpensForReading(const std::string& path) {
     return true;
 }
 
-}  // namespace
-
-// The companion runs on its own: the window neither waits for it nor looks
-// at whether it started.
-void CRecoveryDlg::LaunchCompanion(const char* fileName) {
-    const std::string path = CompanionPath(m_installDirectory, fileName);
-    if (!OpensForReading(path)) {
-        ShowMessage(kMsgMissingFile);
-        return;
-    }
-    // The install directory came from the ANSI code page, so it goes back exactly.
+// The install directory came from the ANSI code page, so the path goes back
+// exactly. Nobody waits for the companion or looks at whether it started.
+void StartCompanion(const std::string& path) {
     WinExec(AnsiFromUtf8(CompanionCommandLine(path)).c_str(), SW_SHOWNORMAL);
 }

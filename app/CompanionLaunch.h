@@ -13,3 +13,9 @@ std::string CompanionPath(const std::string& installDirectory, const char* fileN
 // The path in quotes followed by one blank: quoting keeps Windows from
 // starting "C:\Program.exe" for a path with blanks in it.
 std::string CompanionCommandLine(const std::string& path);
+
+// Whether the file is there to be read (UTF-8 path).
+bool OpensForReading(const std::string& path);
+// Starts the program (UTF-8 path, from the settings' install directory) and
+// returns at once.
+void StartCompanion(const std::string& path);

@@ -63,4 +63,4 @@ void CRecoveryDlg::RebuildColumns() {
     WriteCells(m_documentList, cells);
 }
 
-void CRecoveryDlg::StoreLanguage() { m_settings->SaveSettings(m_languageIndex); }
+void CRecoveryDlg::StoreLanguage() { m_settings->SaveSettings(*this, m_languageIndex); }

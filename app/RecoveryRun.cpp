@@ -1,7 +1,8 @@
 // RecoveryRun.cpp
 #include "app/RecoveryRun.h"
 
-#include "framework/Controls.h"
+#include <windows.h>
+
 #include "lang/Credits.h"
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
@@ -43,29 +44,25 @@ void RecoveryRun::AskToStop() {
 }
 
 void RecoveryRun::ReportScanMessage(ScanMessage message) {
-    m_window.ShowMessage(ScanMessageTexts(message));
+    m_window.Tell(Text(ScanMessageTexts(message), m_languageIndex));
 }
 
 void RecoveryRun::ReportProgress(uint64_t done, uint64_t total) {
     if (m_progressShown || Clock::now() - m_start >= kProgressDelay) ShowProgress(done, total);
-    m_window.Owner().PumpWaitingMessages();
+    m_window.LetWaitingMessagesThrough();
 }
 
 // A document of unknown length keeps the bar where it is.
 void RecoveryRun::ShowProgress(uint64_t done, uint64_t total) {
-    CProgressCtrl& bar = m_window.ProgressBar();
     if (!m_progressShown) {
-        bar.SetPos(0);
-        bar.ShowWindow(SW_SHOW);
+        m_window.ShowProgress();
         m_progressShown = true;
     }
-    if (total > 0) bar.SetPos(static_cast<int>(done * kProgressSteps / total));
+    if (total > 0) m_window.MoveProgress(static_cast<int>(done * kProgressSteps / total));
 }
 
 void RecoveryRun::HideProgress() {
     if (!m_progressShown) return;
-    CProgressCtrl& bar = m_window.ProgressBar();
-    bar.ShowWindow(SW_HIDE);
-    bar.SetPos(0);
+    m_window.HideProgress();
     m_progressShown = false;
 }

@@ -6,26 +6,29 @@
 #include <cstdint>
 #include <string>
 
-#include "lang/TextSet.h"
 #include "recovery/PictureScanner.h"
 
-class CWnd;
 class ScanDisk;
-class CProgressCtrl;
 
 // What a run needs of the window it runs in.
 class RunWindow {
 public:
     virtual ~RunWindow() = default;
-    // The window whose waiting messages the run lets through between its blocks.
-    virtual CWnd& Owner() = 0;
-    // A message box owned by the window, in its language.
-    virtual void ShowMessage(const TextSet& texts) = 0;
+    // A message box owned by the window and captioned with the product name;
+    // the text is in the window's language already.
+    virtual void Tell(const std::string& utf8Text) = 0;
     // A yes/no question owned by the window; the button pressed.
     virtual int Ask(const std::string& utf8Question, const char* utf8Caption) = 0;
-    virtual CProgressCtrl& ProgressBar() = 0;
     // Turns the window's commands off for the run, and on again after it.
     virtual void EnableCommands(bool enable) = 0;
+    // Runs the window's waiting messages and returns: it draws itself and
+    // hears Escape and the close box.
+    virtual void LetWaitingMessagesThrough() = 0;
+    // The progress bar: shown at 0, moved to a step from 0 to
+    // RecoveryRun::kProgressSteps, hidden and put back to 0.
+    virtual void ShowProgress() = 0;
+    virtual void MoveProgress(int step) = 0;
+    virtual void HideProgress() = 0;
 };
 
 // The run stays on the window's thread: between blocks of the document it
@@ -38,8 +41,8 @@ public:
     // The progress bar's range is 0 to this.
     static constexpr int kProgressSteps = 10;
 
-    RecoveryRun(RunWindow& window, ScanDisk& disk, int languageIndex,
-                std::string documentPath, std::string outputDirectory);
+    RecoveryRun(RunWindow& window, ScanDisk& disk, int languageIndex, std::string documentPath,
+                std::string outputDirectory);
 
     // Scans the document into the output directory (UTF-8 paths) and returns
     // once the scan has ended, the window as it was before. Whatever the scan

@@ -4,6 +4,7 @@
 #include "app/CRecoveryDlg.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
+#include "framework/WindowDC.h"
 
 namespace {
 

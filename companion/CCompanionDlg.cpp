@@ -4,10 +4,11 @@
 #include <iterator>
 
 #include "companion/OneWindow.h"
+#include "controls/ProductMessage.h"
 #include "framework/CDC.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
-#include "lang/Credits.h"
+#include "framework/WindowDC.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ void CCompanionDlg::OnDestroy() {
 }
 
 int CCompanionDlg::ShowMessage(const std::string& utf8Text, UINT type) {
-    return MessageBox(utf8Text.c_str(), kProductName, type);
+    return ShowProductMessage(*this, utf8Text, type);
 }
 
 std::wstring CCompanionDlg::FieldText(int id) const {

@@ -94,9 +94,7 @@ BEGIN_MESSAGE_MAP(CConfigDlg, CCompanionDlg)
 END_MESSAGE_MAP()
 
 CConfigDlg::CConfigDlg(const std::string& settingsPath)
-    : CCompanionDlg(IDD_CONFIG, IDI_CONFIG_ICON), m_file(settingsPath, *this) {}
-
-void CConfigDlg::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
+    : CCompanionDlg(IDD_CONFIG, IDI_CONFIG_ICON), m_file(settingsPath) {}
 
 BOOL CConfigDlg::OnInitDialog() {
     CCompanionDlg::OnInitDialog();

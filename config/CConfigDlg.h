@@ -8,12 +8,11 @@
 #include "companion/CCompanionDlg.h"
 #include "lang/TextSet.h"
 #include "settings/SettingsFile.h"
-#include "settings/SettingsHost.h"
 
 // What a folder field says when it cannot be stored.
 struct FolderTexts;
 
-class CConfigDlg : public CCompanionDlg, private SettingsHost {
+class CConfigDlg : public CCompanionDlg {
 public:
     explicit CConfigDlg(const std::string& settingsPath);
 
@@ -38,10 +37,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The editing read and the safe save neither show messages nor end the process.
-    void ShowSettingsMessage(SettingsMessage) override {}
-    [[noreturn]] void EndProcess(int exitCode) override;
-
     void ShowFields(const std::string& suffix, const std::string& outputPath, bool offerDeletion,
                     int languageIndex, const std::string& programFolder);
     void ApplyTexts();

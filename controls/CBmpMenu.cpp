@@ -5,7 +5,8 @@
 
 #include "controls/CBmpMenuToolBar.h"
 #include "framework/CDC.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
+#include "framework/WindowDC.h"
 
 namespace {
 

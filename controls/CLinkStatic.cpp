@@ -6,9 +6,10 @@
 
 #include <vector>
 
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/SystemPaths.h"
 #include "framework/Text.h"
+#include "framework/WindowDC.h"
 #include "res/resource.h"
 
 namespace {

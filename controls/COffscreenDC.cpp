@@ -9,7 +9,7 @@ COffscreenDC::COffscreenDC(CDC* target) : m_target(target), m_offscreen(!target-
     }
     ::GetClientRect(::WindowFromDC(target->m_hDC), &m_rect);
     CreateCompatibleDC(target);
-    m_bitmap.CreateCompatibleBitmap(target, m_rect.Width(), m_rect.Height());
+    m_bitmap.CreateCompatibleBitmap(target->m_hDC, m_rect.Width(), m_rect.Height());
     m_previousBitmap = SelectObject(m_bitmap);
     SetWindowOrg(m_rect.left, m_rect.top);
     FillRect(&m_rect, GetSysColorBrush(COLOR_BTNFACE));

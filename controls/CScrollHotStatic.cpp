@@ -5,8 +5,9 @@
 #include <shellapi.h>
 
 #include "controls/COffscreenDC.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
+#include "framework/WindowDC.h"
 #include "res/resource.h"
 
 namespace {

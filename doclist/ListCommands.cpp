@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "controls/PopupMenuAtPointer.h"
+#include "controls/ProductMessage.h"
 #include "doclist/CDropFileListCtrl.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
-#include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "recovery/FileAccess.h"
 #include "res/resource.h"
@@ -107,5 +107,5 @@ bool ListCommands::Ask(const std::string& utf8Question) const {
 }
 
 void ListCommands::ShowMessage(const TextSet& message) const {
-    m_owner.MessageBox(Text(message, m_languageIndex), kProductName, MB_OK);
+    ShowProductMessage(m_owner, message, m_languageIndex);
 }

@@ -16,15 +16,15 @@ public:
     // window's current language, read each time a text is shown.
     ListCommands(CWnd& owner, CDropFileListCtrl& list, const int& languageIndex);
 
-    // Add a document (1010, 32799): the open-file dialog, then a new top row,
-    // even when the path is listed already.
+    // Add a document (IDC_OPEN_BUTTON, ID_FILE_ADD): the open-file dialog,
+    // then a new top row, even when the path is listed already.
     void OnAddDocument();
-    // Remove the selected row from the list (32817); the file stays.
+    // Remove the selected row from the list (ID_LIST_REMOVE); the file stays.
     void OnRemoveSelected();
-    // Delete the selected document from the disk (32803, 32816, 1039) after two
-    // questions; the row goes only when the file is gone.
+    // Delete the selected document from the disk (ID_FILE_DELETE, ID_LIST_DELETE,
+    // IDC_DELETE_BUTTON) after two questions; the row goes only when the file is gone.
     void OnDeleteSelected();
-    // Empty the list (1012, 32801, 1009), without asking.
+    // Empty the list (IDC_EMPTY_BUTTON, ID_FILE_CLEAR, ID_LIST_EMPTY), without asking.
     void OnEmptyList();
     // The context menu of a right click (Recover, Delete, Remove from list),
     // below the mouse pointer; nothing when no row is selected.

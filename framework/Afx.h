@@ -12,4 +12,6 @@
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/Controls.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
+#include "framework/WindowDC.h"

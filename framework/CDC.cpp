@@ -1,7 +1,6 @@
 // Device contexts; see CDC.h.
 #include "framework/CDC.h"
 
-#include "framework/CWnd.h"
 #include "framework/Text.h"
 
 CDC::~CDC() {
@@ -94,20 +93,4 @@ void CDC::FillSolidRect(const RECT* rect, COLORREF color) {
     COLORREF previous = ::SetBkColor(m_hDC, color);
     ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
     ::SetBkColor(m_hDC, previous);
-}
-
-CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
-
-CPaintDC::~CPaintDC() {
-    RestoreOriginalObjects();
-    ::EndPaint(m_hWnd, &m_ps);
-    m_hDC = nullptr;
-}
-
-CClientDC::CClientDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::GetDC(m_hWnd); }
-
-CClientDC::~CClientDC() {
-    RestoreOriginalObjects();
-    ::ReleaseDC(m_hWnd, m_hDC);
-    m_hDC = nullptr;
 }

@@ -1,6 +1,6 @@
 // Device contexts. CDC wraps an HDC; what it owns depends on how it was made:
-// CDC(hdc) owns nothing, CreateCompatibleDC makes a memory context it deletes,
-// CPaintDC pairs BeginPaint/EndPaint, CClientDC GetDC/ReleaseDC.
+// CDC(hdc) owns nothing, CreateCompatibleDC makes a memory context it deletes;
+// the contexts of a window are in WindowDC.h.
 // SelectObject remembers what each first selection replaced, and the original
 // objects are put back when the CDC goes, so objects selected into it can be
 // deleted after it (declare them before the CDC).
@@ -11,8 +11,6 @@
 #include <string>
 
 #include "framework/CGdiObject.h"
-
-class CWnd;
 
 class CDC {
 public:
@@ -84,25 +82,4 @@ private:
     HGDIOBJ m_originalBrush = nullptr;
     HGDIOBJ m_originalFont = nullptr;
     HGDIOBJ m_originalBitmap = nullptr;
-};
-
-// The context of one WM_PAINT: BeginPaint in the constructor, EndPaint at the end.
-class CPaintDC : public CDC {
-public:
-    explicit CPaintDC(CWnd* wnd);
-    ~CPaintDC() override;
-    PAINTSTRUCT m_ps{};
-
-private:
-    HWND m_hWnd;
-};
-
-// The client area context of a window (GetDC / ReleaseDC).
-class CClientDC : public CDC {
-public:
-    explicit CClientDC(CWnd* wnd);
-    ~CClientDC() override;
-
-private:
-    HWND m_hWnd;
 };

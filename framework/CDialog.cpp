@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)

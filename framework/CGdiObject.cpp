@@ -1,8 +1,7 @@
 // GDI object wrappers; see CGdiObject.h.
 #include "framework/CGdiObject.h"
 
-#include "framework/CDC.h"
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 
 CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept {
@@ -79,8 +78,8 @@ BOOL CBitmap::LoadOEMBitmap(UINT oemId) {
     return !IsNull();
 }
 
-BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
-    Attach(::CreateCompatibleBitmap(dc->m_hDC, width, height));
+BOOL CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height) {
+    Attach(::CreateCompatibleBitmap(dc, width, height));
     return !IsNull();
 }
 

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-class CDC;
-
 class CGdiObject {
 public:
     CGdiObject() = default;
@@ -69,7 +67,8 @@ public:
     BOOL LoadImage(UINT resourceId, UINT flags);
     // A system bitmap such as OBM_CHECK.
     BOOL LoadOEMBitmap(UINT oemId);
-    BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
+    // A bitmap compatible with the device context (a CDC passes as its HDC).
+    BOOL CreateCompatibleBitmap(HDC dc, int width, int height);
     BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel,
                       const void* bits = nullptr);
     BOOL GetBitmap(BITMAP* info) const {

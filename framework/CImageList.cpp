@@ -1,7 +1,7 @@
 // Image list; see CImageList.h.
 #include "framework/CImageList.h"
 
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 
 BOOL CImageList::Create(UINT bitmapId, int imageWidth, int grow, COLORREF mask) {
     DeleteImageList();

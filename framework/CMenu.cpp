@@ -1,7 +1,7 @@
 // Menu handle holder; see CMenu.h.
 #include "framework/CMenu.h"
 
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 
 BOOL CMenu::LoadMenu(UINT resourceId) {

@@ -27,10 +27,6 @@ public:
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
-// The module of the executable, where the program's resources are.
-HINSTANCE AfxGetInstanceHandle();
-// The executable's file name without extension, UTF-8 (message box caption).
-const char* AfxGetAppName();
 // Message box captioned with the application name, owned by the main window.
 int AfxMessageBox(const char* utf8Text, UINT type = MB_OK);
 // The body of WinMain: runs the global application object.

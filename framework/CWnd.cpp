@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "framework/Text.h"
 
 void CWnd::SetWindowText(const char* utf8Text) {

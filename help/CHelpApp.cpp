@@ -13,17 +13,8 @@ namespace {
 
 // The help only reads the settings: a missing or damaged file is the main
 // window's to report and repair, and the help then speaks English.
-class SilentHost : public SettingsHost {
-public:
-    void ShowSettingsMessage(SettingsMessage) override {}
-    [[noreturn]] void EndProcess(int exitCode) override {
-        ExitProcess(static_cast<UINT>(exitCode));
-    }
-};
-
 int SettingsLanguage() {
-    SilentHost host;
-    SettingsFile file(SettingsPathIn(WindowsDirectory()), host);
+    SettingsFile file(SettingsPathIn(WindowsDirectory()));
     const SettingsReading reading = file.ReadForEditing();
     return reading.state == SettingsState::Valid ? reading.record.LanguageIndex() : 1;
 }

@@ -8,7 +8,6 @@
 // in the settings module alone. INSTALL_FOLDER is best given without its
 // trailing backslash: a quoted argument ending in one swallows its closing quote.
 #include <charconv>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -21,17 +20,6 @@ struct Request {
     std::string installFolder;
     int languageIndex = 1;
     ExistingChoices existing = ExistingChoices::Keep;
-};
-
-class ConsoleHost : public SettingsHost {
-public:
-    void ShowSettingsMessage(SettingsMessage message) override {
-        std::cerr << (message == SettingsMessage::MissingFile
-                          ? "settings file missing or unreadable"
-                          : "settings file cannot be written")
-                  << '\n';
-    }
-    [[noreturn]] void EndProcess(int exitCode) override { std::exit(exitCode); }
 };
 
 // The whole argument must be a number from 1 to 6: no sign, no trailing
@@ -75,8 +63,7 @@ bool ParseArguments(int argc, char** argv, Request& request) {
 int main(int argc, char** argv) {
     Request request;
     if (!ParseArguments(argc, argv, request)) return Usage();
-    ConsoleHost host;
-    SettingsFile file(request.settingsPath, host);
+    SettingsFile file(request.settingsPath);
     switch (WriteInstallSettings(file, request.installFolder, request.languageIndex,
                                  request.existing)) {
     case InstallSettingsResult::Updated:

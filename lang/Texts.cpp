@@ -69,7 +69,7 @@ const TextSet kMsgNoSelection = {
 };
 
 const std::array<TextSet, 7> kTooltipTexts = {{
-    // TIP_OPEN: button 1010
+    // TIP_OPEN: button IDC_OPEN_BUTTON
     {
         "",
         "Ad a file in the list",
@@ -79,7 +79,7 @@ const std::array<TextSet, 7> kTooltipTexts = {{
         "Anuncio un archivo",
         "Adauga un fisier in lista",
     },
-    // TIP_EXTRACT: button 1011
+    // TIP_EXTRACT: button IDC_EXTRACT_BUTTON
     {
         "",
         "Recover the selected file ",
@@ -89,7 +89,7 @@ const std::array<TextSet, 7> kTooltipTexts = {{
         "Recuperación ",
         "Recupereaza fisierul selectat din lista",
     },
-    // TIP_OPTIONS: button 1013
+    // TIP_OPTIONS: button IDC_OPTIONS_BUTTON
     {
         "",
         "Set configuration for recovery process",
@@ -99,7 +99,7 @@ const std::array<TextSet, 7> kTooltipTexts = {{
         "Opciones",
         "Seteaza optiunile pentru procesul de recuperare",
     },
-    // TIP_HELP: button 1001
+    // TIP_HELP: button IDC_HELP_BUTTON
     {
         "",
         "Help",
@@ -109,7 +109,7 @@ const std::array<TextSet, 7> kTooltipTexts = {{
         "Ayuda",
         "Ajutor",
     },
-    // TIP_EXIT: button 1
+    // TIP_EXIT: button IDOK
     {
         "",
         "Exit",
@@ -119,7 +119,7 @@ const std::array<TextSet, 7> kTooltipTexts = {{
         "Salir",
         "Terminare program",
     },
-    // TIP_DELETE: button 1039
+    // TIP_DELETE: button IDC_DELETE_BUTTON
     {
         "",
         "Remove the selected file from disk",
@@ -129,7 +129,7 @@ const std::array<TextSet, 7> kTooltipTexts = {{
         "Quite el archivo seleccionado de disco",
         "Sterge fisierul selectat de pe disk",
     },
-    // TIP_EMPTY_LIST: button 1012
+    // TIP_EMPTY_LIST: button IDC_EMPTY_BUTTON
     {
         "",
         "Empty list",
@@ -142,7 +142,7 @@ const std::array<TextSet, 7> kTooltipTexts = {{
 }};
 
 const std::array<TextSet, 11> kMenuTexts = {{
-    // MENU_ADD_FILE: File, 32799
+    // MENU_ADD_FILE: File, ID_FILE_ADD
     {
         "",
         "Ad File",
@@ -152,7 +152,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Anuncio un archivo",
         "Adauga Fisier",
     },
-    // MENU_DELETE_FILE: File, 32803
+    // MENU_DELETE_FILE: File, ID_FILE_DELETE
     {
         "",
         "Delete File",
@@ -162,7 +162,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Quitar el archivo de disco",
         "Sterge",
     },
-    // MENU_CLEAR_LIST: File, 32801
+    // MENU_CLEAR_LIST: File, ID_FILE_CLEAR
     {
         "",
         "Clear List",
@@ -172,7 +172,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Vaciar la lista",
         "List vida",
     },
-    // MENU_RECOVER: File, 32815
+    // MENU_RECOVER: File, ID_FILE_RECOVER
     {
         "",
         "Recover",
@@ -182,7 +182,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Recuperación",
         "Recupereaza",
     },
-    // MENU_EXIT: File, 32802
+    // MENU_EXIT: File, ID_FILE_EXIT
     {
         "",
         "Exit",
@@ -192,7 +192,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Salir",
         "Terminare",
     },
-    // MENU_OPTIONS: Options, 32798
+    // MENU_OPTIONS: Options, ID_OPTIONS_SETTINGS
     {
         "",
         "Options",
@@ -202,7 +202,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Opciones",
         "Optiuni",
     },
-    // MENU_HELP: Help, 32811
+    // MENU_HELP: Help, ID_HELP_LAUNCH
     {
         "",
         "Help",
@@ -212,7 +212,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Ayuda",
         "Ajutor",
     },
-    // MENU_ABOUT: Help, 32813
+    // MENU_ABOUT: Help, ID_HELP_ABOUT
     {
         "",
         "About",
@@ -222,7 +222,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "About",
         "Despre noi",
     },
-    // MENU_CONTEXT_RECOVER: list context, 32825
+    // MENU_CONTEXT_RECOVER: list context, ID_LIST_RECOVER
     {
         "",
         "Recover",
@@ -232,7 +232,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Recuperation",
         "Recupereaza",
     },
-    // MENU_CONTEXT_DELETE: list context, 32816
+    // MENU_CONTEXT_DELETE: list context, ID_LIST_DELETE
     {
         "",
         "Delete",
@@ -242,7 +242,7 @@ const std::array<TextSet, 11> kMenuTexts = {{
         "Quitar el archivo de disco",
         "Sterge de pe disk",
     },
-    // MENU_CONTEXT_REMOVE: list context, 32817
+    // MENU_CONTEXT_REMOVE: list context, ID_LIST_REMOVE
     {
         "",
         "Remove from list",

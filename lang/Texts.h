@@ -27,17 +27,17 @@ extern const std::array<TextSet, 7> kTooltipTexts;
 
 // Popup-menu items whose resource text is replaced when the menu is shown.
 enum MenuRow {
-    MENU_ADD_FILE,         // File, 32799
-    MENU_DELETE_FILE,      // File, 32803
-    MENU_CLEAR_LIST,       // File, 32801
-    MENU_RECOVER,          // File, 32815
-    MENU_EXIT,             // File, 32802
-    MENU_OPTIONS,          // Options, 32798
-    MENU_HELP,             // Help, 32811
-    MENU_ABOUT,            // Help, 32813
-    MENU_CONTEXT_RECOVER,  // list context, 32825
-    MENU_CONTEXT_DELETE,   // list context, 32816
-    MENU_CONTEXT_REMOVE    // list context, 32817
+    MENU_ADD_FILE,         // File, ID_FILE_ADD
+    MENU_DELETE_FILE,      // File, ID_FILE_DELETE
+    MENU_CLEAR_LIST,       // File, ID_FILE_CLEAR
+    MENU_RECOVER,          // File, ID_FILE_RECOVER
+    MENU_EXIT,             // File, ID_FILE_EXIT
+    MENU_OPTIONS,          // Options, ID_OPTIONS_SETTINGS
+    MENU_HELP,             // Help, ID_HELP_LAUNCH
+    MENU_ABOUT,            // Help, ID_HELP_ABOUT
+    MENU_CONTEXT_RECOVER,  // list context, ID_LIST_RECOVER
+    MENU_CONTEXT_DELETE,   // list context, ID_LIST_DELETE
+    MENU_CONTEXT_REMOVE    // list context, ID_LIST_REMOVE
 };
 extern const std::array<TextSet, 11> kMenuTexts;
 

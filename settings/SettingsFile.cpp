@@ -65,8 +65,7 @@ std::string CollapseBackslashRuns(const std::string& text) {
     return collapsed;
 }
 
-SettingsFile::SettingsFile(std::string path, SettingsHost& host)
-    : m_path(std::move(path)), m_host(host) {}
+SettingsFile::SettingsFile(std::string path) : m_path(std::move(path)) {}
 
 std::FILE* SettingsFile::OpenStream(const std::string& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
@@ -101,10 +100,10 @@ int32_t SettingsFile::ReadCheckValue() {
     return ReadInt32LittleEndian(check.data());
 }
 
-int32_t SettingsFile::ReadLastRecordByte() {
+int32_t SettingsFile::ReadLastRecordByte(SettingsHost& host) {
     Stream stream(OpenStream(m_path, "rb"));
     if (!stream) {
-        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        host.ShowSettingsMessage(SettingsMessage::MissingFile);
         return 0;
     }
     return static_cast<int8_t>(LastOfRecordBytes(stream.get()));
@@ -123,10 +122,10 @@ bool SettingsFile::IsSettingsFileValid() {
 // Steps shared by the recovery run's reading and the language store: each
 // failing test shows the message and falls back on defaultSettings. A record
 // cut short by the end of the file counts as unreadable.
-SettingsFile::ReadResult SettingsFile::ReadRecordOrFallback() {
+SettingsFile::ReadResult SettingsFile::ReadRecordOrFallback(SettingsHost& host) {
     ReadResult result;
     auto fallBack = [&] {
-        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        host.ShowSettingsMessage(SettingsMessage::MissingFile);
         result.record = defaultSettings;
         result.readable = false;
     };
@@ -140,45 +139,45 @@ SettingsFile::ReadResult SettingsFile::ReadRecordOrFallback() {
     return result;
 }
 
-SettingsRecord SettingsFile::LoadSettings() {
-    ReadResult result = ReadRecordOrFallback();
-    if (!result.readable) WriteDefaultSettings();
+SettingsRecord SettingsFile::LoadSettings(SettingsHost& host) {
+    ReadResult result = ReadRecordOrFallback(host);
+    if (!result.readable) WriteDefaultSettings(host);
     return result.record;
 }
 
-void SettingsFile::SaveSettings(int languageIndex) {
-    SettingsRecord record = ReadRecordOrFallback().record;
+void SettingsFile::SaveSettings(SettingsHost& host, int languageIndex) {
+    SettingsRecord record = ReadRecordOrFallback(host).record;
     record.SetLanguageIndex(languageIndex);
     defaultSettings = record;
 
     if (!WriteRecord(record)) {
-        m_host.ShowSettingsMessage(SettingsMessage::WriteError);
+        host.ShowSettingsMessage(SettingsMessage::WriteError);
         return;
     }
-    int32_t checkValue = ReadLastRecordByte();
+    int32_t checkValue = ReadLastRecordByte(host);
     if (!WriteRecordWithCheck(record, checkValue))
-        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        host.ShowSettingsMessage(SettingsMessage::MissingFile);
 }
 
-void SettingsFile::WriteDefaultSettings() {
+void SettingsFile::WriteDefaultSettings(SettingsHost& host) {
     const SettingsRecord record = SettingsRecord::DefaultFileRecord();
-    if (!WriteRecord(record)) Abandon(SettingsMessage::MissingFile, 1);
-    int32_t checkValue = ReadLastRecordByte();
-    if (!WriteRecordWithCheck(record, checkValue)) Abandon(SettingsMessage::WriteError, 1);
+    if (!WriteRecord(record)) Abandon(host, SettingsMessage::MissingFile, 1);
+    int32_t checkValue = ReadLastRecordByte(host);
+    if (!WriteRecordWithCheck(record, checkValue)) Abandon(host, SettingsMessage::WriteError, 1);
 }
 
-StartupSettings SettingsFile::ReadAtStartup() {
+StartupSettings SettingsFile::ReadAtStartup(SettingsHost& host) {
     ResetDefaults();
     if (!FileExists()) {
-        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
-        m_host.EndProcess(2);
+        host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        host.EndProcess(2);
     }
 
     StartupSettings startup;
     bool checkPassed = IsSettingsFileValid();
     if (!checkPassed) {
-        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
-        WriteDefaultSettings();
+        host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        WriteDefaultSettings(host);
     }
     // An unreadable file here falls back silently; the next recovery run
     // reports and repairs it.
@@ -193,17 +192,17 @@ StartupSettings SettingsFile::ReadAtStartup() {
     return startup;
 }
 
-SettingsRecord SettingsFile::ReadOrRestoreDefaults() {
+SettingsRecord SettingsFile::ReadOrRestoreDefaults(SettingsHost& host) {
     if (!FileExists() || !IsSettingsFileValid()) {
-        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
-        WriteDefaultSettings();
+        host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        WriteDefaultSettings(host);
         return SettingsRecord::Defaults();
     }
     Stream stream(OpenStream(m_path, "rb"));
     if (!stream) {
         // It passed its check a moment ago, so it is in use or just went rather
         // than damaged: reported, left as it is, and the defaults stand in.
-        m_host.ShowSettingsMessage(SettingsMessage::MissingFile);
+        host.ShowSettingsMessage(SettingsMessage::MissingFile);
         return SettingsRecord::Defaults();
     }
     // A record cut short is not used: the defaults stand in for it.
@@ -257,8 +256,8 @@ bool SettingsFile::WriteBytes(const std::string& path, const uint8_t* data, std:
     return written && closed;
 }
 
-void SettingsFile::Abandon(SettingsMessage message, int exitCode) {
-    m_host.ShowSettingsMessage(message);
-    m_host.EndProcess(exitCode);
+void SettingsFile::Abandon(SettingsHost& host, SettingsMessage message, int exitCode) {
+    host.ShowSettingsMessage(message);
+    host.EndProcess(exitCode);
     std::abort();  // only reached by a host that breaks its promise
 }

@@ -34,11 +34,11 @@ struct StartupSettings {
 
 // The procedures that every reader and writer of the settings file uses. The
 // file is read afresh each time; only defaultSettings is kept between calls.
-// Messages and ends of the process go through the host, in the order the
-// procedures meet them.
+// The procedures that report and repair take the host their messages and ends
+// of the process go to, in the order they meet them; the others are silent.
 class SettingsFile {
 public:
-    SettingsFile(std::string path, SettingsHost& host);
+    explicit SettingsFile(std::string path);
     virtual ~SettingsFile() = default;
 
     const std::string& Path() const { return m_path; }
@@ -50,31 +50,31 @@ public:
     int32_t ReadCheckValue();
     // The last of the first 420 bytes, sign-extended; shows MissingFile and
     // gives 0 when the file cannot be opened.
-    int32_t ReadLastRecordByte();
+    int32_t ReadLastRecordByte(SettingsHost& host);
     // Whether the check value matches the last record byte; a file shorter
     // than the record is judged by its last byte. No message.
     bool IsSettingsFileValid();
 
     // Writes the default record with its check value; ends the process with
     // exit code 1 when the file cannot be written.
-    void WriteDefaultSettings();
+    void WriteDefaultSettings(SettingsHost& host);
     // Writes a whole record with its own check value in one go, as an
     // installer or the configuration program does; no message.
     bool WriteSettings(const SettingsRecord& record);
     // Stores a new language (outside 1..6: English) in the current record, or
     // in defaultSettings when the file cannot be used, and makes that record
     // the fallback. A file that cannot be written is reported; the caller goes on.
-    void SaveSettings(int languageIndex);
+    void SaveSettings(SettingsHost& host, int languageIndex);
     // The reading of a recovery run: falls back to defaultSettings, with one
     // MissingFile message per failing test, and then writes a default file.
-    SettingsRecord LoadSettings();
+    SettingsRecord LoadSettings(SettingsHost& host);
     // The reading when the main window starts: ends the process with exit
     // code 2 when the file is missing, rewrites an invalid file.
-    StartupSettings ReadAtStartup();
+    StartupSettings ReadAtStartup(SettingsHost& host);
     // The reading of the About box: a missing or invalid file is reported once
     // and replaced by the default file, whose record is returned; a valid file
     // that cannot be opened for the read is reported and the defaults returned.
-    SettingsRecord ReadOrRestoreDefaults();
+    SettingsRecord ReadOrRestoreDefaults(SettingsHost& host);
 
     // The configuration program's reading: no message and no repair. A
     // missing, invalid or unreadable file gives the default file record, so
@@ -107,12 +107,11 @@ private:
         bool readable = true;
     };
 
-    ReadResult ReadRecordOrFallback();
+    ReadResult ReadRecordOrFallback(SettingsHost& host);
     bool WriteRecord(const SettingsRecord& record);
     bool WriteRecordWithCheck(const SettingsRecord& record, int32_t checkValue);
     bool WriteBytes(const std::string& path, const uint8_t* data, std::size_t size);
-    [[noreturn]] void Abandon(SettingsMessage message, int exitCode);
+    [[noreturn]] static void Abandon(SettingsHost& host, SettingsMessage message, int exitCode);
 
     std::string m_path;
-    SettingsHost& m_host;
 };

@@ -6,8 +6,8 @@ enum class SettingsMessage {
     WriteError    // "Error writing file. Quit any application that might use the file!"
 };
 
-// The settings procedures report on the spot and may end the process; the
-// owner decides how (message boxes and ExitProcess in the window, a record of
+// The settings procedures that report and repair do it on the spot and may end
+// the process; the owner decides how (message boxes and ExitProcess in the window, a record of
 // the calls in tests).
 class SettingsHost {
 public:

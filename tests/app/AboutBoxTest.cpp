@@ -26,8 +26,7 @@ public:
     bool failReadAfterCheck = false;
 
 protected:
-    std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path,
-                                                   ::SettingsHost& host) override;
+    std::unique_ptr<SettingsFile> MakeSettingsFile(const std::string& path) override;
 };
 
 // Passes the check (two reads), then cannot be opened for the read of the record,
@@ -46,10 +45,9 @@ private:
     int m_reads = 0;
 };
 
-std::unique_ptr<SettingsFile> CTestAboutBox::MakeSettingsFile(const std::string& path,
-                                                              ::SettingsHost& host) {
-    if (failReadAfterCheck) return std::make_unique<CUnreadableAfterCheck>(path, host);
-    return CAboutBox::MakeSettingsFile(path, host);
+std::unique_ptr<SettingsFile> CTestAboutBox::MakeSettingsFile(const std::string& path) {
+    if (failReadAfterCheck) return std::make_unique<CUnreadableAfterCheck>(path);
+    return CAboutBox::MakeSettingsFile(path);
 }
 
 std::string Blanks(int count) { return std::string(static_cast<size_t>(count), ' '); }

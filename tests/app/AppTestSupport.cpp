@@ -109,8 +109,31 @@ LRESULT ProbedRecoveryDlg::OnProbe(WPARAM, LPARAM) {
     return 0;
 }
 
-std::optional<uint64_t> ProbedRecoveryDlg::FreeBytesFor(const std::string& directory) const {
-    return freeSpace ? freeSpace(directory) : CRecoveryDlg::FreeBytesFor(directory);
+namespace {
+
+class ProbedRecoverCommand : public RecoverCommand {
+public:
+    ProbedRecoverCommand(RunWindow& window, const int& languageIndex, ProbedRecoveryDlg& dialog)
+        : RecoverCommand(window, languageIndex), m_dialog(dialog) {}
+
+protected:
+    std::optional<uint64_t> FreeBytesFor(const std::string& directory) const override {
+        return m_dialog.freeSpace ? m_dialog.freeSpace(directory)
+                                  : RecoverCommand::FreeBytesFor(directory);
+    }
+    ScanDisk& Disk() override {
+        return m_dialog.disk ? *m_dialog.disk : RecoverCommand::Disk();
+    }
+
+private:
+    ProbedRecoveryDlg& m_dialog;
+};
+
+}  // namespace
+
+std::unique_ptr<RecoverCommand> ProbedRecoveryDlg::MakeRecoverCommand(::RunWindow& window,
+                                                                      const int& languageIndex) {
+    return std::make_unique<ProbedRecoverCommand>(window, languageIndex, *this);
 }
 
 void ProbedRecoveryDlg::AddSelectedDocument(const std::string& path) {

@@ -59,14 +59,15 @@ public:
     // When set, stands in for the free space of the output volume.
     std::function<std::optional<uint64_t>(const std::string&)> freeSpace;
     std::optional<uint64_t> SystemFreeBytesFor(const std::string& directory) const {
-        return CRecoveryDlg::FreeBytesFor(directory);
+        return FreeBytesOfVolume(directory);
     }
 
 protected:
     BOOL OnInitDialog() override;
     LRESULT OnProbe(WPARAM, LPARAM);
-    std::optional<uint64_t> FreeBytesFor(const std::string& directory) const override;
-    ScanDisk& Disk() override { return disk ? *disk : CRecoveryDlg::Disk(); }
+    // A recovery command that takes its disk and free space from the fields above.
+    std::unique_ptr<RecoverCommand> MakeRecoverCommand(::RunWindow& window,
+                                                       const int& languageIndex) override;
     DECLARE_MESSAGE_MAP()
 
 private:

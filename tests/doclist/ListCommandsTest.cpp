@@ -4,6 +4,7 @@
 
 #include "DocListTestSupport.h"
 #include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "tests/support/MessageBoxWatcher.h"
 
 using Cells = std::vector<std::string>;

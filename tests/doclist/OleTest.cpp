@@ -8,6 +8,7 @@
 
 #include "DocListTestSupport.h"
 #include "framework/CWinApp.h"
+#include "framework/Module.h"
 #include "tests/support/MessageBoxWatcher.h"
 
 namespace {

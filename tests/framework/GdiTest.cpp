@@ -108,7 +108,7 @@ TEST(GdiTest, RepeatedPaintsLeakNothing) {
         CDC memory;
         memory.CreateCompatibleDC(&screen);
         CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(&screen, 10, 10);
+        bitmap.CreateCompatibleBitmap(screen, 10, 10);
         CPen pen(PS_SOLID, 37, RGB(0, 100, 40));
         CBrush brush(RGB(0, 3, 123));
         memory.SelectObject(bitmap);

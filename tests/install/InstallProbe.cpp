@@ -33,7 +33,7 @@ public:
 
 int PrintSettings(const std::string& path) {
     QuietHost host;
-    SettingsFile file(path, host);
+    SettingsFile file(path);
     if (!file.FileExists()) {
         std::printf("missing\n");
         return 1;
@@ -43,7 +43,7 @@ int PrintSettings(const std::string& path) {
         std::printf("valid=0\n");
         return 0;
     }
-    const SettingsRecord record = file.LoadSettings();
+    const SettingsRecord record = file.LoadSettings(host);
     std::printf(
         "valid=1\nlanguage=%d\nsuffix=%s\noutputPath=%s\ndeleteSource=%d\ninstallDirectory=%s\n",
         record.LanguageIndex(), record.Suffix().c_str(), record.OutputPath().c_str(),
@@ -53,8 +53,8 @@ int PrintSettings(const std::string& path) {
 
 int ChangeChoices(const std::string& path) {
     QuietHost host;
-    SettingsFile file(path, host);
-    SettingsRecord record = file.LoadSettings();
+    SettingsFile file(path);
+    SettingsRecord record = file.LoadSettings(host);
     record.SetSuffix("TST");
     record.SetOutputPath("C:\\Pictures\\");
     record.SetDeleteSource(1);

@@ -14,13 +14,13 @@ class InstallSettingsTest : public ::testing::Test {
 protected:
     TempFolder folder;
     RecordingHost host;
-    SettingsFile file{folder.File("propImage.pro"), host};
+    SettingsFile file{folder.File("propImage.pro")};
 
     // What the main window would read at its next start.
     SettingsRecord ReadBack() {
         EXPECT_TRUE(file.IsSettingsFileValid());
         EXPECT_EQ(ReadFileBytes(file.Path()).size(), SettingsLayout::kFileSize);
-        SettingsRecord record = file.LoadSettings();
+        SettingsRecord record = file.LoadSettings(host);
         EXPECT_TRUE(host.messages.empty());
         return record;
     }
@@ -107,7 +107,7 @@ TEST_F(InstallSettingsTest, FolderTooLongForTheRecordLeavesTheFileAsItWas) {
 }
 
 TEST_F(InstallSettingsTest, UnwritableFileIsReported) {
-    SettingsFile nowhere(folder.File("no such folder/propImage.pro"), host);
+    SettingsFile nowhere(folder.File("no such folder/propImage.pro"));
     EXPECT_EQ(WriteInstallSettings(nowhere, kFolder, 1), InstallSettingsResult::WriteFailed);
     EXPECT_FALSE(FileExists(nowhere.Path()));
 }
@@ -116,7 +116,7 @@ TEST_F(InstallSettingsTest, UnwritableFileIsReported) {
 TEST_F(InstallSettingsTest, FailedWriteOnReinstallLeavesTheUsersFileAsItWas) {
     ASSERT_TRUE(file.WriteSettings(UserChoices()));
     const Bytes before = ReadFileBytes(file.Path());
-    ScriptedSettingsFile failing(file.Path(), host);
+    ScriptedSettingsFile failing(file.Path());
     failing.FailOpening("wb", 1, Failure::WriteFails);
 
     EXPECT_EQ(WriteInstallSettings(failing, kFolder, 1), InstallSettingsResult::WriteFailed);

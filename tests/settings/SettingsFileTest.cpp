@@ -50,11 +50,11 @@ protected:
     TempFolder folder;
     std::string path = folder.File("propImage.pro");
     RecordingHost host;
-    SettingsFile file{path, host};
+    SettingsFile file{path};
 };
 
 TEST_F(SettingsFileTest, FreshDefaultFileIsExactly424Bytes) {
-    file.WriteDefaultSettings();
+    file.WriteDefaultSettings(host);
 
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
     EXPECT_TRUE(host.messages.empty());
@@ -64,11 +64,11 @@ TEST_F(SettingsFileTest, FreshDefaultFileIsExactly424Bytes) {
 TEST_F(SettingsFileTest, FillerBehindAnEmptyPathReadsAsEmptyAndIsKeptOnRewrite) {
     WriteFileBytes(path, ExpectedDefaultFile());
 
-    SettingsRecord record = file.LoadSettings();
+    SettingsRecord record = file.LoadSettings(host);
     EXPECT_EQ(record.OutputPath(), "");
     EXPECT_EQ(record.Suffix(), "REC");
 
-    file.SaveSettings(4);
+    file.SaveSettings(host, 4);
     Bytes expected = ExpectedDefaultFile();
     expected[216] = 4;
     EXPECT_EQ(ReadFileBytes(path), expected);
@@ -91,7 +91,7 @@ TEST_F(SettingsFileTest, Byte419IsCheckedSignExtended) {
         WriteFileBytes(path, FileOf(record, c.check));
         EXPECT_EQ(file.IsSettingsFileValid(), c.valid) << int(c.check[0]) << " " << int(c.check[3]);
     }
-    EXPECT_EQ(file.ReadLastRecordByte(), -1);
+    EXPECT_EQ(file.ReadLastRecordByte(host), -1);
 
     WriteFileBytes(path, FileOf(PatternedRecord(1, 0x80), {0x80, 0xFF, 0xFF, 0xFF}));
     EXPECT_TRUE(file.IsSettingsFileValid());
@@ -110,7 +110,7 @@ TEST_F(SettingsFileTest, RecordWithByte419Of0x80OrAboveIsWrittenWithANegativeChe
         EXPECT_EQ(check[3], 0xFF) << "sign-extended, byte " << last;
         EXPECT_EQ(ReadFileBytes(path), FileOf(record, check)) << last;
         EXPECT_TRUE(file.IsSettingsFileValid()) << last;
-        EXPECT_EQ(file.LoadSettings(), record) << last;
+        EXPECT_EQ(file.LoadSettings(host), record) << last;
     }
     EXPECT_TRUE(host.messages.empty());
 }
@@ -120,13 +120,13 @@ TEST_F(SettingsFileTest, FileOf420BytesIsValidOnlyWithZeroByte419) {
     WriteFileBytes(path, FileOf(record, {}));
     EXPECT_TRUE(file.IsSettingsFileValid());
     EXPECT_EQ(file.ReadCheckValue(), 0);
-    EXPECT_EQ(file.LoadSettings(), record);
+    EXPECT_EQ(file.LoadSettings(host), record);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(ReadFileBytes(path).size(), 420u) << "a valid file is only read";
 
     WriteFileBytes(path, FileOf(PatternedRecord(3, 0x41), {}));
     EXPECT_FALSE(file.IsSettingsFileValid());
-    EXPECT_EQ(file.LoadSettings(), SettingsRecord::Defaults());
+    EXPECT_EQ(file.LoadSettings(host), SettingsRecord::Defaults());
     EXPECT_EQ(host.messages, Messages({M}));
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
 }
@@ -135,7 +135,7 @@ TEST_F(SettingsFileTest, LanguageChangeRewritesOnlyTheLanguageAndTheCheckValue) 
     SettingsRecord record = PatternedRecord(2, 0x9C);
     WriteFileBytes(path, FileOf(record, CheckBytes(-100)));
 
-    file.SaveSettings(5);
+    file.SaveSettings(host, 5);
 
     SettingsRecord expected = record;
     expected.bytes[216] = 5;
@@ -148,14 +148,14 @@ TEST_F(SettingsFileTest, SavingTheSameLanguageCompletesA420ByteFile) {
     SettingsRecord record = PatternedRecord(6, 0x00);
     WriteFileBytes(path, FileOf(record, {}));
 
-    file.SaveSettings(6);
+    file.SaveSettings(host, 6);
 
     EXPECT_EQ(ReadFileBytes(path), FileOf(record, {0, 0, 0, 0}));
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(SettingsFileTest, MissingFileDuringARunGivesThreeMessagesThenTheDefaultFile) {
-    SettingsRecord record = file.LoadSettings();
+    SettingsRecord record = file.LoadSettings(host);
 
     EXPECT_EQ(host.messages, Messages({M, M, M}));
     EXPECT_EQ(record, SettingsRecord::Defaults());
@@ -164,10 +164,10 @@ TEST_F(SettingsFileTest, MissingFileDuringARunGivesThreeMessagesThenTheDefaultFi
 
 TEST_F(SettingsFileTest, MissingFileAfterALanguageChangeFallsBackOnTheSavedRecord) {
     WriteFileBytes(path, ExpectedDefaultFile());
-    file.SaveSettings(3);
+    file.SaveSettings(host, 3);
     std::filesystem::remove(path);
 
-    SettingsRecord record = file.LoadSettings();
+    SettingsRecord record = file.LoadSettings(host);
 
     EXPECT_EQ(host.messages, Messages({M, M, M}));
     EXPECT_EQ(record.LanguageIndex(), 3);
@@ -175,7 +175,7 @@ TEST_F(SettingsFileTest, MissingFileAfterALanguageChangeFallsBackOnTheSavedRecor
 }
 
 TEST_F(SettingsFileTest, MissingFileDuringALanguageChangeWritesTheFallbackWithTheNewLanguage) {
-    file.SaveSettings(4);
+    file.SaveSettings(host, 4);
 
     EXPECT_EQ(host.messages, Messages({M, M, M}));
     SettingsRecord expected = WithLanguage(SettingsRecord::Defaults(), 4);
@@ -184,7 +184,7 @@ TEST_F(SettingsFileTest, MissingFileDuringALanguageChangeWritesTheFallbackWithTh
 }
 
 TEST_F(SettingsFileTest, StartupWithoutFileEndsWithExitCode2) {
-    EXPECT_THROW(file.ReadAtStartup(), ProcessEnded);
+    EXPECT_THROW(file.ReadAtStartup(host), ProcessEnded);
 
     EXPECT_EQ(host.exitCode, 2);
     EXPECT_EQ(host.messages, Messages({M}));
@@ -198,7 +198,7 @@ TEST_F(SettingsFileTest, StartupTakesLanguageAndInstallDirectoryFromAValidFile) 
     Bytes bytes = FileOf(record, {0, 0, 0, 0});
     WriteFileBytes(path, bytes);
 
-    StartupSettings startup = file.ReadAtStartup();
+    StartupSettings startup = file.ReadAtStartup(host);
 
     EXPECT_EQ(startup.languageIndex, 3);
     EXPECT_EQ(startup.installDirectory, "C:\\Tools\\Velmo\\");
@@ -211,7 +211,7 @@ TEST_F(SettingsFileTest, StartupRewritesAnInvalidFileAndComesUpInEnglish) {
     SettingsRecord record = PatternedRecord(3, 0x22);
     WriteFileBytes(path, FileOf(record, {0, 0, 0, 0}));
 
-    StartupSettings startup = file.ReadAtStartup();
+    StartupSettings startup = file.ReadAtStartup(host);
 
     EXPECT_EQ(host.messages, Messages({M}));
     EXPECT_EQ(startup.languageIndex, 1);
@@ -226,8 +226,8 @@ TEST_F(SettingsFileTest, StoredLanguageOutsideOneToSixIsEnglishEverywhere) {
         record.bytes[216] = stored;
         WriteFileBytes(path, FileOf(record, {0, 0, 0, 0}));
 
-        EXPECT_EQ(file.ReadAtStartup().languageIndex, 1) << int(stored);
-        EXPECT_EQ(file.LoadSettings().LanguageIndex(), 1) << int(stored);
+        EXPECT_EQ(file.ReadAtStartup(host).languageIndex, 1) << int(stored);
+        EXPECT_EQ(file.LoadSettings(host).LanguageIndex(), 1) << int(stored);
     }
     EXPECT_TRUE(host.messages.empty());
 }
@@ -236,8 +236,8 @@ TEST_F(SettingsFileTest, UnterminatedTextFieldsStayWithinTheirWidths) {
     // All 0xFF: byte 419 is 0xFF and the check value FF FF FF FF, so it is valid.
     WriteFileBytes(path, Bytes(424, 0xFF));
 
-    SettingsRecord record = file.LoadSettings();
-    StartupSettings startup = file.ReadAtStartup();
+    SettingsRecord record = file.LoadSettings(host);
+    StartupSettings startup = file.ReadAtStartup(host);
 
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(record.Suffix(), std::string(4, '\xFF'));
@@ -268,7 +268,7 @@ TEST_F(SettingsFileTest, TruncatedAndGarbageFilesAreReplacedByADefaultFileDuring
         WriteFileBytes(path, c.bytes);
         host.messages.clear();
 
-        EXPECT_EQ(file.LoadSettings(), SettingsRecord::Defaults());
+        EXPECT_EQ(file.LoadSettings(host), SettingsRecord::Defaults());
         EXPECT_EQ(host.messages, Messages({M}));
         EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
     }
@@ -277,7 +277,7 @@ TEST_F(SettingsFileTest, TruncatedAndGarbageFilesAreReplacedByADefaultFileDuring
 TEST_F(SettingsFileTest, TruncatedFileThatPassesTheCheckIsNotUsedAtStartup) {
     WriteFileBytes(path, TruncatedAfter(FileOf(PatternedRecord(3, 0x00), {}), 300, 0x00));
 
-    StartupSettings startup = file.ReadAtStartup();
+    StartupSettings startup = file.ReadAtStartup(host);
 
     EXPECT_EQ(startup.record, SettingsRecord::Defaults());
     EXPECT_EQ(startup.languageIndex, 1);
@@ -290,11 +290,11 @@ TEST_F(SettingsFileTest, PathLongerThanTheOldFixedBuffersWorks) {
     std::filesystem::create_directories(deep);
     std::string longPath = (deep / "propImage.pro").string();
     ASSERT_GT(longPath.size(), 230u);
-    SettingsFile longFile(longPath, host);
+    SettingsFile longFile(longPath);
 
-    longFile.WriteDefaultSettings();
-    longFile.SaveSettings(2);
-    SettingsRecord record = longFile.LoadSettings();
+    longFile.WriteDefaultSettings(host);
+    longFile.SaveSettings(host, 2);
+    SettingsRecord record = longFile.LoadSettings(host);
 
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(record.LanguageIndex(), 2);
@@ -303,18 +303,18 @@ TEST_F(SettingsFileTest, PathLongerThanTheOldFixedBuffersWorks) {
 
 TEST_F(SettingsFileTest, UnwritableFolderEndsARunWithExitCode1) {
     std::string unwritable = folder.File("no such folder/propImage.pro");
-    SettingsFile missing(unwritable, host);
+    SettingsFile missing(unwritable);
 
-    EXPECT_THROW(missing.LoadSettings(), ProcessEnded);
+    EXPECT_THROW(missing.LoadSettings(host), ProcessEnded);
 
     EXPECT_EQ(host.messages, Messages({M, M, M, M}));
     EXPECT_EQ(host.exitCode, 1);
 }
 
 TEST_F(SettingsFileTest, UnwritableFolderDuringALanguageChangeIsReportedAndTheRunGoesOn) {
-    SettingsFile missing(folder.File("no such folder/propImage.pro"), host);
+    SettingsFile missing(folder.File("no such folder/propImage.pro"));
 
-    missing.SaveSettings(6);
+    missing.SaveSettings(host, 6);
 
     EXPECT_EQ(host.messages, Messages({M, M, M, W}));
     EXPECT_EQ(host.exitCode, -1);
@@ -324,7 +324,7 @@ TEST_F(SettingsFileTest, UnwritableFolderDuringALanguageChangeIsReportedAndTheRu
 TEST_F(SettingsFileTest, DirectoryInPlaceOfTheFileCannotTakeTheDefaultFile) {
     std::filesystem::create_directory(path);
 
-    EXPECT_THROW(file.WriteDefaultSettings(), ProcessEnded);
+    EXPECT_THROW(file.WriteDefaultSettings(host), ProcessEnded);
 
     EXPECT_EQ(host.messages, Messages({M}));
     EXPECT_EQ(host.exitCode, 1);
@@ -340,10 +340,10 @@ TEST(SettingsWriteFailures, DefaultFileThatCannotBeWrittenEndsTheProcess) {
                          << "failure " << int(how) << " at opening " << opening);
             std::filesystem::remove(path);
             RecordingHost host;
-            ScriptedSettingsFile file(path, host);
+            ScriptedSettingsFile file(path);
             file.FailOpening("wb", opening, how);
 
-            EXPECT_THROW(file.WriteDefaultSettings(), ProcessEnded);
+            EXPECT_THROW(file.WriteDefaultSettings(host), ProcessEnded);
 
             EXPECT_EQ(host.exitCode, 1);
             EXPECT_EQ(host.messages, Messages({opening == 1 ? M : W}));
@@ -356,10 +356,10 @@ TEST(SettingsWriteFailures, SecondOpenFailingLeavesTheRecordWithoutCheckValue) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     RecordingHost host;
-    ScriptedSettingsFile file(path, host);
+    ScriptedSettingsFile file(path);
     file.FailOpening("wb", 2, Failure::OpenFails);
 
-    EXPECT_THROW(file.WriteDefaultSettings(), ProcessEnded);
+    EXPECT_THROW(file.WriteDefaultSettings(host), ProcessEnded);
 
     EXPECT_EQ(ReadFileBytes(path), Truncated(ExpectedDefaultFile(), 420));
 }
@@ -373,10 +373,10 @@ TEST(SettingsWriteFailures, LanguageThatCannotBeStoredIsReportedAndTheRunGoesOn)
                          << "failure " << int(how) << " at opening " << opening);
             WriteFileBytes(path, ExpectedDefaultFile());
             RecordingHost host;
-            ScriptedSettingsFile file(path, host);
+            ScriptedSettingsFile file(path);
             file.FailOpening("wb", opening, how);
 
-            file.SaveSettings(3);
+            file.SaveSettings(host, 3);
 
             EXPECT_EQ(host.exitCode, -1);
             EXPECT_EQ(host.messages, Messages({opening == 1 ? W : M}));
@@ -395,10 +395,10 @@ TEST(SettingsWriteFailures, ReadBackFailureIsReportedAndCheckValueZeroIsUsed) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     RecordingHost host;
-    ScriptedSettingsFile file(path, host);
+    ScriptedSettingsFile file(path);
     file.FailOpening("rb", 1, Failure::OpenFails);
 
-    file.WriteDefaultSettings();
+    file.WriteDefaultSettings(host);
 
     EXPECT_EQ(host.messages, Messages({M}));
     EXPECT_EQ(ReadFileBytes(path), ExpectedDefaultFile());
@@ -414,7 +414,7 @@ TEST(SettingsSafeSave, FailedWriteOrCloseLeavesTheOldFileAndNoTemporary) {
         SCOPED_TRACE(int(how));
         WriteFileBytes(path, ExpectedDefaultFile());
         RecordingHost host;
-        ScriptedSettingsFile file(path, host);
+        ScriptedSettingsFile file(path);
         file.FailOpening("wb", 1, how);
 
         EXPECT_FALSE(file.SaveRecordSafely(edited));
@@ -430,7 +430,7 @@ TEST(SettingsSafeSave, CompleteSaveReplacesTheFileWithRecordAndCheckValue) {
     const std::string path = folder.File("propImage.pro");
     WriteFileBytes(path, ExpectedDefaultFile());
     RecordingHost host;
-    SettingsFile file(path, host);
+    SettingsFile file(path);
     const SettingsRecord edited = PatternedRecord(4, 0x9C);
 
     ASSERT_TRUE(file.SaveRecordSafely(edited));
@@ -448,7 +448,7 @@ TEST(SettingsSafeSave, EditingReadOfAMissingOrInvalidFileWritesNothing) {
     TempFolder folder;
     const std::string path = folder.File("propImage.pro");
     RecordingHost host;
-    SettingsFile file(path, host);
+    SettingsFile file(path);
 
     SettingsReading missing = file.ReadForEditing();
     EXPECT_EQ(missing.state, SettingsState::Missing);

@@ -17,8 +17,7 @@ int RunSetup(const std::string& arguments) {
 }
 
 SettingsRecord Read(const std::string& path) {
-    RecordingHost host;
-    SettingsFile file(path, host);
+    SettingsFile file(path);
     const SettingsReading reading = file.ReadForEditing();
     EXPECT_EQ(reading.state, SettingsState::Valid);
     return reading.record;
