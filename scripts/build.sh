@@ -4,6 +4,8 @@
 #   build/native   host, sanitizers on: the portable modules and their tests
 #   build/release  host, optimised: the native console tool and the benchmark
 #   build/win      MinGW-w64 i686: every Windows program and test
+# With --shipped it builds only what is shipped: the Windows programs and the
+# installer, and the native console tool (scripts/check-reproducible.sh).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -33,13 +35,17 @@ configure() {
   fi
 }
 
-configure build/native  -DCMAKE_BUILD_TYPE=Debug -DVELMO_SANITIZE=ON
 configure build/release -DCMAKE_BUILD_TYPE=Release
 configure build/win     -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
-
-for tree in native release win; do
-  cmake --build "build/$tree" -j "$jobs"
-done
+if [ "${1:-}" = --shipped ]; then
+  cmake --build build/release -j "$jobs" --target velmo-extract
+  cmake --build build/win -j "$jobs" --target installer
+else
+  configure build/native -DCMAKE_BUILD_TYPE=Debug -DVELMO_SANITIZE=ON
+  for tree in native release win; do
+    cmake --build "build/$tree" -j "$jobs"
+  done
+fi
 
 mkdir -p dist/native
 for program in build/win/console/velmo-extract.exe build/win/app/VelmoRecovery.exe \

@@ -6,11 +6,13 @@
 # copy to another folder, silent uninstalls with and without the settings
 # file, and the Start menu entries of an install in another language.
 #
-#   installer-test.sh INSTALLER PROBE WORK_DIR
+#   installer-test.sh INSTALLER PROBE WORK_DIR EPOCH_FILE
+# EPOCH_FILE holds the time the build dated the packed programs with.
 set -uo pipefail
 installer=$1
 probe=$2
 work=$3
+epoch=$(cat "$4")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../../scripts/wine-session.sh"
 
@@ -123,6 +125,10 @@ echo "== silent install into $folder"
 silent_install "/D=$folder"
 expect_equal "files added" "$(our_files "$folder")" "$(added_since "$before")"
 expect_equal "files removed" "" "$(removed_since "$before")"
+# The programs keep the commit's time, not the time they were built or
+# installed; makensis keeps times to 2 seconds, as FAT does.
+expect_equal "program times" "$(printf "$((epoch - epoch % 2)) %s\n" Gandry.exe Pelloc.exe VelmoRecovery.exe velmo-extract.exe)" \
+  "$(cd "$(unix_path "$folder")" && stat -c '%Y %n' Gandry.exe Pelloc.exe VelmoRecovery.exe velmo-extract.exe)"
 expect_equal "settings file" "valid=1
 language=1
 suffix=REC
