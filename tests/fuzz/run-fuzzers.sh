@@ -2,8 +2,12 @@
 # Builds the fuzz targets with clang in build/fuzz and runs each for the given
 # number of seconds, two at a time; fails when any input crashed, leaked,
 # took more than VELMO_FUZZ_TIMEOUT seconds (10) or needed more than
-# VELMO_FUZZ_RSS_MB MB (512). What failed is kept in build/fuzz/artifacts/.
+# VELMO_FUZZ_RSS_MB MB (512). What failed is kept in build/fuzz/artifacts/,
+# the inputs found in build/fuzz/corpus/ for the next run.
 #   tests/fuzz/run-fuzzers.sh [seconds] [reader...]   (readers: scan zip compound workbook rtf)
+# A long run that goes on past each failure, to collect them all:
+#   VELMO_FUZZ_OPTIONS="-fork=1;-ignore_crashes=1;-ignore_timeouts=1;-ignore_ooms=1" \
+#     VELMO_FUZZ_TIMEOUT=2 tests/fuzz/run-fuzzers.sh 600
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 cd "$root"
@@ -14,7 +18,8 @@ jobs=${VELMO_FUZZ_JOBS:-2}
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELMO_FUZZ=ON \
   -DVELMO_FUZZ_SECONDS="$seconds" -DVELMO_FUZZ_TIMEOUT="${VELMO_FUZZ_TIMEOUT:-10}" \
-  -DVELMO_FUZZ_RSS_MB="${VELMO_FUZZ_RSS_MB:-512}" >/dev/null
+  -DVELMO_FUZZ_RSS_MB="${VELMO_FUZZ_RSS_MB:-512}" -DVELMO_FUZZ_OPTIONS="${VELMO_FUZZ_OPTIONS:-}" \
+  >/dev/null
 cmake --build build/fuzz -j "$jobs"
 
 filter=()
