@@ -10,7 +10,8 @@
 #include "recovery/CompoundFile.h"
 
 #include <cstdio>
-#include <functional>
+#include <map>
+#include <stdexcept>
 
 namespace {
 

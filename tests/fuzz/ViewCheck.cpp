@@ -37,8 +37,11 @@ void CheckView(ByteSource& view, ReadBudget& budget) {
         first.insert(first.end(), block, block + got);
         if (got < wanted) break;
     }
-    view.Place(0);
-    view.Place(first.size());
+    // The scanner asks only where a byte it read lies.
+    if (!first.empty()) {
+        view.Place(0);
+        view.Place(first.size() - 1);
+    }
     view.Rest();
 
     // Later points first: each read before the last one makes an inflated

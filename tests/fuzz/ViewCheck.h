@@ -22,7 +22,7 @@ private:
 
 // Reads the view from its start, as the picture search does, then again from
 // points within it after Rest(), as the writing of its pictures does, and
-// asks where a few of its bytes lie. Aborts when a second read gives other
+// asks where a few of the bytes read lie. Aborts when a second read gives other
 // bytes than the first: a view is read again only to write what the first
 // read found.
 void CheckView(ByteSource& view, ReadBudget& budget);

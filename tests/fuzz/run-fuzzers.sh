@@ -26,4 +26,16 @@ filter=()
 if [ $# -gt 0 ]; then
   filter=(-R "^fuzz\.($(IFS='|'; echo "$*"))\$")
 fi
-ctest --test-dir build/fuzz --output-on-failure -j "$jobs" "${filter[@]}" </dev/null
+# A run that goes on past failures passes in ctest's eyes: what it left in
+# the artifacts folder fails it here.
+started=build/fuzz/run-started
+touch "$started"
+status=0
+ctest --test-dir build/fuzz --output-on-failure -j "$jobs" "${filter[@]}" </dev/null || status=1
+found=$(find build/fuzz/artifacts -type f -newer "$started" 2>/dev/null | sort)
+if [ -n "$found" ]; then
+  echo "Inputs that failed:"
+  echo "$found"
+  status=1
+fi
+exit $status
