@@ -4,8 +4,10 @@
 #include "recovery/PictureScanner.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
