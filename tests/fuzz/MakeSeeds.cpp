@@ -3,7 +3,7 @@
 // by the tests' builders and taken from the tests' documents.
 #include "CompoundFileBuilder.h"
 #include "ContainerBytes.h"
-#include "MemorySource.h"
+#include "InputBytes.h"
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
@@ -103,7 +103,7 @@ std::string WorkbookRecords() {
 // The workbook stream of the spreadsheet document.
 std::string WorkbookStream() {
     std::string document = Document("excel97.xls");
-    auto source = std::make_shared<MemorySource>(reinterpret_cast<const uint8_t*>(document.data()),
+    auto source = std::make_shared<InputBytes>(reinterpret_cast<const uint8_t*>(document.data()),
                                                  document.size());
     std::string workbook;
     auto file = CompoundFile::Open(source);

@@ -1,11 +1,11 @@
 // RtfFuzzer.cpp: the picture and object groups of RTF text, each read as the scanner reads it.
-#include "MemorySource.h"
+#include "InputBytes.h"
 #include "ViewCheck.h"
 
 #include "recovery/RtfDocument.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto text = std::make_shared<MemorySource>(data, size);
+    auto text = std::make_shared<InputBytes>(data, size);
     ReadBudget budget(size);
     RtfDocument::ForEachDataGroup(
         text, [&](std::shared_ptr<ByteSource> group) { CheckView(*group, budget); });

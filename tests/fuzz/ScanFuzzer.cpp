@@ -1,5 +1,5 @@
 // ScanFuzzer.cpp: the whole scan of a document, every picture written to memory.
-#include "MemorySource.h"
+#include "InputBytes.h"
 
 #include "recovery/PictureFile.h"
 #include "recovery/PictureScanner.h"
@@ -39,7 +39,7 @@ public:
     MemoryDisk(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
 
     std::unique_ptr<ByteSource> OpenDocument(const std::string&) override {
-        return std::make_unique<MemorySource>(m_data, m_size);
+        return std::make_unique<InputBytes>(m_data, m_size);
     }
     bool MakeDirectory(const std::string&) override { return true; }
     bool Exists(const std::string&) override { return false; }

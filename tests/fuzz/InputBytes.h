@@ -1,4 +1,4 @@
-// MemorySource.h: bytes held in memory as a byte source, such as a fuzzer's input.
+// InputBytes.h: bytes held in memory as a byte source, such as a fuzzer's input.
 #pragma once
 
 #include "recovery/ByteSource.h"
@@ -8,9 +8,9 @@
 
 // The bytes stay owned by the caller and are read where they lie, so that
 // the sanitizers see any read past their end.
-class MemorySource : public ByteSource {
+class InputBytes : public ByteSource {
 public:
-    MemorySource(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
+    InputBytes(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override {
