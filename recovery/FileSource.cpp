@@ -45,7 +45,8 @@ FileSource::FileSource(std::FILE* file)
 FileSource::~FileSource() { std::fclose(m_file); }
 
 size_t FileSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
-    if (size == 0) return 0;
+    // Past the end there is nothing to read, and nothing to seek to.
+    if (size == 0 || (m_size != kUnknownSize && offset >= m_size)) return 0;
     size_t fromHead = 0;
     if (offset < m_head.size()) {
         fromHead = std::min<size_t>(size, m_head.size() - static_cast<size_t>(offset));

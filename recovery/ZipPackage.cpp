@@ -209,7 +209,7 @@ void WalkLocalHeaders(const std::shared_ptr<ByteSource>& archive,
                       const ZipPackage::EntryVisitor& visit) {
     constexpr size_t kSearchBlock = 64 * 1024;
     uint64_t next = 0;
-    for (;;) {
+    while (next < archive->Size()) {
         DocumentReader search(*archive, kSearchBlock, next);
         if (!search.SkipTo(ZipPackage::kSignature, sizeof ZipPackage::kSignature)) return;
         EntryRecord record;

@@ -60,6 +60,17 @@ std::string OverlappingEntries(int count) {
     return body;
 }
 
+// A local header whose 64-bit compressed size reaches past the largest
+// offset: the search for the next header must not wrap round to this one.
+std::string EntrySizeBeyondAnyOffset() {
+    ZipHeaderFields fields;
+    fields.name = "a";
+    fields.compressedSize = 0xFFFFFFFF;
+    fields.size = 0xFFFFFFFF;
+    fields.extra = Le(1, 2) + Le(16, 2) + Le(100, 8) + Le(~uint64_t{0} - 20, 8);
+    return ZipLocalHeader(fields) + Deflate("no picture");
+}
+
 // A package inside a deflated entry, its directory behind a large entry of
 // its own: every directory entry points back to the start of the inflated data.
 std::string PackageWithFarDirectory() {
@@ -167,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
                         [] { return Files{}; }},
         HostileDocument{"DirectoryFarBehindItsEntriesInsideAnInflatedEntry",
                         PackageWithFarDirectory, [] { return NumberedJpegs(1); }},
+        HostileDocument{"EntrySizeBeyondAnyOffset", EntrySizeBeyondAnyOffset,
+                        [] { return Files{}; }},
         HostileDocument{"LocalEntriesWhoseStreamsRunOverEachOther",
                         [] { return OverlappingEntries(100); }, [] { return NumberedJpegs(1); }},
         HostileDocument{"PicturesAtTheSameOffsetsOfSiblingEntriesInsideAnEntry",
