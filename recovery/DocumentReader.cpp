@@ -13,7 +13,8 @@ DocumentReader::DocumentReader(ByteSource& source, size_t capacity, uint64_t sta
       m_buffer(m_capacity),
       m_data(m_buffer.data()),
       m_bufferPosition(start),
-      m_nextRead(m_capacity) {}
+      m_nextRead(m_capacity),
+      m_readThrough(m_capacity) {}
 
 DocumentReader::DocumentReader(const DocumentReader& other, size_t capacity)
     : m_source(other.m_source),
@@ -24,7 +25,8 @@ DocumentReader::DocumentReader(const DocumentReader& other, size_t capacity)
       m_bufferPosition(other.Position()),
       m_atEnd(other.m_atEnd),
       m_readFailed(other.m_readFailed),
-      m_nextRead(kFirstBorrowerRead) {}
+      m_nextRead(kFirstBorrowerRead),
+      m_readThrough(0) {}
 
 bool DocumentReader::Ensure(size_t count) {
     while (Available() < count) {
@@ -34,7 +36,8 @@ bool DocumentReader::Ensure(size_t count) {
 }
 
 bool DocumentReader::SkipAhead(uint64_t count) {
-    if (count > Available() && !m_atEnd && JumpTo(Position() + count)) return true;
+    if (count > Available() + m_readThrough && !m_atEnd && JumpTo(Position() + count))
+        return true;
     while (count > Available()) {
         count -= Available();
         m_cursor = m_end;

@@ -32,8 +32,9 @@ public:
     const uint8_t* Cursor() const { return m_data + m_cursor; }
     size_t Available() const { return m_end - m_cursor; }
     void Skip(size_t count) { m_cursor += count; }
-    // Skips count bytes that may lie far beyond the buffer, without reading
-    // them. False when the document ends first; the cursor is then at the end.
+    // Skips count bytes that may lie far beyond the buffer; beyond its reach
+    // without reading them. False when the document ends first; the cursor is
+    // then at the end.
     bool SkipAhead(uint64_t count);
     // Moves the cursor to the next occurrence of the pattern (size <= capacity).
     // False when there is none: the cursor is then at the end of the document.
@@ -75,6 +76,11 @@ private:
     // How much the next refill reads: a borrowing reader, mostly a check that
     // soon ends, starts small and doubles up to its capacity.
     size_t m_nextRead;
+    // How far a skip is read through rather than jumped: a reader that
+    // scans reads on within a buffer's length, as reading on is cheaper
+    // than seeking and the picture it skips stays held for its copy; a
+    // borrowing reader, a check that will soon end, jumps at once.
+    size_t m_readThrough;
     uint64_t m_kept = 0;
     bool m_keeping = false;
 };

@@ -144,8 +144,10 @@ PictureScanner::PictureCopy PictureScanner::CopyHeld(const uint8_t* bytes,
 
 PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
                                                          const PictureExtent& extent,
-                                                         PictureFile& picture) const {
-    std::vector<uint8_t> block(std::min<uint64_t>(m_blockSize, extent.end - extent.start));
+                                                         PictureFile& picture) {
+    // One block for every copy: a fresh one each time would cost its pages again.
+    std::vector<uint8_t>& block = m_copyBlock;
+    block.resize(static_cast<size_t>(std::min<uint64_t>(m_blockSize, extent.end - extent.start)));
     PictureCopy copy;
     for (uint64_t at = extent.start; at < extent.end && copy.read && copy.written;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), extent.end - at));

@@ -69,8 +69,7 @@ private:
     bool WritePicture(const PictureExtent& extent, ByteSource& view, const uint8_t* held);
     PictureCopy CopyHeld(const uint8_t* bytes, const PictureExtent& extent,
                          PictureFile& picture) const;
-    PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent,
-                             PictureFile& picture) const;
+    PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent, PictureFile& picture);
     // Closes the picture and counts it; one that could not be read or written
     // whole is removed and ends the scan.
     bool FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
@@ -99,5 +98,6 @@ private:
     // pictures it wrote, by kind, length and checksum, with the view each came from.
     bool m_keepOncePerView = false;
     std::map<std::tuple<PictureKind, uint64_t, uint32_t>, const ByteSource*> m_writtenPictures;
+    std::vector<uint8_t> m_copyBlock;
     ScanResult m_result;
 };
