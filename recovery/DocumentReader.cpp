@@ -73,7 +73,7 @@ bool DocumentReader::JumpTo(uint64_t position) {
     m_bufferPosition = position;
     m_cursor = 0;
     m_end = 0;
-    m_keeping = false;
+    StopKeeping();
     return true;
 }
 
@@ -100,43 +100,80 @@ void DocumentReader::MoveTo(uint64_t position) {
     m_keeping = false;
 }
 
-const uint8_t* DocumentReader::Held(uint64_t from, uint64_t to) const {
-    if (from < m_bufferPosition || to > m_bufferPosition + m_end || from > to) return nullptr;
-    return m_data + (from - m_bufferPosition);
+bool DocumentReader::Held(uint64_t from, uint64_t to, std::vector<HeldBytes>& pieces) const {
+    pieces.clear();
+    uint64_t at = from;
+    auto take = [&](const uint8_t* bytes, uint64_t position, size_t length) {
+        if (at >= to || at < position || at >= position + length) return;
+        size_t size = static_cast<size_t>(std::min<uint64_t>(to, position + length) - at);
+        pieces.push_back({bytes + (at - position), size});
+        at += size;
+    };
+    for (const KeptBlock& block : m_keptBlocks) take(block.bytes.data(), block.position, block.length);
+    take(m_data, m_bufferPosition, m_end);
+    return at == to && from <= to;
+}
+
+void DocumentReader::StopKeeping() {
+    m_keeping = false;
+    for (KeptBlock& block : m_keptBlocks) m_spareBlocks.push_back(std::move(block.bytes));
+    m_keptBlocks.clear();
 }
 
 uint64_t DocumentReader::Remaining() const {
     return m_documentLength > Position() ? m_documentLength - Position() : 0;
 }
 
-size_t DocumentReader::KeepStart() {
-    if (m_keeping && m_kept >= m_bufferPosition && m_kept <= Position()) {
-        size_t kept = static_cast<size_t>(m_kept - m_bufferPosition);
-        if (m_end - kept <= m_capacity / 2) return kept;
+// The block the cursor is in is set aside whole while a kept picture started
+// in it or before, so that the picture is written from the blocks it was read
+// into: its bytes are neither moved nor read again. Beyond kMostKeptBlocks a
+// picture is read again when it is written.
+bool DocumentReader::SetBlockAside() {
+    if (!m_keeping || m_kept > Position() || m_data != m_buffer.data()) return false;
+    if (m_kept < m_bufferPosition && m_keptBlocks.empty()) return false;
+    if (m_keptBlocks.size() >= kMostKeptBlocks) {
+        StopKeeping();
+        return false;
     }
-    m_keeping = false;
-    return m_cursor;
+    std::vector<uint8_t> next;
+    if (!m_spareBlocks.empty()) {
+        next.swap(m_spareBlocks.back());
+        m_spareBlocks.pop_back();
+    }
+    next.resize(m_buffer.size());
+    size_t unread = Available();
+    std::memcpy(next.data(), Cursor(), unread);
+    m_keptBlocks.push_back({std::move(m_buffer), m_bufferPosition, m_end});
+    m_buffer.swap(next);
+    m_data = m_buffer.data();
+    m_bufferPosition += m_cursor;
+    m_cursor = 0;
+    m_end = unread;
+    return true;
 }
 
-// Keeps the unread bytes (and the kept ones), moves them to the front and
-// fills the rest of the buffer. False when nothing more can be read.
-bool DocumentReader::Refill() {
-    size_t keep = KeepStart();
-    size_t kept = m_end - keep;
+void DocumentReader::MoveUnreadToFront() {
+    size_t unread = Available();
     // A borrowing reader gets a buffer of its own, no larger than its reads so far need.
     size_t size =
-        std::min(std::max(kept + m_nextRead, m_buffer.size()), std::max(m_capacity, kept));
+        std::min(std::max(unread + m_nextRead, m_buffer.size()), std::max(m_capacity, unread));
     if (m_data != m_buffer.data() || m_buffer.size() < size) {
         std::vector<uint8_t> own(size);
-        std::memcpy(own.data(), m_data + keep, kept);
+        std::memcpy(own.data(), Cursor(), unread);
         m_buffer.swap(own);
         m_data = m_buffer.data();
     } else {
-        std::memmove(m_buffer.data(), m_data + keep, kept);
+        std::memmove(m_buffer.data(), Cursor(), unread);
     }
-    m_bufferPosition += keep;
-    m_cursor -= keep;
-    m_end = kept;
+    m_bufferPosition += m_cursor;
+    m_cursor = 0;
+    m_end = unread;
+}
+
+// Keeps the unread bytes, sets the block aside or moves them to the front,
+// and fills the rest of the buffer. False when nothing more can be read.
+bool DocumentReader::Refill() {
+    if (!SetBlockAside()) MoveUnreadToFront();
     if (m_atEnd) return false;
     size_t wanted = std::min(m_buffer.size() - m_end, m_nextRead);
     m_nextRead = std::min(m_capacity, 2 * m_nextRead);

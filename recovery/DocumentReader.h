@@ -9,13 +9,14 @@ class ByteSource;
 
 // Reads a source block by block into one buffer of fixed capacity and lets
 // the scanner look a few bytes ahead across block boundaries; memory use
-// therefore stays the same whatever the size of the document. Bytes from a
-// kept position on stay in the buffer while they fill at most half of it, so
-// that a picture just walked can be written from there without reading it again.
+// therefore stays the same whatever the size of the document. The blocks that
+// hold bytes from a kept position on are set aside, a few at most, so that a
+// picture just walked can be written from them without moving or reading it again.
 class DocumentReader {
 public:
     static constexpr size_t kMinimumCapacity = 16;
     static constexpr size_t kFirstBorrowerRead = 256;
+    static constexpr size_t kMostKeptBlocks = 3;
 
     // The source stays owned by the caller. Its size is only a bound for
     // the picture walks; the reader itself stops at the real end of data.
@@ -43,11 +44,21 @@ public:
     // Moves the cursor to any position, before the cursor or after it.
     void MoveTo(uint64_t position);
 
-    // Keeps the bytes from the cursor on, as far as the buffer's half holds them.
-    void KeepFromHere() { m_kept = Position(); m_keeping = true; }
-    void StopKeeping() { m_keeping = false; }
-    // The bytes [from, to) when the buffer still holds them all, else nullptr.
-    const uint8_t* Held(uint64_t from, uint64_t to) const;
+    // Keeps the bytes from the cursor on, in up to kMostKeptBlocks blocks
+    // set aside besides the buffer.
+    void KeepFromHere() {
+        StopKeeping();
+        m_kept = Position();
+        m_keeping = true;
+    }
+    void StopKeeping();
+    struct HeldBytes {
+        const uint8_t* bytes;
+        size_t size;
+    };
+    // The bytes [from, to) in the pieces of memory that hold them, in order;
+    // false when they are not all held.
+    bool Held(uint64_t from, uint64_t to, std::vector<HeldBytes>& pieces) const;
 
     // The cursor's offset in the source.
     uint64_t Position() const { return m_bufferPosition + m_cursor; }
@@ -59,9 +70,8 @@ public:
 private:
     bool Refill();
     bool JumpTo(uint64_t position);
-    // Where the bytes worth keeping start in the buffer: the cursor, or the
-    // kept position while it is still held and small enough.
-    size_t KeepStart();
+    bool SetBlockAside();
+    void MoveUnreadToFront();
 
     ByteSource& m_source;
     uint64_t m_documentLength;
@@ -83,4 +93,11 @@ private:
     size_t m_readThrough;
     uint64_t m_kept = 0;
     bool m_keeping = false;
+    struct KeptBlock {
+        std::vector<uint8_t> bytes;
+        uint64_t position;
+        size_t length;
+    };
+    std::vector<KeptBlock> m_keptBlocks;
+    std::vector<std::vector<uint8_t>> m_spareBlocks;
 };

@@ -108,21 +108,23 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     uint64_t start = reader.Position();
     reader.KeepFromHere();
     bool ended = SkipPicture(reader, kind);
-    reader.StopKeeping();
     // A read error can look like the document's end: such a picture is not whole.
     PictureExtent picture{kind, start, reader.Position(), ended || !reader.ReadFailed()};
-    if (!WritePicture(picture, reader.Source(), reader.Held(picture.start, picture.end)))
-        return false;
+    std::vector<DocumentReader::HeldBytes>& held = m_heldPieces;
+    bool written = WritePicture(picture, reader.Source(),
+                                reader.Held(picture.start, picture.end, held) ? &held : nullptr);
+    reader.StopKeeping();
+    if (!written) return false;
     // A picture without an end holds the rest of the document: nothing is left to scan.
     return ended;
 }
 
 bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
-                                  const uint8_t* held) {
+                                  const std::vector<DocumentReader::HeldBytes>* held) {
     std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
     errno = 0;
-    PictureCopy copy = held != nullptr ? CopyHeld(held, extent, *picture)
+    PictureCopy copy = held != nullptr ? CopyHeld(*held, *picture)
                                        : CopyFromView(view, extent, *picture);
     if (copy.read && copy.written && WrittenThroughAnotherView(extent, copy.checksum, view)) {
         picture->Remove();
@@ -132,13 +134,14 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     return FinishPicture(*picture, extent.kind, copy, extent.readWhole);
 }
 
-PictureScanner::PictureCopy PictureScanner::CopyHeld(const uint8_t* bytes,
-                                                     const PictureExtent& extent,
-                                                     PictureFile& picture) const {
-    size_t size = static_cast<size_t>(extent.end - extent.start);
+PictureScanner::PictureCopy PictureScanner::CopyHeld(
+    const std::vector<DocumentReader::HeldBytes>& pieces, PictureFile& picture) const {
     PictureCopy copy;
-    copy.written = picture.Write(bytes, size);
-    if (m_keepOncePerView) copy.checksum = crc32(copy.checksum, bytes, static_cast<uInt>(size));
+    for (const DocumentReader::HeldBytes& piece : pieces) {
+        copy.written = copy.written && picture.Write(piece.bytes, piece.size);
+        if (m_keepOncePerView)
+            copy.checksum = crc32(copy.checksum, piece.bytes, static_cast<uInt>(piece.size));
+    }
     return copy;
 }
 

@@ -2,6 +2,7 @@
 // writes each into a numbered file of its own.
 #pragma once
 
+#include "recovery/DocumentReader.h"
 #include "recovery/PictureFinder.h"
 #include "recovery/ScanReport.h"
 
@@ -15,7 +16,6 @@
 #include <vector>
 
 class ByteSource;
-class DocumentReader;
 class PictureFile;
 class ScanDisk;
 class ProgressSource;
@@ -64,10 +64,11 @@ private:
     // Finds the extent of the picture at the reader's cursor by its walk and writes it.
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
     // The one way a picture reaches its file: the next file of its kind, the
-    // bytes copied from held (the reader's buffer) when given, else read from
+    // bytes copied from held (the reader's blocks) when given, else read from
     // the view. False when the scan must stop.
-    bool WritePicture(const PictureExtent& extent, ByteSource& view, const uint8_t* held);
-    PictureCopy CopyHeld(const uint8_t* bytes, const PictureExtent& extent,
+    bool WritePicture(const PictureExtent& extent, ByteSource& view,
+                      const std::vector<DocumentReader::HeldBytes>* held);
+    PictureCopy CopyHeld(const std::vector<DocumentReader::HeldBytes>& pieces,
                          PictureFile& picture) const;
     PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent, PictureFile& picture);
     // Closes the picture and counts it; one that could not be read or written
@@ -99,5 +100,6 @@ private:
     bool m_keepOncePerView = false;
     std::map<std::tuple<PictureKind, uint64_t, uint32_t>, const ByteSource*> m_writtenPictures;
     std::vector<uint8_t> m_copyBlock;
+    std::vector<DocumentReader::HeldBytes> m_heldPieces;
     ScanResult m_result;
 };
