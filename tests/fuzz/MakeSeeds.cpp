@@ -17,16 +17,6 @@ namespace {
 
 using Seeds = std::map<std::string, std::string>;
 
-std::string Hex(const std::string& bytes) {
-    const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        hex += digits[static_cast<uint8_t>(bytes[i]) >> 4];
-        hex += digits[static_cast<uint8_t>(bytes[i]) & 15];
-        if (i % 64 == 63) hex += "\r\n";
-    }
-    return hex;
-}
 
 // A picture whose scan data is cut short, then a whole one.
 std::string CutPictureDocument() {
@@ -68,7 +58,7 @@ std::string RtfPictures() {
     return "{\\rtf1\\ansi Text {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv "
            "ffd8ffe000}}}\\picw10\\pich-5\\jpegblip{\\*\\blipuid "
            "ffd8ffe0001a2b3c4d5e6f708192a3b4}\r\n" +
-           Hex(Fixture("small.jpg")) + "}}\\par {\\pict\\pngblip\\bin" +
+           RtfHex(Fixture("small.jpg")) + "}}\\par {\\pict\\pngblip\\bin" +
            std::to_string(png.size()) + " " + png + "}\\par}";
 }
 
@@ -80,7 +70,7 @@ std::string RtfObject() {
         "\x00\x00\x00\x00",
         24);
     return "{\\rtf1 {\\object\\objemb{\\*\\objclass Package}{\\*\\objdata\r\n" +
-           Hex(header + Le(package.size(), 4) + package) + "}}}";
+           RtfHex(header + Le(package.size(), 4) + package) + "}}}";
 }
 
 std::string Record(uint16_t type, const std::string& body) {

@@ -46,3 +46,14 @@ std::string CompoundHeader(const CompoundHeaderFields& fields) {
         header += Le(i < fields.headerFatIds.size() ? fields.headerFatIds[i] : kCompoundFree, 4);
     return header;
 }
+
+std::string RtfHex(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        hex += digits[static_cast<uint8_t>(bytes[i]) >> 4];
+        hex += digits[static_cast<uint8_t>(bytes[i]) & 15];
+        if (i % 64 == 63) hex += "\r\n";
+    }
+    return hex;
+}

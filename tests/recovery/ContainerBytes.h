@@ -55,3 +55,8 @@ struct CompoundHeaderFields {
 };
 
 std::string CompoundHeader(const CompoundHeaderFields& fields);
+
+// --- RTF --------------------------------------------------------------------
+
+// The bytes as the hexadecimal text of an RTF picture group, 64 bytes a line.
+std::string RtfHex(const std::string& bytes);

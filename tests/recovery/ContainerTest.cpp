@@ -1,6 +1,7 @@
 // ContainerTest.cpp: crafted and damaged containers: pictures whole, each
 // once, numbered by place, and never fewer than the plain bytes give.
 #include "CompoundFileBuilder.h"
+#include "ContainerBytes.h"
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
@@ -145,22 +146,12 @@ TEST(ZipPackage, PackagesInsidePackagesAreOpenedToAFixedDepth) {
 
 // --- RTF ------------------------------------------------------------------
 
-std::string Hex(const std::string& bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        hex += digits[static_cast<uint8_t>(bytes[i]) >> 4];
-        hex += digits[static_cast<uint8_t>(bytes[i]) & 15];
-        if (i % 64 == 63) hex += "\r\n";
-    }
-    return hex;
-}
 
 TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups) {
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
     std::string png = Fixture("small.png");
-    std::string hex = Hex(jpeg);
+    std::string hex = RtfHex(jpeg);
     // The picture's unique id is hexadecimal too, in a group of its own.
     std::string rtf =
         "{\\rtf1\\ansi Text before {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn wzName}{\\sv "
@@ -186,7 +177,7 @@ TEST(RtfDocument, AnEmbeddedObjectsPackageBehindItsObjectHeader) {
                           static_cast<char>((package.size() >> 8) & 0xFF),
                           static_cast<char>(package.size() >> 16), '\0'};
     std::string rtf = "{\\rtf1 {\\object\\objemb{\\*\\objclass Package}{\\*\\objdata\r\n" +
-                      Hex(header + length + package) + "}}}";
+                      RtfHex(header + length + package) + "}}}";
 
     ScanOutcome outcome = ScanBytes(folder, rtf);
 
