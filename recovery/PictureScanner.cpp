@@ -32,7 +32,7 @@ ScanResult PictureScanner::Scan(const std::string& documentPath,
     m_outputDirectory = outputDirectory;
     m_firstPicture = true;
     m_failed = false;
-    m_numbers = {};
+    m_numbers.clear();
     m_writtenPictures.clear();
     m_keepOncePerView = false;
     m_result = ScanResult();
@@ -121,6 +121,7 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
 
 bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
                                   const std::vector<DocumentReader::HeldBytes>* held) {
+    if (!m_options.kinds.test(static_cast<size_t>(extent.kind))) return true;
     std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
     errno = 0;
@@ -128,7 +129,7 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
                                        : CopyFromView(view, extent, *picture);
     if (copy.read && copy.written && WrittenThroughAnotherView(extent, copy.checksum, view)) {
         picture->Remove();
-        --m_numbers[static_cast<size_t>(extent.kind)];
+        --m_numbers[FileExtension(extent.kind)];
         return true;
     }
     return FinishPicture(*picture, extent.kind, copy, extent.readWhole);
@@ -226,7 +227,7 @@ bool PictureScanner::MakeOutputDirectory() {
 }
 
 std::string PictureScanner::NextPicturePath(PictureKind kind) {
-    int number = ++m_numbers[static_cast<size_t>(kind)];
+    int number = ++m_numbers[FileExtension(kind)];
     return JoinPath(m_outputDirectory, std::to_string(number) + FileExtension(kind));
 }
 

@@ -94,7 +94,9 @@ private:
     std::string m_outputDirectory;
     bool m_firstPicture = true;
     bool m_failed = false;
-    std::array<int, kPictureKinds> m_numbers{};  // the last number given, per kind
+    // The last number given, per file-name extension: kinds that share one
+    // share its numbers.
+    std::map<std::string, int> m_numbers;
     // A container scan keeps a picture once however many views show it: the
     // pictures it wrote, by kind, length and checksum, with the view each came from.
     bool m_keepOncePerView = false;

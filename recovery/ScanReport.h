@@ -52,4 +52,6 @@ struct ScanOptions {
     // Pictures go only into an output folder this scan made itself: a folder
     // that was there already is a failure, not a place to write.
     bool onlyIntoNewFolder = false;
+    // The kinds written; a picture of another kind is passed over unnumbered.
+    PictureKinds kinds = AllPictureKinds();
 };
