@@ -37,6 +37,17 @@ struct FilePlace {
         place.inner[step] = decodedOffset + 1;
         return place;
     }
+    // The place just after this one, in the same stretch of bytes.
+    FilePlace After() const {
+        FilePlace place = *this;
+        size_t step = 0;
+        while (step < kDeepestPath && place.inner[step] != 0) ++step;
+        if (step == 0)
+            ++place.offset;
+        else
+            ++place.inner[step - 1];
+        return place;
+    }
     bool operator<(const FilePlace& other) const {
         return std::tie(offset, inner) < std::tie(other.offset, other.inner);
     }
@@ -60,6 +71,11 @@ public:
     virtual bool Failed() const { return false; }
     // Where the byte at offset lies in the document file.
     virtual FilePlace Place(uint64_t offset) = 0;
+    // How many bytes from offset on lie one after another at the places from
+    // Place(offset) on, with no byte of another view between them: one
+    // stretch of the file, or of the data decoded from it. A source read
+    // straight from a file is one stretch.
+    virtual uint64_t PlaceRun(uint64_t /*offset*/) { return kUnknownSize; }
     // Drops what was only kept to read on quickly (decoder state, caches).
     virtual void Rest() {}
 };

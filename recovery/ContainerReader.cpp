@@ -4,7 +4,10 @@
 #include "recovery/CompoundFile.h"
 #include "recovery/FoundPictures.h"
 #include "recovery/InflateSource.h"
+#include "recovery/OfficeArtPictures.h"
+#include "recovery/PictureContent.h"
 #include "recovery/PictureFinder.h"
+#include "recovery/PresentationObjects.h"
 #include "recovery/RtfDocument.h"
 #include "recovery/SliceSource.h"
 #include "recovery/WorkbookDrawing.h"
@@ -31,6 +34,18 @@ uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize) {
     if (compressed > (ByteSource::kUnknownSize - kSearchFloor) / kPlausibleRatio)
         return ByteSource::kUnknownSize;
     return compressed * kPlausibleRatio + kSearchFloor;
+}
+
+// Where the data of a view whose size its container does not tell ends.
+uint64_t DataEnd(ByteSource& view) {
+    if (view.Size() != ByteSource::kUnknownSize) return view.Size();
+    std::vector<uint8_t> block(kViewBlockSize);
+    uint64_t end = 0;
+    for (size_t got; (got = view.ReadAt(end, block.data(), block.size())) > 0;) {
+        end += got;
+        if (got < block.size()) break;
+    }
+    return end;
 }
 
 }  // namespace
@@ -88,29 +103,73 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
     auto file = CompoundFile::Open(source);
     if (!file) return;
     file->ForEachStream([&](const std::string& name, std::shared_ptr<ByteSource> stream) {
+        if (depth == 0 && stream->Size() != ByteSource::kUnknownSize)
+            m_found.AddStream(*stream, stream->Size());
         ReadView(stream, depth + 1, ViewRank(depth + 1));
-        if (!WorkbookDrawing::IsWorkbookStream(name)) return;
-        // Its pictures are seen whole here, so this view outranks the stream's.
-        if (auto drawing = WorkbookDrawing::Open(stream))
-            ReadView(drawing, depth + 1, ViewRank(depth + 1, ViewJoins::Records));
+        FindOfficeArtPictures(stream, ViewRank(depth + 1), m_found, m_budget);
+        if (WorkbookDrawing::IsWorkbookStream(name)) ReadWorkbookDrawings(stream, depth);
+        if (PresentationObjects::IsPresentationStream(name)) {
+            PresentationObjects::ForEachObject(stream, m_budget, [&](std::shared_ptr<ByteSource> object) {
+                ReadView(object, depth + 1, ViewRank(depth + 1));
+            });
+        }
     });
+}
+
+// A workbook's pictures are seen whole in its joined drawing records, so
+// those views outrank the stream's.
+void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream, int depth) {
+    for (auto records : {WorkbookDrawing::Records::Drawings,
+                         WorkbookDrawing::Records::HeaderFooterPictures}) {
+        std::shared_ptr<ByteSource> drawing = WorkbookDrawing::Open(stream, records);
+        if (!drawing) continue;
+        int rank = ViewRank(depth + 1, ViewJoins::Records);
+        ReadView(drawing, depth + 1, rank);
+        FindOfficeArtPictures(drawing, rank, m_found, m_budget);
+    }
 }
 
 void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth) {
     uint64_t archiveSize = source->Size();
     ZipPackage::ForEachEntry(source, m_budget, [&](const ZipEntry& entry) {
+        int rank = ViewRank(depth + 1);
         if (!entry.inflated) {
-            ReadView(entry.data, depth + 1, ViewRank(depth + 1));
+            ReadView(entry.data, depth + 1, rank);
+            if (archiveSize == ByteSource::kUnknownSize ||
+                entry.compressedStart + entry.data->Size() > archiveSize)
+                return;
+            ReadPicturePart(entry.data, rank);
             return;
         }
-        ReadView(entry.data, depth + 1, ViewRank(depth + 1),
-                 InflatedSearchLimit(entry, archiveSize));
-        // In the document file itself, compressed bytes that inflated cleanly
-        // hold no picture of their own.
-        if (depth == 0 && entry.inflated->Complete())
-            m_found.Cover(entry.compressedStart,
-                          entry.compressedStart + entry.inflated->CompressedBytesUsed());
+        ReadView(entry.data, depth + 1, rank, InflatedSearchLimit(entry, archiveSize));
+        if (!entry.inflated->Complete()) return;
+        // Compressed bytes that inflated cleanly hold no picture of their own.
+        m_found.Explain(*source, entry.compressedStart,
+                        entry.compressedStart + entry.inflated->CompressedBytesUsed());
+        ReadPicturePart(entry.data, rank);
     });
+}
+
+// An entry read to its end is explained; one that holds a picture file is
+// that picture, as far as the picture's own structure goes.
+void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, int rank) {
+    uint64_t size = DataEnd(*part);
+    m_found.Explain(*part, 0, size);
+    std::optional<PictureKind> kind = PictureKindAt(*part, 0);
+    if (!kind || size == 0) return;
+    FoundPicture picture;
+    picture.kind = *kind;
+    picture.source = part;
+    picture.start = 0;
+    bool whole = false;
+    picture.end = PictureEndInRecord(*part, *kind, 0, size, &whole);
+    // Three bytes alone match too much: a JPEG whose structure breaks is
+    // taken only from a JFIF start, as the plain search takes it.
+    if (*kind == PictureKind::Jpeg && !whole && !StartsWithJfif(*part, 0)) return;
+    picture.place = part->Place(0);
+    picture.rank = rank;
+    picture.evidence = Evidence::Record;
+    m_found.Add(std::move(picture));
 }
 
 void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth) {

@@ -34,6 +34,8 @@ private:
     void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth);
     void ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth);
     void ReadRtf(const std::shared_ptr<ByteSource>& source, int depth);
+    void ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream, int depth);
+    void ReadPicturePart(const std::shared_ptr<ByteSource>& part, int rank);
     // An embedded object's data often holds its container behind a header of
     // its own (an OLE1 object, a length): found within the first bytes.
     void ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth);

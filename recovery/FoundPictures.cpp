@@ -2,40 +2,80 @@
 #include "recovery/FoundPictures.h"
 
 #include <algorithm>
+#include <tuple>
 
-void FoundPictures::Cover(uint64_t from, uint64_t to) {
-    if (from >= to) return;
-    m_covered[from] = std::max(to, m_covered[from]);
-    m_longestCover = std::max(m_longestCover, to - from);
+// A broken picture, and any the plain bytes seem to hold, are not what a
+// container's structure tells of the bytes they lie in.
+bool FoundPictures::Unexplained(const FoundPicture& picture) {
+    return picture.evidence == Evidence::Broken || picture.rank == kPlainBytesRank;
 }
 
-// Covered ranges never overlap in a sound package; in another, a range that
-// starts before the one found may still reach the offset, so all are looked at
-// back to the first that does.
-bool FoundPictures::Covered(uint64_t offset) const {
-    for (auto range = m_covered.upper_bound(offset); range != m_covered.begin();) {
-        --range;
-        if (offset < range->second) return true;
-        if (range->first + m_longestCover <= offset) return false;
-    }
-    return false;
+bool FoundPictures::Better(const FoundPicture& a, const FoundPicture& b) {
+    return std::tie(a.evidence, a.rank) > std::tie(b.evidence, b.rank);
 }
 
 void FoundPictures::Add(FoundPicture picture) {
     auto known = m_pictures.find(picture.place);
     if (known == m_pictures.end())
         m_pictures.emplace(picture.place, std::move(picture));
-    else if (picture.rank > known->second.rank)
+    else if (Better(picture, known->second))
         known->second = std::move(picture);
 }
 
-std::vector<FoundPicture> FoundPictures::InOrder() const {
-    std::vector<FoundPicture> pictures;
-    for (const auto& [place, picture] : m_pictures) {
-        if (picture.rank == kPlainBytesRank && Covered(place.offset)) continue;
-        pictures.push_back(picture);
+void FoundPictures::Explain(ByteSource& view, uint64_t from, uint64_t to) {
+    m_explained.AddView(view, from, to);
+}
+
+void FoundPictures::AddStream(ByteSource& stream, uint64_t size) {
+    size_t index = m_streams++;
+    for (uint64_t at = 0; at < size;) {
+        uint64_t run = std::max<uint64_t>(1, std::min(stream.PlaceRun(at), size - at));
+        uint64_t from = stream.Place(at).offset;
+        m_streamStretches[from] = StreamStretch{from + run, index, at};
+        at += run;
     }
-    return pictures;
+}
+
+// The stretches that hold [from, to) must be one stream's, each following
+// the last in the stream's order; or no stream holds any of its bytes.
+bool FoundPictures::InOneStreamOrNone(uint64_t from, uint64_t to) const {
+    auto stretch = m_streamStretches.upper_bound(from);
+    if (stretch != m_streamStretches.begin() && std::prev(stretch)->second.to > from) --stretch;
+    if (stretch == m_streamStretches.end() || stretch->first >= to) return true;
+    if (stretch->first > from) return false;
+    const size_t stream = stretch->second.stream;
+    uint64_t streamAt = stretch->second.streamOffset + (from - stretch->first);
+    for (uint64_t at = from;;) {
+        uint64_t reach = stretch->second.to;
+        if (reach >= to) return true;
+        streamAt += reach - at;
+        at = reach;
+        ++stretch;
+        if (stretch == m_streamStretches.end() || stretch->first != at ||
+            stretch->second.stream != stream || stretch->second.streamOffset != streamAt)
+            return false;
+    }
+}
+
+std::vector<FoundPicture> FoundPictures::InOrder() const {
+    std::vector<const FoundPicture*> byEvidence;
+    for (const auto& entry : m_pictures) byEvidence.push_back(&entry.second);
+    std::stable_sort(byEvidence.begin(), byEvidence.end(),
+                     [](const FoundPicture* a, const FoundPicture* b) { return Better(*a, *b); });
+    PlaceSet taken;
+    std::vector<FoundPicture> kept;
+    for (const FoundPicture* picture : byEvidence) {
+        if (taken.Contains(picture->place)) continue;
+        if (Unexplained(*picture) && m_explained.Contains(picture->place)) continue;
+        if (picture->rank == kPlainBytesRank &&
+            !InOneStreamOrNone(picture->place.offset, picture->place.offset + (picture->end - picture->start)))
+            continue;
+        taken.AddView(*picture->source, picture->start, picture->end);
+        kept.push_back(*picture);
+    }
+    std::sort(kept.begin(), kept.end(),
+              [](const FoundPicture& a, const FoundPicture& b) { return a.place < b.place; });
+    return kept;
 }
 
 RecordingSink::RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank)
@@ -48,8 +88,10 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     picture.start = reader.Position();
     picture.place = m_source->Place(picture.start);
     picture.rank = m_rank;
-    bool ended = SkipPicture(reader, kind);
+    bool whole = false;
+    bool ended = SkipPicture(reader, kind, &whole);
     picture.end = reader.Position();
+    picture.evidence = whole ? Evidence::Whole : Evidence::Broken;
     m_found.Add(std::move(picture));
     // A picture without an end holds the rest of the data: nothing is left to search.
     return ended;

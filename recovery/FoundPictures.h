@@ -4,6 +4,7 @@
 
 #include "recovery/ByteSource.h"
 #include "recovery/PictureFinder.h"
+#include "recovery/PlaceSet.h"
 
 #include <map>
 #include <memory>
@@ -19,6 +20,11 @@ constexpr int ViewRank(int depth, ViewJoins joins = ViewJoins::Stream) {
 }
 constexpr int kPlainBytesRank = ViewRank(0);
 
+// What tells the picture's bytes: a container's record that holds a picture
+// (its length known), a start signature whose structure walked whole, or one
+// whose structure broke.
+enum class Evidence { Broken, Whole, Record };
+
 struct FoundPicture {
     FilePlace place;  // where its first byte lies in the document file
     PictureKind kind = PictureKind::Jpeg;
@@ -26,28 +32,47 @@ struct FoundPicture {
     uint64_t start = 0;                  // its bytes in that view: [start, end)
     uint64_t end = 0;
     int rank = kPlainBytesRank;  // ViewRank of the view it was found in
+    Evidence evidence = Evidence::Whole;
+    // Written in front of the bytes, where the document keeps a picture
+    // without the header its files start with.
+    std::vector<uint8_t> header;
 };
 
-// The same picture is usually found twice: in the plain bytes of the file and
-// in the stream of its container, and a damaged container may show it through
-// many views. Only the one seen through the deepest view is kept, since a
-// container's view joins what the file splits: memory grows with the pictures,
-// not with the views.
+// The same picture is usually found several times: in the plain bytes of the
+// file, in the stream of its container and in the container's record of it,
+// and a damaged container may show it through many views. One is kept per
+// place, the best told; a picture found inside a kept one is part of it; a
+// broken one inside bytes a container explains is none.
 class FoundPictures {
 public:
     void Add(FoundPicture picture);
-    // File bytes a container decoded in full: whatever the plain bytes seem to
-    // hold there is compressed data, not a picture.
-    void Cover(uint64_t from, uint64_t to);
-    // One picture per place, in the order of the places.
+    // Bytes a container's structure explains (a picture record with its
+    // slack, an entry read to its end, compressed data): a picture found
+    // there whose structure breaks is a fragment, and the plain bytes there
+    // hold no picture of their own.
+    void Explain(ByteSource& view, uint64_t from, uint64_t to);
+    // A stream of the document's own compound file, at file offsets: a
+    // picture of the plain bytes is one only where its bytes are one
+    // stream's in their order, or no stream's.
+    void AddStream(ByteSource& stream, uint64_t size);
+    // The pictures to write, in the order of their places.
     std::vector<FoundPicture> InOrder() const;
 
 private:
-    bool Covered(uint64_t offset) const;
+    struct StreamStretch {
+        uint64_t to;
+        size_t stream;
+        uint64_t streamOffset;
+    };
+
+    static bool Better(const FoundPicture& a, const FoundPicture& b);
+    static bool Unexplained(const FoundPicture& picture);
+    bool InOneStreamOrNone(uint64_t from, uint64_t to) const;
 
     std::map<FilePlace, FoundPicture> m_pictures;
-    std::map<uint64_t, uint64_t> m_covered;  // from, to
-    uint64_t m_longestCover = 0;
+    PlaceSet m_explained;
+    std::map<uint64_t, StreamStretch> m_streamStretches;  // by file offset
+    size_t m_streams = 0;
 };
 
 // Records every picture it is given, with its place and extent.

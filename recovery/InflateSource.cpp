@@ -43,12 +43,13 @@ struct InflateSource::SavedState {
 
 InflateSource::InflateSource(std::shared_ptr<ByteSource> parent, uint64_t start,
                              uint64_t compressedSize, uint64_t size,
-                             std::shared_ptr<InflationBudget> budget)
+                             std::shared_ptr<InflationBudget> budget, Wrapping wrapping)
     : m_parent(std::move(parent)),
       m_start(start),
       m_compressedSize(compressedSize),
       m_size(size),
       m_budget(std::move(budget)),
+      m_wrapping(wrapping),
       m_saveSpacing(kFirstSaveSpacing) {}
 
 InflateSource::~InflateSource() { Rest(); }
@@ -66,8 +67,8 @@ void InflateSource::Rest() {
 bool InflateSource::Start() {
     Rest();
     m_stream = std::make_unique<z_stream>();
-    // Raw deflate data, as ZIP stores it: no zlib header.
-    if (inflateInit2(m_stream.get(), -MAX_WBITS) != Z_OK) {
+    int windowBits = m_wrapping == Wrapping::Raw ? -MAX_WBITS : MAX_WBITS;
+    if (inflateInit2(m_stream.get(), windowBits) != Z_OK) {
         m_stream.reset();
         return false;
     }

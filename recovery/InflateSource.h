@@ -36,10 +36,13 @@ private:
 class InflateSource : public ByteSource {
 public:
     static constexpr size_t kRecentSize = 256 * 1024;
+    // ZIP stores raw deflate data; office records keep it behind a zlib header.
+    enum class Wrapping { Raw, Zlib };
 
     // compressedSize may be kUnknownSize: the deflate stream then shows its own end.
     InflateSource(std::shared_ptr<ByteSource> parent, uint64_t start, uint64_t compressedSize,
-                  uint64_t size, std::shared_ptr<InflationBudget> budget);
+                  uint64_t size, std::shared_ptr<InflationBudget> budget,
+                  Wrapping wrapping = Wrapping::Raw);
     ~InflateSource() override;
     InflateSource(const InflateSource&) = delete;
     InflateSource& operator=(const InflateSource&) = delete;
@@ -48,6 +51,7 @@ public:
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
     bool Failed() const override { return m_parent->Failed(); }
     FilePlace Place(uint64_t offset) override;
+    uint64_t PlaceRun(uint64_t) override { return kUnknownSize; }
     void Rest() override;
 
     // True once the deflate stream was read to its proper end.
@@ -76,6 +80,7 @@ private:
     uint64_t m_compressedSize;
     uint64_t m_size;
     std::shared_ptr<InflationBudget> m_budget;
+    Wrapping m_wrapping;
     std::unique_ptr<z_stream_s> m_stream;
     std::vector<uint8_t> m_input;
     uint64_t m_inputPosition = 0;  // compressed bytes handed to zlib so far

@@ -96,12 +96,13 @@ uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to) {
 // A picture whose structure breaks is cut short or damaged, and its fallback
 // end marker may lie behind whole pictures that follow it. It ends where the
 // first of them starts, so that none is lost inside it.
-bool SkipPicture(DocumentReader& reader, PictureKind kind) {
+bool SkipPicture(DocumentReader& reader, PictureKind kind, bool* whole) {
     uint64_t start = reader.Position();
     uint64_t trusted = start;
-    bool whole = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted)
-                                           : WalkPngPicture(reader, trusted);
-    if (whole) return true;
+    bool walked = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted)
+                                            : WalkPngPicture(reader, trusted);
+    if (whole != nullptr) *whole = walked;
+    if (walked) return true;
     DocumentReader ahead(reader.Source(), kCheckBlockSize, reader.Position());
     bool ended = kind == PictureKind::Jpeg ? SkipToJpegEnd(ahead) : SkipToPngEnd(ahead);
     uint64_t fallbackEnd = ahead.Position();

@@ -14,7 +14,8 @@
 // its kind; false when the data ends first. A picture whose structure breaks
 // ends at its kind's end marker or, when sooner, where the next whole picture
 // starts.
-bool SkipPicture(DocumentReader& reader, PictureKind kind);
+// whole, when given, tells whether the walk found the structure whole.
+bool SkipPicture(DocumentReader& reader, PictureKind kind, bool* whole = nullptr);
 
 class PictureSink {
 public:

@@ -95,6 +95,8 @@ void PictureScanner::WriteFoundPictures(const FoundPictures& found) {
         previous = picture.source.get();
         ProgressSource::Writing writing(*m_document);
         PictureExtent extent{picture.kind, picture.start, picture.end, true};
+        extent.header = &picture.header;
+        extent.fromRecord = picture.evidence == Evidence::Record;
         if (!WritePicture(extent, *picture.source, nullptr)) return;
     }
 }
@@ -125,9 +127,17 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
     errno = 0;
-    PictureCopy copy = held != nullptr ? CopyHeld(*held, *picture)
-                                       : CopyFromView(view, extent, *picture);
-    if (copy.read && copy.written && WrittenThroughAnotherView(extent, copy.checksum, view)) {
+    PictureCopy copy;
+    if (extent.header != nullptr && !extent.header->empty())
+        CopyHeader(*extent.header, *picture, copy);
+    PictureCopy bytes = held != nullptr ? CopyHeld(*held, *picture)
+                                        : CopyFromView(view, extent, *picture);
+    copy.read = bytes.read;
+    copy.written = copy.written && bytes.written;
+    copy.checksum =
+        crc32_combine(copy.checksum, bytes.checksum, static_cast<z_off_t>(bytes.length));
+    copy.length += bytes.length;
+    if (copy.read && copy.written && WrittenBefore(extent, copy.length, copy.checksum, view)) {
         picture->Remove();
         --m_numbers[FileExtension(extent.kind)];
         return true;
@@ -135,11 +145,20 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     return FinishPicture(*picture, extent.kind, copy, extent.readWhole);
 }
 
+void PictureScanner::CopyHeader(const std::vector<uint8_t>& header, PictureFile& picture,
+                                PictureCopy& copy) const {
+    copy.written = picture.Write(header.data(), header.size());
+    copy.length = header.size();
+    if (m_keepOncePerView)
+        copy.checksum = crc32(copy.checksum, header.data(), static_cast<uInt>(header.size()));
+}
+
 PictureScanner::PictureCopy PictureScanner::CopyHeld(
     const std::vector<DocumentReader::HeldBytes>& pieces, PictureFile& picture) const {
     PictureCopy copy;
     for (const DocumentReader::HeldBytes& piece : pieces) {
         copy.written = copy.written && picture.Write(piece.bytes, piece.size);
+        copy.length += piece.size;
         if (m_keepOncePerView)
             copy.checksum = crc32(copy.checksum, piece.bytes, static_cast<uInt>(piece.size));
     }
@@ -155,8 +174,18 @@ PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
     PictureCopy copy;
     for (uint64_t at = extent.start; at < extent.end && copy.read && copy.written;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), extent.end - at));
-        copy.read = view.ReadAt(at, block.data(), piece) == piece;
+        size_t got = view.ReadAt(at, block.data(), piece);
+        // A record's picture damaged as stored (its deflated data broken)
+        // ends where its data does; only a failed read loses bytes.
+        if (got < piece && extent.fromRecord && !view.Failed()) {
+            copy.written = picture.Write(block.data(), got);
+            copy.length += got;
+            if (m_keepOncePerView) copy.checksum = crc32(copy.checksum, block.data(), static_cast<uInt>(got));
+            break;
+        }
+        copy.read = got == piece;
         if (copy.read) copy.written = picture.Write(block.data(), piece);
+        copy.length += piece;
         if (m_keepOncePerView)
             copy.checksum = crc32(copy.checksum, block.data(), static_cast<uInt>(piece));
         at += piece;
@@ -167,13 +196,16 @@ PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
 // A damaged package may show the same bytes through views of views (an
 // entry whose data holds the next entry, and so on), each at a place of its
 // own: the picture is kept once. The same picture twice in one view is two
-// pictures of the document.
-bool PictureScanner::WrittenThroughAnotherView(const PictureExtent& extent, uint32_t checksum,
-                                               const ByteSource& view) {
+// pictures of the document, unless a container's records tell it: office
+// documents store a picture again where it is used again.
+bool PictureScanner::WrittenBefore(const PictureExtent& extent, uint64_t length,
+                                   uint32_t checksum, const ByteSource& view) {
     if (!m_keepOncePerView) return false;
-    auto key = std::make_tuple(extent.kind, extent.end - extent.start, checksum);
-    auto written = m_writtenPictures.emplace(key, &view);
-    return !written.second && written.first->second != &view;
+    auto key = std::make_tuple(extent.kind, length, checksum);
+    auto written = m_writtenPictures.emplace(key, WrittenPicture{&view, extent.fromRecord});
+    if (written.second) return false;
+    const WrittenPicture& before = written.first->second;
+    return before.view != &view || before.fromRecord || extent.fromRecord;
 }
 
 bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind,

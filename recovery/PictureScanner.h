@@ -51,11 +51,17 @@ private:
         uint64_t start;
         uint64_t end;
         bool readWhole;  // false when a read error may have cut it short
+        // Written in front of the bytes: the file header the document left out.
+        const std::vector<uint8_t>* header = nullptr;
+        // Told by a container's record: kept once however often the
+        // document stores it.
+        bool fromRecord = false;
     };
     struct PictureCopy {
         bool read = true;
         bool written = true;
         uint32_t checksum = 0;  // CRC-32 of the bytes, when pictures are kept once per view
+        uint64_t length = 0;    // the bytes copied
     };
 
     void ScanPlainDocument();
@@ -71,6 +77,7 @@ private:
     PictureCopy CopyHeld(const std::vector<DocumentReader::HeldBytes>& pieces,
                          PictureFile& picture) const;
     PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent, PictureFile& picture);
+    void CopyHeader(const std::vector<uint8_t>& header, PictureFile& picture, PictureCopy& copy) const;
     // Closes the picture and counts it; one that could not be read or written
     // whole is removed and ends the scan.
     bool FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
@@ -78,8 +85,8 @@ private:
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
     bool MakeOutputDirectory();
-    bool WrittenThroughAnotherView(const PictureExtent& extent, uint32_t checksum,
-                                   const ByteSource& view);
+    bool WrittenBefore(const PictureExtent& extent, uint64_t length, uint32_t checksum,
+                       const ByteSource& view);
     std::string NextPicturePath(PictureKind kind);
     // Ends the scan on a failure: the caller hears its message, the result
     // keeps its cause. errno is read as the failing call left it.
@@ -100,7 +107,11 @@ private:
     // A container scan keeps a picture once however many views show it: the
     // pictures it wrote, by kind, length and checksum, with the view each came from.
     bool m_keepOncePerView = false;
-    std::map<std::tuple<PictureKind, uint64_t, uint32_t>, const ByteSource*> m_writtenPictures;
+    struct WrittenPicture {
+        const ByteSource* view;
+        bool fromRecord;
+    };
+    std::map<std::tuple<PictureKind, uint64_t, uint32_t>, WrittenPicture> m_writtenPictures;
     std::vector<uint8_t> m_copyBlock;
     std::vector<DocumentReader::HeldBytes> m_heldPieces;
     ScanResult m_result;

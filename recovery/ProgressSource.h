@@ -49,6 +49,7 @@ public:
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
     bool Failed() const override { return m_document->Failed(); }
     FilePlace Place(uint64_t offset) override { return m_document->Place(offset); }
+    uint64_t PlaceRun(uint64_t offset) override { return m_document->PlaceRun(offset); }
     void Rest() override { m_document->Rest(); }
 
 private:

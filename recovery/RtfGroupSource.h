@@ -20,6 +20,8 @@ public:
     bool Failed() const override { return m_text->Failed(); }
     // The file place of the text that encodes the byte.
     FilePlace Place(uint64_t offset) override;
+    // The text between two data bytes is the group's own.
+    uint64_t PlaceRun(uint64_t) override { return kUnknownSize; }
     void Rest() override;
     // Where the group's text ends: after its closing brace, at the control
     // word of a data group inside it, or at the end of the text when the

@@ -94,6 +94,13 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     return done;
 }
 
+uint64_t SectorChain::PlaceRun(uint64_t offset) {
+    if (!SeekSector(offset >> m_shift)) return 1;
+    uint64_t within = offset & ((uint64_t{1} << m_shift) - 1);
+    return std::min((uint64_t{1} << m_shift) - within,
+                    m_parent->PlaceRun(ParentOffset(m_cursorSector) + within));
+}
+
 FilePlace SectorChain::Place(uint64_t offset) {
     if (!SeekSector(offset >> m_shift)) return m_parent->Place(ParentOffset(m_first));
     return m_parent->Place(ParentOffset(m_cursorSector) +

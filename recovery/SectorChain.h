@@ -44,6 +44,7 @@ public:
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
     bool Failed() const override { return m_parent->Failed(); }
     FilePlace Place(uint64_t offset) override;
+    uint64_t PlaceRun(uint64_t offset) override;
 
 private:
     bool SeekSector(uint64_t index);

@@ -2,12 +2,18 @@
 #include "recovery/WorkbookDrawing.h"
 
 #include <algorithm>
-#include <string>
 
 namespace {
 
 constexpr uint16_t kDrawingGroup = 0x00EB;
+constexpr uint16_t kDrawing = 0x00EC;
 constexpr uint16_t kContinue = 0x003C;
+constexpr uint16_t kTextObject = 0x01B6;
+constexpr size_t kTextObjectCounts = 14;
+constexpr uint16_t kHeaderFooterPicture = 0x0866;
+// A header and footer picture record starts with its own header: the
+// record's type and flags again, reserved bytes, and the joined data's flags.
+constexpr uint16_t kHeaderFooterPictureHeader = 14;
 constexpr size_t kRecordHeader = 4;
 constexpr size_t kPiecesPerCheckpoint = 64;
 
@@ -24,35 +30,101 @@ bool ReadRecord(ByteSource& stream, uint64_t offset, Record& record) {
     return true;
 }
 
+// A text box's record is followed by continuation records of its own, its
+// text and then its formatting runs; only the continuation records after
+// those go on with the drawing.
+class TextContinuations {
+public:
+    void Begin(ByteSource& stream, uint64_t body, uint16_t length) {
+        uint8_t counts[kTextObjectCounts];
+        m_textLeft = 0;
+        m_runsLeft = 0;
+        if (length < sizeof counts || !ReadExactly(stream, body, counts, sizeof counts)) return;
+        m_textLeft = Little16(counts + 10);
+        m_runsLeft = Little16(counts + 12);
+    }
+    // True when the continuation record is the text box's own.
+    bool Take(ByteSource& stream, uint64_t body, uint16_t length) {
+        if (m_textLeft > 0) {
+            uint8_t flags = 0;
+            if (length == 0 || !ReadExactly(stream, body, &flags, 1)) {
+                m_textLeft = 0;
+                return true;
+            }
+            uint32_t characters = (length - 1u) / ((flags & 1) != 0 ? 2 : 1);
+            m_textLeft -= std::min(m_textLeft, std::max<uint32_t>(characters, 1));
+            return true;
+        }
+        if (m_runsLeft > 0) {
+            m_runsLeft -= std::min<uint32_t>(m_runsLeft, std::max<uint16_t>(length, 1));
+            return true;
+        }
+        return false;
+    }
+
+private:
+    uint32_t m_textLeft = 0;
+    uint32_t m_runsLeft = 0;
+};
+
 }  // namespace
 
 bool WorkbookDrawing::IsWorkbookStream(const std::string& streamName) {
     return streamName == "Workbook" || streamName == "Book";
 }
 
-std::shared_ptr<WorkbookDrawing> WorkbookDrawing::Open(std::shared_ptr<ByteSource> stream) {
-    Record record;
-    for (uint64_t at = 0; ReadRecord(*stream, at, record); at += kRecordHeader + record.length) {
-        if (record.type == kDrawingGroup) {
-            Piece first{0, at + kRecordHeader, record.length};
-            return std::shared_ptr<WorkbookDrawing>(new WorkbookDrawing(std::move(stream), first));
-        }
-    }
-    return nullptr;
+std::shared_ptr<WorkbookDrawing> WorkbookDrawing::Open(std::shared_ptr<ByteSource> stream,
+                                                       Records records) {
+    Piece first;
+    if (!FindPiece(*stream, records, 0, false, first)) return nullptr;
+    return std::shared_ptr<WorkbookDrawing>(new WorkbookDrawing(std::move(stream), records, first));
 }
 
-WorkbookDrawing::WorkbookDrawing(std::shared_ptr<ByteSource> stream, Piece first)
-    : m_stream(std::move(stream)), m_piece(first), m_checkpoints(kPiecesPerCheckpoint, first) {}
+WorkbookDrawing::WorkbookDrawing(std::shared_ptr<ByteSource> stream, Records records, Piece first)
+    : m_stream(std::move(stream)),
+      m_records(records),
+      m_piece(first),
+      m_checkpoints(kPiecesPerCheckpoint, first) {}
 
-// The next body of the drawing group: a continuation record, or a further
-// drawing group record when the writer started a new one.
-bool WorkbookDrawing::NextPiece() {
+// Records of other kinds lie between the drawing records (a sheet's shapes
+// have their object and text records between them): they are passed over. A
+// continuation record goes on with the drawing data right behind it, or
+// behind a text box's records inside the drawing.
+bool WorkbookDrawing::FindPiece(ByteSource& stream, Records records, uint64_t from,
+                                bool continuing, Piece& piece) {
     Record record;
-    uint64_t at = m_piece.streamBody + m_piece.length;
-    if (!ReadRecord(*m_stream, at, record) ||
-        (record.type != kContinue && record.type != kDrawingGroup))
+    TextContinuations text;
+    for (uint64_t at = from; ReadRecord(stream, at, record); at += kRecordHeader + record.length) {
+        uint64_t body = at + kRecordHeader;
+        if (records == Records::HeaderFooterPictures) {
+            if (record.type != kHeaderFooterPicture || record.length < kHeaderFooterPictureHeader)
+                continue;
+            piece.streamBody = body + kHeaderFooterPictureHeader;
+            piece.length = static_cast<uint16_t>(record.length - kHeaderFooterPictureHeader);
+            return true;
+        }
+        if (record.type == kTextObject) {
+            text.Begin(stream, body, record.length);
+            continue;
+        }
+        if (record.type == kContinue && text.Take(stream, body, record.length)) continue;
+        if (record.type == kDrawingGroup || record.type == kDrawing ||
+            (continuing && record.type == kContinue)) {
+            piece.streamBody = body;
+            piece.length = record.length;
+            return true;
+        }
+        continuing = false;
+    }
+    return false;
+}
+
+bool WorkbookDrawing::NextPiece() {
+    Piece next;
+    if (!FindPiece(*m_stream, m_records, m_piece.streamBody + m_piece.length, true, next))
         return false;
-    m_piece = Piece{m_piece.offset + m_piece.length, at + kRecordHeader, record.length};
+    next.offset = m_piece.offset + m_piece.length;
+    m_piece = next;
     ++m_pieceIndex;
     m_checkpoints.Reached(m_pieceIndex, m_piece);
     return true;
@@ -87,4 +159,10 @@ size_t WorkbookDrawing::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
 FilePlace WorkbookDrawing::Place(uint64_t offset) {
     if (!MoveTo(offset)) return m_stream->Place(m_piece.streamBody);
     return m_stream->Place(m_piece.streamBody + (offset - m_piece.offset));
+}
+
+uint64_t WorkbookDrawing::PlaceRun(uint64_t offset) {
+    if (!MoveTo(offset)) return 1;
+    uint64_t within = offset - m_piece.offset;
+    return std::min<uint64_t>(m_piece.length - within, m_stream->PlaceRun(m_piece.streamBody + within));
 }

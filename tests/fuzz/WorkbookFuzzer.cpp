@@ -5,9 +5,13 @@
 #include "recovery/WorkbookDrawing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto drawing = WorkbookDrawing::Open(std::make_shared<InputBytes>(data, size));
-    if (!drawing) return 0;
-    ReadBudget budget(size);
-    CheckView(*drawing, budget);
+    auto bytes = std::make_shared<InputBytes>(data, size);
+    for (auto records : {WorkbookDrawing::Records::Drawings,
+                         WorkbookDrawing::Records::HeaderFooterPictures}) {
+        auto drawing = WorkbookDrawing::Open(bytes, records);
+        if (!drawing) continue;
+        ReadBudget budget(size);
+        CheckView(*drawing, budget);
+    }
     return 0;
 }

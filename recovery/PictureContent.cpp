@@ -1,0 +1,102 @@
+// PictureContent.cpp
+#include "recovery/PictureContent.h"
+
+#include "recovery/DocumentReader.h"
+#include "recovery/JpegWalk.h"
+#include "recovery/PictureHeaders.h"
+#include "recovery/PngWalk.h"
+#include "recovery/SliceSource.h"
+
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+constexpr size_t kHeadSize = 512;
+constexpr size_t kWalkBlockSize = 64 * 1024;
+constexpr size_t kSignatureHeld = 8;
+
+bool Starts(const uint8_t* head, size_t size, std::string_view signature) {
+    return size >= signature.size() && std::memcmp(head, signature.data(), signature.size()) == 0;
+}
+
+bool IsEnhancedMetafile(const uint8_t* head, size_t size) {
+    return size >= 44 && Little32(head) == 1 && Starts(head + 40, size - 40, " EMF");
+}
+
+// A metafile kept without its placeable header: its own header is nine
+// 16-bit words long, for a metafile in memory or on disk, of version 1 or 3.
+bool IsPlainMetafile(const uint8_t* head, size_t size) {
+    if (size < 18) return false;
+    uint16_t type = Little16(head);
+    uint16_t version = Little16(head + 4);
+    return (type == 1 || type == 2) && Little16(head + 2) == 9 &&
+           (version == 0x0100 || version == 0x0300);
+}
+
+// After the XML declaration, comments and a document type, the first
+// element of an SVG drawing is <svg>, with a namespace prefix or without.
+bool IsSvg(const uint8_t* head, size_t size) {
+    std::string_view text(reinterpret_cast<const char*>(head), size);
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    for (;;) {
+        size_t open = text.find_first_not_of(" \t\r\n");
+        if (open == std::string_view::npos || text[open] != '<') return false;
+        text.remove_prefix(open);
+        if (text.substr(0, 2) == "<?" || text.substr(0, 2) == "<!") {
+            size_t close = text.substr(0, 4) == "<!--" ? text.find("-->") : text.find('>');
+            if (close == std::string_view::npos) return false;
+            text.remove_prefix(close + 1);
+            continue;
+        }
+        for (std::string_view root : {"<svg", "<svg:svg"}) {
+            if (text.size() > root.size() && text.substr(0, root.size()) == root &&
+                std::strchr(" \t\r\n>/", text[root.size()]) != nullptr)
+                return true;
+        }
+        return false;
+    }
+}
+
+}  // namespace
+
+std::optional<PictureKind> PictureKindAt(ByteSource& source, uint64_t offset) {
+    uint8_t head[kHeadSize];
+    size_t size = source.ReadAt(offset, head, sizeof head);
+    if (Starts(head, size, "\xFF\xD8\xFF")) return PictureKind::Jpeg;
+    if (Starts(head, size, "\x89PNG\r\n\x1A\n")) return PictureKind::Png;
+    if (Starts(head, size, "GIF87a") || Starts(head, size, "GIF89a")) return PictureKind::Gif;
+    if (Starts(head, size, "BM") && size >= 18 && StartsWithBitmapHeader(head + 14, size - 14))
+        return PictureKind::Bmp;
+    if (Starts(head, size, std::string_view("II*\0", 4)) || Starts(head, size, std::string_view("MM\0*", 4)))
+        return PictureKind::Tiff;
+    if (Starts(head, size, std::string_view("II\xBC\x01", 4))) return PictureKind::Wdp;
+    if (IsEnhancedMetafile(head, size)) return PictureKind::Emf;
+    if (Starts(head, size, std::string_view(reinterpret_cast<const char*>(kPlaceableMetafileKey), 4)) ||
+        IsPlainMetafile(head, size))
+        return PictureKind::Wmf;
+    if (IsSvg(head, size)) return PictureKind::Svg;
+    return std::nullopt;
+}
+
+bool StartsWithJfif(ByteSource& view, uint64_t offset) {
+    uint8_t head[5];
+    return ReadExactly(view, offset, head, sizeof head) &&
+           std::memcmp(head, "\xFF\xD8\xFF\xE0\x00", sizeof head) == 0;
+}
+
+uint64_t PictureEndInRecord(ByteSource& view, PictureKind kind, uint64_t from, uint64_t to,
+                            bool* whole) {
+    if (whole != nullptr) *whole = false;
+    if (kind != PictureKind::Jpeg && kind != PictureKind::Png) return to;
+    SliceSource record(std::shared_ptr<ByteSource>(&view, [](ByteSource*) {}), from, to - from);
+    DocumentReader reader(record, kWalkBlockSize);
+    // The walks start on a signature the reader holds.
+    if (!reader.Ensure(kSignatureHeld)) return to;
+    uint64_t trusted = 0;
+    bool walked = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted)
+                                            : WalkPngPicture(reader, trusted);
+    if (whole != nullptr) *whole = walked;
+    return walked ? from + reader.Position() : to;
+}
