@@ -9,6 +9,7 @@ namespace {
 
 constexpr size_t kHeaderSize = 512;
 constexpr uint32_t kLastRegularSector = 0xFFFFFFF9;
+constexpr uint32_t kEndOfChain = 0xFFFFFFFE;
 constexpr unsigned kMiniShift = 6;
 constexpr size_t kEntrySize = 128;
 constexpr uint8_t kStreamEntry = 2;
@@ -119,8 +120,45 @@ std::shared_ptr<ByteSource> CompoundFile::Chain(uint32_t first, uint64_t size) {
         m_claims);
 }
 
+// A chain starts at a sector that the table chains on or ends, and that no
+// other sector's entry points to.
+void CompoundFile::ForEachChain(const StreamVisitor& visit) {
+    uint64_t size = m_source->Size();
+    if (size == ByteSource::kUnknownSize || size <= kHeaderSize) return;
+    const uint64_t sectors = std::min<uint64_t>((size - 1) >> m_shift, SectorClaims::kTrackedSectors);
+    const uint64_t perSector = (uint64_t{1} << m_shift) / 4;
+    std::vector<bool> chained(sectors);
+    std::vector<bool> pointedTo(sectors);
+    for (uint64_t sector = 0; sector < sectors; ++sector) {
+        uint32_t fatSector;
+        uint32_t next;
+        if (!FatSectorId(sector / perSector, fatSector) ||
+            !ReadTableEntry(fatSector, sector % perSector, next))
+            continue;
+        chained[sector] = IsSector(next) || next == kEndOfChain;
+        if (IsSector(next) && next < sectors) pointedTo[next] = true;
+    }
+    for (uint64_t sector = 0; sector < sectors; ++sector) {
+        if (!chained[sector] || pointedTo[sector]) continue;
+        uint32_t first = static_cast<uint32_t>(sector);
+        visit(std::string(), Chain(first, ChainLength(first, sectors) << m_shift));
+    }
+}
+
+uint64_t CompoundFile::ChainLength(uint32_t first, uint64_t sectors) {
+    uint64_t length = 1;
+    for (uint32_t sector = first, next; length < sectors && NextSector(sector, next); sector = next)
+        ++length;
+    return length;
+}
+
 void CompoundFile::ForEachStream(const StreamVisitor& visit) {
     auto directory = Chain(m_firstDirectorySector, ByteSource::kUnknownSize);
+    uint8_t first[kEntrySize];
+    if (!ReadExactly(*directory, 0, first, sizeof first)) {
+        ForEachChain(visit);
+        return;
+    }
     std::shared_ptr<ByteSource> miniStream;
     std::shared_ptr<ByteSource> miniFat;
     std::shared_ptr<SectorClaims> miniClaims;

@@ -26,7 +26,9 @@ public:
 
     // Hands every stream of the directory to visit, big streams along the
     // allocation table, small ones through the mini stream. A damaged table
-    // ends a stream early; it never makes the reading run on.
+    // ends a stream early; it never makes the reading run on. When the
+    // directory is lost (a file cut short loses it first, at its end), every
+    // chain of the allocation table is handed over as a nameless stream.
     void ForEachStream(const StreamVisitor& visit);
 
 private:
@@ -44,6 +46,8 @@ private:
     bool FatSectorId(uint64_t index, uint32_t& id);
     bool ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& value);
     std::shared_ptr<ByteSource> Chain(uint32_t first, uint64_t size);
+    void ForEachChain(const StreamVisitor& visit);
+    uint64_t ChainLength(uint32_t first, uint64_t sectors);
 
     std::shared_ptr<ByteSource> m_source;
     unsigned m_shift = 9;

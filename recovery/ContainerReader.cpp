@@ -107,8 +107,11 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
             m_found.AddStream(*stream, stream->Size());
         ReadView(stream, depth + 1, ViewRank(depth + 1));
         FindOfficeArtPictures(stream, ViewRank(depth + 1), m_found, m_budget);
-        if (WorkbookDrawing::IsWorkbookStream(name)) ReadWorkbookDrawings(stream, depth);
-        if (PresentationObjects::IsPresentationStream(name)) {
+        // A stream without a name comes from a lost directory: it may be either.
+        if (WorkbookDrawing::IsWorkbookStream(name) ||
+            (name.empty() && WorkbookDrawing::StartsLikeWorkbook(*stream)))
+            ReadWorkbookDrawings(stream, depth);
+        if (PresentationObjects::IsPresentationStream(name) || name.empty()) {
             PresentationObjects::ForEachObject(stream, m_budget, [&](std::shared_ptr<ByteSource> object) {
                 ReadView(object, depth + 1, ViewRank(depth + 1));
             });

@@ -9,6 +9,7 @@ constexpr uint16_t kDrawingGroup = 0x00EB;
 constexpr uint16_t kDrawing = 0x00EC;
 constexpr uint16_t kContinue = 0x003C;
 constexpr uint16_t kTextObject = 0x01B6;
+constexpr uint16_t kBeginningOfFile = 0x0809;
 constexpr size_t kTextObjectCounts = 14;
 constexpr uint16_t kHeaderFooterPicture = 0x0866;
 // A header and footer picture record starts with its own header: the
@@ -71,6 +72,11 @@ private:
 
 bool WorkbookDrawing::IsWorkbookStream(const std::string& streamName) {
     return streamName == "Workbook" || streamName == "Book";
+}
+
+bool WorkbookDrawing::StartsLikeWorkbook(ByteSource& stream) {
+    Record record;
+    return ReadRecord(stream, 0, record) && record.type == kBeginningOfFile;
 }
 
 std::shared_ptr<WorkbookDrawing> WorkbookDrawing::Open(std::shared_ptr<ByteSource> stream,

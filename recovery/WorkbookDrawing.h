@@ -21,6 +21,8 @@ public:
     enum class Records { Drawings, HeaderFooterPictures };
 
     static bool IsWorkbookStream(const std::string& streamName);
+    // A workbook stream opens with a beginning-of-file record.
+    static bool StartsLikeWorkbook(ByteSource& stream);
     // nullptr when the stream holds no such record.
     static std::shared_ptr<WorkbookDrawing> Open(std::shared_ptr<ByteSource> stream, Records records);
 
