@@ -7,8 +7,10 @@
 #include "recovery/OfficeArtPictures.h"
 #include "recovery/PictureContent.h"
 #include "recovery/PictureFinder.h"
+#include "recovery/PictureHeaders.h"
 #include "recovery/PresentationObjects.h"
 #include "recovery/RtfDocument.h"
+#include "recovery/RtfPictureHeader.h"
 #include "recovery/SliceSource.h"
 #include "recovery/WorkbookDrawing.h"
 #include "recovery/ZipPackage.h"
@@ -34,6 +36,26 @@ uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize) {
     if (compressed > (ByteSource::kUnknownSize - kSearchFloor) / kPlausibleRatio)
         return ByteSource::kUnknownSize;
     return compressed * kPlausibleRatio + kSearchFloor;
+}
+
+constexpr int64_t kEmuPerTwip = 635;
+
+// The picture a container keeps as the whole of [0, size) of a view.
+bool RecordPicture(const std::shared_ptr<ByteSource>& view, PictureKind kind, uint64_t size,
+                   int rank, FoundPicture& picture) {
+    if (size == 0) return false;
+    picture.kind = kind;
+    picture.source = view;
+    picture.start = 0;
+    bool whole = false;
+    picture.end = PictureEndInRecord(*view, kind, 0, size, &whole);
+    // Three bytes alone match too much: a JPEG whose structure breaks is
+    // taken only from a JFIF start, as the plain search takes it.
+    if (kind == PictureKind::Jpeg && !whole && !StartsWithJfif(*view, 0)) return false;
+    picture.place = view->Place(0);
+    picture.rank = rank;
+    picture.evidence = Evidence::Record;
+    return true;
 }
 
 // Where the data of a view whose size its container does not tell ends.
@@ -159,24 +181,43 @@ void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, i
     uint64_t size = DataEnd(*part);
     m_found.Explain(*part, 0, size);
     std::optional<PictureKind> kind = PictureKindAt(*part, 0);
-    if (!kind || size == 0) return;
     FoundPicture picture;
-    picture.kind = *kind;
-    picture.source = part;
-    picture.start = 0;
-    bool whole = false;
-    picture.end = PictureEndInRecord(*part, *kind, 0, size, &whole);
-    // Three bytes alone match too much: a JPEG whose structure breaks is
-    // taken only from a JFIF start, as the plain search takes it.
-    if (*kind == PictureKind::Jpeg && !whole && !StartsWithJfif(*part, 0)) return;
-    picture.place = part->Place(0);
-    picture.rank = rank;
-    picture.evidence = Evidence::Record;
-    m_found.Add(std::move(picture));
+    if (kind && RecordPicture(part, *kind, size, rank, picture)) m_found.Add(std::move(picture));
 }
 
 void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth) {
-    RtfDocument::ForEachDataGroup(source, [&](std::shared_ptr<ByteSource> data) {
-        ReadView(data, depth + 1, ViewRank(depth + 1));
+    RtfDocument::ForEachDataGroup(source, [&](const RtfDataGroup& group) {
+        ReadView(group.data, depth + 1, ViewRank(depth + 1));
+        if (group.picture) ReadRtfPicture(*source, group, ViewRank(depth + 1));
     });
+}
+
+// A picture group's words tell its kind; its data is the picture, without
+// the header a file of some kinds starts with.
+void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group, int rank) {
+    RtfPictureHeader words = ReadRtfPictureHeader(text, group.wordsStart);
+    if (!words.kind) return;
+    uint64_t size = DataEnd(*group.data);
+    m_found.Explain(*group.data, 0, size);
+    FoundPicture picture;
+    if (!RecordPicture(group.data, *words.kind, size, rank, picture)) return;
+    uint8_t head[64] = {};
+    size_t got = group.data->ReadAt(0, head, sizeof head);
+    if (picture.kind == PictureKind::Bmp) {
+        picture.header = BitmapFileHeader(head, got, size);
+        if (picture.header.empty()) return;
+    } else if (picture.kind == PictureKind::Pict) {
+        picture.header = PictFileHeader();
+    } else if (picture.kind == PictureKind::Wmf &&
+               !(got >= 4 && std::memcmp(head, kPlaceableMetafileKey, 4) == 0)) {
+        MetafileBounds bounds = MetafileWindow(*group.data, size);
+        if (bounds.right == bounds.left) {
+            bounds.right = static_cast<int32_t>(words.width);
+            bounds.bottom = static_cast<int32_t>(words.height);
+        }
+        bounds.widthEmu = static_cast<int32_t>(words.goalWidth * kEmuPerTwip);
+        bounds.heightEmu = static_cast<int32_t>(words.goalHeight * kEmuPerTwip);
+        picture.header = PlaceableMetafileHeader(bounds);
+    }
+    m_found.Add(std::move(picture));
 }

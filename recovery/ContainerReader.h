@@ -6,6 +6,7 @@
 #include <memory>
 
 class FoundPictures;
+struct RtfDataGroup;
 class InflationBudget;
 
 // Opens the containers documents are made of (compound files, ZIP packages,
@@ -36,6 +37,7 @@ private:
     void ReadRtf(const std::shared_ptr<ByteSource>& source, int depth);
     void ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream, int depth);
     void ReadPicturePart(const std::shared_ptr<ByteSource>& part, int rank);
+    void ReadRtfPicture(ByteSource& text, const RtfDataGroup& group, int rank);
     // An embedded object's data often holds its container behind a header of
     // its own (an OLE1 object, a length): found within the first bytes.
     void ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth);

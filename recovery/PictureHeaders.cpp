@@ -2,6 +2,7 @@
 #include "recovery/PictureHeaders.h"
 
 #include "base/LittleEndian.h"
+#include "recovery/ByteSource.h"
 
 #include <algorithm>
 
@@ -100,3 +101,36 @@ std::vector<uint8_t> PlaceableMetafileHeader(const MetafileBounds& bounds) {
 }
 
 std::vector<uint8_t> PictFileHeader() { return std::vector<uint8_t>(kPictHeaderSize, 0); }
+
+// The window's records come first in a metafile: the walk stops at the first
+// drawing records.
+MetafileBounds MetafileWindow(ByteSource& metafile, uint64_t size) {
+    constexpr uint64_t kMetafileHeaderSize = 18;
+    constexpr int kRecordsLookedAt = 64;
+    constexpr uint16_t kSetWindowOrigin = 0x020B;
+    constexpr uint16_t kSetWindowExtent = 0x020C;
+    MetafileBounds bounds;
+    int16_t originX = 0;
+    int16_t originY = 0;
+    uint64_t at = kMetafileHeaderSize;
+    for (int record = 0; record < kRecordsLookedAt && at + 10 <= size; ++record) {
+        uint8_t head[10];
+        if (!ReadExactly(metafile, at, head, sizeof head)) break;
+        uint64_t words = Little32(head);
+        uint16_t function = Little16(head + 4);
+        if (words < 3) break;
+        int16_t y = static_cast<int16_t>(Little16(head + 6));
+        int16_t x = static_cast<int16_t>(Little16(head + 8));
+        if (function == kSetWindowOrigin) {
+            originX = x;
+            originY = y;
+        } else if (function == kSetWindowExtent) {
+            bounds.left = originX;
+            bounds.top = originY;
+            bounds.right = originX + x;
+            bounds.bottom = originY + y;
+        }
+        at += words * 2;
+    }
+    return bounds;
+}

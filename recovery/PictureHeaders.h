@@ -26,6 +26,11 @@ struct MetafileBounds {
 };
 std::vector<uint8_t> PlaceableMetafileHeader(const MetafileBounds& bounds);
 
+class ByteSource;
+// The window a metafile without its placeable header draws in, told by its
+// own records (its origin and extent); empty bounds when none tells it.
+MetafileBounds MetafileWindow(ByteSource& metafile, uint64_t size);
+
 // A Macintosh PICT file starts with 512 bytes its readers pass over.
 std::vector<uint8_t> PictFileHeader();
 

@@ -28,8 +28,9 @@ void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
         for (size_t i = 0; i < reader.Available() && i < 8 && std::isalpha(reader.Cursor()[i]); ++i)
             word += static_cast<char>(reader.Cursor()[i]);
         if (!RtfGroupSource::IsDataWord(word)) continue;
-        auto group = std::make_shared<RtfGroupSource>(text, reader.Position() + word.size());
-        visit(group);
+        uint64_t wordsStart = reader.Position() + word.size();
+        auto group = std::make_shared<RtfGroupSource>(text, wordsStart);
+        visit(RtfDataGroup{group, word == "pict", wordsStart});
         // The search goes on where the group ends, so that text is read once
         // however many groups are left open in it.
         uint64_t end = group->TextEnd();

@@ -7,9 +7,15 @@
 #include <functional>
 #include <memory>
 
+struct RtfDataGroup {
+    std::shared_ptr<ByteSource> data;  // decoded
+    bool picture = false;              // a \pict group, else \objdata
+    uint64_t wordsStart = 0;           // the text right after its control word
+};
+
 class RtfDocument {
 public:
-    using GroupVisitor = std::function<void(std::shared_ptr<ByteSource> data)>;
+    using GroupVisitor = std::function<void(const RtfDataGroup& group)>;
 
     static bool StartsWithSignature(ByteSource& source);
     // Hands the decoded data of every \pict and \objdata group to visit, in

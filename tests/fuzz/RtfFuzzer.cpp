@@ -8,6 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto text = std::make_shared<InputBytes>(data, size);
     ReadBudget budget(size);
     RtfDocument::ForEachDataGroup(
-        text, [&](std::shared_ptr<ByteSource> group) { CheckView(*group, budget); });
+        text, [&](const RtfDataGroup& group) { CheckView(*group.data, budget); });
     return 0;
 }
