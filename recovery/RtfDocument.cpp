@@ -12,6 +12,21 @@ namespace {
 constexpr uint8_t kSignature[] = {'{', '\\', 'r', 't', 'f'};
 constexpr size_t kSearchBlock = 64 * 1024;
 
+// Moves the reader past the end of the group it is in.
+void SkipGroup(DocumentReader& reader) {
+    int depth = 1;
+    while (depth > 0 && reader.Ensure(1)) {
+        uint8_t c = *reader.Cursor();
+        reader.Skip(1);
+        if (c == '\\')
+            reader.Skip(reader.Ensure(1) ? 1 : 0);
+        else if (c == '{')
+            ++depth;
+        else if (c == '}')
+            --depth;
+    }
+}
+
 }  // namespace
 
 bool RtfDocument::StartsWithSignature(ByteSource& source) { return StartsWith(source, kSignature); }
@@ -23,10 +38,16 @@ void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
     while (reader.SkipTo(backslash, 1)) {
         reader.Skip(1);
         // The longest word looked for, and the character that ends it.
-        reader.Ensure(8);
+        reader.Ensure(11);
         std::string word;
-        for (size_t i = 0; i < reader.Available() && i < 8 && std::isalpha(reader.Cursor()[i]); ++i)
+        for (size_t i = 0; i < reader.Available() && i < 10 && std::isalpha(reader.Cursor()[i]); ++i)
             word += static_cast<char>(reader.Cursor()[i]);
+        // Writers follow a picture with the same picture as a metafile, for
+        // readers of old: the copy is no picture of its own.
+        if (word == "nonshppict") {
+            SkipGroup(reader);
+            continue;
+        }
         if (!RtfGroupSource::IsDataWord(word)) continue;
         uint64_t wordsStart = reader.Position() + word.size();
         auto group = std::make_shared<RtfGroupSource>(text, wordsStart);
