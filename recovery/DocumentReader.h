@@ -32,6 +32,11 @@ public:
     bool Ensure(size_t count);
     const uint8_t* Cursor() const { return m_data + m_cursor; }
     size_t Available() const { return m_end - m_cursor; }
+    // Bytes before the cursor that the buffer still holds: a look back
+    // within them costs nothing.
+    size_t HeldBehind() const { return m_cursor; }
+    // The most bytes Ensure can make readable.
+    size_t Capacity() const { return m_capacity; }
     void Skip(size_t count) { m_cursor += count; }
     // Skips count bytes that may lie far beyond the buffer; beyond its reach
     // without reading them. False when the document ends first; the cursor is

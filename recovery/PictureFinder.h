@@ -5,6 +5,7 @@
 #include "recovery/ByteSource.h"
 #include "recovery/DocumentReader.h"
 #include "recovery/PictureKind.h"
+#include "recovery/WalkAt.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,9 @@
 // whole, when given, tells whether the walk found the structure whole.
 bool SkipPicture(DocumentReader& reader, PictureKind kind, bool* whole = nullptr);
 
+// What a signature found by the search may start.
+enum class CandidateStart : uint8_t;
+
 class PictureSink {
 public:
     virtual ~PictureSink() = default;
@@ -28,7 +32,8 @@ public:
 // Walks a source from its start and hands every picture to a sink, in the
 // order they start. A JPEG that opens with JFIF's APP0 segment is taken on its
 // signature alone; one that opens with any other segment is taken only when
-// its whole structure holds, since three bytes alone match too much.
+// its whole structure holds, since three bytes alone match too much. So are
+// GIF, BMP and EMF pictures: one cut short or damaged is not taken.
 class PictureFinder {
 public:
     PictureFinder(ByteSource& source, size_t blockSize);
@@ -39,7 +44,14 @@ public:
 
 private:
     bool FindSignature(uint64_t searchLimit, PictureKind& kind);
+    // Whether a picture to take starts at the candidate; the cursor is then on its first byte.
+    bool IsPicture(CandidateStart start, PictureKind& kind);
+    bool EmfStartsBehind();
 
     DocumentReader m_reader;
+    // Where the search for the next picture began: the end of the last one.
+    uint64_t m_searchFrom = 0;
     BrokenWalks m_brokenJpegs;
+    BrokenWalks m_brokenGifs;
+    BrokenWalks m_brokenEmfs;
 };

@@ -1,4 +1,4 @@
-// PictureScanner.h: finds the JPEG and PNG pictures stored in a document and
+// PictureScanner.h: finds the pictures stored in a document and
 // writes each into a numbered file of its own.
 #pragma once
 

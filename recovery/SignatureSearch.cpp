@@ -11,10 +11,16 @@
 
 namespace {
 
-constexpr uint8_t kJpegFirst = 0xFF;
-constexpr uint8_t kJpegSecond = 0xD8;
-constexpr uint8_t kPngFirst = 0x89;
-constexpr uint8_t kPngSecond = 0x50;
+struct Pair {
+    uint8_t first;
+    uint8_t second;
+};
+
+// JPEG, PNG, GIF, BMP, and the middle of EMF's " EMF": the signature of an
+// EMF lies 40 bytes into its header, behind fields that vary. BMP's and EMF's
+// pairs end alike, so the vector search compares one second byte for both.
+constexpr Pair kPairs[] = {{0xFF, 0xD8}, {0x89, 0x50}, {'G', 'I'}, {'B', 'M'}, {'E', 'M'}};
+constexpr size_t kPairCount = sizeof kPairs / sizeof kPairs[0];
 
 // The next position in [from, end) holding the byte, or end.
 const uint8_t* Next(const uint8_t* from, const uint8_t* end, uint8_t byte) {
@@ -30,30 +36,36 @@ constexpr size_t kLargestWindow = 64 * 1024;
 // search the C runtime offers everywhere; the second byte is checked where it
 // is found.
 const uint8_t* FindInWindow(const uint8_t* from, const uint8_t* end) {
-    const uint8_t* jpeg = Next(from, end, kJpegFirst);
-    const uint8_t* png = Next(from, end, kPngFirst);
-    while (jpeg != end || png != end) {
-        if (jpeg < png) {
-            if (jpeg[1] == kJpegSecond) return jpeg;
-            jpeg = Next(jpeg + 1, end, kJpegFirst);
-        } else {
-            if (png[1] == kPngSecond) return png;
-            png = Next(png + 1, end, kPngFirst);
+    const uint8_t* next[kPairCount];
+    for (size_t i = 0; i < kPairCount; ++i) next[i] = Next(from, end, kPairs[i].first);
+    for (;;) {
+        size_t nearest = 0;
+        for (size_t i = 1; i < kPairCount; ++i) {
+            if (next[i] < next[nearest]) nearest = i;
         }
+        const uint8_t* p = next[nearest];
+        if (p == end) return nullptr;
+        if (p[1] == kPairs[nearest].second) return p;
+        next[nearest] = Next(p + 1, end, kPairs[nearest].first);
     }
-    return nullptr;
 }
 
 #if defined(__SSE2__)
+__m128i Repeated(uint8_t byte) { return _mm_set1_epi8(static_cast<char>(byte)); }
+
 // Sixteen positions at a time: the bytes at p and at p + 1 are compared with
-// both pairs at once, so a candidate costs nothing unless both bytes match.
-// In random data that happens once in 32 KB instead of once in 128 bytes.
+// every pair at once, so a candidate costs nothing unless both bytes match.
+// In random data that happens once in 13 KB instead of once in 128 bytes.
+// Written out pair by pair: the scan's speed over data without pictures is
+// this loop's, and the compiler keeps every constant in a register so.
 const uint8_t* FindWithSse2(const uint8_t* from, const uint8_t* limit) {
     constexpr size_t kWidth = 16;
-    const __m128i jpegFirst = _mm_set1_epi8(static_cast<char>(kJpegFirst));
-    const __m128i jpegSecond = _mm_set1_epi8(static_cast<char>(kJpegSecond));
-    const __m128i pngFirst = _mm_set1_epi8(static_cast<char>(kPngFirst));
-    const __m128i pngSecond = _mm_set1_epi8(static_cast<char>(kPngSecond));
+    const __m128i jpegFirst = Repeated(kPairs[0].first), jpegSecond = Repeated(kPairs[0].second);
+    const __m128i pngFirst = Repeated(kPairs[1].first), pngSecond = Repeated(kPairs[1].second);
+    const __m128i gifFirst = Repeated(kPairs[2].first), gifSecond = Repeated(kPairs[2].second);
+    const __m128i bmpFirst = Repeated(kPairs[3].first), emfFirst = Repeated(kPairs[4].first);
+    const __m128i sharedSecond = Repeated(kPairs[3].second);
+    static_assert(kPairs[3].second == kPairs[4].second, "BMP and EMF share a second byte");
     const uint8_t* p = from;
     // Both loads stay inside [from, limit): the second reads up to p + 16.
     for (; limit - p > static_cast<ptrdiff_t>(kWidth); p += kWidth) {
@@ -63,7 +75,13 @@ const uint8_t* FindWithSse2(const uint8_t* from, const uint8_t* limit) {
             _mm_and_si128(_mm_cmpeq_epi8(first, jpegFirst), _mm_cmpeq_epi8(second, jpegSecond));
         __m128i png =
             _mm_and_si128(_mm_cmpeq_epi8(first, pngFirst), _mm_cmpeq_epi8(second, pngSecond));
-        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(jpeg, png)));
+        __m128i gif =
+            _mm_and_si128(_mm_cmpeq_epi8(first, gifFirst), _mm_cmpeq_epi8(second, gifSecond));
+        __m128i bmpOrEmf = _mm_and_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(first, bmpFirst), _mm_cmpeq_epi8(first, emfFirst)),
+            _mm_cmpeq_epi8(second, sharedSecond));
+        __m128i lanes = _mm_or_si128(_mm_or_si128(jpeg, png), _mm_or_si128(gif, bmpOrEmf));
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(lanes));
         if (mask != 0) return p + __builtin_ctz(mask);
     }
     return FindSignaturePrefixPortable(p, limit);

@@ -4,6 +4,7 @@
 #include "CompoundFileBuilder.h"
 #include "ContainerBytes.h"
 #include "InputBytes.h"
+#include "PictureBytes.h"
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
@@ -29,6 +30,17 @@ std::string CutPictureDocument() {
         .AddFiller(50, 3)
         .Add(Fixture("exif-thumbnail.jpg"))
         .Add(Fixture("app1-first.jpg"))
+        .Bytes();
+}
+
+// A GIF, a BMP and an EMF holding a JPEG, each proven whole by its walk.
+std::string WalkedKindsDocument() {
+    return DocumentBuilder()
+        .AddFiller(90)
+        .Add(GifPicture())
+        .Add(BmpPicture())
+        .AddFiller(30, 2)
+        .Add(EmfPicture(EmfComment(Fixture("small.jpg"))))
         .Bytes();
 }
 
@@ -125,6 +137,7 @@ int main(int argc, char** argv) {
     try {
         WriteSeeds(folder / "scan", {{"two-pictures", TwoPictureDocument()},
                                      {"cut-picture", CutPictureDocument()},
+                                     {"walked-kinds", WalkedKindsDocument()},
                                      {"package.docx", Package()},
                                      {"compound.doc", CompoundDocument()},
                                      {"pictures.rtf", RtfPictures()},

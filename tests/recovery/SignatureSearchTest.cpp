@@ -15,13 +15,19 @@ namespace {
 
 using Search = const uint8_t* (*)(const uint8_t*, const uint8_t*);
 
+const uint8_t kPairs[][2] = {{0xFF, 0xD8}, {0x89, 0x50}, {'G', 'I'}, {'B', 'M'}, {'E', 'M'}};
+
 // What a reader sees byte by byte: every position whose byte and the next
-// one, both inside the range, are FF D8 or 89 50.
+// one, both inside the range, are one of the pairs.
 std::vector<size_t> PairsByHand(const uint8_t* data, size_t size) {
     std::vector<size_t> found;
     for (size_t i = 0; i + 1 < size; ++i) {
-        if ((data[i] == 0xFF && data[i + 1] == 0xD8) || (data[i] == 0x89 && data[i + 1] == 0x50))
-            found.push_back(i);
+        for (const auto& pair : kPairs) {
+            if (data[i] == pair[0] && data[i + 1] == pair[1]) {
+                found.push_back(i);
+                break;
+            }
+        }
     }
     return found;
 }
@@ -36,15 +42,16 @@ std::vector<size_t> PairsBySearch(Search search, const uint8_t* data, size_t siz
     return found;
 }
 
-// Random bytes where the four bytes of the pairs are frequent, so that lone
-// first bytes, lone second bytes and pairs of the wrong kind (FF 50, 89 D8)
+// Random bytes where the bytes of the pairs are frequent, so that lone first
+// bytes, lone second bytes and pairs of the wrong kind (FF 50, 89 D8, G M)
 // come up near every planted pair.
 std::vector<uint8_t> NearMisses(size_t size, std::mt19937& random) {
-    const uint8_t frequent[] = {0xFF, 0xD8, 0x89, 0x50};
+    const uint8_t frequent[] = {0xFF, 0xD8, 0x89, 0x50, 'G', 'I', 'B', 'M', 'E'};
     std::vector<uint8_t> bytes(size);
     for (uint8_t& byte : bytes) {
         unsigned value = random();
-        byte = (value & 0x300) == 0 ? static_cast<uint8_t>(value) : frequent[value & 3];
+        byte = (value & 0x300) == 0 ? static_cast<uint8_t>(value)
+                                    : frequent[(value >> 10) % sizeof frequent];
     }
     return bytes;
 }
@@ -68,11 +75,10 @@ const Search kSearches[] = {FindSignaturePrefix, FindSignaturePrefixPortable};
 
 TEST(SignatureSearch, FindsEachPlantedPairAtEveryOffsetAndAlignment) {
     std::mt19937 random(7);
-    const uint8_t pairs[][2] = {{0xFF, 0xD8}, {0x89, 0x50}};
     for (size_t alignment = 0; alignment < 32; ++alignment) {
         for (size_t offset = 0; offset + 2 <= 80; ++offset) {
             std::vector<uint8_t> bytes = NearMisses(80, random);
-            const uint8_t* pair = pairs[offset % 2];
+            const uint8_t* pair = kPairs[offset % 5];
             bytes[offset] = pair[0];
             bytes[offset + 1] = pair[1];
             ExactBuffer buffer(bytes, alignment);
@@ -103,7 +109,8 @@ TEST(SignatureSearch, APairCutByTheEndOfTheRangeIsNotFound) {
     // The first byte of the pair is the last of the range, at every distance
     // from a vector's edge; the second lies beyond and must not be read.
     for (size_t size = 1; size <= 70; ++size) {
-        for (uint8_t first : {uint8_t{0xFF}, uint8_t{0x89}}) {
+        for (const auto& pair : kPairs) {
+            uint8_t first = pair[0];
             std::vector<uint8_t> bytes(size, 0x00);
             bytes.back() = first;
             ExactBuffer buffer(bytes, size % 16);

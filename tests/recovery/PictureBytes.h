@@ -1,0 +1,31 @@
+// PictureBytes.h: small GIF, BMP and EMF pictures written field by field,
+// for the scanner's tests and the fuzz seeds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A 2 x 2 GIF: global colour table, a graphic control extension, a comment
+// extension holding comment (in sub-blocks of up to 255 bytes), one image
+// and the trailer.
+std::string GifPicture(const std::string& comment = "made by hand");
+
+// A BMP file: a BITMAPINFOHEADER (40 bytes) or the older 12-byte header, a
+// colour table for depths up to 8, and rows padded to four bytes, filled
+// with pixels.
+struct BmpShape {
+    int32_t width = 3;
+    int32_t height = 2;
+    uint16_t bitCount = 24;
+    uint32_t headerSize = 40;
+    std::string pixels;  // repeated over the image; a pattern when empty
+};
+std::string BmpPicture(const BmpShape& shape = BmpShape());
+
+// An EMF record: type, size, then the data padded to four bytes.
+std::string EmfRecord(uint32_t type, const std::string& data);
+// An EMF: the header record, the records given, and the end-of-file record;
+// the header counts them all and gives their total size.
+std::string EmfPicture(const std::string& records);
+// A comment record holding the bytes, as a picture may carry another one.
+std::string EmfComment(const std::string& bytes);
