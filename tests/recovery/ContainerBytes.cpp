@@ -36,13 +36,13 @@ std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32
 }
 
 std::string CompoundHeader(const CompoundHeaderFields& fields) {
-    std::string header = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) +
-                         std::string(16, '\0') + Le(0x3E, 2) + Le(fields.sectorShift == 12 ? 4 : 3, 2) +
-                         Le(0xFFFE, 2) + Le(fields.sectorShift, 2) +
-                         Le(6, 2) + std::string(6, '\0') + Le(0, 4) + Le(fields.fatSectors, 4) +
-                         Le(fields.directoryStart, 4) + Le(0, 4) + Le(kCompoundMiniCutoff, 4) +
-                         Le(fields.miniFatStart, 4) + Le(fields.miniFatSectors, 4) +
-                         Le(fields.difatStart, 4) + Le(fields.difatSectors, 4);
+    std::string header =
+        std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(16, '\0') + Le(0x3E, 2) +
+        Le(fields.sectorShift == 12 ? 4 : 3, 2) + Le(0xFFFE, 2) + Le(fields.sectorShift, 2) +
+        Le(6, 2) + std::string(6, '\0') + Le(0, 4) + Le(fields.fatSectors, 4) +
+        Le(fields.directoryStart, 4) + Le(0, 4) + Le(kCompoundMiniCutoff, 4) +
+        Le(fields.miniFatStart, 4) + Le(fields.miniFatSectors, 4) + Le(fields.difatStart, 4) +
+        Le(fields.difatSectors, 4);
     for (size_t i = 0; i < kCompoundHeaderFatIds; ++i)
         header += Le(i < fields.headerFatIds.size() ? fields.headerFatIds[i] : kCompoundFree, 4);
     header.resize(size_t{1} << fields.sectorShift, '\0');
