@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr size_t kSector = 512;
 constexpr size_t kMiniSector = 64;
 constexpr uint32_t kFree = kCompoundFree;
 constexpr uint32_t kEnd = kCompoundEndOfChain;
@@ -45,7 +44,10 @@ CompoundFileBuilder& CompoundFileBuilder::Stream(const std::string& name,
 }
 
 std::string CompoundFileBuilder::Bytes() const {
-    Area regular{kSector, {}, {}};
+    const size_t sectorSize = size_t{1} << m_shift;
+    // A table sector holds this many ids; a DIFAT sector one fewer, then the next one's id.
+    const size_t ids = sectorSize / 4;
+    Area regular{sectorSize, {}, {}};
     Area mini{kMiniSector, {}, {}};
     std::vector<uint32_t> starts(m_streams.size());
     for (size_t i = m_streams.size(); i-- > 0;) {
@@ -75,28 +77,29 @@ std::string CompoundFileBuilder::Bytes() const {
     size_t fats = 0;
     size_t difats = 0;
     for (int round = 0; round < 8; ++round) {
-        fats = (data + fats + difats + 127) / 128;
-        difats = fats > 109 ? (fats - 109 + 126) / 127 : 0;
+        fats = (data + fats + difats + ids - 1) / ids;
+        difats = fats > 109 ? (fats - 109 + ids - 2) / (ids - 1) : 0;
     }
     std::vector<uint32_t> table(regular.next);
     for (size_t i = 0; i < fats; ++i) table.push_back(kCompoundFatSector);
     for (size_t i = 0; i < difats; ++i) table.push_back(kCompoundDifatSector);
-    table.resize(fats * 128, kFree);
+    table.resize(fats * ids, kFree);
     std::string body;
     for (const std::string& sector : regular.sectors) body += sector;
-    for (size_t i = 0; i < fats * 128; ++i) body += Le(table[i], 4);
+    for (size_t i = 0; i < fats * ids; ++i) body += Le(table[i], 4);
     auto fatId = [&](size_t i) -> uint32_t {
         return i < fats ? static_cast<uint32_t>(data + i) : kFree;
     };
     for (size_t d = 0; d < difats; ++d) {
-        for (size_t j = 0; j < 127; ++j) body += Le(fatId(109 + d * 127 + j), 4);
+        for (size_t j = 0; j + 1 < ids; ++j) body += Le(fatId(109 + d * (ids - 1) + j), 4);
         body += Le(d + 1 < difats ? data + fats + d + 1 : kEnd, 4);
     }
     CompoundHeaderFields header;
+    header.sectorShift = m_shift;
     header.fatSectors = fats;
     header.directoryStart = directoryStart;
     header.miniFatStart = miniFat.empty() ? kEnd : miniFatStart;
-    header.miniFatSectors = (miniFat.size() + kSector - 1) / kSector;
+    header.miniFatSectors = (miniFat.size() + sectorSize - 1) / sectorSize;
     header.difatStart = difats > 0 ? data + fats : kEnd;
     header.difatSectors = difats;
     for (size_t i = 0; i < kCompoundHeaderFatIds; ++i) header.headerFatIds.push_back(fatId(i));

@@ -7,6 +7,9 @@
 
 class CompoundFileBuilder {
 public:
+    // sectorShift 9 makes a version 3 file, 12 a version 4 one.
+    explicit CompoundFileBuilder(unsigned sectorShift = 9) : m_shift(sectorShift) {}
+
     // Streams shorter than 4096 bytes go into the mini stream. Each stream's
     // sectors are stored in reverse order, and the streams themselves in the
     // reverse order of their adding.
@@ -18,5 +21,6 @@ private:
         std::string name;
         std::string bytes;
     };
+    unsigned m_shift;
     std::vector<Entry> m_streams;
 };

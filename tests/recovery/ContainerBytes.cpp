@@ -36,15 +36,35 @@ std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32
 }
 
 std::string CompoundHeader(const CompoundHeaderFields& fields) {
-    std::string header = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) +
-                         std::string(16, '\0') + Le(0x3E, 2) + Le(3, 2) + Le(0xFFFE, 2) + Le(9, 2) +
-                         Le(6, 2) + std::string(6, '\0') + Le(0, 4) + Le(fields.fatSectors, 4) +
-                         Le(fields.directoryStart, 4) + Le(0, 4) + Le(kCompoundMiniCutoff, 4) +
-                         Le(fields.miniFatStart, 4) + Le(fields.miniFatSectors, 4) +
-                         Le(fields.difatStart, 4) + Le(fields.difatSectors, 4);
+    std::string header =
+        std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(16, '\0') + Le(0x3E, 2) +
+        Le(fields.sectorShift == 12 ? 4 : 3, 2) + Le(0xFFFE, 2) + Le(fields.sectorShift, 2) +
+        Le(6, 2) + std::string(6, '\0') + Le(0, 4) + Le(fields.fatSectors, 4) +
+        Le(fields.directoryStart, 4) + Le(0, 4) + Le(kCompoundMiniCutoff, 4) +
+        Le(fields.miniFatStart, 4) + Le(fields.miniFatSectors, 4) + Le(fields.difatStart, 4) +
+        Le(fields.difatSectors, 4);
     for (size_t i = 0; i < kCompoundHeaderFatIds; ++i)
         header += Le(i < fields.headerFatIds.size() ? fields.headerFatIds[i] : kCompoundFree, 4);
+    header.resize(size_t{1} << fields.sectorShift, '\0');
     return header;
+}
+
+namespace {
+
+std::string BiffRecord(uint16_t type, const std::string& body) {
+    return Le(type, 2) + Le(body.size(), 2) + body;
+}
+
+}  // namespace
+
+std::string WorkbookStream(const std::vector<std::string>& groups) {
+    constexpr size_t kLongestBody = 8224;
+    std::string stream = BiffRecord(0x0809, Le(0x0600, 2) + Le(0x0005, 2) + std::string(12, '\0'));
+    for (const std::string& group : groups) {
+        for (size_t at = 0; at == 0 || at < group.size(); at += kLongestBody)
+            stream += BiffRecord(at == 0 ? 0x00EB : 0x003C, group.substr(at, kLongestBody));
+    }
+    return stream + BiffRecord(0x000A, "");
 }
 
 std::string RtfHex(const std::string& bytes) {

@@ -41,10 +41,12 @@ constexpr size_t kCompoundHeaderFatIds = 109;
 std::string CompoundDirectoryEntry(const std::string& name, uint8_t type, uint32_t child,
                                    uint32_t right, uint32_t start, uint64_t size);
 
-// The 512-byte header of a version 3 file: 512-byte sectors, 64-byte mini
-// sectors. headerFatIds: the first 109 allocation table sectors (kCompoundFree
+// The header of a file with 64-byte mini sectors: version 3 with 512-byte
+// sectors, or version 4 with 4096-byte ones, where the header fills a whole
+// sector. headerFatIds: the first 109 allocation table sectors (kCompoundFree
 // where there are fewer).
 struct CompoundHeaderFields {
+    unsigned sectorShift = 9;
     uint64_t fatSectors = 0;
     uint64_t directoryStart = 0;
     uint64_t miniFatStart = kCompoundEndOfChain;
@@ -55,6 +57,11 @@ struct CompoundHeaderFields {
 };
 
 std::string CompoundHeader(const CompoundHeaderFields& fields);
+
+// A workbook stream (BOF, the drawing group, EOF) whose drawing group is
+// written as one record per element of groups, each cut into record bodies of
+// at most 8,224 bytes, the rest of the element in continuation records.
+std::string WorkbookStream(const std::vector<std::string>& groups);
 
 // --- RTF --------------------------------------------------------------------
 

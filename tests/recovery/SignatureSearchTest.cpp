@@ -105,6 +105,38 @@ TEST(SignatureSearch, AgreesWithAByteByByteReadingOverRandomData) {
     }
 }
 
+// Where the portable search's windows end in a range of the size: they grow
+// from 256 bytes, doubling up to 64 KB.
+std::vector<size_t> WindowEnds(size_t size) {
+    std::vector<size_t> ends;
+    for (size_t end = 256, window = 512; end < size;
+         end += window, window = std::min<size_t>(window * 2, 64 << 10))
+        ends.push_back(end);
+    return ends;
+}
+
+TEST(SignatureSearch, FindsAPairAtEveryOffsetAroundAWindowsEndAndAtTheLastPosition) {
+    constexpr size_t kSize = 200 << 10;
+    const uint8_t pairs[][2] = {{0xFF, 0xD8}, {0x89, 0x50}};
+    for (size_t end : WindowEnds(kSize)) {
+        for (const auto& pair : pairs) {
+            auto expectFound = [&](size_t size, size_t at) {
+                std::vector<uint8_t> bytes(size, 0x00);
+                bytes[at] = pair[0];
+                bytes[at + 1] = pair[1];
+                ExactBuffer buffer(bytes, 0);
+                for (Search search : kSearches)
+                    EXPECT_EQ(search(buffer.Data(), buffer.Data() + size), buffer.Data() + at)
+                        << "window end " << end << ", pair at " << at << ", size " << size;
+            };
+            // Before the window's end, across it and after it.
+            for (size_t at = end - 2; at <= end + 1; ++at) expectFound(kSize, at);
+            // The last two bytes of a range that ends around the window's end.
+            for (size_t size = end; size <= end + 2; ++size) expectFound(size, size - 2);
+        }
+    }
+}
+
 TEST(SignatureSearch, APairCutByTheEndOfTheRangeIsNotFound) {
     // The first byte of the pair is the last of the range, at every distance
     // from a vector's edge; the second lies beyond and must not be read.
