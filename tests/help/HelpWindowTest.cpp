@@ -92,8 +92,9 @@ TEST(HelpWindowTest, TopicsNameEveryKindOfPictureAndItsEnding) {
                     std::string name = KindName(kind);
                     CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));
                     EXPECT_NE(pane.find(name), std::string::npos) << name;
-                    if (withEndings)
+                    if (withEndings) {
                         EXPECT_NE(pane.find(FileExtension(kind)), std::string::npos) << name;
+                    }
                 }
             }
         });
