@@ -29,15 +29,17 @@ using Clock = std::chrono::steady_clock;
 struct Totals {
     size_t documents = 0;
     size_t failed = 0;
-    int jpegs = 0;
-    int pngs = 0;
+    KindCounts pictures{};
+    int allPictures = 0;
     uint64_t bytes = 0;
 
     void Add(const DocumentReport& report) {
         ++documents;
         failed += report.completed ? 0 : 1;
-        jpegs += report.jpegCount;
-        pngs += report.pngCount;
+        for (size_t kind = 0; kind < kPictureKinds; ++kind) {
+            pictures[kind] += report.pictures[kind];
+            allPictures += report.pictures[kind];
+        }
         bytes += report.bytes;
     }
 };
@@ -57,7 +59,7 @@ std::string ProgressText(const Totals& totals, size_t count, uint64_t bytesDone,
     return std::to_string(totals.documents) + "/" + std::to_string(count) + " documents, " +
            Format("%.0f%%", 100 * share) + ", " +
            Format("%.1f MB/s", seconds > 0 ? bytesDone / seconds / 1e6 : 0.0) + ", " +
-           std::to_string(totals.jpegs + totals.pngs) + " pictures";
+           std::to_string(totals.allPictures) + " pictures";
 }
 
 uint64_t BytesInAll(const std::vector<ScanJob>& jobs) {
@@ -66,12 +68,11 @@ uint64_t BytesInAll(const std::vector<ScanJob>& jobs) {
     return bytes;
 }
 
-std::string SummaryLine(const Totals& totals, double seconds) {
+std::string SummaryLine(const Totals& totals, const PictureKinds& kinds, double seconds) {
     return "velmo-extract: " + std::to_string(totals.documents) + " documents, " +
            std::to_string(totals.documents - totals.failed) + " completed, " +
            std::to_string(totals.failed) + " failed; " +
-           std::to_string(totals.jpegs + totals.pngs) + " pictures (" +
-           std::to_string(totals.jpegs) + " JPEG, " + std::to_string(totals.pngs) + " PNG); " +
+           PictureCountText(totals.pictures, kinds) + "; " +
            Format("%.1f MB in %.2f s", totals.bytes / 1e6, seconds);
 }
 
@@ -103,7 +104,7 @@ std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders
     for (WalkedDocument& document :
          WalkDocuments(options.inputs, options.recursive, folders, options.outputFolder)) {
         std::string folder = document.failure.empty() ? outputFolders.Claim(document.path) : "";
-        jobs.push_back({std::move(document), folder});
+        jobs.push_back({std::move(document), folder, options.kinds});
     }
     return jobs;
 }
@@ -174,7 +175,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
                     ProgressText(totals, jobs.size(), scan.BytesDone(), bytesInAll, seconds()));
         });
     progressLine.Show("");
-    err << SummaryLine(totals, seconds()) << '\n';
+    err << SummaryLine(totals, options.kinds, seconds()) << '\n';
     return totals.failed == 0 ? kExtractCompleted : kExtractFailed;
 }
 

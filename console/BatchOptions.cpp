@@ -1,8 +1,11 @@
 // BatchOptions.cpp
 #include "console/BatchOptions.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
+
+const char kKindsOption[] = "--kinds";
 
 const std::vector<CommandOption> kCommandOptions = {
     {"-o", nullptr, "DIR", "the output folder, made with its missing parents (required)"},
@@ -10,6 +13,8 @@ const std::vector<CommandOption> kCommandOptions = {
     {"-r", nullptr, nullptr, "walks the subfolders of the folders given too"},
     {"--jobs", nullptr, "N", "N scans at once, 1 to 1024 (default: one per processor)"},
     {"--json", nullptr, nullptr, "reports each document as one JSON line instead of text"},
+    {kKindsOption, nullptr, "LIST",
+     "writes only pictures of these kinds, as png,gif (default: all)"},
     {"--", nullptr, nullptr, "takes every argument after it as a document or folder"},
     {"--help", "-h", nullptr, "prints this help and exits"},
     {"--version", nullptr, nullptr, "prints the version and exits"}};
@@ -35,13 +40,45 @@ bool ParseJobs(const std::string& text, unsigned& jobs) {
     return true;
 }
 
+std::string KnownKinds() {
+    std::string names;
+    for (size_t kind = 0; kind < kPictureKinds; ++kind)
+        names += std::string(names.empty() ? "" : ", ") + KindName(static_cast<PictureKind>(kind));
+    return names;
+}
+
 }  // namespace
 
 bool IsBatchCall(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (IsOption(argv[i])) return true;
+        if (std::string(argv[i]) == kKindsOption)
+            ++i;  // its value, whatever it looks like
+        else if (IsOption(argv[i]))
+            return true;
     }
     return false;
+}
+
+bool ParsePictureKinds(const std::string& list, PictureKinds& kinds, std::string& error) {
+    PictureKinds named;
+    for (size_t start = 0; start <= list.size();) {
+        size_t end = list.find(',', start);
+        if (end == std::string::npos) end = list.size();
+        const std::string typed = list.substr(start, end - start);
+        std::string name = typed;
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::optional<PictureKind> kind = KindNamed(name);
+        if (!kind) {
+            error = std::string(kKindsOption) + ": " +
+                    (name.empty() ? "an empty kind" : "unknown picture kind \"" + typed + "\"") +
+                    " in \"" + list + "\"; the kinds are " + KnownKinds();
+            return false;
+        }
+        named.set(static_cast<size_t>(*kind));
+        start = end + 1;
+    }
+    kinds = named;
+    return true;
 }
 
 bool ParseBatchOptions(int argc, const char* const argv[], BatchOptions& options,
@@ -83,6 +120,8 @@ bool ParseBatchOptions(int argc, const char* const argv[], BatchOptions& options
             options.suffix = value;
         } else if (name == "--jobs" && !ParseJobs(value, options.jobs)) {
             error = "--jobs needs a number from 1 to 1024, not \"" + value + "\"";
+            return false;
+        } else if (name == kKindsOption && !ParsePictureKinds(value, options.kinds, error)) {
             return false;
         }
     }

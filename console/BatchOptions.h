@@ -2,6 +2,8 @@
 // documents at once, or only its help or version.
 #pragma once
 
+#include "recovery/PictureKind.h"
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@ struct BatchOptions {
     bool recursive = false;           // -r: subfolders too
     unsigned jobs = 0;                // --jobs N; 0: one per processor
     bool json = false;                // --json
+    PictureKinds kinds = AllPictureKinds();  // --kinds LIST
     std::vector<std::string> inputs;  // documents and folders, in the order given
 };
 
@@ -30,9 +33,16 @@ struct CommandOption {
 // one list, so that the help cannot forget one.
 extern const std::vector<CommandOption> kCommandOptions;
 
-// True when the arguments hold an option, which the form with a document and
-// an output directory never does.
+// The option both forms take: the kinds of picture written.
+extern const char kKindsOption[];
+
+// True when the arguments hold an option other than --kinds, which the form
+// with a document and an output directory never does.
 bool IsBatchCall(int argc, const char* const argv[]);
+
+// Reads a --kinds value, names separated by commas ("jpeg,png"), letter case
+// aside; false with the problem in error when a name is no kind or is empty.
+bool ParsePictureKinds(const std::string& list, PictureKinds& kinds, std::string& error);
 
 // Reads the options and inputs; false with the problem in error. --help or
 // --version ends the reading: the rest of the call is not looked at.

@@ -3,6 +3,7 @@
 
 #include "console/BatchOptions.h"
 #include "console/ExtractCommand.h"
+#include "recovery/PictureKind.h"
 
 #include <algorithm>
 
@@ -11,16 +12,17 @@
 #error "VELMO_VERSION must be given by the build"
 #endif
 
-const char kDocumentForm[] = "velmo-extract DOCUMENT OUTPUT_DIRECTORY";
+const char kDocumentForm[] = "velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY";
 const char kBatchForm[] =
-    "velmo-extract -o DIR [--suffix TEXT] [-r] [--jobs N] [--json] DOCUMENT|FOLDER...";
+    "velmo-extract -o DIR [--suffix TEXT] [-r] [--jobs N] [--json]\n"
+    "                     [--kinds LIST] DOCUMENT|FOLDER...";
 
 namespace {
 
 const char kAbout[] =
-    "velmo-extract pulls the JPEG and PNG pictures out of documents: Word, Excel\n"
-    "and PowerPoint files old and new, OpenDocument files, RTF, and any other\n"
-    "file, where it finds pictures by their bytes.\n";
+    "velmo-extract pulls every picture out of documents: Word, Excel and\n"
+    "PowerPoint files old and new, OpenDocument files, RTF, and any other file,\n"
+    "where it finds pictures by their bytes.\n";
 
 const char kForms[] =
     "The first form scans one document into OUTPUT_DIRECTORY, made when missing\n"
@@ -31,6 +33,14 @@ const char kForms[] =
     "into DIR/ReportREC, or ReportREC-2 when that is taken). It prints one line\n"
     "per document, then a summary on stderr.\n";
 
+// Why a kind's pictures carry the extension they do, where it is not plain.
+const struct {
+    PictureKind kind;
+    const char* note;
+} kExtensionNotes[] = {
+    {PictureKind::Png, "the PNG's own bytes, named as users have always found them"},
+    {PictureKind::Gif, "numbered together with the PNG pictures"}};
+
 const struct {
     ExtractStatus status;
     const char* meaning;
@@ -40,6 +50,7 @@ const struct {
 
 const char kExamples[] =
     "  velmo-extract Report.doc ReportREC\n"
+    "  velmo-extract --kinds png,gif Report.doc ReportREC\n"
     "  velmo-extract -o pictures -r --json archive > report.jsonl\n";
 
 const char kHelpHint[] = "Try 'velmo-extract --help' for more information.\n";
@@ -65,6 +76,22 @@ std::string OptionLines() {
     return lines;
 }
 
+// Each kind's name for --kinds and the extension its pictures are written
+// with; the pictures of a folder are numbered per extension (1.jpg, 2.jpg...).
+std::string KindLines() {
+    std::string lines;
+    for (size_t index = 0; index < kPictureKinds; ++index) {
+        const auto kind = static_cast<PictureKind>(index);
+        std::string line = std::string("  ") + KindName(kind);
+        line += std::string(8 - line.size(), ' ') + FileExtension(kind);
+        for (const auto& note : kExtensionNotes) {
+            if (note.kind == kind) line += std::string("  ") + note.note;
+        }
+        lines += line + "\n";
+    }
+    return lines;
+}
+
 std::string StatusLines() {
     std::string lines;
     for (const auto& status : kStatuses)
@@ -86,7 +113,10 @@ std::string UsageOfBothForms() { return BothForms() + kHelpHint; }
 
 std::string HelpText() {
     return std::string(kAbout) + "\n" + BothForms() + "\n" + kForms + "\nOptions:\n" +
-           OptionLines() + "\nExit status:\n" + StatusLines() + "\nExamples:\n" + kExamples;
+           OptionLines() +
+           "\nPicture kinds, as --kinds names them, and the extension of their files\n"
+           "(each extension numbered on its own: 1.jpg, 2.jpg, ...):\n" +
+           KindLines() + "\nExit status:\n" + StatusLines() + "\nExamples:\n" + kExamples;
 }
 
 std::string VersionText() { return std::string("velmo-extract ") + VELMO_VERSION + "\n"; }

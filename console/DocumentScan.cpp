@@ -79,9 +79,10 @@ bool OutputFolders::IsFree(const std::string& folder) {
 
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
                                ScanDisk& disk, FolderReader& reader,
-                               const ScanProgressCallback& progress) {
+                               const ScanProgressCallback& progress, PictureKinds kinds) {
     DocumentReport report;
     report.path = document.path;
+    report.kinds = kinds;
     if (!document.failure.empty()) {
         report.failure = document.failure;
         return report;
@@ -89,6 +90,7 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
     MessageKeeper messages(progress);
     ScanOptions options;
     options.onlyIntoNewFolder = true;
+    options.kinds = kinds;
     PictureScanner scanner(disk, messages, BlockSizeFor(document.size), options);
     std::string unexpected;
     ScanResult result = ScanCatching(scanner, document.path, outputFolder, unexpected);
@@ -101,7 +103,6 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
         if (report.failure.empty()) report.failure = messages.Message();
     }
     report.outputFolder = result.outputDirectory;
-    report.jpegCount = result.picturesByKind[static_cast<size_t>(PictureKind::Jpeg)];
-    report.pngCount = result.picturesByKind[static_cast<size_t>(PictureKind::Png)];
+    report.pictures = result.picturesByKind;
     return report;
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "console/DocumentWalk.h"
+#include "recovery/PictureKind.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <set>
@@ -10,11 +12,14 @@
 
 class ScanDisk;
 
+// Pictures written, one count per PictureKind.
+using KindCounts = std::array<int, kPictureKinds>;
+
 struct DocumentReport {
     std::string path;
     std::string outputFolder;  // empty unless this scan made it
-    int jpegCount = 0;         // pictures written, by kind
-    int pngCount = 0;
+    KindCounts pictures{};     // pictures written, by kind
+    PictureKinds kinds = AllPictureKinds();  // the kinds the scan was to write
     uint64_t bytes = 0;  // the document's length
     bool completed = false;
     std::string failure;  // why it did not complete
@@ -44,7 +49,9 @@ using ScanProgressCallback = std::function<void(uint64_t done)>;
 
 // Scans the document into outputFolder, which the scan makes at the first
 // picture and which must not exist before: an existing folder is never
-// written into. Failures come back in the report; nothing is shown.
+// written into. Only pictures of the given kinds are written. Failures come
+// back in the report; nothing is shown.
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
                                ScanDisk& disk, FolderReader& reader,
-                               const ScanProgressCallback& progress = nullptr);
+                               const ScanProgressCallback& progress = nullptr,
+                               PictureKinds kinds = AllPictureKinds());

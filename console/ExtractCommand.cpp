@@ -1,6 +1,7 @@
 // ExtractCommand.cpp
 #include "console/ExtractCommand.h"
 
+#include "console/BatchOptions.h"
 #include "console/CommandHelp.h"
 #include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
@@ -9,6 +10,7 @@
 
 #include <exception>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -48,9 +50,12 @@ ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath
 }
 
 int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
-               std::ostream& out, std::ostream& err, ScanDisk& disk, FolderReader& folders) {
+               std::ostream& out, std::ostream& err, ScanDisk& disk, FolderReader& folders,
+               PictureKinds kinds) {
     MessageKeeper messages;
-    PictureScanner scanner(disk, messages);
+    ScanOptions options;
+    options.kinds = kinds;
+    PictureScanner scanner(disk, messages, PictureScanner::kDefaultBlockSize, options);
     std::string unexpected;
     ScanResult result = ScanCatching(scanner, documentPath, outputDirectory, unexpected);
     // The real cause first: the scanner's message names only the kind of failure.
@@ -67,11 +72,24 @@ int RunExtract(const std::string& documentPath, const std::string& outputDirecto
 }
 
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
-    if (argc != 3 || argv[1][0] == '\0' || argv[2][0] == '\0') {
+    PictureKinds kinds = AllPictureKinds();
+    std::vector<std::string> operands;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) != kKindsOption) {
+            operands.push_back(argv[i]);
+            continue;
+        }
+        std::string error = std::string(kKindsOption) + " needs a value";
+        if (i + 1 >= argc || !ParsePictureKinds(argv[++i], kinds, error)) {
+            err << "velmo-extract: " << error << '\n' << DocumentUsage();
+            return kExtractUsage;
+        }
+    }
+    if (operands.size() != 2 || operands[0].empty() || operands[1].empty()) {
         err << DocumentUsage();
         return kExtractUsage;
     }
     DocumentDisk disk(DocumentKinds::FilesAndPipes);
     FolderReader folders;
-    return RunExtract(argv[1], argv[2], out, err, disk, folders);
+    return RunExtract(operands[0], operands[1], out, err, disk, folders, kinds);
 }

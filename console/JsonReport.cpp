@@ -1,8 +1,10 @@
 // JsonReport.cpp
 #include "console/JsonReport.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -65,19 +67,38 @@ std::string JsonString(const std::string& text) {
 
 std::string TextOrNull(const std::string& text) { return text.empty() ? "null" : JsonString(text); }
 
-std::string PictureCounts(const DocumentReport& report) {
-    int total = report.jpegCount + report.pngCount;
-    return std::to_string(total) + (total == 1 ? " picture (" : " pictures (") +
-           std::to_string(report.jpegCount) + " JPEG, " + std::to_string(report.pngCount) + " PNG)";
+// {"jpeg":n,"png":n,...}: every kind the call writes, in the kinds' order.
+std::string JsonCounts(const KindCounts& counts, const PictureKinds& kinds) {
+    std::string json;
+    for (size_t kind = 0; kind < kPictureKinds; ++kind) {
+        if (!kinds.test(kind)) continue;
+        json += json.empty() ? "{" : ",";
+        json += std::string("\"") + KindName(static_cast<PictureKind>(kind)) +
+                "\":" + std::to_string(counts[kind]);
+    }
+    return json.empty() ? "{}" : json + "}";
 }
 
 }  // namespace
 
+std::string PictureCountText(const KindCounts& counts, const PictureKinds& kinds) {
+    const int total = std::accumulate(counts.begin(), counts.end(), 0);
+    std::string kindsText;
+    for (size_t kind = 0; kind < kPictureKinds; ++kind) {
+        const bool usual = kind == size_t(PictureKind::Jpeg) || kind == size_t(PictureKind::Png);
+        if (counts[kind] == 0 && !(usual && kinds.test(kind))) continue;
+        std::string name = KindName(static_cast<PictureKind>(kind));
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        kindsText += (kindsText.empty() ? "" : ", ") + std::to_string(counts[kind]) + " " + name;
+    }
+    std::string text = std::to_string(total) + (total == 1 ? " picture" : " pictures");
+    return kindsText.empty() ? text : text + " (" + kindsText + ")";
+}
+
 std::string JsonLine(const DocumentReport& report) {
     return "{\"path\":" + JsonString(report.path) +
            ",\"outputFolder\":" + TextOrNull(report.outputFolder) +
-           ",\"pictures\":{\"jpeg\":" + std::to_string(report.jpegCount) +
-           ",\"png\":" + std::to_string(report.pngCount) + "}" +
+           ",\"pictures\":" + JsonCounts(report.pictures, report.kinds) +
            ",\"bytes\":" + std::to_string(report.bytes) +
            ",\"status\":" + (report.completed ? "\"completed\"" : "\"failed\"") +
            ",\"failure\":" + TextOrNull(report.failure) + "}";
@@ -88,9 +109,9 @@ std::string TextLine(const DocumentReport& report) {
     if (!report.completed) {
         line += "failed: " + report.failure;
         if (!report.outputFolder.empty())
-            line += "; " + PictureCounts(report) + " in " + report.outputFolder;
+            line += "; " + PictureCountText(report.pictures, report.kinds) + " in " + report.outputFolder;
         return line;
     }
     if (report.outputFolder.empty()) return line + "no picture";
-    return line + PictureCounts(report) + " in " + report.outputFolder;
+    return line + PictureCountText(report.pictures, report.kinds) + " in " + report.outputFolder;
 }

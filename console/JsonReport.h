@@ -5,12 +5,18 @@
 
 #include <string>
 
-// {"path":…,"outputFolder":…|null,"pictures":{"jpeg":n,"png":n},"bytes":n,
-//  "status":"completed"|"failed","failure":…|null}. A byte of a text that
-// is no part of a UTF-8 character is written as \udcXX (XX the byte), so
-// that a name is kept whatever bytes it holds.
+// "3 pictures (1 JPEG, 2 PNG)": the total, then each kind that has a picture
+// in the kinds' order, JPEG and PNG always when they are among the kinds
+// written, as the line has always shown them; "0 pictures" when none is left.
+std::string PictureCountText(const KindCounts& counts, const PictureKinds& kinds);
+
+// {"path":…,"outputFolder":…|null,"pictures":{"jpeg":n,"png":n,"gif":n,…},
+//  "bytes":n,"status":"completed"|"failed","failure":…|null}, "pictures"
+// holding every kind the scan was to write. A byte of a text that is no part
+// of a UTF-8 character is written as \udcXX (XX the byte), so that a name is
+// kept whatever bytes it holds.
 std::string JsonLine(const DocumentReport& report);
 
-// "PATH: N pictures (J JPEG, P PNG) in FOLDER", "PATH: no picture" or
+// "PATH: N pictures (J JPEG, P PNG, …) in FOLDER", "PATH: no picture" or
 // "PATH: failed: FAILURE" with the pictures written before the failure.
 std::string TextLine(const DocumentReport& report);

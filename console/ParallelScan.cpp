@@ -62,8 +62,10 @@ DocumentReport ParallelScan::ScanSafely(const ScanJob& job) {
         }
     };
     DocumentReport report;
+    report.kinds = job.kinds;
     try {
-        report = ScanOneDocument(job.document, job.outputFolder, m_disk, m_folders, progress);
+        report = ScanOneDocument(job.document, job.outputFolder, m_disk, m_folders, progress,
+                                 job.kinds);
     } catch (const std::exception& error) {
         report.path = job.document.path;
         report.failure = error.what();

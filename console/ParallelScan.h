@@ -17,6 +17,7 @@ class ScanDisk;
 struct ScanJob {
     WalkedDocument document;
     std::string outputFolder;
+    PictureKinds kinds = AllPictureKinds();  // the kinds of picture written
 };
 
 // Each thread scans one document at a time; the reports are handed over on

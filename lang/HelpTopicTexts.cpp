@@ -147,42 +147,42 @@ Empty List sau „{ClearList}” din meniul Fisier golește lista, iar „{Conte
                 {"",
                  R"(Select a document in the list, then press Extract, choose "{Recover}" in the File menu, or right-click the document and choose "{ContextRecover}". All three do the same.
 
-The program reads the whole document and saves every JPEG and PNG picture it finds in it, wherever it lies in the file.
+The program reads the whole document and saves every picture it finds in it, wherever it lies in the file: JPEG, PNG, GIF, BMP, TIFF, EMF, WMF, PICT, WDP (HD Photo) and SVG pictures.
 
 A large document can take a while. After half a second a progress bar above the list shows how far the recovery is; the other commands wait until it ends. To stop it, press Esc or close the window and answer Yes: the picture being saved is completed, and every picture saved so far is kept.
 
 At the end a message says how many pictures were saved and in which folder, or that none was found. If no document is selected you are told so, and nothing else happens. Before it starts, the program checks that the drive of the output folder has room for at least the document's size; if not, it stops with a message and writes nothing.)",
                  R"(Sélectionnez un document dans la liste, puis cliquez sur Extract, choisissez « {Recover} » dans le menu Fichier, ou faites un clic droit sur le document et choisissez « {ContextRecover} ». Les trois font la même chose.
 
-Le programme lit tout le document et enregistre chaque image JPEG et PNG qu'il y trouve, où qu'elle se trouve dans le fichier.
+Le programme lit tout le document et enregistre chaque image qu'il y trouve, où qu'elle se trouve dans le fichier : images JPEG, PNG, GIF, BMP, TIFF, EMF, WMF, PICT, WDP (HD Photo) et SVG.
 
 Un gros document peut demander un moment. Au bout d'une demi-seconde, une barre de progression au-dessus de la liste indique où en est la récupération ; les autres commandes attendent qu'elle soit terminée. Pour l'arrêter, appuyez sur Échap ou fermez la fenêtre et répondez Oui : l'image en cours d'enregistrement est terminée, et toutes les images déjà enregistrées sont conservées.
 
 À la fin, un message indique combien d'images ont été enregistrées et dans quel dossier, ou qu'aucune n'a été trouvée. Si aucun document n'est sélectionné, un message vous le signale et rien d'autre ne se passe. Avant de commencer, le programme vérifie que le lecteur du dossier de sortie a au moins la taille du document en espace libre ; sinon, il s'arrête avec un message sans rien écrire.)",
                  R"(Wählen Sie ein Dokument in der Liste aus und klicken Sie dann auf Extract, wählen Sie „{Recover}“ im Menü Datei, oder klicken Sie mit der rechten Maustaste auf das Dokument und wählen Sie „{ContextRecover}“. Alle drei Wege führen zum selben Ergebnis.
 
-Das Programm liest das ganze Dokument und speichert jedes JPEG- und PNG-Bild, das es darin findet, ganz gleich, wo es in der Datei steht.
+Das Programm liest das ganze Dokument und speichert jedes Bild, das es darin findet, ganz gleich, wo es in der Datei steht: JPEG-, PNG-, GIF-, BMP-, TIFF-, EMF-, WMF-, PICT-, WDP- (HD Photo) und SVG-Bilder.
 
 Ein großes Dokument kann eine Weile dauern. Nach einer halben Sekunde zeigt ein Fortschrittsbalken über der Liste, wie weit die Wiederherstellung ist; die übrigen Befehle warten, bis sie fertig ist. Zum Abbrechen drücken Sie Esc oder schließen das Fenster und antworten mit Ja: Das Bild, das gerade gespeichert wird, wird noch fertig geschrieben, und alle bis dahin gespeicherten Bilder bleiben erhalten.
 
 Zum Schluss meldet es, wie viele Bilder in welchem Ordner gespeichert wurden oder dass keines gefunden wurde. Ist kein Dokument ausgewählt, erhalten Sie einen Hinweis, und sonst geschieht nichts. Vor dem Start prüft das Programm, ob auf dem Laufwerk des Ausgabeordners mindestens so viel Platz frei ist, wie das Dokument groß ist; andernfalls bricht es mit einer Meldung ab, ohne etwas zu schreiben.)",
                  R"(Seleziona un documento nell'elenco, poi premi Extract, scegli «{Recover}» nel menu File, oppure fai clic destro sul documento e scegli «{ContextRecover}». Tutti e tre fanno la stessa cosa.
 
-Il programma legge l'intero documento e salva ogni immagine JPEG e PNG che vi trova, in qualunque punto del file si trovi.
+Il programma legge l'intero documento e salva ogni immagine che vi trova, in qualunque punto del file si trovi: immagini JPEG, PNG, GIF, BMP, TIFF, EMF, WMF, PICT, WDP (HD Photo) e SVG.
 
 Un documento grande può richiedere un po' di tempo. Dopo mezzo secondo una barra di avanzamento sopra l'elenco mostra a che punto è il recupero; gli altri comandi attendono che sia finito. Per interromperlo, premi Esc o chiudi la finestra e rispondi Sì: l'immagine che sta salvando viene completata, e tutte quelle già salvate vengono conservate.
 
 Alla fine un messaggio indica quante immagini sono state salvate e in quale cartella, oppure che non ne è stata trovata nessuna. Se nessun documento è selezionato, te lo segnala e non succede nient'altro. Prima di iniziare, il programma controlla che l'unità della cartella di destinazione abbia almeno tanto spazio libero quanto è grande il documento; altrimenti si ferma con un messaggio senza scrivere nulla.)",
                  R"(Seleccione un documento de la lista y pulse Extract, elija «{Recover}» en el menú Archivo o haga clic derecho sobre el documento y elija «{ContextRecover}». Las tres opciones hacen lo mismo.
 
-El programa lee todo el documento y guarda cada imagen JPEG y PNG que encuentra en él, esté donde esté dentro del archivo.
+El programa lee todo el documento y guarda cada imagen que encuentra en él, esté donde esté dentro del archivo: imágenes JPEG, PNG, GIF, BMP, TIFF, EMF, WMF, PICT, WDP (HD Photo) y SVG.
 
 Un documento grande puede tardar un rato. Al cabo de medio segundo, una barra de progreso encima de la lista muestra por dónde va la recuperación; las demás órdenes esperan a que termine. Para detenerla, pulse Esc o cierre la ventana y responda Sí: la imagen que se está guardando se completa, y se conservan todas las imágenes ya guardadas.
 
 Al terminar, un mensaje indica cuántas imágenes se han guardado y en qué carpeta, o que no se ha encontrado ninguna. Si no hay ningún documento seleccionado, se le avisa y no ocurre nada más. Antes de empezar, el programa comprueba que la unidad de la carpeta de salida tenga libre al menos el tamaño del documento; si no, se detiene con un mensaje sin escribir nada.)",
                  R"(Selectați un document din listă, apoi apăsați Extract, alegeți „{Recover}” din meniul Fisier sau faceți clic dreapta pe document și alegeți „{ContextRecover}”. Toate trei fac același lucru.
 
-Programul citește tot documentul și salvează fiecare imagine JPEG și PNG pe care o găsește în el, oriunde s-ar afla în fișier.
+Programul citește tot documentul și salvează fiecare imagine pe care o găsește în el, oriunde s-ar afla în fișier: imagini JPEG, PNG, GIF, BMP, TIFF, EMF, WMF, PICT, WDP (HD Photo) și SVG.
 
 Un document mare poate dura o vreme. După o jumătate de secundă, o bară de progres deasupra listei arată cât a avansat recuperarea; celelalte comenzi așteaptă până se termină. Pentru a o opri, apăsați Esc sau închideți fereastra și răspundeți Da: imaginea care se salvează este terminată, iar toate imaginile salvate până atunci se păstrează.
 
@@ -201,7 +201,9 @@ La sfârșit, un mesaj vă spune câte imagini au fost salvate și în ce dosar 
 
 Documents dropped onto the list do not change the current folder, so their pictures go to the folder of the last document opened with Open, or to the folder the program was started in.
 
-Inside the folder the pictures are numbered in the order they are found, each kind counting on its own: JPEG pictures are saved as 1.jpg, 2.jpg, 3.jpg and so on, PNG pictures as 1.gif, 2.gif and so on. The PNG pictures keep the .gif ending; picture viewers open them all the same.
+Inside the folder the pictures are numbered in the order they are found, each file-name ending counting on its own: JPEG pictures are saved as 1.jpg, 2.jpg, 3.jpg and so on, PNG pictures as 1.gif, 2.gif and so on, GIF pictures with .gif too, BMP pictures with .bmp, TIFF with .tif, EMF with .emf, WMF with .wmf, PICT with .pct, WDP (HD Photo) with .wdp and SVG with .svg.
+
+PNG pictures carry the .gif ending because that is the name users of the program have always found them under; the file holds the PNG's own bytes, unchanged, and picture viewers open it all the same. GIF pictures share those numbers: a PNG, then a GIF, then another PNG give 1.gif, 2.gif and 3.gif.
 
 A second recovery of the same document into the same folder stops at the first picture, because its file is already there: remove or rename the old folder first, or change the suffix or the output folder.)",
                  R"(Les images d'un document vont dans un nouveau dossier qui porte le nom du document : son nom jusqu'au premier point, suivi du suffixe de dossier (REC, sauf si vous le changez). L'emplacement de ce dossier dépend du dossier de sortie choisi dans le programme de configuration :
@@ -211,7 +213,9 @@ A second recovery of the same document into the same folder stops at the first p
 
 Les documents déposés sur la liste ne changent pas le dossier courant : leurs images vont donc dans le dossier du dernier document ouvert avec Open, ou dans le dossier depuis lequel le programme a été lancé.
 
-Dans le dossier, les images sont numérotées dans l'ordre où elles sont trouvées, chaque type ayant sa propre numérotation : les images JPEG sont enregistrées sous 1.jpg, 2.jpg, 3.jpg, etc., les images PNG sous 1.gif, 2.gif, etc. Les images PNG gardent l'extension .gif ; les visionneuses d'images les ouvrent quand même.
+Dans le dossier, les images sont numérotées dans l'ordre où elles sont trouvées, chaque extension de nom de fichier ayant sa propre numérotation : les images JPEG sont enregistrées sous 1.jpg, 2.jpg, 3.jpg, etc., les images PNG sous 1.gif, 2.gif, etc., les images GIF elles aussi en .gif, les images BMP en .bmp, TIFF en .tif, EMF en .emf, WMF en .wmf, PICT en .pct, WDP (HD Photo) en .wdp et SVG en .svg.
+
+Les images PNG portent l'extension .gif parce que c'est sous ce nom que les utilisateurs du programme les ont toujours trouvées ; le fichier contient les octets du PNG lui-même, sans aucune modification, et les visionneuses d'images l'ouvrent quand même. Les images GIF partagent cette numérotation : une image PNG, puis une image GIF, puis une autre image PNG donnent 1.gif, 2.gif et 3.gif.
 
 Une deuxième récupération du même document dans le même dossier s'arrête dès la première image, car son fichier existe déjà : supprimez ou renommez d'abord l'ancien dossier, ou changez le suffixe ou le dossier de sortie.)",
                  R"(Die Bilder eines Dokuments kommen in einen neuen Ordner, der nach dem Dokument benannt ist: sein Name bis zum ersten Punkt, gefolgt von der Ordnerendung (REC, solange Sie sie nicht ändern). Wo dieser Ordner angelegt wird, hängt vom Ausgabeordner im Einstellungsprogramm ab:
@@ -221,7 +225,9 @@ Une deuxième récupération du même document dans le même dossier s'arrête d
 
 Auf die Liste gezogene Dokumente ändern den aktuellen Ordner nicht; ihre Bilder landen also im Ordner des zuletzt mit Open geöffneten Dokuments oder in dem Ordner, aus dem das Programm gestartet wurde.
 
-Im Ordner werden die Bilder in der Reihenfolge nummeriert, in der sie gefunden werden, jede Art für sich: JPEG-Bilder heißen 1.jpg, 2.jpg, 3.jpg usw., PNG-Bilder 1.gif, 2.gif usw. Die PNG-Bilder behalten die Endung .gif; Bildbetrachter öffnen sie trotzdem.
+Im Ordner werden die Bilder in der Reihenfolge nummeriert, in der sie gefunden werden, jede Dateiendung für sich: JPEG-Bilder heißen 1.jpg, 2.jpg, 3.jpg usw., PNG-Bilder 1.gif, 2.gif usw., GIF-Bilder ebenfalls .gif, BMP-Bilder .bmp, TIFF-Bilder .tif, EMF-Bilder .emf, WMF-Bilder .wmf, PICT-Bilder .pct, WDP-Bilder (HD Photo) .wdp und SVG-Bilder .svg.
+
+PNG-Bilder tragen die Endung .gif, weil die Benutzer des Programms sie schon immer unter diesem Namen gefunden haben; die Datei enthält die unveränderten Bytes des PNG-Bildes, und Bildbetrachter öffnen sie trotzdem. GIF-Bilder teilen sich diese Nummern: ein PNG-Bild, dann ein GIF-Bild, dann noch ein PNG-Bild ergeben 1.gif, 2.gif und 3.gif.
 
 Eine zweite Wiederherstellung desselben Dokuments in denselben Ordner bricht beim ersten Bild ab, weil dessen Datei schon existiert: Löschen oder benennen Sie zuerst den alten Ordner um, oder ändern Sie die Endung oder den Ausgabeordner.)",
                  R"(Le immagini di un documento finiscono in una nuova cartella che prende il nome dal documento: il nome fino al primo punto, seguito dal suffisso della cartella (REC, se non lo cambi). Dove viene creata questa cartella dipende dalla cartella di destinazione scelta nel programma di configurazione:
@@ -231,7 +237,9 @@ Eine zweite Wiederherstellung desselben Dokuments in denselben Ordner bricht bei
 
 I documenti trascinati sull'elenco non cambiano la cartella corrente, quindi le loro immagini vanno nella cartella dell'ultimo documento aperto con Open, oppure in quella da cui è stato avviato il programma.
 
-Nella cartella le immagini sono numerate nell'ordine in cui vengono trovate, ogni tipo con la sua numerazione: le immagini JPEG vengono salvate come 1.jpg, 2.jpg, 3.jpg e così via, le PNG come 1.gif, 2.gif e così via. Le immagini PNG mantengono l'estensione .gif; i visualizzatori di immagini le aprono comunque.
+Nella cartella le immagini sono numerate nell'ordine in cui vengono trovate, ogni estensione con la sua numerazione: le immagini JPEG vengono salvate come 1.jpg, 2.jpg, 3.jpg e così via, le PNG come 1.gif, 2.gif e così via, le GIF anch'esse con .gif, le BMP con .bmp, le TIFF con .tif, le EMF con .emf, le WMF con .wmf, le PICT con .pct, le WDP (HD Photo) con .wdp e le SVG con .svg.
+
+Le immagini PNG hanno l'estensione .gif perché è con questo nome che gli utenti del programma le hanno sempre trovate; il file contiene i byte originali del PNG, senza alcuna modifica, e i visualizzatori di immagini lo aprono comunque. Le immagini GIF condividono questa numerazione: un'immagine PNG, poi una GIF, poi un'altra PNG danno 1.gif, 2.gif e 3.gif.
 
 Un secondo recupero dello stesso documento nella stessa cartella si ferma alla prima immagine, perché il suo file esiste già: elimina o rinomina prima la vecchia cartella, oppure cambia il suffisso o la cartella di destinazione.)",
                  R"(Las imágenes de un documento van a una carpeta nueva con el nombre del documento: su nombre hasta el primer punto, seguido del sufijo de carpeta (REC, salvo que lo cambie). El lugar donde se crea esa carpeta depende de la carpeta de salida elegida en el programa de configuración:
@@ -241,7 +249,9 @@ Un secondo recupero dello stesso documento nella stessa cartella si ferma alla p
 
 Los documentos soltados sobre la lista no cambian la carpeta actual, así que sus imágenes van a la carpeta del último documento abierto con Open o a la carpeta desde la que se inició el programa.
 
-Dentro de la carpeta, las imágenes se numeran en el orden en que se encuentran, cada tipo por su cuenta: las imágenes JPEG se guardan como 1.jpg, 2.jpg, 3.jpg, etc., y las PNG como 1.gif, 2.gif, etc. Las imágenes PNG conservan la extensión .gif; los visores de imágenes las abren igualmente.
+Dentro de la carpeta, las imágenes se numeran en el orden en que se encuentran, cada extensión por su cuenta: las imágenes JPEG se guardan como 1.jpg, 2.jpg, 3.jpg, etc., las PNG como 1.gif, 2.gif, etc., las GIF también con .gif, las BMP con .bmp, las TIFF con .tif, las EMF con .emf, las WMF con .wmf, las PICT con .pct, las WDP (HD Photo) con .wdp y las SVG con .svg.
+
+Las imágenes PNG llevan la extensión .gif porque es con ese nombre con el que los usuarios del programa las han encontrado siempre; el archivo contiene los bytes del propio PNG, sin ningún cambio, y los visores de imágenes lo abren igualmente. Las imágenes GIF comparten esa numeración: una imagen PNG, luego una GIF y luego otra PNG dan 1.gif, 2.gif y 3.gif.
 
 Una segunda recuperación del mismo documento en la misma carpeta se detiene en la primera imagen, porque su archivo ya existe: elimine o cambie de nombre antes la carpeta antigua, o cambie el sufijo o la carpeta de salida.)",
                  R"(Imaginile unui document ajung într-un dosar nou care poartă numele documentului: numele lui până la primul punct, urmat de sufixul dosarului (REC, dacă nu îl schimbați). Locul în care se creează acest dosar depinde de dosarul de ieșire ales în programul de configurare:
@@ -251,7 +261,9 @@ Una segunda recuperación del mismo documento en la misma carpeta se detiene en 
 
 Documentele trase în listă nu schimbă dosarul curent, așa că imaginile lor ajung în dosarul ultimului document deschis cu Open sau în dosarul din care a fost pornit programul.
 
-În dosar, imaginile sunt numerotate în ordinea în care sunt găsite, fiecare tip separat: imaginile JPEG sunt salvate ca 1.jpg, 2.jpg, 3.jpg și așa mai departe, iar cele PNG ca 1.gif, 2.gif și așa mai departe. Imaginile PNG păstrează extensia .gif; programele de vizualizare le deschid oricum.
+În dosar, imaginile sunt numerotate în ordinea în care sunt găsite, fiecare extensie separat: imaginile JPEG sunt salvate ca 1.jpg, 2.jpg, 3.jpg și așa mai departe, cele PNG ca 1.gif, 2.gif și așa mai departe, cele GIF tot cu .gif, cele BMP cu .bmp, cele TIFF cu .tif, cele EMF cu .emf, cele WMF cu .wmf, cele PICT cu .pct, cele WDP (HD Photo) cu .wdp și cele SVG cu .svg.
+
+Imaginile PNG poartă extensia .gif pentru că sub acest nume le-au găsit întotdeauna utilizatorii programului; fișierul conține chiar octeții PNG-ului, neschimbați, iar programele de vizualizare îl deschid oricum. Imaginile GIF împart aceeași numerotare: o imagine PNG, apoi una GIF, apoi încă una PNG dau 1.gif, 2.gif și 3.gif.
 
 O a doua recuperare a aceluiași document în același dosar se oprește la prima imagine, pentru că fișierul ei există deja: ștergeți sau redenumiți mai întâi dosarul vechi ori schimbați sufixul sau dosarul de ieșire.)"},
             },
@@ -402,31 +414,67 @@ Rândul de sub câmpuri arată unde ar ajunge imaginile din C:\Work\Report.doc. 
 
     velmo-extract DOCUMENT OUTPUT_FOLDER
 
-It saves the pictures of the document in OUTPUT_FOLDER, which it creates when it finds the first picture (the folder above it must exist), numbered as in the main window. It then prints one line with the result; failures go to the error output. It ends with 0 when every picture was saved, 1 when the recovery failed or stopped, and 2 when it was called the wrong way. It reads no settings: the folder you give is used as it is.)",
+It saves the pictures of the document in OUTPUT_FOLDER, which it creates when it finds the first picture (the folder above it must exist), numbered as in the main window. It then prints one line with the result; failures go to the error output. It ends with 0 when every picture was saved, 1 when the recovery failed or stopped, and 2 when it was called the wrong way. It reads no settings: the folder you give is used as it is.
+
+With --kinds it saves only the pictures of the kinds you name, for instance only the PNG and GIF pictures:
+
+    velmo-extract --kinds png,gif DOCUMENT OUTPUT_FOLDER
+
+velmo-extract --help lists every kind and every option, among them the recovery of many documents at once.)",
                  R"(velmo-extract effectue la même récupération depuis une invite de commandes ou un script :
 
     velmo-extract DOCUMENT DOSSIER_DE_SORTIE
 
-Il enregistre les images du document dans DOSSIER_DE_SORTIE, qu'il crée en trouvant la première image (le dossier parent doit exister), numérotées comme dans la fenêtre principale. Il affiche ensuite une ligne avec le résultat ; les erreurs vont sur la sortie d'erreur. Il se termine par 0 si toutes les images ont été enregistrées, 1 si la récupération a échoué ou s'est interrompue, et 2 s'il a été mal appelé. Il ne lit aucun paramètre : le dossier indiqué est utilisé tel quel.)",
+Il enregistre les images du document dans DOSSIER_DE_SORTIE, qu'il crée en trouvant la première image (le dossier parent doit exister), numérotées comme dans la fenêtre principale. Il affiche ensuite une ligne avec le résultat ; les erreurs vont sur la sortie d'erreur. Il se termine par 0 si toutes les images ont été enregistrées, 1 si la récupération a échoué ou s'est interrompue, et 2 s'il a été mal appelé. Il ne lit aucun paramètre : le dossier indiqué est utilisé tel quel.
+
+Avec --kinds, il n'enregistre que les images des types que vous nommez, par exemple seulement les images PNG et GIF :
+
+    velmo-extract --kinds png,gif DOCUMENT DOSSIER_DE_SORTIE
+
+velmo-extract --help énumère tous les types et toutes les options, dont la récupération de nombreux documents à la fois.)",
                  R"(velmo-extract erledigt dieselbe Wiederherstellung an der Eingabeaufforderung oder in einem Skript:
 
     velmo-extract DOKUMENT AUSGABEORDNER
 
-Es speichert die Bilder des Dokuments in AUSGABEORDNER, den es beim ersten gefundenen Bild anlegt (der übergeordnete Ordner muss existieren), nummeriert wie im Hauptfenster. Danach gibt es eine Zeile mit dem Ergebnis aus; Fehler gehen an die Fehlerausgabe. Es endet mit 0, wenn jedes Bild gespeichert wurde, mit 1, wenn die Wiederherstellung fehlschlug oder abbrach, und mit 2 bei falschem Aufruf. Es liest keine Einstellungen: Der angegebene Ordner wird so verwendet, wie er ist.)",
+Es speichert die Bilder des Dokuments in AUSGABEORDNER, den es beim ersten gefundenen Bild anlegt (der übergeordnete Ordner muss existieren), nummeriert wie im Hauptfenster. Danach gibt es eine Zeile mit dem Ergebnis aus; Fehler gehen an die Fehlerausgabe. Es endet mit 0, wenn jedes Bild gespeichert wurde, mit 1, wenn die Wiederherstellung fehlschlug oder abbrach, und mit 2 bei falschem Aufruf. Es liest keine Einstellungen: Der angegebene Ordner wird so verwendet, wie er ist.
+
+Mit --kinds speichert es nur die Bilder der Arten, die Sie nennen, zum Beispiel nur die PNG- und GIF-Bilder:
+
+    velmo-extract --kinds png,gif DOKUMENT AUSGABEORDNER
+
+velmo-extract --help zählt alle Arten und alle Optionen auf, darunter die Wiederherstellung vieler Dokumente auf einmal.)",
                  R"(velmo-extract esegue lo stesso recupero dal prompt dei comandi o da uno script:
 
     velmo-extract DOCUMENTO CARTELLA_DI_DESTINAZIONE
 
-Salva le immagini del documento in CARTELLA_DI_DESTINAZIONE, che crea quando trova la prima immagine (la cartella che la contiene deve esistere), numerate come nella finestra principale. Poi stampa una riga con il risultato; gli errori vanno sull'output degli errori. Termina con 0 se tutte le immagini sono state salvate, 1 se il recupero non è riuscito o si è interrotto e 2 se è stato chiamato in modo sbagliato. Non legge alcuna impostazione: la cartella indicata viene usata così com'è.)",
+Salva le immagini del documento in CARTELLA_DI_DESTINAZIONE, che crea quando trova la prima immagine (la cartella che la contiene deve esistere), numerate come nella finestra principale. Poi stampa una riga con il risultato; gli errori vanno sull'output degli errori. Termina con 0 se tutte le immagini sono state salvate, 1 se il recupero non è riuscito o si è interrotto e 2 se è stato chiamato in modo sbagliato. Non legge alcuna impostazione: la cartella indicata viene usata così com'è.
+
+Con --kinds salva solo le immagini dei tipi che indichi, per esempio solo le immagini PNG e GIF:
+
+    velmo-extract --kinds png,gif DOCUMENTO CARTELLA_DI_DESTINAZIONE
+
+velmo-extract --help elenca tutti i tipi e tutte le opzioni, tra cui il recupero di molti documenti in una volta.)",
                  R"(velmo-extract hace la misma recuperación desde el símbolo del sistema o un script:
 
     velmo-extract DOCUMENTO CARPETA_DE_SALIDA
 
-Guarda las imágenes del documento en CARPETA_DE_SALIDA, que crea al encontrar la primera imagen (la carpeta que la contiene debe existir), numeradas como en la ventana principal. Después escribe una línea con el resultado; los errores van a la salida de errores. Termina con 0 si se guardaron todas las imágenes, con 1 si la recuperación falló o se detuvo, y con 2 si se llamó de forma incorrecta. No lee ninguna configuración: la carpeta indicada se usa tal cual.)",
+Guarda las imágenes del documento en CARPETA_DE_SALIDA, que crea al encontrar la primera imagen (la carpeta que la contiene debe existir), numeradas como en la ventana principal. Después escribe una línea con el resultado; los errores van a la salida de errores. Termina con 0 si se guardaron todas las imágenes, con 1 si la recuperación falló o se detuvo, y con 2 si se llamó de forma incorrecta. No lee ninguna configuración: la carpeta indicada se usa tal cual.
+
+Con --kinds solo guarda las imágenes de los tipos que indique, por ejemplo solo las imágenes PNG y GIF:
+
+    velmo-extract --kinds png,gif DOCUMENTO CARPETA_DE_SALIDA
+
+velmo-extract --help enumera todos los tipos y todas las opciones, entre ellas la recuperación de muchos documentos a la vez.)",
                  R"(velmo-extract face aceeași recuperare dintr-un prompt de comandă sau dintr-un script:
 
     velmo-extract DOCUMENT DOSAR_DE_IEȘIRE
 
-Salvează imaginile documentului în DOSAR_DE_IEȘIRE, pe care îl creează când găsește prima imagine (dosarul care îl conține trebuie să existe), numerotate ca în fereastra principală. Apoi afișează un rând cu rezultatul; erorile merg la ieșirea de erori. Se termină cu 0 când toate imaginile au fost salvate, cu 1 când recuperarea a eșuat sau s-a oprit și cu 2 când a fost apelat greșit. Nu citește nicio setare: dosarul dat este folosit așa cum este.)"},
+Salvează imaginile documentului în DOSAR_DE_IEȘIRE, pe care îl creează când găsește prima imagine (dosarul care îl conține trebuie să existe), numerotate ca în fereastra principală. Apoi afișează un rând cu rezultatul; erorile merg la ieșirea de erori. Se termină cu 0 când toate imaginile au fost salvate, cu 1 când recuperarea a eșuat sau s-a oprit și cu 2 când a fost apelat greșit. Nu citește nicio setare: dosarul dat este folosit așa cum este.
+
+Cu --kinds salvează numai imaginile de tipurile pe care le numiți, de exemplu numai imaginile PNG și GIF:
+
+    velmo-extract --kinds png,gif DOCUMENT DOSAR_DE_IEȘIRE
+
+velmo-extract --help enumeră toate tipurile și toate opțiunile, printre care recuperarea mai multor documente deodată.)"},
             },
         }};

@@ -65,13 +65,24 @@ std::vector<std::string> Paths(const std::vector<Json>& lines) {
     return paths;
 }
 
+// The "pictures" object of a call that writes every kind: the JPEG and PNG
+// counts given, every other kind none.
+Json EveryKind(int jpegs, int pngs) {
+    Json pictures = Json::object();
+    for (size_t kind = 0; kind < kPictureKinds; ++kind)
+        pictures[KindName(static_cast<PictureKind>(kind))] = 0;
+    pictures["jpeg"] = jpegs;
+    pictures["png"] = pngs;
+    return pictures;
+}
+
 // A completed line whose folder holds exactly the two pictures of TwoPictureDocument().
 void ExpectTwoPicturesOnDisk(const Json& line, const std::string& folder) {
     SCOPED_TRACE(line.dump());
     EXPECT_EQ(line["status"], "completed");
     EXPECT_EQ(line["failure"], nullptr);
     EXPECT_EQ(line["outputFolder"], folder);
-    EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", 1}}));
+    EXPECT_EQ(line["pictures"], EveryKind(1, 1));
     EXPECT_EQ(line["bytes"], fs::file_size(line["path"].get<std::string>()));
     EXPECT_EQ(FilesIn(folder),
               (std::map<std::string, std::string>{{"1.jpg", Fixture("small.jpg")},
@@ -104,7 +115,7 @@ TEST(BatchFolders, NestedFoldersAndSameNamesGetFoldersOfTheirOwnAndNothingIsWrit
                                                            (folder / "in" / "b.doc").string()}));
     ExpectTwoPicturesOnDisk(flat.lines[0], a.string() + "-2");
     EXPECT_EQ(flat.lines[1]["outputFolder"], nullptr);
-    EXPECT_EQ(flat.lines[1]["pictures"], Json({{"jpeg", 0}, {"png", 0}}));
+    EXPECT_EQ(flat.lines[1]["pictures"], EveryKind(0, 0));
     EXPECT_FALSE(fs::exists(folder / "out" / "bREC"));
 
     EXPECT_EQ(nested.status, 0);
@@ -223,7 +234,7 @@ TEST(BatchFailures, AScanThatGoesWrongKeepsItsPicturesAndTheBatchGoesOn) {
         const int pngs = std::get<2>(troubles[i]);
         EXPECT_EQ(line["failure"], std::get<1>(troubles[i]));
         EXPECT_EQ(line["outputFolder"], outputFolder);
-        EXPECT_EQ(line["pictures"], Json({{"jpeg", 1}, {"png", pngs}}));
+        EXPECT_EQ(line["pictures"], EveryKind(1, pngs));
         EXPECT_EQ(FilesIn(outputFolder).size(), 1u + pngs);
         EXPECT_EQ(FilesIn(outputFolder)["1.jpg"], Fixture("small.jpg"));
     }
@@ -337,7 +348,9 @@ TEST(BatchProgram, KeepsNamesThatAreNoUtf8AndBackslashesInThem) {
 
     EXPECT_EQ(status, 0);
     const std::string bytes = std::to_string(TwoPictureDocument().size());
-    const std::string rest = "\"pictures\":{\"jpeg\":1,\"png\":1},\"bytes\":" + bytes +
+    const std::string rest =
+        "\"pictures\":{\"jpeg\":1,\"png\":1,\"gif\":0,\"bmp\":0,\"tiff\":0,\"emf\":0,"
+        "\"wmf\":0,\"pict\":0,\"wdp\":0,\"svg\":0},\"bytes\":" + bytes +
                              ",\"status\":\"completed\",\"failure\":null}\n";
     EXPECT_EQ(ReadBytes(folder / "lines.json"),
               "{\"path\":\"" + in + "/back\\\\slash.doc\",\"outputFolder\":\"" + out +
@@ -370,6 +383,87 @@ TEST(BatchJson, EscapesEveryByteThatIsNoCharacter) {
     }
 }
 
+PictureKinds Kinds(std::initializer_list<PictureKind> kinds) {
+    PictureKinds set;
+    for (PictureKind kind : kinds) set.set(static_cast<size_t>(kind));
+    return set;
+}
+
+// --kinds on a document with a JPEG and a PNG: only the kinds named are
+// written, numbered as in a full run, and the line counts those kinds alone;
+// a call that leaves no picture to write makes no folder.
+TEST(BatchKinds, WritesAndReportsOnlyTheKindsNamed) {
+    struct Case {
+        std::string kinds;
+        Files written;
+        Json pictures;
+        std::string text;  // the summary's count of pictures
+    };
+    const Files both = {{"1.jpg", Fixture("small.jpg")}, {"1.gif", Fixture("text-chunk.png")}};
+    const std::vector<Case> cases = {
+        {"png", {{"1.gif", Fixture("text-chunk.png")}}, {{"png", 1}}, "; 1 picture (1 PNG); "},
+        {"jpeg", {{"1.jpg", Fixture("small.jpg")}}, {{"jpeg", 1}}, "; 1 picture (1 JPEG); "},
+        {"PNG,jpeg,png", both, {{"jpeg", 1}, {"png", 1}}, "; 2 pictures (1 JPEG, 1 PNG); "},
+        {"gif,svg", {}, {{"gif", 0}, {"svg", 0}}, "; 0 pictures; "}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kinds);
+        TestFolder folder;
+        WriteBytes(folder / "a.doc", TwoPictureDocument());
+        const std::string out = (folder / "out").string();
+        const std::string document = (folder / "a.doc").string();
+        std::vector<const char*> argv = {"velmo-extract", "-o",           out.c_str(), "--kinds",
+                                         c.kinds.c_str(), "--json", document.c_str()};
+        std::ostringstream lines;
+        std::ostringstream err;
+
+        int status = RunBatchCommand(static_cast<int>(argv.size()), argv.data(), lines, err, false);
+
+        EXPECT_EQ(status, 0);
+        const std::vector<Json> parsed = ParseLines(lines.str());
+        ASSERT_EQ(parsed.size(), 1u);
+        EXPECT_EQ(parsed[0]["pictures"], c.pictures);
+        EXPECT_NE(err.str().find(c.text), std::string::npos) << err.str();
+        if (c.written.empty()) {
+            EXPECT_EQ(parsed[0]["outputFolder"], nullptr);
+            EXPECT_TRUE(fs::is_empty(folder / "out"));
+        } else {
+            EXPECT_EQ(FilesIn(folder / "out" / "aREC"), c.written);
+        }
+    }
+}
+
+// The count a line and the summary give: the total, each kind that has a
+// picture, and JPEG and PNG even at none whenever the call writes them.
+TEST(BatchKinds, CountTextNamesTheKindsFoundAndJpegAndPngWhenWritten) {
+    auto counts = [](std::initializer_list<std::pair<PictureKind, int>> found) {
+        KindCounts counts{};
+        for (const auto& [kind, count] : found) counts[static_cast<size_t>(kind)] = count;
+        return counts;
+    };
+    const std::vector<std::tuple<KindCounts, PictureKinds, std::string>> cases = {
+        {counts({{PictureKind::Jpeg, 1}, {PictureKind::Png, 2}}), AllPictureKinds(),
+         "3 pictures (1 JPEG, 2 PNG)"},
+        {counts({}), AllPictureKinds(), "0 pictures (0 JPEG, 0 PNG)"},
+        {counts({{PictureKind::Svg, 1}, {PictureKind::Gif, 2}, {PictureKind::Tiff, 1}}),
+         AllPictureKinds(), "4 pictures (0 JPEG, 0 PNG, 2 GIF, 1 TIFF, 1 SVG)"},
+        {counts({{PictureKind::Png, 1}}), Kinds({PictureKind::Png}), "1 picture (1 PNG)"},
+        {counts({{PictureKind::Wdp, 1}}), Kinds({PictureKind::Wdp, PictureKind::Jpeg}),
+         "1 picture (0 JPEG, 1 WDP)"},
+        {counts({}), Kinds({PictureKind::Pict}), "0 pictures"}};
+    for (const auto& [found, kinds, text] : cases) EXPECT_EQ(PictureCountText(found, kinds), text);
+
+    DocumentReport report;
+    report.path = "a.doc";
+    report.outputFolder = "aREC";
+    report.completed = true;
+    report.pictures = counts({{PictureKind::Emf, 2}, {PictureKind::Wmf, 1}});
+    EXPECT_EQ(TextLine(report), "a.doc: 3 pictures (0 JPEG, 0 PNG, 2 EMF, 1 WMF) in aREC");
+    report.kinds = Kinds({PictureKind::Wmf, PictureKind::Bmp});
+    report.pictures = counts({{PictureKind::Wmf, 1}});
+    EXPECT_NE(JsonLine(report).find(",\"pictures\":{\"bmp\":0,\"wmf\":1},"), std::string::npos)
+        << JsonLine(report);
+}
+
 TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn) {
     TestFolder folder;
     BatchOptions options;
@@ -396,14 +490,21 @@ TEST(BatchOrder, IsTheOrderGivenWhateverOrderTheDocumentsFinishIn) {
 }
 
 TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked) {
-    const std::vector<std::vector<std::string>> wrongCalls = {
-        {"-r", "a.doc"},
-        {"-o"},
-        {"-o", "out"},
-        {"-o", "out", "--jobs", "0", "a.doc"},
-        {"-o", "out", "--jobs", "two", "a.doc"},
-        {"-o", "out", "--fast", "a.doc"}};
-    for (const auto& call : wrongCalls) {
+    // Each with what the message must say; a kind's name is told as typed.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> wrongCalls = {
+        {{"-r", "a.doc"}, "-o DIR is missing"},
+        {{"-o"}, "-o needs a value"},
+        {{"-o", "out"}, "no document or folder given"},
+        {{"-o", "out", "--jobs", "0", "a.doc"}, "--jobs needs a number"},
+        {{"-o", "out", "--jobs", "two", "a.doc"}, "--jobs needs a number"},
+        {{"-o", "out", "--fast", "a.doc"}, "unknown option --fast"},
+        {{"-o", "out", "--kinds", "png,JPG", "a.doc"},
+         "--kinds: unknown picture kind \"JPG\" in \"png,JPG\"; the kinds are jpeg, png, gif"},
+        {{"-o", "out", "--kinds", "", "a.doc"}, "--kinds: an empty kind"},
+        {{"-o", "out", "--kinds", "png,,gif", "a.doc"}, "--kinds: an empty kind"},
+        {{"-o", "out", "a.doc", "--kinds"}, "--kinds needs a value"}};
+    for (const auto& [call, message] : wrongCalls) {
+        SCOPED_TRACE(message);
         std::vector<const char*> argv = {"velmo-extract"};
         for (const auto& argument : call) argv.push_back(argument.c_str());
         std::ostringstream out;
@@ -411,6 +512,7 @@ TEST(BatchCommandLine, RefusesWrongCallsAndDrawsProgressOnlyWhenAsked) {
         int status = RunBatchCommand(static_cast<int>(argv.size()), argv.data(), out, err, false);
         EXPECT_EQ(status, 2);
         EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str().rfind("velmo-extract: " + message, 0), 0u) << err.str();
         EXPECT_NE(err.str().find("usage: velmo-extract -o DIR"), std::string::npos) << err.str();
     }
 
@@ -511,7 +613,7 @@ TEST(BatchProgram, ScansAFolderOfDocumentsNamedInAnyScriptIntoJsonLines) {
         std::string name = nested ? "report" : entries[i].substr(0, entries[i].size() - 4);
         EXPECT_EQ(fs::u8path(lines[i]["path"].get<std::string>()),
                   fs::u8path(in + "/" + (nested ? "sub/report.doc" : entries[i])));
-        EXPECT_EQ(lines[i]["pictures"], Json({{"jpeg", 3}, {"png", 2}}));
+        EXPECT_EQ(lines[i]["pictures"], EveryKind(3, 2));
         std::string outputFolder = lines[i]["outputFolder"].get<std::string>();
         EXPECT_EQ(fs::u8path(outputFolder),
                   fs::u8path(out + "/" + name + (nested ? "REC-2" : "REC")));

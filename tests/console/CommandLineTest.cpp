@@ -1,5 +1,6 @@
 // CommandLineTest.cpp: velmo-extract as a user first meets it: its help, its
-// version, a call with nothing, and an output folder whose parents are missing.
+// version, a call with nothing, an output folder whose parents are missing,
+// and the kinds of picture asked for in either form.
 #include "ScanTestSupport.h"
 
 #include "console/BatchOptions.h"
@@ -58,7 +59,16 @@ TEST(CommandLine, AnswersHelpVersionAndNoArgumentAndMakesTheOutputFoldersParents
         {"", 2, {}, {kDocumentForm, kBatchForm, "--help"}, {}},
         {"-o \"{}/deep/er/out\" \"{}/a.doc\"", 0, {"aREC"}, {"1 completed"}, pictures},
         {"-o \"{}/deep/er/out/\" \"{}/a.doc\"", 0, {"aREC"}, {"1 completed"}, pictures},
-        {"-o \"{}/file/out\" \"{}/a.doc\"", 2, {}, {"cannot use"}, {}}};
+        {"-o \"{}/file/out\" \"{}/a.doc\"", 2, {}, {"cannot use"}, {}},
+        // --kinds goes with either form: alone, it leaves the call a document's.
+        {"--kinds png \"{}/a.doc\" \"{}/out\"", 0, {"( 1 )image(s)"}, {}, {"out", "out/1.gif"}},
+        {"-o \"{}/deep\" --kinds png \"{}/a.doc\"",
+         0,
+         {"1 picture (1 PNG) in"},
+         {"1 completed"},
+         {"deep", "deep/aREC", "deep/aREC/1.gif"}},
+        {"--kinds jpg \"{}/a.doc\" \"{}/out\"", 2, {}, {"unknown picture kind \"jpg\"", kDocumentForm}, {}},
+        {"-o \"{}/deep\" --kinds jpg \"{}/a.doc\"", 2, {}, {"unknown picture kind \"jpg\"", "--help"}, {}}};
     for (const ProgramCall& call : calls) {
         SCOPED_TRACE(call.arguments);
         TestFolder folder;

@@ -168,7 +168,62 @@ TEST(ExtractCommand, RefusesAnythingButTwoArguments) {
         CommandRun run = RunInProcess(arguments);
         EXPECT_EQ(run.status, kExtractUsage);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n");
+        EXPECT_EQ(run.err, "usage: velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY\n");
+    }
+}
+
+// --kinds before or after the two names: a document with a JPEG and a PNG
+// gives only the kinds named; a wrong list is bad usage and writes nothing.
+TEST(ExtractCommand, WritesOnlyTheKindsNamedAndRefusesAnUnknownKind) {
+    struct Case {
+        std::vector<std::string> arguments;  // {doc} and {dir} stand for the two names
+        int status;
+        Files written;
+        std::string err;
+    };
+    const std::string usage = "usage: velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY\n";
+    const std::vector<Case> cases = {
+        {{"--kinds", "png", "{doc}", "{dir}"}, 0, {{"1.gif", Fixture("text-chunk.png")}}, ""},
+        {{"{doc}", "{dir}", "--kinds", "Jpeg"}, 0, {{"1.jpg", Fixture("small.jpg")}}, ""},
+        {{"--kinds", "gif", "{doc}", "{dir}"}, 0, {}, ""},
+        {{"--kinds", "png", "--kinds", "jpeg", "{doc}", "{dir}"},
+         0,
+         {{"1.jpg", Fixture("small.jpg")}},
+         ""},
+        {{"--kinds", "jpg", "{doc}", "{dir}"},
+         2,
+         {},
+         "velmo-extract: --kinds: unknown picture kind \"jpg\" in \"jpg\"; the kinds are jpeg, "
+         "png, gif, bmp, tiff, emf, wmf, pict, wdp, svg\n" +
+             usage},
+        {{"--kinds", "png,", "{doc}", "{dir}"},
+         2,
+         {},
+         "velmo-extract: --kinds: an empty kind in \"png,\"; the kinds are jpeg, png, gif, bmp, "
+         "tiff, emf, wmf, pict, wdp, svg\n" +
+             usage},
+        {{"{doc}", "{dir}", "--kinds"}, 2, {}, "velmo-extract: --kinds needs a value\n" + usage},
+        {{"--kinds", "png", "{doc}"}, 2, {}, usage}};
+    for (const Case& c : cases) {
+        TestFolder folder;
+        WriteBytes(folder / "a.doc", TwoPictureDocument());
+        const std::string directory = (folder / "aREC").string();
+        std::vector<std::string> arguments = c.arguments;
+        std::string shown;
+        for (std::string& argument : arguments) {
+            shown += argument + " ";
+            if (argument == "{doc}") argument = (folder / "a.doc").string();
+            if (argument == "{dir}") argument = directory;
+        }
+        SCOPED_TRACE(shown);
+
+        CommandRun run = RunInProcess(arguments);
+
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out.empty(), c.status == kExtractUsage) << run.out;
+        EXPECT_EQ(FilesIn(directory), c.written);
+        EXPECT_EQ(fs::exists(directory), !c.written.empty());
     }
 }
 
@@ -203,7 +258,7 @@ TEST(ExtractProgram, ExtractsTheSampleDocument) {
     EXPECT_EQ(usage, 2);
     // The usage names the other form too, after this one.
     EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt"))
-                  .rfind("usage: velmo-extract DOCUMENT OUTPUT_DIRECTORY\n", 0),
+                  .rfind("usage: velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY\n", 0),
               0u);
 }
 
