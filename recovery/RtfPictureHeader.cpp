@@ -2,6 +2,7 @@
 #include "recovery/RtfPictureHeader.h"
 
 #include "recovery/DocumentReader.h"
+#include "recovery/RtfGroupSource.h"
 
 #include <cctype>
 #include <charconv>
@@ -36,7 +37,8 @@ public:
     RtfPictureHeader Read() {
         uint64_t start = m_reader.Position();
         int depth = 0;
-        while (m_reader.Position() - start < kLongestHeader && m_reader.Ensure(1)) {
+        while (!m_dataGroupMet && m_reader.Position() - start < kLongestHeader &&
+               m_reader.Ensure(1)) {
             uint8_t c = *m_reader.Cursor();
             if (c == '{') {
                 ++depth;
@@ -72,6 +74,8 @@ private:
             return;
         }
         if (m_reader.Ensure(1) && *m_reader.Cursor() == ' ') m_reader.Skip(1);
+        // A data group inside this one starts a group of its own: its words are its own.
+        if (RtfGroupSource::IsDataWord(word)) m_dataGroupMet = true;
         if (own) Take(word, number);
     }
 
@@ -91,6 +95,7 @@ private:
 
     DocumentReader m_reader;
     RtfPictureHeader m_header;
+    bool m_dataGroupMet = false;
 };
 
 }  // namespace
