@@ -1,6 +1,8 @@
 // ContainerBytes.cpp
 #include "ContainerBytes.h"
 
+#include <zlib.h>
+
 std::string Le(uint64_t value, int bytes) {
     std::string out;
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -49,22 +51,62 @@ std::string CompoundHeader(const CompoundHeaderFields& fields) {
     return header;
 }
 
-namespace {
-
 std::string BiffRecord(uint16_t type, const std::string& body) {
     return Le(type, 2) + Le(body.size(), 2) + body;
 }
 
-}  // namespace
+std::string BiffContinued(uint16_t type, const std::string& body) {
+    constexpr size_t kLongestBody = 8224;
+    std::string records;
+    for (size_t at = 0; at == 0 || at < body.size(); at += kLongestBody)
+        records += BiffRecord(at == 0 ? type : 0x003C, body.substr(at, kLongestBody));
+    return records;
+}
 
 std::string WorkbookStream(const std::vector<std::string>& groups) {
     constexpr size_t kLongestBody = 8224;
     std::string stream = BiffRecord(0x0809, Le(0x0600, 2) + Le(0x0005, 2) + std::string(12, '\0'));
-    for (const std::string& group : groups) {
-        for (size_t at = 0; at == 0 || at < group.size(); at += kLongestBody)
-            stream += BiffRecord(at == 0 ? 0x00EB : 0x003C, group.substr(at, kLongestBody));
-    }
+    for (const std::string& group : groups) stream += BiffContinued(0x00EB, group);
     return stream + BiffRecord(0x000A, "");
+}
+
+std::string ZlibCompress(const std::string& bytes) {
+    uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+    std::string compressed(size, '\0');
+    compress(reinterpret_cast<Bytef*>(&compressed[0]), &size,
+             reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()));
+    compressed.resize(size);
+    return compressed;
+}
+
+std::string OfficeArtContainer(uint16_t type, const std::string& records) {
+    return Le(0x000F, 2) + Le(type, 2) + Le(records.size(), 4) + records;
+}
+
+std::string BlipRecord(const Blip& blip) {
+    struct Form {
+        uint16_t type;
+        uint16_t instance;
+        bool metafile;
+    };
+    static const Form kForms[] = {{0xF01A, 0x3D4, true},  {0xF01B, 0x216, true},
+                                  {0xF01C, 0x542, true},  {0xF01D, 0x46A, false},
+                                  {0xF01E, 0x6E0, false}, {0xF01F, 0x7A8, false},
+                                  {0xF029, 0x6E4, false}};
+    const Form& form = kForms[static_cast<int>(blip.kind)];
+    std::string identifiers(blip.twoIdentifiers ? 32 : 16, '\x5A');
+    std::string body = identifiers;
+    if (form.metafile) {
+        std::string kept = blip.deflated ? ZlibCompress(blip.data) : blip.data;
+        body += Le(blip.data.size(), 4) + Le(0, 4) + Le(0, 4) + Le(200, 4) + Le(100, 4);
+        body += Le(2540000, 4) + Le(1270000, 4) + Le(kept.size(), 4);
+        body += std::string(1, blip.deflated ? '\0' : '\xFE') + '\xFE' + kept;
+    } else {
+        body += '\xFF' + blip.data;
+    }
+    uint16_t instance = form.instance + (blip.twoIdentifiers ? 1 : 0);
+    body += blip.slack;
+    return Le(instance << 4, 2) + Le(form.type, 2) + Le(body.size(), 4) + body;
 }
 
 std::string RtfHex(const std::string& bytes) {

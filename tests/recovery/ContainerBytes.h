@@ -63,6 +63,31 @@ std::string CompoundHeader(const CompoundHeaderFields& fields);
 // at most 8,224 bytes, the rest of the element in continuation records.
 std::string WorkbookStream(const std::vector<std::string>& groups);
 
+// A workbook record: type, length, body (at most 8,224 bytes).
+std::string BiffRecord(uint16_t type, const std::string& body);
+// The body in a record of the type, the rest of it in continuation records.
+std::string BiffContinued(uint16_t type, const std::string& body);
+
+// --- Office drawing records ---------------------------------------------------
+
+// A picture record as Office writes it: a bitmap's (JPEG, PNG, DIB, TIFF)
+// identifier and tag, or a metafile's (EMF, WMF, PICT) identifier and header,
+// its data deflated when asked, then slack the record pads it with.
+enum class BlipKind { Emf, Wmf, Pict, Jpeg, Png, Dib, Tiff };
+struct Blip {
+    BlipKind kind;
+    std::string data;
+    bool deflated = false;
+    std::string slack;
+    bool twoIdentifiers = false;
+};
+std::string BlipRecord(const Blip& blip);
+// A container record (version 15) holding the records.
+std::string OfficeArtContainer(uint16_t type, const std::string& records);
+
+// Bytes in zlib's format, as office records keep compressed data.
+std::string ZlibCompress(const std::string& bytes);
+
 // --- RTF --------------------------------------------------------------------
 
 // The bytes as the hexadecimal text of an RTF picture group, 64 bytes a line.

@@ -92,3 +92,49 @@ std::string EmfPicture(const std::string& records) {
     header += Le(1920, 4) + Le(1080, 4) + Le(508, 4) + Le(286, 4);  // device
     return header + body;
 }
+
+namespace {
+
+std::string WmfRecord(uint16_t function, const std::string& parameters) {
+    return Le(3 + parameters.size() / 2, 4) + Le(function, 2) + parameters;
+}
+
+std::string TiffEntry(uint16_t tag, uint16_t type, uint32_t value) {
+    constexpr uint16_t kShort = 3;
+    return Le(tag, 2) + Le(type, 2) + Le(1, 4) + (type == kShort ? Le(value, 2) + Le(0, 2) : Le(value, 4));
+}
+
+}  // namespace
+
+std::string WmfPicture(int16_t width, int16_t height) {
+    std::string records = WmfRecord(0x020B, Le(0, 2) + Le(0, 2));  // window origin: y, x
+    records += WmfRecord(0x020C, Le(height, 2) + Le(width, 2));     // window extent: y, x
+    records += WmfRecord(0x02FC, Le(0, 2) + Le(0, 4) + Le(0, 2));   // a solid black brush
+    records += WmfRecord(0x012D, Le(0, 2));                          // selected
+    records += WmfRecord(0x041B, Le(height - 10, 2) + Le(width - 10, 2) + Le(10, 2) + Le(10, 2));
+    records += WmfRecord(0x0000, "");
+    size_t words = (18 + records.size()) / 2;
+    std::string header = Le(1, 2) + Le(9, 2) + Le(0x0300, 2) + Le(words, 4) + Le(1, 2) +
+                         Le(7, 4) + Le(0, 2);
+    return header + records;
+}
+
+std::string TiffPicture(uint16_t width) {
+    constexpr uint16_t kShort = 3;
+    constexpr uint16_t kLong = 4;
+    const uint16_t entries = 9;
+    uint32_t pixels = 8 + 2 + entries * 12 + 4;
+    std::string ifd = Le(entries, 2);
+    ifd += TiffEntry(256, kShort, width);   // width
+    ifd += TiffEntry(257, kShort, 1);       // height
+    ifd += TiffEntry(258, kShort, 8);       // bits per sample
+    ifd += TiffEntry(259, kShort, 1);       // no compression
+    ifd += TiffEntry(262, kShort, 1);       // black is zero
+    ifd += TiffEntry(273, kLong, pixels);   // where the strip starts
+    ifd += TiffEntry(277, kShort, 1);       // samples per pixel
+    ifd += TiffEntry(278, kShort, 1);       // rows per strip
+    ifd += TiffEntry(279, kLong, width);    // the strip's length
+    std::string strip;
+    for (uint16_t x = 0; x < width; ++x) strip += static_cast<char>(x * 255 / width);
+    return std::string("II*\0", 4) + Le(8, 4) + ifd + Le(0, 4) + strip;
+}

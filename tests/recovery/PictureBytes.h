@@ -29,3 +29,11 @@ std::string EmfRecord(uint32_t type, const std::string& data);
 std::string EmfPicture(const std::string& records);
 // A comment record holding the bytes, as a picture may carry another one.
 std::string EmfComment(const std::string& bytes);
+
+// A Windows metafile as office documents keep it, without the placeable
+// header: its header, its window (origin 0, 0; extent width x height), a
+// black brush, a rectangle over most of the window, and the end record.
+std::string WmfPicture(int16_t width = 200, int16_t height = 100);
+
+// A little-endian TIFF of width x 1 grey pixels, uncompressed.
+std::string TiffPicture(uint16_t width = 4);
