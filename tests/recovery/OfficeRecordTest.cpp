@@ -1,0 +1,244 @@
+// OfficeRecordTest.cpp: documents built the way Microsoft Office writes
+// them, with pictures in picture records of every kind, split across a
+// workbook's records, compressed inside embedded objects, padded with slack
+// that holds fragments of other pictures, or in a file whose directory is lost.
+// Each must give every picture once, byte for byte as its kind's file is
+// written, and nothing else.
+#include "CompoundFileBuilder.h"
+#include "ContainerBytes.h"
+#include "PictureBytes.h"
+#include "ScanTestSupport.h"
+#include "ZipBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RecordCase {
+    std::string structure;
+    std::function<std::string()> document;
+    std::function<Files()> expected;
+};
+
+void PrintTo(const RecordCase& recordCase, std::ostream* out) { *out << recordCase.structure; }
+
+std::string Jpeg() { return Fixture("jfif-baseline.jpg"); }
+std::string ExifJpeg() { return Fixture("exif-thumbnail.jpg"); }
+std::string Png() { return Fixture("text-chunk.png"); }
+std::string SmallPng() { return Fixture("small.png"); }
+std::string Emf() { return EmfPicture(EmfRecord(43, Le(10, 4) + Le(10, 4) + Le(90, 4) + Le(40, 4))); }
+
+// The drawing group as Office writes it: a container holding the store of
+// picture records.
+std::string DrawingGroup(const std::string& records) {
+    return OfficeArtContainer(0xF000, OfficeArtContainer(0xF001, records));
+}
+
+std::string Compound(const std::string& name, const std::string& stream) {
+    return CompoundFileBuilder().Stream(name, stream).Bytes();
+}
+
+// A text box inside a sheet's drawing: its record, then its text and its
+// formatting runs in continuation records of their own.
+std::string TextBox() {
+    std::string counts = std::string(10, '\0') + Le(4, 2) + Le(16, 2) + std::string(4, '\0');
+    return BiffRecord(0x01B6, counts) + BiffRecord(0x003C, std::string(1, '\0') + "Note") +
+           BiffRecord(0x003C, std::string(16, '\0'));
+}
+
+// Two drawing group records with other records between them, then a sheet
+// whose drawing goes on after a text box, its pictures cut by the records.
+std::string WorkbookOfManyDrawingRecords() {
+    std::string workbook = BiffRecord(0x0809, Le(0x0600, 2) + std::string(14, '\0'));
+    workbook += BiffContinued(0x00EB, DrawingGroup(BlipRecord({BlipKind::Png, Png()})));
+    workbook += BiffRecord(0x0022, Le(0, 2));
+    // A record header cuts the photo before its thumbnail.
+    std::string options = Le(0x0003, 2) + Le(0xF00B, 2) + Le(8100, 4) + std::string(8100, '\0');
+    workbook += BiffContinued(0x00EB, DrawingGroup(options + BlipRecord({BlipKind::Jpeg, ExifJpeg()})));
+    workbook += BiffRecord(0x000A, "") + BiffRecord(0x0809, Le(0x0600, 2) + std::string(14, '\0'));
+    workbook += BiffRecord(0x00EC, OfficeArtContainer(0xF002, "")) + BiffRecord(0x005D, "object");
+    workbook += BiffRecord(0x00EC, OfficeArtContainer(0xF004, "")) + TextBox();
+    std::string shape = OfficeArtContainer(0xF004, BlipRecord({BlipKind::Jpeg, Jpeg()}));
+    workbook += BiffRecord(0x003C, shape.substr(0, 2000)) + BiffRecord(0x003C, shape.substr(2000));
+    return Compound("Workbook", workbook + BiffRecord(0x000A, ""));
+}
+
+// Header and footer pictures: records of their own, each behind a 14-byte header.
+std::string WorkbookWithHeaderPicture() {
+    std::string drawing = DrawingGroup(BlipRecord({BlipKind::Png, Png()}));
+    std::string workbook = BiffRecord(0x0809, Le(0x0600, 2) + std::string(14, '\0'));
+    for (size_t at = 0; at < drawing.size(); at += 8000) {
+        std::string header = Le(0x0866, 2) + std::string(10, '\0') + Le(at == 0 ? 1 : 5, 2);
+        workbook += BiffRecord(0x0866, header + drawing.substr(at, 8000));
+    }
+    return Compound("Workbook", workbook + BiffRecord(0x000A, ""));
+}
+
+// A presentation keeps an embedded document compressed in its object record.
+std::string PresentationWithCompressedObject() {
+    std::string embedded = CompoundFileBuilder()
+                               .Stream("WordDocument", Filler(700) + BlipRecord({BlipKind::Jpeg, Jpeg()}) +
+                                                           BlipRecord({BlipKind::Png, Png()}))
+                               .Bytes();
+    std::string object = Le(embedded.size(), 4) + ZlibCompress(embedded);
+    std::string storage = Le(0x0010, 2) + Le(0x1011, 2) + Le(object.size(), 4) + object;
+    std::string atom = Le(0, 2) + Le(0x03E9, 2) + Le(40, 4) + Filler(40);
+    std::string document = OfficeArtContainer(0x03E8, atom + storage);
+    return Compound("PowerPoint Document", document);
+}
+
+// Packages and records pad pictures to a fixed size; the padding holds the
+// start of other pictures.
+std::string PaddedPart() {
+    std::string padded = Jpeg() + std::string(40, '\0') + Png().substr(0, 300);
+    padded.resize(8192, '\0');
+    return ZipBuilder().Deflated("word/media/image1.jpeg", padded).Bytes();
+}
+
+std::string PaddedRecord() {
+    std::string slack = Png().substr(0, 200) + ExifJpeg().substr(0, 600);
+    return Compound("Pictures", BlipRecord({BlipKind::Png, SmallPng(), false, slack}) + Filler(5000));
+}
+
+// A picture cut short as stored ends with its record, not in the next one.
+std::string PictureDamagedInItsRecord() {
+    std::string cut = Png().substr(0, Png().size() - 12);
+    return Compound("Pictures", BlipRecord({BlipKind::Png, cut}) + BlipRecord({BlipKind::Jpeg, Jpeg()}) +
+                                    Filler(4000));
+}
+
+// The directory is gone; the allocation table still chains each stream.
+std::string LostDirectory() {
+    std::string file = CompoundFileBuilder()
+                           .Stream("Data", Filler(3000) + BlipRecord({BlipKind::Png, Png()}))
+                           .Stream("WordDocument", Filler(4500) + BlipRecord({BlipKind::Jpeg, Jpeg()}))
+                           .Bytes();
+    file.replace(48, 4, Le(0x00FFFFF0, 4));
+    return file;
+}
+
+// A picture's start in the slack behind a stream's last byte, running on into
+// a sector of the stream before it: its bytes are no one stream's in order.
+std::string PictureAcrossStreams() {
+    std::string stream = Filler(5000, 3) + "end of the stream";
+    std::string file = CompoundFileBuilder().Stream("Data", stream).Bytes();
+    size_t slack = file.find("end of the stream") + 17;
+    std::string start = Jpeg().substr(0, 400);
+    file.replace(slack + 20, start.size(), start);
+    return file;
+}
+
+// Office's placeable header for the test records' bounds: 200 x 100 units
+// over 2,540,000 EMUs (200 / 2.78 inch = 72 units per inch).
+std::string PlaceableHeader() {
+    std::string fields = std::string("\xD7\xCD\xC6\x9A", 4) + Le(0, 2) + Le(0, 2) + Le(0, 2) +
+                         Le(200, 2) + Le(100, 2) + Le(72, 2) + Le(0, 4);
+    uint16_t checksum = 0;
+    for (size_t i = 0; i < fields.size(); i += 2)
+        checksum ^= static_cast<uint16_t>(static_cast<uint8_t>(fields[i]) | static_cast<uint8_t>(fields[i + 1]) << 8);
+    return fields + Le(checksum, 2);
+}
+
+std::string Dib() { return BmpPicture().substr(14); }
+std::string PictBytes() { return "\x0A\x8A" + Filler(300, 5); }
+
+std::string EveryKindInPictureRecords() {
+    std::string records = BlipRecord({BlipKind::Emf, Emf(), true}) +
+                          BlipRecord({BlipKind::Wmf, WmfPicture(), true, "", true}) +
+                          BlipRecord({BlipKind::Pict, PictBytes()}) + BlipRecord({BlipKind::Dib, Dib()}) +
+                          BlipRecord({BlipKind::Tiff, TiffPicture()}) + BlipRecord({BlipKind::Jpeg, Jpeg()});
+    return Compound("Pictures", records + Filler(4096));
+}
+
+Files EveryKindOfRecord() {
+    return {{"1.emf", Emf()},
+            {"1.wmf", PlaceableHeader() + WmfPicture()},
+            {"1.pct", std::string(512, '\0') + PictBytes()},
+            {"1.bmp", BmpPicture()},
+            {"1.tif", TiffPicture()},
+            {"1.jpg", Jpeg()}};
+}
+
+// Picture parts are told by their content, whatever their names.
+std::string EveryKindInPackageMedia() {
+    return ZipBuilder()
+        .Deflated("word/document.xml", "<w:document/>")
+        .Deflated("word/media/image1.gif", GifPicture())
+        .Stored("word/media/image2.bmp", BmpPicture())
+        .Deflated("word/media/image3.tif", TiffPicture())
+        .Deflated("word/media/image4.emf", Emf())
+        .Deflated("word/media/image5.wmf", PlaceableHeader() + WmfPicture())
+        .Deflated("word/media/image6.wdp", std::string("II\xBC\x01", 4) + Filler(500, 7))
+        .Deflated("word/media/image7.svg", "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>")
+        .Deflated("word/media/image8", Png())
+        .Bytes();
+}
+
+std::string RtfPicture(const std::string& words, const std::string& bytes) {
+    return "{\\pict" + words + "\r\n" + RtfHex(bytes) + "}";
+}
+
+std::string EveryKindInRtf() {
+    std::string text = "{\\rtf1\\ansi Pictures:";
+    text += "{\\*\\shppict" + RtfPicture("\\emfblip\\picw200\\pich100", Emf()) + "}";
+    text += "{\\nonshppict" + RtfPicture("\\wmetafile8\\picw200\\pich100", WmfPicture(50, 20)) + "}";
+    text += RtfPicture("{\\*\\blipuid 0123}\\wmetafile8\\picw5292\\pich2646\\picwgoal4000\\pichgoal2000",
+                       WmfPicture(200, 100));
+    text += RtfPicture("\\dibitmap0\\picw3\\pich2", Dib());
+    text += RtfPicture("\\macpict\\picw30\\pich20", PictBytes());
+    text += RtfPicture("\\pngblip", Png()) + RtfPicture("\\wbitmap0\\picw3\\pich2", Filler(24));
+    return text + "}";
+}
+
+// \picwgoal 4000 twips for 200 units: 72 units per inch, as in the records.
+Files EveryKindOfRtfPicture() {
+    return {{"1.emf", Emf()},
+            {"1.wmf", PlaceableHeader() + WmfPicture(200, 100)},
+            {"1.bmp", BmpPicture()},
+            {"1.pct", std::string(512, '\0') + PictBytes()},
+            {"1.gif", Png()}};
+}
+
+class OfficeRecords : public ::testing::TestWithParam<RecordCase> {};
+
+TEST_P(OfficeRecords, GiveEveryPictureOnceWholeAndNothingElse) {
+    TestFolder folder;
+    ScanOutcome outcome = ScanBytes(folder, GetParam().document());
+    Files expected = GetParam().expected();
+    EXPECT_EQ(outcome.files, expected);
+    EXPECT_EQ(outcome.result.pictureCount, static_cast<int>(expected.size()));
+    EXPECT_TRUE(outcome.result.completed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WrittenAsOfficeWrites, OfficeRecords,
+    ::testing::Values(
+        RecordCase{"WorkbookDrawingInManyRecords", WorkbookOfManyDrawingRecords,
+                   // The builder stores sectors backwards: the sheet's photo lies first.
+                   [] { return Files{{"1.gif", Png()}, {"1.jpg", Jpeg()}, {"2.jpg", ExifJpeg()}}; }},
+        RecordCase{"HeaderAndFooterPicture", WorkbookWithHeaderPicture,
+                   [] { return Files{{"1.gif", Png()}}; }},
+        RecordCase{"CompressedEmbeddedObject", PresentationWithCompressedObject,
+                   [] { return Files{{"1.jpg", Jpeg()}, {"1.gif", Png()}}; }},
+        RecordCase{"FragmentsInAPartsPadding", PaddedPart, [] { return Files{{"1.jpg", Jpeg()}}; }},
+        RecordCase{"FragmentsInARecordsSlack", PaddedRecord, [] { return Files{{"1.gif", SmallPng()}}; }},
+        RecordCase{"PictureDamagedInItsRecord", PictureDamagedInItsRecord,
+                   [] { return Files{{"1.gif", Png().substr(0, Png().size() - 12)}, {"1.jpg", Jpeg()}}; }},
+        RecordCase{"LostDirectory", LostDirectory,
+                   [] { return Files{{"1.jpg", Jpeg()}, {"1.gif", Png()}}; }},
+        RecordCase{"PictureStartAcrossStreams", PictureAcrossStreams, [] { return Files{}; }},
+        RecordCase{"EveryKindInPictureRecords", EveryKindInPictureRecords, EveryKindOfRecord},
+        RecordCase{"EveryKindInPackageMedia", EveryKindInPackageMedia,
+                   [] {
+                       return Files{{"1.gif", GifPicture()},
+                                    {"1.bmp", BmpPicture()},
+                                    {"1.tif", TiffPicture()},
+                                    {"1.emf", Emf()},
+                                    {"1.wmf", PlaceableHeader() + WmfPicture()},
+                                    {"1.wdp", std::string("II\xBC\x01", 4) + Filler(500, 7)},
+                                    {"1.svg", "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>"},
+                                    {"2.gif", Png()}};
+                   }},
+        RecordCase{"EveryKindInRtf", EveryKindInRtf, EveryKindOfRtfPicture}));
+
+}  // namespace
