@@ -91,10 +91,10 @@ void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, int depth)
 }
 
 void ContainerReader::ReadView(const std::shared_ptr<ByteSource>& view, int depth, int rank,
-                               uint64_t searchLimit) {
+                               uint64_t searchLimit, std::vector<ViewSpan>* wholes) {
     {
         PictureFinder finder(*view, kViewBlockSize);
-        RecordingSink sink(m_found, view, rank);
+        RecordingSink sink(m_found, view, rank, wholes);
         finder.Run(sink, searchLimit);
     }
     if (IsContainer(*view))
@@ -127,8 +127,9 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
     file->ForEachStream([&](const std::string& name, std::shared_ptr<ByteSource> stream) {
         if (depth == 0 && stream->Size() != ByteSource::kUnknownSize)
             m_found.AddStream(*stream, stream->Size());
-        ReadView(stream, depth + 1, ViewRank(depth + 1));
-        FindOfficeArtPictures(stream, ViewRank(depth + 1), m_found, m_budget);
+        std::vector<ViewSpan> wholes;
+        ReadView(stream, depth + 1, ViewRank(depth + 1), ByteSource::kUnknownSize, &wholes);
+        FindOfficeArtPictures(stream, ViewRank(depth + 1), m_found, m_budget, wholes);
         // A stream without a name comes from a lost directory: it may be either.
         if (WorkbookDrawing::IsWorkbookStream(name) ||
             (name.empty() && WorkbookDrawing::StartsLikeWorkbook(*stream)))
@@ -149,8 +150,9 @@ void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& st
         std::shared_ptr<ByteSource> drawing = WorkbookDrawing::Open(stream, records);
         if (!drawing) continue;
         int rank = ViewRank(depth + 1, ViewJoins::Records);
-        ReadView(drawing, depth + 1, rank);
-        FindOfficeArtPictures(drawing, rank, m_found, m_budget);
+        std::vector<ViewSpan> wholes;
+        ReadView(drawing, depth + 1, rank, ByteSource::kUnknownSize, &wholes);
+        FindOfficeArtPictures(drawing, rank, m_found, m_budget, wholes);
     }
 }
 
@@ -182,7 +184,10 @@ void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, i
     m_found.Explain(*part, 0, size);
     std::optional<PictureKind> kind = PictureKindAt(*part, 0);
     FoundPicture picture;
-    if (kind && RecordPicture(part, *kind, size, rank, picture)) m_found.Add(std::move(picture));
+    if (kind && !m_found.TellByRecord(part->Place(0), *kind) &&
+        RecordPicture(part, *kind, size, rank, picture))
+        m_found.Add(std::move(picture));
+    part->Rest();
 }
 
 void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth) {

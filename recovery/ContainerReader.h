@@ -4,9 +4,11 @@
 #include "recovery/ByteSource.h"
 
 #include <memory>
+#include <vector>
 
 class FoundPictures;
 struct RtfDataGroup;
+struct ViewSpan;
 class InflationBudget;
 
 // Opens the containers documents are made of (compound files, ZIP packages,
@@ -30,8 +32,11 @@ public:
 private:
     // Finds the pictures of one stream, entry or group, then opens it in
     // turn when it is a container itself.
+    // wholes, when given, gets the extents of the pictures whose structure
+    // walked whole.
     void ReadView(const std::shared_ptr<ByteSource>& view, int depth, int rank,
-                  uint64_t searchLimit = ByteSource::kUnknownSize);
+                  uint64_t searchLimit = ByteSource::kUnknownSize,
+                  std::vector<ViewSpan>* wholes = nullptr);
     void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth);
     void ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth);
     void ReadRtf(const std::shared_ptr<ByteSource>& source, int depth);

@@ -22,6 +22,15 @@ void FoundPictures::Add(FoundPicture picture) {
         known->second = std::move(picture);
 }
 
+bool FoundPictures::TellByRecord(const FilePlace& place, PictureKind kind) {
+    auto known = m_pictures.find(place);
+    if (known == m_pictures.end() || known->second.kind != kind ||
+        known->second.evidence != Evidence::Whole)
+        return false;
+    known->second.evidence = Evidence::Record;
+    return true;
+}
+
 void FoundPictures::Explain(ByteSource& view, uint64_t from, uint64_t to) {
     m_explained.AddView(view, from, to);
 }
@@ -78,8 +87,9 @@ std::vector<FoundPicture> FoundPictures::InOrder() const {
     return kept;
 }
 
-RecordingSink::RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank)
-    : m_found(found), m_source(std::move(source)), m_rank(rank) {}
+RecordingSink::RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
+                             std::vector<ViewSpan>* wholes)
+    : m_found(found), m_source(std::move(source)), m_rank(rank), m_wholes(wholes) {}
 
 bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     FoundPicture picture;
@@ -92,6 +102,7 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     bool ended = SkipPicture(reader, kind, &whole);
     picture.end = reader.Position();
     picture.evidence = whole ? Evidence::Whole : Evidence::Broken;
+    if (whole && m_wholes != nullptr) m_wholes->push_back(ViewSpan{picture.start, picture.end});
     m_found.Add(std::move(picture));
     // A picture without an end holds the rest of the data: nothing is left to search.
     return ended;

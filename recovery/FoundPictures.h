@@ -46,6 +46,9 @@ struct FoundPicture {
 class FoundPictures {
 public:
     void Add(FoundPicture picture);
+    // The picture found whole by its walk at the place, of the kind, now told
+    // by a container's record too; false when there is none.
+    bool TellByRecord(const FilePlace& place, PictureKind kind);
     // Bytes a container's structure explains (a picture record with its
     // slack, an entry read to its end, compressed data): a picture found
     // there whose structure breaks is a fragment, and the plain bytes there
@@ -75,14 +78,23 @@ private:
     size_t m_streams = 0;
 };
 
-// Records every picture it is given, with its place and extent.
+// Bytes [start, end) of a view.
+struct ViewSpan {
+    uint64_t start;
+    uint64_t end;
+};
+
+// Records every picture it is given, with its place and extent; and, when
+// given wholes, the extents of those whose structure walked whole.
 class RecordingSink : public PictureSink {
 public:
-    RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank);
+    RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
+                  std::vector<ViewSpan>* wholes = nullptr);
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
 
 private:
     FoundPictures& m_found;
     std::shared_ptr<ByteSource> m_source;
     int m_rank;
+    std::vector<ViewSpan>* m_wholes;
 };

@@ -7,6 +7,7 @@
 #include "recovery/PictureContent.h"
 #include "recovery/PictureHeaders.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -140,7 +141,10 @@ private:
             picture.start = data;
             picture.end = data + kept;
         }
-        if (!MetafileStartsSound(picture, header)) return false;
+        bool sound = MetafileStartsSound(picture, header);
+        // Its decoder's memory is given back until the picture is written.
+        picture.source->Rest();
+        if (!sound) return false;
         m_found.Add(std::move(picture));
         return true;
     }
@@ -182,12 +186,21 @@ private:
 // around it is then read whole. Once a record is taken the search goes on
 // behind it: a picture's bytes hold no records.
 void FindOfficeArtPictures(const std::shared_ptr<ByteSource>& view, int rank,
-                           FoundPictures& found, const std::shared_ptr<InflationBudget>& budget) {
+                           FoundPictures& found, const std::shared_ptr<InflationBudget>& budget,
+                           const std::vector<ViewSpan>& passOver) {
     RecordReader records(view, rank, found, budget);
     DocumentReader reader(*view, kSearchBlockSize);
+    auto picture = passOver.begin();
     while (reader.Ensure(kRecordHeaderSize)) {
+        while (picture != passOver.end() && picture->end <= reader.Position()) ++picture;
+        if (picture != passOver.end() && picture->start <= reader.Position()) {
+            reader.MoveTo(picture->end);
+            continue;
+        }
         const uint8_t* from = reader.Cursor();
         size_t searchable = reader.Available() - (kRecordHeaderSize - 1);
+        if (picture != passOver.end())
+            searchable = static_cast<size_t>(std::min<uint64_t>(searchable, picture->start - reader.Position()));
         const void* high = std::memchr(from + 3, kRecordTypeHigh, searchable);
         if (high == nullptr) {
             reader.Skip(searchable);

@@ -5,8 +5,10 @@
 #include "recovery/ByteSource.h"
 
 #include <memory>
+#include <vector>
 
 class FoundPictures;
+struct ViewSpan;
 class InflationBudget;
 
 // Each picture of such a document sits in a record of its own, behind an
@@ -19,5 +21,8 @@ class InflationBudget;
 // Each record found gives its picture, cut where its own structure ends or at
 // the record's end, with the file header its kind's files start with, and a
 // compressed metafile inflated; its bytes, slack included, are explained.
+// Pictures the view's search walked whole hold no records: the search passes
+// over them (passOver in the order of the view).
 void FindOfficeArtPictures(const std::shared_ptr<ByteSource>& view, int rank,
-                           FoundPictures& found, const std::shared_ptr<InflationBudget>& budget);
+                           FoundPictures& found, const std::shared_ptr<InflationBudget>& budget,
+                           const std::vector<ViewSpan>& passOver);

@@ -94,11 +94,24 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     return done;
 }
 
+// Sectors numbered one after another lie one after another in the parent:
+// they make one run, as far as the chain is known to go on so.
 uint64_t SectorChain::PlaceRun(uint64_t offset) {
+    constexpr uint64_t kLongestRun = 1 << 20;
     if (!SeekSector(offset >> m_shift)) return 1;
-    uint64_t within = offset & ((uint64_t{1} << m_shift) - 1);
-    return std::min((uint64_t{1} << m_shift) - within,
-                    m_parent->PlaceRun(ParentOffset(m_cursorSector) + within));
+    const uint64_t sectorSize = uint64_t{1} << m_shift;
+    uint64_t within = offset & (sectorSize - 1);
+    uint64_t run = sectorSize - within;
+    uint32_t last = m_cursorSector;
+    uint64_t lastIndex = m_cursorIndex;
+    uint32_t next;
+    while (run < kLongestRun && offset + run < m_size && m_next(last, next) && next == last + 1 &&
+           Reach(lastIndex + 1, next)) {
+        last = next;
+        ++lastIndex;
+        run += sectorSize;
+    }
+    return std::min(run, m_parent->PlaceRun(ParentOffset(m_cursorSector) + within));
 }
 
 FilePlace SectorChain::Place(uint64_t offset) {

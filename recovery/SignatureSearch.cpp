@@ -8,6 +8,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define VELMO_HAVE_AVX2_SEARCH 1
+#endif
 
 namespace {
 
@@ -88,6 +92,49 @@ const uint8_t* FindWithSse2(const uint8_t* from, const uint8_t* limit) {
 }
 #endif
 
+#if defined(VELMO_HAVE_AVX2_SEARCH)
+// The same comparisons 32 positions at a time, on processors that have AVX2:
+// five pairs cost twice the comparisons of two, and this wins them back.
+__attribute__((target("avx2"))) const uint8_t* FindWithAvx2(const uint8_t* from,
+                                                            const uint8_t* limit) {
+    constexpr size_t kWidth = 32;
+#define VELMO_REPEATED(byte) _mm256_set1_epi8(static_cast<char>(byte))
+    const __m256i jpegFirst = VELMO_REPEATED(kPairs[0].first);
+    const __m256i jpegSecond = VELMO_REPEATED(kPairs[0].second);
+    const __m256i pngFirst = VELMO_REPEATED(kPairs[1].first);
+    const __m256i pngSecond = VELMO_REPEATED(kPairs[1].second);
+    const __m256i gifFirst = VELMO_REPEATED(kPairs[2].first);
+    const __m256i gifSecond = VELMO_REPEATED(kPairs[2].second);
+    const __m256i bmpFirst = VELMO_REPEATED(kPairs[3].first);
+    const __m256i emfFirst = VELMO_REPEATED(kPairs[4].first);
+    const __m256i sharedSecond = VELMO_REPEATED(kPairs[3].second);
+#undef VELMO_REPEATED
+    const uint8_t* p = from;
+    for (; limit - p > static_cast<ptrdiff_t>(kWidth); p += kWidth) {
+        __m256i first = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        __m256i second = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
+        __m256i jpeg = _mm256_and_si256(_mm256_cmpeq_epi8(first, jpegFirst),
+                                        _mm256_cmpeq_epi8(second, jpegSecond));
+        __m256i png = _mm256_and_si256(_mm256_cmpeq_epi8(first, pngFirst),
+                                       _mm256_cmpeq_epi8(second, pngSecond));
+        __m256i gif = _mm256_and_si256(_mm256_cmpeq_epi8(first, gifFirst),
+                                       _mm256_cmpeq_epi8(second, gifSecond));
+        __m256i bmpOrEmf = _mm256_and_si256(
+            _mm256_or_si256(_mm256_cmpeq_epi8(first, bmpFirst), _mm256_cmpeq_epi8(first, emfFirst)),
+            _mm256_cmpeq_epi8(second, sharedSecond));
+        __m256i lanes = _mm256_or_si256(_mm256_or_si256(jpeg, png), _mm256_or_si256(gif, bmpOrEmf));
+        unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(lanes));
+        if (mask != 0) return p + __builtin_ctz(mask);
+    }
+    return FindSignaturePrefixPortable(p, limit);
+}
+
+bool HasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
 }  // namespace
 
 const uint8_t* FindSignaturePrefixPortable(const uint8_t* from, const uint8_t* limit) {
@@ -109,6 +156,9 @@ const uint8_t* FindSignaturePrefixPortable(const uint8_t* from, const uint8_t* l
 }
 
 const uint8_t* FindSignaturePrefix(const uint8_t* from, const uint8_t* limit) {
+#if defined(VELMO_HAVE_AVX2_SEARCH)
+    if (HasAvx2()) return FindWithAvx2(from, limit);
+#endif
 #if defined(__SSE2__)
     return FindWithSse2(from, limit);
 #else
