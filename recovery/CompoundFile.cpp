@@ -105,8 +105,35 @@ bool CompoundFile::FatSectorId(uint64_t index, uint32_t& id) {
     return IsSector(difat) && ReadTableEntry(difat, rest % perDifat, id) && IsSector(id);
 }
 
+bool CompoundFile::KeptEntry(uint32_t sector, uint32_t& value) {
+    enum : uint8_t { kUnread, kKept, kUnreadable };
+    const uint64_t perSector = (uint64_t{1} << m_shift) / 4;
+    uint64_t tableSector = sector / perSector;
+    if (m_keptTable.empty()) {
+        m_keptTable.assign(static_cast<size_t>((m_maxSectors + perSector - 1) / perSector * perSector), 0);
+        m_keptTableSectors.assign(static_cast<size_t>(m_keptTable.size() / perSector), kUnread);
+    }
+    uint8_t& state = m_keptTableSectors[static_cast<size_t>(tableSector)];
+    if (state == kUnread) {
+        uint32_t id;
+        std::vector<uint8_t> bytes(static_cast<size_t>(perSector * 4));
+        state = FatSectorId(tableSector, id) &&
+                        ReadExactly(*m_source, (uint64_t{id} + 1) << m_shift, bytes.data(), bytes.size())
+                    ? kKept
+                    : kUnreadable;
+        for (uint64_t i = 0; state == kKept && i < perSector; ++i)
+            m_keptTable[static_cast<size_t>(tableSector * perSector + i)] = Little32(&bytes[4 * i]);
+    }
+    value = m_keptTable[sector];
+    return state == kKept;
+}
+
 bool CompoundFile::NextSector(uint32_t sector, uint32_t& next) {
     const uint64_t perSector = (uint64_t{1} << m_shift) / 4;
+    if (m_maxSectors <= kKeptTableEntries) {
+        if (sector >= m_maxSectors) return false;
+        return KeptEntry(sector, next) && IsSector(next);
+    }
     uint32_t fatSector;
     return IsSector(sector) && FatSectorId(sector / perSector, fatSector) &&
            ReadTableEntry(fatSector, sector % perSector, next) && IsSector(next);

@@ -43,6 +43,8 @@ private:
     explicit CompoundFile(std::shared_ptr<ByteSource> source) : m_source(std::move(source)) {}
     bool ReadHeader();
     bool NextSector(uint32_t sector, uint32_t& next);
+    // The table's entry for the sector, from the table kept in memory.
+    bool KeptEntry(uint32_t sector, uint32_t& value);
     bool FatSectorId(uint64_t index, uint32_t& id);
     bool ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& value);
     std::shared_ptr<ByteSource> Chain(uint32_t first, uint64_t size);
@@ -58,6 +60,12 @@ private:
     uint64_t m_maxSectors = 0;
     std::array<uint32_t, kHeaderFatEntries> m_headerFat{};
     std::array<CachedSector, kCachedSectors> m_cache;
+    // The allocation table of a file of up to kKeptTableEntries sectors is
+    // kept as its sectors are first read (4 bytes a sector: 16 MB at most):
+    // every stream is followed along it several times.
+    static constexpr uint64_t kKeptTableEntries = uint64_t{1} << 22;
+    std::vector<uint32_t> m_keptTable;
+    std::vector<uint8_t> m_keptTableSectors;  // per table sector: 0 unread, 1 kept, 2 unreadable
     size_t m_nextCacheSlot = 0;
     // The DIFAT chain's sectors as far as it was followed: one per 127 table
     // sectors, a few hundred bytes for the largest documents.
