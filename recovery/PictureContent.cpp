@@ -1,7 +1,10 @@
 // PictureContent.cpp
 #include "recovery/PictureContent.h"
 
+#include "recovery/BmpWalk.h"
 #include "recovery/DocumentReader.h"
+#include "recovery/EmfWalk.h"
+#include "recovery/GifWalk.h"
 #include "recovery/JpegWalk.h"
 #include "recovery/PictureHeaders.h"
 #include "recovery/PngWalk.h"
@@ -45,9 +48,10 @@ bool IsSvg(const uint8_t* head, size_t size) {
         if (open == std::string_view::npos || text[open] != '<') return false;
         text.remove_prefix(open);
         if (text.substr(0, 2) == "<?" || text.substr(0, 2) == "<!") {
-            size_t close = text.substr(0, 4) == "<!--" ? text.find("-->") : text.find('>');
+            std::string_view end = text.substr(0, 4) == "<!--" ? "-->" : ">";
+            size_t close = text.find(end);
             if (close == std::string_view::npos) return false;
-            text.remove_prefix(close + 1);
+            text.remove_prefix(close + end.size());
             continue;
         }
         for (std::string_view root : {"<svg", "<svg:svg"}) {
@@ -89,8 +93,16 @@ bool StartsWithJfif(ByteSource& view, uint64_t offset) {
 uint64_t PictureEndInRecord(ByteSource& view, PictureKind kind, uint64_t from, uint64_t to,
                             bool* whole) {
     if (whole != nullptr) *whole = false;
-    if (kind != PictureKind::Jpeg && kind != PictureKind::Png) return to;
     SliceSource record(std::shared_ptr<ByteSource>(&view, [](ByteSource*) {}), from, to - from);
+    std::optional<uint64_t> end;
+    if (kind == PictureKind::Gif) end = GifPictureEnd(record, 0);
+    if (kind == PictureKind::Bmp) end = BmpPictureEnd(record, 0);
+    if (kind == PictureKind::Emf) end = EmfPictureEnd(record, 0);
+    if (end) {
+        if (whole != nullptr) *whole = true;
+        return from + *end;
+    }
+    if (kind != PictureKind::Jpeg && kind != PictureKind::Png) return to;
     DocumentReader reader(record, kWalkBlockSize);
     // The walks start on a signature the reader holds.
     if (!reader.Ensure(kSignatureHeld)) return to;
