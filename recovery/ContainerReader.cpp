@@ -126,7 +126,7 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
     if (!file) return;
     file->ForEachStream([&](const std::string& name, std::shared_ptr<ByteSource> stream) {
         if (depth == 0 && stream->Size() != ByteSource::kUnknownSize)
-            m_found.AddStream(*stream, stream->Size());
+            m_found.AddStream(stream, stream->Size());
         std::vector<ViewSpan> wholes;
         ReadView(stream, depth + 1, ViewRank(depth + 1), ByteSource::kUnknownSize, &wholes);
         FindOfficeArtPictures(stream, ViewRank(depth + 1), m_found, m_budget, wholes);

@@ -35,19 +35,29 @@ void FoundPictures::Explain(ByteSource& view, uint64_t from, uint64_t to) {
     m_explained.AddView(view, from, to);
 }
 
-void FoundPictures::AddStream(ByteSource& stream, uint64_t size) {
-    size_t index = m_streams++;
-    for (uint64_t at = 0; at < size;) {
-        uint64_t run = std::max<uint64_t>(1, std::min(stream.PlaceRun(at), size - at));
-        uint64_t from = stream.Place(at).offset;
-        m_streamStretches[from] = StreamStretch{from + run, index, at};
-        at += run;
+void FoundPictures::AddStream(std::shared_ptr<ByteSource> stream, uint64_t size) {
+    m_streams.emplace_back(std::move(stream), size);
+}
+
+void FoundPictures::PlaceStreams() {
+    for (size_t index = 0; index < m_streams.size(); ++index) {
+        ByteSource& stream = *m_streams[index].first;
+        const uint64_t size = m_streams[index].second;
+        for (uint64_t at = 0; at < size;) {
+            uint64_t run = std::max<uint64_t>(1, std::min(stream.PlaceRun(at), size - at));
+            uint64_t from = stream.Place(at).offset;
+            m_streamStretches[from] = StreamStretch{from + run, index, at};
+            at += run;
+        }
+        stream.Rest();
     }
+    m_streams.clear();
 }
 
 // The stretches that hold [from, to) must be one stream's, each following
 // the last in the stream's order; or no stream holds any of its bytes.
-bool FoundPictures::InOneStreamOrNone(uint64_t from, uint64_t to) const {
+bool FoundPictures::InOneStreamOrNone(uint64_t from, uint64_t to) {
+    if (!m_streams.empty()) PlaceStreams();
     auto stretch = m_streamStretches.upper_bound(from);
     if (stretch != m_streamStretches.begin() && std::prev(stretch)->second.to > from) --stretch;
     if (stretch == m_streamStretches.end() || stretch->first >= to) return true;
@@ -66,7 +76,7 @@ bool FoundPictures::InOneStreamOrNone(uint64_t from, uint64_t to) const {
     }
 }
 
-std::vector<FoundPicture> FoundPictures::InOrder() const {
+std::vector<FoundPicture> FoundPictures::InOrder() {
     std::vector<const FoundPicture*> byEvidence;
     for (const auto& entry : m_pictures) byEvidence.push_back(&entry.second);
     std::stable_sort(byEvidence.begin(), byEvidence.end(),

@@ -57,9 +57,9 @@ public:
     // A stream of the document's own compound file, at file offsets: a
     // picture of the plain bytes is one only where its bytes are one
     // stream's in their order, or no stream's.
-    void AddStream(ByteSource& stream, uint64_t size);
+    void AddStream(std::shared_ptr<ByteSource> stream, uint64_t size);
     // The pictures to write, in the order of their places.
-    std::vector<FoundPicture> InOrder() const;
+    std::vector<FoundPicture> InOrder();
 
 private:
     struct StreamStretch {
@@ -70,12 +70,16 @@ private:
 
     static bool Better(const FoundPicture& a, const FoundPicture& b);
     static bool Unexplained(const FoundPicture& picture);
-    bool InOneStreamOrNone(uint64_t from, uint64_t to) const;
+    bool InOneStreamOrNone(uint64_t from, uint64_t to);
 
     std::map<FilePlace, FoundPicture> m_pictures;
     PlaceSet m_explained;
+    // Where the streams lie is worked out once a picture of the plain bytes
+    // is left to check, which is seldom: most are seen through a stream too.
+    void PlaceStreams();
+
+    std::vector<std::pair<std::shared_ptr<ByteSource>, uint64_t>> m_streams;  // with their sizes
     std::map<uint64_t, StreamStretch> m_streamStretches;  // by file offset
-    size_t m_streams = 0;
 };
 
 // Bytes [start, end) of a view.

@@ -86,7 +86,7 @@ void PictureScanner::ScanContainer() {
         Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
 }
 
-void PictureScanner::WriteFoundPictures(const FoundPictures& found) {
+void PictureScanner::WriteFoundPictures(FoundPictures& found) {
     ByteSource* previous = nullptr;
     for (const FoundPicture& picture : found.InOrder()) {
         if (m_document->StopRequested()) return;

@@ -66,7 +66,7 @@ private:
 
     void ScanPlainDocument();
     void ScanContainer();
-    void WriteFoundPictures(const FoundPictures& found);
+    void WriteFoundPictures(FoundPictures& found);
     // Finds the extent of the picture at the reader's cursor by its walk and writes it.
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
     // The one way a picture reaches its file: the next file of its kind, the
