@@ -90,9 +90,9 @@ uint64_t BytesBeforePixels(const Bitmap& bitmap) {
     uint64_t masks = 0;
     if (bitmap.headerSize == kInfoHeaderSize && bitmap.compression == kBitFields) masks = 12;
     if (bitmap.headerSize == kInfoHeaderSize && bitmap.compression == kAlphaBitFields) masks = 16;
-    uint64_t colours = 0;
-    if (bitmap.bitCount >= 1 && bitmap.bitCount <= 8)
-        colours = bitmap.coloursUsed != 0 ? bitmap.coloursUsed : 1u << bitmap.bitCount;
+    // Deeper bitmaps may carry a colour table too, when their header counts one.
+    uint64_t colours = bitmap.coloursUsed;
+    if (colours == 0 && bitmap.bitCount >= 1 && bitmap.bitCount <= 8) colours = 1u << bitmap.bitCount;
     uint64_t entrySize = bitmap.headerSize == kCoreHeaderSize ? 3 : 4;
     return kFileHeaderSize + bitmap.headerSize + masks + colours * entrySize;
 }
@@ -104,7 +104,25 @@ uint64_t PixelBytes(const Bitmap& bitmap) {
     return rowBytes * static_cast<uint64_t>(bitmap.height);
 }
 
+// The info header at info, when it is a known one and plausible.
+bool ReadPlausibleHeader(const uint8_t* info, size_t available, Bitmap& bitmap) {
+    if (available < 4) return false;
+    uint32_t headerSize = U32(info);
+    bool knownHeader = std::find(std::begin(kInfoHeaderSizes), std::end(kInfoHeaderSizes),
+                                 headerSize) != std::end(kInfoHeaderSizes);
+    if (!knownHeader || available < std::min(headerSize, kInfoHeaderSize)) return false;
+    bitmap = ReadInfoHeader(info, headerSize);
+    return Plausible(bitmap);
+}
+
 }  // namespace
+
+bool BitmapPixelOffset(const uint8_t* dib, size_t available, uint64_t& pixelsAt) {
+    Bitmap bitmap;
+    if (!ReadPlausibleHeader(dib, available, bitmap)) return false;
+    pixelsAt = BytesBeforePixels(bitmap);
+    return true;
+}
 
 bool BmpFileHolds(const uint8_t* bytes, size_t available, uint64_t& fileSize) {
     if (available < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M' ||
@@ -112,13 +130,9 @@ bool BmpFileHolds(const uint8_t* bytes, size_t available, uint64_t& fileSize) {
         return false;
     uint32_t size = U32(bytes + 2);
     uint32_t pixelsAt = U32(bytes + 10);
-    uint32_t headerSize = U32(bytes + kFileHeaderSize);
-    bool knownHeader = std::find(std::begin(kInfoHeaderSizes), std::end(kInfoHeaderSizes),
-                                 headerSize) != std::end(kInfoHeaderSizes);
-    if (!knownHeader || available < kFileHeaderSize + std::min(headerSize, kInfoHeaderSize))
-        return false;
-    Bitmap bitmap = ReadInfoHeader(bytes + kFileHeaderSize, headerSize);
-    if (!Plausible(bitmap) || pixelsAt < BytesBeforePixels(bitmap) || pixelsAt > size ||
+    Bitmap bitmap;
+    if (!ReadPlausibleHeader(bytes + kFileHeaderSize, available - kFileHeaderSize, bitmap) ||
+        pixelsAt < BytesBeforePixels(bitmap) || pixelsAt > size ||
         PixelBytes(bitmap) > size - pixelsAt)
         return false;
     fileSize = size;
@@ -134,6 +148,3 @@ bool WalkBmpPicture(DocumentReader& reader) {
            reader.SkipAhead(size);
 }
 
-std::optional<uint64_t> BmpPictureEnd(ByteSource& source, uint64_t offset) {
-    return WalkedEnd(source, offset, WalkBmpPicture);
-}

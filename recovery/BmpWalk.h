@@ -1,11 +1,8 @@
 // BmpWalk.h: telling a whole BMP file from two letters that look like one.
 #pragma once
 
-#include "recovery/ByteSource.h"
-
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
 class DocumentReader;
 
@@ -19,9 +16,12 @@ constexpr size_t kBmpHeadersSize = 14 + 124;
 // table, within the size the file header gives. fileSize is then that size.
 bool BmpFileHolds(const uint8_t* bytes, size_t available, uint64_t& fileSize);
 
+// Where the pixels of a bitmap kept without its file header start in a .bmp
+// file (the file header, the info header, masks and colour table counted);
+// false when the info header at dib is none a bitmap has.
+bool BitmapPixelOffset(const uint8_t* dib, size_t available, uint64_t& pixelsAt);
+
 // A BMP file holds no structure beyond its headers: the cursor moves past the
 // size they give when they hold and the document has that many bytes.
 bool WalkBmpPicture(DocumentReader& reader);
 
-// The end of the whole BMP file that starts at offset, or nothing.
-std::optional<uint64_t> BmpPictureEnd(ByteSource& source, uint64_t offset);

@@ -29,6 +29,7 @@ public:
     // The walk under way broke: its marks are kept. Held: they are not.
     void Broke();
     void Held() { m_passed.clear(); }
+    void Ended(bool held) { held ? Held() : Broke(); }
 
 private:
     std::set<uint64_t> m_marks;

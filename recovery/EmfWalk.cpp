@@ -78,15 +78,7 @@ bool EmfHeaderHolds(const uint8_t* header) {
 
 bool WalkEmfPicture(DocumentReader& reader, BrokenWalks* broken) {
     Walk walk = WalkPicture(reader, broken);
-    if (broken != nullptr) {
-        if (walk == Walk::Broken)
-            broken->Broke();
-        else
-            broken->Held();
-    }
+    if (broken != nullptr) broken->Ended(walk != Walk::Broken);
     return walk == Walk::Whole;
 }
 
-std::optional<uint64_t> EmfPictureEnd(ByteSource& source, uint64_t offset) {
-    return WalkedEnd(source, offset, [](DocumentReader& reader) { return WalkEmfPicture(reader); });
-}

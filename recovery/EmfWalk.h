@@ -1,11 +1,8 @@
 // EmfWalk.h: finding where an EMF picture ends.
 #pragma once
 
-#include "recovery/ByteSource.h"
-
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
 class BrokenWalks;
 class DocumentReader;
@@ -28,5 +25,3 @@ bool EmfHeaderHolds(const uint8_t* header);
 // fields breaks at once, and such a walk is remembered.
 bool WalkEmfPicture(DocumentReader& reader, BrokenWalks* broken = nullptr);
 
-// The end of the whole EMF picture that starts at offset, or nothing.
-std::optional<uint64_t> EmfPictureEnd(ByteSource& source, uint64_t offset);

@@ -99,15 +99,7 @@ private:
 
 bool WalkGifPicture(DocumentReader& reader, BrokenWalks* broken) {
     bool whole = GifWalker(reader, broken).Walk();
-    if (broken != nullptr) {
-        if (whole)
-            broken->Held();
-        else
-            broken->Broke();
-    }
+    if (broken != nullptr) broken->Ended(whole);
     return whole;
 }
 
-std::optional<uint64_t> GifPictureEnd(ByteSource& source, uint64_t offset) {
-    return WalkedEnd(source, offset, [](DocumentReader& reader) { return WalkGifPicture(reader); });
-}

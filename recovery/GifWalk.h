@@ -1,10 +1,7 @@
 // GifWalk.h: finding where a GIF picture ends.
 #pragma once
 
-#include "recovery/ByteSource.h"
-
 #include <cstdint>
-#include <optional>
 
 class BrokenWalks;
 class DocumentReader;
@@ -18,5 +15,3 @@ class DocumentReader;
 // remembered.
 bool WalkGifPicture(DocumentReader& reader, BrokenWalks* broken = nullptr);
 
-// The end of the whole GIF that starts at offset, or nothing.
-std::optional<uint64_t> GifPictureEnd(ByteSource& source, uint64_t offset);

@@ -158,9 +158,6 @@ bool JpegStructureHolds(DocumentReader& reader, BrokenWalks& broken) {
     uint64_t trusted = 0;
     bool holds =
         WalkMarkers(reader, true, scanSeen, trusted, &broken) == WalkEnd::EndOfImage && scanSeen;
-    if (holds)
-        broken.Held();
-    else
-        broken.Broke();
+    broken.Ended(holds);
     return holds;
 }

@@ -9,6 +9,7 @@
 #include "recovery/PictureHeaders.h"
 #include "recovery/PngWalk.h"
 #include "recovery/SliceSource.h"
+#include "recovery/WalkAt.h"
 
 #include <cstring>
 #include <memory>
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr size_t kHeadSize = 512;
-constexpr size_t kWalkBlockSize = 64 * 1024;
 constexpr size_t kSignatureHeld = 8;
 
 bool Starts(const uint8_t* head, size_t size, std::string_view signature) {
@@ -25,7 +25,7 @@ bool Starts(const uint8_t* head, size_t size, std::string_view signature) {
 }
 
 bool IsEnhancedMetafile(const uint8_t* head, size_t size) {
-    return size >= 44 && Little32(head) == 1 && Starts(head + 40, size - 40, " EMF");
+    return size >= kEmfHeaderSize && EmfHeaderHolds(head);
 }
 
 // A metafile kept without its placeable header: its own header is nine
@@ -63,6 +63,27 @@ bool IsSvg(const uint8_t* head, size_t size) {
     }
 }
 
+// The walk that proves a picture of the kind whole, when it has one. The
+// walks start on a signature the reader holds.
+PictureWalk WalkOf(PictureKind kind) {
+    switch (kind) {
+    case PictureKind::Jpeg:
+        return [](DocumentReader& reader) {
+            uint64_t trusted;
+            return reader.Ensure(kSignatureHeld) && WalkJpegPicture(reader, trusted);
+        };
+    case PictureKind::Png:
+        return [](DocumentReader& reader) {
+            uint64_t trusted;
+            return reader.Ensure(kSignatureHeld) && WalkPngPicture(reader, trusted);
+        };
+    case PictureKind::Gif: return [](DocumentReader& reader) { return WalkGifPicture(reader); };
+    case PictureKind::Bmp: return WalkBmpPicture;
+    case PictureKind::Emf: return [](DocumentReader& reader) { return WalkEmfPicture(reader); };
+    default: return nullptr;
+    }
+}
+
 }  // namespace
 
 std::optional<PictureKind> PictureKindAt(ByteSource& source, uint64_t offset) {
@@ -71,8 +92,8 @@ std::optional<PictureKind> PictureKindAt(ByteSource& source, uint64_t offset) {
     if (Starts(head, size, "\xFF\xD8\xFF")) return PictureKind::Jpeg;
     if (Starts(head, size, "\x89PNG\r\n\x1A\n")) return PictureKind::Png;
     if (Starts(head, size, "GIF87a") || Starts(head, size, "GIF89a")) return PictureKind::Gif;
-    if (Starts(head, size, "BM") && size >= 18 && StartsWithBitmapHeader(head + 14, size - 14))
-        return PictureKind::Bmp;
+    uint64_t bmpSize;
+    if (BmpFileHolds(head, size, bmpSize)) return PictureKind::Bmp;
     if (Starts(head, size, std::string_view("II*\0", 4)) || Starts(head, size, std::string_view("MM\0*", 4)))
         return PictureKind::Tiff;
     if (Starts(head, size, std::string_view("II\xBC\x01", 4))) return PictureKind::Wdp;
@@ -92,23 +113,9 @@ bool StartsWithJfif(ByteSource& view, uint64_t offset) {
 
 uint64_t PictureEndInRecord(ByteSource& view, PictureKind kind, uint64_t from, uint64_t to,
                             bool* whole) {
-    if (whole != nullptr) *whole = false;
+    PictureWalk walk = WalkOf(kind);
     SliceSource record(std::shared_ptr<ByteSource>(&view, [](ByteSource*) {}), from, to - from);
-    std::optional<uint64_t> end;
-    if (kind == PictureKind::Gif) end = GifPictureEnd(record, 0);
-    if (kind == PictureKind::Bmp) end = BmpPictureEnd(record, 0);
-    if (kind == PictureKind::Emf) end = EmfPictureEnd(record, 0);
-    if (end) {
-        if (whole != nullptr) *whole = true;
-        return from + *end;
-    }
-    if (kind != PictureKind::Jpeg && kind != PictureKind::Png) return to;
-    DocumentReader reader(record, kWalkBlockSize);
-    // The walks start on a signature the reader holds.
-    if (!reader.Ensure(kSignatureHeld)) return to;
-    uint64_t trusted = 0;
-    bool walked = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted)
-                                            : WalkPngPicture(reader, trusted);
-    if (whole != nullptr) *whole = walked;
-    return walked ? from + reader.Position() : to;
+    std::optional<uint64_t> end = walk != nullptr ? WalkedEnd(record, 0, walk) : std::nullopt;
+    if (whole != nullptr) *whole = end.has_value();
+    return end ? from + *end : to;
 }

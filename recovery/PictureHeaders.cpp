@@ -2,6 +2,7 @@
 #include "recovery/PictureHeaders.h"
 
 #include "base/LittleEndian.h"
+#include "recovery/BmpWalk.h"
 #include "recovery/ByteSource.h"
 
 #include <algorithm>
@@ -9,10 +10,6 @@
 namespace {
 
 constexpr size_t kBitmapFileHeaderSize = 14;
-constexpr uint32_t kCoreHeaderSize = 12;
-constexpr uint32_t kInfoHeaderSize = 40;
-constexpr uint32_t kBitFields = 3;
-constexpr uint32_t kAlphaBitFields = 6;
 constexpr size_t kPictHeaderSize = 512;
 constexpr int32_t kEmuPerInch = 914400;
 constexpr int32_t kDefaultUnitsPerInch = 1440;
@@ -27,53 +24,17 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
     Put16(out, static_cast<uint16_t>(value >> 16));
 }
 
-bool IsBitmapHeaderSize(uint32_t size) {
-    return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 ||
-           size == 108 || size == 124;
-}
-
-// The colour table's length behind the bitmap's header; the bit masks of a
-// BI_BITFIELDS bitmap with the short info header sit there too.
-uint64_t ColourTableSize(const uint8_t* dib, uint32_t headerSize) {
-    if (headerSize == kCoreHeaderSize) {
-        uint16_t bitCount = Little16(dib + 10);
-        return bitCount <= 8 ? (uint64_t{1} << bitCount) * 3 : 0;
-    }
-    uint16_t bitCount = Little16(dib + 14);
-    uint32_t compression = Little32(dib + 16);
-    uint32_t used = Little32(dib + 32);
-    uint64_t colours = used != 0 ? used : (bitCount <= 8 ? uint64_t{1} << bitCount : 0);
-    uint64_t masks = 0;
-    if (headerSize == kInfoHeaderSize && compression == kBitFields) masks = 12;
-    if (headerSize == kInfoHeaderSize && compression == kAlphaBitFields) masks = 16;
-    return colours * 4 + masks;
-}
-
 int16_t Clamp16(int32_t value) {
     return static_cast<int16_t>(std::clamp<int32_t>(value, INT16_MIN, INT16_MAX));
 }
 
 }  // namespace
 
-// The header's size, one plane, and a bit count bitmaps have.
-bool StartsWithBitmapHeader(const uint8_t* dib, size_t available) {
-    if (available < 4) return false;
-    uint32_t headerSize = Little32(dib);
-    size_t needed = headerSize == kCoreHeaderSize ? kCoreHeaderSize : kInfoHeaderSize;
-    if (!IsBitmapHeaderSize(headerSize) || available < needed) return false;
-    const uint8_t* planes = dib + (headerSize == kCoreHeaderSize ? 8 : 12);
-    uint16_t bitCount = Little16(planes + 2);
-    return Little16(planes) == 1 && (bitCount == 0 || bitCount == 1 || bitCount == 4 ||
-                                     bitCount == 8 || bitCount == 16 || bitCount == 24 ||
-                                     bitCount == 32);
-}
-
 std::vector<uint8_t> BitmapFileHeader(const uint8_t* dib, size_t available, uint64_t dibSize) {
-    if (!StartsWithBitmapHeader(dib, available)) return {};
-    uint32_t headerSize = Little32(dib);
-    uint64_t pixels = kBitmapFileHeaderSize + headerSize + ColourTableSize(dib, headerSize);
+    uint64_t pixels = 0;
     uint64_t fileSize = kBitmapFileHeaderSize + dibSize;
-    if (pixels > fileSize || fileSize > UINT32_MAX) return {};
+    if (!BitmapPixelOffset(dib, available, pixels) || pixels > fileSize || fileSize > UINT32_MAX)
+        return {};
     std::vector<uint8_t> header = {'B', 'M'};
     Put32(header, static_cast<uint32_t>(fileSize));
     Put32(header, 0);

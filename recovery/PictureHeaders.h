@@ -10,7 +10,6 @@
 // bytes of a .bmp file's header in front: its size and where its pixels
 // start, told by the bitmap's own header. Empty when that header is no
 // bitmap header.
-bool StartsWithBitmapHeader(const uint8_t* dib, size_t available);
 std::vector<uint8_t> BitmapFileHeader(const uint8_t* dib, size_t available, uint64_t dibSize);
 
 // A Windows metafile kept without its placeable header gets one, made from

@@ -53,12 +53,7 @@ bool WalkChunks(DocumentReader& reader, uint64_t& trusted, BrokenWalks* broken) 
 
 bool WalkPngPicture(DocumentReader& reader, uint64_t& trusted, BrokenWalks* broken) {
     bool whole = WalkChunks(reader, trusted, broken);
-    if (broken != nullptr) {
-        if (whole)
-            broken->Held();
-        else
-            broken->Broke();
-    }
+    if (broken != nullptr) broken->Ended(whole);
     return whole;
 }
 

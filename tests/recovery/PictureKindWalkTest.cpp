@@ -3,14 +3,10 @@
 #include "PictureBytes.h"
 #include "ScanTestSupport.h"
 
-#include "recovery/BmpWalk.h"
-#include "recovery/EmfWalk.h"
-#include "recovery/GifWalk.h"
+#include "recovery/PictureContent.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -233,27 +229,29 @@ TEST(PictureKindWalk, AnEmfSignatureWhoseStartLiesBeforeTheDocumentIsNoPicture) 
     EXPECT_TRUE(outcome.result.completed);
 }
 
-// --- The walks at any offset of a source ------------------------------------
+// --- The walks inside a record that pads the picture ---------------------------
 
-TEST(PictureKindWalk, TheWalksTellWhereAPictureAtAnOffsetEnds) {
-    using EndAt = std::function<std::optional<uint64_t>(ByteSource&, uint64_t)>;
+TEST(PictureKindWalk, ARecordsPictureEndsWhereItsWalkEndsOrAtTheRecordsEnd) {
     struct WalkCase {
-        const char* name;
-        EndAt end;
+        PictureKind kind;
         std::string whole;
-    } walks[] = {{"gif", GifPictureEnd, GifPicture()},
-                 {"bmp", BmpPictureEnd, BmpPicture()},
-                 {"emf", EmfPictureEnd, EmfPicture(EmfComment("x"))}};
+    } walks[] = {{PictureKind::Gif, GifPicture()},
+                 {PictureKind::Bmp, BmpPicture()},
+                 {PictureKind::Emf, EmfPicture(EmfComment("x"))}};
     for (const WalkCase& walk : walks) {
-        SCOPED_TRACE(walk.name);
+        SCOPED_TRACE(KindName(walk.kind));
         const uint64_t at = 37;
-        MemorySource source(Filler(at) + walk.whole + walk.whole);
-        MemorySource cut(Filler(at) + walk.whole.substr(0, walk.whole.size() - 1));
+        const uint64_t size = walk.whole.size();
+        MemorySource padded(Filler(at) + walk.whole + walk.whole);
+        MemorySource cut(Filler(at) + walk.whole.substr(0, size - 1));
+        bool whole = false;
 
-        EXPECT_EQ(walk.end(source, at), at + walk.whole.size());
-        EXPECT_EQ(walk.end(source, at + walk.whole.size()), at + 2 * walk.whole.size());
-        EXPECT_EQ(walk.end(source, at + 1), std::nullopt);
-        EXPECT_EQ(walk.end(cut, at), std::nullopt);
+        EXPECT_EQ(PictureEndInRecord(padded, walk.kind, at, at + 2 * size, &whole), at + size);
+        EXPECT_TRUE(whole);
+        EXPECT_EQ(PictureEndInRecord(padded, walk.kind, at + 1, at + 2 * size, &whole), at + 2 * size);
+        EXPECT_FALSE(whole);
+        EXPECT_EQ(PictureEndInRecord(cut, walk.kind, at, at + size - 1, &whole), at + size - 1);
+        EXPECT_FALSE(whole);
     }
 }
 
