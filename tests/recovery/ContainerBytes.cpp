@@ -119,3 +119,12 @@ std::string RtfHex(const std::string& bytes) {
     }
     return hex;
 }
+
+std::string RtfPackageObject(const std::string& package) {
+    std::string header(
+        "\x01\x05\x00\x00\x02\x00\x00\x00\x08\x00\x00\x00Package\x00\x00\x00\x00\x00"
+        "\x00\x00\x00\x00",
+        24);
+    return "{\\rtf1 {\\object\\objemb{\\*\\objclass Package}{\\*\\objdata\r\n" +
+           RtfHex(header + Le(package.size(), 4) + package) + "}}}";
+}

@@ -92,3 +92,5 @@ std::string ZlibCompress(const std::string& bytes);
 
 // The bytes as the hexadecimal text of an RTF picture group, 64 bytes a line.
 std::string RtfHex(const std::string& bytes);
+// RTF text embedding the package as an object, behind its object header.
+std::string RtfPackageObject(const std::string& package);

@@ -146,7 +146,6 @@ TEST(ZipPackage, PackagesInsidePackagesAreOpenedToAFixedDepth) {
 
 // --- RTF ------------------------------------------------------------------
 
-
 TEST(RtfDocument, HexadecimalAndBinaryPictureDataWithoutTheNestedGroups) {
     TestFolder folder;
     std::string jpeg = Fixture("small.jpg");
@@ -169,15 +168,7 @@ TEST(RtfDocument, AnEmbeddedObjectsPackageBehindItsObjectHeader) {
     TestFolder folder;
     std::string picture = Fixture("jfif-progressive.jpg");
     std::string package = ZipBuilder().Deflated("xl/media/image1.jpeg", picture).Bytes();
-    std::string header(
-        "\x01\x05\x00\x00\x02\x00\x00\x00\x08\x00\x00\x00Package\x00\x00\x00\x00\x00"
-        "\x00\x00\x00\x00",
-        24);
-    std::string length = {static_cast<char>(package.size() & 0xFF),
-                          static_cast<char>((package.size() >> 8) & 0xFF),
-                          static_cast<char>(package.size() >> 16), '\0'};
-    std::string rtf = "{\\rtf1 {\\object\\objemb{\\*\\objclass Package}{\\*\\objdata\r\n" +
-                      RtfHex(header + length + package) + "}}}";
+    std::string rtf = RtfPackageObject(package);
 
     ScanOutcome outcome = ScanBytes(folder, rtf);
 

@@ -161,7 +161,7 @@ std::unique_ptr<ByteSource> TroubledReads::OpenDocument(const std::string& path)
 size_t MemorySource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     if (offset >= m_bytes.size()) return 0;
     size = static_cast<size_t>(std::min<uint64_t>(size, m_bytes.size() - offset));
-    std::memcpy(into, m_bytes.data() + offset, size);
+    if (size > 0) std::memcpy(into, m_bytes.data() + offset, size);
     return size;
 }
 
