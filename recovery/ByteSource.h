@@ -73,8 +73,8 @@ public:
     virtual FilePlace Place(uint64_t offset) = 0;
     // How many bytes from offset on lie one after another at the places from
     // Place(offset) on, with no byte of another view between them: one
-    // stretch of the file, or of the data decoded from it. A source read
-    // straight from a file is one stretch.
+    // stretch of the file, or of the data decoded from it; 0 where the view
+    // holds no byte at offset. A source read straight from a file is one stretch.
     virtual uint64_t PlaceRun(uint64_t /*offset*/) { return kUnknownSize; }
     // Drops what was only kept to read on quickly (decoder state, caches).
     virtual void Rest() {}

@@ -1,21 +1,24 @@
 // CompoundFile.cpp
 #include "recovery/CompoundFile.h"
 
-#include "recovery/SectorChain.h"
-
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr size_t kHeaderSize = 512;
-constexpr uint32_t kLastRegularSector = 0xFFFFFFF9;
-constexpr uint32_t kEndOfChain = 0xFFFFFFFE;
+constexpr uint32_t kEndOfChain = AllocationTable::kEndOfChain;
 constexpr unsigned kMiniShift = 6;
 constexpr size_t kEntrySize = 128;
+constexpr size_t kHeaderTableIds = 109;
 constexpr uint8_t kStreamEntry = 2;
 constexpr uint8_t kRootEntry = 5;
+constexpr uint32_t kStandardMiniCutoff = 4096;
+// A file whose header is lost is looked through for its directory only up
+// to this size: beyond it, a file that starts with zeros is left to the plain scan.
+constexpr uint64_t kLargestHeaderless = uint64_t{256} << 20;
 
-bool IsSector(uint32_t sector) { return sector <= kLastRegularSector; }
+bool IsSector(uint32_t sector) { return sector <= AllocationTable::kLastRegularSector; }
 
 // Directory names are UTF-16; the names that matter here are ASCII.
 std::string EntryName(const uint8_t* entry) {
@@ -29,15 +32,50 @@ std::string EntryName(const uint8_t* entry) {
     return name;
 }
 
+bool IsRootEntry(const uint8_t* entry) {
+    return entry[66] == kRootEntry && EntryName(entry) == "Root Entry";
+}
+
+// The sector that holds the root entry first: where a lost header's directory starts.
+std::optional<uint32_t> FindRootSector(ByteSource& file, unsigned shift, uint64_t sectors) {
+    uint8_t entry[kEntrySize];
+    for (uint64_t id = 0; id < sectors; ++id) {
+        if (!ReadExactly(file, (id + 1) << shift, entry, sizeof entry)) break;
+        if (IsRootEntry(entry)) return static_cast<uint32_t>(id);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool CompoundFile::StartsWithSignature(ByteSource& source) {
     return StartsWith(source, kSignature);
 }
 
-std::shared_ptr<CompoundFile> CompoundFile::Open(std::shared_ptr<ByteSource> source) {
+// Zeroed, or a signature with a few bytes spoilt; and the length of a file of sectors.
+bool CompoundFile::LooksHeaderless(ByteSource& source) {
+    constexpr size_t kFewestSignatureBytes = 5;
+    uint64_t size = source.Size();
+    if (size == ByteSource::kUnknownSize || size % kHeaderSize != 0 || size < 4 * kHeaderSize ||
+        size > kLargestHeaderless)
+        return false;
+    uint8_t head[sizeof kSignature];
+    if (!ReadExactly(source, 0, head, sizeof head)) return false;
+    size_t same = 0;
+    size_t zeros = 0;
+    for (size_t i = 0; i < sizeof head; ++i) {
+        same += head[i] == kSignature[i];
+        zeros += head[i] == 0;
+    }
+    if (same == sizeof head || (zeros < sizeof head && same < kFewestSignatureBytes)) return false;
+    return FindRootSector(source, 9, (size >> 9) - 1).has_value();
+}
+
+std::shared_ptr<CompoundFile> CompoundFile::Open(std::shared_ptr<ByteSource> source,
+                                                 std::shared_ptr<BreakPlaces> breaks) {
     std::shared_ptr<CompoundFile> file(new CompoundFile(std::move(source)));
-    if (!file->ReadHeader()) return nullptr;
+    file->m_breaks = std::move(breaks);
+    if (!file->ReadHeader() && !file->RebuildHeader()) return nullptr;
     return file;
 }
 
@@ -51,164 +89,189 @@ bool CompoundFile::ReadHeader() {
     m_firstDirectorySector = Little32(header + 48);
     m_miniCutoff = Little32(header + 56);
     m_firstMiniFatSector = Little32(header + 60);
-    m_firstDifatSector = Little32(header + 68);
-    for (size_t i = 0; i < kHeaderFatEntries; ++i) m_headerFat[i] = Little32(header + 76 + 4 * i);
-    m_difatChain.assign(1, m_firstDifatSector);
     uint64_t size = m_source->Size();
     // A file of unknown length is bounded by what 32-bit sector numbers reach.
-    m_maxSectors =
-        size == ByteSource::kUnknownSize ? uint64_t{kLastRegularSector} + 1 : (size >> m_shift) + 1;
-    m_claims = std::make_shared<SectorClaims>(m_maxSectors);
+    m_maxSectors = size == ByteSource::kUnknownSize ? uint64_t{AllocationTable::kLastRegularSector} + 1
+                                                    : (size >> m_shift) + 1;
+    ReadTable(ListedTableSectors(header));
     return true;
 }
 
-// Reads the entry-th 32-bit value of a table sector, through a small cache.
-bool CompoundFile::ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& value) {
-    const size_t sectorSize = size_t{1} << m_shift;
-    CachedSector* cached = nullptr;
-    for (CachedSector& slot : m_cache) {
-        if (slot.id == sector && !slot.bytes.empty()) cached = &slot;
+// Sectors of 4096 bytes leave the rest of the header's sector empty; the
+// table sectors and the root entry are then found by their content.
+bool CompoundFile::RebuildHeader() {
+    if (!LooksHeaderless(*m_source)) return false;
+    const uint64_t size = m_source->Size();
+    std::vector<uint8_t> padding(4096 - kHeaderSize);
+    m_shift = size % 4096 == 0 &&
+                      ReadExactly(*m_source, kHeaderSize, padding.data(), padding.size()) &&
+                      std::all_of(padding.begin(), padding.end(), [](uint8_t b) { return b == 0; })
+                  ? 12
+                  : 9;
+    m_maxSectors = (size >> m_shift) - 1;
+    m_headerLost = true;
+    m_miniCutoff = kStandardMiniCutoff;
+    m_firstMiniFatSector = kEndOfChain;
+    m_firstDirectorySector = FindRootSector(*m_source, m_shift, m_maxSectors).value_or(kEndOfChain);
+    ReadTable(AllocationTable::FindTableSectors(*m_source, m_shift, m_maxSectors));
+    return m_table->Sectors() > 0;
+}
+
+void CompoundFile::ReadTable(const std::vector<uint32_t>& listed) {
+    m_table = std::make_unique<AllocationTable>(*m_source, m_shift, listed, m_maxSectors);
+    m_claims = std::make_shared<SectorClaims>(m_table->Sectors());
+    m_damaged = m_headerLost || m_table->Mended();
+}
+
+// The header names the first 109 table sectors; each DIFAT sector names
+// further ones, then the next DIFAT sector.
+std::vector<uint32_t> CompoundFile::ListedTableSectors(const uint8_t* header) {
+    std::vector<uint32_t> listed;
+    for (size_t i = 0; i < kHeaderTableIds; ++i) {
+        uint32_t id = Little32(header + 76 + 4 * i);
+        if (IsSector(id)) listed.push_back(id);
     }
-    if (cached == nullptr) {
-        cached = &m_cache[m_nextCacheSlot];
-        m_nextCacheSlot = (m_nextCacheSlot + 1) % kCachedSectors;
-        cached->bytes.resize(sectorSize);
-        cached->id = sector;
-        if (!ReadExactly(*m_source, (uint64_t{sector} + 1) << m_shift, cached->bytes.data(),
-                         sectorSize)) {
-            cached->bytes.clear();
-            return false;
+    const size_t perDifat = (size_t{1} << m_shift) / 4 - 1;
+    std::vector<uint8_t> difat((perDifat + 1) * 4);
+    std::vector<bool> seen;
+    for (uint32_t sector = Little32(header + 68); IsSector(sector) && sector < m_maxSectors;) {
+        if (sector >= seen.size()) seen.resize(sector + 1);
+        if (seen[sector] ||
+            !ReadExactly(*m_source, (uint64_t{sector} + 1) << m_shift, difat.data(), difat.size()))
+            break;
+        seen[sector] = true;
+        for (size_t i = 0; i < perDifat; ++i) {
+            uint32_t id = Little32(&difat[4 * i]);
+            if (IsSector(id)) listed.push_back(id);
         }
+        sector = Little32(&difat[4 * perDifat]);
     }
-    value = Little32(cached->bytes.data() + 4 * entry);
-    return true;
+    return listed;
 }
 
-bool CompoundFile::FatSectorId(uint64_t index, uint32_t& id) {
-    if (index < kHeaderFatEntries) {
-        id = m_headerFat[index];
-        return IsSector(id);
-    }
-    // Each DIFAT sector holds the ids of further FAT sectors, then the next DIFAT sector.
-    const uint64_t perDifat = ((uint64_t{1} << m_shift) / 4) - 1;
-    uint64_t rest = index - kHeaderFatEntries;
-    uint64_t wanted = rest / perDifat;
-    while (m_difatChain.size() <= wanted) {
-        uint32_t next;
-        uint32_t last = m_difatChain.back();
-        if (!IsSector(last) || m_difatChain.size() >= m_maxSectors ||
-            !ReadTableEntry(last, perDifat, next))
-            return false;
-        m_difatChain.push_back(next);
-    }
-    uint32_t difat = m_difatChain[wanted];
-    return IsSector(difat) && ReadTableEntry(difat, rest % perDifat, id) && IsSector(id);
-}
-
-bool CompoundFile::KeptEntry(uint32_t sector, uint32_t& value) {
-    enum : uint8_t { kUnread, kKept, kUnreadable };
-    const uint64_t perSector = (uint64_t{1} << m_shift) / 4;
-    uint64_t tableSector = sector / perSector;
-    if (m_keptTable.empty()) {
-        m_keptTable.assign(static_cast<size_t>((m_maxSectors + perSector - 1) / perSector * perSector), 0);
-        m_keptTableSectors.assign(static_cast<size_t>(m_keptTable.size() / perSector), kUnread);
-    }
-    uint8_t& state = m_keptTableSectors[static_cast<size_t>(tableSector)];
-    if (state == kUnread) {
-        uint32_t id;
-        std::vector<uint8_t> bytes(static_cast<size_t>(perSector * 4));
-        state = FatSectorId(tableSector, id) &&
-                        ReadExactly(*m_source, (uint64_t{id} + 1) << m_shift, bytes.data(), bytes.size())
-                    ? kKept
-                    : kUnreadable;
-        for (uint64_t i = 0; state == kKept && i < perSector; ++i)
-            m_keptTable[static_cast<size_t>(tableSector * perSector + i)] = Little32(&bytes[4 * i]);
-    }
-    value = m_keptTable[sector];
-    return state == kKept;
-}
-
-bool CompoundFile::NextSector(uint32_t sector, uint32_t& next) {
-    const uint64_t perSector = (uint64_t{1} << m_shift) / 4;
-    if (m_maxSectors <= kKeptTableEntries) {
-        if (sector >= m_maxSectors) return false;
-        return KeptEntry(sector, next) && IsSector(next);
-    }
-    uint32_t fatSector;
-    return IsSector(sector) && FatSectorId(sector / perSector, fatSector) &&
-           ReadTableEntry(fatSector, sector % perSector, next) && IsSector(next);
-}
-
-std::shared_ptr<ByteSource> CompoundFile::Chain(uint32_t first, uint64_t size) {
+std::shared_ptr<SectorChain> CompoundFile::Chain(uint32_t first, uint64_t size) {
     auto self = shared_from_this();
-    return std::make_shared<SectorChain>(
-        m_source, uint64_t{1} << m_shift, m_shift, first, size, m_maxSectors,
-        [self](uint32_t sector, uint32_t& next) { return self->NextSector(sector, next); },
+    auto chain = std::make_shared<SectorChain>(
+        m_source, uint64_t{1} << m_shift, m_shift, first, size, m_table->Sectors(),
+        [self](uint32_t sector, uint32_t& next) { return self->m_table->SoundNext(sector, next); },
         m_claims);
+    chain->JoinBrokenLinks(
+        [self](uint32_t sector, uint32_t& next) { return self->m_table->JoinAfter(sector, next); },
+        [self](const FilePlace& place) {
+            self->m_damaged = true;
+            if (self->m_breaks) self->m_breaks->insert(place);
+        });
+    return chain;
 }
 
-// A chain starts at a sector that the table chains on or ends, and that no
-// other sector's entry points to.
-void CompoundFile::ForEachChain(const StreamVisitor& visit) {
-    uint64_t size = m_source->Size();
-    if (size == ByteSource::kUnknownSize || size <= kHeaderSize) return;
-    const uint64_t sectors = std::min<uint64_t>((size - 1) >> m_shift, SectorClaims::kTrackedSectors);
-    const uint64_t perSector = (uint64_t{1} << m_shift) / 4;
-    std::vector<bool> chained(sectors);
-    std::vector<bool> pointedTo(sectors);
-    for (uint64_t sector = 0; sector < sectors; ++sector) {
-        uint32_t fatSector;
-        uint32_t next;
-        if (!FatSectorId(sector / perSector, fatSector) ||
-            !ReadTableEntry(fatSector, sector % perSector, next))
-            continue;
-        chained[sector] = IsSector(next) || next == kEndOfChain;
-        if (IsSector(next) && next < sectors) pointedTo[next] = true;
+std::vector<CompoundFile::Entry> CompoundFile::ReadDirectory() {
+    std::vector<Entry> entries;
+    if (!m_headerLost) m_table->MarkStart(m_firstMiniFatSector);
+    if (!IsSector(m_firstDirectorySector) || !m_table->MayStart(m_firstDirectorySector)) return entries;
+    m_table->MarkStart(m_firstDirectorySector);
+    auto directory = Chain(m_firstDirectorySector, ByteSource::kUnknownSize);
+    uint8_t entry[kEntrySize];
+    for (uint64_t index = 0; ReadExactly(*directory, index * kEntrySize, entry, kEntrySize); ++index) {
+        uint64_t size = Little64(entry + 120);
+        if (m_shift == 9) size &= 0xFFFFFFFF;  // the high half is not kept by version 3 writers
+        entries.push_back(Entry{EntryName(entry), entry[66], Little32(entry + 116), size});
     }
-    for (uint64_t sector = 0; sector < sectors; ++sector) {
-        if (!chained[sector] || pointedTo[sector]) continue;
-        uint32_t first = static_cast<uint32_t>(sector);
-        visit(std::string(), Chain(first, ChainLength(first, sectors) << m_shift));
-    }
+    return entries;
 }
 
-uint64_t CompoundFile::ChainLength(uint32_t first, uint64_t sectors) {
-    uint64_t length = 1;
-    for (uint32_t sector = first, next; length < sectors && NextSector(sector, next); sector = next)
-        ++length;
-    return length;
+// A stream's chain decides its length where the two disagree by more than
+// the slack of its last sector.
+uint64_t CompoundFile::StreamSize(const Entry& entry) {
+    const uint64_t declaredSectors = (entry.size >> m_shift) + 1;
+    uint64_t chained = m_table->ChainLength(entry.start, declaredSectors + 2);
+    // A chain shorter than its stream broke: it may go on past the break.
+    if (chained + 1 < declaredSectors) m_damaged = true;
+    if (chained > declaredSectors + 1) {
+        m_damaged = true;
+        return m_table->ChainLength(entry.start, m_table->Sectors()) << m_shift;
+    }
+    return entry.size;
+}
+
+// A spoilt sector of the mini stream's table (zeroed, overwritten) leaves
+// its small streams unreadable: the mini stream is then read as it lies.
+bool CompoundFile::MiniTableSpoilt(ByteSource& miniTable, uint64_t miniSectors) {
+    const size_t sectorSize = size_t{1} << m_shift;
+    const uint64_t tableSectors = (miniSectors * 4 + sectorSize - 1) / sectorSize;
+    // Entries for mini sectors the mini stream no longer holds are no damage.
+    const uint64_t reach = std::max(miniSectors, tableSectors * sectorSize / 4);
+    std::vector<uint8_t> sector(sectorSize);
+    for (uint64_t index = 0; index < tableSectors; ++index) {
+        if (!ReadExactly(miniTable, index * sectorSize, sector.data(), sectorSize) ||
+            !AllocationTable::LooksLikeTable(sector.data(), sectorSize / 4, reach))
+            return true;
+    }
+    return false;
+}
+
+// The mini stream's table of a file whose header is lost: a chain that no
+// entry names and whose first sector holds a table of the mini sectors.
+std::optional<uint32_t> CompoundFile::FindMiniTable(uint64_t miniSectors) {
+    const size_t sectorSize = size_t{1} << m_shift;
+    std::vector<uint8_t> sector(sectorSize);
+    for (uint32_t orphan : m_table->Orphans()) {
+        if (ReadExactly(*m_source, (uint64_t{orphan} + 1) << m_shift, sector.data(), sectorSize) &&
+            AllocationTable::LooksLikeTable(sector.data(), sectorSize / 4, miniSectors) &&
+            Little32(sector.data()) != 0)
+            return orphan;
+    }
+    return std::nullopt;
 }
 
 void CompoundFile::ForEachStream(const StreamVisitor& visit) {
-    auto directory = Chain(m_firstDirectorySector, ByteSource::kUnknownSize);
-    uint8_t first[kEntrySize];
-    if (!ReadExactly(*directory, 0, first, sizeof first)) {
-        ForEachChain(visit);
-        return;
+    std::vector<Entry> entries = ReadDirectory();
+    const bool hasRoot = !entries.empty() && entries[0].type == kRootEntry && IsSector(entries[0].start);
+    if (!hasRoot) m_damaged = true;
+    // Every start the directory tells is known before any chain is followed:
+    // no sound link runs into one.
+    std::vector<bool> big(entries.size());
+    for (size_t index = 0; index < entries.size(); ++index) {
+        const Entry& entry = entries[index];
+        if (entry.type != kStreamEntry || entry.size == 0 || !IsSector(entry.start)) continue;
+        big[index] = entry.size >= m_miniCutoff;
+        if (!big[index]) continue;
+        // A start that a chain runs into, or that is not in use, is a wrong
+        // one: the stream's own chain is then among those no entry names.
+        big[index] = m_table->MayStart(entry.start);
+        if (big[index])
+            m_table->MarkStart(entry.start);
+        else if (entry.size <= m_table->Sectors() << m_shift)
+            m_damaged = true;  // not an entry left over with nonsense in it
     }
     std::shared_ptr<ByteSource> miniStream;
-    std::shared_ptr<ByteSource> miniFat;
+    std::shared_ptr<ByteSource> miniTable;
     std::shared_ptr<SectorClaims> miniClaims;
-    uint8_t entry[kEntrySize];
-    for (uint64_t index = 0; ReadExactly(*directory, index * kEntrySize, entry, kEntrySize);
-         ++index) {
-        uint8_t type = entry[66];
-        uint32_t first = Little32(entry + 116);
-        uint64_t size = Little64(entry + 120);
-        if (m_shift == 9) size &= 0xFFFFFFFF;  // the high half is not kept by version 3 writers
-        if (index == 0 && type == kRootEntry && IsSector(first)) {
-            miniStream = Chain(first, size);
-            miniFat = Chain(m_firstMiniFatSector, ByteSource::kUnknownSize);
-            miniClaims = std::make_shared<SectorClaims>((miniStream->Size() >> kMiniShift) + 1);
+    if (hasRoot) {
+        const Entry& root = entries[0];
+        const uint64_t miniSectors = (root.size >> kMiniShift) + 1;
+        if (m_headerLost) m_firstMiniFatSector = FindMiniTable(miniSectors).value_or(kEndOfChain);
+        m_table->MarkStart(root.start);
+        if (IsSector(m_firstMiniFatSector)) m_table->MarkStart(m_firstMiniFatSector);
+        miniTable = Chain(m_firstMiniFatSector, ByteSource::kUnknownSize);
+        miniClaims = std::make_shared<SectorClaims>(miniSectors);
+        auto rootChain = Chain(root.start, root.size);
+        miniStream = rootChain;
+        if (MiniTableSpoilt(*miniTable, miniSectors)) {
+            m_damaged = true;
+            visit(std::string(), rootChain);
         }
-        if (type != kStreamEntry || size == 0 || !IsSector(first)) continue;
-        if (size >= m_miniCutoff || !miniStream) {
-            visit(EntryName(entry), Chain(first, size));
+    }
+    for (size_t index = 0; index < entries.size(); ++index) {
+        const Entry& entry = entries[index];
+        if (big[index]) {
+            visit(entry.name, Chain(entry.start, StreamSize(entry)));
             continue;
         }
-        auto table = miniFat;
+        if (entry.type != kStreamEntry || entry.size == 0 || entry.size >= m_miniCutoff || !miniStream)
+            continue;
+        auto table = miniTable;
         auto stream = std::make_shared<SectorChain>(
-            miniStream, 0, kMiniShift, first, size, (miniStream->Size() >> kMiniShift) + 1,
+            miniStream, 0, kMiniShift, entry.start, entry.size, (miniStream->Size() >> kMiniShift) + 1,
             [table](uint32_t sector, uint32_t& next) {
                 uint8_t value[4];
                 if (!ReadExactly(*table, uint64_t{sector} * 4, value, sizeof value)) return false;
@@ -216,6 +279,16 @@ void CompoundFile::ForEachStream(const StreamVisitor& visit) {
                 return IsSector(next);
             },
             miniClaims);
-        visit(EntryName(entry), stream);
+        visit(entry.name, stream);
+    }
+    VisitOrphans(visit);
+}
+
+// The chains no entry names, each from its first sector, as far as it
+// soundly goes: the streams of a directory lost in part or whole.
+void CompoundFile::VisitOrphans(const StreamVisitor& visit) {
+    for (uint32_t first : m_table->Orphans()) {
+        if (m_claims->Claimed(first)) continue;
+        visit(std::string(), Chain(first, m_table->ChainLength(first, m_table->Sectors()) << m_shift));
     }
 }

@@ -3,16 +3,16 @@
 // are chains in an allocation table.
 #pragma once
 
+#include "recovery/AllocationTable.h"
 #include "recovery/ByteSource.h"
+#include "recovery/SectorChain.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
-
-class SectorClaims;
 
 class CompoundFile : public std::enable_shared_from_this<CompoundFile> {
 public:
@@ -21,54 +21,56 @@ public:
     static constexpr uint8_t kSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
     static bool StartsWithSignature(ByteSource& source);
-    // nullptr when the source does not start with a usable header.
-    static std::shared_ptr<CompoundFile> Open(std::shared_ptr<ByteSource> source);
+    // A file whose header was zeroed or spoilt, whose sectors still hold a
+    // directory: it is read as a compound file all the same.
+    static bool LooksHeaderless(ByteSource& source);
+    // nullptr when the source has neither a usable header nor the sectors of
+    // a compound file. breaks, when given, gets the places where a stream
+    // was read on past a broken link of its chain.
+    static std::shared_ptr<CompoundFile> Open(std::shared_ptr<ByteSource> source,
+                                              std::shared_ptr<BreakPlaces> breaks = nullptr);
 
     // Hands every stream of the directory to visit, big streams along the
-    // allocation table, small ones through the mini stream. A damaged table
-    // ends a stream early; it never makes the reading run on. When the
-    // directory is lost (a file cut short loses it first, at its end), every
-    // chain of the allocation table is handed over as a nameless stream.
+    // allocation table, small ones through the mini stream. A broken link
+    // ends a stream, unless the next sector of the file starts a chain no
+    // one else claims: the stream goes on there. When the file is damaged
+    // (its directory lost in part or whole, a table sector misplaced, a
+    // link broken), every chain no entry names is then handed over as a
+    // nameless stream, and so is the mini stream when its table is spoilt.
     void ForEachStream(const StreamVisitor& visit);
+    // Whether reading found the file damaged: its tables mended, its
+    // directory lost in part, a chain broken.
+    bool Damaged() const { return m_damaged; }
 
 private:
-    static constexpr size_t kHeaderFatEntries = 109;
-    static constexpr size_t kCachedSectors = 8;
-
-    struct CachedSector {
-        uint32_t id = 0xFFFFFFFF;
-        std::vector<uint8_t> bytes;
+    struct Entry {
+        std::string name;
+        uint8_t type;
+        uint32_t start;
+        uint64_t size;
     };
 
     explicit CompoundFile(std::shared_ptr<ByteSource> source) : m_source(std::move(source)) {}
     bool ReadHeader();
-    bool NextSector(uint32_t sector, uint32_t& next);
-    // The table's entry for the sector, from the table kept in memory.
-    bool KeptEntry(uint32_t sector, uint32_t& value);
-    bool FatSectorId(uint64_t index, uint32_t& id);
-    bool ReadTableEntry(uint32_t sector, uint64_t entry, uint32_t& value);
-    std::shared_ptr<ByteSource> Chain(uint32_t first, uint64_t size);
-    void ForEachChain(const StreamVisitor& visit);
-    uint64_t ChainLength(uint32_t first, uint64_t sectors);
+    bool RebuildHeader();
+    void ReadTable(const std::vector<uint32_t>& listed);
+    std::vector<uint32_t> ListedTableSectors(const uint8_t* header);
+    std::vector<Entry> ReadDirectory();
+    std::shared_ptr<SectorChain> Chain(uint32_t first, uint64_t size);
+    bool MiniTableSpoilt(ByteSource& miniTable, uint64_t miniSectors);
+    uint64_t StreamSize(const Entry& entry);
+    void VisitOrphans(const StreamVisitor& visit);
+    std::optional<uint32_t> FindMiniTable(uint64_t miniSectors);
 
     std::shared_ptr<ByteSource> m_source;
     unsigned m_shift = 9;
     uint32_t m_miniCutoff = 4096;
     uint32_t m_firstDirectorySector = 0;
     uint32_t m_firstMiniFatSector = 0;
-    uint32_t m_firstDifatSector = 0;
+    bool m_headerLost = false;
     uint64_t m_maxSectors = 0;
-    std::array<uint32_t, kHeaderFatEntries> m_headerFat{};
-    std::array<CachedSector, kCachedSectors> m_cache;
-    // The allocation table of a file of up to kKeptTableEntries sectors is
-    // kept as its sectors are first read (4 bytes a sector: 16 MB at most):
-    // every stream is followed along it several times.
-    static constexpr uint64_t kKeptTableEntries = uint64_t{1} << 22;
-    std::vector<uint32_t> m_keptTable;
-    std::vector<uint8_t> m_keptTableSectors;  // per table sector: 0 unread, 1 kept, 2 unreadable
-    size_t m_nextCacheSlot = 0;
-    // The DIFAT chain's sectors as far as it was followed: one per 127 table
-    // sectors, a few hundred bytes for the largest documents.
-    std::vector<uint32_t> m_difatChain;
+    std::unique_ptr<AllocationTable> m_table;
     std::shared_ptr<SectorClaims> m_claims;
+    std::shared_ptr<BreakPlaces> m_breaks;
+    bool m_damaged = false;
 };

@@ -55,6 +55,7 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, PictureKind kind, ui
     picture.place = view->Place(0);
     picture.rank = rank;
     picture.evidence = Evidence::Record;
+    picture.walkedWhole = whole;
     return true;
 }
 
@@ -80,9 +81,16 @@ bool ContainerReader::IsContainer(ByteSource& source) {
            RtfDocument::StartsWithSignature(source);
 }
 
+// Only the document itself is looked through for a compound file whose
+// header is lost: a stream inside one is no disk's victim of its own.
+bool ContainerReader::IsDocumentContainer(ByteSource& document) {
+    return IsContainer(document) || CompoundFile::LooksHeaderless(document);
+}
+
 void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, int depth) {
     if (depth >= kDeepest) return;
-    if (CompoundFile::StartsWithSignature(*source))
+    if (CompoundFile::StartsWithSignature(*source) ||
+        (depth == 0 && !IsContainer(*source) && CompoundFile::LooksHeaderless(*source)))
         ReadCompoundFile(source, depth);
     else if (ZipPackage::StartsWithSignature(*source))
         ReadZipPackage(source, depth);
@@ -122,7 +130,7 @@ void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, int 
 }
 
 void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth) {
-    auto file = CompoundFile::Open(source);
+    auto file = CompoundFile::Open(source, m_found.Breaks());
     if (!file) return;
     file->ForEachStream([&](const std::string& name, std::shared_ptr<ByteSource> stream) {
         if (depth == 0 && stream->Size() != ByteSource::kUnknownSize)
@@ -140,6 +148,7 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
             });
         }
     });
+    if (depth == 0 && file->Damaged()) m_found.NoteDamagedDocument();
 }
 
 // A workbook's pictures are seen whole in its joined drawing records, so

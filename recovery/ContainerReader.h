@@ -26,6 +26,8 @@ public:
     ContainerReader(FoundPictures& found, uint64_t documentSize);
 
     static bool IsContainer(ByteSource& source);
+    // A container, or a compound file whose header is lost.
+    static bool IsDocumentContainer(ByteSource& document);
     // Reads source as a container at the given depth (the document is 0).
     void Read(const std::shared_ptr<ByteSource>& source, int depth);
 

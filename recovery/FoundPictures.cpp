@@ -14,7 +14,28 @@ bool FoundPictures::Better(const FoundPicture& a, const FoundPicture& b) {
     return std::tie(a.evidence, a.rank) > std::tie(b.evidence, b.rank);
 }
 
+uint64_t FoundPictures::SoundEnd(ByteSource& view, uint64_t from, uint64_t to) const {
+    if (m_breaks->empty()) return to;
+    for (uint64_t at = from; at < to;) {
+        uint64_t run = view.PlaceRun(at);
+        if (run == 0 || (at > from && m_breaks->count(view.Place(at)) != 0)) return at;
+        at += std::min(run, to - at);
+    }
+    return to;
+}
+
+void FoundPictures::CutAtBreak(FoundPicture& picture) const {
+    if (picture.rank == kPlainBytesRank || picture.walkedWhole) return;
+    uint64_t end = SoundEnd(*picture.source, picture.start, picture.end);
+    if (end == picture.end) return;
+    picture.end = end;
+    picture.evidence = Evidence::Broken;
+    picture.cutAtBreak = true;
+}
+
 void FoundPictures::Add(FoundPicture picture) {
+    CutAtBreak(picture);
+    if (picture.end <= picture.start) return;
     auto known = m_pictures.find(picture.place);
     if (known == m_pictures.end())
         m_pictures.emplace(picture.place, std::move(picture));
@@ -31,8 +52,9 @@ bool FoundPictures::TellByRecord(const FilePlace& place, PictureKind kind) {
     return true;
 }
 
+// A view whose chain broke explains nothing past its break.
 void FoundPictures::Explain(ByteSource& view, uint64_t from, uint64_t to) {
-    m_explained.AddView(view, from, to);
+    m_explained.AddView(view, from, SoundEnd(view, from, to));
 }
 
 void FoundPictures::AddStream(std::shared_ptr<ByteSource> stream, uint64_t size) {
@@ -42,9 +64,10 @@ void FoundPictures::AddStream(std::shared_ptr<ByteSource> stream, uint64_t size)
 void FoundPictures::PlaceStreams() {
     for (size_t index = 0; index < m_streams.size(); ++index) {
         ByteSource& stream = *m_streams[index].first;
-        const uint64_t size = m_streams[index].second;
+        const uint64_t size = SoundEnd(stream, 0, m_streams[index].second);
         for (uint64_t at = 0; at < size;) {
-            uint64_t run = std::max<uint64_t>(1, std::min(stream.PlaceRun(at), size - at));
+            uint64_t run = std::min(stream.PlaceRun(at), size - at);
+            if (run == 0) break;
             uint64_t from = stream.Place(at).offset;
             m_streamStretches[from] = StreamStretch{from + run, index, at};
             at += run;
@@ -85,8 +108,12 @@ std::vector<FoundPicture> FoundPictures::InOrder() {
     std::vector<FoundPicture> kept;
     for (const FoundPicture* picture : byEvidence) {
         if (taken.Contains(picture->place)) continue;
-        if (Unexplained(*picture) && m_explained.Contains(picture->place)) continue;
+        // A record's own picture cut at a break lies in the bytes the record
+        // explains: it is still the salvage of that picture.
+        if (Unexplained(*picture) && !picture->cutAtBreak && m_explained.Contains(picture->place))
+            continue;
         if (picture->rank == kPlainBytesRank &&
+            !(m_damagedDocument && picture->evidence == Evidence::Whole) &&
             !InOneStreamOrNone(picture->place.offset, picture->place.offset + (picture->end - picture->start)))
             continue;
         taken.AddView(*picture->source, picture->start, picture->end);
@@ -112,6 +139,7 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     bool ended = SkipPicture(reader, kind, &whole);
     picture.end = reader.Position();
     picture.evidence = whole ? Evidence::Whole : Evidence::Broken;
+    picture.walkedWhole = whole;
     if (whole && m_wholes != nullptr) m_wholes->push_back(ViewSpan{picture.start, picture.end});
     m_found.Add(std::move(picture));
     // A picture without an end holds the rest of the data: nothing is left to search.

@@ -5,6 +5,7 @@
 #include "recovery/ByteSource.h"
 #include "recovery/PictureFinder.h"
 #include "recovery/PlaceSet.h"
+#include "recovery/SectorChain.h"
 
 #include <map>
 #include <memory>
@@ -33,6 +34,10 @@ struct FoundPicture {
     uint64_t end = 0;
     int rank = kPlainBytesRank;  // ViewRank of the view it was found in
     Evidence evidence = Evidence::Whole;
+    // Its own structure walked whole: a record's picture read across a
+    // break of its stream's chain is kept whole only then.
+    bool walkedWhole = false;
+    bool cutAtBreak = false;  // what is left of one read across a break
     // Written in front of the bytes, where the document keeps a picture
     // without the header its files start with.
     std::vector<uint8_t> header;
@@ -60,6 +65,12 @@ public:
     void AddStream(std::shared_ptr<ByteSource> stream, uint64_t size);
     // The pictures to write, in the order of their places.
     std::vector<FoundPicture> InOrder();
+    // Where chains of the document's compound files were read on past a
+    // broken link: a view's bytes across one are no sure picture.
+    const std::shared_ptr<BreakPlaces>& Breaks() const { return m_breaks; }
+    // The document's own container is damaged: a picture that walks whole
+    // in the plain bytes is kept even where its bytes are no stream's in order.
+    void NoteDamagedDocument() { m_damagedDocument = true; }
 
 private:
     struct StreamStretch {
@@ -71,9 +82,16 @@ private:
     static bool Better(const FoundPicture& a, const FoundPicture& b);
     static bool Unexplained(const FoundPicture& picture);
     bool InOneStreamOrNone(uint64_t from, uint64_t to);
+    // Where the view's bytes from from on stop being what its container
+    // tells: at a break of a chain, or where the view's data ends.
+    uint64_t SoundEnd(ByteSource& view, uint64_t from, uint64_t to) const;
+    // A picture read across a break is cut there, unless it walked whole.
+    void CutAtBreak(FoundPicture& picture) const;
 
     std::map<FilePlace, FoundPicture> m_pictures;
     PlaceSet m_explained;
+    std::shared_ptr<BreakPlaces> m_breaks = std::make_shared<BreakPlaces>();
+    bool m_damagedDocument = false;
     // Where the streams lie is worked out once a picture of the plain bytes
     // is left to check, which is seldom: most are seen through a stream too.
     void PlaceStreams();

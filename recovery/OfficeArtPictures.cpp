@@ -108,7 +108,8 @@ private:
         } else {
             auto kind = PictureKindAt(*m_view, picture.start);
             if (kind != record.kind.kind) return false;
-            picture.end = PictureEndInRecord(*m_view, picture.kind, picture.start, record.end);
+            picture.end = PictureEndInRecord(*m_view, picture.kind, picture.start, record.end,
+                                             &picture.walkedWhole);
         }
         picture.place = m_view->Place(picture.start);
         m_found.Add(std::move(picture));

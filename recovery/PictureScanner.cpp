@@ -42,7 +42,7 @@ ScanResult PictureScanner::Scan(const std::string& documentPath,
         return m_result;
     }
     m_document = std::make_shared<ProgressSource>(document, m_reporter);
-    if (ContainerReader::IsContainer(*m_document))
+    if (ContainerReader::IsDocumentContainer(*m_document))
         ScanContainer();
     else
         ScanPlainDocument();

@@ -23,7 +23,8 @@ void PlaceSet::Add(FilePlace from, FilePlace to) {
 
 void PlaceSet::AddView(ByteSource& view, uint64_t from, uint64_t to) {
     while (from < to) {
-        uint64_t run = std::max<uint64_t>(1, std::min(view.PlaceRun(from), to - from));
+        uint64_t run = std::min(view.PlaceRun(from), to - from);
+        if (run == 0) break;  // the view holds no more bytes
         Add(view.Place(from), view.Place(from + run - 1).After());
         from += run;
     }

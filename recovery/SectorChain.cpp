@@ -29,6 +29,7 @@ SectorChain::SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsi
       m_shift(shift),
       m_first(first),
       m_size(std::min(size, maxSectors << shift)),
+      m_sizeKnown(size != kUnknownSize),
       m_next(std::move(next)),
       m_claims(std::move(claims)),
       m_cursorSector(first),
@@ -43,6 +44,27 @@ bool SectorChain::Reach(uint64_t index, uint32_t sector) {
     return true;
 }
 
+bool SectorChain::Follow(uint64_t index, uint32_t sector, uint32_t& next, bool& joined) {
+    joined = false;
+    auto kept = m_joins.find(index + 1);
+    if (kept != m_joins.end()) {
+        next = kept->second;
+        joined = true;
+        return true;
+    }
+    // A link followed before is followed again: it was sound then.
+    if (index + 1 <= m_furthestIndex) return m_next(sector, next);
+    if (m_next(sector, next) && Reach(index + 1, next)) return true;
+    // Only a chain that ends before its stream's length broke: one of
+    // unknown length simply ends.
+    if (!m_join || !m_sizeKnown || !m_join(sector, next) || !Reach(index + 1, next))
+        return false;
+    m_joins.emplace(index + 1, next);
+    if (m_noteBreak) m_noteBreak(m_parent->Place(ParentOffset(next)));
+    joined = true;
+    return true;
+}
+
 bool SectorChain::SeekSector(uint64_t index) {
     if (index < m_cursorIndex) {
         auto kept = m_checkpoints.AtOrBefore(index);
@@ -51,12 +73,28 @@ bool SectorChain::SeekSector(uint64_t index) {
     }
     while (m_cursorIndex < index) {
         uint32_t next;
-        if (!m_next(m_cursorSector, next) || !Reach(m_cursorIndex + 1, next)) return false;
+        bool joined;
+        if (!Follow(m_cursorIndex, m_cursorSector, next, joined)) return false;
         m_cursorSector = next;
         ++m_cursorIndex;
         m_checkpoints.Reached(m_cursorIndex, m_cursorSector);
     }
     return true;
+}
+
+uint64_t SectorChain::ExtendRun(uint64_t index, uint32_t sector, uint64_t run, uint64_t wanted,
+                                bool throughJoins, uint64_t& lastIndex) {
+    const uint64_t sectorSize = uint64_t{1} << m_shift;
+    lastIndex = index;
+    uint32_t next;
+    bool joined;
+    while (run < wanted && Follow(lastIndex, sector, next, joined) && next == sector + 1 &&
+           (throughJoins || !joined)) {
+        sector = next;
+        ++lastIndex;
+        run += sectorSize;
+    }
+    return run;
 }
 
 size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
@@ -67,16 +105,9 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
         // Sectors that follow one another in the parent are read in one go.
         uint64_t within = offset & (sectorSize - 1);
         uint64_t wanted = std::min<uint64_t>(size - done, m_size - offset);
-        uint64_t run = sectorSize - within;
-        uint32_t last = m_cursorSector;
-        uint64_t lastIndex = m_cursorIndex;
-        uint32_t next;
-        while (run < wanted && m_next(last, next) && next == last + 1 &&
-               Reach(lastIndex + 1, next)) {
-            last = next;
-            ++lastIndex;
-            run += sectorSize;
-        }
+        uint64_t lastIndex;
+        uint64_t run = ExtendRun(m_cursorIndex, m_cursorSector, sectorSize - within, wanted, true,
+                                 lastIndex);
         size_t piece = static_cast<size_t>(std::min(run, wanted));
         size_t got = m_parent->ReadAt(ParentOffset(m_cursorSector) + within, into + done, piece);
         done += got;
@@ -95,23 +126,18 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
 }
 
 // Sectors numbered one after another lie one after another in the parent:
-// they make one run, as far as the chain is known to go on so.
+// they make one run, as far as the chain is known to go on so. A run ends
+// where the chain was joined past a broken link; none starts where the
+// chain cannot be followed.
 uint64_t SectorChain::PlaceRun(uint64_t offset) {
     constexpr uint64_t kLongestRun = 1 << 20;
-    if (!SeekSector(offset >> m_shift)) return 1;
+    if (offset >= m_size || !SeekSector(offset >> m_shift)) return 0;
     const uint64_t sectorSize = uint64_t{1} << m_shift;
     uint64_t within = offset & (sectorSize - 1);
-    uint64_t run = sectorSize - within;
-    uint32_t last = m_cursorSector;
-    uint64_t lastIndex = m_cursorIndex;
-    uint32_t next;
-    while (run < kLongestRun && offset + run < m_size && m_next(last, next) && next == last + 1 &&
-           Reach(lastIndex + 1, next)) {
-        last = next;
-        ++lastIndex;
-        run += sectorSize;
-    }
-    return std::min(run, m_parent->PlaceRun(ParentOffset(m_cursorSector) + within));
+    uint64_t lastIndex;
+    uint64_t run = ExtendRun(m_cursorIndex, m_cursorSector, sectorSize - within,
+                             std::min(kLongestRun, m_size - offset), false, lastIndex);
+    return std::min({run, m_size - offset, m_parent->PlaceRun(ParentOffset(m_cursorSector) + within)});
 }
 
 FilePlace SectorChain::Place(uint64_t offset) {

@@ -6,8 +6,14 @@
 #include "recovery/Checkpoints.h"
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <vector>
+
+// Places in the document file where a chain went on past a broken link: a
+// picture read across one is whole only where its own structure says so.
+using BreakPlaces = std::set<FilePlace>;
 
 // The sectors the chains of one allocation table have reached. In a sound
 // file each sector belongs to one chain, so a chain that runs into a sector
@@ -22,6 +28,9 @@ public:
     explicit SectorClaims(uint64_t sectorCount);
     // False when the sector was claimed before.
     bool Claim(uint32_t sector);
+    bool Claimed(uint32_t sector) const {
+        return sector < m_claimed.size() && m_claimed[sector];
+    }
 
 private:
     std::vector<bool> m_claimed;
@@ -39,6 +48,14 @@ public:
     SectorChain(std::shared_ptr<ByteSource> parent, uint64_t base, unsigned shift, uint32_t first,
                 uint64_t size, uint64_t maxSectors, NextSector next,
                 std::shared_ptr<SectorClaims> claims);
+    using NoteBreak = std::function<void(const FilePlace& place)>;
+    // Where the link from a sector is broken (or leads to a sector already
+    // claimed), join gives the sector the chain goes on with, if any; the
+    // place of each such sector's first byte is noted.
+    void JoinBrokenLinks(NextSector join, NoteBreak note) {
+        m_join = std::move(join);
+        m_noteBreak = std::move(note);
+    }
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
@@ -48,6 +65,14 @@ public:
 
 private:
     bool SeekSector(uint64_t index);
+    // The chain's sector after its index-th, sector; joined tells that it
+    // follows a broken link.
+    bool Follow(uint64_t index, uint32_t sector, uint32_t& next, bool& joined);
+    // Extends a run of sectors numbered one after another from the index-th,
+    // sector, while it is shorter than wanted; throughJoins lets it pass
+    // over the places where the chain was joined.
+    uint64_t ExtendRun(uint64_t index, uint32_t sector, uint64_t run, uint64_t wanted,
+                       bool throughJoins, uint64_t& lastIndex);
     // True when the chain may go on to the sector as its index-th: one it
     // reached before, or one no chain holds yet.
     bool Reach(uint64_t index, uint32_t sector);
@@ -58,7 +83,11 @@ private:
     unsigned m_shift;
     uint32_t m_first;
     uint64_t m_size;
+    bool m_sizeKnown;
     NextSector m_next;
+    NextSector m_join;
+    NoteBreak m_noteBreak;
+    std::map<uint64_t, uint32_t> m_joins;  // by index: the sectors a broken link was joined to
     std::shared_ptr<SectorClaims> m_claims;
     uint64_t m_furthestIndex = 0;
     uint64_t m_cursorIndex = 0;  // the chain's index-th sector is m_cursorSector

@@ -20,7 +20,7 @@ public:
     bool Failed() const override { return m_parent->Failed(); }
     FilePlace Place(uint64_t offset) override { return m_parent->Place(m_start + offset); }
     uint64_t PlaceRun(uint64_t offset) override {
-        if (offset >= m_size) return 1;
+        if (offset >= m_size) return 0;
         return std::min(m_parent->PlaceRun(m_start + offset), m_size - offset);
     }
 

@@ -168,7 +168,7 @@ FilePlace WorkbookDrawing::Place(uint64_t offset) {
 }
 
 uint64_t WorkbookDrawing::PlaceRun(uint64_t offset) {
-    if (!MoveTo(offset)) return 1;
+    if (!MoveTo(offset)) return 0;
     uint64_t within = offset - m_piece.offset;
     return std::min<uint64_t>(m_piece.length - within, m_stream->PlaceRun(m_piece.streamBody + within));
 }

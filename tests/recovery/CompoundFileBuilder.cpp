@@ -61,6 +61,8 @@ std::string CompoundFileBuilder::Bytes() const {
         miniStream += mini.sectors[i];
         miniFat += Le(mini.next[i], 4);
     }
+    // The mini stream's table is padded with free entries, as writers fill it.
+    while (miniFat.size() % sectorSize != 0) miniFat += Le(kFree, 4);
     uint32_t miniStreamStart = regular.Add(miniStream, false);
     uint32_t miniFatStart = regular.Add(miniFat, false);
     std::string directory = CompoundDirectoryEntry("Root Entry", 5, m_streams.empty() ? kFree : 1,

@@ -1,0 +1,181 @@
+// AllocationTable.cpp
+#include "recovery/AllocationTable.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+bool IsRegular(uint32_t value) { return value <= AllocationTable::kLastRegularSector; }
+
+bool IsMarker(uint32_t value) { return value >= AllocationTable::kDifatSector; }
+
+// How many of the table sector's entries chain to the next sector, were it
+// the position-th sector of the table: writers lay most streams out in order.
+size_t ForwardLinks(const uint8_t* sector, size_t entries, uint64_t position) {
+    size_t links = 0;
+    for (size_t i = 0; i < entries; ++i) {
+        if (Little32(sector + 4 * i) == position * entries + i + 1) ++links;
+    }
+    return links;
+}
+
+// The position a table sector found by content takes: the one most of its
+// links agree with; false when too few do to tell.
+bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position) {
+    constexpr size_t kFewestLinks = 4;
+    std::map<uint64_t, size_t> votes;
+    for (size_t i = 0; i < entries; ++i) {
+        uint32_t value = Little32(sector + 4 * i);
+        if (IsRegular(value) && value > i) ++votes[(value - i - 1) / entries];
+    }
+    size_t best = 0;
+    for (const auto& [candidate, count] : votes) {
+        if (count > best && ForwardLinks(sector, entries, candidate) == count) {
+            best = count;
+            position = candidate;
+        }
+    }
+    return best >= kFewestLinks;
+}
+
+}  // namespace
+
+bool AllocationTable::LooksLikeTable(const uint8_t* sector, size_t entries,
+                                     uint64_t fileSectors) {
+    std::vector<uint32_t> named;
+    size_t zeros = 0;
+    for (size_t i = 0; i < entries; ++i) {
+        uint32_t value = Little32(sector + 4 * i);
+        if (IsMarker(value)) continue;
+        if (value >= fileSectors) return false;
+        zeros += value == 0;
+        named.push_back(value);
+    }
+    std::sort(named.begin(), named.end());
+    return zeros <= 1 && std::adjacent_find(named.begin(), named.end()) == named.end();
+}
+
+AllocationTable::AllocationTable(ByteSource& file, unsigned shift,
+                                 const std::vector<uint32_t>& listed, uint64_t fileSectors)
+    : m_fileSectors(fileSectors) {
+    ReadSectors(file, shift, listed);
+    CountPointers();
+}
+
+void AllocationTable::ReadSectors(ByteSource& file, unsigned shift,
+                                  const std::vector<uint32_t>& listed) {
+    const size_t sectorSize = size_t{1} << shift;
+    const size_t perSector = sectorSize / 4;
+    std::vector<uint8_t> bytes(sectorSize);
+    std::vector<bool> found(listed.size());
+    // A file cut short still has the table of all it held: its entries may
+    // name sectors up to what the listed sectors cover.
+    const uint64_t reach = std::max<uint64_t>(m_fileSectors, uint64_t{listed.size()} * perSector);
+    auto read = [&](uint32_t id) {
+        return id < m_fileSectors &&
+               ReadExactly(file, (uint64_t{id} + 1) << shift, bytes.data(), sectorSize) &&
+               LooksLikeTable(bytes.data(), perSector, reach);
+    };
+    auto keep = [&](size_t position) {
+        found[position] = true;
+        uint64_t first = uint64_t{position} * perSector;
+        if (first >= m_fileSectors) return;
+        if (m_entries.size() < first + perSector)
+            m_entries.resize(static_cast<size_t>(std::min<uint64_t>(first + perSector, m_fileSectors)), kFree);
+        for (size_t i = 0; i < perSector && first + i < m_entries.size(); ++i)
+            m_entries[static_cast<size_t>(first + i)] = Little32(&bytes[4 * i]);
+    };
+    for (size_t position = 0; position < listed.size(); ++position) {
+        if (read(listed[position])) keep(position);
+    }
+    if (std::find(found.begin(), found.end(), false) == found.end()) return;
+    // A table sector that is not where the list says: found among the
+    // sectors the table marks as its own, else by the links it holds.
+    m_mended = true;
+    std::vector<bool> listedHere(m_entries.size());
+    for (size_t position = 0; position < listed.size(); ++position) {
+        if (found[position] && listed[position] < listedHere.size()) listedHere[listed[position]] = true;
+    }
+    std::vector<uint32_t> unlisted;
+    for (size_t sector = 0; sector < m_entries.size(); ++sector) {
+        if (m_entries[sector] == kTableSector && !listedHere[sector]) unlisted.push_back(static_cast<uint32_t>(sector));
+    }
+    auto next = unlisted.begin();
+    for (size_t position = 0; position < listed.size(); ++position) {
+        while (!found[position] && next != unlisted.end()) {
+            if (read(*next++)) keep(position);
+        }
+    }
+    for (uint32_t id : FindTableSectors(file, shift, m_fileSectors)) {
+        uint64_t position;
+        if (!read(id) || !PositionByLinks(bytes.data(), perSector, position)) continue;
+        if (position < found.size() && !found[position]) keep(static_cast<size_t>(position));
+    }
+}
+
+std::vector<uint32_t> AllocationTable::FindTableSectors(ByteSource& file, unsigned shift,
+                                                        uint64_t fileSectors) {
+    const size_t sectorSize = size_t{1} << shift;
+    std::vector<uint8_t> bytes(sectorSize);
+    std::vector<uint32_t> tables;
+    for (uint64_t id = 0; id < fileSectors; ++id) {
+        if (!ReadExactly(file, (id + 1) << shift, bytes.data(), sectorSize)) break;
+        uint64_t position;
+        if (LooksLikeTable(bytes.data(), sectorSize / 4, fileSectors) &&
+            PositionByLinks(bytes.data(), sectorSize / 4, position))
+            tables.push_back(static_cast<uint32_t>(id));
+    }
+    return tables;
+}
+
+void AllocationTable::CountPointers() {
+    m_pointers.assign(m_entries.size(), 0);
+    m_starts.assign(m_entries.size(), false);
+    for (uint32_t value : m_entries) {
+        if (IsRegular(value) && value < m_entries.size() && m_pointers[value] < 2) ++m_pointers[value];
+    }
+}
+
+bool AllocationTable::InUse(uint32_t sector) const {
+    uint32_t value = m_entries[sector];
+    return IsRegular(value) || value == kEndOfChain;
+}
+
+void AllocationTable::MarkStart(uint32_t sector) {
+    if (sector < m_starts.size()) m_starts[sector] = true;
+}
+
+bool AllocationTable::MayStart(uint32_t sector) const {
+    return sector < m_entries.size() && InUse(sector) && m_pointers[sector] == 0 && !m_starts[sector];
+}
+
+bool AllocationTable::SoundNext(uint32_t sector, uint32_t& next) const {
+    if (sector >= m_entries.size()) return false;
+    next = m_entries[sector];
+    if (!IsRegular(next) || next >= m_entries.size() || m_starts[next]) return false;
+    uint32_t after = m_entries[next];
+    if (after == kTableSector || after == kDifatSector) return false;
+    return m_pointers[next] == 1 || next == sector + 1;
+}
+
+bool AllocationTable::JoinAfter(uint32_t sector, uint32_t& next) const {
+    next = sector + 1;
+    return next < m_entries.size() && InUse(next) && m_pointers[next] == 0 && !m_starts[next];
+}
+
+std::vector<uint32_t> AllocationTable::Orphans() const {
+    std::vector<uint32_t> orphans;
+    for (size_t sector = 0; sector < m_entries.size(); ++sector) {
+        if (InUse(static_cast<uint32_t>(sector)) && m_pointers[sector] == 0 && !m_starts[sector])
+            orphans.push_back(static_cast<uint32_t>(sector));
+    }
+    return orphans;
+}
+
+uint64_t AllocationTable::ChainLength(uint32_t first, uint64_t limit) const {
+    uint64_t length = first < m_entries.size() ? 1 : 0;
+    for (uint32_t sector = first, next; length < limit && SoundNext(sector, next); sector = next)
+        ++length;
+    return length;
+}

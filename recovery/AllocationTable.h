@@ -1,0 +1,64 @@
+// AllocationTable.h: the sector chains of a compound file, kept in memory and
+// checked against each other, so that a damaged table is followed only where
+// it can be trusted and mended where its sectors can be found again.
+#pragma once
+
+#include "recovery/ByteSource.h"
+
+#include <cstdint>
+#include <vector>
+
+class AllocationTable {
+public:
+    static constexpr uint32_t kLastRegularSector = 0xFFFFFFF9;
+    static constexpr uint32_t kDifatSector = 0xFFFFFFFC;
+    static constexpr uint32_t kTableSector = 0xFFFFFFFD;
+    static constexpr uint32_t kEndOfChain = 0xFFFFFFFE;
+    static constexpr uint32_t kFree = 0xFFFFFFFF;
+
+    // The table of a file of fileSectors sectors, from the table sectors
+    // listed in order. A listed sector whose content is no table (a wrong
+    // DIFAT entry, a sector overwritten) is looked for among the file's
+    // sectors by its content. The table is never longer than the file needs.
+    AllocationTable(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed,
+                    uint64_t fileSectors);
+
+    // Whether the sectors hold the entries of a table: each one a marker or
+    // a sector of the file, no sector named twice, not all of them zero.
+    static bool LooksLikeTable(const uint8_t* sector, size_t entries, uint64_t fileSectors);
+    // The table sectors of a file whose header is lost, found by content.
+    static std::vector<uint32_t> FindTableSectors(ByteSource& file, unsigned shift,
+                                                  uint64_t fileSectors);
+
+    uint64_t Sectors() const { return m_entries.size(); }
+    // A directory entry's stream starts here: no sound chain runs into it.
+    void MarkStart(uint32_t sector);
+    // Whether a stream may start at the sector: one in use that no entry points to.
+    bool MayStart(uint32_t sector) const;
+    // The sector after this one, where the table can be trusted: the next
+    // sector in use, pointed to by no other sector (unless it is simply the
+    // next in the file), and no stream's start.
+    bool SoundNext(uint32_t sector, uint32_t& next) const;
+    // Where a chain whose link broke goes on: the next sector of the file,
+    // when it starts a chain of its own that nothing claims (writers mostly
+    // lay a stream out in order).
+    bool JoinAfter(uint32_t sector, uint32_t& next) const;
+    // The sectors in use that no entry points to and no stream starts at, in
+    // file order: the chains a lost or damaged directory no longer names.
+    std::vector<uint32_t> Orphans() const;
+    // How many sectors the sound chain from first holds (at most limit).
+    uint64_t ChainLength(uint32_t first, uint64_t limit) const;
+    // True when some listed sector had to be found again or the links disagree.
+    bool Mended() const { return m_mended; }
+
+private:
+    bool InUse(uint32_t sector) const;
+    void ReadSectors(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed);
+    void CountPointers();
+
+    std::vector<uint32_t> m_entries;
+    std::vector<uint8_t> m_pointers;  // how many entries point to each sector, at most 2
+    std::vector<bool> m_starts;
+    uint64_t m_fileSectors;
+    bool m_mended = false;
+};
