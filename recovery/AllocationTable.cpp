@@ -10,28 +10,22 @@ bool IsRegular(uint32_t value) { return value <= AllocationTable::kLastRegularSe
 
 bool IsMarker(uint32_t value) { return value >= AllocationTable::kDifatSector; }
 
-// How many of the table sector's entries chain to the next sector, were it
-// the position-th sector of the table: writers lay most streams out in order.
-size_t ForwardLinks(const uint8_t* sector, size_t entries, uint64_t position) {
-    size_t links = 0;
-    for (size_t i = 0; i < entries; ++i) {
-        if (Little32(sector + 4 * i) == position * entries + i + 1) ++links;
-    }
-    return links;
-}
-
 // The position a table sector found by content takes: the one most of its
-// links agree with; false when too few do to tell.
+// links agree with, as writers lay most streams out in order; false when
+// too few do to tell.
 bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position) {
     constexpr size_t kFewestLinks = 4;
     std::map<uint64_t, size_t> votes;
     for (size_t i = 0; i < entries; ++i) {
         uint32_t value = Little32(sector + 4 * i);
-        if (IsRegular(value) && value > i) ++votes[(value - i - 1) / entries];
+        // Entry i of the table's position-th sector chains to the next
+        // sector when it holds position * entries + i + 1.
+        if (IsRegular(value) && value > i && (value - i - 1) % entries == 0)
+            ++votes[(value - i - 1) / entries];
     }
     size_t best = 0;
     for (const auto& [candidate, count] : votes) {
-        if (count > best && ForwardLinks(sector, entries, candidate) == count) {
+        if (count > best) {
             best = count;
             position = candidate;
         }
@@ -43,17 +37,22 @@ bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position) 
 
 bool AllocationTable::LooksLikeTable(const uint8_t* sector, size_t entries,
                                      uint64_t fileSectors) {
+    // A damaged link or two leave a table a table: data leaves far more
+    // entries beyond the file, repeated or zero.
+    const size_t mostFaults = entries / 16;
     std::vector<uint32_t> named;
-    size_t zeros = 0;
+    size_t faults = 0;
     for (size_t i = 0; i < entries; ++i) {
         uint32_t value = Little32(sector + 4 * i);
         if (IsMarker(value)) continue;
-        if (value >= fileSectors) return false;
-        zeros += value == 0;
-        named.push_back(value);
+        if (value >= fileSectors)
+            ++faults;
+        else
+            named.push_back(value);
     }
     std::sort(named.begin(), named.end());
-    return zeros <= 1 && std::adjacent_find(named.begin(), named.end()) == named.end();
+    for (size_t i = 1; i < named.size(); ++i) faults += named[i] == named[i - 1];
+    return faults <= mostFaults;
 }
 
 AllocationTable::AllocationTable(ByteSource& file, unsigned shift,

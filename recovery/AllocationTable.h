@@ -23,8 +23,8 @@ public:
     AllocationTable(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed,
                     uint64_t fileSectors);
 
-    // Whether the sectors hold the entries of a table: each one a marker or
-    // a sector of the file, no sector named twice, not all of them zero.
+    // Whether the sector holds the entries of a table: each one a marker or
+    // a sector of the file, no sector named twice, but for a few damaged links.
     static bool LooksLikeTable(const uint8_t* sector, size_t entries, uint64_t fileSectors);
     // The table sectors of a file whose header is lost, found by content.
     static std::vector<uint32_t> FindTableSectors(ByteSource& file, unsigned shift,
