@@ -13,7 +13,7 @@ bool IsMarker(uint32_t value) { return value >= AllocationTable::kDifatSector; }
 // The position a table sector found by content takes: the one most of its
 // links agree with, as writers lay most streams out in order; false when
 // too few do to tell.
-bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position) {
+bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position, size_t& best) {
     constexpr size_t kFewestLinks = 4;
     std::map<uint64_t, size_t> votes;
     for (size_t i = 0; i < entries; ++i) {
@@ -23,7 +23,7 @@ bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position) 
         if (IsRegular(value) && value > i && (value - i - 1) % entries == 0)
             ++votes[(value - i - 1) / entries];
     }
-    size_t best = 0;
+    best = 0;
     for (const auto& [candidate, count] : votes) {
         if (count > best) {
             best = count;
@@ -106,24 +106,54 @@ void AllocationTable::ReadSectors(ByteSource& file, unsigned shift,
             if (read(*next++)) keep(position);
         }
     }
-    for (uint32_t id : FindTableSectors(file, shift, m_fileSectors)) {
-        uint64_t position;
-        if (!read(id) || !PositionByLinks(bytes.data(), perSector, position)) continue;
-        if (position < found.size() && !found[position]) keep(static_cast<size_t>(position));
+    std::vector<uint32_t> byContent = FindTableSectors(file, shift, m_fileSectors);
+    for (size_t position = 0; position < std::min(byContent.size(), found.size()); ++position) {
+        if (!found[position] && read(byContent[position])) keep(position);
     }
 }
 
+// Each candidate takes the position its links tell. Where two claim one
+// position (the mini stream's table looks like the first sector), the one
+// the tables mark as a table sector wins, then the one with more links.
 std::vector<uint32_t> AllocationTable::FindTableSectors(ByteSource& file, unsigned shift,
                                                         uint64_t fileSectors) {
     const size_t sectorSize = size_t{1} << shift;
+    const size_t perSector = sectorSize / 4;
+    struct Candidate {
+        uint32_t id;
+        size_t links;
+    };
+    std::map<uint64_t, std::vector<Candidate>> byPosition;
+    std::vector<bool> marked;
     std::vector<uint8_t> bytes(sectorSize);
-    std::vector<uint32_t> tables;
     for (uint64_t id = 0; id < fileSectors; ++id) {
         if (!ReadExactly(file, (id + 1) << shift, bytes.data(), sectorSize)) break;
         uint64_t position;
-        if (LooksLikeTable(bytes.data(), sectorSize / 4, fileSectors) &&
-            PositionByLinks(bytes.data(), sectorSize / 4, position))
-            tables.push_back(static_cast<uint32_t>(id));
+        size_t links;
+        if (!LooksLikeTable(bytes.data(), perSector, fileSectors) ||
+            !PositionByLinks(bytes.data(), perSector, position, links))
+            continue;
+        byPosition[position].push_back({static_cast<uint32_t>(id), links});
+        for (size_t i = 0; i < perSector; ++i) {
+            uint64_t sector = position * perSector + i;
+            if (Little32(&bytes[4 * i]) != kTableSector || sector >= fileSectors) continue;
+            if (marked.size() <= sector) marked.resize(static_cast<size_t>(sector + 1));
+            marked[static_cast<size_t>(sector)] = true;
+        }
+    }
+    auto isMarked = [&](uint32_t id) { return id < marked.size() && marked[id]; };
+    std::vector<uint32_t> tables;
+    for (const auto& [position, candidates] : byPosition) {
+        const Candidate* best = nullptr;
+        for (const Candidate& candidate : candidates) {
+            if (best == nullptr ||
+                std::make_pair(isMarked(candidate.id), candidate.links) >
+                    std::make_pair(isMarked(best->id), best->links))
+                best = &candidate;
+        }
+        if (position >= fileSectors / perSector + 1) continue;
+        tables.resize(static_cast<size_t>(std::max<uint64_t>(tables.size(), position + 1)), kFree);
+        tables[static_cast<size_t>(position)] = best->id;
     }
     return tables;
 }

@@ -26,7 +26,8 @@ public:
     // Whether the sector holds the entries of a table: each one a marker or
     // a sector of the file, no sector named twice, but for a few damaged links.
     static bool LooksLikeTable(const uint8_t* sector, size_t entries, uint64_t fileSectors);
-    // The table sectors of a file whose header is lost, found by content.
+    // The table sectors of a file whose header is lost, found by content, in
+    // the order of their positions in the table (kFree where none was found).
     static std::vector<uint32_t> FindTableSectors(ByteSource& file, unsigned shift,
                                                   uint64_t fileSectors);
 

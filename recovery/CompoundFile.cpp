@@ -32,8 +32,12 @@ std::string EntryName(const uint8_t* entry) {
     return name;
 }
 
+// Some writers leave the root's name empty: its type, name length and
+// colour must be those of a directory entry.
 bool IsRootEntry(const uint8_t* entry) {
-    return entry[66] == kRootEntry && EntryName(entry) == "Root Entry";
+    uint16_t nameBytes = Little16(entry + 64);
+    return entry[66] == kRootEntry && entry[67] <= 1 && nameBytes % 2 == 0 && nameBytes <= 64 &&
+           (nameBytes == 0 || EntryName(entry) == "Root Entry");
 }
 
 // The sector that holds the root entry first: where a lost header's directory starts.

@@ -88,7 +88,9 @@ bool ReadLocalHeader(ByteSource& archive, EntryRecord& record, bool sizesFromHer
     ReadZip64Sizes(ReadBytes(archive, record.localHeader + kLocalHeaderSize + nameLength,
                              extraLength),
                    record, false);
-    if (Little16(header + 6) & kSizesFollowData) {
+    // Writers that put the sizes behind the data mostly leave zeros here;
+    // some fill them in all the same, and those are the entry's sizes.
+    if ((Little16(header + 6) & kSizesFollowData) && (record.compressed == 0 || record.uncompressed == 0)) {
         record.compressed = ByteSource::kUnknownSize;
         record.uncompressed = ByteSource::kUnknownSize;
     }

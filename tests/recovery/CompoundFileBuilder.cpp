@@ -50,10 +50,11 @@ std::string CompoundFileBuilder::Bytes() const {
     Area regular{sectorSize, {}, {}};
     Area mini{kMiniSector, {}, {}};
     std::vector<uint32_t> starts(m_streams.size());
-    for (size_t i = m_streams.size(); i-- > 0;) {
+    for (size_t n = 0; n < m_streams.size(); ++n) {
+        size_t i = m_inOrder ? n : m_streams.size() - 1 - n;
         const std::string& bytes = m_streams[i].bytes;
-        starts[i] =
-            bytes.size() < kCompoundMiniCutoff ? mini.Add(bytes, true) : regular.Add(bytes, true);
+        starts[i] = bytes.size() < kCompoundMiniCutoff ? mini.Add(bytes, !m_inOrder)
+                                                       : regular.Add(bytes, !m_inOrder);
     }
     std::string miniStream;
     std::string miniFat;

@@ -10,9 +10,16 @@ public:
     // sectorShift 9 makes a version 3 file, 12 a version 4 one.
     explicit CompoundFileBuilder(unsigned sectorShift = 9) : m_shift(sectorShift) {}
 
-    // Streams shorter than 4096 bytes go into the mini stream. Each stream's
-    // sectors are stored in reverse order, and the streams themselves in the
-    // reverse order of their adding.
+    // Each stream's sectors one after another, in the order of adding, as
+    // writers mostly lay them out.
+    CompoundFileBuilder& InOrder() {
+        m_inOrder = true;
+        return *this;
+    }
+
+    // Streams shorter than 4096 bytes go into the mini stream. Unless laid
+    // out in order, each stream's sectors are stored in reverse order, and
+    // the streams themselves in the reverse order of their adding.
     CompoundFileBuilder& Stream(const std::string& name, const std::string& bytes);
     std::string Bytes() const;
 
@@ -22,5 +29,6 @@ private:
         std::string bytes;
     };
     unsigned m_shift;
+    bool m_inOrder = false;
     std::vector<Entry> m_streams;
 };

@@ -234,6 +234,96 @@ TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
     }
 }
 
+// --- Damaged compound files ------------------------------------------------
+
+// A Word-like file: a JPEG in a big stream and a PNG in the mini stream.
+// Laid out in order, the JPEG lies whole in the file; laid out back to
+// front, only the tables join it.
+std::string DamageableFile(bool inOrder) {
+    CompoundFileBuilder builder;
+    if (inOrder) builder.InOrder();
+    return builder.Stream("WordDocument", Filler(2000))
+        .Stream("Data", Filler(1500) + Fixture("jfif-progressive.jpg") + Filler(700, 2))
+        .Stream("Small", Fixture("small.png") + Filler(200, 3))
+        .Bytes();
+}
+
+size_t SectorOffset(uint32_t sector) { return (size_t{sector} + 1) * 512; }
+
+void Put32(std::string& bytes, size_t at, uint32_t value) { bytes.replace(at, 4, Le(value, 4)); }
+
+// The Data stream's directory entry: root, WordDocument, then Data.
+size_t DataEntry(const std::string& file) { return SectorOffset(Le32At(file, 48)) + 2 * 128; }
+
+// Sets the allocation table's link from the Data stream's sector in the
+// middle of its JPEG.
+void SetDataLink(std::string& file, uint32_t value) {
+    const size_t table = SectorOffset(Le32At(file, 76));
+    uint32_t sector = Le32At(file, DataEntry(file) + 116);
+    for (int step = 0; step < 6; ++step) sector = Le32At(file, table + 4 * sector);
+    Put32(file, table + 4 * sector, value);
+}
+
+struct Damage {
+    const char* name;
+    bool inOrder;
+    void (*apply)(std::string& file);
+};
+
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
+
+const Damage kTableDamages[] = {
+    {"LinkFree", true, [](std::string& f) { SetDataLink(f, kCompoundFree); }},
+    {"LinkEndsEarly", true, [](std::string& f) { SetDataLink(f, kCompoundEndOfChain); }},
+    {"LinkLoopsBack", true, [](std::string& f) { SetDataLink(f, Le32At(f, DataEntry(f) + 116) + 1); }},
+    {"LinkOutsideTheFile", true, [](std::string& f) { SetDataLink(f, 0x00FFFF00); }},
+    {"DifatNamesTheDirectory", false, [](std::string& f) { Put32(f, 76, Le32At(f, 48)); }},
+    {"HeaderZeroed", false, [](std::string& f) { f.replace(0, 512, std::string(512, '\0')); }},
+    {"DirectoryFirstSectorZeroed", true,
+     [](std::string& f) { f.replace(SectorOffset(Le32At(f, 48)), 512, std::string(512, '\0')); }},
+    {"EntryStartsMidChain", false,
+     [](std::string& f) { Put32(f, DataEntry(f) + 116, Le32At(f, DataEntry(f) + 116) - 3); }},
+    {"EntrySizeTooSmall", false, [](std::string& f) { Put32(f, DataEntry(f) + 120, 100); }},
+    {"EntrySizeTooLarge", false, [](std::string& f) { Put32(f, DataEntry(f) + 120, 60000); }},
+    {"MiniTableZeroed", true,
+     [](std::string& f) { f.replace(SectorOffset(Le32At(f, 60)), 512, std::string(512, '\0')); }},
+};
+
+class DamagedTables : public ::testing::TestWithParam<Damage> {};
+
+// Damage to the tables alone leaves every byte of every picture in the
+// file: each comes out whole, and nothing else does.
+TEST_P(DamagedTables, GiveEveryPictureWholeAndNoPieces) {
+    TestFolder folder;
+    std::string file = DamageableFile(GetParam().inOrder);
+    GetParam().apply(file);
+
+    ScanOutcome outcome = ScanBytes(folder, file);
+
+    EXPECT_EQ(outcome.files,
+              (Files{{"1.jpg", Fixture("jfif-progressive.jpg")}, {"1.gif", Fixture("small.png")}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(CompoundFile, DamagedTables, ::testing::ValuesIn(kTableDamages),
+                         [](const ::testing::TestParamInfo<Damage>& info) { return info.param.name; });
+
+// Laid out back to front, a broken link leaves no sure way on: the JPEG
+// ends at the break, a cut, and no foreign sector is joined to it.
+TEST(DamagedTables, APictureAcrossABrokenLinkIsCutThereNotJoinedToForeignBytes) {
+    TestFolder folder;
+    std::string file = DamageableFile(false);
+    SetDataLink(file, kCompoundFree);
+    const std::string jpeg = Fixture("jfif-progressive.jpg");
+
+    ScanOutcome outcome = ScanBytes(folder, file);
+
+    ASSERT_EQ(outcome.files.count("1.jpg"), 1u);
+    const std::string& cut = outcome.files["1.jpg"];
+    EXPECT_LT(cut.size(), jpeg.size());
+    EXPECT_EQ(cut, jpeg.substr(0, cut.size()));
+    EXPECT_EQ(outcome.files.count("2.jpg"), 0u);
+}
+
 // Documents cut short or with bytes overwritten anywhere: the scan ends and
 // gives at least what the plain bytes give.
 TEST(DamagedDocuments, NeverGiveFewerPicturesThanThePlainBytes) {
