@@ -278,6 +278,7 @@ const Damage kTableDamages[] = {
     {"LinkLoopsBack", true, [](std::string& f) { SetDataLink(f, Le32At(f, DataEntry(f) + 116) + 1); }},
     {"LinkOutsideTheFile", true, [](std::string& f) { SetDataLink(f, 0x00FFFF00); }},
     {"DifatNamesTheDirectory", false, [](std::string& f) { Put32(f, 76, Le32At(f, 48)); }},
+    {"SignatureSpoilt", false, [](std::string& f) { f[0] = 'x'; }},
     {"HeaderZeroed", false, [](std::string& f) { f.replace(0, 512, std::string(512, '\0')); }},
     {"DirectoryFirstSectorZeroed", true,
      [](std::string& f) { f.replace(SectorOffset(Le32At(f, 48)), 512, std::string(512, '\0')); }},

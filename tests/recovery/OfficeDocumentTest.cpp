@@ -80,11 +80,11 @@ TEST(OfficeDocumentBytes, SplitOrEncodeThePictures) {
 }
 
 TEST(OfficeDocumentBytes, ThePlainBytesOfTheWordDocumentMissItsPhoto) {
-    // With its container signature spoilt, the Word document is only
+    // With its container signature gone, the Word document is only
     // byte-scanned: the photo, cut by a foreign sector, does not hold as a JPEG.
     TestFolder folder;
     std::string word = Document("word97.doc");
-    word[0] = 'x';
+    word.replace(0, 8, "xxxxxxxx");
 
     ScanOutcome outcome = ScanBytes(folder, word);
 
