@@ -71,13 +71,17 @@ void AllocationTable::ReadSectors(ByteSource& file, unsigned shift,
     // A file cut short still has the table of all it held: its entries may
     // name sectors up to what the listed sectors cover.
     const uint64_t reach = std::max<uint64_t>(m_fileSectors, uint64_t{listed.size()} * perSector);
+    uint32_t lastRead = kFree;
     auto read = [&](uint32_t id) {
+        lastRead = id;
         return id < m_fileSectors &&
                ReadExactly(file, (uint64_t{id} + 1) << shift, bytes.data(), sectorSize) &&
                LooksLikeTable(bytes.data(), perSector, reach);
     };
     auto keep = [&](size_t position) {
         found[position] = true;
+        if (m_tableSectors.size() <= lastRead) m_tableSectors.resize(lastRead + size_t{1});
+        m_tableSectors[lastRead] = true;
         uint64_t first = uint64_t{position} * perSector;
         if (first >= m_fileSectors) return;
         if (m_entries.size() < first + perSector)
@@ -107,9 +111,32 @@ void AllocationTable::ReadSectors(ByteSource& file, unsigned shift,
         }
     }
     std::vector<uint32_t> byContent = FindTableSectors(file, shift, m_fileSectors);
+    // A sector the table already gives to a chain is no table sector: the
+    // mini stream's table, say, which looks like the table's first sector.
+    auto chained = [&](uint32_t id) {
+        return id < m_entries.size() && m_entries[id] != kFree && m_entries[id] != kTableSector;
+    };
     for (size_t position = 0; position < std::min(byContent.size(), found.size()); ++position) {
-        if (!found[position] && read(byContent[position])) keep(position);
+        if (!found[position] && !chained(byContent[position]) && read(byContent[position])) keep(position);
     }
+    for (size_t position = 0; position < found.size(); ++position) {
+        if (!found[position]) MarkUnknown(uint64_t{position} * perSector, perSector);
+    }
+}
+
+// The sectors a lost table sector told of: their links are unknown, so a
+// chain through them goes on as writers mostly lay streams out, one sector
+// after the other, each step a break its pictures must confirm.
+void AllocationTable::MarkUnknown(uint64_t first, uint64_t count) {
+    if (first >= m_fileSectors) return;
+    uint64_t end = std::min(first + count, m_fileSectors);
+    if (m_entries.size() < end) m_entries.resize(static_cast<size_t>(end), kFree);
+    if (m_unknown.size() < end) m_unknown.resize(static_cast<size_t>(end));
+    for (uint64_t sector = first; sector < end; ++sector) m_unknown[static_cast<size_t>(sector)] = true;
+}
+
+bool AllocationTable::Unknown(uint32_t sector) const {
+    return sector < m_unknown.size() && m_unknown[sector];
 }
 
 // Each candidate takes the position its links tell. Where two claim one
@@ -168,7 +195,7 @@ void AllocationTable::CountPointers() {
 
 bool AllocationTable::InUse(uint32_t sector) const {
     uint32_t value = m_entries[sector];
-    return IsRegular(value) || value == kEndOfChain;
+    return IsRegular(value) || value == kEndOfChain || Unknown(sector);
 }
 
 void AllocationTable::MarkStart(uint32_t sector) {
@@ -180,7 +207,7 @@ bool AllocationTable::MayStart(uint32_t sector) const {
 }
 
 bool AllocationTable::SoundNext(uint32_t sector, uint32_t& next) const {
-    if (sector >= m_entries.size()) return false;
+    if (sector >= m_entries.size() || Unknown(sector)) return false;
     next = m_entries[sector];
     if (!IsRegular(next) || next >= m_entries.size() || m_starts[next]) return false;
     uint32_t after = m_entries[next];
@@ -188,16 +215,20 @@ bool AllocationTable::SoundNext(uint32_t sector, uint32_t& next) const {
     return m_pointers[next] == 1 || next == sector + 1;
 }
 
+// Writers put the table's own sectors between a stream's where they fall:
+// the stream goes on behind them.
 bool AllocationTable::JoinAfter(uint32_t sector, uint32_t& next) const {
     next = sector + 1;
+    while (next < m_tableSectors.size() && m_tableSectors[next]) ++next;
     return next < m_entries.size() && InUse(next) && m_pointers[next] == 0 && !m_starts[next];
 }
 
 std::vector<uint32_t> AllocationTable::Orphans() const {
     std::vector<uint32_t> orphans;
     for (size_t sector = 0; sector < m_entries.size(); ++sector) {
-        if (InUse(static_cast<uint32_t>(sector)) && m_pointers[sector] == 0 && !m_starts[sector])
-            orphans.push_back(static_cast<uint32_t>(sector));
+        uint32_t id = static_cast<uint32_t>(sector);
+        if (InUse(id) && !Unknown(id) && m_pointers[sector] == 0 && !m_starts[sector])
+            orphans.push_back(id);
     }
     return orphans;
 }

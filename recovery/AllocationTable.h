@@ -54,12 +54,16 @@ public:
 
 private:
     bool InUse(uint32_t sector) const;
+    void MarkUnknown(uint64_t first, uint64_t count);
+    bool Unknown(uint32_t sector) const;
     void ReadSectors(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed);
     void CountPointers();
 
     std::vector<uint32_t> m_entries;
     std::vector<uint8_t> m_pointers;  // how many entries point to each sector, at most 2
     std::vector<bool> m_starts;
+    std::vector<bool> m_unknown;  // told of by a table sector that is lost
+    std::vector<bool> m_tableSectors;  // the sectors the table was read from
     uint64_t m_fileSectors;
     bool m_mended = false;
 };

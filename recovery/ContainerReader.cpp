@@ -138,9 +138,9 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
         std::vector<ViewSpan> wholes;
         ReadView(stream, depth + 1, ViewRank(depth + 1), ByteSource::kUnknownSize, &wholes);
         FindOfficeArtPictures(stream, ViewRank(depth + 1), m_found, m_budget, wholes);
-        // A stream without a name comes from a lost directory: it may be either.
-        if (WorkbookDrawing::IsWorkbookStream(name) ||
-            (name.empty() && WorkbookDrawing::StartsLikeWorkbook(*stream)))
+        // A stream without a name comes from a lost directory, one with a
+        // spoilt name from a damaged one: its content tells what it is.
+        if (WorkbookDrawing::IsWorkbookStream(name) || WorkbookDrawing::StartsLikeWorkbook(*stream))
             ReadWorkbookDrawings(stream, depth);
         if (PresentationObjects::IsPresentationStream(name) || name.empty()) {
             PresentationObjects::ForEachObject(stream, m_budget, [&](std::shared_ptr<ByteSource> object) {

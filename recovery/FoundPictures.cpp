@@ -64,7 +64,7 @@ void FoundPictures::AddStream(std::shared_ptr<ByteSource> stream, uint64_t size)
 void FoundPictures::PlaceStreams() {
     for (size_t index = 0; index < m_streams.size(); ++index) {
         ByteSource& stream = *m_streams[index].first;
-        const uint64_t size = SoundEnd(stream, 0, m_streams[index].second);
+        const uint64_t size = m_streams[index].second;
         for (uint64_t at = 0; at < size;) {
             uint64_t run = std::min(stream.PlaceRun(at), size - at);
             if (run == 0) break;
