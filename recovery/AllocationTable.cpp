@@ -56,14 +56,16 @@ bool AllocationTable::LooksLikeTable(const uint8_t* sector, size_t entries,
 }
 
 AllocationTable::AllocationTable(ByteSource& file, unsigned shift,
-                                 const std::vector<uint32_t>& listed, uint64_t fileSectors)
+                                 const std::vector<uint32_t>& listed, uint64_t fileSectors,
+                                 const std::vector<uint32_t>& notTables)
     : m_fileSectors(fileSectors) {
-    ReadSectors(file, shift, listed);
+    ReadSectors(file, shift, listed, notTables);
     CountPointers();
 }
 
 void AllocationTable::ReadSectors(ByteSource& file, unsigned shift,
-                                  const std::vector<uint32_t>& listed) {
+                                  const std::vector<uint32_t>& listed,
+                                  const std::vector<uint32_t>& notTables) {
     const size_t sectorSize = size_t{1} << shift;
     const size_t perSector = sectorSize / 4;
     std::vector<uint8_t> bytes(sectorSize);
@@ -114,13 +116,20 @@ void AllocationTable::ReadSectors(ByteSource& file, unsigned shift,
     // A sector the table already gives to a chain is no table sector: the
     // mini stream's table, say, which looks like the table's first sector.
     auto chained = [&](uint32_t id) {
-        return id < m_entries.size() && m_entries[id] != kFree && m_entries[id] != kTableSector;
+        return (id < m_entries.size() && m_entries[id] != kFree && m_entries[id] != kTableSector) ||
+               std::find(notTables.begin(), notTables.end(), id) != notTables.end();
     };
     for (size_t position = 0; position < std::min(byContent.size(), found.size()); ++position) {
         if (!found[position] && !chained(byContent[position]) && read(byContent[position])) keep(position);
     }
+    // A listed sector nothing replaced is most likely the table's own, spoilt.
     for (size_t position = 0; position < found.size(); ++position) {
-        if (!found[position]) MarkUnknown(uint64_t{position} * perSector, perSector);
+        if (found[position]) continue;
+        MarkUnknown(uint64_t{position} * perSector, perSector);
+        uint32_t id = listed[position];
+        if (id >= m_fileSectors) continue;
+        if (m_tableSectors.size() <= id) m_tableSectors.resize(id + size_t{1});
+        m_tableSectors[id] = true;
     }
 }
 

@@ -20,8 +20,10 @@ public:
     // listed in order. A listed sector whose content is no table (a wrong
     // DIFAT entry, a sector overwritten) is looked for among the file's
     // sectors by its content. The table is never longer than the file needs.
+    // notTables: sectors the header names for other uses (the directory's
+    // and the mini stream table's first), never taken for a table sector.
     AllocationTable(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed,
-                    uint64_t fileSectors);
+                    uint64_t fileSectors, const std::vector<uint32_t>& notTables = {});
 
     // Whether the sector holds the entries of a table: each one a marker or
     // a sector of the file, no sector named twice, but for a few damaged links.
@@ -47,6 +49,10 @@ public:
     // The sectors in use that no entry points to and no stream starts at, in
     // file order: the chains a lost or damaged directory no longer names.
     std::vector<uint32_t> Orphans() const;
+    // Whether the table ends a chain at the sector, as it does at a stream's last.
+    bool EndsChain(uint32_t sector) const {
+        return sector < m_entries.size() && m_entries[sector] == kEndOfChain;
+    }
     // How many sectors the sound chain from first holds (at most limit).
     uint64_t ChainLength(uint32_t first, uint64_t limit) const;
     // True when some listed sector had to be found again or the links disagree.
@@ -56,7 +62,8 @@ private:
     bool InUse(uint32_t sector) const;
     void MarkUnknown(uint64_t first, uint64_t count);
     bool Unknown(uint32_t sector) const;
-    void ReadSectors(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed);
+    void ReadSectors(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed,
+                     const std::vector<uint32_t>& notTables);
     void CountPointers();
 
     std::vector<uint32_t> m_entries;

@@ -40,6 +40,17 @@ bool IsRootEntry(const uint8_t* entry) {
            (nameBytes == 0 || EntryName(entry) == "Root Entry");
 }
 
+// Every entry of the sector has a directory entry's type, name length and colour.
+bool LooksLikeDirectory(const uint8_t* sector, size_t size) {
+    for (size_t offset = 0; offset < size; offset += kEntrySize) {
+        const uint8_t* entry = sector + offset;
+        uint16_t nameBytes = Little16(entry + 64);
+        if (entry[66] > kRootEntry || entry[67] > 1 || nameBytes % 2 != 0 || nameBytes > 64)
+            return false;
+    }
+    return true;
+}
+
 // The sector that holds the root entry first: where a lost header's directory starts.
 std::optional<uint32_t> FindRootSector(ByteSource& file, unsigned shift, uint64_t sectors) {
     uint8_t entry[kEntrySize];
@@ -121,8 +132,16 @@ bool CompoundFile::RebuildHeader() {
     return m_table->Sectors() > 0;
 }
 
+bool CompoundFile::HoldsDirectoryEntries(uint32_t sector) {
+    std::vector<uint8_t> bytes(size_t{1} << m_shift);
+    return ReadExactly(*m_source, (uint64_t{sector} + 1) << m_shift, bytes.data(), bytes.size()) &&
+           LooksLikeDirectory(bytes.data(), bytes.size());
+}
+
 void CompoundFile::ReadTable(const std::vector<uint32_t>& listed) {
-    m_table = std::make_unique<AllocationTable>(*m_source, m_shift, listed, m_maxSectors);
+    m_table = std::make_unique<AllocationTable>(
+        *m_source, m_shift, listed, m_maxSectors,
+        std::vector<uint32_t>{m_firstDirectorySector, m_firstMiniFatSector});
     m_claims = std::make_shared<SectorClaims>(m_table->Sectors());
     m_damaged = m_headerLost || m_table->Mended();
 }
@@ -153,14 +172,19 @@ std::vector<uint32_t> CompoundFile::ListedTableSectors(const uint8_t* header) {
     return listed;
 }
 
-std::shared_ptr<SectorChain> CompoundFile::Chain(uint32_t first, uint64_t size) {
+std::shared_ptr<SectorChain> CompoundFile::Chain(uint32_t first, uint64_t size, bool directory) {
     auto self = shared_from_this();
     auto chain = std::make_shared<SectorChain>(
         m_source, uint64_t{1} << m_shift, m_shift, first, size, m_table->Sectors(),
         [self](uint32_t sector, uint32_t& next) { return self->m_table->SoundNext(sector, next); },
         m_claims);
     chain->JoinBrokenLinks(
-        [self](uint32_t sector, uint32_t& next) { return self->m_table->JoinAfter(sector, next); },
+        [self, directory](uint32_t sector, uint32_t& next) {
+            if (directory)
+                return !self->m_table->EndsChain(sector) && self->m_table->JoinAfter(sector, next) &&
+                       self->HoldsDirectoryEntries(next);
+            return self->m_table->JoinAfter(sector, next);
+        },
         [self](const FilePlace& place) {
             self->m_damaged = true;
             if (self->m_breaks) self->m_breaks->insert(place);
@@ -173,12 +197,18 @@ std::vector<CompoundFile::Entry> CompoundFile::ReadDirectory() {
     if (!m_headerLost) m_table->MarkStart(m_firstMiniFatSector);
     if (!IsSector(m_firstDirectorySector) || !m_table->MayStart(m_firstDirectorySector)) return entries;
     m_table->MarkStart(m_firstDirectorySector);
-    auto directory = Chain(m_firstDirectorySector, ByteSource::kUnknownSize);
-    uint8_t entry[kEntrySize];
-    for (uint64_t index = 0; ReadExactly(*directory, index * kEntrySize, entry, kEntrySize); ++index) {
-        uint64_t size = Little64(entry + 120);
-        if (m_shift == 9) size &= 0xFFFFFFFF;  // the high half is not kept by version 3 writers
-        entries.push_back(Entry{EntryName(entry), entry[66], Little32(entry + 116), size});
+    // The directory's chain may go on past a broken link like any other,
+    // into a sector that holds directory entries.
+    auto directory = Chain(m_firstDirectorySector, m_table->Sectors() << m_shift, true);
+    const size_t sectorSize = size_t{1} << m_shift;
+    std::vector<uint8_t> sector(sectorSize);
+    for (uint64_t at = 0; ReadExactly(*directory, at, sector.data(), sectorSize); at += sectorSize) {
+        for (size_t offset = 0; offset < sectorSize; offset += kEntrySize) {
+            const uint8_t* entry = &sector[offset];
+            uint64_t size = Little64(entry + 120);
+            if (m_shift == 9) size &= 0xFFFFFFFF;  // the high half is not kept by version 3 writers
+            entries.push_back(Entry{EntryName(entry), entry[66], Little32(entry + 116), size});
+        }
     }
     return entries;
 }

@@ -56,7 +56,11 @@ private:
     void ReadTable(const std::vector<uint32_t>& listed);
     std::vector<uint32_t> ListedTableSectors(const uint8_t* header);
     std::vector<Entry> ReadDirectory();
-    std::shared_ptr<SectorChain> Chain(uint32_t first, uint64_t size);
+    // A stream goes on past a broken link, or an end of chain before its
+    // length; the directory, whose length is not told, only past a broken
+    // link and into a sector of directory entries.
+    std::shared_ptr<SectorChain> Chain(uint32_t first, uint64_t size, bool directory = false);
+    bool HoldsDirectoryEntries(uint32_t sector);
     bool MiniTableSpoilt(ByteSource& miniTable, uint64_t miniSectors);
     uint64_t StreamSize(const Entry& entry);
     void VisitOrphans(const StreamVisitor& visit);
