@@ -236,14 +236,16 @@ TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
 
 // --- Damaged compound files ------------------------------------------------
 
-// A Word-like file: a JPEG in a big stream and a PNG in the mini stream.
+// A Word-like file: a JPEG's picture record in a big stream and a PNG in
+// the mini stream.
 // Laid out in order, the JPEG lies whole in the file; laid out back to
 // front, only the tables join it.
 std::string DamageableFile(bool inOrder) {
     CompoundFileBuilder builder;
     if (inOrder) builder.InOrder();
     return builder.Stream("WordDocument", Filler(2000))
-        .Stream("Data", Filler(1500) + Fixture("jfif-progressive.jpg") + Filler(700, 2))
+        .Stream("Data", Filler(1500) + BlipRecord({BlipKind::Jpeg, Fixture("jfif-progressive.jpg")}) +
+                            Filler(700, 2))
         .Stream("Small", Fixture("small.png") + Filler(200, 3))
         .Bytes();
 }

@@ -14,11 +14,21 @@
 #include <chrono>
 #include <functional>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 // Well within a second natively; the sanitizers and a busy machine slow it
 // tenfold, while the faults these documents found took minutes or hours.
 constexpr auto kPromptly = std::chrono::seconds(10);
+
+uint32_t Le32(const std::string& bytes, size_t at) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes[at + i]);
+    return value;
+}
 
 std::string Repeated(const std::string& bytes, size_t times) {
     std::string out;
@@ -120,18 +130,97 @@ std::string LoopingCompoundFile() {
     return CompoundHeader(header) + fat + directory + stream;
 }
 
+// A presentation whose compressed objects each hold a compound file and
+// declare nearly 2 GB inflated: what a file holds, not what it declares,
+// sizes its tables.
+std::string ObjectsDeclaringGigabytes(int count, const std::string& (*stream)(int)) {
+    std::string objects;
+    for (int i = 1; i <= count; ++i) {
+        std::string embedded = CompoundFileBuilder().Stream("Data", stream(i)).Bytes();
+        std::string object = Le(0x7FFFFFF0, 4) + ZlibCompress(embedded);
+        objects += Le(0x0010, 2) + Le(0x1011, 2) + Le(object.size(), 4) + object;
+    }
+    std::string atom = Le(0, 2) + Le(0x03E9, 2) + Le(40, 4) + Filler(40);
+    return CompoundFileBuilder()
+        .InOrder()
+        .Stream("PowerPoint Document", OfficeArtContainer(0x03E8, atom + objects))
+        .Bytes();
+}
+
+const std::string& SmallStream(int number) {
+    static std::string stream;
+    stream = Filler(4200) + DistinctJpeg(number);
+    return stream;
+}
+
+// 16,000 sectors, their chain from the last to the first.
+const std::string& BackwardStream(int number) {
+    static std::string stream;
+    stream = std::string(16000 * 512 - 400, '\0') + DistinctJpeg(number);
+    return stream;
+}
+
+// Streams whose entries declare 4 GB while their chains hold a few
+// sectors, each holding a picture record that claims 2 GB.
+std::string StreamsDeclaringGigabytes(int count) {
+    CompoundFileBuilder builder;
+    builder.InOrder();
+    for (int i = 1; i <= count; ++i) {
+        std::string record = BlipRecord({BlipKind::Jpeg, DistinctJpeg(i)});
+        record.replace(4, 4, Le(0x7FFFFFF0, 4));
+        builder.Stream("S" + std::to_string(i), record + Filler(4100, i));
+    }
+    std::string file = builder.Bytes();
+    const size_t directory = (Le32(file, 48) + 1) * 512;
+    for (int i = 1; i <= count; ++i) file.replace(directory + 128 * i + 120, 4, Le(0xFFFFFFF0, 4));
+    return file;
+}
+
+// A lost directory; every chain of the table runs into one shared tail.
+std::string ChainsSharingOneTail(int chains) {
+    std::string file = CompoundFileBuilder().Stream("Data", Filler(chains * 512 + 600) + DistinctJpeg(1)).Bytes();
+    file.replace(48, 4, Le(0x00FFFFF0, 4));
+    const size_t table = (Le32(file, 76) + 1) * 512;
+    for (int s = 0; s < chains; ++s) file.replace(table + 4 * s, 4, Le(chains, 4));
+    return file;
+}
+
 std::string ManyPictWordsThenPictures(int pictures) {
     std::string rtf = "{\\rtf1" + Repeated("\\pict", 20000) + " ";
     for (int i = 1; i <= pictures; ++i) rtf += RtfHex(DistinctJpeg(i)) + " ";
     return rtf + "}";
 }
 
-// The document, and how many numbered JPEGs (DistinctJpeg) the scan gives.
+// The document, and how many numbered JPEGs (DistinctJpeg) the scan gives;
+// for some, that the scan takes little memory whatever the document declares.
 struct HostileDocument {
     const char* name;
     std::function<std::string()> build;
     int pictures;
+    bool littleMemory = false;
 };
+
+// The most memory the process has held so far, where the system tells it.
+uint64_t PeakMemory() {
+#ifdef _WIN32
+    return 0;
+#else
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<uint64_t>(usage.ru_maxrss) * 1024;
+#endif
+}
+
+constexpr uint64_t kLittleMemory = 64 << 20;
+
+}  // namespace
+
+#ifdef __SANITIZE_ADDRESS__
+// Freed memory goes back at once, so that the peak tells what a scan holds.
+extern "C" const char* __asan_default_options() { return "quarantine_size_mb=0"; }
+#endif
+
+namespace {
 
 void PrintTo(const HostileDocument& document, std::ostream* out) { *out << document.name; }
 
@@ -140,11 +229,13 @@ class Hostile : public ::testing::TestWithParam<HostileDocument> {};
 TEST_P(Hostile, EndsSoonWithEveryPictureOnce) {
     TestFolder folder;
     std::string document = GetParam().build();
+    const uint64_t memoryBefore = PeakMemory();
     auto start = std::chrono::steady_clock::now();
 
     ScanOutcome outcome = ScanBytes(folder, document);
 
     EXPECT_LT(std::chrono::steady_clock::now() - start, kPromptly);
+    if (GetParam().littleMemory) EXPECT_LT(PeakMemory() - memoryBefore, kLittleMemory);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(outcome.files, NumberedJpegs(GetParam().pictures));
 }
@@ -174,6 +265,14 @@ INSTANTIATE_TEST_SUITE_P(
         HostileDocument{
             "RtfBinaryRunLongerThanAnyNumber",
             [] { return std::string("{\\rtf1{\\pict\\bin99999999999999999999999 0102}}"); }, 0},
+        HostileDocument{"CompoundObjectsDeclaringGigabytes",
+                        [] { return ObjectsDeclaringGigabytes(128, SmallStream); }, 128, true},
+        HostileDocument{"CompoundObjectWithABackwardChain",
+                        [] { return ObjectsDeclaringGigabytes(1, BackwardStream); }, 1, true},
+        HostileDocument{"CompoundStreamsDeclaringGigabytes", [] { return StreamsDeclaringGigabytes(400); },
+                        400, true},
+        HostileDocument{"CompoundLostDirectoryChainsSharingOneTail", [] { return ChainsSharingOneTail(600); },
+                        1},
         HostileDocument{"RtfThousandsOfPictWordsBeforeThePictures",
                         [] { return ManyPictWordsThenPictures(200); }, 200}),
     [](const ::testing::TestParamInfo<HostileDocument>& info) { return info.param.name; });
