@@ -51,12 +51,18 @@ bool LooksLikeDirectory(const uint8_t* sector, size_t size) {
     return true;
 }
 
-// The sector that holds the root entry first: where a lost header's directory starts.
+// The sector that holds the root entry first: where a lost header's
+// directory starts. The file is read in blocks of whole sectors.
 std::optional<uint32_t> FindRootSector(ByteSource& file, unsigned shift, uint64_t sectors) {
-    uint8_t entry[kEntrySize];
-    for (uint64_t id = 0; id < sectors; ++id) {
-        if (!ReadExactly(file, (id + 1) << shift, entry, sizeof entry)) break;
-        if (IsRootEntry(entry)) return static_cast<uint32_t>(id);
+    const size_t sectorSize = size_t{1} << shift;
+    const size_t perBlock = std::max<size_t>(1, (64 << 10) >> shift);
+    std::vector<uint8_t> block(perBlock * sectorSize);
+    for (uint64_t first = 0; first < sectors; first += perBlock) {
+        size_t got = file.ReadAt((first + 1) << shift, block.data(), block.size());
+        for (size_t i = 0; (i + 1) * sectorSize <= got && first + i < sectors; ++i) {
+            if (IsRootEntry(&block[i * sectorSize])) return static_cast<uint32_t>(first + i);
+        }
+        if (got < block.size()) break;
     }
     return std::nullopt;
 }
@@ -68,7 +74,7 @@ bool CompoundFile::StartsWithSignature(ByteSource& source) {
 }
 
 // Zeroed, or a signature with a few bytes spoilt; and the length of a file of sectors.
-bool CompoundFile::LooksHeaderless(ByteSource& source) {
+bool CompoundFile::MayLackHeader(ByteSource& source) {
     constexpr size_t kFewestSignatureBytes = 5;
     uint64_t size = source.Size();
     if (size == ByteSource::kUnknownSize || size % kHeaderSize != 0 || size < 4 * kHeaderSize ||
@@ -82,8 +88,11 @@ bool CompoundFile::LooksHeaderless(ByteSource& source) {
         same += head[i] == kSignature[i];
         zeros += head[i] == 0;
     }
-    if (same == sizeof head || (zeros < sizeof head && same < kFewestSignatureBytes)) return false;
-    return FindRootSector(source, 9, (size >> 9) - 1).has_value();
+    return same < sizeof head && (zeros == sizeof head || same >= kFewestSignatureBytes);
+}
+
+bool CompoundFile::LooksHeaderless(ByteSource& source) {
+    return MayLackHeader(source) && FindRootSector(source, 9, (source.Size() >> 9) - 1).has_value();
 }
 
 std::shared_ptr<CompoundFile> CompoundFile::Open(std::shared_ptr<ByteSource> source,
@@ -115,7 +124,7 @@ bool CompoundFile::ReadHeader() {
 // Sectors of 4096 bytes leave the rest of the header's sector empty; the
 // table sectors and the root entry are then found by their content.
 bool CompoundFile::RebuildHeader() {
-    if (!LooksHeaderless(*m_source)) return false;
+    if (!MayLackHeader(*m_source)) return false;
     const uint64_t size = m_source->Size();
     std::vector<uint8_t> padding(4096 - kHeaderSize);
     m_shift = size % 4096 == 0 &&
@@ -127,7 +136,9 @@ bool CompoundFile::RebuildHeader() {
     m_headerLost = true;
     m_miniCutoff = kStandardMiniCutoff;
     m_firstMiniFatSector = kEndOfChain;
-    m_firstDirectorySector = FindRootSector(*m_source, m_shift, m_maxSectors).value_or(kEndOfChain);
+    std::optional<uint32_t> root = FindRootSector(*m_source, m_shift, m_maxSectors);
+    if (!root) return false;
+    m_firstDirectorySector = *root;
     ReadTable(AllocationTable::FindTableSectors(*m_source, m_shift, m_maxSectors));
     return m_table->Sectors() > 0;
 }

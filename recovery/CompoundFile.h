@@ -21,8 +21,10 @@ public:
     static constexpr uint8_t kSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
     static bool StartsWithSignature(ByteSource& source);
-    // A file whose header was zeroed or spoilt, whose sectors still hold a
-    // directory: it is read as a compound file all the same.
+    // A file of sectors whose first bytes are zeros or a spoilt signature.
+    static bool MayLackHeader(ByteSource& source);
+    // Such a file whose sectors still hold a directory: it is read as a
+    // compound file all the same.
     static bool LooksHeaderless(ByteSource& source);
     // nullptr when the source has neither a usable header nor the sectors of
     // a compound file. breaks, when given, gets the places where a stream

@@ -90,7 +90,7 @@ bool ContainerReader::IsDocumentContainer(ByteSource& document) {
 void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, int depth) {
     if (depth >= kDeepest) return;
     if (CompoundFile::StartsWithSignature(*source) ||
-        (depth == 0 && !IsContainer(*source) && CompoundFile::LooksHeaderless(*source)))
+        (depth == 0 && !IsContainer(*source) && CompoundFile::MayLackHeader(*source)))
         ReadCompoundFile(source, depth);
     else if (ZipPackage::StartsWithSignature(*source))
         ReadZipPackage(source, depth);
