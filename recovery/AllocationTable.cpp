@@ -59,77 +59,90 @@ AllocationTable::AllocationTable(ByteSource& file, unsigned shift,
                                  const std::vector<uint32_t>& listed, uint64_t fileSectors,
                                  const std::vector<uint32_t>& notTables)
     : m_fileSectors(fileSectors) {
-    ReadSectors(file, shift, listed, notTables);
+    const size_t perSector = (size_t{1} << shift) / 4;
+    // A file cut short still has the table of all it held: its entries may
+    // name sectors up to what the listed sectors cover.
+    Reading reading{file, shift, perSector,
+                    std::max<uint64_t>(fileSectors, uint64_t{listed.size()} * perSector),
+                    std::vector<uint8_t>(size_t{1} << shift)};
+    std::vector<bool> found(listed.size());
+    for (size_t position = 0; position < listed.size(); ++position) {
+        if (ReadTableSector(reading, listed[position])) Keep(reading, position, listed[position], found);
+    }
+    if (std::find(found.begin(), found.end(), false) != found.end()) {
+        m_mended = true;
+        FindMisplaced(reading, listed, found, notTables);
+        GiveUpOn(listed, found, perSector);
+    }
     CountPointers();
 }
 
-void AllocationTable::ReadSectors(ByteSource& file, unsigned shift,
-                                  const std::vector<uint32_t>& listed,
-                                  const std::vector<uint32_t>& notTables) {
-    const size_t sectorSize = size_t{1} << shift;
-    const size_t perSector = sectorSize / 4;
-    std::vector<uint8_t> bytes(sectorSize);
-    std::vector<bool> found(listed.size());
-    // A file cut short still has the table of all it held: its entries may
-    // name sectors up to what the listed sectors cover.
-    const uint64_t reach = std::max<uint64_t>(m_fileSectors, uint64_t{listed.size()} * perSector);
-    uint32_t lastRead = kFree;
-    auto read = [&](uint32_t id) {
-        lastRead = id;
-        return id < m_fileSectors &&
-               ReadExactly(file, (uint64_t{id} + 1) << shift, bytes.data(), sectorSize) &&
-               LooksLikeTable(bytes.data(), perSector, reach);
-    };
-    auto keep = [&](size_t position) {
-        found[position] = true;
-        if (m_tableSectors.size() <= lastRead) m_tableSectors.resize(lastRead + size_t{1});
-        m_tableSectors[lastRead] = true;
-        uint64_t first = uint64_t{position} * perSector;
-        if (first >= m_fileSectors) return;
-        if (m_entries.size() < first + perSector)
-            m_entries.resize(static_cast<size_t>(std::min<uint64_t>(first + perSector, m_fileSectors)), kFree);
-        for (size_t i = 0; i < perSector && first + i < m_entries.size(); ++i)
-            m_entries[static_cast<size_t>(first + i)] = Little32(&bytes[4 * i]);
-    };
-    for (size_t position = 0; position < listed.size(); ++position) {
-        if (read(listed[position])) keep(position);
+bool AllocationTable::ReadTableSector(Reading& reading, uint32_t id) const {
+    const size_t size = reading.bytes.size();
+    return id < m_fileSectors &&
+           ReadExactly(reading.file, (uint64_t{id} + 1) << reading.shift, reading.bytes.data(), size) &&
+           LooksLikeTable(reading.bytes.data(), reading.perSector, reading.reach);
+}
+
+// The sector just read holds the entries of the table's position-th sector.
+void AllocationTable::Keep(const Reading& reading, size_t position, uint32_t id,
+                           std::vector<bool>& found) {
+    found[position] = true;
+    MarkTableSector(id);
+    const uint64_t first = uint64_t{position} * reading.perSector;
+    if (first >= m_fileSectors) return;
+    const uint64_t end = std::min<uint64_t>(first + reading.perSector, m_fileSectors);
+    if (m_entries.size() < end) m_entries.resize(static_cast<size_t>(end), kFree);
+    for (uint64_t sector = first; sector < end; ++sector)
+        m_entries[static_cast<size_t>(sector)] = Little32(&reading.bytes[4 * (sector - first)]);
+}
+
+void AllocationTable::MarkTableSector(uint32_t id) {
+    if (id >= m_fileSectors) return;
+    if (m_tableSectors.size() <= id) m_tableSectors.resize(id + size_t{1});
+    m_tableSectors[id] = true;
+}
+
+// A table sector that is not where the list says: found among the sectors
+// the table marks as its own, else by the links it holds. A sector the
+// table gives to a chain, or the header to another use, is none: the mini
+// stream's table, say, looks like the table's first sector.
+void AllocationTable::FindMisplaced(Reading& reading, const std::vector<uint32_t>& listed,
+                                    std::vector<bool>& found, const std::vector<uint32_t>& notTables) {
+    std::vector<bool> isListed(m_entries.size());
+    for (uint32_t id : listed) {
+        if (id < isListed.size()) isListed[id] = true;
     }
-    if (std::find(found.begin(), found.end(), false) == found.end()) return;
-    // A table sector that is not where the list says: found among the
-    // sectors the table marks as its own, else by the links it holds.
-    m_mended = true;
-    std::vector<bool> listedHere(m_entries.size());
-    for (size_t position = 0; position < listed.size(); ++position) {
-        if (found[position] && listed[position] < listedHere.size()) listedHere[listed[position]] = true;
-    }
-    std::vector<uint32_t> unlisted;
+    std::vector<uint32_t> candidates;
     for (size_t sector = 0; sector < m_entries.size(); ++sector) {
-        if (m_entries[sector] == kTableSector && !listedHere[sector]) unlisted.push_back(static_cast<uint32_t>(sector));
+        if (m_entries[sector] == kTableSector && !isListed[sector]) candidates.push_back(static_cast<uint32_t>(sector));
     }
-    auto next = unlisted.begin();
+    auto next = candidates.begin();
     for (size_t position = 0; position < listed.size(); ++position) {
-        while (!found[position] && next != unlisted.end()) {
-            if (read(*next++)) keep(position);
+        while (!found[position] && next != candidates.end()) {
+            uint32_t id = *next++;
+            if (ReadTableSector(reading, id)) Keep(reading, position, id, found);
         }
     }
-    std::vector<uint32_t> byContent = FindTableSectors(file, shift, m_fileSectors);
-    // A sector the table already gives to a chain is no table sector: the
-    // mini stream's table, say, which looks like the table's first sector.
-    auto chained = [&](uint32_t id) {
+    auto otherUse = [&](uint32_t id) {
         return (id < m_entries.size() && m_entries[id] != kFree && m_entries[id] != kTableSector) ||
                std::find(notTables.begin(), notTables.end(), id) != notTables.end();
     };
+    std::vector<uint32_t> byContent = FindTableSectors(reading.file, reading.shift, m_fileSectors);
     for (size_t position = 0; position < std::min(byContent.size(), found.size()); ++position) {
-        if (!found[position] && !chained(byContent[position]) && read(byContent[position])) keep(position);
+        uint32_t id = byContent[position];
+        if (!found[position] && !otherUse(id) && ReadTableSector(reading, id)) Keep(reading, position, id, found);
     }
-    // A listed sector nothing replaced is most likely the table's own, spoilt.
+}
+
+// Where no sector replaced a listed one, the listed one is most likely the
+// table's own, spoilt: what it told of is unknown.
+void AllocationTable::GiveUpOn(const std::vector<uint32_t>& listed, const std::vector<bool>& found,
+                               size_t perSector) {
     for (size_t position = 0; position < found.size(); ++position) {
         if (found[position]) continue;
         MarkUnknown(uint64_t{position} * perSector, perSector);
-        uint32_t id = listed[position];
-        if (id >= m_fileSectors) continue;
-        if (m_tableSectors.size() <= id) m_tableSectors.resize(id + size_t{1});
-        m_tableSectors[id] = true;
+        MarkTableSector(listed[position]);
     }
 }
 

@@ -59,11 +59,24 @@ public:
     bool Mended() const { return m_mended; }
 
 private:
+    struct Reading {
+        ByteSource& file;
+        unsigned shift;
+        size_t perSector;
+        uint64_t reach;  // no table entry names a sector beyond this
+        std::vector<uint8_t> bytes;
+    };
+
+    bool ReadTableSector(Reading& reading, uint32_t id) const;
+    void Keep(const Reading& reading, size_t position, uint32_t id, std::vector<bool>& found);
+    void MarkTableSector(uint32_t id);
+    void FindMisplaced(Reading& reading, const std::vector<uint32_t>& listed,
+                       std::vector<bool>& found, const std::vector<uint32_t>& notTables);
+    void GiveUpOn(const std::vector<uint32_t>& listed, const std::vector<bool>& found,
+                  size_t perSector);
     bool InUse(uint32_t sector) const;
     void MarkUnknown(uint64_t first, uint64_t count);
     bool Unknown(uint32_t sector) const;
-    void ReadSectors(ByteSource& file, unsigned shift, const std::vector<uint32_t>& listed,
-                     const std::vector<uint32_t>& notTables);
     void CountPointers();
 
     std::vector<uint32_t> m_entries;
