@@ -272,61 +272,66 @@ void CompoundFile::ForEachStream(const StreamVisitor& visit) {
     std::vector<Entry> entries = ReadDirectory();
     const bool hasRoot = !entries.empty() && entries[0].type == kRootEntry && IsSector(entries[0].start);
     if (!hasRoot) m_damaged = true;
-    // Every start the directory tells is known before any chain is followed:
-    // no sound link runs into one.
+    std::vector<bool> big = MarkBigStreamStarts(entries);
+    MiniStream mini;
+    if (hasRoot) mini = OpenMiniStream(entries[0], visit);
+    for (size_t index = 0; index < entries.size(); ++index) {
+        const Entry& entry = entries[index];
+        if (big[index])
+            visit(entry.name, Chain(entry.start, StreamSize(entry)));
+        else if (entry.type == kStreamEntry && entry.size != 0 && entry.size < m_miniCutoff && mini.stream)
+            visit(entry.name, SmallStream(mini, entry));
+    }
+    VisitOrphans(visit);
+}
+
+// Every start the directory tells is known before any chain is followed:
+// no sound link runs into one. A start that a chain runs into, or that is
+// not in use, is a wrong one: the stream's own chain is then among those
+// no entry names. True for the streams to follow along the table.
+std::vector<bool> CompoundFile::MarkBigStreamStarts(const std::vector<Entry>& entries) {
     std::vector<bool> big(entries.size());
     for (size_t index = 0; index < entries.size(); ++index) {
         const Entry& entry = entries[index];
-        if (entry.type != kStreamEntry || entry.size == 0 || !IsSector(entry.start)) continue;
-        big[index] = entry.size >= m_miniCutoff;
-        if (!big[index]) continue;
-        // A start that a chain runs into, or that is not in use, is a wrong
-        // one: the stream's own chain is then among those no entry names.
+        if (entry.type != kStreamEntry || entry.size < m_miniCutoff || !IsSector(entry.start)) continue;
         big[index] = m_table->MayStart(entry.start);
         if (big[index])
             m_table->MarkStart(entry.start);
         else if (entry.size <= m_table->Sectors() << m_shift)
             m_damaged = true;  // not an entry left over with nonsense in it
     }
-    std::shared_ptr<ByteSource> miniStream;
-    std::shared_ptr<ByteSource> miniTable;
-    std::shared_ptr<SectorClaims> miniClaims;
-    if (hasRoot) {
-        const Entry& root = entries[0];
-        const uint64_t miniSectors = (root.size >> kMiniShift) + 1;
-        if (m_headerLost) m_firstMiniFatSector = FindMiniTable(miniSectors).value_or(kEndOfChain);
-        m_table->MarkStart(root.start);
-        if (IsSector(m_firstMiniFatSector)) m_table->MarkStart(m_firstMiniFatSector);
-        miniTable = Chain(m_firstMiniFatSector, ByteSource::kUnknownSize);
-        miniClaims = std::make_shared<SectorClaims>(miniSectors);
-        auto rootChain = Chain(root.start, root.size);
-        miniStream = rootChain;
-        if (MiniTableSpoilt(*miniTable, miniSectors)) {
-            m_damaged = true;
-            visit(std::string(), rootChain);
-        }
+    return big;
+}
+
+// A spoilt table of the mini stream leaves its small streams unreadable:
+// the mini stream is then handed over too, to be read as it lies.
+CompoundFile::MiniStream CompoundFile::OpenMiniStream(const Entry& root, const StreamVisitor& visit) {
+    const uint64_t miniSectors = (root.size >> kMiniShift) + 1;
+    if (m_headerLost) m_firstMiniFatSector = FindMiniTable(miniSectors).value_or(kEndOfChain);
+    m_table->MarkStart(root.start);
+    if (IsSector(m_firstMiniFatSector)) m_table->MarkStart(m_firstMiniFatSector);
+    MiniStream mini;
+    mini.table = Chain(m_firstMiniFatSector, ByteSource::kUnknownSize);
+    mini.claims = std::make_shared<SectorClaims>(miniSectors);
+    mini.stream = Chain(root.start, root.size);
+    if (MiniTableSpoilt(*mini.table, miniSectors)) {
+        m_damaged = true;
+        visit(std::string(), mini.stream);
     }
-    for (size_t index = 0; index < entries.size(); ++index) {
-        const Entry& entry = entries[index];
-        if (big[index]) {
-            visit(entry.name, Chain(entry.start, StreamSize(entry)));
-            continue;
-        }
-        if (entry.type != kStreamEntry || entry.size == 0 || entry.size >= m_miniCutoff || !miniStream)
-            continue;
-        auto table = miniTable;
-        auto stream = std::make_shared<SectorChain>(
-            miniStream, 0, kMiniShift, entry.start, entry.size, (miniStream->Size() >> kMiniShift) + 1,
-            [table](uint32_t sector, uint32_t& next) {
-                uint8_t value[4];
-                if (!ReadExactly(*table, uint64_t{sector} * 4, value, sizeof value)) return false;
-                next = Little32(value);
-                return IsSector(next);
-            },
-            miniClaims);
-        visit(entry.name, stream);
-    }
-    VisitOrphans(visit);
+    return mini;
+}
+
+std::shared_ptr<ByteSource> CompoundFile::SmallStream(const MiniStream& mini, const Entry& entry) {
+    auto table = mini.table;
+    return std::make_shared<SectorChain>(
+        mini.stream, 0, kMiniShift, entry.start, entry.size, (mini.stream->Size() >> kMiniShift) + 1,
+        [table](uint32_t sector, uint32_t& next) {
+            uint8_t value[4];
+            if (!ReadExactly(*table, uint64_t{sector} * 4, value, sizeof value)) return false;
+            next = Little32(value);
+            return IsSector(next);
+        },
+        mini.claims);
 }
 
 // The chains no entry names, each from its first sector, as far as it

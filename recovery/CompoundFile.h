@@ -52,6 +52,13 @@ private:
         uint64_t size;
     };
 
+    // The small streams' home: the root's chain, read through its own table.
+    struct MiniStream {
+        std::shared_ptr<ByteSource> stream;
+        std::shared_ptr<ByteSource> table;
+        std::shared_ptr<SectorClaims> claims;
+    };
+
     explicit CompoundFile(std::shared_ptr<ByteSource> source) : m_source(std::move(source)) {}
     bool ReadHeader();
     bool RebuildHeader();
@@ -65,6 +72,9 @@ private:
     bool HoldsDirectoryEntries(uint32_t sector);
     bool MiniTableSpoilt(ByteSource& miniTable, uint64_t miniSectors);
     uint64_t StreamSize(const Entry& entry);
+    std::vector<bool> MarkBigStreamStarts(const std::vector<Entry>& entries);
+    MiniStream OpenMiniStream(const Entry& root, const StreamVisitor& visit);
+    std::shared_ptr<ByteSource> SmallStream(const MiniStream& mini, const Entry& entry);
     void VisitOrphans(const StreamVisitor& visit);
     std::optional<uint32_t> FindMiniTable(uint64_t miniSectors);
 
