@@ -288,6 +288,7 @@ const Damage kTableDamages[] = {
      [](std::string& f) { Put32(f, DataEntry(f) + 116, Le32At(f, DataEntry(f) + 116) - 3); }},
     {"EntrySizeTooSmall", false, [](std::string& f) { Put32(f, DataEntry(f) + 120, 100); }},
     {"EntrySizeTooLarge", false, [](std::string& f) { Put32(f, DataEntry(f) + 120, 60000); }},
+    {"CutBeforeItsDirectoryAndTable", true, [](std::string& f) { f.resize(SectorOffset(Le32At(f, 48))); }},
     {"MiniTableZeroed", true,
      [](std::string& f) { f.replace(SectorOffset(Le32At(f, 60)), 512, std::string(512, '\0')); }},
 };
