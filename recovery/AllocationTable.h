@@ -53,6 +53,12 @@ public:
     bool EndsChain(uint32_t sector) const {
         return sector < m_entries.size() && m_entries[sector] == kEndOfChain;
     }
+    // A sector the table tells nothing of: the table sector for it is lost.
+    bool Unknown(uint32_t sector) const;
+    // A sector the table itself was read from, or one of its spoilt sectors.
+    bool IsTableSector(uint32_t sector) const {
+        return sector < m_tableSectors.size() && m_tableSectors[sector];
+    }
     // How many sectors the sound chain from first holds (at most limit).
     uint64_t ChainLength(uint32_t first, uint64_t limit) const;
     // True when some listed sector had to be found again or the links disagree.
@@ -76,7 +82,6 @@ private:
                   size_t perSector);
     bool InUse(uint32_t sector) const;
     void MarkUnknown(uint64_t first, uint64_t count);
-    bool Unknown(uint32_t sector) const;
     void CountPointers();
 
     std::vector<uint32_t> m_entries;

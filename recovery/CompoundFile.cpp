@@ -341,4 +341,22 @@ void CompoundFile::VisitOrphans(const StreamVisitor& visit) {
         if (m_claims->Claimed(first)) continue;
         visit(std::string(), Chain(first, m_table->ChainLength(first, m_table->Sectors()) << m_shift));
     }
+    VisitUnknownStretches(visit);
+}
+
+// Where the table sectors are lost (a file cut short loses them with its
+// directory), the sectors no chain reached are read in file order, one
+// stretch a stream: writers mostly lay streams out so, and their records
+// still tell their pictures.
+void CompoundFile::VisitUnknownStretches(const StreamVisitor& visit) {
+    const uint32_t sectors = static_cast<uint32_t>(m_table->Sectors());
+    auto free = [&](uint32_t sector) { return m_table->Unknown(sector) && !m_claims->Claimed(sector); };
+    for (uint32_t first = 0; first < sectors; ++first) {
+        if (!free(first) || m_table->IsTableSector(first)) continue;
+        uint64_t length = 0;
+        uint32_t end = first;
+        for (; end < sectors && free(end); ++end) length += m_table->IsTableSector(end) ? 0 : 1;
+        visit(std::string(), Chain(first, length << m_shift));
+        first = end;
+    }
 }

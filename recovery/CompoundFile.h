@@ -76,6 +76,7 @@ private:
     MiniStream OpenMiniStream(const Entry& root, const StreamVisitor& visit);
     std::shared_ptr<ByteSource> SmallStream(const MiniStream& mini, const Entry& entry);
     void VisitOrphans(const StreamVisitor& visit);
+    void VisitUnknownStretches(const StreamVisitor& visit);
     std::optional<uint32_t> FindMiniTable(uint64_t miniSectors);
 
     std::shared_ptr<ByteSource> m_source;

@@ -2,6 +2,7 @@
 // once, numbered by place, and never fewer than the plain bytes give.
 #include "CompoundFileBuilder.h"
 #include "ContainerBytes.h"
+#include "PictureBytes.h"
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
@@ -236,16 +237,18 @@ TEST(CompoundFile, ALoopingOrSpoiltAllocationTableGivesNoFewerThanThePlainBytes)
 
 // --- Damaged compound files ------------------------------------------------
 
-// A Word-like file: a JPEG's picture record in a big stream and a PNG in
-// the mini stream.
-// Laid out in order, the JPEG lies whole in the file; laid out back to
-// front, only the tables join it.
+// A Word-like file: a JPEG's picture record and a deflated metafile's in
+// a big stream, and a PNG in the mini stream. Laid out in order, the JPEG
+// lies whole in the file; laid out back to front, only the tables join it.
+// The metafile only its record tells.
+std::string DamageableEmf() { return EmfPicture(EmfComment(std::string(3000, 'm'))); }
+
 std::string DamageableFile(bool inOrder) {
     CompoundFileBuilder builder;
     if (inOrder) builder.InOrder();
     return builder.Stream("WordDocument", Filler(2000))
         .Stream("Data", Filler(1500) + BlipRecord({BlipKind::Jpeg, Fixture("jfif-progressive.jpg")}) +
-                            Filler(700, 2))
+                            BlipRecord({BlipKind::Emf, DamageableEmf(), true}) + Filler(700, 2))
         .Stream("Small", Fixture("small.png") + Filler(200, 3))
         .Bytes();
 }
@@ -304,8 +307,9 @@ TEST_P(DamagedTables, GiveEveryPictureWholeAndNoPieces) {
 
     ScanOutcome outcome = ScanBytes(folder, file);
 
-    EXPECT_EQ(outcome.files,
-              (Files{{"1.jpg", Fixture("jfif-progressive.jpg")}, {"1.gif", Fixture("small.png")}}));
+    EXPECT_EQ(outcome.files, (Files{{"1.jpg", Fixture("jfif-progressive.jpg")},
+                                    {"1.emf", DamageableEmf()},
+                                    {"1.gif", Fixture("small.png")}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(CompoundFile, DamagedTables, ::testing::ValuesIn(kTableDamages),
