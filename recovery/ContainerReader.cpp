@@ -50,8 +50,11 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, PictureKind kind, ui
     bool whole = false;
     picture.end = PictureEndInRecord(*view, kind, 0, size, &whole);
     // Three bytes alone match too much: a JPEG whose structure breaks is
-    // taken only from a JFIF start, as the plain search takes it.
-    if (kind == PictureKind::Jpeg && !whole && !StartsWithJfif(*view, 0)) return false;
+    // taken only from a JFIF start, as the plain search takes it, and only
+    // when its markers hold an image.
+    if (kind == PictureKind::Jpeg && !whole &&
+        (!StartsWithJfif(*view, 0) || JpegWithoutImage(*view, 0)))
+        return false;
     picture.place = view->Place(0);
     picture.rank = rank;
     picture.evidence = Evidence::Record;

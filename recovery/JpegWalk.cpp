@@ -88,15 +88,25 @@ bool SkipEntropyData(DocumentReader& reader) {
     }
 }
 
+// What a walk passed on its way.
+struct WalkSeen {
+    bool frame = false;
+    bool scan = false;
+    uint64_t trusted = 0;
+};
+
 // Walks marker by marker from the cursor. When it returns Broken, the cursor
-// is where the structure stopped making sense. scanSeen tells whether a scan
-// was passed; with frameFirst, a scan before any frame header is Broken.
-// trusted is where the last segment taken by its length starts: bytes before
-// it belong to the picture. Entropy-coded data shows no structure of its own,
-// so from the first scan on it stays at that scan's marker.
-WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted,
+// is where the structure stopped making sense. seen tells whether a frame
+// header and a scan were passed; with frameFirst, a scan before any frame
+// header is Broken. seen.trusted is where the last segment taken by its
+// length starts: bytes before it belong to the picture. Entropy-coded data
+// shows no structure of its own, so from the first scan on it stays at that
+// scan's marker.
+WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, WalkSeen& seen,
                     BrokenWalks* broken = nullptr) {
-    bool frameSeen = false;
+    bool& frameSeen = seen.frame;
+    bool& scanSeen = seen.scan;
+    uint64_t& trusted = seen.trusted;
     for (;;) {
         if (broken != nullptr &&
             broken->Known(reader.Position(), (frameSeen ? 2 : 0) + (scanSeen ? 1 : 0)))
@@ -135,11 +145,14 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uin
 
 }  // namespace
 
-bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted) {
-    trusted = reader.Position();
+bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted, bool* image) {
+    WalkSeen seen;
+    seen.trusted = reader.Position();
     reader.Skip(2);
-    bool scanSeen = false;
-    return WalkMarkers(reader, false, scanSeen, trusted) == WalkEnd::EndOfImage;
+    bool ended = WalkMarkers(reader, false, seen) == WalkEnd::EndOfImage;
+    trusted = seen.trusted;
+    if (image != nullptr) *image = seen.frame || seen.scan;
+    return ended;
 }
 
 bool SkipToJpegEnd(DocumentReader& reader) {
@@ -154,10 +167,8 @@ bool JpegStructureHolds(DocumentReader& reader, BrokenWalks& broken) {
         reader.Cursor()[1] != kStartOfImage)
         return false;
     reader.Skip(2);
-    bool scanSeen = false;
-    uint64_t trusted = 0;
-    bool holds =
-        WalkMarkers(reader, true, scanSeen, trusted, &broken) == WalkEnd::EndOfImage && scanSeen;
+    WalkSeen seen;
+    bool holds = WalkMarkers(reader, true, seen, &broken) == WalkEnd::EndOfImage && seen.scan;
     broken.Ended(holds);
     return holds;
 }

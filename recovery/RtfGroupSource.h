@@ -42,6 +42,10 @@ private:
     };
 
     bool NextByte(uint8_t& byte, uint64_t& textPosition);
+    // The decoder moved on to the next data byte.
+    void Advanced();
+    // The saved state nearest before the data offset.
+    State NearestState(uint64_t offset) const;
     bool NextChar(uint8_t& c);
     bool PeekChar(uint8_t& c);
     bool ReadControlWord();
@@ -50,6 +54,11 @@ private:
     std::shared_ptr<ByteSource> m_text;
     State m_state;
     Checkpoints<State> m_checkpoints;
+    // States close together over the last stretch decoded, kept while the
+    // group is read: a picture's walk reads ahead and then goes back a little
+    // to read it again or to place it, and that costs a short way, not the
+    // way from the last checkpoint.
+    std::vector<State> m_recent;
     std::vector<uint8_t> m_buffer;
     uint64_t m_bufferStart = 0;
     size_t m_bufferLength = 0;
