@@ -35,8 +35,11 @@ int HexValue(uint8_t c) {
 
 }  // namespace
 
-RtfGroupSource::RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start)
-    : m_text(std::move(text)), m_state{start}, m_checkpoints(kCheckpointSpacing, m_state) {}
+RtfGroupSource::RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start, Ends ends)
+    : m_text(std::move(text)),
+      m_ends(ends),
+      m_state{start},
+      m_checkpoints(kCheckpointSpacing, m_state) {}
 
 void RtfGroupSource::Rest() {
     std::vector<State>().swap(m_recent);
@@ -65,8 +68,9 @@ bool RtfGroupSource::NextChar(uint8_t& c) {
 bool RtfGroupSource::IsDataWord(const std::string& word) { return word == "pict" || word == "objdata"; }
 
 // Reads a control word's letters and numeric parameter after its backslash;
-// only \binN changes what follows, and only at the group's own level. True
-// when the word opens a data group of its own.
+// only \binN changes what follows, and only at the group's own level unless
+// the group ends only at its brace. True when the word opens a data group of
+// its own.
 bool RtfGroupSource::ReadControlWord() {
     std::string word;
     uint8_t c = 0;
@@ -92,9 +96,10 @@ bool RtfGroupSource::ReadControlWord() {
         ++m_state.textPosition;
     }
     if (PeekChar(c) && c == ' ') ++m_state.textPosition;
-    if (word == "bin" && m_state.depth == 0 && !number.empty() && number[0] != '-')
+    const bool atBrace = m_ends == Ends::AtClosingBrace;
+    if (word == "bin" && (m_state.depth == 0 || atBrace) && !number.empty() && number[0] != '-')
         m_state.binaryLeft = SaturatedNumber(number);
-    return IsDataWord(word);
+    return IsDataWord(word) && !atBrace;
 }
 
 bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {

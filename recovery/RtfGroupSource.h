@@ -11,9 +11,15 @@
 
 class RtfGroupSource : public ByteSource {
 public:
+    // Where the group's data ends: at the control word of a data group
+    // nested inside it, which is a group of its own; or only at its closing
+    // brace, every \binN inside it read, at any depth.
+    enum class Ends { AtNestedDataGroup, AtClosingBrace };
+
     // start: the text right after the group's control word. The data ends
     // with the group; text in groups nested inside it is not data.
-    RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start);
+    RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start,
+                   Ends ends = Ends::AtNestedDataGroup);
 
     uint64_t Size() const override { return kUnknownSize; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
@@ -52,6 +58,7 @@ private:
     void MoveTo(uint64_t offset);
 
     std::shared_ptr<ByteSource> m_text;
+    Ends m_ends;
     State m_state;
     Checkpoints<State> m_checkpoints;
     // States close together over the last stretch decoded, kept while the
