@@ -106,6 +106,17 @@ std::string TiffEntry(uint16_t tag, uint16_t type, uint32_t value) {
 
 }  // namespace
 
+std::string PlaceableWmf(const std::string& wmf, const std::array<int16_t, 4>& bounds,
+                         uint16_t unitsPerInch) {
+    std::string header = "\xD7\xCD\xC6\x9A" + Le(0, 2);
+    for (int16_t value : bounds) header += Le(static_cast<uint16_t>(value), 2);
+    header += Le(unitsPerInch, 2) + Le(0, 4);
+    unsigned checksum = 0;  // the ten words before it, XORed
+    for (size_t i = 0; i < header.size(); i += 2)
+        checksum ^= static_cast<uint8_t>(header[i]) | (static_cast<uint8_t>(header[i + 1]) << 8);
+    return header + Le(checksum, 2) + wmf;
+}
+
 std::string WmfPicture(int16_t width, int16_t height) {
     std::string records = WmfRecord(0x020B, Le(0, 2) + Le(0, 2));  // window origin: y, x
     records += WmfRecord(0x020C, Le(height, 2) + Le(width, 2));     // window extent: y, x

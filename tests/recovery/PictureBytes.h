@@ -2,6 +2,7 @@
 // for the scanner's tests and the fuzz seeds.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +35,11 @@ std::string EmfComment(const std::string& bytes);
 // header: its header, its window (origin 0, 0; extent width x height), a
 // black brush, a rectangle over most of the window, and the end record.
 std::string WmfPicture(int16_t width = 200, int16_t height = 100);
+
+// The metafile behind the placeable header its files start with: its
+// bounds (left, top, right, bottom) in its units, so many to the inch.
+std::string PlaceableWmf(const std::string& wmf, const std::array<int16_t, 4>& bounds,
+                         uint16_t unitsPerInch);
 
 // A little-endian TIFF of width x 1 grey pixels, uncompressed.
 std::string TiffPicture(uint16_t width = 4);
