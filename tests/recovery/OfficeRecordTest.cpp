@@ -165,6 +165,7 @@ TEST_P(OfficeRecords, GiveEveryPictureOnceWholeAndNothingElse) {
     Files expected = GetParam().expected();
     EXPECT_EQ(outcome.files, expected);
     EXPECT_EQ(outcome.result.pictureCount, static_cast<int>(expected.size()));
+    EXPECT_EQ(outcome.picturesMade, static_cast<int>(expected.size()));
     EXPECT_TRUE(outcome.result.completed);
 }
 
