@@ -145,6 +145,32 @@ std::string PackageOfOtherKinds() {
         .Bytes();
 }
 
+// Metafile records stored and deflated, each behind a placeable header made
+// from the bounds and size on the page its record gives; one whose stated
+// size runs past its record is none. And a TIFF record.
+Blip MetafileRecord(BlipKind kind, const std::string& data, bool deflated,
+                    const std::array<int32_t, 6>& frame) {
+    Blip blip{kind, data, deflated};
+    blip.frame = frame;
+    return blip;
+}
+
+// 400 units on 365,760 EMUs (0.4 inch): 1,000 to the inch; 100 units on an inch.
+const std::array<int32_t, 6> kFrameAt10By20 = {10, 20, 410, 220, 365760, 1270000};
+const std::array<int32_t, 6> kFrameLeftOfZero = {-5, -7, 95, 43, 914400, 457200};
+
+std::string MetafileAndTiffRecords() {
+    std::string overlong = BlipRecord(MetafileRecord(BlipKind::Wmf, WmfPicture(90, 90), false,
+                                                     kFrameAt10By20));
+    overlong.replace(8 + 16 + 28, 4, Le(WmfPicture(90, 90).size() + 1, 4));
+    return Compound("Pictures",
+                    BlipRecord(MetafileRecord(BlipKind::Wmf, WmfPicture(), false, kFrameAt10By20)) +
+                        BlipRecord(MetafileRecord(BlipKind::Wmf, WmfPicture(120, 60), true,
+                                                  kFrameLeftOfZero)) +
+                        BlipRecord({BlipKind::Emf, EmfPicture(EmfComment("deflated")), true}) +
+                        overlong + BlipRecord({BlipKind::Tiff, TiffPicture()}) + Filler(4096));
+}
+
 std::string RtfPicture(const std::string& words, const std::string& bytes) {
     return "{\\pict" + words + "\r\n" + RtfHex(bytes) + "}";
 }
@@ -190,6 +216,22 @@ INSTANTIATE_TEST_SUITE_P(
                    [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}}; }},
         RecordCase{"HdPhotoAndSvgParts", PackageOfOtherKinds,
                    [] { return Files{{"1.wdp", Wdp()}, {"1.svg", Svg()}}; }},
+        RecordCase{"MetafileAndTiffRecords", MetafileAndTiffRecords,
+                   [] {
+                       return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {10, 20, 410, 220}, 1000)},
+                                    {"2.wmf", PlaceableWmf(WmfPicture(120, 60), {-5, -7, 95, 43}, 100)},
+                                    {"1.emf", EmfPicture(EmfComment("deflated"))},
+                                    {"1.tif", TiffPicture()}};
+                   }},
+        // The width on the page, 2,880 twips (two inches), tells 100 units to the inch.
+        RecordCase{"RtfMetafileSizedByItsGoal",
+                   [] {
+                       return "{\\rtf1" +
+                              RtfPicture("\\wmetafile8\\picw200\\pich100\\picwgoal2880\\pichgoal720",
+                                         WmfPicture()) +
+                              "}";
+                   },
+                   [] { return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 100)}}; }},
         RecordCase{"RtfOfOtherKinds", RtfOfOtherKinds,
                    [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}, {"1.gif", Png()}}; }}));
 

@@ -36,13 +36,14 @@ uint32_t CountRecords(const std::string& records) {
 
 }  // namespace
 
-std::string GifPicture(const std::string& comment) {
+std::string GifPicture(const std::string& comment, bool localColours) {
     std::string gif = "GIF89a";
     gif += Le(2, 2) + Le(2, 2) + "\x80" + std::string(2, '\0');  // two colours
     gif += std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
     gif += std::string("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
     gif += std::string("\x21\xFE", 2) + SubBlocks(comment);
-    gif += "\x2C" + Le(0, 2) + Le(0, 2) + Le(2, 2) + Le(2, 2) + std::string(1, '\0');
+    gif += "\x2C" + Le(0, 2) + Le(0, 2) + Le(2, 2) + Le(2, 2);
+    gif += localColours ? std::string("\x80\xFF\x00\x00\x00\x00\xFF", 7) : std::string(1, '\0');
     gif += "\x02" + SubBlocks(std::string("\x8C\x2D\x99\x87\x2A\x1C\xDC\x33\xA0\x02\x75", 11));
     return gif + "\x3B";
 }
@@ -79,17 +80,17 @@ std::string EmfComment(const std::string& bytes) {
     return EmfRecord(kEmfComment, Le(bytes.size(), 4) + bytes);
 }
 
-std::string EmfPicture(const std::string& records) {
+std::string EmfPicture(const std::string& records, uint32_t headerSize) {
     std::string body = EmfRecord(kEmfSetMapMode, Le(1, 4)) + records +
                        EmfRecord(kEmfEndOfFile, Le(0, 4) + Le(16, 4) + Le(20, 4));
-    constexpr uint32_t kHeaderSize = 88;
-    std::string header = Le(kEmfHeaderType, 4) + Le(kHeaderSize, 4);
+    std::string header = Le(kEmfHeaderType, 4) + Le(headerSize, 4);
     header += Le(0, 4) + Le(0, 4) + Le(99, 4) + Le(49, 4);        // bounds in pixels
     header += Le(0, 4) + Le(0, 4) + Le(2646, 4) + Le(1323, 4);    // frame in 0.01 mm
-    header += " EMF" + Le(0x10000, 4) + Le(kHeaderSize + body.size(), 4) +
+    header += " EMF" + Le(0x10000, 4) + Le(headerSize + body.size(), 4) +
               Le(1 + CountRecords(body), 4) + Le(1, 2) + Le(0, 2);
     header += Le(0, 4) + Le(0, 4) + Le(0, 4);                     // no description, no palette
     header += Le(1920, 4) + Le(1080, 4) + Le(508, 4) + Le(286, 4);  // device
+    header.resize(headerSize, '\0');  // no pixel format, no OpenGL, size in micrometres
     return header + body;
 }
 

@@ -9,7 +9,8 @@
 // A 2 x 2 GIF: global colour table, a graphic control extension, a comment
 // extension holding comment (in sub-blocks of up to 255 bytes), one image
 // and the trailer.
-std::string GifPicture(const std::string& comment = "made by hand");
+// With localColours, the image has a colour table of its own (two colours).
+std::string GifPicture(const std::string& comment = "made by hand", bool localColours = false);
 
 // A BMP file: a BITMAPINFOHEADER (40 bytes) or the older 12-byte header, a
 // colour table for depths up to 8, and rows padded to four bytes, filled
@@ -27,7 +28,8 @@ std::string BmpPicture(const BmpShape& shape = BmpShape());
 std::string EmfRecord(uint32_t type, const std::string& data);
 // An EMF: the header record, the records given, and the end-of-file record;
 // the header counts them all and gives their total size.
-std::string EmfPicture(const std::string& records);
+// A header longer than its 88 bytes holds zeros in its extensions.
+std::string EmfPicture(const std::string& records, uint32_t headerSize = 88);
 // A comment record holding the bytes, as a picture may carry another one.
 std::string EmfComment(const std::string& bytes);
 
