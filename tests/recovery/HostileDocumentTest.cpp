@@ -347,6 +347,24 @@ TEST(InflatedEntry, ReadInTwoPartsGivesTheWholeEntryWhereverTheySplit) {
     }
 }
 
+// Read again from points the recent bytes no longer hold, an entry goes back
+// to the decoder state saved nearest before each, and gives the same bytes.
+TEST(InflatedEntry, ReadAgainFromEarlierPointsGivesTheSameBytes) {
+    const std::string plain = Filler(3 << 20, 4);
+    auto archive = std::make_shared<MemorySource>(Deflate(plain));
+    InflateSource entry(archive, 0, archive->Size(), plain.size(),
+                        std::make_shared<InflationBudget>(archive->Size()));
+    std::string bytes(plain.size(), '\0');
+    auto* into = reinterpret_cast<uint8_t*>(&bytes[0]);
+    ASSERT_EQ(entry.ReadAt(0, into, bytes.size()), plain.size());
+    for (size_t from : {size_t{2600000}, size_t{1100000}, size_t{2100000}, size_t{5}}) {
+        const size_t size = 70000;
+        std::string again(size, '\0');
+        ASSERT_EQ(entry.ReadAt(from, reinterpret_cast<uint8_t*>(&again[0]), size), size) << from;
+        EXPECT_EQ(again, plain.substr(from, size)) << "read again from " << from;
+    }
+}
+
 // A package cannot make the scan inflate more than its allowance.
 TEST(InflatedEntry, StopsWhereTheAllowanceRunsOut) {
     std::string plain(InflationBudget::kFloor + (1 << 20), '\0');
