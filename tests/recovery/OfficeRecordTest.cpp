@@ -62,6 +62,16 @@ std::string WorkbookOfManyDrawingRecords() {
     return Compound("Workbook", workbook + BiffRecord(0x000A, ""));
 }
 
+// A sheet's drawing cut into two drawing records, with the shared strings
+// and their own continuation between them: that continuation is no drawing's.
+std::string DrawingAroundAnotherRecordsContinuation() {
+    std::string shape = OfficeArtContainer(0xF004, BlipRecord({BlipKind::Jpeg, Jpeg()}));
+    std::string workbook = BiffRecord(0x0809, Le(0x0600, 2) + std::string(14, '\0'));
+    workbook += BiffRecord(0x00EC, shape.substr(0, 2000)) + BiffRecord(0x00FC, "strings") +
+                BiffRecord(0x003C, "more strings") + BiffRecord(0x00EC, shape.substr(2000));
+    return Compound("Workbook", workbook + BiffRecord(0x000A, ""));
+}
+
 // Header and footer pictures: records of their own, each behind a 14-byte header.
 std::string WorkbookWithHeaderPicture() {
     std::string drawing = DrawingGroup(BlipRecord({BlipKind::Png, Png()}));
@@ -201,6 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"WorkbookDrawingInManyRecords", WorkbookOfManyDrawingRecords,
                    // The builder stores sectors backwards: the sheet's photo lies first.
                    [] { return Files{{"1.gif", Png()}, {"1.jpg", Jpeg()}, {"2.jpg", ExifJpeg()}}; }},
+        RecordCase{"DrawingAroundAnotherRecordsContinuation", DrawingAroundAnotherRecordsContinuation,
+                   [] { return Files{{"1.jpg", Jpeg()}}; }},
         RecordCase{"HeaderAndFooterPicture", WorkbookWithHeaderPicture,
                    [] { return Files{{"1.gif", Png()}}; }},
         RecordCase{"CompressedEmbeddedObject", PresentationWithCompressedObject,
