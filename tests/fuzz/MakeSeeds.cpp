@@ -47,6 +47,8 @@ std::string RtfPictureWords() {
     text += "{\\pict\\emfblip\\picw99\\pich49 " + RtfHex(EmfPicture(EmfComment("e"))) + "}";
     text += "{\\*\\shppict{\\pict\\wmetafile8\\picw200\\pich100\\picwgoal2880\\pichgoal720 " +
             RtfHex(wmf) + "}}";
+    text += "{\\pict\\wmetafile8\\picwgoal9223372036854775807\\pichgoal-9223372036854775807 " +
+            RtfHex(wmf) + "}";
     text += "{\\nonshppict{\\pict\\wmetafile8\\bin" + std::to_string(wmf.size()) + " " + wmf + "}}";
     text += "{\\pict\\dibitmap0\\picw3\\pich2 " + RtfHex(BmpPicture().substr(14)) + "}";
     text += "{\\pict\\macpict\\picw30\\pich20 " + RtfHex("\x0A\x8A" + Filler(100)) + "}";
