@@ -122,9 +122,11 @@ std::string TextLine(const DocumentReport& report) {
     if (!report.completed) {
         line += "failed: " + report.failure;
         if (!report.outputFolder.empty())
-            line += "; " + PictureCountText(report.pictures, report.cut, report.kinds) + " in " + report.outputFolder;
+            line += "; " + PictureCountText(report.pictures, report.cut, report.kinds) + " in " +
+                    report.outputFolder;
         return line;
     }
     if (report.outputFolder.empty()) return line + "no picture";
-    return line + PictureCountText(report.pictures, report.cut, report.kinds) + " in " + report.outputFolder;
+    return line + PictureCountText(report.pictures, report.cut, report.kinds) + " in " +
+           report.outputFolder;
 }

@@ -178,8 +178,9 @@ PictureScanner::PictureCopy PictureScanner::WriteBlock(const std::vector<uint8_t
                                                        const PictureCopy& read,
                                                        PictureFile& picture) const {
     PictureCopy copy = read;
+    const size_t bytes = static_cast<size_t>(read.length - header.size());
     copy.written = (header.empty() || picture.Write(header.data(), header.size())) &&
-                   picture.Write(m_copyBlock.data(), static_cast<size_t>(read.length - header.size()));
+                   picture.Write(m_copyBlock.data(), bytes);
     return copy;
 }
 

@@ -360,8 +360,8 @@ TEST(BatchKinds, CountTextNamesTheKindsFoundAndJpegAndPngWhenWritten) {
     };
     const std::vector<std::tuple<KindCounts, KindCounts, PictureKinds, std::string>> cases = {
         {counts({}), counts({}), AllPictureKinds(), "0 pictures (0 JPEG, 0 PNG)"},
-        {counts({{PictureKind::Svg, 1}, {PictureKind::Gif, 2}, {PictureKind::Tiff, 1}}),
-         counts({}), AllPictureKinds(), "4 pictures (0 JPEG, 0 PNG, 2 GIF, 1 TIFF, 1 SVG)"},
+        {counts({{PictureKind::Svg, 1}, {PictureKind::Gif, 2}, {PictureKind::Tiff, 1}}), counts({}),
+         AllPictureKinds(), "4 pictures (0 JPEG, 0 PNG, 2 GIF, 1 TIFF, 1 SVG)"},
         {counts({{PictureKind::Wdp, 1}}), counts({}), Kinds({PictureKind::Wdp, PictureKind::Jpeg}),
          "1 picture (0 JPEG, 1 WDP)"},
         {counts({}), counts({}), Kinds({PictureKind::Pict}), "0 pictures"},
@@ -375,8 +375,9 @@ TEST(BatchKinds, CountTextNamesTheKindsFoundAndJpegAndPngWhenWritten) {
     report.kinds = Kinds({PictureKind::Wmf, PictureKind::Bmp});
     report.pictures = counts({{PictureKind::Wmf, 2}});
     report.cut = counts({{PictureKind::Wmf, 1}});
-    EXPECT_NE(JsonLine(report).find(",\"pictures\":{\"bmp\":0,\"wmf\":2},\"cut\":{\"bmp\":0,\"wmf\":1},"),
-              std::string::npos)
+    EXPECT_NE(
+        JsonLine(report).find(",\"pictures\":{\"bmp\":0,\"wmf\":2},\"cut\":{\"bmp\":0,\"wmf\":1},"),
+        std::string::npos)
         << JsonLine(report);
 }
 

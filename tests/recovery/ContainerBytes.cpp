@@ -99,8 +99,8 @@ std::string BlipRecord(const Blip& blip) {
     if (form.metafile) {
         bool deflated = blip.deflated || !blip.compressed.empty();
         std::string kept = !blip.compressed.empty() ? blip.compressed
-                           : deflated              ? ZlibCompress(blip.data)
-                                                   : blip.data;
+                           : deflated               ? ZlibCompress(blip.data)
+                                                    : blip.data;
         body += Le(blip.data.size(), 4);
         for (int32_t value : blip.frame) body += Le(static_cast<uint32_t>(value), 4);
         body += Le(kept.size(), 4);

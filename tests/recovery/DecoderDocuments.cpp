@@ -59,14 +59,15 @@ std::vector<DecoderDocument> DecoderDocuments() {
                                .Stream("Pictures", OfficeArtContainer(0xF001, records))
                                .Bytes();
 
-    std::string package = ZipBuilder()
-                              .Deflated("word/document.xml", "<w:document/>")
-                              .Deflated("word/media/image1.gif", GifPicture())
-                              .Deflated("word/media/image2.bmp", bmp8)
-                              .Stored("word/media/image3.tif", TiffPicture())
-                              .Deflated("word/media/image4.emf", emf)
-                              .Deflated("word/media/image5.wmf", PlaceableWmf(wmf, {0, 0, 200, 100}, 96))
-                              .Bytes();
+    std::string package =
+        ZipBuilder()
+            .Deflated("word/document.xml", "<w:document/>")
+            .Deflated("word/media/image1.gif", GifPicture())
+            .Deflated("word/media/image2.bmp", bmp8)
+            .Stored("word/media/image3.tif", TiffPicture())
+            .Deflated("word/media/image4.emf", emf)
+            .Deflated("word/media/image5.wmf", PlaceableWmf(wmf, {0, 0, 200, 100}, 96))
+            .Bytes();
 
     // 300 x 150 units on 4,500 x 2,250 twips.
     const std::string rtfWmf = WmfPicture(300, 150);

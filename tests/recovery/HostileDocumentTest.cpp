@@ -187,7 +187,8 @@ std::string StoredEntrySizeThatWraps() {
     fields.compressedSize = 0xFFFFFFFF;
     fields.size = 0xFFFFFFFF;
     fields.extra = Le(1, 2) + Le(16, 2) + Le(~uint64_t{0} - 53, 8) + Le(~uint64_t{0} - 53, 8);
-    return ZipLocalHeader(fields) + PngHead() + ZipBuilder().Stored("b.jpeg", DistinctJpeg(1)).LocalEntries();
+    return ZipLocalHeader(fields) + PngHead() +
+           ZipBuilder().Stored("b.jpeg", DistinctJpeg(1)).LocalEntries();
 }
 
 // The copy for old readers kept as binary data whose braces close the
@@ -262,12 +263,14 @@ INSTANTIATE_TEST_SUITE_P(
                         Jpegs(kLoopedPictures)},
         HostileDocument{
             "RtfBinaryRunLongerThanAnyNumber",
-            [] { return std::string("{\\rtf1{\\pict\\bin99999999999999999999999 0102}}"); }, Jpegs(0)},
+            [] { return std::string("{\\rtf1{\\pict\\bin99999999999999999999999 0102}}"); },
+            Jpegs(0)},
         HostileDocument{"RtfThousandsOfPictWordsBeforeThePictures",
                         [] { return ManyPictWordsThenPictures(200); }, Jpegs(200)},
-        HostileDocument{"ImagelessJpegsFillingAStoredEntry",
-                        [] { return ZipBuilder().Stored("a.bin", Repeated(kImagelessJpeg, 1 << 15)).Bytes(); },
-                        Jpegs(0)},
+        HostileDocument{
+            "ImagelessJpegsFillingAStoredEntry",
+            [] { return ZipBuilder().Stored("a.bin", Repeated(kImagelessJpeg, 1 << 15)).Bytes(); },
+            Jpegs(0)},
         HostileDocument{"ImagelessJpegsFillingAStream",
                         [] {
                             return CompoundFileBuilder()
@@ -275,32 +278,39 @@ INSTANTIATE_TEST_SUITE_P(
                                 .Bytes();
                         },
                         Jpegs(0)},
-        HostileDocument{"RtfObjectDataOfImagelessJpegs",
-                        [] { return RtfObjectData(Repeated(kImagelessJpeg, 1 << 13)); }, Jpegs(0)},
         HostileDocument{"RtfObjectDataOfJpegCandidatesEveryFourBytes",
                         [] { return RtfObjectData(Repeated("\xFF\xD8\xFF\xC4", 1 << 16)); },
                         Jpegs(0)},
-        HostileDocument{"EmfRecordWhoseDataInflatesShortOfItsHeader",
-                        [] { return EmfRecordInflatingShort(EmfPicture(EmfComment(Filler(3000))), 1000); },
-                        [] { return Files{{"1.emf", EmfPicture(EmfComment(Filler(3000))).substr(0, 1000)}}; },
-                        1},
-        HostileDocument{"BitmapRecordInAStreamWhoseChainEndsAfterOneSector",
-                        BitmapRecordInAChainCutAfterOneSector,
-                        // The record's header, identifier and tag take 25 bytes of the sector.
-                        [] { return Files{{"1.bmp", BmpPicture(LargeBitmap()).substr(0, 14 + 512 - 25)}}; },
-                        1},
-        HostileDocument{"PictRecordsHoldingNothing",
-                        [] {
-                            std::string records = PictRecord("", ZlibCompress("abc")) +
-                                                  PictRecord(Filler(300), "\x78\x9C" + std::string(40, '\xFF'));
-                            return CompoundFileBuilder().Stream("Pictures", records + Filler(4096)).Bytes();
-                        },
-                        Jpegs(0)},
+        HostileDocument{
+            "EmfRecordWhoseDataInflatesShortOfItsHeader",
+            [] { return EmfRecordInflatingShort(EmfPicture(EmfComment(Filler(3000))), 1000); },
+            [] {
+                return Files{{"1.emf", EmfPicture(EmfComment(Filler(3000))).substr(0, 1000)}};
+            },
+            1},
+        HostileDocument{
+            "BitmapRecordInAStreamWhoseChainEndsAfterOneSector",
+            BitmapRecordInAChainCutAfterOneSector,
+            // The record's header, identifier and tag take 25 bytes of the sector.
+            [] {
+                return Files{{"1.bmp", BmpPicture(LargeBitmap()).substr(0, 14 + 512 - 25)}};
+            },
+            1},
+        HostileDocument{
+            "PictRecordsHoldingNothing",
+            [] {
+                std::string records = PictRecord("", ZlibCompress("abc")) +
+                                      PictRecord(Filler(300), "\x78\x9C" + std::string(40, '\xFF'));
+                return CompoundFileBuilder().Stream("Pictures", records + Filler(4096)).Bytes();
+            },
+            Jpegs(0)},
         HostileDocument{"StoredZip64EntrySizeThatWraps", StoredEntrySizeThatWraps,
                         [] {
                             // The cut PNG runs on to the JPEG, not into it.
-                            std::string entry = ZipBuilder().Stored("b.jpeg", DistinctJpeg(1)).LocalEntries();
-                            std::string header = entry.substr(0, entry.size() - DistinctJpeg(1).size());
+                            std::string entry =
+                                ZipBuilder().Stored("b.jpeg", DistinctJpeg(1)).LocalEntries();
+                            std::string header =
+                                entry.substr(0, entry.size() - DistinctJpeg(1).size());
                             return Files{{"1.gif", PngHead() + header}, {"1.jpg", DistinctJpeg(1)}};
                         },
                         1},
@@ -309,16 +319,24 @@ INSTANTIATE_TEST_SUITE_P(
                             return RtfCopyWithBinaryBraces(EmfPicture("") + "}}{\\pict\\jpegblip " +
                                                            RtfHex(DistinctJpeg(1)) + "}");
                         },
-                        [] { return Files{{"1.jpg", DistinctJpeg(2)}}; }},
+                        [] {
+                            return Files{{"1.jpg", DistinctJpeg(2)}};
+                        }},
         HostileDocument{"RtfCopyForOldReadersWhoseBinaryDataOpensGroups",
                         [] { return RtfCopyWithBinaryBraces("{{{{" + EmfPicture("")); },
-                        [] { return Files{{"1.jpg", DistinctJpeg(2)}}; }},
-        HostileDocument{"RtfGoalSizeBeyondAnyProduct",
                         [] {
-                            return "{\\rtf1{\\pict\\wmetafile8\\picw200\\pich100\\picwgoal9223372036854775807"
-                                   "\\pichgoal-9223372036854775807 " + RtfHex(WmfPicture()) + "}}";
-                        },
-                        [] { return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 1)}}; }},
+                            return Files{{"1.jpg", DistinctJpeg(2)}};
+                        }},
+        HostileDocument{
+            "RtfGoalSizeBeyondAnyProduct",
+            [] {
+                return "{\\rtf1{\\pict\\wmetafile8\\picw200\\pich100\\picwgoal9223372036854775807"
+                       "\\pichgoal-9223372036854775807 " +
+                       RtfHex(WmfPicture()) + "}}";
+            },
+            [] {
+                return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 1)}};
+            }},
         HostileDocument{"PresentationContainersNestedTwoMegabytesDeep",
                         [] { return NestedPresentationContainers(1 << 18); }, Jpegs(0)}),
     [](const ::testing::TestParamInfo<HostileDocument>& info) { return info.param.name; });

@@ -211,7 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"WorkbookDrawingInManyRecords", WorkbookOfManyDrawingRecords,
                    // The builder stores sectors backwards: the sheet's photo lies first.
                    [] { return Files{{"1.gif", Png()}, {"1.jpg", Jpeg()}, {"2.jpg", ExifJpeg()}}; }},
-        RecordCase{"DrawingAroundAnotherRecordsContinuation", DrawingAroundAnotherRecordsContinuation,
+        RecordCase{"DrawingAroundAnotherRecordsContinuation",
+                   DrawingAroundAnotherRecordsContinuation,
                    [] { return Files{{"1.jpg", Jpeg()}}; }},
         RecordCase{"HeaderAndFooterPicture", WorkbookWithHeaderPicture,
                    [] { return Files{{"1.gif", Png()}}; }},
@@ -230,20 +231,22 @@ INSTANTIATE_TEST_SUITE_P(
                    [] { return Files{{"1.wdp", Wdp()}, {"1.svg", Svg()}}; }},
         RecordCase{"MetafileAndTiffRecords", MetafileAndTiffRecords,
                    [] {
+                       std::string moved = PlaceableWmf(WmfPicture(120, 60), {-5, -7, 95, 43}, 100);
                        return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {10, 20, 410, 220}, 1000)},
-                                    {"2.wmf", PlaceableWmf(WmfPicture(120, 60), {-5, -7, 95, 43}, 100)},
+                                    {"2.wmf", moved},
                                     {"1.emf", EmfPicture(EmfComment("deflated"))},
                                     {"1.tif", TiffPicture()}};
                    }},
         // The width on the page, 2,880 twips (two inches), tells 100 units to the inch.
         RecordCase{"RtfMetafileSizedByItsGoal",
                    [] {
-                       return "{\\rtf1" +
-                              RtfPicture("\\wmetafile8\\picw200\\pich100\\picwgoal2880\\pichgoal720",
-                                         WmfPicture()) +
-                              "}";
+                       std::string words =
+                           "\\wmetafile8\\picw200\\pich100\\picwgoal2880\\pichgoal720";
+                       return "{\\rtf1" + RtfPicture(words, WmfPicture()) + "}";
                    },
-                   [] { return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 100)}}; }},
+                   [] {
+                       return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 100)}};
+                   }},
         RecordCase{"RtfOfOtherKinds", RtfOfOtherKinds,
                    [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}, {"1.gif", Png()}}; }}));
 
