@@ -88,25 +88,16 @@ bool SkipEntropyData(DocumentReader& reader) {
     }
 }
 
-// What a walk passed on its way.
-struct WalkSeen {
-    bool frame = false;
-    bool scan = false;
-    uint64_t trusted = 0;
-};
-
 // Walks marker by marker from the cursor. When it returns Broken, the cursor
-// is where the structure stopped making sense. seen tells whether a frame
-// header and a scan were passed; with frameFirst, a scan before any frame
-// header is Broken. seen.trusted is where the last segment taken by its
-// length starts: bytes before it belong to the picture. Entropy-coded data
-// shows no structure of its own, so from the first scan on it stays at that
-// scan's marker.
-WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, WalkSeen& seen,
-                    BrokenWalks* broken = nullptr) {
-    bool& frameSeen = seen.frame;
-    bool& scanSeen = seen.scan;
-    uint64_t& trusted = seen.trusted;
+// is where the structure stopped making sense. scanSeen tells whether a scan
+// was passed; with frameFirst, a scan before any frame header is Broken.
+// trusted is where the last segment taken by its length starts: bytes before
+// it belong to the picture. Entropy-coded data shows no structure of its own,
+// so from the first scan on it stays at that scan's marker. frameSeenAtEnd,
+// when given, tells at the end of image whether a frame header was passed.
+WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted,
+                    BrokenWalks* broken = nullptr, bool* frameSeenAtEnd = nullptr) {
+    bool frameSeen = false;
     for (;;) {
         if (broken != nullptr &&
             broken->Known(reader.Position(), (frameSeen ? 2 : 0) + (scanSeen ? 1 : 0)))
@@ -119,6 +110,7 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, WalkSeen& seen,
         }
         if (code == kEndOfImage) {
             reader.Skip(2);
+            if (frameSeenAtEnd != nullptr) *frameSeenAtEnd = frameSeen;
             return WalkEnd::EndOfImage;
         }
         if (IsStandalone(code)) {
@@ -146,12 +138,13 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, WalkSeen& seen,
 }  // namespace
 
 bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted, bool* image) {
-    WalkSeen seen;
-    seen.trusted = reader.Position();
+    trusted = reader.Position();
     reader.Skip(2);
-    bool ended = WalkMarkers(reader, false, seen) == WalkEnd::EndOfImage;
-    trusted = seen.trusted;
-    if (image != nullptr) *image = seen.frame || seen.scan;
+    bool scanSeen = false;
+    bool frameSeen = false;
+    bool ended =
+        WalkMarkers(reader, false, scanSeen, trusted, nullptr, &frameSeen) == WalkEnd::EndOfImage;
+    if (image != nullptr) *image = frameSeen || scanSeen;
     return ended;
 }
 
@@ -167,8 +160,10 @@ bool JpegStructureHolds(DocumentReader& reader, BrokenWalks& broken) {
         reader.Cursor()[1] != kStartOfImage)
         return false;
     reader.Skip(2);
-    WalkSeen seen;
-    bool holds = WalkMarkers(reader, true, seen, &broken) == WalkEnd::EndOfImage && seen.scan;
+    bool scanSeen = false;
+    uint64_t trusted = 0;
+    bool holds =
+        WalkMarkers(reader, true, scanSeen, trusted, &broken) == WalkEnd::EndOfImage && scanSeen;
     broken.Ended(holds);
     return holds;
 }
