@@ -1,6 +1,7 @@
 // HostileDocumentTest.cpp: documents built to make the readers throw, loop,
-// take time in the square of their size or write the same picture again and
-// again. Each ends with the usual result, soon, every picture once.
+// take time in the square of their size, write the same picture again and
+// again or count a cut picture whole. Each ends with the usual result, soon,
+// every picture once, each cut one counted cut.
 #include "CompoundFileBuilder.h"
 #include "ContainerBytes.h"
 #include "PictureBytes.h"
