@@ -30,6 +30,7 @@ struct Totals {
     size_t documents = 0;
     size_t failed = 0;
     KindCounts pictures{};
+    KindCounts cut{};
     int allPictures = 0;
     uint64_t bytes = 0;
 
@@ -38,6 +39,7 @@ struct Totals {
         failed += report.completed ? 0 : 1;
         for (size_t kind = 0; kind < kPictureKinds; ++kind) {
             pictures[kind] += report.pictures[kind];
+            cut[kind] += report.cut[kind];
             allPictures += report.pictures[kind];
         }
         bytes += report.bytes;
@@ -72,7 +74,7 @@ std::string SummaryLine(const Totals& totals, const PictureKinds& kinds, double 
     return "velmo-extract: " + std::to_string(totals.documents) + " documents, " +
            std::to_string(totals.documents - totals.failed) + " completed, " +
            std::to_string(totals.failed) + " failed; " +
-           PictureCountText(totals.pictures, kinds) + "; " +
+           PictureCountText(totals.pictures, totals.cut, kinds) + "; " +
            Format("%.1f MB in %.2f s", totals.bytes / 1e6, seconds);
 }
 

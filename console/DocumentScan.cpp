@@ -104,5 +104,6 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
     }
     report.outputFolder = result.outputDirectory;
     report.pictures = result.picturesByKind;
+    report.cut = result.cutByKind;
     return report;
 }

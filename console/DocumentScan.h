@@ -19,6 +19,7 @@ struct DocumentReport {
     std::string path;
     std::string outputFolder;  // empty unless this scan made it
     KindCounts pictures{};     // pictures written, by kind
+    KindCounts cut{};          // of those, the pictures written cut
     PictureKinds kinds = AllPictureKinds();  // the kinds the scan was to write
     uint64_t bytes = 0;  // the document's length
     bool completed = false;

@@ -79,26 +79,39 @@ std::string JsonCounts(const KindCounts& counts, const PictureKinds& kinds) {
     return json.empty() ? "{}" : json + "}";
 }
 
-}  // namespace
-
-std::string PictureCountText(const KindCounts& counts, const PictureKinds& kinds) {
-    const int total = std::accumulate(counts.begin(), counts.end(), 0);
-    std::string kindsText;
+// "1 JPEG, 2 PNG": each kind that has a count, and those shown always.
+std::string KindsText(const KindCounts& counts, const PictureKinds& shownAlways) {
+    std::string text;
     for (size_t kind = 0; kind < kPictureKinds; ++kind) {
-        const bool usual = kind == size_t(PictureKind::Jpeg) || kind == size_t(PictureKind::Png);
-        if (counts[kind] == 0 && !(usual && kinds.test(kind))) continue;
+        if (counts[kind] == 0 && !shownAlways.test(kind)) continue;
         std::string name = KindName(static_cast<PictureKind>(kind));
         for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        kindsText += (kindsText.empty() ? "" : ", ") + std::to_string(counts[kind]) + " " + name;
+        text += (text.empty() ? "" : ", ") + std::to_string(counts[kind]) + " " + name;
     }
+    return text;
+}
+
+}  // namespace
+
+std::string PictureCountText(const KindCounts& counts, const KindCounts& cut,
+                             const PictureKinds& kinds) {
+    PictureKinds usual;
+    usual.set(size_t(PictureKind::Jpeg), kinds.test(size_t(PictureKind::Jpeg)));
+    usual.set(size_t(PictureKind::Png), kinds.test(size_t(PictureKind::Png)));
+    const int total = std::accumulate(counts.begin(), counts.end(), 0);
+    const std::string kindsText = KindsText(counts, usual);
     std::string text = std::to_string(total) + (total == 1 ? " picture" : " pictures");
-    return kindsText.empty() ? text : text + " (" + kindsText + ")";
+    if (!kindsText.empty()) text += " (" + kindsText + ")";
+    const int cutTotal = std::accumulate(cut.begin(), cut.end(), 0);
+    if (cutTotal == 0) return text;
+    return text + ", " + std::to_string(cutTotal) + " cut (" + KindsText(cut, PictureKinds()) + ")";
 }
 
 std::string JsonLine(const DocumentReport& report) {
     return "{\"path\":" + JsonString(report.path) +
            ",\"outputFolder\":" + TextOrNull(report.outputFolder) +
            ",\"pictures\":" + JsonCounts(report.pictures, report.kinds) +
+           ",\"cut\":" + JsonCounts(report.cut, report.kinds) +
            ",\"bytes\":" + std::to_string(report.bytes) +
            ",\"status\":" + (report.completed ? "\"completed\"" : "\"failed\"") +
            ",\"failure\":" + TextOrNull(report.failure) + "}";
@@ -109,9 +122,11 @@ std::string TextLine(const DocumentReport& report) {
     if (!report.completed) {
         line += "failed: " + report.failure;
         if (!report.outputFolder.empty())
-            line += "; " + PictureCountText(report.pictures, report.kinds) + " in " + report.outputFolder;
+            line += "; " + PictureCountText(report.pictures, report.cut, report.kinds) + " in " +
+                    report.outputFolder;
         return line;
     }
     if (report.outputFolder.empty()) return line + "no picture";
-    return line + PictureCountText(report.pictures, report.kinds) + " in " + report.outputFolder;
+    return line + PictureCountText(report.pictures, report.cut, report.kinds) + " in " +
+           report.outputFolder;
 }

@@ -8,11 +8,13 @@
 // "3 pictures (1 JPEG, 2 PNG)": the total, then each kind that has a picture
 // in the kinds' order, JPEG and PNG always when they are among the kinds
 // written, as the line has always shown them; "0 pictures" when none is left.
-std::string PictureCountText(const KindCounts& counts, const PictureKinds& kinds);
+// When some of them were written cut: ", 1 cut (1 PNG)", each kind that has one.
+std::string PictureCountText(const KindCounts& counts, const KindCounts& cut,
+                             const PictureKinds& kinds);
 
 // {"path":…,"outputFolder":…|null,"pictures":{"jpeg":n,"png":n,"gif":n,…},
-//  "bytes":n,"status":"completed"|"failed","failure":…|null}, "pictures"
-// holding every kind the scan was to write. A byte of a text that is no part
+//  "cut":{"jpeg":n,…},"bytes":n,"status":"completed"|"failed","failure":…|null},
+// "pictures" and "cut" holding every kind the scan was to write. A byte of a text that is no part
 // of a UTF-8 character is written as \udcXX (XX the byte), so that a name is
 // kept whatever bytes it holds.
 std::string JsonLine(const DocumentReport& report);

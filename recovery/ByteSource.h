@@ -80,6 +80,12 @@ public:
     virtual void Rest() {}
 };
 
+// Where [start, start + length) ends; a length a container declares may
+// reach past the largest offset, and the end then stays there.
+inline uint64_t EndOf(uint64_t start, uint64_t length) {
+    return length > ByteSource::kUnknownSize - start ? ByteSource::kUnknownSize : start + length;
+}
+
 // Reads exactly size bytes; false when fewer are there.
 inline bool ReadExactly(ByteSource& source, uint64_t offset, uint8_t* into, size_t size) {
     return source.ReadAt(offset, into, size) == size;

@@ -15,6 +15,7 @@
 #include "recovery/WorkbookDrawing.h"
 #include "recovery/ZipPackage.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -40,6 +41,17 @@ uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize) {
 
 constexpr int64_t kEmuPerTwip = 635;
 
+// The words' numbers may hold any 64-bit value: each saturates at the
+// header's 32 bits, a product before it can overflow.
+int32_t Saturated32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+int32_t TwipsAsEmu(int64_t twips) {
+    constexpr int64_t kMost = INT32_MAX / kEmuPerTwip + 1;
+    return Saturated32(std::clamp<int64_t>(twips, -kMost, kMost) * kEmuPerTwip);
+}
+
 // The picture a container keeps as the whole of [0, size) of a view.
 bool RecordPicture(const std::shared_ptr<ByteSource>& view, PictureKind kind, uint64_t size,
                    int rank, FoundPicture& picture) {
@@ -50,8 +62,11 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, PictureKind kind, ui
     bool whole = false;
     picture.end = PictureEndInRecord(*view, kind, 0, size, &whole);
     // Three bytes alone match too much: a JPEG whose structure breaks is
-    // taken only from a JFIF start, as the plain search takes it.
-    if (kind == PictureKind::Jpeg && !whole && !StartsWithJfif(*view, 0)) return false;
+    // taken only from a JFIF start, as the plain search takes it, and only
+    // when its markers hold an image.
+    if (kind == PictureKind::Jpeg && !whole &&
+        (!StartsWithJfif(*view, 0) || JpegWithoutImage(*view, 0)))
+        return false;
     picture.place = view->Place(0);
     picture.rank = rank;
     picture.evidence = Evidence::Record;
@@ -172,7 +187,7 @@ void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, 
         if (!entry.inflated) {
             ReadView(entry.data, depth + 1, rank);
             if (archiveSize == ByteSource::kUnknownSize ||
-                entry.compressedStart + entry.data->Size() > archiveSize)
+                EndOf(entry.compressedStart, entry.data->Size()) > archiveSize)
                 return;
             ReadPicturePart(entry.data, rank);
             return;
@@ -201,6 +216,11 @@ void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, i
 
 void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth) {
     RtfDocument::ForEachDataGroup(source, [&](const RtfDataGroup& group) {
+        // Whatever the plain bytes show inside a copy for old readers is the copy.
+        if (group.oldReadersCopy) {
+            m_found.Explain(*source, group.wordsStart, group.textEnd);
+            return;
+        }
         ReadView(group.data, depth + 1, ViewRank(depth + 1));
         if (group.picture) ReadRtfPicture(*source, group, ViewRank(depth + 1));
     });
@@ -226,11 +246,11 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
                !(got >= 4 && std::memcmp(head, kPlaceableMetafileKey, 4) == 0)) {
         MetafileBounds bounds = MetafileWindow(*group.data, size);
         if (bounds.right == bounds.left) {
-            bounds.right = static_cast<int32_t>(words.width);
-            bounds.bottom = static_cast<int32_t>(words.height);
+            bounds.right = Saturated32(words.width);
+            bounds.bottom = Saturated32(words.height);
         }
-        bounds.widthEmu = static_cast<int32_t>(words.goalWidth * kEmuPerTwip);
-        bounds.heightEmu = static_cast<int32_t>(words.goalHeight * kEmuPerTwip);
+        bounds.widthEmu = TwipsAsEmu(words.goalWidth);
+        bounds.heightEmu = TwipsAsEmu(words.goalHeight);
         picture.header = PlaceableMetafileHeader(bounds);
     }
     m_found.Add(std::move(picture));

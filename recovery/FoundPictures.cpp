@@ -135,12 +135,14 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     picture.start = reader.Position();
     picture.place = m_source->Place(picture.start);
     picture.rank = m_rank;
-    bool whole = false;
-    bool ended = SkipPicture(reader, kind, &whole);
+    bool ended = false;
+    Walked walked = SkipPicture(reader, kind, ended);
+    if (walked == Walked::NoPicture) return true;
     picture.end = reader.Position();
-    picture.evidence = whole ? Evidence::Whole : Evidence::Broken;
-    picture.walkedWhole = whole;
-    if (whole && m_wholes != nullptr) m_wholes->push_back(ViewSpan{picture.start, picture.end});
+    picture.evidence = walked == Walked::Whole ? Evidence::Whole : Evidence::Broken;
+    picture.walkedWhole = walked == Walked::Whole;
+    if (walked == Walked::Whole && m_wholes != nullptr)
+        m_wholes->push_back(ViewSpan{picture.start, picture.end});
     m_found.Add(std::move(picture));
     // A picture without an end holds the rest of the data: nothing is left to search.
     return ended;

@@ -93,9 +93,10 @@ bool SkipEntropyData(DocumentReader& reader) {
 // was passed; with frameFirst, a scan before any frame header is Broken.
 // trusted is where the last segment taken by its length starts: bytes before
 // it belong to the picture. Entropy-coded data shows no structure of its own,
-// so from the first scan on it stays at that scan's marker.
+// so from the first scan on it stays at that scan's marker. frameSeenAtEnd,
+// when given, tells at the end of image whether a frame header was passed.
 WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uint64_t& trusted,
-                    BrokenWalks* broken = nullptr) {
+                    BrokenWalks* broken = nullptr, bool* frameSeenAtEnd = nullptr) {
     bool frameSeen = false;
     for (;;) {
         if (broken != nullptr &&
@@ -109,6 +110,7 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uin
         }
         if (code == kEndOfImage) {
             reader.Skip(2);
+            if (frameSeenAtEnd != nullptr) *frameSeenAtEnd = frameSeen;
             return WalkEnd::EndOfImage;
         }
         if (IsStandalone(code)) {
@@ -135,11 +137,15 @@ WalkEnd WalkMarkers(DocumentReader& reader, bool frameFirst, bool& scanSeen, uin
 
 }  // namespace
 
-bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted) {
+bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted, bool* image) {
     trusted = reader.Position();
     reader.Skip(2);
     bool scanSeen = false;
-    return WalkMarkers(reader, false, scanSeen, trusted) == WalkEnd::EndOfImage;
+    bool frameSeen = false;
+    bool ended =
+        WalkMarkers(reader, false, scanSeen, trusted, nullptr, &frameSeen) == WalkEnd::EndOfImage;
+    if (image != nullptr) *image = frameSeen || scanSeen;
+    return ended;
 }
 
 bool SkipToJpegEnd(DocumentReader& reader) {

@@ -13,7 +13,9 @@ class DocumentReader;
 // passed the picture's end-of-image marker. Otherwise the structure broke
 // where the cursor stands, and trusted tells from where on the bytes may not
 // be the picture's own: another picture may start there.
-bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted);
+// image, when given, tells whether a frame header or a scan came before the
+// end: markers that end without either hold no picture at all.
+bool WalkJpegPicture(DocumentReader& reader, uint64_t& trusted, bool* image = nullptr);
 
 // Moves the reader to the byte after the next FF D9, the end of a picture
 // whose structure broke. False when the document ends first: the cursor is

@@ -70,7 +70,9 @@ PictureWalk WalkOf(PictureKind kind) {
     case PictureKind::Jpeg:
         return [](DocumentReader& reader) {
             uint64_t trusted;
-            return reader.Ensure(kSignatureHeld) && WalkJpegPicture(reader, trusted);
+            bool image = false;
+            return reader.Ensure(kSignatureHeld) && WalkJpegPicture(reader, trusted, &image) &&
+                   image;
         };
     case PictureKind::Png:
         return [](DocumentReader& reader) {
@@ -103,6 +105,14 @@ std::optional<PictureKind> PictureKindAt(ByteSource& source, uint64_t offset) {
         return PictureKind::Wmf;
     if (IsSvg(head, size)) return PictureKind::Svg;
     return std::nullopt;
+}
+
+bool JpegWithoutImage(ByteSource& view, uint64_t offset) {
+    constexpr size_t kWalkBlockSize = 4096;
+    DocumentReader reader(view, kWalkBlockSize, offset);
+    uint64_t trusted;
+    bool image = true;
+    return reader.Ensure(kSignatureHeld) && WalkJpegPicture(reader, trusted, &image) && !image;
 }
 
 bool StartsWithJfif(ByteSource& view, uint64_t offset) {

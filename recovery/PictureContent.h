@@ -19,6 +19,10 @@ std::optional<PictureKind> PictureKindAt(ByteSource& source, uint64_t offset);
 uint64_t PictureEndInRecord(ByteSource& view, PictureKind kind, uint64_t from, uint64_t to,
                             bool* whole = nullptr);
 
+// True when the JPEG at offset ends its markers before any frame header or
+// scan: it holds no picture.
+bool JpegWithoutImage(ByteSource& view, uint64_t offset);
+
 // True when a JPEG starts at offset with JFIF's APP0 segment: a start the
 // plain search takes on its signature alone.
 bool StartsWithJfif(ByteSource& view, uint64_t offset);

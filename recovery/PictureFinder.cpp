@@ -150,31 +150,31 @@ uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to) {
 // A picture whose structure breaks is cut short or damaged, and its fallback
 // end marker may lie behind whole pictures that follow it. It ends where the
 // first of them starts, so that none is lost inside it.
-bool SkipSalvagedPicture(DocumentReader& reader, PictureKind kind, bool* whole) {
+Walked SkipSalvagedPicture(DocumentReader& reader, PictureKind kind, bool& ended) {
     uint64_t start = reader.Position();
     uint64_t trusted = start;
-    bool walked = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted)
-                                            : WalkPngPicture(reader, trusted);
-    if (whole != nullptr) *whole = walked;
-    if (walked) return true;
+    bool image = true;
+    ended = kind == PictureKind::Jpeg ? WalkJpegPicture(reader, trusted, &image)
+                                      : WalkPngPicture(reader, trusted);
+    if (ended) return image ? Walked::Whole : Walked::NoPicture;
     DocumentReader ahead(reader.Source(), kCheckBlockSize, reader.Position());
-    bool ended = kind == PictureKind::Jpeg ? SkipToJpegEnd(ahead) : SkipToPngEnd(ahead);
+    bool markerFound = kind == PictureKind::Jpeg ? SkipToJpegEnd(ahead) : SkipToPngEnd(ahead);
     uint64_t fallbackEnd = ahead.Position();
     uint64_t end = NextWholePicture(reader.Source(), std::max(trusted, start + 1), fallbackEnd);
     reader.MoveTo(end);
-    return ended || end < fallbackEnd;
+    ended = markerFound || end < fallbackEnd;
+    return Walked::Broken;
 }
 
 }  // namespace
 
 // GIF, BMP and EMF pictures were walked whole before they were taken.
-bool SkipPicture(DocumentReader& reader, PictureKind kind, bool* whole) {
-    if (whole != nullptr) *whole = true;
+Walked SkipPicture(DocumentReader& reader, PictureKind kind, bool& ended) {
     switch (kind) {
-    case PictureKind::Gif: return WalkGifPicture(reader);
-    case PictureKind::Bmp: return WalkBmpPicture(reader);
-    case PictureKind::Emf: return WalkEmfPicture(reader);
-    default: return SkipSalvagedPicture(reader, kind, whole);
+    case PictureKind::Gif: ended = WalkGifPicture(reader); return Walked::Whole;
+    case PictureKind::Bmp: ended = WalkBmpPicture(reader); return Walked::Whole;
+    case PictureKind::Emf: ended = WalkEmfPicture(reader); return Walked::Whole;
+    default: return SkipSalvagedPicture(reader, kind, ended);
     }
 }
 

@@ -11,12 +11,16 @@
 #include <cstdint>
 
 
+// What a picture's walk found: its structure whole, or broken (the picture
+// is cut short or damaged), or a JPEG's markers that end without a frame and
+// a scan, which hold no picture at all.
+enum class Walked { Whole, Broken, NoPicture };
+
 // Moves the reader from the picture's first byte past its end, by the walk of
 // its kind; false when the data ends first. A picture whose structure breaks
 // ends at its kind's end marker or, when sooner, where the next whole picture
 // starts.
-// whole, when given, tells whether the walk found the structure whole.
-bool SkipPicture(DocumentReader& reader, PictureKind kind, bool* whole = nullptr);
+Walked SkipPicture(DocumentReader& reader, PictureKind kind, bool& ended);
 
 // What a signature found by the search may start.
 enum class CandidateStart : uint8_t;

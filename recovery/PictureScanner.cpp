@@ -97,6 +97,7 @@ void PictureScanner::WriteFoundPictures(FoundPictures& found) {
         PictureExtent extent{picture.kind, picture.start, picture.end, true};
         extent.header = &picture.header;
         extent.fromRecord = picture.evidence == Evidence::Record;
+        extent.broken = picture.evidence == Evidence::Broken;
         if (!WritePicture(extent, *picture.source, nullptr)) return;
     }
 }
@@ -109,9 +110,15 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     ProgressSource::Writing writing(*m_document);
     uint64_t start = reader.Position();
     reader.KeepFromHere();
-    bool ended = SkipPicture(reader, kind);
+    bool ended = false;
+    Walked walked = SkipPicture(reader, kind, ended);
+    if (walked == Walked::NoPicture) {
+        reader.StopKeeping();
+        return true;
+    }
     // A read error can look like the document's end: such a picture is not whole.
     PictureExtent picture{kind, start, reader.Position(), ended || !reader.ReadFailed()};
+    picture.broken = walked == Walked::Broken;
     std::vector<DocumentReader::HeldBytes>& held = m_heldPieces;
     bool written = WritePicture(picture, reader.Source(),
                                 reader.Held(picture.start, picture.end, held) ? &held : nullptr);
@@ -121,36 +128,39 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     return ended;
 }
 
+// A container's picture is read before any file is made: one that holds
+// nothing, or that was written already, takes no number, so numbers only
+// go up and nothing written is ever taken back.
 bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
                                   const std::vector<DocumentReader::HeldBytes>* held) {
     if (!m_options.kinds.test(static_cast<size_t>(extent.kind))) return true;
+    const std::vector<uint8_t> noHeader;
+    const std::vector<uint8_t>& header = extent.header != nullptr ? *extent.header : noHeader;
+    PictureCopy read;
+    const bool measured = m_keepOncePerView && held == nullptr;
+    if (measured) {
+        read = CopyFromView(view, extent, header, nullptr);
+        if (!read.read) {
+            Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
+            return false;
+        }
+        if (read.length == header.size() ||
+            WrittenBefore(extent, read.length, read.checksum, view))
+            return true;
+    }
     std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
     errno = 0;
     PictureCopy copy;
-    if (extent.header != nullptr && !extent.header->empty())
-        CopyHeader(*extent.header, *picture, copy);
-    PictureCopy bytes = held != nullptr ? CopyHeld(*held, *picture)
-                                        : CopyFromView(view, extent, *picture);
-    copy.read = bytes.read;
-    copy.written = copy.written && bytes.written;
-    copy.checksum =
-        crc32_combine(copy.checksum, bytes.checksum, static_cast<z_off_t>(bytes.length));
-    copy.length += bytes.length;
-    if (copy.read && copy.written && WrittenBefore(extent, copy.length, copy.checksum, view)) {
-        picture->Remove();
-        --m_numbers[FileExtension(extent.kind)];
-        return true;
-    }
-    return FinishPicture(*picture, extent.kind, copy, extent.readWhole);
-}
-
-void PictureScanner::CopyHeader(const std::vector<uint8_t>& header, PictureFile& picture,
-                                PictureCopy& copy) const {
-    copy.written = picture.Write(header.data(), header.size());
-    copy.length = header.size();
-    if (m_keepOncePerView)
-        copy.checksum = crc32(copy.checksum, header.data(), static_cast<uInt>(header.size()));
+    if (held != nullptr)
+        copy = CopyHeld(*held, *picture);
+    else if (measured && extent.end - extent.start <= m_blockSize)
+        copy = WriteBlock(header, read, *picture);
+    else
+        copy = CopyFromView(view, extent, header, picture.get());
+    // A record's own header told more bytes than could be read.
+    bool cut = extent.broken || copy.length < header.size() + (extent.end - extent.start);
+    return FinishPicture(*picture, extent.kind, copy, extent.readWhole, cut);
 }
 
 PictureScanner::PictureCopy PictureScanner::CopyHeld(
@@ -159,35 +169,49 @@ PictureScanner::PictureCopy PictureScanner::CopyHeld(
     for (const DocumentReader::HeldBytes& piece : pieces) {
         copy.written = copy.written && picture.Write(piece.bytes, piece.size);
         copy.length += piece.size;
-        if (m_keepOncePerView)
-            copy.checksum = crc32(copy.checksum, piece.bytes, static_cast<uInt>(piece.size));
     }
     return copy;
 }
 
+// The header and the picture's bytes, which the copy block still holds whole.
+PictureScanner::PictureCopy PictureScanner::WriteBlock(const std::vector<uint8_t>& header,
+                                                       const PictureCopy& read,
+                                                       PictureFile& picture) const {
+    PictureCopy copy = read;
+    const size_t bytes = static_cast<size_t>(read.length - header.size());
+    copy.written = (header.empty() || picture.Write(header.data(), header.size())) &&
+                   picture.Write(m_copyBlock.data(), bytes);
+    return copy;
+}
+
+// Reads the header and the extent's bytes, block by block, summing them when
+// pictures are kept once per view, and writes them when given a picture.
 PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
                                                          const PictureExtent& extent,
-                                                         PictureFile& picture) {
+                                                         const std::vector<uint8_t>& header,
+                                                         PictureFile* picture) {
+    PictureCopy copy;
+    auto take = [&](const uint8_t* bytes, size_t size) {
+        if (picture != nullptr) copy.written = copy.written && picture->Write(bytes, size);
+        if (m_keepOncePerView)
+            copy.checksum = crc32(copy.checksum, bytes, static_cast<uInt>(size));
+        copy.length += size;
+    };
+    if (!header.empty()) take(header.data(), header.size());
     // One block for every copy: a fresh one each time would cost its pages again.
     std::vector<uint8_t>& block = m_copyBlock;
     block.resize(static_cast<size_t>(std::min<uint64_t>(m_blockSize, extent.end - extent.start)));
-    PictureCopy copy;
     for (uint64_t at = extent.start; at < extent.end && copy.read && copy.written;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), extent.end - at));
         size_t got = view.ReadAt(at, block.data(), piece);
         // A record's picture damaged as stored (its deflated data broken)
         // ends where its data does; only a failed read loses bytes.
         if (got < piece && extent.fromRecord && !view.Failed()) {
-            copy.written = picture.Write(block.data(), got);
-            copy.length += got;
-            if (m_keepOncePerView) copy.checksum = crc32(copy.checksum, block.data(), static_cast<uInt>(got));
+            take(block.data(), got);
             break;
         }
         copy.read = got == piece;
-        if (copy.read) copy.written = picture.Write(block.data(), piece);
-        copy.length += piece;
-        if (m_keepOncePerView)
-            copy.checksum = crc32(copy.checksum, block.data(), static_cast<uInt>(piece));
+        if (copy.read) take(block.data(), piece);
         at += piece;
     }
     return copy;
@@ -200,7 +224,6 @@ PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
 // documents store a picture again where it is used again.
 bool PictureScanner::WrittenBefore(const PictureExtent& extent, uint64_t length,
                                    uint32_t checksum, const ByteSource& view) {
-    if (!m_keepOncePerView) return false;
     auto key = std::make_tuple(extent.kind, length, checksum);
     auto written = m_writtenPictures.emplace(key, WrittenPicture{&view, extent.fromRecord});
     if (written.second) return false;
@@ -209,7 +232,7 @@ bool PictureScanner::WrittenBefore(const PictureExtent& extent, uint64_t length,
 }
 
 bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind,
-                                   const PictureCopy& copy, bool readWhole) {
+                                   const PictureCopy& copy, bool readWhole, bool cut) {
     bool closed = copy.written && picture.Close();
     if (!closed) {
         Fail(ScanMessage::WriteError, ScanFailure::Cause::Write, picture.Path());
@@ -223,6 +246,10 @@ bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind,
     }
     ++m_result.pictureCount;
     ++m_result.picturesByKind[static_cast<size_t>(kind)];
+    if (cut) {
+        ++m_result.cutCount;
+        ++m_result.cutByKind[static_cast<size_t>(kind)];
+    }
     return true;
 }
 

@@ -56,12 +56,14 @@ private:
         // Told by a container's record: kept once however often the
         // document stores it.
         bool fromRecord = false;
+        // Its structure broke: what is there is written, and counted cut.
+        bool broken = false;
     };
     struct PictureCopy {
         bool read = true;
         bool written = true;
         uint32_t checksum = 0;  // CRC-32 of the bytes, when pictures are kept once per view
-        uint64_t length = 0;    // the bytes copied
+        uint64_t length = 0;    // the bytes copied, the header's included
     };
 
     void ScanPlainDocument();
@@ -76,12 +78,14 @@ private:
                       const std::vector<DocumentReader::HeldBytes>* held);
     PictureCopy CopyHeld(const std::vector<DocumentReader::HeldBytes>& pieces,
                          PictureFile& picture) const;
-    PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent, PictureFile& picture);
-    void CopyHeader(const std::vector<uint8_t>& header, PictureFile& picture, PictureCopy& copy) const;
-    // Closes the picture and counts it; one that could not be read or written
-    // whole is removed and ends the scan.
+    PictureCopy WriteBlock(const std::vector<uint8_t>& header, const PictureCopy& read,
+                           PictureFile& picture) const;
+    PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent,
+                             const std::vector<uint8_t>& header, PictureFile* picture);
+    // Closes the picture and counts it, cut or whole; one that could not be
+    // read or written whole is removed and ends the scan.
     bool FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
-                       bool readWhole);
+                       bool readWhole, bool cut);
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
     bool MakeOutputDirectory();

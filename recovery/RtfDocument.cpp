@@ -12,21 +12,6 @@ namespace {
 constexpr uint8_t kSignature[] = {'{', '\\', 'r', 't', 'f'};
 constexpr size_t kSearchBlock = 64 * 1024;
 
-// Moves the reader past the end of the group it is in.
-void SkipGroup(DocumentReader& reader) {
-    int depth = 1;
-    while (depth > 0 && reader.Ensure(1)) {
-        uint8_t c = *reader.Cursor();
-        reader.Skip(1);
-        if (c == '\\')
-            reader.Skip(reader.Ensure(1) ? 1 : 0);
-        else if (c == '{')
-            ++depth;
-        else if (c == '}')
-            --depth;
-    }
-}
-
 }  // namespace
 
 bool RtfDocument::StartsWithSignature(ByteSource& source) { return StartsWith(source, kSignature); }
@@ -42,14 +27,18 @@ void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
         std::string word;
         for (size_t i = 0; i < reader.Available() && i < 10 && std::isalpha(reader.Cursor()[i]); ++i)
             word += static_cast<char>(reader.Cursor()[i]);
+        uint64_t wordsStart = reader.Position() + word.size();
         // Writers follow a picture with the same picture as a metafile, for
-        // readers of old: the copy is no picture of its own.
+        // readers of old: the copy is passed over whole, binary data and all.
         if (word == "nonshppict") {
-            SkipGroup(reader);
+            auto copy = std::make_shared<RtfGroupSource>(text, wordsStart,
+                                                         RtfGroupSource::Ends::AtClosingBrace);
+            uint64_t end = copy->TextEnd();
+            visit(RtfDataGroup{copy, false, wordsStart, true, end});
+            reader.MoveTo(end);
             continue;
         }
         if (!RtfGroupSource::IsDataWord(word)) continue;
-        uint64_t wordsStart = reader.Position() + word.size();
         auto group = std::make_shared<RtfGroupSource>(text, wordsStart);
         visit(RtfDataGroup{group, word == "pict", wordsStart});
         // The search goes on where the group ends, so that text is read once

@@ -11,6 +11,10 @@ struct RtfDataGroup {
     std::shared_ptr<ByteSource> data;  // decoded
     bool picture = false;              // a \pict group, else \objdata
     uint64_t wordsStart = 0;           // the text right after its control word
+    // A \nonshppict group: the copy of a picture that writers add for readers
+    // of old, no picture of its own. Its text ends at textEnd.
+    bool oldReadersCopy = false;
+    uint64_t textEnd = 0;
 };
 
 class RtfDocument {
@@ -19,7 +23,7 @@ public:
 
     static bool StartsWithSignature(ByteSource& source);
     // Hands the decoded data of every \pict and \objdata group to visit, in
-    // the order of the text.
+    // the order of the text, and each copy for old readers whole.
     static void ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
                                  const GroupVisitor& visit);
 };

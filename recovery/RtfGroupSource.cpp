@@ -12,6 +12,10 @@ constexpr size_t kTextBlock = 16 * 1024;
 // One saved decoder state per so many decoded bytes.
 constexpr uint64_t kCheckpointSpacing = 64 * 1024;
 constexpr size_t kLongestControlWord = 32;
+// The recent states: one per so many decoded bytes, over the last
+// kRecentSpacing * kRecentStates bytes.
+constexpr uint64_t kRecentSpacing = 256;
+constexpr size_t kRecentStates = 256;
 
 // A parameter too large for 64 bits stands for the largest: a \bin run that
 // long simply takes the rest of the text.
@@ -31,10 +35,14 @@ int HexValue(uint8_t c) {
 
 }  // namespace
 
-RtfGroupSource::RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start)
-    : m_text(std::move(text)), m_state{start}, m_checkpoints(kCheckpointSpacing, m_state) {}
+RtfGroupSource::RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start, Ends ends)
+    : m_text(std::move(text)),
+      m_ends(ends),
+      m_state{start},
+      m_checkpoints(kCheckpointSpacing, m_state) {}
 
 void RtfGroupSource::Rest() {
+    std::vector<State>().swap(m_recent);
     std::vector<uint8_t>().swap(m_buffer);
     m_bufferLength = 0;
 }
@@ -60,8 +68,9 @@ bool RtfGroupSource::NextChar(uint8_t& c) {
 bool RtfGroupSource::IsDataWord(const std::string& word) { return word == "pict" || word == "objdata"; }
 
 // Reads a control word's letters and numeric parameter after its backslash;
-// only \binN changes what follows, and only at the group's own level. True
-// when the word opens a data group of its own.
+// only \binN changes what follows, and only at the group's own level unless
+// the group ends only at its brace. True when the word opens a data group of
+// its own.
 bool RtfGroupSource::ReadControlWord() {
     std::string word;
     uint8_t c = 0;
@@ -87,9 +96,10 @@ bool RtfGroupSource::ReadControlWord() {
         ++m_state.textPosition;
     }
     if (PeekChar(c) && c == ' ') ++m_state.textPosition;
-    if (word == "bin" && m_state.depth == 0 && !number.empty() && number[0] != '-')
+    const bool atBrace = m_ends == Ends::AtClosingBrace;
+    if (word == "bin" && (m_state.depth == 0 || atBrace) && !number.empty() && number[0] != '-')
         m_state.binaryLeft = SaturatedNumber(number);
-    return IsDataWord(word);
+    return IsDataWord(word) && !atBrace;
 }
 
 bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
@@ -132,16 +142,28 @@ bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
     return false;
 }
 
-void RtfGroupSource::MoveTo(uint64_t offset) {
-    if (offset < m_state.dataPosition) {
-        m_state = m_checkpoints.AtOrBefore(offset).state;
+void RtfGroupSource::Advanced() {
+    ++m_state.dataPosition;
+    m_checkpoints.Reached(m_state.dataPosition, m_state);
+    if (m_state.dataPosition % kRecentSpacing != 0) return;
+    if (m_recent.empty()) m_recent.resize(kRecentStates, State{kUnknownSize, kUnknownSize});
+    m_recent[(m_state.dataPosition / kRecentSpacing) % kRecentStates] = m_state;
+}
+
+RtfGroupSource::State RtfGroupSource::NearestState(uint64_t offset) const {
+    uint64_t recentStep = offset / kRecentSpacing;
+    if (!m_recent.empty()) {
+        const State& recent = m_recent[recentStep % kRecentStates];
+        if (recent.dataPosition == recentStep * kRecentSpacing) return recent;
     }
+    return m_checkpoints.AtOrBefore(offset).state;
+}
+
+void RtfGroupSource::MoveTo(uint64_t offset) {
+    if (offset < m_state.dataPosition) m_state = NearestState(offset);
     uint8_t byte;
     uint64_t textPosition;
-    while (m_state.dataPosition < offset && NextByte(byte, textPosition)) {
-        ++m_state.dataPosition;
-        m_checkpoints.Reached(m_state.dataPosition, m_state);
-    }
+    while (m_state.dataPosition < offset && NextByte(byte, textPosition)) Advanced();
 }
 
 size_t RtfGroupSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
@@ -151,8 +173,7 @@ size_t RtfGroupSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     uint64_t textPosition;
     while (done < size && NextByte(into[done], textPosition)) {
         ++done;
-        ++m_state.dataPosition;
-        m_checkpoints.Reached(m_state.dataPosition, m_state);
+        Advanced();
     }
     return done;
 }
@@ -166,6 +187,6 @@ FilePlace RtfGroupSource::Place(uint64_t offset) {
     MoveTo(offset);
     uint8_t byte;
     uint64_t textPosition = m_state.textPosition;
-    if (m_state.dataPosition == offset && NextByte(byte, textPosition)) ++m_state.dataPosition;
+    if (m_state.dataPosition == offset && NextByte(byte, textPosition)) Advanced();
     return m_text->Place(textPosition);
 }

@@ -40,6 +40,10 @@ struct ScanFailure {
 struct ScanResult {
     int pictureCount = 0;  // picture files created and completely written
     std::array<int, kPictureKinds> picturesByKind{};
+    // Of those, the pictures written cut: their structure broke, or their own
+    // header told more bytes than the document holds.
+    int cutCount = 0;
+    std::array<int, kPictureKinds> cutByKind{};
     std::string outputDirectory;  // set once the scan made it or wrote into it, else empty
     uint64_t documentBytes = 0;   // the document's length (of a pipe: what it held)
     bool runAborted = false;      // stopped because a picture path was already taken

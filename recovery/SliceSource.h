@@ -8,8 +8,9 @@
 
 class SliceSource : public ByteSource {
 public:
+    // A size that reaches past the largest offset ends there.
     SliceSource(std::shared_ptr<ByteSource> parent, uint64_t start, uint64_t size)
-        : m_parent(std::move(parent)), m_start(start), m_size(size) {}
+        : m_parent(std::move(parent)), m_start(start), m_size(EndOf(start, size) - start) {}
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override {

@@ -169,10 +169,6 @@ bool ReadDirectoryRecords(ByteSource& archive, const DirectoryEnd& end,
     return true;
 }
 
-uint64_t EndOf(uint64_t start, uint64_t length) {
-    return length > ByteSource::kUnknownSize - start ? ByteSource::kUnknownSize : start + length;
-}
-
 // Entries are checked before any is visited: a directory that is damaged
 // anywhere is set aside for the local headers. The local headers are read in
 // the order of the file, so that a package inside an inflated entry is read

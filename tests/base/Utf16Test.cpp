@@ -31,6 +31,7 @@ TEST(Utf16, WellFormedTextsConvertBothWays) {
 TEST(Utf16, MalformedTextsConvertToNothing) {
     for (const std::string& utf8 : {std::string("caf\xE9.doc"), std::string("\x80"),
                                     std::string("\xC0\x80"), std::string("\xED\xA0\x80"),
+                                    std::string("\xED\xBF\xBF"),
                                     std::string("\xE2\x82"), std::string("\xF4\x90\x80\x80"),
                                     std::string("\xF8\x88\x80\x80\x80")})
         EXPECT_EQ(Utf16FromUtf8("a" + utf8), L"") << "bytes " << utf8.size();

@@ -349,27 +349,35 @@ PictureKinds Kinds(std::initializer_list<PictureKind> kinds) {
 }
 
 // The count a line and the summary give: the total, each kind that has a
-// picture, and JPEG and PNG even at none whenever the call writes them. A
-// JSON line counts the kinds the call writes alone.
+// picture, and JPEG and PNG even at none whenever the call writes them; then
+// those written cut, when there are any. A JSON line counts the kinds the
+// call writes alone.
 TEST(BatchKinds, CountTextNamesTheKindsFoundAndJpegAndPngWhenWritten) {
     auto counts = [](std::initializer_list<std::pair<PictureKind, int>> found) {
         KindCounts counts{};
         for (const auto& [kind, count] : found) counts[static_cast<size_t>(kind)] = count;
         return counts;
     };
-    const std::vector<std::tuple<KindCounts, PictureKinds, std::string>> cases = {
-        {counts({}), AllPictureKinds(), "0 pictures (0 JPEG, 0 PNG)"},
-        {counts({{PictureKind::Svg, 1}, {PictureKind::Gif, 2}, {PictureKind::Tiff, 1}}),
+    const std::vector<std::tuple<KindCounts, KindCounts, PictureKinds, std::string>> cases = {
+        {counts({}), counts({}), AllPictureKinds(), "0 pictures (0 JPEG, 0 PNG)"},
+        {counts({{PictureKind::Svg, 1}, {PictureKind::Gif, 2}, {PictureKind::Tiff, 1}}), counts({}),
          AllPictureKinds(), "4 pictures (0 JPEG, 0 PNG, 2 GIF, 1 TIFF, 1 SVG)"},
-        {counts({{PictureKind::Wdp, 1}}), Kinds({PictureKind::Wdp, PictureKind::Jpeg}),
+        {counts({{PictureKind::Wdp, 1}}), counts({}), Kinds({PictureKind::Wdp, PictureKind::Jpeg}),
          "1 picture (0 JPEG, 1 WDP)"},
-        {counts({}), Kinds({PictureKind::Pict}), "0 pictures"}};
-    for (const auto& [found, kinds, text] : cases) EXPECT_EQ(PictureCountText(found, kinds), text);
+        {counts({}), counts({}), Kinds({PictureKind::Pict}), "0 pictures"},
+        {counts({{PictureKind::Png, 2}, {PictureKind::Emf, 3}}),
+         counts({{PictureKind::Png, 1}, {PictureKind::Emf, 1}}), AllPictureKinds(),
+         "5 pictures (0 JPEG, 2 PNG, 3 EMF), 2 cut (1 PNG, 1 EMF)"}};
+    for (const auto& [found, cut, kinds, text] : cases)
+        EXPECT_EQ(PictureCountText(found, cut, kinds), text);
 
     DocumentReport report;
     report.kinds = Kinds({PictureKind::Wmf, PictureKind::Bmp});
-    report.pictures = counts({{PictureKind::Wmf, 1}});
-    EXPECT_NE(JsonLine(report).find(",\"pictures\":{\"bmp\":0,\"wmf\":1},"), std::string::npos)
+    report.pictures = counts({{PictureKind::Wmf, 2}});
+    report.cut = counts({{PictureKind::Wmf, 1}});
+    EXPECT_NE(
+        JsonLine(report).find(",\"pictures\":{\"bmp\":0,\"wmf\":2},\"cut\":{\"bmp\":0,\"wmf\":1},"),
+        std::string::npos)
         << JsonLine(report);
 }
 

@@ -12,6 +12,52 @@
 
 namespace {
 
+// A picture record of every kind, each metafile kind also deflated.
+std::string EveryPictureRecord() {
+    std::string records;
+    for (const Blip& blip :
+         {Blip{BlipKind::Emf, EmfPicture(EmfComment("kept"))},
+          Blip{BlipKind::Emf, EmfPicture(EmfComment("deflated")), true},
+          Blip{BlipKind::Wmf, WmfPicture()}, Blip{BlipKind::Wmf, WmfPicture(120, 60), true},
+          Blip{BlipKind::Pict, "\x0A\x8A" + Filler(200, 5)},
+          Blip{BlipKind::Pict, "\x0A\x8A" + Filler(100, 6), true},
+          Blip{BlipKind::Jpeg, Fixture("small.jpg")}, Blip{BlipKind::Png, Fixture("small.png")},
+          Blip{BlipKind::Dib, BmpPicture().substr(14)}, Blip{BlipKind::Tiff, TiffPicture()},
+          Blip{BlipKind::Jpeg, Fixture("exif-thumbnail.jpg"), false, "", true}})
+        records += BlipRecord(blip);
+    return OfficeArtContainer(0xF000, OfficeArtContainer(0xF001, records));
+}
+
+// A presentation keeping an embedded document compressed in its object record.
+std::string PresentationWithCompressedObject() {
+    std::string embedded =
+        CompoundFileBuilder().Stream("WordDocument", Filler(700) + EveryPictureRecord()).Bytes();
+    std::string object = Le(embedded.size(), 4) + ZlibCompress(embedded);
+    std::string storage = Le(0x0010, 2) + Le(0x1011, 2) + Le(object.size(), 4) + object;
+    std::string plain = Le(0, 2) + Le(0x1011, 2) + Le(6, 4) + "object";
+    return CompoundFileBuilder()
+        .Stream("PowerPoint Document", OfficeArtContainer(0x03E8, storage + plain))
+        .Bytes();
+}
+
+// Every picture word, sizes, goal sizes, a copy for old readers in binary.
+std::string RtfPictureWords() {
+    std::string wmf = WmfPicture();
+    std::string text = "{\\rtf1\\ansi ";
+    text += "{\\pict\\emfblip\\picw99\\pich49 " + RtfHex(EmfPicture(EmfComment("e"))) + "}";
+    text += "{\\*\\shppict{\\pict\\wmetafile8\\picw200\\pich100\\picwgoal2880\\pichgoal720 " +
+            RtfHex(wmf) + "}}";
+    text += "{\\pict\\wmetafile8\\picwgoal9223372036854775807\\pichgoal-9223372036854775807 " +
+            RtfHex(wmf) + "}";
+    text += "{\\nonshppict{\\pict\\wmetafile8\\bin" + std::to_string(wmf.size()) + " " + wmf + "}}";
+    text += "{\\pict\\dibitmap0\\picw3\\pich2 " + RtfHex(BmpPicture().substr(14)) + "}";
+    text += "{\\pict\\macpict\\picw30\\pich20 " + RtfHex("\x0A\x8A" + Filler(100)) + "}";
+    text += "{\\pict\\wbitmap0\\picw3\\pich2 " + RtfHex(Filler(24)) + "}";
+    text += "{\\pict\\pngblip\\picwgoal-15\\pichgoal99999999999999999999 " +
+            RtfHex(Fixture("small.png")) + "}";
+    return text + "}";
+}
+
 void WriteSeeds(const fs::path& folder, const Files& seeds) {
     fs::create_directories(folder);
     for (const auto& [name, bytes] : seeds) WriteBytes(folder / name, bytes);
@@ -65,6 +111,8 @@ int main(int argc, char** argv) {
                  .Stream("Small", Fixture("small.jpg") + Filler(50, 4) + Fixture("small.png"))
                  .Bytes()},
             {"no-pictures.doc", Document("no-pictures.doc")},
+            {"records.doc", CompoundFileBuilder().Stream("Data", EveryPictureRecord()).Bytes()},
+            {"presentation.ppt", PresentationWithCompressedObject()},
             {"word97.doc", Document("word97.doc")}};
         // Hexadecimal picture data behind a group of its own, and binary.
         std::string png = Fixture("small.png");
@@ -74,13 +122,15 @@ int main(int argc, char** argv) {
             std::to_string(png.size()) + " " + png + "}\\par}";
         Files rtf = {{"pictures.rtf", pictureText},
                      {"object.rtf", RtfPackageObject(nested)},
+                     {"picture-words.rtf", RtfPictureWords()},
                      {"rtf-named.doc", Document("rtf-named.doc")}};
         // A drawing group cut into a first record and continuations, then
         // one of a picture record as Office writes it.
         std::string drawing =
             OfficeArtContainer(0xF000, BlipRecord({BlipKind::Png, Fixture("small.png")}));
         Files workbook = {
-            {"records", WorkbookStream({Filler(9000) + Fixture("jfif-baseline.jpg"), drawing})}};
+            {"records", WorkbookStream({Filler(9000) + Fixture("jfif-baseline.jpg"), drawing})},
+            {"every-record", WorkbookStream({EveryPictureRecord()})}};
         // The scan reads them all.
         Files scan = {{"two-pictures", TwoPictureDocument()},
                       {"pictures", pictures},

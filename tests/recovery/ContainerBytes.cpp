@@ -97,10 +97,14 @@ std::string BlipRecord(const Blip& blip) {
     std::string identifiers(blip.twoIdentifiers ? 32 : 16, '\x5A');
     std::string body = identifiers;
     if (form.metafile) {
-        std::string kept = blip.deflated ? ZlibCompress(blip.data) : blip.data;
-        body += Le(blip.data.size(), 4) + Le(0, 4) + Le(0, 4) + Le(200, 4) + Le(100, 4);
-        body += Le(2540000, 4) + Le(1270000, 4) + Le(kept.size(), 4);
-        body += std::string(1, blip.deflated ? '\0' : '\xFE') + '\xFE' + kept;
+        bool deflated = blip.deflated || !blip.compressed.empty();
+        std::string kept = !blip.compressed.empty() ? blip.compressed
+                           : deflated               ? ZlibCompress(blip.data)
+                                                    : blip.data;
+        body += Le(blip.data.size(), 4);
+        for (int32_t value : blip.frame) body += Le(static_cast<uint32_t>(value), 4);
+        body += Le(kept.size(), 4);
+        body += std::string(1, deflated ? '\0' : '\xFE') + '\xFE' + kept;
     } else {
         body += '\xFF' + blip.data;
     }

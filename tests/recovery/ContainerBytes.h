@@ -2,6 +2,7 @@
 // field by field, for the test builders and the benchmark's large documents.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -80,6 +81,12 @@ struct Blip {
     bool deflated = false;
     std::string slack;
     bool twoIdentifiers = false;
+    // A metafile's bounds (left, top, right, bottom) and its size on the
+    // page in EMUs, as its header gives them.
+    std::array<int32_t, 6> frame = {0, 0, 200, 100, 2540000, 1270000};
+    // A deflated metafile kept as these bytes instead of data's deflation,
+    // data giving the size the header declares.
+    std::string compressed;
 };
 std::string BlipRecord(const Blip& blip);
 // A container record (version 15) holding the records.

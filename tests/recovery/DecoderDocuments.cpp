@@ -26,15 +26,6 @@ std::string BitFieldsBmp() {
     return "BM" + Le(14 + 52 + 16, 4) + Le(0, 4) + Le(14 + 52, 4) + header + masks + pixels;
 }
 
-std::string Placeable(const std::string& wmf, int right, int bottom, int unitsPerInch) {
-    std::string header = "\xD7\xCD\xC6\x9A" + Le(0, 2) + Le(0, 2) + Le(0, 2) + Le(right, 2) +
-                         Le(bottom, 2) + Le(unitsPerInch, 2) + Le(0, 4);
-    unsigned checksum = 0;
-    for (size_t i = 0; i < header.size(); i += 2)
-        checksum ^= static_cast<uint8_t>(header[i]) | (static_cast<uint8_t>(header[i + 1]) << 8);
-    return header + Le(checksum, 2) + wmf;
-}
-
 std::string Dib(const std::string& bmp) { return bmp.substr(14); }
 
 Blip Kept(BlipKind kind, const std::string& data, bool deflated = false,
@@ -68,14 +59,15 @@ std::vector<DecoderDocument> DecoderDocuments() {
                                .Stream("Pictures", OfficeArtContainer(0xF001, records))
                                .Bytes();
 
-    std::string package = ZipBuilder()
-                              .Deflated("word/document.xml", "<w:document/>")
-                              .Deflated("word/media/image1.gif", GifPicture())
-                              .Deflated("word/media/image2.bmp", bmp8)
-                              .Stored("word/media/image3.tif", TiffPicture())
-                              .Deflated("word/media/image4.emf", emf)
-                              .Deflated("word/media/image5.wmf", Placeable(wmf, 200, 100, 96))
-                              .Bytes();
+    std::string package =
+        ZipBuilder()
+            .Deflated("word/document.xml", "<w:document/>")
+            .Deflated("word/media/image1.gif", GifPicture())
+            .Deflated("word/media/image2.bmp", bmp8)
+            .Stored("word/media/image3.tif", TiffPicture())
+            .Deflated("word/media/image4.emf", emf)
+            .Deflated("word/media/image5.wmf", PlaceableWmf(wmf, {0, 0, 200, 100}, 96))
+            .Bytes();
 
     // 300 x 150 units on 4,500 x 2,250 twips.
     const std::string rtfWmf = WmfPicture(300, 150);
@@ -105,7 +97,7 @@ std::vector<DecoderDocument> DecoderDocuments() {
           {"1.bmp", bmp8, 5, 3},
           {"1.tif", TiffPicture(), 4, 1},
           {"1.emf", emf},
-          {"1.wmf", Placeable(wmf, 200, 100, 96), 5292, 2646}}},
+          {"1.wmf", PlaceableWmf(wmf, {0, 0, 200, 100}, 96), 5292, 2646}}},
         {"Rtf", rtf, {{"1.wmf", rtfWmf, 7938, 3969}, {"1.emf", emf}, {"1.bmp", bmp24, 3, 2}}},
     };
 }

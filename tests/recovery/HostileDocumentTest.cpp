@@ -1,8 +1,10 @@
 // HostileDocumentTest.cpp: documents built to make the readers throw, loop,
-// take time in the square of their size or write the same picture again and
-// again. Each ends with the usual result, soon, every picture once.
+// take time in the square of their size, write the same picture again and
+// again or count a cut picture whole. Each ends with the usual result, soon,
+// every picture once, each cut one counted cut.
 #include "CompoundFileBuilder.h"
 #include "ContainerBytes.h"
+#include "PictureBytes.h"
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
@@ -191,14 +193,100 @@ std::string ManyPictWordsThenPictures(int pictures) {
     return rtf + "}";
 }
 
-// The document, and how many numbered JPEGs (DistinctJpeg) the scan gives;
-// for some, that the scan takes little memory whatever the document declares.
+// A start of image, an APP0 segment of no data and the end of image: no picture.
+const std::string kImagelessJpeg("\xFF\xD8\xFF\xE0\x00\x02\xFF\xD9", 8);
+
+// A PNG's signature and header chunk, and nothing after them.
+std::string PngHead() { return Fixture("text-chunk.png").substr(0, 33); }
+
+std::string RtfObjectData(const std::string& bytes) {
+    return "{\\rtf1{\\object{\\*\\objdata " + RtfHex(bytes) + "}}}";
+}
+
+// A picture record of a Macintosh picture, deflated as the given bytes,
+// declaring the size of data.
+std::string PictRecord(const std::string& data, const std::string& compressed) {
+    Blip blip{BlipKind::Pict, data};
+    blip.compressed = compressed;
+    return BlipRecord(blip);
+}
+
+// Zlib's header, then deflate blocks that keep the bytes as they are, the
+// stream never ending: it inflates to the bytes and no further.
+std::string UnendedZlibStream(const std::string& bytes) {
+    return std::string("\x78\x01", 2) + StoredBlock(bytes);
+}
+
+// A record whose picture's header declares more bytes than its data inflates to.
+std::string EmfRecordInflatingShort(const std::string& emf, size_t inflated) {
+    Blip blip{BlipKind::Emf, emf};
+    blip.compressed = UnendedZlibStream(emf.substr(0, inflated));
+    return CompoundFileBuilder().Stream("Pictures", BlipRecord(blip) + Filler(4096)).Bytes();
+}
+
+// A DIB of 48,640 bytes in a bitmap record, its stream's chain of sectors
+// ending after the first of them.
+BmpShape LargeBitmap() {
+    BmpShape shape;
+    shape.width = 100;
+    shape.height = 162;
+    return shape;
+}
+
+std::string BitmapRecordInAChainCutAfterOneSector() {
+    std::string record = BlipRecord({BlipKind::Dib, BmpPicture(LargeBitmap()).substr(14)});
+    std::string file = CompoundFileBuilder().Stream("Pictures", record).Bytes();
+    // The builder stores the stream's sectors last to first from sector 0,
+    // behind them the allocation table it names first in the header.
+    size_t sectors = (record.size() + 511) / 512;
+    uint32_t table = static_cast<uint8_t>(file[76]) | static_cast<uint8_t>(file[77]) << 8;
+    file.replace(512 + table * 512 + 4 * (sectors - 1), 4, Le(kCompoundEndOfChain, 4));
+    return file;
+}
+
+// A stored entry whose ZIP64 size wraps round to just before its own data:
+// a PNG cut after its header, then a whole entry with a JPEG.
+std::string StoredEntrySizeThatWraps() {
+    ZipHeaderFields fields;
+    fields.name = "a.png";
+    fields.method = 0;
+    fields.compressedSize = 0xFFFFFFFF;
+    fields.size = 0xFFFFFFFF;
+    fields.extra = Le(1, 2) + Le(16, 2) + Le(~uint64_t{0} - 53, 8) + Le(~uint64_t{0} - 53, 8);
+    return ZipLocalHeader(fields) + PngHead() +
+           ZipBuilder().Stored("b.jpeg", DistinctJpeg(1)).LocalEntries();
+}
+
+// The copy for old readers kept as binary data whose braces close the
+// copy's groups before its end, or open more of them, with a picture of
+// its own after it.
+std::string RtfCopyWithBinaryBraces(const std::string& binary) {
+    return "{\\rtf1{\\nonshppict{\\pict\\emfblip\\bin" + std::to_string(binary.size()) + " " +
+           binary + "}}{\\pict\\jpegblip " + RtfHex(DistinctJpeg(2)) + "}}";
+}
+
+// A presentation's containers, each the whole of the one around it.
+std::string NestedPresentationContainers(size_t levels) {
+    std::string stream;
+    for (size_t level = 0; level < levels; ++level)
+        stream += Le(0x000F, 2) + Le(0x03E8, 2) + Le((levels - 1 - level) * 8, 4);
+    return CompoundFileBuilder().Stream("PowerPoint Document", stream).Bytes();
+}
+
+// The document, the files the scan gives, and how many of them are cut.
+// For some, that the scan takes little memory whatever the document declares.
 struct HostileDocument {
     const char* name;
     std::function<std::string()> build;
-    int pictures;
+    std::function<Files()> expected;
+    int cut = 0;
     bool littleMemory = false;
 };
+
+// The first numbered JPEGs (DistinctJpeg).
+std::function<Files()> Jpegs(int count) {
+    return [count] { return NumberedJpegs(count); };
+}
 
 // The most memory the process has held so far, where the system tells it.
 uint64_t PeakMemory() {
@@ -237,7 +325,10 @@ TEST_P(Hostile, EndsSoonWithEveryPictureOnce) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, kPromptly);
     if (GetParam().littleMemory) EXPECT_LT(PeakMemory() - memoryBefore, kLittleMemory);
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(outcome.files, NumberedJpegs(GetParam().pictures));
+    EXPECT_EQ(outcome.files, GetParam().expected());
+    EXPECT_EQ(outcome.result.cutCount, GetParam().cut);
+    // A duplicate is known before its file is made: nothing written is taken back.
+    EXPECT_EQ(outcome.picturesMade, static_cast<int>(outcome.files.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -245,36 +336,109 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HostileDocument{"CommentSegmentsChainedToTheEnd",
                         [] { return Repeated(std::string("\xFF\xD8\xFF\xFE\x00\x04", 6), 100000); },
-                        0},
+                        Jpegs(0)},
         HostileDocument{"ZipJpegCandidatesEveryFourBytesOfADeflatedEntry",
                         [] {
                             return ZipBuilder()
                                 .Deflated("a.bin", Repeated("\xFF\xD8\xFF\xC4", 1 << 16))
                                 .Bytes();
                         },
-                        0},
+                        Jpegs(0)},
         HostileDocument{"ZipDirectoryFarBehindItsEntriesInsideAnInflatedEntry",
-                        PackageWithFarDirectory, 1},
-        HostileDocument{"ZipEntrySizeBeyondAnyOffset", EntrySizeBeyondAnyOffset, 0},
+                        PackageWithFarDirectory, Jpegs(1)},
+        HostileDocument{"ZipEntrySizeBeyondAnyOffset", EntrySizeBeyondAnyOffset, Jpegs(0)},
         HostileDocument{"ZipLocalEntriesWhoseStreamsRunOverEachOther",
-                        [] { return OverlappingEntries(100); }, 1},
+                        [] { return OverlappingEntries(100); }, Jpegs(1)},
         HostileDocument{"ZipPicturesAtTheSameOffsetsOfSiblingEntriesInsideAnEntry",
-                        PackageInPackage, 5},
+                        PackageInPackage, Jpegs(5)},
         HostileDocument{"CompoundDirectoryLoopingOverOneStreamOfSmallPictures", LoopingCompoundFile,
-                        kLoopedPictures},
+                        Jpegs(kLoopedPictures)},
         HostileDocument{
             "RtfBinaryRunLongerThanAnyNumber",
-            [] { return std::string("{\\rtf1{\\pict\\bin99999999999999999999999 0102}}"); }, 0},
+            [] { return std::string("{\\rtf1{\\pict\\bin99999999999999999999999 0102}}"); },
+            Jpegs(0)},
         HostileDocument{"CompoundObjectsDeclaringGigabytes",
-                        [] { return ObjectsDeclaringGigabytes(128, SmallStream); }, 128, true},
+                        [] { return ObjectsDeclaringGigabytes(128, SmallStream); }, Jpegs(128), 0, true},
         HostileDocument{"CompoundObjectWithABackwardChain",
-                        [] { return ObjectsDeclaringGigabytes(1, BackwardStream); }, 1, true},
+                        [] { return ObjectsDeclaringGigabytes(1, BackwardStream); }, Jpegs(1), 0, true},
         HostileDocument{"CompoundStreamsDeclaringGigabytes", [] { return StreamsDeclaringGigabytes(400); },
-                        400, true},
+                        Jpegs(400), 0, true},
         HostileDocument{"CompoundLostDirectoryChainsSharingOneTail", [] { return ChainsSharingOneTail(600); },
-                        1},
+                        Jpegs(1)},
         HostileDocument{"RtfThousandsOfPictWordsBeforeThePictures",
-                        [] { return ManyPictWordsThenPictures(200); }, 200}),
+                        [] { return ManyPictWordsThenPictures(200); }, Jpegs(200)},
+        HostileDocument{
+            "ImagelessJpegsFillingAStoredEntry",
+            [] { return ZipBuilder().Stored("a.bin", Repeated(kImagelessJpeg, 1 << 15)).Bytes(); },
+            Jpegs(0)},
+        HostileDocument{"ImagelessJpegsFillingAStream",
+                        [] {
+                            return CompoundFileBuilder()
+                                .Stream("Data", Repeated(kImagelessJpeg, 1 << 15))
+                                .Bytes();
+                        },
+                        Jpegs(0)},
+        HostileDocument{"RtfObjectDataOfJpegCandidatesEveryFourBytes",
+                        [] { return RtfObjectData(Repeated("\xFF\xD8\xFF\xC4", 1 << 16)); },
+                        Jpegs(0)},
+        HostileDocument{
+            "EmfRecordWhoseDataInflatesShortOfItsHeader",
+            [] { return EmfRecordInflatingShort(EmfPicture(EmfComment(Filler(3000))), 1000); },
+            [] {
+                return Files{{"1.emf", EmfPicture(EmfComment(Filler(3000))).substr(0, 1000)}};
+            },
+            1},
+        HostileDocument{
+            "BitmapRecordInAStreamWhoseChainEndsAfterOneSector",
+            BitmapRecordInAChainCutAfterOneSector,
+            // The record's header, identifier and tag take 25 bytes of the sector.
+            [] {
+                return Files{{"1.bmp", BmpPicture(LargeBitmap()).substr(0, 14 + 512 - 25)}};
+            },
+            1},
+        HostileDocument{
+            "PictRecordsHoldingNothing",
+            [] {
+                std::string records = PictRecord("", ZlibCompress("abc")) +
+                                      PictRecord(Filler(300), "\x78\x9C" + std::string(40, '\xFF'));
+                return CompoundFileBuilder().Stream("Pictures", records + Filler(4096)).Bytes();
+            },
+            Jpegs(0)},
+        HostileDocument{"StoredZip64EntrySizeThatWraps", StoredEntrySizeThatWraps,
+                        [] {
+                            // The cut PNG runs on to the JPEG, not into it.
+                            std::string entry =
+                                ZipBuilder().Stored("b.jpeg", DistinctJpeg(1)).LocalEntries();
+                            std::string header =
+                                entry.substr(0, entry.size() - DistinctJpeg(1).size());
+                            return Files{{"1.gif", PngHead() + header}, {"1.jpg", DistinctJpeg(1)}};
+                        },
+                        1},
+        HostileDocument{"RtfCopyForOldReadersWhoseBinaryDataClosesItsGroups",
+                        [] {
+                            return RtfCopyWithBinaryBraces(EmfPicture("") + "}}{\\pict\\jpegblip " +
+                                                           RtfHex(DistinctJpeg(1)) + "}");
+                        },
+                        [] {
+                            return Files{{"1.jpg", DistinctJpeg(2)}};
+                        }},
+        HostileDocument{"RtfCopyForOldReadersWhoseBinaryDataOpensGroups",
+                        [] { return RtfCopyWithBinaryBraces("{{{{" + EmfPicture("")); },
+                        [] {
+                            return Files{{"1.jpg", DistinctJpeg(2)}};
+                        }},
+        HostileDocument{
+            "RtfGoalSizeBeyondAnyProduct",
+            [] {
+                return "{\\rtf1{\\pict\\wmetafile8\\picw200\\pich100\\picwgoal9223372036854775807"
+                       "\\pichgoal-9223372036854775807 " +
+                       RtfHex(WmfPicture()) + "}}";
+            },
+            [] {
+                return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 1)}};
+            }},
+        HostileDocument{"PresentationContainersNestedTwoMegabytesDeep",
+                        [] { return NestedPresentationContainers(1 << 18); }, Jpegs(0)}),
     [](const ::testing::TestParamInfo<HostileDocument>& info) { return info.param.name; });
 
 // --- Reading an inflated entry again ----------------------------------------
@@ -298,6 +462,24 @@ TEST(InflatedEntry, ReadInTwoPartsGivesTheWholeEntryWhereverTheySplit) {
         size_t second = entry.ReadAt(split, into + split, plain.size() - split);
         ASSERT_EQ(first + second, plain.size()) << "split at " << split;
         ASSERT_EQ(bytes, plain) << "split at " << split;
+    }
+}
+
+// Read again from points the recent bytes no longer hold, an entry goes back
+// to the decoder state saved nearest before each, and gives the same bytes.
+TEST(InflatedEntry, ReadAgainFromEarlierPointsGivesTheSameBytes) {
+    const std::string plain = Filler(3 << 20, 4);
+    auto archive = std::make_shared<MemorySource>(Deflate(plain));
+    InflateSource entry(archive, 0, archive->Size(), plain.size(),
+                        std::make_shared<InflationBudget>(archive->Size()));
+    std::string bytes(plain.size(), '\0');
+    auto* into = reinterpret_cast<uint8_t*>(&bytes[0]);
+    ASSERT_EQ(entry.ReadAt(0, into, bytes.size()), plain.size());
+    for (size_t from : {size_t{2600000}, size_t{1100000}, size_t{2100000}, size_t{5}}) {
+        const size_t size = 70000;
+        std::string again(size, '\0');
+        ASSERT_EQ(entry.ReadAt(from, reinterpret_cast<uint8_t*>(&again[0]), size), size) << from;
+        EXPECT_EQ(again, plain.substr(from, size)) << "read again from " << from;
     }
 }
 

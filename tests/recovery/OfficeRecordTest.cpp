@@ -62,6 +62,16 @@ std::string WorkbookOfManyDrawingRecords() {
     return Compound("Workbook", workbook + BiffRecord(0x000A, ""));
 }
 
+// A sheet's drawing cut into two drawing records, with the shared strings
+// and their own continuation between them: that continuation is no drawing's.
+std::string DrawingAroundAnotherRecordsContinuation() {
+    std::string shape = OfficeArtContainer(0xF004, BlipRecord({BlipKind::Jpeg, Jpeg()}));
+    std::string workbook = BiffRecord(0x0809, Le(0x0600, 2) + std::string(14, '\0'));
+    workbook += BiffRecord(0x00EC, shape.substr(0, 2000)) + BiffRecord(0x00FC, "strings") +
+                BiffRecord(0x003C, "more strings") + BiffRecord(0x00EC, shape.substr(2000));
+    return Compound("Workbook", workbook + BiffRecord(0x000A, ""));
+}
+
 // Header and footer pictures: records of their own, each behind a 14-byte header.
 std::string WorkbookWithHeaderPicture() {
     std::string drawing = DrawingGroup(BlipRecord({BlipKind::Png, Png()}));
@@ -145,6 +155,32 @@ std::string PackageOfOtherKinds() {
         .Bytes();
 }
 
+// Metafile records stored and deflated, each behind a placeable header made
+// from the bounds and size on the page its record gives; one whose stated
+// size runs past its record is none. And a TIFF record.
+Blip MetafileRecord(BlipKind kind, const std::string& data, bool deflated,
+                    const std::array<int32_t, 6>& frame) {
+    Blip blip{kind, data, deflated};
+    blip.frame = frame;
+    return blip;
+}
+
+// 400 units on 365,760 EMUs (0.4 inch): 1,000 to the inch; 100 units on an inch.
+const std::array<int32_t, 6> kFrameAt10By20 = {10, 20, 410, 220, 365760, 1270000};
+const std::array<int32_t, 6> kFrameLeftOfZero = {-5, -7, 95, 43, 914400, 457200};
+
+std::string MetafileAndTiffRecords() {
+    std::string overlong = BlipRecord(MetafileRecord(BlipKind::Wmf, WmfPicture(90, 90), false,
+                                                     kFrameAt10By20));
+    overlong.replace(8 + 16 + 28, 4, Le(WmfPicture(90, 90).size() + 1, 4));
+    return Compound("Pictures",
+                    BlipRecord(MetafileRecord(BlipKind::Wmf, WmfPicture(), false, kFrameAt10By20)) +
+                        BlipRecord(MetafileRecord(BlipKind::Wmf, WmfPicture(120, 60), true,
+                                                  kFrameLeftOfZero)) +
+                        BlipRecord({BlipKind::Emf, EmfPicture(EmfComment("deflated")), true}) +
+                        overlong + BlipRecord({BlipKind::Tiff, TiffPicture()}) + Filler(4096));
+}
+
 std::string RtfPicture(const std::string& words, const std::string& bytes) {
     return "{\\pict" + words + "\r\n" + RtfHex(bytes) + "}";
 }
@@ -165,6 +201,7 @@ TEST_P(OfficeRecords, GiveEveryPictureOnceWholeAndNothingElse) {
     Files expected = GetParam().expected();
     EXPECT_EQ(outcome.files, expected);
     EXPECT_EQ(outcome.result.pictureCount, static_cast<int>(expected.size()));
+    EXPECT_EQ(outcome.picturesMade, static_cast<int>(expected.size()));
     EXPECT_TRUE(outcome.result.completed);
 }
 
@@ -174,6 +211,9 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"WorkbookDrawingInManyRecords", WorkbookOfManyDrawingRecords,
                    // The builder stores sectors backwards: the sheet's photo lies first.
                    [] { return Files{{"1.gif", Png()}, {"1.jpg", Jpeg()}, {"2.jpg", ExifJpeg()}}; }},
+        RecordCase{"DrawingAroundAnotherRecordsContinuation",
+                   DrawingAroundAnotherRecordsContinuation,
+                   [] { return Files{{"1.jpg", Jpeg()}}; }},
         RecordCase{"HeaderAndFooterPicture", WorkbookWithHeaderPicture,
                    [] { return Files{{"1.gif", Png()}}; }},
         RecordCase{"CompressedEmbeddedObject", PresentationWithCompressedObject,
@@ -189,6 +229,24 @@ INSTANTIATE_TEST_SUITE_P(
                    [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}}; }},
         RecordCase{"HdPhotoAndSvgParts", PackageOfOtherKinds,
                    [] { return Files{{"1.wdp", Wdp()}, {"1.svg", Svg()}}; }},
+        RecordCase{"MetafileAndTiffRecords", MetafileAndTiffRecords,
+                   [] {
+                       std::string moved = PlaceableWmf(WmfPicture(120, 60), {-5, -7, 95, 43}, 100);
+                       return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {10, 20, 410, 220}, 1000)},
+                                    {"2.wmf", moved},
+                                    {"1.emf", EmfPicture(EmfComment("deflated"))},
+                                    {"1.tif", TiffPicture()}};
+                   }},
+        // The width on the page, 2,880 twips (two inches), tells 100 units to the inch.
+        RecordCase{"RtfMetafileSizedByItsGoal",
+                   [] {
+                       std::string words =
+                           "\\wmetafile8\\picw200\\pich100\\picwgoal2880\\pichgoal720";
+                       return "{\\rtf1" + RtfPicture(words, WmfPicture()) + "}";
+                   },
+                   [] {
+                       return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 100)}};
+                   }},
         RecordCase{"RtfOfOtherKinds", RtfOfOtherKinds,
                    [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}, {"1.gif", Png()}}; }}));
 

@@ -36,13 +36,14 @@ uint32_t CountRecords(const std::string& records) {
 
 }  // namespace
 
-std::string GifPicture(const std::string& comment) {
+std::string GifPicture(const std::string& comment, bool localColours) {
     std::string gif = "GIF89a";
     gif += Le(2, 2) + Le(2, 2) + "\x80" + std::string(2, '\0');  // two colours
     gif += std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
     gif += std::string("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
     gif += std::string("\x21\xFE", 2) + SubBlocks(comment);
-    gif += "\x2C" + Le(0, 2) + Le(0, 2) + Le(2, 2) + Le(2, 2) + std::string(1, '\0');
+    gif += "\x2C" + Le(0, 2) + Le(0, 2) + Le(2, 2) + Le(2, 2);
+    gif += localColours ? std::string("\x80\xFF\x00\x00\x00\x00\xFF", 7) : std::string(1, '\0');
     gif += "\x02" + SubBlocks(std::string("\x8C\x2D\x99\x87\x2A\x1C\xDC\x33\xA0\x02\x75", 11));
     return gif + "\x3B";
 }
@@ -79,17 +80,17 @@ std::string EmfComment(const std::string& bytes) {
     return EmfRecord(kEmfComment, Le(bytes.size(), 4) + bytes);
 }
 
-std::string EmfPicture(const std::string& records) {
+std::string EmfPicture(const std::string& records, uint32_t headerSize) {
     std::string body = EmfRecord(kEmfSetMapMode, Le(1, 4)) + records +
                        EmfRecord(kEmfEndOfFile, Le(0, 4) + Le(16, 4) + Le(20, 4));
-    constexpr uint32_t kHeaderSize = 88;
-    std::string header = Le(kEmfHeaderType, 4) + Le(kHeaderSize, 4);
+    std::string header = Le(kEmfHeaderType, 4) + Le(headerSize, 4);
     header += Le(0, 4) + Le(0, 4) + Le(99, 4) + Le(49, 4);        // bounds in pixels
     header += Le(0, 4) + Le(0, 4) + Le(2646, 4) + Le(1323, 4);    // frame in 0.01 mm
-    header += " EMF" + Le(0x10000, 4) + Le(kHeaderSize + body.size(), 4) +
+    header += " EMF" + Le(0x10000, 4) + Le(headerSize + body.size(), 4) +
               Le(1 + CountRecords(body), 4) + Le(1, 2) + Le(0, 2);
     header += Le(0, 4) + Le(0, 4) + Le(0, 4);                     // no description, no palette
     header += Le(1920, 4) + Le(1080, 4) + Le(508, 4) + Le(286, 4);  // device
+    header.resize(headerSize, '\0');  // no pixel format, no OpenGL, size in micrometres
     return header + body;
 }
 
@@ -105,6 +106,17 @@ std::string TiffEntry(uint16_t tag, uint16_t type, uint32_t value) {
 }
 
 }  // namespace
+
+std::string PlaceableWmf(const std::string& wmf, const std::array<int16_t, 4>& bounds,
+                         uint16_t unitsPerInch) {
+    std::string header = "\xD7\xCD\xC6\x9A" + Le(0, 2);
+    for (int16_t value : bounds) header += Le(static_cast<uint16_t>(value), 2);
+    header += Le(unitsPerInch, 2) + Le(0, 4);
+    unsigned checksum = 0;  // the ten words before it, XORed
+    for (size_t i = 0; i < header.size(); i += 2)
+        checksum ^= static_cast<uint8_t>(header[i]) | (static_cast<uint8_t>(header[i + 1]) << 8);
+    return header + Le(checksum, 2) + wmf;
+}
 
 std::string WmfPicture(int16_t width, int16_t height) {
     std::string records = WmfRecord(0x020B, Le(0, 2) + Le(0, 2));  // window origin: y, x

@@ -23,11 +23,13 @@ std::vector<PictureCase> WholePictures() {
     BmpShape topDown{3, -2, 32, 124, ""};
     return {{"gif", GifPicture(), "1.gif"},
             {"gif with long comment", GifPicture(Filler(700, 9)), "1.gif"},
+            {"gif with a local colour table", GifPicture("local", true), "1.gif"},
             {"bmp", BmpPicture(), "1.bmp"},
             {"bmp with palette", BmpPicture(palette), "1.bmp"},
             {"bmp with old header", BmpPicture(oldHeader), "1.bmp"},
             {"bmp top down", BmpPicture(topDown), "1.bmp"},
-            {"emf", EmfPicture(EmfComment(Filler(90, 8))), "1.emf"}};
+            {"emf", EmfPicture(EmfComment(Filler(90, 8))), "1.emf"},
+            {"emf with a header of 108 bytes", EmfPicture(EmfComment("abc"), 108), "1.emf"}};
 }
 
 std::string With32(std::string bytes, size_t at, uint32_t value) {
@@ -58,6 +60,7 @@ std::vector<PictureCase> DamagedPictures() {
     std::string emfNoEnd = With32(emf, emf.size() - 20, 70);  // the end record made a comment
     return {{"gif without trailer", Cut(gif, 1) + "\x21", nullptr},
             {"gif with a broken block", gif.substr(0, 19) + "\x2B" + gif.substr(20), nullptr},
+            {"gif without an image", gif.substr(0, 19) + "\x3B", nullptr},
             {"bmp file size short of its pixels", With32(bmp, 2, bmpSize - 4), nullptr},
             {"bmp pixels behind the file's end", With32(bmp, 10, bmpSize + 1), nullptr},
             {"bmp pixels inside the headers", With32(bmp, 10, 40), nullptr},

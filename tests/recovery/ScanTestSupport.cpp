@@ -2,6 +2,7 @@
 #include "ScanTestSupport.h"
 
 #include "recovery/FileAccess.h"
+#include "recovery/PictureFile.h"
 #include "recovery/ScanDisk.h"
 
 #include <gtest/gtest.h>
@@ -113,17 +114,32 @@ DocumentBuilder& DocumentBuilder::FillTo(size_t offset, unsigned seed) {
 
 fs::path OutputDirectory(const TestFolder& folder) { return folder / "out"; }
 
+namespace {
+
+// The real disk, counting the picture files created on it.
+class CountedPictures : public ScanDisk {
+public:
+    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
+        ++made;
+        return ScanDisk::CreatePicture(path);
+    }
+    int made = 0;
+};
+
+}  // namespace
+
 ScanOutcome ScanBytes(const TestFolder& folder, const std::string& document, size_t blockSize) {
     fs::path documentPath = folder / "document.doc";
     WriteBytes(documentPath, document);
     RecordingReporter reporter;
-    ScanDisk files;
+    CountedPictures files;
     ScanOutcome outcome;
     outcome.result = PictureScanner(files, reporter, blockSize)
                          .Scan(documentPath.string(), OutputDirectory(folder).string());
     outcome.messages = reporter.messages;
     outcome.directoryExists = fs::is_directory(OutputDirectory(folder));
     outcome.files = FilesIn(OutputDirectory(folder));
+    outcome.picturesMade = files.made;
     return outcome;
 }
 

@@ -70,6 +70,7 @@ struct ScanOutcome {
     std::vector<ScanMessage> messages;
     Files files;  // the output directory's files
     bool directoryExists = false;
+    int picturesMade = 0;  // picture files the scan created, those it took back included
 };
 
 // Writes the document into the folder and scans it into folder/out.
