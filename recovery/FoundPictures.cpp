@@ -99,13 +99,13 @@ bool FoundPictures::InOneStreamOrNone(uint64_t from, uint64_t to) {
     }
 }
 
-std::vector<FoundPicture> FoundPictures::InOrder() {
+std::vector<const FoundPicture*> FoundPictures::InOrder() {
     std::vector<const FoundPicture*> byEvidence;
     for (const auto& entry : m_pictures) byEvidence.push_back(&entry.second);
     std::stable_sort(byEvidence.begin(), byEvidence.end(),
                      [](const FoundPicture* a, const FoundPicture* b) { return Better(*a, *b); });
     PlaceSet taken;
-    std::vector<FoundPicture> kept;
+    std::vector<const FoundPicture*> kept;
     for (const FoundPicture* picture : byEvidence) {
         if (taken.Contains(picture->place)) continue;
         // A record's own picture cut at a break lies in the bytes the record
@@ -117,10 +117,10 @@ std::vector<FoundPicture> FoundPictures::InOrder() {
             !InOneStreamOrNone(picture->place.offset, picture->place.offset + (picture->end - picture->start)))
             continue;
         taken.AddView(*picture->source, picture->start, picture->end);
-        kept.push_back(*picture);
+        kept.push_back(picture);
     }
     std::sort(kept.begin(), kept.end(),
-              [](const FoundPicture& a, const FoundPicture& b) { return a.place < b.place; });
+              [](const FoundPicture* a, const FoundPicture* b) { return a->place < b->place; });
     return kept;
 }
 

@@ -63,8 +63,9 @@ public:
     // picture of the plain bytes is one only where its bytes are one
     // stream's in their order, or no stream's.
     void AddStream(std::shared_ptr<ByteSource> stream, uint64_t size);
-    // The pictures to write, in the order of their places.
-    std::vector<FoundPicture> InOrder();
+    // The pictures to write, in the order of their places; they stay this
+    // object's.
+    std::vector<const FoundPicture*> InOrder();
     // Where chains of the document's compound files were read on past a
     // broken link: a view's bytes across one are no sure picture.
     const std::shared_ptr<BreakPlaces>& Breaks() const { return m_breaks; }

@@ -88,7 +88,8 @@ void PictureScanner::ScanContainer() {
 
 void PictureScanner::WriteFoundPictures(FoundPictures& found) {
     ByteSource* previous = nullptr;
-    for (const FoundPicture& picture : found.InOrder()) {
+    for (const FoundPicture* kept : found.InOrder()) {
+        const FoundPicture& picture = *kept;
         if (m_document->StopRequested()) return;
         // A view that is done with gives back its decoder's memory.
         if (previous != nullptr && previous != picture.source.get()) previous->Rest();
