@@ -47,10 +47,20 @@ else
   done
 fi
 
+# A program is put in place by a new file and a rename, never copied over in
+# place: a batch run may be using the one there ("Text file busy").
+install_program() {
+  local program=$1 folder=$2 name
+  [ -f "$program" ] || return 0
+  name=$(basename "$program")
+  cp "$program" "$folder/.$name.new"
+  mv -f "$folder/.$name.new" "$folder/$name"
+}
+
 mkdir -p dist/native
 for program in build/win/console/velmo-extract.exe build/win/app/VelmoRecovery.exe \
                build/win/config/Pelloc.exe build/win/help/Gandry.exe; do
-  [ -f "$program" ] && cp "$program" dist/
+  install_program "$program" dist
 done
-[ -f build/release/console/velmo-extract ] && cp build/release/console/velmo-extract dist/native/
+install_program build/release/console/velmo-extract dist/native
 echo "Programs and the installer are in $root/dist"
