@@ -4,6 +4,17 @@
 #include <cerrno>
 #include <system_error>
 
+#include "recovery/ByteSource.h"
+#include "recovery/PictureFile.h"
+
+std::unique_ptr<ByteSource> FolderWatchDisk::OpenDocument(const std::string& path) {
+    return m_disk.OpenDocument(path);
+}
+
+std::unique_ptr<PictureFile> FolderWatchDisk::CreatePicture(const std::string& path) {
+    return m_disk.CreatePicture(path);
+}
+
 bool FolderWatchDisk::MakeDirectory(const std::string& path) {
     const bool made = m_disk.MakeDirectory(path);
     const int error = errno;

@@ -5,8 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "recovery/ByteSource.h"
-#include "recovery/PictureFile.h"
 #include "recovery/ScanDisk.h"
 #include "recovery/ScanReport.h"
 
@@ -17,14 +15,10 @@ class FolderWatchDisk : public ScanDisk {
 public:
     explicit FolderWatchDisk(ScanDisk& disk) : m_disk(disk) {}
 
-    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override {
-        return m_disk.OpenDocument(path);
-    }
+    std::unique_ptr<ByteSource> OpenDocument(const std::string& path) override;
     bool MakeDirectory(const std::string& path) override;
     bool Exists(const std::string& path) override { return m_disk.Exists(path); }
-    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
-        return m_disk.CreatePicture(path);
-    }
+    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override;
 
     // The failure as the user should hear of it: a picture that could not be
     // created in a folder that could not be made is the folder's failure.

@@ -32,8 +32,7 @@ std::wstring NearestExistingFolder(const std::string& directory) {
             return folder.back() == L'\\' ? folder : folder + L'\\';
         const size_t separator = folder.find_last_of(L"\\/", folder.size() - 2);
         // Never up to bare separators: "\\" alone would be the current drive.
-        if (separator == std::wstring::npos || folder.find_first_not_of(L"\\/") > separator)
-            break;
+        if (separator == std::wstring::npos || folder.find_first_not_of(L"\\/") > separator) break;
         folder.resize(separator + 1);
     }
     return std::wstring();

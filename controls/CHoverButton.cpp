@@ -90,7 +90,8 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
 }
 
 // As on a standard button: only while the window shows keyboard cues, which
-// it does once the keyboard has been used in it, so mouse users see no cue.
+// Windows hides until the keyboard is used in the window, so that mouse users
+// see no cue.
 bool CHoverButton::ShowsFocusCue(UINT itemState) const {
     if (!(itemState & ODS_FOCUS) || (itemState & ODS_NOFOCUSRECT)) return false;
     return !(SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS);

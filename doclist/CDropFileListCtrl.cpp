@@ -114,6 +114,7 @@ int InsertFromCallback(CDropFileListCtrl& list, std::string& path, int& kind) {
 LRESULT CDropFileListCtrl::OnGetDlgCode(WPARAM, LPARAM message) {
     const LRESULT code = Default();
     const MSG* key = reinterpret_cast<const MSG*>(message);
-    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) return code | DLGC_WANTMESSAGE;
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+        return code | DLGC_WANTMESSAGE;
     return code;
 }

@@ -35,5 +35,9 @@ private:
 constexpr int kNormalDpi = 96;
 int ScreenDpi();
 // A length given in pixels of a 96-DPI screen, in pixels of this screen, and back.
-inline int ScreenPixels(int pixelsAt96Dpi) { return MulDiv(pixelsAt96Dpi, ScreenDpi(), kNormalDpi); }
-inline int NormalDpiPixels(int screenPixels) { return MulDiv(screenPixels, kNormalDpi, ScreenDpi()); }
+inline int ScreenPixels(int pixelsAt96Dpi) {
+    return MulDiv(pixelsAt96Dpi, ScreenDpi(), kNormalDpi);
+}
+inline int NormalDpiPixels(int screenPixels) {
+    return MulDiv(screenPixels, kNormalDpi, ScreenDpi());
+}

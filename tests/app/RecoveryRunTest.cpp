@@ -382,12 +382,14 @@ TEST(RecoveryRunTest, FailuresNameWhatFailedAndWhy) {
     };
     const std::string writeError = Text(kMsgWriteError, LANG_ENGLISH);
     const std::vector<Case> cases = {
-        {"deleted document", [](Document& document, TroubledOutputDisk&) { fs::remove(document.path); },
+        {"deleted document",
+         [](Document& document, TroubledOutputDisk&) { fs::remove(document.path); },
          [](const Document& document, const RunFolders&) {
              return "Cannot open the document " + document.path + ": no such file or folder.";
          },
          0},
-        {"read-only folder", [](Document&, TroubledOutputDisk& disk) { disk.readOnlyFolder = true; },
+        {"read-only folder",
+         [](Document&, TroubledOutputDisk& disk) { disk.readOnlyFolder = true; },
          [&](const Document&, const RunFolders& folders) {
              return writeError + "\n\nCannot create the folder " + folders.outputDirectory +
                     ": access denied.";
