@@ -9,6 +9,7 @@
 #include "framework/SystemPaths.h"
 #include "framework/Module.h"
 #include "framework/Text.h"
+#include "framework/WindowDC.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
 #include "res/Palette.h"
@@ -108,6 +109,7 @@ BOOL CRecoveryDlg::OnInitDialog() {
     SetUpSidePanel();
     LoadMenuButtonBitmaps();
     ApplyMenuButtonBitmaps();
+    KeepMenuButtonsAtNormalDpi();
     SetUpCommandButtons();
     m_menuAppearance = MenuAppearance();
     m_settings->ResetDefaults();
@@ -160,6 +162,19 @@ void CRecoveryDlg::ApplyMenuButtonBitmaps() {
     m_helpMenuButton.SetBitmap(m_menuButtonBitmaps[first + 2]);
 }
 
+// The menu buttons sit on the title band, which is painted in pixels, and show
+// pictures drawn for a 96-DPI screen: with large fonts they keep the place and
+// size a 96-DPI screen gives them, so that they never cover the title.
+void CRecoveryDlg::KeepMenuButtonsAtNormalDpi() {
+    for (CButton* button : {&m_fileMenuButton, &m_optionsMenuButton, &m_helpMenuButton}) {
+        CRect place;
+        button->GetWindowRect(&place);
+        ScreenToClient(&place);
+        button->MoveWindow(CRect(NormalDpiPixels(place.left), NormalDpiPixels(place.top),
+                                 NormalDpiPixels(place.right), NormalDpiPixels(place.bottom)));
+    }
+}
+
 // The command buttons in the order they get their pictures and tooltips.
 std::array<CRecoveryDlg::CommandButton, 7> CRecoveryDlg::CommandButtons() {
     return {{
@@ -182,9 +197,10 @@ void CRecoveryDlg::SetUpCommandButtons() {
 void CRecoveryDlg::InsertColumns(int firstWidth, const std::array<int, 3>& otherWidths) {
     m_documentList.InsertColumn(0, Text(kColumnCaptions[0], m_languageIndex), LVCFMT_LEFT,
                                 firstWidth);
+    // The widths are those of a 96-DPI screen; with large fonts the captions need more.
     for (int column = 1; column < 4; ++column) {
         m_documentList.InsertColumn(column, Text(kColumnCaptions[column], m_languageIndex),
-                                    LVCFMT_LEFT, otherWidths[column - 1]);
+                                    LVCFMT_LEFT, ScreenPixels(otherWidths[column - 1]));
     }
 }
 

@@ -135,6 +135,7 @@ private:
     void SetUpProgressBar();
     void SetUpSidePanel();
     void LoadMenuButtonBitmaps();
+    void KeepMenuButtonsAtNormalDpi();
     void SetUpCommandButtons();
     void ApplyTooltips();
     void RebuildColumns();

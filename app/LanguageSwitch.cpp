@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "framework/WindowDC.h"
 #include "lang/Texts.h"
 #include "res/resource.h"
 
@@ -58,7 +59,7 @@ void CRecoveryDlg::ApplyTooltips() {
 void CRecoveryDlg::RebuildColumns() {
     const std::vector<RowCells> cells = ReadCells(m_documentList);
     for (int column = kColumnCount - 1; column >= 0; --column) m_documentList.DeleteColumn(column);
-    InsertColumns(m_firstColumnWidth - kFirstColumnShrink,
+    InsertColumns(m_firstColumnWidth - ScreenPixels(kFirstColumnShrink),
                   {kOtherColumnWidth, kOtherColumnWidth, kOtherColumnWidth});
     WriteCells(m_documentList, cells);
 }

@@ -21,20 +21,32 @@ std::optional<uint64_t> FileLength(const std::string& path) {
     return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool StartsWithDriveLetter(const std::string& path) {
-    return path.size() >= 2 && path[1] == ':' &&
-           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+// The folder itself when it is there, else the nearest folder above it that
+// is: the run makes the last level, and a folder may be another volume
+// mounted into this one. With a backslash at its end, as a share's root needs.
+std::wstring NearestExistingFolder(const std::string& directory) {
+    std::wstring folder = SystemPath(directory);
+    while (!folder.empty()) {
+        const DWORD attributes = GetFileAttributesW(folder.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return folder.back() == L'\\' ? folder : folder + L'\\';
+        const size_t separator = folder.find_last_of(L"\\/", folder.size() - 2);
+        // Never up to bare separators: "\\" alone would be the current drive.
+        if (separator == std::wstring::npos || folder.find_first_not_of(L"\\/") > separator) break;
+        folder.resize(separator + 1);
+    }
+    return std::wstring();
 }
 
 }  // namespace
 
 std::optional<uint64_t> FreeBytesOfVolume(const std::string& directory) {
-    if (!StartsWithDriveLetter(directory)) return std::nullopt;
-    const std::wstring root = Widen(directory.substr(0, 2) + "\\");
+    const std::wstring folder = NearestExistingFolder(directory);
+    if (folder.empty()) return std::nullopt;
     ULARGE_INTEGER availableToCaller;
     ULARGE_INTEGER total;
     ULARGE_INTEGER totalFree;
-    if (!GetDiskFreeSpaceExW(root.c_str(), &availableToCaller, &total, &totalFree))
+    if (!GetDiskFreeSpaceExW(folder.c_str(), &availableToCaller, &total, &totalFree))
         return std::nullopt;
     return totalFree.QuadPart;
 }

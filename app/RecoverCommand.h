@@ -14,8 +14,9 @@
 class RecoveryRun;
 class RunWindow;
 
-// The free bytes of the volume that holds the directory, as the system counts
-// them; none when it cannot tell (a network path, say).
+// The free bytes of the volume that holds the directory (or, while it is not
+// made yet, its nearest folder that is), as the system counts them; none when
+// it cannot tell (a share that cannot be reached, say).
 std::optional<uint64_t> FreeBytesOfVolume(const std::string& directory);
 
 class RecoverCommand {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/FolderWatchDisk.h"
 #include "lang/Credits.h"
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
@@ -18,19 +19,27 @@ RecoveryRun::RecoveryRun(RunWindow& window, ScanDisk& disk, int languageIndex,
 ScanResult RecoveryRun::Execute() {
     m_start = Clock::now();
     m_stopRequested = false;
+    m_message.reset();
     m_window.EnableCommands(false);
-    PictureScanner scanner(m_disk, *this);
+    FolderWatchDisk disk(m_disk);
+    PictureScanner scanner(disk, *this);
     ScanResult result;
     try {
         result = scanner.Scan(m_documentPath, m_outputDirectory);
     } catch (...) {
         result = scanner.Result();
         result.completed = false;
-        ReportScanMessage(ScanMessage::ReadError);
+        result.failure = ScanFailure();
+        m_message = ScanMessage::ReadError;
     }
     HideProgress();
+    if (m_message) TellFailure(disk.Explained(result.failure));
     m_window.EnableCommands(true);
     return result;
+}
+
+void RecoveryRun::TellFailure(const ScanFailure& failure) {
+    m_window.Tell(ScanFailureText(*m_message, failure, m_languageIndex));
 }
 
 // While the question is open the scan waits in it; a second Escape meanwhile
@@ -41,10 +50,6 @@ void RecoveryRun::AskToStop() {
     const int answer = m_window.Ask(Text(kAskStopRun, m_languageIndex), kProductName);
     m_asking = false;
     m_stopRequested = answer == IDYES;
-}
-
-void RecoveryRun::ReportScanMessage(ScanMessage message) {
-    m_window.Tell(Text(ScanMessageTexts(message), m_languageIndex));
 }
 
 void RecoveryRun::ReportProgress(uint64_t done, uint64_t total) {

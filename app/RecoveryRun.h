@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "recovery/PictureScanner.h"
@@ -55,11 +56,13 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    void ReportScanMessage(ScanMessage message) override;
+    // Kept until the scan has ended, when the result says what failed and why.
+    void ReportScanMessage(ScanMessage message) override { m_message = message; }
     void ReportProgress(uint64_t done, uint64_t total) override;
     bool StopRequested() override { return m_stopRequested; }
     void ShowProgress(uint64_t done, uint64_t total);
     void HideProgress();
+    void TellFailure(const ScanFailure& failure);
 
     RunWindow& m_window;
     ScanDisk& m_disk;
@@ -70,4 +73,5 @@ private:
     bool m_progressShown = false;
     bool m_asking = false;
     bool m_stopRequested = false;
+    std::optional<ScanMessage> m_message;  // the scan's failure, if any
 };

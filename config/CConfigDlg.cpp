@@ -279,7 +279,7 @@ bool CConfigDlg::RefusedAsImpossible(int id, const std::string& folder) {
         break;
     }
     Refuse(id, FormatText(Text(*message, m_languageIndex),
-                          {Utf8FromAnsi(folder), Utf8FromAnsi(problem.culprit)}));
+                          {Utf8FromAnsi(folder), Utf8FromAnsi(problem.culprit), problem.device}));
     return true;
 }
 

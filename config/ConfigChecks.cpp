@@ -41,14 +41,17 @@ std::string WithBackslashes(std::string folder) {
 
 namespace {
 
-// The device names Windows keeps in every folder, with or without an extension.
-bool IsReservedName(const std::string& name) {
+// The device Windows keeps the name for in every folder, with or without an
+// extension ("nul.txt" is NUL); empty for a name of no device.
+std::string ReservedDevice(const std::string& name) {
     std::string base = name.substr(0, name.find('.'));
     while (!base.empty() && base.back() == ' ') base.pop_back();
     for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
-    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-           base[3] >= '1' && base[3] <= '9';
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return base;
+    const bool numbered = base.size() == 4 &&
+                          (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+                          base[3] >= '1' && base[3] <= '9';
+    return numbered ? base : std::string();
 }
 
 }  // namespace
@@ -59,17 +62,18 @@ FolderProblem ProblemOfFolder(const std::string& fullPath) {
     const std::string below = fullPath.substr(2);
     for (char c : below) {
         if (std::strchr(":*?\"<>|", c) || static_cast<unsigned char>(c) < 32)
-            return {FolderFault::Character, std::string(1, c)};
+            return {FolderFault::Character, std::string(1, c), ""};
     }
     const std::string names = below + '\\';
     for (size_t start = 0, cut; (cut = names.find('\\', start)) != std::string::npos;
          start = cut + 1) {
         const std::string name = names.substr(start, cut - start);
-        if (IsReservedName(name)) return {FolderFault::ReservedName, name};
+        const std::string device = ReservedDevice(name);
+        if (!device.empty()) return {FolderFault::ReservedName, name, device};
     }
     const std::string drive = fullPath.substr(0, 2);
     if (!share && GetDriveTypeA((drive + "\\").c_str()) == DRIVE_NO_ROOT_DIR)
-        return {FolderFault::NoDrive, drive};
+        return {FolderFault::NoDrive, drive, ""};
     return {};
 }
 

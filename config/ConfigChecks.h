@@ -29,6 +29,7 @@ enum class FolderFault { None, Character, ReservedName, NoDrive };
 struct FolderProblem {
     FolderFault fault = FolderFault::None;
     std::string culprit;
+    std::string device;  // for a reserved name: the device it names (NUL, COM1, ...)
 };
 FolderProblem ProblemOfFolder(const std::string& fullPath);
 

@@ -9,6 +9,7 @@ namespace {
 constexpr UINT_PTR kToolId = 1;
 constexpr DWORD kPressedPause = 80;  // ms the pressed picture is held
 constexpr DWORD kHoverPause = 40;    // ms before the hover change is repainted
+constexpr int kFocusCueInset = 3;    // pixels between the button's edge and its focus cue
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CHoverButton, CBitmapButton)
@@ -17,6 +18,9 @@ BEGIN_MESSAGE_MAP(CHoverButton, CBitmapButton)
     ON_WM_MOUSEMOVE()
     ON_WM_MOUSELEAVE()
     ON_WM_MOUSEHOVER()
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+    ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
+    ON_MESSAGE(WM_UPDATEUISTATE, OnUpdateUiState)
 END_MESSAGE_MAP()
 
 CHoverButton::~CHoverButton() {
@@ -78,6 +82,37 @@ void CHoverButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     }
     target.BitBlt(0, 0, m_frameWidth, m_frameHeight, &memory, left, 0, SRCCOPY);
     memory.SelectObject(previous);
+    if (ShowsFocusCue(drawItem->itemState)) {
+        RECT cue = drawItem->rcItem;
+        InflateRect(&cue, -kFocusCueInset, -kFocusCueInset);
+        DrawFocusRect(drawItem->hDC, &cue);
+    }
+}
+
+// As on a standard button: only while the window shows keyboard cues, which
+// Windows hides until the keyboard is used in the window, so that mouse users
+// see no cue.
+bool CHoverButton::ShowsFocusCue(UINT itemState) const {
+    if (!(itemState & ODS_FOCUS) || (itemState & ODS_NOFOCUSRECT)) return false;
+    return !(SendMessage(WM_QUERYUISTATE) & UISF_HIDEFOCUS);
+}
+
+LRESULT CHoverButton::OnGetDlgCode(WPARAM, LPARAM) {
+    return DLGC_BUTTON | (m_default ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+// The system's button would take the push-button style in place of
+// BS_OWNERDRAW and draw itself from then on.
+LRESULT CHoverButton::OnSetStyle(WPARAM style, LPARAM redraw) {
+    m_default = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    return DefWindowProc(BM_SETSTYLE, (style & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW,
+                         redraw);
+}
+
+LRESULT CHoverButton::OnUpdateUiState(WPARAM, LPARAM) {
+    const LRESULT result = Default();
+    Invalidate(FALSE);
+    return result;
 }
 
 void CHoverButton::OnMouseMove(UINT, CPoint) {

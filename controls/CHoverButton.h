@@ -1,6 +1,8 @@
 // CHoverButton: an owner-drawn push button showing one of three pictures cut from
 // a strip bitmap (normal, pressed, pointer over it) and carrying a tooltip. The
-// dialog item must have BS_OWNERDRAW; the button does not set it.
+// dialog item must have BS_OWNERDRAW; the button does not set it. To the dialog
+// manager it is a push button, so Enter presses it while it has the focus, and
+// it shows the focus as standard buttons do when keyboard cues are on.
 #pragma once
 
 #include "framework/CDC.h"
@@ -35,15 +37,24 @@ protected:
     void OnMouseMove(UINT flags, CPoint point);
     void OnMouseLeave();
     void OnMouseHover(UINT flags, CPoint point);
+    // Called when the dialog manager asks what kind of control this is.
+    LRESULT OnGetDlgCode(WPARAM, LPARAM);
+    // Called when the dialog manager makes this the default button or takes
+    // that away: the button stays owner-drawn either way.
+    LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
+    // Called when keyboard cues are switched on or off.
+    LRESULT OnUpdateUiState(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CreateTooltipIfNeeded();
+    bool ShowsFocusCue(UINT itemState) const;
 
     bool m_hover = false;
     int m_frameWidth = 0;
     int m_frameHeight = 0;
     CBitmap m_strip;
     bool m_tracking = false;  // a hover-and-leave tracking request is outstanding
+    bool m_default = false;   // the dialog's default button, which Enter presses
     CToolTipCtrl m_tooltip;
 };

@@ -30,6 +30,7 @@ IMPLEMENT_DYNAMIC(CDropFileListCtrl, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CDropFileListCtrl, CListCtrl)
     ON_WM_DROPFILES()
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
 END_MESSAGE_MAP()
 
 CDropFileListCtrl::CDropFileListCtrl() {
@@ -106,4 +107,14 @@ int InsertFromCallback(CDropFileListCtrl& list, std::string& path, int& kind) {
     int row = list.InsertItem(0, path, kind == DROP_KIND_FOLDER ? 1 : 0);
     if (row != -1) list.SetItemText(row, 1, kCallbackNote);
     return 0;
+}
+
+// The list has no command of its own for Enter: taking it keeps it from
+// pressing whichever button was last the default (the Exit button at first).
+LRESULT CDropFileListCtrl::OnGetDlgCode(WPARAM, LPARAM message) {
+    const LRESULT code = Default();
+    const MSG* key = reinterpret_cast<const MSG*>(message);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+        return code | DLGC_WANTMESSAGE;
+    return code;
 }

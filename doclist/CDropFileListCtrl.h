@@ -37,6 +37,9 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
     // Called when files are dropped on the list.
     void OnDropFiles(HDROP drop);
+    // Called when the dialog manager asks which keys the list takes: Enter
+    // too, so that it never reaches the dialog's default button.
+    LRESULT OnGetDlgCode(WPARAM, LPARAM message);
 
     DECLARE_MESSAGE_MAP()
 

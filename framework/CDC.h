@@ -39,6 +39,7 @@ public:
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     POINT SetWindowOrg(int x, int y);
+    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
     BOOL IsPrinting() const { return ::GetDeviceCaps(m_hDC, TECHNOLOGY) == DT_RASPRINTER; }
 
     // Text is UTF-8 and drawn through the W functions.

@@ -18,3 +18,9 @@ CClientDC::~CClientDC() {
     ::ReleaseDC(m_hWnd, m_hDC);
     m_hDC = nullptr;
 }
+
+int ScreenDpi() {
+    CClientDC screen(nullptr);
+    const int dpi = screen.GetDeviceCaps(LOGPIXELSX);
+    return dpi > 0 ? dpi : kNormalDpi;
+}

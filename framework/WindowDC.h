@@ -30,3 +30,14 @@ public:
 private:
     HWND m_hWnd;
 };
+
+// The screen's dots per inch: 96 with normal fonts, 144 with large ones.
+constexpr int kNormalDpi = 96;
+int ScreenDpi();
+// A length given in pixels of a 96-DPI screen, in pixels of this screen, and back.
+inline int ScreenPixels(int pixelsAt96Dpi) {
+    return MulDiv(pixelsAt96Dpi, ScreenDpi(), kNormalDpi);
+}
+inline int NormalDpiPixels(int screenPixels) {
+    return MulDiv(screenPixels, kNormalDpi, ScreenDpi());
+}

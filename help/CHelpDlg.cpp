@@ -12,13 +12,15 @@
 
 namespace {
 
-constexpr int kMargin = 8;
-constexpr int kLabelHeight = 16;
-constexpr int kEditHeight = 22;
-constexpr int kButtonWidth = 90;
-constexpr int kButtonHeight = 26;
-constexpr int kSmallestListWidth = 170;
-constexpr SIZE kSmallestWindow = {520, 380};
+// Sizes in dialog units, so that they grow with the window's font as the
+// texts in them do (large fonts, 144 DPI).
+constexpr int kMargin = 5;
+constexpr int kLabelHeight = 10;
+constexpr int kEditHeight = 14;
+constexpr int kButtonWidth = 60;
+constexpr int kButtonHeight = 16;
+constexpr int kSmallestListWidth = 113;
+constexpr SIZE kSmallestWindow = {347, 234};
 // Twips: the title stands above the text at half as large again.
 constexpr LONG kHeadingHeight = 240;
 constexpr COLORREF kFoundWordBack = RGB(255, 226, 64);
@@ -176,24 +178,35 @@ void CHelpDlg::OnSize(UINT type, int width, int height) {
 }
 
 void CHelpDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = kSmallestWindow.cx;
-    info->ptMinTrackSize.y = kSmallestWindow.cy;
+    const SIZE smallest = Pixels(kSmallestWindow.cx, kSmallestWindow.cy);
+    info->ptMinTrackSize.x = smallest.cx;
+    info->ptMinTrackSize.y = smallest.cy;
+}
+
+SIZE CHelpDlg::Pixels(int dialogX, int dialogY) const {
+    RECT rect{0, 0, dialogX, dialogY};
+    ::MapDialogRect(m_hWnd, &rect);
+    return SIZE{rect.right, rect.bottom};
 }
 
 // The topics take a third of the width on the left, the text the rest; the
 // Close button sits under the text.
 void CHelpDlg::LayOut(int width, int height) {
-    const int top = kCompanionBandHeight + kMargin;
-    const int listWidth = std::max(kSmallestListWidth, width / 3);
-    Place(IDC_SEARCH_LABEL, kMargin, top, listWidth, kLabelHeight);
-    Place(IDC_SEARCH_EDIT, kMargin, top + kLabelHeight, listWidth, kEditHeight);
-    const int listTop = top + kLabelHeight + kEditHeight + kMargin;
-    Place(IDC_TOPIC_LIST, kMargin, listTop, listWidth, height - listTop - kMargin);
-    const int textLeft = 2 * kMargin + listWidth;
-    const int textWidth = width - textLeft - kMargin;
-    const int buttonTop = height - kMargin - kButtonHeight;
-    Place(IDC_TOPIC_TEXT, textLeft, top, textWidth, buttonTop - kMargin - top);
-    Place(IDCANCEL, width - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
+    const SIZE margin = Pixels(kMargin, kMargin);
+    const SIZE button = Pixels(kButtonWidth, kButtonHeight);
+    const int labelHeight = Pixels(0, kLabelHeight).cy;
+    const int editHeight = Pixels(0, kEditHeight).cy;
+    const int top = kCompanionBandHeight + margin.cy;
+    const int listWidth = std::max<int>(Pixels(kSmallestListWidth, 0).cx, width / 3);
+    Place(IDC_SEARCH_LABEL, margin.cx, top, listWidth, labelHeight);
+    Place(IDC_SEARCH_EDIT, margin.cx, top + labelHeight, listWidth, editHeight);
+    const int listTop = top + labelHeight + editHeight + margin.cy;
+    Place(IDC_TOPIC_LIST, margin.cx, listTop, listWidth, height - listTop - margin.cy);
+    const int textLeft = 2 * margin.cx + listWidth;
+    const int textWidth = width - textLeft - margin.cx;
+    const int buttonTop = height - margin.cy - button.cy;
+    Place(IDC_TOPIC_TEXT, textLeft, top, textWidth, buttonTop - margin.cy - top);
+    Place(IDCANCEL, width - margin.cx - button.cx, buttonTop, button.cx, button.cy);
     Invalidate();
 }
 

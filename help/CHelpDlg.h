@@ -35,5 +35,7 @@ private:
     void ShowTopicText();
     void ShowHeadingAndFoundWords(size_t titleLength, const std::wstring& text);
     void LayOut(int width, int height);
+    // A size in dialog units, in pixels of the window's font.
+    SIZE Pixels(int dialogX, int dialogY) const;
     void Place(int id, int x, int y, int width, int height);
 };

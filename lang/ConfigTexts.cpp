@@ -183,12 +183,12 @@ const TextSet kConfigSuffixTooLong = {
 
 const TextSet kConfigSuffixBadCharacter = {
     "",
-    "The folder suffix cannot contain “%s”: a folder name may not hold \\ / : * ? \" < > |",
-    "Le suffixe du dossier ne peut pas contenir « %s » : un nom de dossier n'accepte pas \\ / : * ? \" < > |",
+    "The folder suffix cannot contain “%s”: a folder name may not hold \\ / : * ? \" < > |.",
+    "Le suffixe du dossier ne peut pas contenir « %s » : un nom de dossier n'accepte pas \\ / : * ? \" < > |.",
     "Die Ordnerendung darf „%s“ nicht enthalten: In Ordnernamen sind \\ / : * ? \" < > | nicht erlaubt.",
-    "Il suffisso della cartella non può contenere «%s»: i nomi delle cartelle non ammettono \\ / : * ? \" < > |",
-    "El sufijo de la carpeta no puede contener «%s»: los nombres de carpeta no admiten \\ / : * ? \" < > |",
-    "Sufixul dosarului nu poate conține „%s”: numele de dosare nu acceptă \\ / : * ? \" < > |",
+    "Il suffisso della cartella non può contenere «%s»: i nomi delle cartelle non ammettono \\ / : * ? \" < > |.",
+    "El sufijo de la carpeta no puede contener «%s»: los nombres de carpeta no admiten \\ / : * ? \" < > |.",
+    "Sufixul dosarului nu poate conține „%s”: numele de dosare nu acceptă \\ / : * ? \" < > |.",
 };
 
 const TextSet kConfigSuffixNotAnsi = {
@@ -303,12 +303,12 @@ const TextSet kConfigFolderBadCharacter = {
 
 const TextSet kConfigFolderReservedName = {
     "",
-    "%s cannot be a folder: Windows keeps the name “%s” for a device.",
-    "%s ne peut pas être un dossier : Windows réserve le nom « %s » à un périphérique.",
-    "%s kann kein Ordner sein: Windows reserviert den Namen „%s“ für ein Gerät.",
-    "%s non può essere una cartella: Windows riserva il nome «%s» a un dispositivo.",
-    "%s no puede ser una carpeta: Windows reserva el nombre «%s» para un dispositivo.",
-    "%s nu poate fi un dosar: Windows rezervă numele „%s” pentru un dispozitiv.",
+    "%s cannot be a folder: Windows keeps the name “%s” for the device %s.",
+    "%s ne peut pas être un dossier : Windows réserve le nom « %s » au périphérique %s.",
+    "%s kann kein Ordner sein: Windows reserviert den Namen „%s“ für das Gerät %s.",
+    "%s non può essere una cartella: Windows riserva il nome «%s» al dispositivo %s.",
+    "%s no puede ser una carpeta: Windows reserva el nombre «%s» para el dispositivo %s.",
+    "%s nu poate fi un dosar: Windows rezervă numele „%s” pentru dispozitivul %s.",
 };
 
 const TextSet kConfigFolderNoDrive = {

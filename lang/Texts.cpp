@@ -48,6 +48,76 @@ const TextSet kMsgReadError = {
     "Documentul nu a putut fi citit pana la capat. Imaginile salvate pana acum se pastreaza.",
 };
 
+const TextSet kMsgCannotOpenDocument = {
+    "",
+    "Cannot open the document %s: %s.",
+    "Impossible d'ouvrir le document %s : %s.",
+    "Das Dokument %s lässt sich nicht öffnen: %s.",
+    "Impossibile aprire il documento %s: %s.",
+    "No se puede abrir el documento %s: %s.",
+    "Documentul %s nu poate fi deschis: %s.",
+};
+
+const TextSet kMsgCannotMakeFolder = {
+    "",
+    "Cannot create the folder %s: %s.",
+    "Impossible de créer le dossier %s : %s.",
+    "Der Ordner %s lässt sich nicht anlegen: %s.",
+    "Impossibile creare la cartella %s: %s.",
+    "No se puede crear la carpeta %s: %s.",
+    "Dosarul %s nu poate fi creat: %s.",
+};
+
+const TextSet kMsgCannotWritePicture = {
+    "",
+    "Cannot write the picture %s: %s.",
+    "Impossible d'écrire l'image %s : %s.",
+    "Das Bild %s lässt sich nicht schreiben: %s.",
+    "Impossibile scrivere l'immagine %s: %s.",
+    "No se puede escribir la imagen %s: %s.",
+    "Imaginea %s nu poate fi scrisa: %s.",
+};
+
+const TextSet kReasonNotFound = {
+    "",
+    "no such file or folder",
+    "fichier ou dossier introuvable",
+    "Datei oder Ordner nicht gefunden",
+    "file o cartella inesistente",
+    "no existe el archivo o la carpeta",
+    "fisierul sau dosarul nu exista",
+};
+
+const TextSet kReasonAccessDenied = {
+    "",
+    "access denied",
+    "accès refusé",
+    "Zugriff verweigert",
+    "accesso negato",
+    "acceso denegado",
+    "acces refuzat",
+};
+
+const TextSet kReasonDiskFull = {
+    "",
+    "disk full",
+    "disque plein",
+    "Datenträger voll",
+    "disco pieno",
+    "disco lleno",
+    "disc plin",
+};
+
+const TextSet kReasonUnknown = {
+    "",
+    "the system gave no reason",
+    "le système n'en donne pas la raison",
+    "das System nennt keinen Grund",
+    "il sistema non ne indica il motivo",
+    "el sistema no indica el motivo",
+    "sistemul nu da niciun motiv",
+};
+
 const TextSet kMsgDiskFull = {
     "",
     "Disk full!",
@@ -421,7 +491,10 @@ const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages 
     &kDirectoryExists,
     &kMsgDiskFull,
     &kMsgReadError,
+    &kMsgCannotOpenDocument,
     &kMsgWriteError,
+    &kMsgCannotMakeFolder,
+    &kMsgCannotWritePicture,
     &kMsgMissingFile,
     &kDeleteConfirmFirst,
     &kDeleteConfirmSecond,

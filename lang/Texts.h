@@ -13,6 +13,17 @@ extern const TextSet kMsgReadError;
 extern const TextSet kMsgDiskFull;     // "Disk full!"
 extern const TextSet kMsgNoSelection;  // "No file selected!"
 
+// What failed in a recovery run and why, each with %s for the path, then %s
+// for the reason (one of kReason... or the system's own words).
+extern const TextSet kMsgCannotOpenDocument;
+extern const TextSet kMsgCannotMakeFolder;
+extern const TextSet kMsgCannotWritePicture;
+// The reasons the system gives most often, in the user's language.
+extern const TextSet kReasonNotFound;      // no such file or folder
+extern const TextSet kReasonAccessDenied;  // access denied
+extern const TextSet kReasonDiskFull;      // disk full
+extern const TextSet kReasonUnknown;       // the system gave none
+
 // Tooltips of the command buttons, in the order the buttons get them.
 enum TooltipRow {
     TIP_OPEN,
@@ -68,7 +79,7 @@ extern const TextSet kRunStoppedStored;
 extern const TextSet kRunStoppedNone;
 
 // Every message the main window can show, in the order the help explains them.
-constexpr int kMainProgramMessageCount = 15;
+constexpr int kMainProgramMessageCount = 18;
 extern const std::array<const TextSet*, kMainProgramMessageCount> kMainProgramMessages;
 
 // The Options-menu items, the same in every language; [0] is "".

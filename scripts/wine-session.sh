@@ -58,6 +58,11 @@ velmo_create_prefix() {
     /d 'no-such-debugger.exe' /f >/dev/null 2>&1 </dev/null 9>&-
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f \
     >/dev/null 2>&1 </dev/null 9>&-
+  # A tree of its own may ask for large fonts (VELMO_WINE_DPI=144) to try the windows so.
+  if [ -n "${VELMO_WINE_DPI:-}" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VELMO_WINE_DPI" /f \
+      >/dev/null 2>&1 </dev/null 9>&-
+  fi
   wineserver -w 9>&-
 }
 

@@ -54,6 +54,8 @@ public:
     // Lists the document (UTF-8 path) as the top row and selects it.
     void AddSelectedDocument(const std::string& path);
 
+    // Exit (the dialog's OK) is counted here rather than ending the test.
+    int exitRequests = 0;
     // When set, stands in for the disk the run reads and writes.
     ScanDisk* disk = nullptr;
     // When set, stands in for the free space of the output volume.
@@ -64,6 +66,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void OnOK() override { ++exitRequests; }
     LRESULT OnProbe(WPARAM, LPARAM);
     // A recovery command that takes its disk and free space from the fields above.
     std::unique_ptr<RecoverCommand> MakeRecoverCommand(::RunWindow& window,

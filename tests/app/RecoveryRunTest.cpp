@@ -2,11 +2,14 @@
 // picture files and the real message boxes.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <iterator>
 #include <stdexcept>
 
+#include "lang/Texts.h"
 #include "recovery/ByteSource.h"
+#include "recovery/PictureFile.h"
 #include "recovery/ScanDisk.h"
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
@@ -331,6 +334,126 @@ TEST(RecoveryRunTest, AScanThatThrowsKeepsThePicturesWrittenAndSaysTheDocumentWa
     EXPECT_EQ(ReadFileBytes(folders.Picture("1.jpg").string()), jpeg);
     EXPECT_EQ(std::distance(fs::directory_iterator(folders.Picture("")), fs::directory_iterator()),
               1);
+}
+
+// A picture file on a volume that fills up after the first picture: the write
+// fails as the system's does, with ENOSPC.
+class FullVolumePicture : public PictureFile {
+public:
+    using PictureFile::PictureFile;
+    bool Write(const uint8_t*, size_t) override {
+        errno = ENOSPC;
+        return false;
+    }
+};
+
+// The disk of the failures a user meets: an output folder the system will not
+// let the program make (a read-only folder), and a volume that fills up.
+class TroubledOutputDisk : public ScanDisk {
+public:
+    bool readOnlyFolder = false;
+    bool fillsAfterOnePicture = false;
+
+    bool MakeDirectory(const std::string& path) override {
+        if (!readOnlyFolder) return ScanDisk::MakeDirectory(path);
+        errno = EACCES;
+        return false;
+    }
+    std::unique_ptr<PictureFile> CreatePicture(const std::string& path) override {
+        if (!fillsAfterOnePicture || m_created++ == 0) return ScanDisk::CreatePicture(path);
+        auto picture = std::make_unique<FullVolumePicture>(path);
+        if (!picture->Create()) return nullptr;
+        return picture;
+    }
+
+private:
+    int m_created = 0;
+};
+
+// Each failure says what failed and why: the document that cannot be opened
+// (deleted after it was listed), the folder that cannot be made, the picture
+// that cannot be written on a full volume. The report follows each.
+TEST(RecoveryRunTest, FailuresNameWhatFailedAndWhy) {
+    struct Case {
+        const char* name;
+        std::function<void(Document&, TroubledOutputDisk&)> trouble;
+        std::function<std::string(const Document&, const RunFolders&)> message;
+        int pictures;
+    };
+    const std::string writeError = Text(kMsgWriteError, LANG_ENGLISH);
+    const std::vector<Case> cases = {
+        {"deleted document",
+         [](Document& document, TroubledOutputDisk&) { fs::remove(document.path); },
+         [](const Document& document, const RunFolders&) {
+             return "Cannot open the document " + document.path + ": no such file or folder.";
+         },
+         0},
+        {"read-only folder",
+         [](Document&, TroubledOutputDisk& disk) { disk.readOnlyFolder = true; },
+         [&](const Document&, const RunFolders& folders) {
+             return writeError + "\n\nCannot create the folder " + folders.outputDirectory +
+                    ": access denied.";
+         },
+         0},
+        {"full volume",
+         [](Document&, TroubledOutputDisk& disk) { disk.fillsAfterOnePicture = true; },
+         [&](const Document&, const RunFolders& folders) {
+             return writeError + "\n\nCannot write the picture " + folders.outputDirectory +
+                    "\\1.gif: disk full.";
+         },
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SettingsFileGuard guard;
+        RunFolders folders;
+        Document document(folders.root);
+        TroubledOutputDisk disk;
+        WriteValidSettings(RunRecord(1, folders.outputPath, 0));
+        MessageBoxWatcher watcher({IDOK, IDOK});
+
+        ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+            shown.disk = &disk;
+            shown.AddSelectedDocument(document.path);
+            c.trouble(document, disk);
+            shown.Command(IDC_EXTRACT_BUTTON);
+        });
+        dialog.DoModal();
+
+        ASSERT_EQ(watcher.Count(), 2u);
+        EXPECT_EQ(watcher.Boxes()[0].text, c.message(document, folders));
+        EXPECT_EQ(watcher.Boxes()[1].text, c.pictures == 0
+                                               ? std::string(kNoImage)
+                                               : StoredReport(c.pictures, folders.outputDirectory));
+        EXPECT_FALSE(fs::exists(folders.Picture("1.gif"))) << "a cut picture was left";
+    }
+}
+
+uint64_t Distance(uint64_t a, uint64_t b) { return a > b ? a - b : b - a; }
+
+// The free space is asked of the output folder itself (the nearest folder of
+// it that exists), so a volume mounted into a folder of another drive is
+// measured, not the drive its letter names. Here a memory file system that
+// Wine shows inside drive Z: stands for such a volume.
+TEST(RecoveryRunTest, FreeSpaceIsThatOfTheVolumeTheOutputFolderIsOn) {
+    // Another program may write meanwhile: the measure must be near the
+    // mounted volume's free space and far from the drive's.
+    const uint64_t slack = 64u << 20;
+    ULARGE_INTEGER caller, total, mountedFree, rootFree;
+    if (!GetDiskFreeSpaceExW(L"Z:\\dev\\shm\\", &caller, &total, &mountedFree) ||
+        !GetDiskFreeSpaceExW(L"Z:\\", &caller, &total, &rootFree) ||
+        Distance(mountedFree.QuadPart, rootFree.QuadPart) < 4 * slack)
+        GTEST_SKIP() << "no second volume inside drive Z: on this machine";
+    SettingsFileGuard guard;
+    WriteValidSettings(RecordWith(1));
+    std::optional<uint64_t> measured;
+    ProbedRecoveryDlg dialog([&](ProbedRecoveryDlg& shown) {
+        measured = shown.SystemFreeBytesFor("Z:\\dev\\shm\\velmo-not-made\\ReportREC");
+    });
+    dialog.DoModal();
+
+    ASSERT_TRUE(measured.has_value());
+    EXPECT_LT(Distance(*measured, mountedFree.QuadPart), slack);
 }
 
 }  // namespace

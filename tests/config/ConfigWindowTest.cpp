@@ -355,11 +355,14 @@ TEST(ConfigWindowTest, ImpossibleFoldersAndSuffixesAreRefusedWithTheirReason) {
         {IDC_SUFFIX_EDIT, "a:", says(kConfigSuffixBadCharacter, {":"})},
         {IDC_OUTPUT_EDIT, "C:\\a*b", says(kConfigFolderBadCharacter, {"C:\\a*b\\", "*"})},
         {IDC_OUTPUT_EDIT, "C:\\x\\a:b", says(kConfigFolderBadCharacter, {"C:\\x\\a:b\\", ":"})},
-        {IDC_OUTPUT_EDIT, "C:\\CON", says(kConfigFolderReservedName, {"C:\\CON\\", "CON"})},
+        {IDC_OUTPUT_EDIT, "C:\\CON", says(kConfigFolderReservedName, {"C:\\CON\\", "CON", "CON"})},
         {IDC_OUTPUT_EDIT, "C:\\Work\\lpt1.txt",
-         says(kConfigFolderReservedName, {"C:\\Work\\lpt1.txt\\", "lpt1.txt"})},
+         "C:\\Work\\lpt1.txt\\ non può essere una cartella: Windows riserva il nome «lpt1.txt» al "
+         "dispositivo LPT1."},
         {IDC_OUTPUT_EDIT, "Q:\\Pictures", says(kConfigFolderNoDrive, {"Q:\\Pictures\\", "Q:"})},
-        {IDC_PROGRAM_EDIT, "C:\\nul", says(kConfigFolderReservedName, {"C:\\nul\\", "nul"})},
+        {IDC_PROGRAM_EDIT, "C:\\nul", says(kConfigFolderReservedName, {"C:\\nul\\", "nul", "NUL"})},
+        {IDC_PROGRAM_EDIT, "C:\\nul.txt",
+         says(kConfigFolderReservedName, {"C:\\nul.txt\\", "nul.txt", "NUL"})},
         {IDC_PROGRAM_EDIT, "Velmo", says(kConfigProgramNotFull)},
         {IDC_PROGRAM_EDIT, "", says(kConfigProgramNotFull)},
         // Asked, and No is the answer given (and the box's default).

@@ -37,6 +37,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_dialog.Create());
         SetWindowPos(m_dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        // The dialog gave its first button the focus, whose cue would cover
+        // part of its picture; the pictures are looked at without it.
+        ::SetFocus(nullptr);
     }
     CRect PlaceInDialog(CWnd& button) {
         CRect rect;
@@ -104,6 +107,29 @@ TEST_F(HoverButtonTest, PressedWinsOverHoverAndReleaseReturnsToHover) {
     button.SendMessage(WM_MOUSELEAVE);
     EXPECT_FALSE(button.IsHovering());
     EXPECT_EQ(ShownColour(button), kNormal);
+}
+
+// Tab gives the focus as WM_NEXTDLGCTL does: the button becomes the default
+// push button, which Enter presses, yet stays owner-drawn and shows its
+// picture with the focus cue inside it; the cue goes with the focus.
+TEST_F(HoverButtonTest, KeyboardFocusMakesItTheDefaultButtonAndDrawsTheCue) {
+    CHoverButton& first = m_dialog.m_first;
+    ASSERT_TRUE(first.LoadStrip(IDB_TEST_STRIP));
+    ASSERT_TRUE(m_dialog.m_second.LoadStrip(IDB_TEST_STRIP));
+    const int middle = first.GetFrameHeight() / 2;
+
+    m_dialog.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first.m_hWnd), TRUE);
+    EXPECT_EQ(first.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+    EXPECT_TRUE(first.SendMessage(WM_GETDLGCODE) & DLGC_DEFPUSHBUTTON);
+    WindowPixels focused = WindowPixels::Capture(first);
+    EXPECT_EQ(focused.At(0, middle), kNormal);
+    // The cue is dotted: one of two neighbouring pixels on its line differs.
+    EXPECT_FALSE(focused.At(3, middle) == kNormal && focused.At(3, middle + 1) == kNormal)
+        << "no focus cue";
+
+    m_dialog.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_dialog.m_second.m_hWnd), TRUE);
+    EXPECT_TRUE(first.SendMessage(WM_GETDLGCODE) & DLGC_UNDEFPUSHBUTTON);
+    EXPECT_EQ(ShownColour(first), kNormal);
 }
 
 TEST_F(HoverButtonTest, RealPointerMovementShowsAndRemovesTheHoverPicture) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/Text.h"
+#include "framework/WindowDC.h"
 #include "help/CHelpDlg.h"
 #include "help/GandryResource.h"
 #include "lang/HelpTexts.h"
@@ -214,6 +215,56 @@ TEST(HelpWindowTest, SearchIgnoresAccentsAndFindsTheWordInThePane) {
             const CHARFORMAT2W body = window.LookAt(pane.size() - 1);
             EXPECT_TRUE(title.dwEffects & CFE_BOLD);
             EXPECT_GT(title.yHeight, body.yHeight);
+        });
+        dialog.DoModal();
+    }
+}
+
+// The height of a control's text in its own font.
+int TextHeight(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+int ClientHeight(HWND control) {
+    RECT client;
+    GetClientRect(control, &client);
+    return client.bottom;
+}
+
+// With large fonts (144 DPI) the search label shows its whole line and the
+// box and the Close button keep room around their text, in every language.
+// The ctest large_fonts_help_tests runs this at 144 DPI; at 96 it skips.
+TEST(LargeFonts, SearchLabelBoxAndCloseButtonHoldTheirText) {
+    if (ScreenDpi() == kNormalDpi) GTEST_SKIP() << "run at 144 DPI by large_fonts_help_tests";
+    for (int language = 1; language <= 6; ++language) {
+        SCOPED_TRACE(language);
+        ProbedHelpDlg dialog(language, [&](ProbedHelpDlg& window) {
+            HWND label = window.GetDlgItem(IDC_SEARCH_LABEL);
+            HWND box = window.GetDlgItem(IDC_SEARCH_EDIT);
+            HWND close = window.GetDlgItem(IDCANCEL);
+            EXPECT_GE(ClientHeight(label), TextHeight(label));
+            EXPECT_GE(ClientHeight(box), TextHeight(box) + 4);
+            EXPECT_GE(ClientHeight(close), TextHeight(close) + 10);
+            RECT closeRect;
+            GetClientRect(close, &closeRect);
+            wchar_t text[64] = L"";
+            GetWindowTextW(close, text, 64);
+            const std::wstring caption = text;
+            SIZE extent{};
+            HDC dc = GetDC(close);
+            HGDIOBJ previous =
+                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(close, WM_GETFONT, 0, 0)));
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+            SelectObject(dc, previous);
+            ReleaseDC(close, dc);
+            EXPECT_GE(closeRect.right, extent.cx + 12) << Utf8FromWide(caption);
         });
         dialog.DoModal();
     }

@@ -3,8 +3,11 @@
 #include <string>
 #include <vector>
 
+#include <cerrno>
+
 #include <gtest/gtest.h>
 
+#include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 
 namespace {
@@ -31,6 +34,13 @@ std::vector<NamedSet> AllSets() {
         {"kAskStopRun", &kAskStopRun},
         {"kRunStoppedStored", &kRunStoppedStored},
         {"kRunStoppedNone", &kRunStoppedNone},
+        {"kMsgCannotOpenDocument", &kMsgCannotOpenDocument},
+        {"kMsgCannotMakeFolder", &kMsgCannotMakeFolder},
+        {"kMsgCannotWritePicture", &kMsgCannotWritePicture},
+        {"kReasonNotFound", &kReasonNotFound},
+        {"kReasonAccessDenied", &kReasonAccessDenied},
+        {"kReasonDiskFull", &kReasonDiskFull},
+        {"kReasonUnknown", &kReasonUnknown},
     };
     for (std::size_t i = 0; i < kTooltipTexts.size(); ++i)
         sets.push_back({"kTooltipTexts[" + std::to_string(i) + "]", &kTooltipTexts[i]});
@@ -228,4 +238,62 @@ TEST(TextLookup, FormatTextFillsPlaceholdersInOrderAndNothingElse) {
     std::string longPath(5000, 'p');
     EXPECT_EQ(FormatText(Text(kSourceDeleteConfirmFirst, LANG_ROMANIAN), {longPath}).size(),
               std::strlen(kSourceDeleteConfirmFirst[LANG_ROMANIAN]) - 2 + longPath.size());
+}
+
+// A scan's failure names what failed and why; the Part's own words stay where
+// they are right, and a document that cannot be opened is no write error.
+TEST(ScanFailureTexts, NameWhatFailedAndWhyInTheUsersLanguage) {
+    using Cause = ScanFailure::Cause;
+    const std::string writeError = kMsgWriteError[LANG_ENGLISH];
+    const std::string writeErrorFr = kMsgWriteError[LANG_FRENCH];
+    struct Case {
+        ScanMessage message;
+        ScanFailure failure;
+        int language;
+        std::string text;
+    };
+    const Case cases[] = {
+        {ScanMessage::WriteError,
+         {Cause::Open, "C:\\a.doc", ENOENT, "No such file or directory"},
+         LANG_ENGLISH,
+         "Cannot open the document C:\\a.doc: no such file or folder."},
+        {ScanMessage::WriteError,
+         {Cause::Open, "C:\\a.doc", EACCES, "Permission denied"},
+         LANG_GERMAN,
+         "Das Dokument C:\\a.doc lässt sich nicht öffnen: Zugriff verweigert."},
+        {ScanMessage::WriteError,
+         {Cause::MakeFolder, "D:\\ro\\aREC", EACCES, "Permission denied"},
+         LANG_ENGLISH,
+         writeError + "\n\nCannot create the folder D:\\ro\\aREC: access denied."},
+        {ScanMessage::WriteError,
+         {Cause::CreatePicture, "E:\\aREC\\1.jpg", ENOSPC, "No space"},
+         LANG_FRENCH,
+         writeErrorFr + "\n\nImpossible d'écrire l'image E:\\aREC\\1.jpg : disque plein."},
+        {ScanMessage::WriteError,
+         {Cause::Write, "E:\\aREC\\2.gif", ENOSPC, "No space"},
+         LANG_ROMANIAN,
+         std::string(kMsgWriteError[LANG_ROMANIAN]) +
+             "\n\nImaginea E:\\aREC\\2.gif nu poate fi scrisa: disc plin."},
+        // A reason the program has no words of its own for comes in the system's.
+        {ScanMessage::WriteError,
+         {Cause::Write, "E:\\aREC\\2.gif", EIO, "I/O error"},
+         LANG_ENGLISH,
+         writeError + "\n\nCannot write the picture E:\\aREC\\2.gif: I/O error."},
+        {ScanMessage::WriteError,
+         {Cause::Write, "E:\\aREC\\2.gif", 0, ""},
+         LANG_ENGLISH,
+         writeError + "\n\nCannot write the picture E:\\aREC\\2.gif: the system gave no reason."},
+        {ScanMessage::ReadError,
+         {Cause::Read, "C:\\a.doc", 0, ""},
+         LANG_ENGLISH,
+         kMsgReadError[LANG_ENGLISH]},
+        {ScanMessage::DirectoryExists,
+         {Cause::NameTaken, "C:\\aREC\\1.jpg", EEXIST, "File exists"},
+         LANG_ITALIAN,
+         kDirectoryExists[LANG_ITALIAN]},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failure.path + " " + std::to_string(c.language));
+        EXPECT_EQ(ScanFailureText(c.message, c.failure, c.language), c.text);
+    }
 }
