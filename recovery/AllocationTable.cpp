@@ -1,6 +1,8 @@
 // AllocationTable.cpp
 #include "recovery/AllocationTable.h"
 
+#include "recovery/SectorScan.h"
+
 #include <algorithm>
 #include <map>
 
@@ -31,6 +33,17 @@ bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position, 
         }
     }
     return best >= kFewestLinks;
+}
+
+// The sectors a table sector, at its position, marks as the table's own.
+void MarkTableSectorsTold(const uint8_t* bytes, size_t perSector, uint64_t position,
+                          uint64_t fileSectors, std::vector<bool>& marked) {
+    for (size_t i = 0; i < perSector; ++i) {
+        uint64_t sector = position * perSector + i;
+        if (Little32(bytes + 4 * i) != AllocationTable::kTableSector || sector >= fileSectors) continue;
+        if (marked.size() <= sector) marked.resize(static_cast<size_t>(sector + 1));
+        marked[static_cast<size_t>(sector)] = true;
+    }
 }
 
 }  // namespace
@@ -166,30 +179,23 @@ bool AllocationTable::Unknown(uint32_t sector) const {
 // the tables mark as a table sector wins, then the one with more links.
 std::vector<uint32_t> AllocationTable::FindTableSectors(ByteSource& file, unsigned shift,
                                                         uint64_t fileSectors) {
-    const size_t sectorSize = size_t{1} << shift;
-    const size_t perSector = sectorSize / 4;
+    const size_t perSector = (size_t{1} << shift) / 4;
     struct Candidate {
         uint32_t id;
         size_t links;
     };
     std::map<uint64_t, std::vector<Candidate>> byPosition;
     std::vector<bool> marked;
-    std::vector<uint8_t> bytes(sectorSize);
-    for (uint64_t id = 0; id < fileSectors; ++id) {
-        if (!ReadExactly(file, (id + 1) << shift, bytes.data(), sectorSize)) break;
+    ForEachSectorOfFile(file, shift, fileSectors, [&](uint64_t id, const uint8_t* bytes) {
         uint64_t position;
         size_t links;
-        if (!LooksLikeTable(bytes.data(), perSector, fileSectors) ||
-            !PositionByLinks(bytes.data(), perSector, position, links))
-            continue;
-        byPosition[position].push_back({static_cast<uint32_t>(id), links});
-        for (size_t i = 0; i < perSector; ++i) {
-            uint64_t sector = position * perSector + i;
-            if (Little32(&bytes[4 * i]) != kTableSector || sector >= fileSectors) continue;
-            if (marked.size() <= sector) marked.resize(static_cast<size_t>(sector + 1));
-            marked[static_cast<size_t>(sector)] = true;
+        if (LooksLikeTable(bytes, perSector, fileSectors) &&
+            PositionByLinks(bytes, perSector, position, links)) {
+            byPosition[position].push_back({static_cast<uint32_t>(id), links});
+            MarkTableSectorsTold(bytes, perSector, position, fileSectors, marked);
         }
-    }
+        return true;
+    });
     auto isMarked = [&](uint32_t id) { return id < marked.size() && marked[id]; };
     std::vector<uint32_t> tables;
     for (const auto& [position, candidates] : byPosition) {

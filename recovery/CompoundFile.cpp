@@ -1,6 +1,8 @@
 // CompoundFile.cpp
 #include "recovery/CompoundFile.h"
 
+#include "recovery/SectorScan.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -51,20 +53,14 @@ bool LooksLikeDirectory(const uint8_t* sector, size_t size) {
     return true;
 }
 
-// The sector that holds the root entry first: where a lost header's
-// directory starts. The file is read in blocks of whole sectors.
+// The sector that holds the root entry first: where a lost header's directory starts.
 std::optional<uint32_t> FindRootSector(ByteSource& file, unsigned shift, uint64_t sectors) {
-    const size_t sectorSize = size_t{1} << shift;
-    const size_t perBlock = std::max<size_t>(1, (64 << 10) >> shift);
-    std::vector<uint8_t> block(perBlock * sectorSize);
-    for (uint64_t first = 0; first < sectors; first += perBlock) {
-        size_t got = file.ReadAt((first + 1) << shift, block.data(), block.size());
-        for (size_t i = 0; (i + 1) * sectorSize <= got && first + i < sectors; ++i) {
-            if (IsRootEntry(&block[i * sectorSize])) return static_cast<uint32_t>(first + i);
-        }
-        if (got < block.size()) break;
-    }
-    return std::nullopt;
+    std::optional<uint32_t> root;
+    ForEachSectorOfFile(file, shift, sectors, [&](uint64_t id, const uint8_t* sector) {
+        if (IsRootEntry(sector)) root = static_cast<uint32_t>(id);
+        return !root;
+    });
+    return root;
 }
 
 }  // namespace
