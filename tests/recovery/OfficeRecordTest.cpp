@@ -126,6 +126,22 @@ std::string LostDirectory() {
     return file;
 }
 
+std::string WithoutDirectory(std::string file) {
+    file.replace(48, 4, Le(0x00FFFFF0, 4));
+    return file;
+}
+
+// A deflated metafile's record alone in the mini stream, laid out in order,
+// whose chain is one sector: only that chain read as a stream tells it.
+std::string DeflatedMetafile() { return EmfPicture(EmfComment(std::string(2000, 'm'))); }
+
+std::string LostDirectoryOverAOneSectorChain() {
+    return WithoutDirectory(CompoundFileBuilder()
+                                .InOrder()
+                                .Stream("Pictures", BlipRecord({BlipKind::Emf, DeflatedMetafile(), true}))
+                                .Bytes());
+}
+
 // A picture's start in the slack behind a stream's last byte, running on into
 // a sector of the stream before it: its bytes are no one stream's in order.
 std::string PictureAcrossStreams() {
@@ -223,6 +239,11 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"PictureDamagedInItsRecord", PictureDamagedInItsRecord,
                    [] { return Files{{"1.gif", Png().substr(0, Png().size() - 12)}, {"1.jpg", Jpeg()}}; }},
         RecordCase{"LostDirectory", LostDirectory,
+                   [] { return Files{{"1.jpg", Jpeg()}, {"1.gif", Png()}}; }},
+        RecordCase{"LostDirectoryOverAOneSectorChain", LostDirectoryOverAOneSectorChain,
+                   [] { return Files{{"1.emf", DeflatedMetafile()}}; }},
+        RecordCase{"LostDirectoryOfAPresentationWithACompressedObject",
+                   [] { return WithoutDirectory(PresentationWithCompressedObject()); },
                    [] { return Files{{"1.jpg", Jpeg()}, {"1.gif", Png()}}; }},
         RecordCase{"PictureStartAcrossStreams", PictureAcrossStreams, [] { return Files{}; }},
         RecordCase{"MacintoshPictureRecord", PictRecord,
