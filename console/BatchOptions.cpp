@@ -12,7 +12,11 @@ const std::vector<CommandOption> kCommandOptions = {
     {"--suffix", nullptr, "TEXT", "ends each document's folder name instead of REC"},
     {"-r", nullptr, nullptr, "walks the subfolders of the folders given too"},
     {"--jobs", nullptr, "N", "N scans at once, 1 to 1024 (default: one per processor)"},
-    {"--json", nullptr, nullptr, "reports each document as one JSON line instead of text"},
+    {"--json", nullptr, nullptr,
+     "reports each document as one JSON line instead of text, with a record per picture"},
+    {"--list", nullptr, nullptr, "adds a line per picture under each document's text line"},
+    {"--unique", nullptr, nullptr,
+     "writes a picture whose bytes were written already in this run not again"},
     {kKindsOption, nullptr, "LIST",
      "writes only pictures of these kinds, as png,gif (default: all)"},
     {"--", nullptr, nullptr, "takes every argument after it as a document or folder"},
@@ -114,6 +118,10 @@ bool ParseBatchOptions(int argc, const char* const argv[], BatchOptions& options
             options.recursive = true;
         } else if (name == "--json") {
             options.json = true;
+        } else if (name == "--list") {
+            options.list = true;
+        } else if (name == "--unique") {
+            options.unique = true;
         } else if (name == "-o") {
             options.outputFolder = value;
         } else if (name == "--suffix") {

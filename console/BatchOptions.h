@@ -17,6 +17,8 @@ struct BatchOptions {
     bool recursive = false;           // -r: subfolders too
     unsigned jobs = 0;                // --jobs N; 0: one per processor
     bool json = false;                // --json
+    bool list = false;                // --list: a line per picture under each text line
+    bool unique = false;              // --unique: each picture's bytes written once
     PictureKinds kinds = AllPictureKinds();  // --kinds LIST
     std::vector<std::string> inputs;  // documents and folders, in the order given
 };

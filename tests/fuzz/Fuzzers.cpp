@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                              [&](const ZipEntry& entry) { CheckView(*entry.data, budget); });
 #elif defined(VELMO_FUZZ_compound)
     if (auto file = CompoundFile::Open(input))
-        file->ForEachStream([&](const std::string&, std::shared_ptr<ByteSource> stream) {
+        file->ForEachStream([&](const std::string&, const std::string&, std::shared_ptr<ByteSource> stream) {
             CheckView(*stream, budget);
         });
 #elif defined(VELMO_FUZZ_workbook)
