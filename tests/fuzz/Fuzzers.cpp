@@ -110,9 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                              [&](const ZipEntry& entry) { CheckView(*entry.data, budget); });
 #elif defined(VELMO_FUZZ_compound)
     if (auto file = CompoundFile::Open(input))
-        file->ForEachStream([&](const std::string&, const std::string&, std::shared_ptr<ByteSource> stream) {
-            CheckView(*stream, budget);
-        });
+        file->ForEachStream(
+            [&](const std::string&, const std::string&, std::shared_ptr<ByteSource> stream) {
+                CheckView(*stream, budget);
+            });
 #elif defined(VELMO_FUZZ_workbook)
     for (auto records :
          {WorkbookDrawing::Records::Drawings, WorkbookDrawing::Records::HeaderFooterPictures}) {
