@@ -12,7 +12,8 @@
 #error "VELMO_VERSION must be given by the build"
 #endif
 
-const char kDocumentForm[] = "velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY";
+const char kDocumentForm[] =
+    "velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT OUTPUT_DIRECTORY";
 const char kBatchForm[] =
     "velmo-extract -o DIR [--suffix TEXT] [-r] [--jobs N] [--json] [--list]\n"
     "                     [--unique] [--kinds LIST] DOCUMENT|FOLDER...";
@@ -28,6 +29,7 @@ const char kForms[] =
     "The first form scans one document into OUTPUT_DIRECTORY, made when missing\n"
     "(not its parents); a picture name already taken there stops the scan. It\n"
     "prints one result line.\n"
+    "Both forms take --kinds, --list and --unique.\n"
     "The second scans every document given and every document in the folders\n"
     "given, each into a folder of its own below DIR named after it (Report.doc\n"
     "into DIR/ReportREC, or ReportREC-2 when that is taken). It prints one line\n"
