@@ -6,6 +6,7 @@
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
+#include "base/LittleEndian.h"
 #include "base/Sha256.h"
 #include "console/BatchCommand.h"
 #include "console/DocumentWalk.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -45,6 +47,14 @@ struct RecordCase {
     std::vector<std::string> documents;
     std::vector<Expected> records;  // in the order written, document by document
 };
+
+// The compound file with its directory sector zeroed: its streams are
+// nameless chains.
+std::string WithoutDirectory(std::string file) {
+    const uint32_t directory = Little32(reinterpret_cast<const uint8_t*>(file.data()) + 48);
+    std::fill_n(file.begin() + (directory + 1) * 512, 512, '\0');
+    return file;
+}
 
 std::vector<std::string> ReportLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -145,6 +155,10 @@ TEST(PictureRecords, TellEachPicturesPlaceLengthDigestAndWholenessAndWriteEqualB
               .Bytes()},
          {{0, "1.jpg", "jpeg", jpeg, true,
            "word/embeddings/oleObject1.bin/Pictures/picture record at 0x0 in the stream"}}},
+        {"a stream whose directory entry is lost is named by its first sector",
+         {WithoutDirectory(
+             CompoundFileBuilder().InOrder().Stream("Pictures", std::string(0x1000, '\0') + record).Bytes())},
+         {{0, "1.jpg", "jpeg", jpeg, true, "stream at sector 0/picture record at 0x1000 in the stream"}}},
         {"a picture of the plain bytes is its file offset",
          {Filler(0x1A2B) + gif + Filler(300, 2)},
          {{0, "1.gif", "gif", gif, true, "offset 0x1A2B"}}},
