@@ -177,19 +177,16 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
 }
 
 // A workbook's pictures are seen whole in its joined drawing records, so
-// those views outrank the stream's. Offsets in them count the joined
-// records' bytes alone, as a record viewer shows them.
+// those views outrank the stream's. Their places are told in the stream,
+// where a user's viewer finds them.
 void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream,
                                            const ViewName& name, int depth) {
     for (auto records : {WorkbookDrawing::Records::Drawings,
                          WorkbookDrawing::Records::HeaderFooterPictures}) {
-        std::shared_ptr<ByteSource> drawing = WorkbookDrawing::Open(stream, records);
+        std::shared_ptr<WorkbookDrawing> drawing = WorkbookDrawing::Open(stream, records);
         if (!drawing) continue;
-        const ViewName drawingView =
-            Inside(name,
-                   records == WorkbookDrawing::Records::Drawings ? "drawing records"
-                                                                 : "header and footer pictures",
-                   "the records joined");
+        ViewName drawingView = name;
+        drawingView.offsetInNamed = [drawing](uint64_t offset) { return drawing->StreamOffset(offset); };
         int rank = ViewRank(depth + 1, ViewJoins::Records);
         std::vector<ViewSpan> wholes;
         ReadView(drawing, drawingView, depth + 1, rank, ByteSource::kUnknownSize, &wholes);

@@ -11,18 +11,28 @@ std::string HexOffset(uint64_t offset) {
     return text;
 }
 
+namespace {
+
+uint64_t NamedOffset(const ViewName& view, uint64_t offset) {
+    return view.offsetInNamed ? view.offsetInNamed(offset) : offset;
+}
+
+}  // namespace
+
 std::string PictureOrigin(const ViewName& view, uint64_t offset) {
     if (view.path.empty()) return "offset " + HexOffset(offset);
-    return offset == 0 ? view.path : view.path + "/offset " + HexOffset(offset);
+    const uint64_t named = NamedOffset(view, offset);
+    return named == 0 ? view.path : view.path + "/offset " + HexOffset(named);
 }
 
 std::string RecordOrigin(const ViewName& view, uint64_t recordOffset) {
-    std::string record = "picture record at " + HexOffset(recordOffset) + " in " + view.noun;
+    std::string record =
+        "picture record at " + HexOffset(NamedOffset(view, recordOffset)) + " in " + view.noun;
     return view.path.empty() ? record : view.path + "/" + record;
 }
 
 ViewName Inside(const ViewName& outer, const std::string& name, const std::string& noun) {
-    return ViewName{outer.path.empty() ? name : outer.path + "/" + name, noun};
+    return ViewName{outer.path.empty() ? name : outer.path + "/" + name, noun, nullptr};
 }
 
 // A broken picture, and any the plain bytes seem to hold, are not what a

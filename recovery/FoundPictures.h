@@ -7,6 +7,7 @@
 #include "recovery/PlaceSet.h"
 #include "recovery/SectorChain.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,6 +19,9 @@
 struct ViewName {
     std::string path;
     std::string noun = "the stream";
+    // For a view that joins pieces of the one its path names (a workbook's
+    // drawing records), the offset there of a byte of the view.
+    std::function<uint64_t(uint64_t)> offsetInNamed;
 };
 
 // "0x1A2B": an offset as the paths below give it.

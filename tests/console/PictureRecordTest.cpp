@@ -137,6 +137,12 @@ TEST(PictureRecords, TellEachPicturesPlaceLengthDigestAndWholenessAndWriteEqualB
     const std::string gif = GifPicture();
     const std::string record = BlipRecord(Blip{BlipKind::Jpeg, jpeg});
     const std::string cutPng = png.substr(0, png.size() - 20);
+    // A picture record cut into two of a workbook's records: its place is
+    // told in the stream, not in the records joined.
+    const std::string pngRecord = BlipRecord(Blip{BlipKind::Png, png});
+    const std::string workbook =
+        WorkbookStream({std::string(40, '\0') + pngRecord.substr(0, 100), pngRecord.substr(100)});
+    const size_t recordInWorkbook = workbook.find(pngRecord.substr(0, 100));
     const std::vector<RecordCase> cases = {
         {"a ZIP entry is its entry name",
          {ZipBuilder().Deflated("word/document.xml", "<w/>").Stored("word/media/image1.png", png).Bytes()},
@@ -148,6 +154,10 @@ TEST(PictureRecords, TellEachPicturesPlaceLengthDigestAndWholenessAndWriteEqualB
               .Bytes()},
          {{0, "1.jpg", "jpeg", jpeg, true,
            "ObjectPool/_1234/Pictures/picture record at 0x25 in the stream"}}},
+        {"a workbook's picture record is told at its offset in the stream",
+         {CompoundFileBuilder().Stream("Workbook", workbook).Bytes()},
+         {{0, "1.gif", "png", png, true,
+           "Workbook/picture record at " + HexOffset(recordInWorkbook) + " in the stream"}}},
         {"a nested package joins its containers' names",
          {ZipBuilder()
               .Deflated("word/embeddings/oleObject1.bin",
