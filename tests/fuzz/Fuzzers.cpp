@@ -8,6 +8,7 @@
 #include "recovery/InflateSource.h"
 #include "recovery/PictureFile.h"
 #include "recovery/RtfDocument.h"
+#include "recovery/UniquePictures.h"
 #include "recovery/WorkbookDrawing.h"
 #include "recovery/ZipPackage.h"
 
@@ -104,7 +105,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #if defined(VELMO_FUZZ_scan)
     MemoryDisk disk(bytes);
     RecordingReporter reporter;
-    PictureScanner(disk, reporter, kBlockSize).Scan("document", "/dev/null/velmo-fuzz");
+    // Every picture's record and the comparison with pictures written
+    // before are made too (the disk gives the document back for any file).
+    UniquePictures written;
+    ScanOptions options;
+    options.digests = true;
+    options.unique = &written;
+    PictureScanner(disk, reporter, kBlockSize, options).Scan("document", "/dev/null/velmo-fuzz");
 #elif defined(VELMO_FUZZ_zip)
     ZipPackage::ForEachEntry(input, std::make_shared<InflationBudget>(size),
                              [&](const ZipEntry& entry) { CheckView(*entry.data, budget); });
