@@ -94,10 +94,10 @@ Sha256::Sha256() : m_state(std::make_unique<State>()) {
 
 Sha256::~Sha256() { gcry_md_close(m_state->hash); }
 
-void Sha256::Update(const uint8_t* bytes, size_t size) { gcry_md_write(m_state->hash, bytes, size); }
-
-std::string Sha256::HexDigest() {
-    return Hex(gcry_md_read(m_state->hash, GCRY_MD_SHA256));
+void Sha256::Update(const uint8_t* bytes, size_t size) {
+    gcry_md_write(m_state->hash, bytes, size);
 }
+
+std::string Sha256::HexDigest() { return Hex(gcry_md_read(m_state->hash, GCRY_MD_SHA256)); }
 
 #endif

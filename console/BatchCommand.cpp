@@ -100,8 +100,8 @@ private:
 
 // Each document in the order of the walk, with its output folder claimed in
 // that order, so that the same call always names the same folders.
-std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders,
-                              ScanDisk& disk, UniquePictures& written) {
+std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders, ScanDisk& disk,
+                              UniquePictures& written) {
     std::vector<ScanJob> jobs;
     ScanOptions scan;
     scan.kinds = options.kinds;

@@ -140,7 +140,8 @@ std::string HelpText() {
            OptionLines() +
            "\nPicture kinds, as --kinds names them, and the extension of their files\n"
            "(each extension numbered on its own: 1.jpg, 2.jpg, ...):\n" +
-           KindLines() + "\n" + kRecords + "\nExit status:\n" + StatusLines() + "\nExamples:\n" + kExamples;
+           KindLines() + "\n" + kRecords + "\nExit status:\n" + StatusLines() + "\nExamples:\n" +
+           kExamples;
 }
 
 std::string VersionText() { return std::string("velmo-extract ") + VELMO_VERSION + "\n"; }

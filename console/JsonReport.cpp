@@ -80,21 +80,22 @@ std::string JsonCounts(const KindCounts& counts, const PictureKinds& kinds) {
 }
 
 // The picture file's name in its document's folder.
-std::string FileName(const std::string& path) {
-    return path.substr(path.find_last_of("/\\") + 1);
-}
+std::string FileName(const std::string& path) { return path.substr(path.find_last_of("/\\") + 1); }
 
 std::string JsonRecord(const PictureRecord& record) {
-    return std::string("{\"file\":") + (record.file.empty() ? "null" : JsonString(FileName(record.file))) +
-           ",\"kind\":\"" + KindName(record.kind) + "\",\"bytes\":" + std::to_string(record.bytes) +
+    const std::string file = record.file.empty() ? "null" : JsonString(FileName(record.file));
+    return "{\"file\":" + file + ",\"kind\":\"" + KindName(record.kind) +
+           "\",\"bytes\":" + std::to_string(record.bytes) +
            ",\"sha256\":" + TextOrNull(record.sha256) +
            ",\"whole\":" + (record.whole ? "true" : "false") +
-           ",\"from\":" + JsonString(record.from) + ",\"same_as\":" + TextOrNull(record.sameAs) + "}";
+           ",\"from\":" + JsonString(record.from) +
+           ",\"same_as\":" + TextOrNull(record.sameAs) + "}";
 }
 
 std::string JsonRecords(const std::vector<PictureRecord>& records) {
     std::string json;
-    for (const PictureRecord& record : records) json += (json.empty() ? "[" : ",") + JsonRecord(record);
+    for (const PictureRecord& record : records)
+        json += (json.empty() ? "[" : ",") + JsonRecord(record);
     return json.empty() ? "[]" : json + "]";
 }
 

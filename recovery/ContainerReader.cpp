@@ -53,8 +53,8 @@ int32_t TwipsAsEmu(int64_t twips) {
 }
 
 // The picture a container keeps as the whole of [0, size) of a view.
-bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name,
-                   PictureKind kind, uint64_t size, int rank, FoundPicture& picture) {
+bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name, PictureKind kind,
+                   uint64_t size, int rank, FoundPicture& picture) {
     if (size == 0) return false;
     picture.kind = kind;
     picture.source = view;
@@ -186,7 +186,9 @@ void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& st
         std::shared_ptr<WorkbookDrawing> drawing = WorkbookDrawing::Open(stream, records);
         if (!drawing) continue;
         ViewName drawingView = name;
-        drawingView.offsetInNamed = [drawing](uint64_t offset) { return drawing->StreamOffset(offset); };
+        drawingView.offsetInNamed = [drawing](uint64_t offset) {
+            return drawing->StreamOffset(offset);
+        };
         int rank = ViewRank(depth + 1, ViewJoins::Records);
         std::vector<ViewSpan> wholes;
         ReadView(drawing, drawingView, depth + 1, rank, ByteSource::kUnknownSize, &wholes);
@@ -230,8 +232,8 @@ void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source,
 
 // An entry read to its end is explained; one that holds a picture file is
 // that picture, as far as the picture's own structure goes.
-void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part,
-                                      const ViewName& name, int rank) {
+void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, const ViewName& name,
+                                      int rank) {
     uint64_t size = DataEnd(*part);
     m_found.Explain(*part, 0, size);
     std::optional<PictureKind> kind = PictureKindAt(*part, 0);
@@ -250,10 +252,10 @@ void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, const V
             m_found.Explain(*source, group.wordsStart, group.textEnd);
             return;
         }
-        const ViewName groupView =
-            Inside(name, std::string(group.picture ? "picture" : "object data") + " group at " +
-                             HexOffset(group.wordsStart),
-                   "the group");
+        const ViewName groupView = Inside(name,
+                                          std::string(group.picture ? "picture" : "object data") +
+                                              " group at " + HexOffset(group.wordsStart),
+                                          "the group");
         ReadView(group.data, groupView, depth + 1, ViewRank(depth + 1));
         if (group.picture) ReadRtfPicture(*source, group, groupView, ViewRank(depth + 1));
     });

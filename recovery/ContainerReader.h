@@ -44,8 +44,7 @@ private:
                   std::vector<ViewSpan>* wholes = nullptr);
     void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, const ViewName& name,
                           int depth);
-    void ReadZipPackage(const std::shared_ptr<ByteSource>& source, const ViewName& name,
-                        int depth);
+    void ReadZipPackage(const std::shared_ptr<ByteSource>& source, const ViewName& name, int depth);
     void ReadRtf(const std::shared_ptr<ByteSource>& source, const ViewName& name, int depth);
     void ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream, const ViewName& name,
                               int depth);

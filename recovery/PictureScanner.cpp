@@ -25,7 +25,8 @@ namespace {
 // written before, whose length the caller has checked.
 class ComparedPicture : public PictureFile {
 public:
-    explicit ComparedPicture(ByteSource& earlier) : PictureFile(std::string()), m_earlier(earlier) {}
+    explicit ComparedPicture(ByteSource& earlier)
+        : PictureFile(std::string()), m_earlier(earlier) {}
     bool Write(const uint8_t* data, size_t size) override {
         m_block.resize(size);
         bool same = ReadExactly(m_earlier, m_at, m_block.data(), size) &&
@@ -211,7 +212,8 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
         if (!record.sameAs.empty()) {
             record.bytes = read.length;
             record.sha256 = read.sha256;
-            record.whole = !extent.broken && read.length >= header.size() + (extent.end - extent.start);
+            record.whole =
+                !extent.broken && read.length >= header.size() + (extent.end - extent.start);
             m_reporter.ReportPicture(record);
             return true;
         }
@@ -265,7 +267,8 @@ PictureScanner::PictureCopy PictureScanner::CopyHeld(
     PictureCopy copy;
     std::unique_ptr<Sha256> digest = hash ? std::make_unique<Sha256>() : nullptr;
     for (const DocumentReader::HeldBytes& piece : pieces) {
-        if (picture != nullptr) copy.written = copy.written && picture->Write(piece.bytes, piece.size);
+        if (picture != nullptr)
+            copy.written = copy.written && picture->Write(piece.bytes, piece.size);
         if (digest) digest->Update(piece.bytes, piece.size);
         copy.length += piece.size;
     }

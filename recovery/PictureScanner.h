@@ -83,13 +83,12 @@ private:
     PictureCopy ReadFirst(const PictureExtent& extent, ByteSource& view,
                           const std::vector<DocumentReader::HeldBytes>* held,
                           const std::vector<uint8_t>& header);
-    PictureCopy CopyHeld(const std::vector<DocumentReader::HeldBytes>& pieces,
-                         PictureFile* picture, bool hash) const;
+    PictureCopy CopyHeld(const std::vector<DocumentReader::HeldBytes>& pieces, PictureFile* picture,
+                         bool hash) const;
     PictureCopy WriteBlock(const std::vector<uint8_t>& header, const PictureCopy& read,
                            PictureFile& picture) const;
     PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent,
-                             const std::vector<uint8_t>& header, PictureFile* picture,
-                             bool hash);
+                             const std::vector<uint8_t>& header, PictureFile* picture, bool hash);
     // Whether the file written before at the path holds exactly these bytes.
     bool HoldsSameBytes(const std::string& path, const PictureExtent& extent, ByteSource& view,
                         const std::vector<DocumentReader::HeldBytes>* held,

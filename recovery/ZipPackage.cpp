@@ -82,7 +82,8 @@ bool ReadLocalHeader(ByteSource& archive, EntryRecord& record, bool sizesFromHer
     uint16_t nameLength = Little16(header + 26);
     uint16_t extraLength = Little16(header + 28);
     record.dataStart = record.localHeader + kLocalHeaderSize + nameLength + extraLength;
-    const std::vector<uint8_t> name = ReadBytes(archive, record.localHeader + kLocalHeaderSize, nameLength);
+    const std::vector<uint8_t> name =
+        ReadBytes(archive, record.localHeader + kLocalHeaderSize, nameLength);
     record.name.assign(name.begin(), name.end());
     if (!sizesFromHere) return true;
     record.method = Little16(header + 8);

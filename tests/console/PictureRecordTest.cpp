@@ -110,8 +110,8 @@ void ExpectRecord(const Json& record, const Expected& expected, const std::vecto
     }
     EXPECT_EQ(record["file"], expected.file);
     EXPECT_EQ(record["same_as"], nullptr);
-    fs::path written = fs::path(lines[expected.document]["outputFolder"].get<std::string>()) /
-                       expected.file;
+    fs::path written =
+        fs::path(lines[expected.document]["outputFolder"].get<std::string>()) / expected.file;
     EXPECT_EQ(ReadBytes(written), expected.bytes);
 }
 
@@ -145,7 +145,10 @@ TEST(PictureRecords, TellEachPicturesPlaceLengthDigestAndWholenessAndWriteEqualB
     const size_t recordInWorkbook = workbook.find(pngRecord.substr(0, 100));
     const std::vector<RecordCase> cases = {
         {"a ZIP entry is its entry name",
-         {ZipBuilder().Deflated("word/document.xml", "<w/>").Stored("word/media/image1.png", png).Bytes()},
+         {ZipBuilder()
+              .Deflated("word/document.xml", "<w/>")
+              .Stored("word/media/image1.png", png)
+              .Bytes()},
          {{0, "1.gif", "png", png, true, "word/media/image1.png"}}},
         {"a picture record is its stream path and the record's offset in the stream",
          {CompoundFileBuilder()
@@ -166,9 +169,12 @@ TEST(PictureRecords, TellEachPicturesPlaceLengthDigestAndWholenessAndWriteEqualB
          {{0, "1.jpg", "jpeg", jpeg, true,
            "word/embeddings/oleObject1.bin/Pictures/picture record at 0x0 in the stream"}}},
         {"a stream whose directory entry is lost is named by its first sector",
-         {WithoutDirectory(
-             CompoundFileBuilder().InOrder().Stream("Pictures", std::string(0x1000, '\0') + record).Bytes())},
-         {{0, "1.jpg", "jpeg", jpeg, true, "stream at sector 0/picture record at 0x1000 in the stream"}}},
+         {WithoutDirectory(CompoundFileBuilder()
+                               .InOrder()
+                               .Stream("Pictures", std::string(0x1000, '\0') + record)
+                               .Bytes())},
+         {{0, "1.jpg", "jpeg", jpeg, true,
+           "stream at sector 0/picture record at 0x1000 in the stream"}}},
         {"a picture of the plain bytes is its file offset",
          {Filler(0x1A2B) + gif + Filler(300, 2)},
          {{0, "1.gif", "gif", gif, true, "offset 0x1A2B"}}},
@@ -176,7 +182,10 @@ TEST(PictureRecords, TellEachPicturesPlaceLengthDigestAndWholenessAndWriteEqualB
          {Filler(0x40) + cutPng},
          {{0, "1.gif", "png", cutPng, false, "offset 0x40"}}},
         {"equal bytes are written once, in one document and across two",
-         {ZipBuilder().Stored("word/media/image1.jpeg", jpeg).Stored("word/media/image2.png", png).Bytes(),
+         {ZipBuilder()
+              .Stored("word/media/image1.jpeg", jpeg)
+              .Stored("word/media/image2.png", png)
+              .Bytes(),
           Filler(100) + jpeg + Filler(200, 2) + gif + Filler(300, 3) + jpeg + Filler(50, 4)},
          {{0, "1.jpg", "jpeg", jpeg, true, "word/media/image1.jpeg"},
           {0, "1.gif", "png", png, true, "word/media/image2.png"},

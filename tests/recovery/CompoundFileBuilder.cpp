@@ -84,7 +84,8 @@ std::string CompoundFileBuilder::Bytes() const {
     while (miniFat.size() % sectorSize != 0) miniFat += Le(kFree, 4);
     uint32_t miniStreamStart = regular.Add(miniStream, false);
     uint32_t miniFatStart = regular.Add(miniFat, false);
-    uint32_t directoryStart = regular.Add(Directory(starts, miniStreamStart, miniStream.size()), false);
+    uint32_t directoryStart =
+        regular.Add(Directory(starts, miniStreamStart, miniStream.size()), false);
 
     // The tables come last; they must cover themselves.
     size_t data = regular.sectors.size();
@@ -127,7 +128,8 @@ std::string CompoundFileBuilder::Directory(const std::vector<uint32_t>& starts,
     std::vector<TreeEntry> entries{{"Root Entry", 5, miniStreamStart, miniSize}};
     for (size_t i = 0; i < m_streams.size(); ++i) {
         const std::string& path = m_streams[i].name;
-        entries.push_back({path.substr(path.rfind('/') + 1), 2, starts[i], m_streams[i].bytes.size()});
+        entries.push_back(
+            {path.substr(path.rfind('/') + 1), 2, starts[i], m_streams[i].bytes.size()});
     }
     std::map<std::string, uint32_t> storages;
     for (size_t i = 0; i < m_streams.size(); ++i) {

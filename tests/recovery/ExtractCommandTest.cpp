@@ -171,8 +171,9 @@ TEST(ExtractCommand, RefusesAnythingButTwoArguments) {
         CommandRun run = RunInProcess(arguments);
         EXPECT_EQ(run.status, kExtractUsage);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err,
-                  "usage: velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT OUTPUT_DIRECTORY\n");
+        EXPECT_EQ(
+            run.err,
+            "usage: velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT OUTPUT_DIRECTORY\n");
     }
 }
 
@@ -243,9 +244,10 @@ TEST(ExtractCommand, ListsEachPictureAndWritesEqualBytesOnce) {
     std::ostringstream secondOffset;
     secondOffset << "offset 0x" << std::uppercase << std::hex << 16 + jpeg.size() + 32;
     const std::vector<std::vector<std::string>> expected = {
-        {"", "1.jpg", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole", "offset 0x10", "-"},
-        {"", "-", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole", secondOffset.str(),
-         holder.string()}};
+        {"", "1.jpg", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole",
+         "offset 0x10", "-"},
+        {"", "-", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole",
+         secondOffset.str(), holder.string()}};
     EXPECT_EQ(lines, expected) << run.out;
 }
 
