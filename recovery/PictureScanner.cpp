@@ -205,19 +205,8 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     PictureRecord record;
     record.kind = extent.kind;
     record.from = extent.from;
-    if (m_options.unique != nullptr) {
-        record.sameAs = m_options.unique->FindOrClaim(read.sha256, [&](const std::string& path) {
-            return HoldsSameBytes(path, extent, view, held, header, read.length);
-        });
-        if (!record.sameAs.empty()) {
-            record.bytes = read.length;
-            record.sha256 = read.sha256;
-            record.whole =
-                !extent.broken && read.length >= header.size() + (extent.end - extent.start);
-            m_reporter.ReportPicture(record);
-            return true;
-        }
-    }
+    if (m_options.unique != nullptr && WrittenInRun(extent, view, held, header, read, record))
+        return true;
     DigestClaim claim(m_options.unique, read.sha256);
     std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
@@ -239,6 +228,24 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     record.bytes = copy.length;
     record.sha256 = copy.sha256;
     record.whole = !cut;
+    m_reporter.ReportPicture(record);
+    return true;
+}
+
+// Where a file written before in the run holds the picture's bytes, the
+// picture's record names it and no file is made; else the picture's digest
+// is claimed for the file about to be written.
+bool PictureScanner::WrittenInRun(const PictureExtent& extent, ByteSource& view,
+                                  const std::vector<DocumentReader::HeldBytes>* held,
+                                  const std::vector<uint8_t>& header, const PictureCopy& read,
+                                  PictureRecord& record) {
+    record.sameAs = m_options.unique->FindOrClaim(read.sha256, [&](const std::string& path) {
+        return HoldsSameBytes(path, extent, view, held, header, read.length);
+    });
+    if (record.sameAs.empty()) return false;
+    record.bytes = read.length;
+    record.sha256 = read.sha256;
+    record.whole = !extent.broken && read.length >= header.size() + (extent.end - extent.start);
     m_reporter.ReportPicture(record);
     return true;
 }

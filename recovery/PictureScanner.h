@@ -89,6 +89,10 @@ private:
                            PictureFile& picture) const;
     PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent,
                              const std::vector<uint8_t>& header, PictureFile* picture, bool hash);
+    bool WrittenInRun(const PictureExtent& extent, ByteSource& view,
+                      const std::vector<DocumentReader::HeldBytes>* held,
+                      const std::vector<uint8_t>& header, const PictureCopy& read,
+                      PictureRecord& record);
     // Whether the file written before at the path holds exactly these bytes.
     bool HoldsSameBytes(const std::string& path, const PictureExtent& extent, ByteSource& view,
                         const std::vector<DocumentReader::HeldBytes>* held,
