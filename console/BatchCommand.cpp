@@ -9,6 +9,7 @@
 #include "console/JsonReport.h"
 #include "console/ParallelScan.h"
 #include "recovery/ScanDisk.h"
+#include "recovery/UniquePictures.h"
 
 #include <algorithm>
 #include <chrono>
@@ -99,14 +100,19 @@ private:
 
 // Each document in the order of the walk, with its output folder claimed in
 // that order, so that the same call always names the same folders.
-std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders,
-                              ScanDisk& disk) {
+std::vector<ScanJob> PlanJobs(const BatchOptions& options, FolderReader& folders, ScanDisk& disk,
+                              UniquePictures& written) {
     std::vector<ScanJob> jobs;
+    ScanOptions scan;
+    scan.kinds = options.kinds;
+    // Digests cost time: only a report that shows them, or --unique, sums them.
+    scan.digests = options.json || options.list;
+    scan.unique = options.unique ? &written : nullptr;
     OutputFolders outputFolders(options.outputFolder, options.suffix, disk);
     for (WalkedDocument& document :
          WalkDocuments(options.inputs, options.recursive, folders, options.outputFolder)) {
         std::string folder = document.failure.empty() ? outputFolders.Claim(document.path) : "";
-        jobs.push_back({std::move(document), folder, options.kinds});
+        jobs.push_back({std::move(document), folder, scan});
     }
     return jobs;
 }
@@ -158,7 +164,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         err << "velmo-extract: cannot use " << options.outputFolder << " as the output folder\n";
         return kExtractUsage;
     }
-    std::vector<ScanJob> jobs = PlanJobs(options, folders, disk);
+    UniquePictures written;
+    std::vector<ScanJob> jobs = PlanJobs(options, folders, disk, written);
     Totals totals;
     ProgressLine progressLine(err);
     auto seconds = [&start] { return std::chrono::duration<double>(Clock::now() - start).count(); };
@@ -169,6 +176,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         [&](const DocumentReport& report) {
             totals.Add(report);
             out << (options.json ? JsonLine(report) : TextLine(report)) << '\n';
+            if (options.list && !options.json) out << PictureLines(report);
         },
         [&] {
             out << std::flush;

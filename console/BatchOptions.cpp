@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 const char kKindsOption[] = "--kinds";
+const char kListOption[] = "--list";
+const char kUniqueOption[] = "--unique";
 
 const std::vector<CommandOption> kCommandOptions = {
     {"-o", nullptr, "DIR", "the output folder, made with its missing parents (required)"},
@@ -13,6 +15,8 @@ const std::vector<CommandOption> kCommandOptions = {
     {"-r", nullptr, nullptr, "walks the subfolders of the folders given too"},
     {"--jobs", nullptr, "N", "N scans at once, 1 to 1024 (default: one per processor)"},
     {"--json", nullptr, nullptr, "reports each document as one JSON line instead of text"},
+    {kListOption, nullptr, nullptr, "adds a line per picture under each text line"},
+    {kUniqueOption, nullptr, nullptr, "writes equal pictures once in the call (see below)"},
     {kKindsOption, nullptr, "LIST",
      "writes only pictures of these kinds, as png,gif (default: all)"},
     {"--", nullptr, nullptr, "takes every argument after it as a document or folder"},
@@ -51,9 +55,10 @@ std::string KnownKinds() {
 
 bool IsBatchCall(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == kKindsOption)
+        const std::string argument = argv[i];
+        if (argument == kKindsOption)
             ++i;  // its value, whatever it looks like
-        else if (IsOption(argv[i]))
+        else if (IsOption(argv[i]) && argument != kListOption && argument != kUniqueOption)
             return true;
     }
     return false;
@@ -114,6 +119,10 @@ bool ParseBatchOptions(int argc, const char* const argv[], BatchOptions& options
             options.recursive = true;
         } else if (name == "--json") {
             options.json = true;
+        } else if (name == "--list") {
+            options.list = true;
+        } else if (name == "--unique") {
+            options.unique = true;
         } else if (name == "-o") {
             options.outputFolder = value;
         } else if (name == "--suffix") {

@@ -17,6 +17,8 @@ struct BatchOptions {
     bool recursive = false;           // -r: subfolders too
     unsigned jobs = 0;                // --jobs N; 0: one per processor
     bool json = false;                // --json
+    bool list = false;                // --list: a line per picture under each text line
+    bool unique = false;              // --unique: each picture's bytes written once
     PictureKinds kinds = AllPictureKinds();  // --kinds LIST
     std::vector<std::string> inputs;  // documents and folders, in the order given
 };
@@ -33,11 +35,14 @@ struct CommandOption {
 // one list, so that the help cannot forget one.
 extern const std::vector<CommandOption> kCommandOptions;
 
-// The option both forms take: the kinds of picture written.
+// The options both forms take: the kinds of picture written, a line per
+// picture, each picture's bytes written once.
 extern const char kKindsOption[];
+extern const char kListOption[];
+extern const char kUniqueOption[];
 
-// True when the arguments hold an option other than --kinds, which the form
-// with a document and an output directory never does.
+// True when the arguments hold an option other than those both forms take,
+// which the form with a document and an output directory never does.
 bool IsBatchCall(int argc, const char* const argv[]);
 
 // Reads a --kinds value, names separated by commas ("jpeg,png"), letter case

@@ -12,10 +12,11 @@
 #error "VELMO_VERSION must be given by the build"
 #endif
 
-const char kDocumentForm[] = "velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY";
+const char kDocumentForm[] =
+    "velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT OUTPUT_DIRECTORY";
 const char kBatchForm[] =
-    "velmo-extract -o DIR [--suffix TEXT] [-r] [--jobs N] [--json]\n"
-    "                     [--kinds LIST] DOCUMENT|FOLDER...";
+    "velmo-extract -o DIR [--suffix TEXT] [-r] [--jobs N] [--json] [--list]\n"
+    "                     [--unique] [--kinds LIST] DOCUMENT|FOLDER...";
 
 namespace {
 
@@ -28,6 +29,7 @@ const char kForms[] =
     "The first form scans one document into OUTPUT_DIRECTORY, made when missing\n"
     "(not its parents); a picture name already taken there stops the scan. It\n"
     "prints one result line.\n"
+    "Both forms take --kinds, --list and --unique.\n"
     "The second scans every document given and every document in the folders\n"
     "given, each into a folder of its own below DIR named after it (Report.doc\n"
     "into DIR/ReportREC, or ReportREC-2 when that is taken). It prints one line\n"
@@ -41,6 +43,27 @@ const struct {
     {PictureKind::Png, "the PNG's own bytes, named as users have always found them"},
     {PictureKind::Gif, "numbered together with the PNG pictures"}};
 
+// What the records of --json and --list tell of each picture.
+const char kRecords[] =
+    "Each picture's record (--json: the \"files\" of its document's line, in the\n"
+    "order written; --list: a line under the document's line, a tab first, then\n"
+    "these fields in this order, separated by tabs, \"-\" for none):\n"
+    "  file     its name in the document's folder; none when not written again\n"
+    "  kind     its kind, as --kinds names it\n"
+    "  bytes    the length of its file\n"
+    "  sha256   the SHA-256 of its bytes\n"
+    "  whole    false (\"cut\") for a picture damaged or cut short in the document\n"
+    "  from     where it was found, from the outside in, nested containers\n"
+    "           joined with /: a ZIP entry (word/media/image1.png), a stream of\n"
+    "           an older office file (ObjectPool/_1234/Data), a picture record in\n"
+    "           it (Pictures/picture record at 0x1A2B in the stream), a stream\n"
+    "           whose name is lost (stream at sector 123), or, for a picture\n"
+    "           found in the plain bytes, its file offset (offset 0x1A2B)\n"
+    "  same_as  with --unique, the file already written that holds its bytes\n"
+    "With --unique a picture whose bytes equal those of one written before in\n"
+    "the same call, from this document or another, is not written again, and\n"
+    "takes no number. Pictures are compared byte by byte.\n";
+
 const struct {
     ExtractStatus status;
     const char* meaning;
@@ -51,7 +74,8 @@ const struct {
 const char kExamples[] =
     "  velmo-extract Report.doc ReportREC\n"
     "  velmo-extract --kinds png,gif Report.doc ReportREC\n"
-    "  velmo-extract -o pictures -r --json archive > report.jsonl\n";
+    "  velmo-extract -o pictures -r --json archive > report.jsonl\n"
+    "  velmo-extract -o pictures -r --unique --list archive\n";
 
 const char kHelpHint[] = "Try 'velmo-extract --help' for more information.\n";
 
@@ -116,7 +140,8 @@ std::string HelpText() {
            OptionLines() +
            "\nPicture kinds, as --kinds names them, and the extension of their files\n"
            "(each extension numbered on its own: 1.jpg, 2.jpg, ...):\n" +
-           KindLines() + "\nExit status:\n" + StatusLines() + "\nExamples:\n" + kExamples;
+           KindLines() + "\n" + kRecords + "\nExit status:\n" + StatusLines() + "\nExamples:\n" +
+           kExamples;
 }
 
 std::string VersionText() { return std::string("velmo-extract ") + VELMO_VERSION + "\n"; }

@@ -18,14 +18,17 @@ class MessageKeeper : public ScanReporter {
 public:
     explicit MessageKeeper(const ScanProgressCallback& progress) : m_progress(progress) {}
     void ReportScanMessage(ScanMessage message) override { m_message = ScanMessageText(message); }
+    void ReportPicture(const PictureRecord& record) override { m_records.push_back(record); }
     void ReportProgress(uint64_t done, uint64_t) override {
         if (m_progress) m_progress(done);
     }
     const std::string& Message() const { return m_message; }
+    std::vector<PictureRecord>& Records() { return m_records; }
 
 private:
     const ScanProgressCallback& m_progress;
     std::string m_message;
+    std::vector<PictureRecord> m_records;
 };
 
 // Small documents get a small buffer: the scanner's default one, filled
@@ -79,18 +82,16 @@ bool OutputFolders::IsFree(const std::string& folder) {
 
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
                                ScanDisk& disk, FolderReader& reader,
-                               const ScanProgressCallback& progress, PictureKinds kinds) {
+                               const ScanProgressCallback& progress, ScanOptions options) {
     DocumentReport report;
     report.path = document.path;
-    report.kinds = kinds;
+    report.kinds = options.kinds;
     if (!document.failure.empty()) {
         report.failure = document.failure;
         return report;
     }
     MessageKeeper messages(progress);
-    ScanOptions options;
     options.onlyIntoNewFolder = true;
-    options.kinds = kinds;
     PictureScanner scanner(disk, messages, BlockSizeFor(document.size), options);
     std::string unexpected;
     ScanResult result = ScanCatching(scanner, document.path, outputFolder, unexpected);
@@ -105,5 +106,6 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
     report.outputFolder = result.outputDirectory;
     report.pictures = result.picturesByKind;
     report.cut = result.cutByKind;
+    report.files = std::move(messages.Records());
     return report;
 }

@@ -3,12 +3,14 @@
 
 #include "console/DocumentWalk.h"
 #include "recovery/PictureKind.h"
+#include "recovery/ScanReport.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 class ScanDisk;
 
@@ -22,6 +24,9 @@ struct DocumentReport {
     KindCounts cut{};          // of those, the pictures written cut
     PictureKinds kinds = AllPictureKinds();  // the kinds the scan was to write
     uint64_t bytes = 0;  // the document's length
+    // Each picture written, in the order written, and each one not written
+    // again for the same bytes.
+    std::vector<PictureRecord> files;
     bool completed = false;
     std::string failure;  // why it did not complete
 };
@@ -50,9 +55,9 @@ using ScanProgressCallback = std::function<void(uint64_t done)>;
 
 // Scans the document into outputFolder, which the scan makes at the first
 // picture and which must not exist before: an existing folder is never
-// written into. Only pictures of the given kinds are written. Failures come
-// back in the report; nothing is shown.
+// written into. Only pictures of the options' kinds are written. Failures
+// come back in the report; nothing is shown.
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
                                ScanDisk& disk, FolderReader& reader,
                                const ScanProgressCallback& progress = nullptr,
-                               PictureKinds kinds = AllPictureKinds());
+                               ScanOptions options = ScanOptions());

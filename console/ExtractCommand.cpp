@@ -5,6 +5,8 @@
 #include "console/CommandHelp.h"
 #include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
+#include "console/JsonReport.h"
+#include "recovery/UniquePictures.h"
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 
@@ -17,10 +19,13 @@ namespace {
 class MessageKeeper : public ScanReporter {
 public:
     void ReportScanMessage(ScanMessage message) override { m_message = message; }
+    void ReportPicture(const PictureRecord& record) override { m_records.push_back(record); }
     const std::optional<ScanMessage>& Message() const { return m_message; }
+    std::vector<PictureRecord>& Records() { return m_records; }
 
 private:
     std::optional<ScanMessage> m_message;
+    std::vector<PictureRecord> m_records;
 };
 
 std::string ResultLine(const ScanResult& result) {
@@ -51,10 +56,8 @@ ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath
 
 int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
                std::ostream& out, std::ostream& err, ScanDisk& disk, FolderReader& folders,
-               PictureKinds kinds) {
+               const ScanOptions& options, bool list) {
     MessageKeeper messages;
-    ScanOptions options;
-    options.kinds = kinds;
     PictureScanner scanner(disk, messages, PictureScanner::kDefaultBlockSize, options);
     std::string unexpected;
     ScanResult result = ScanCatching(scanner, documentPath, outputDirectory, unexpected);
@@ -68,19 +71,36 @@ int RunExtract(const std::string& documentPath, const std::string& outputDirecto
         err << ScanMessageText(*messages.Message()) << '\n';
     if (result.pictureCount == 0) result.outputDirectory.clear();
     out << ResultLine(result) << '\n';
+    if (list) {
+        DocumentReport report;
+        report.files = std::move(messages.Records());
+        out << PictureLines(report);
+    }
     return result.completed ? kExtractCompleted : kExtractFailed;
 }
 
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err) {
-    PictureKinds kinds = AllPictureKinds();
+    ScanOptions options;
+    UniquePictures written;
+    bool list = false;
     std::vector<std::string> operands;
     for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) != kKindsOption) {
+        const std::string argument = argv[i];
+        if (argument == kListOption) {
+            list = true;
+            options.digests = true;
+            continue;
+        }
+        if (argument == kUniqueOption) {
+            options.unique = &written;
+            continue;
+        }
+        if (argument != kKindsOption) {
             operands.push_back(argv[i]);
             continue;
         }
         std::string error = std::string(kKindsOption) + " needs a value";
-        if (i + 1 >= argc || !ParsePictureKinds(argv[++i], kinds, error)) {
+        if (i + 1 >= argc || !ParsePictureKinds(argv[++i], options.kinds, error)) {
             err << "velmo-extract: " << error << '\n' << DocumentUsage();
             return kExtractUsage;
         }
@@ -91,5 +111,5 @@ int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std
     }
     DocumentDisk disk(DocumentKinds::FilesAndPipes);
     FolderReader folders;
-    return RunExtract(operands[0], operands[1], out, err, disk, folders, kinds);
+    return RunExtract(operands[0], operands[1], out, err, disk, folders, options, list);
 }

@@ -22,14 +22,14 @@ std::string ScanMessageText(ScanMessage message);
 ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath,
                         const std::string& outputDirectory, std::string& unexpected);
 
-// Scans the document through the given disk, writing pictures of the given
-// kinds only: the result line on out; on err why the scan failed, then the
-// scanner's own message. Returns the exit status.
+// Scans the document through the given disk as the options ask: the result
+// line on out, then with list a line per picture; on err why the scan
+// failed, then the scanner's own message. Returns the exit status.
 int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
                std::ostream& out, std::ostream& err, ScanDisk& disk, FolderReader& folders,
-               PictureKinds kinds = AllPictureKinds());
+               const ScanOptions& options = ScanOptions(), bool list = false);
 
-// velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY: checks the call and
+// velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT OUTPUT_DIRECTORY: checks the call and
 // runs the scan on the real file system, which reads a pipe but refuses a
 // device or a folder.
 int RunExtractCommand(int argc, const char* const argv[], std::ostream& out, std::ostream& err);

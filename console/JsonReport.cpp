@@ -79,6 +79,28 @@ std::string JsonCounts(const KindCounts& counts, const PictureKinds& kinds) {
     return json.empty() ? "{}" : json + "}";
 }
 
+// The picture file's name in its document's folder.
+std::string FileName(const std::string& path) { return path.substr(path.find_last_of("/\\") + 1); }
+
+std::string JsonRecord(const PictureRecord& record) {
+    const std::string file = record.file.empty() ? "null" : JsonString(FileName(record.file));
+    return "{\"file\":" + file + ",\"kind\":\"" + KindName(record.kind) +
+           "\",\"bytes\":" + std::to_string(record.bytes) +
+           ",\"sha256\":" + TextOrNull(record.sha256) +
+           ",\"whole\":" + (record.whole ? "true" : "false") +
+           ",\"from\":" + JsonString(record.from) +
+           ",\"same_as\":" + TextOrNull(record.sameAs) + "}";
+}
+
+std::string JsonRecords(const std::vector<PictureRecord>& records) {
+    std::string json;
+    for (const PictureRecord& record : records)
+        json += (json.empty() ? "[" : ",") + JsonRecord(record);
+    return json.empty() ? "[]" : json + "]";
+}
+
+std::string DashIfEmpty(const std::string& text) { return text.empty() ? "-" : text; }
+
 // "1 JPEG, 2 PNG": each kind that has a count, and those shown always.
 std::string KindsText(const KindCounts& counts, const PictureKinds& shownAlways) {
     std::string text;
@@ -112,6 +134,7 @@ std::string JsonLine(const DocumentReport& report) {
            ",\"outputFolder\":" + TextOrNull(report.outputFolder) +
            ",\"pictures\":" + JsonCounts(report.pictures, report.kinds) +
            ",\"cut\":" + JsonCounts(report.cut, report.kinds) +
+           ",\"files\":" + JsonRecords(report.files) +
            ",\"bytes\":" + std::to_string(report.bytes) +
            ",\"status\":" + (report.completed ? "\"completed\"" : "\"failed\"") +
            ",\"failure\":" + TextOrNull(report.failure) + "}";
@@ -129,4 +152,15 @@ std::string TextLine(const DocumentReport& report) {
     if (report.outputFolder.empty()) return line + "no picture";
     return line + PictureCountText(report.pictures, report.cut, report.kinds) + " in " +
            report.outputFolder;
+}
+
+std::string PictureLines(const DocumentReport& report) {
+    std::string lines;
+    for (const PictureRecord& record : report.files) {
+        lines += "\t" + (record.file.empty() ? "-" : FileName(record.file)) + "\t" +
+                 KindName(record.kind) + "\t" + std::to_string(record.bytes) + "\t" +
+                 DashIfEmpty(record.sha256) + "\t" + (record.whole ? "whole" : "cut") + "\t" +
+                 record.from + "\t" + DashIfEmpty(record.sameAs) + "\n";
+    }
+    return lines;
 }

@@ -62,10 +62,10 @@ DocumentReport ParallelScan::ScanSafely(const ScanJob& job) {
         }
     };
     DocumentReport report;
-    report.kinds = job.kinds;
+    report.kinds = job.options.kinds;
     try {
         report = ScanOneDocument(job.document, job.outputFolder, m_disk, m_folders, progress,
-                                 job.kinds);
+                                 job.options);
     } catch (const std::exception& error) {
         report.path = job.document.path;
         report.failure = error.what();

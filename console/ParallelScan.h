@@ -17,7 +17,7 @@ class ScanDisk;
 struct ScanJob {
     WalkedDocument document;
     std::string outputFolder;
-    PictureKinds kinds = AllPictureKinds();  // the kinds of picture written
+    ScanOptions options;  // the kinds written, and what each picture's record holds
 };
 
 // Each thread scans one document at a time; the reports are handed over on

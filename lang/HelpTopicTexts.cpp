@@ -420,6 +420,10 @@ With --kinds it saves only the pictures of the kinds you name, for instance only
 
     velmo-extract --kinds png,gif DOCUMENT OUTPUT_FOLDER
 
+For many documents, -o names the folder below which each document gets a folder of its own. --list adds under each document's line one line per picture: its file, its kind, its length, its SHA-256, whether it is whole or cut, and where in the document it was found (a ZIP entry such as word/media/image1.png, a stream such as ObjectPool/_1234/Data, a picture record in that stream, or an offset in the file). --json gives the same facts in each document's JSON line. With --unique a picture whose bytes equal those of one already saved in the same run, from the same document or another, is not saved again: its line names the file that holds it.
+
+    velmo-extract -o OUTPUT_FOLDER --unique --list FOLDER
+
 velmo-extract --help lists every kind and every option, among them the recovery of many documents at once.)",
                  R"(velmo-extract effectue la même récupération depuis une invite de commandes ou un script :
 
@@ -430,6 +434,10 @@ Il enregistre les images du document dans DOSSIER_DE_SORTIE, qu'il crée en trou
 Avec --kinds, il n'enregistre que les images des types que vous nommez, par exemple seulement les images PNG et GIF :
 
     velmo-extract --kinds png,gif DOCUMENT DOSSIER_DE_SORTIE
+
+Pour de nombreux documents, -o désigne le dossier sous lequel chaque document reçoit son propre dossier. --list ajoute sous la ligne de chaque document une ligne par image : son fichier, son type, sa taille, son SHA-256, si elle est entière ou tronquée, et l'endroit du document où elle a été trouvée (une entrée ZIP comme word/media/image1.png, un flux comme ObjectPool/_1234/Data, un enregistrement d'image dans ce flux, ou une position dans le fichier). --json donne les mêmes informations dans la ligne JSON de chaque document. Avec --unique, une image dont les octets sont identiques à ceux d'une image déjà enregistrée pendant la même exécution, du même document ou d'un autre, n'est pas enregistrée à nouveau : sa ligne indique le fichier qui la contient.
+
+    velmo-extract -o DOSSIER_DE_SORTIE --unique --list DOSSIER
 
 velmo-extract --help énumère tous les types et toutes les options, dont la récupération de nombreux documents à la fois.)",
                  R"(velmo-extract erledigt dieselbe Wiederherstellung an der Eingabeaufforderung oder in einem Skript:
@@ -442,6 +450,10 @@ Mit --kinds speichert es nur die Bilder der Arten, die Sie nennen, zum Beispiel 
 
     velmo-extract --kinds png,gif DOKUMENT AUSGABEORDNER
 
+Für viele Dokumente nennt -o den Ordner, unter dem jedes Dokument einen eigenen Ordner erhält. --list fügt unter der Zeile jedes Dokuments eine Zeile pro Bild hinzu: seine Datei, seine Art, seine Größe, seinen SHA-256-Wert, ob es vollständig oder abgeschnitten ist und wo im Dokument es gefunden wurde (ein ZIP-Eintrag wie word/media/image1.png, ein Datenstrom wie ObjectPool/_1234/Data, ein Bilddatensatz in diesem Datenstrom oder eine Position in der Datei). --json gibt dieselben Angaben in der JSON-Zeile jedes Dokuments aus. Mit --unique wird ein Bild, dessen Bytes denen eines im selben Lauf bereits gespeicherten Bildes gleichen, ob aus demselben oder einem anderen Dokument, nicht noch einmal gespeichert: Seine Zeile nennt die Datei, die es enthält.
+
+    velmo-extract -o AUSGABEORDNER --unique --list ORDNER
+
 velmo-extract --help zählt alle Arten und alle Optionen auf, darunter die Wiederherstellung vieler Dokumente auf einmal.)",
                  R"(velmo-extract esegue lo stesso recupero dal prompt dei comandi o da uno script:
 
@@ -452,6 +464,10 @@ Salva le immagini del documento in CARTELLA_DI_DESTINAZIONE, che crea quando tro
 Con --kinds salva solo le immagini dei tipi che indichi, per esempio solo le immagini PNG e GIF:
 
     velmo-extract --kinds png,gif DOCUMENTO CARTELLA_DI_DESTINAZIONE
+
+Per molti documenti, -o indica la cartella sotto la quale ogni documento riceve una cartella propria. --list aggiunge sotto la riga di ogni documento una riga per immagine: il suo file, il tipo, la dimensione, lo SHA-256, se è intera o troncata e dove è stata trovata nel documento (una voce ZIP come word/media/image1.png, un flusso come ObjectPool/_1234/Data, un record di immagine in quel flusso o una posizione nel file). --json fornisce le stesse informazioni nella riga JSON di ogni documento. Con --unique un'immagine i cui byte sono uguali a quelli di un'immagine già salvata nella stessa esecuzione, dello stesso documento o di un altro, non viene salvata di nuovo: la sua riga indica il file che la contiene.
+
+    velmo-extract -o CARTELLA_DI_DESTINAZIONE --unique --list CARTELLA
 
 velmo-extract --help elenca tutti i tipi e tutte le opzioni, tra cui il recupero di molti documenti in una volta.)",
                  R"(velmo-extract hace la misma recuperación desde el símbolo del sistema o un script:
@@ -464,6 +480,10 @@ Con --kinds solo guarda las imágenes de los tipos que indique, por ejemplo solo
 
     velmo-extract --kinds png,gif DOCUMENTO CARPETA_DE_SALIDA
 
+Para muchos documentos, -o indica la carpeta bajo la cual cada documento recibe una carpeta propia. --list añade bajo la línea de cada documento una línea por imagen: su archivo, su tipo, su tamaño, su SHA-256, si está entera o cortada y dónde se encontró en el documento (una entrada ZIP como word/media/image1.png, un flujo como ObjectPool/_1234/Data, un registro de imagen en ese flujo o una posición en el archivo). --json da los mismos datos en la línea JSON de cada documento. Con --unique, una imagen cuyos bytes son iguales a los de otra ya guardada en la misma ejecución, del mismo documento o de otro, no se guarda de nuevo: su línea indica el archivo que la contiene.
+
+    velmo-extract -o CARPETA_DE_SALIDA --unique --list CARPETA
+
 velmo-extract --help enumera todos los tipos y todas las opciones, entre ellas la recuperación de muchos documentos a la vez.)",
                  R"(velmo-extract face aceeași recuperare dintr-un prompt de comandă sau dintr-un script:
 
@@ -474,6 +494,10 @@ Salvează imaginile documentului în DOSAR_DE_IEȘIRE, pe care îl creează cân
 Cu --kinds salvează numai imaginile de tipurile pe care le numiți, de exemplu numai imaginile PNG și GIF:
 
     velmo-extract --kinds png,gif DOCUMENT DOSAR_DE_IEȘIRE
+
+Pentru multe documente, -o numește dosarul sub care fiecare document primește un dosar propriu. --list adaugă sub rândul fiecărui document câte un rând pentru fiecare imagine: fișierul ei, tipul, dimensiunea, SHA-256, dacă este întreagă sau tăiată și locul din document unde a fost găsită (o intrare ZIP precum word/media/image1.png, un flux precum ObjectPool/_1234/Data, o înregistrare de imagine din acel flux sau o poziție în fișier). --json dă aceleași informații în rândul JSON al fiecărui document. Cu --unique, o imagine ai cărei octeți sunt identici cu ai unei imagini deja salvate în aceeași rulare, din același document sau din altul, nu mai este salvată: rândul ei numește fișierul care o conține.
+
+    velmo-extract -o DOSAR_DE_IEȘIRE --unique --list DOSAR
 
 velmo-extract --help enumeră toate tipurile și toate opțiunile, printre care recuperarea mai multor documente deodată.)"},
             },

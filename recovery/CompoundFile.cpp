@@ -22,6 +22,8 @@ constexpr uint64_t kLargestHeaderless = uint64_t{256} << 20;
 
 bool IsSector(uint32_t sector) { return sector <= AllocationTable::kLastRegularSector; }
 
+std::string StartPath(uint32_t sector) { return "stream at sector " + std::to_string(sector); }
+
 // Directory names are UTF-16; the names that matter here are ASCII.
 std::string EntryName(const uint8_t* entry) {
     size_t bytes = std::min<size_t>(Little16(entry + 64), 64);
@@ -214,10 +216,34 @@ std::vector<CompoundFile::Entry> CompoundFile::ReadDirectory() {
             const uint8_t* entry = &sector[offset];
             uint64_t size = Little64(entry + 120);
             if (m_shift == 9) size &= 0xFFFFFFFF;  // the high half is not kept by version 3 writers
-            entries.push_back(Entry{EntryName(entry), entry[66], Little32(entry + 116), size});
+            entries.push_back(Entry{EntryName(entry), entry[66], Little32(entry + 116), size,
+                                    Little32(entry + 68), Little32(entry + 72),
+                                    Little32(entry + 76), std::string()});
         }
     }
+    NamePaths(entries);
     return entries;
+}
+
+// Each entry's path down the tree from the root, each entry visited once
+// however its links run; an entry the tree no longer reaches keeps its name.
+void CompoundFile::NamePaths(std::vector<Entry>& entries) {
+    for (Entry& entry : entries) entry.path = entry.name;
+    if (entries.empty()) return;
+    std::vector<bool> seen(entries.size());
+    std::vector<std::pair<uint32_t, std::string>> pending{{entries[0].child, std::string()}};
+    seen[0] = true;
+    while (!pending.empty()) {
+        auto [index, storage] = pending.back();
+        pending.pop_back();
+        if (index >= entries.size() || seen[index]) continue;
+        seen[index] = true;
+        Entry& entry = entries[index];
+        entry.path = storage + entry.name;
+        pending.emplace_back(entry.left, storage);
+        pending.emplace_back(entry.right, storage);
+        pending.emplace_back(entry.child, entry.path + "/");
+    }
 }
 
 // A stream's chain decides its length where the two disagree by more than
@@ -274,9 +300,9 @@ void CompoundFile::ForEachStream(const StreamVisitor& visit) {
     for (size_t index = 0; index < entries.size(); ++index) {
         const Entry& entry = entries[index];
         if (big[index])
-            visit(entry.name, Chain(entry.start, StreamSize(entry)));
+            visit(entry.name, entry.path, Chain(entry.start, StreamSize(entry)));
         else if (entry.type == kStreamEntry && entry.size != 0 && entry.size < m_miniCutoff && mini.stream)
-            visit(entry.name, SmallStream(mini, entry));
+            visit(entry.name, entry.path, SmallStream(mini, entry));
     }
     VisitOrphans(visit);
 }
@@ -312,7 +338,7 @@ CompoundFile::MiniStream CompoundFile::OpenMiniStream(const Entry& root, const S
     mini.stream = Chain(root.start, root.size);
     if (MiniTableSpoilt(*mini.table, miniSectors)) {
         m_damaged = true;
-        visit(std::string(), mini.stream);
+        visit(std::string(), "mini stream at sector " + std::to_string(root.start), mini.stream);
     }
     return mini;
 }
@@ -335,7 +361,8 @@ std::shared_ptr<ByteSource> CompoundFile::SmallStream(const MiniStream& mini, co
 void CompoundFile::VisitOrphans(const StreamVisitor& visit) {
     for (uint32_t first : m_table->Orphans()) {
         if (m_claims->Claimed(first)) continue;
-        visit(std::string(), Chain(first, m_table->ChainLength(first, m_table->Sectors()) << m_shift));
+        visit(std::string(), StartPath(first),
+              Chain(first, m_table->ChainLength(first, m_table->Sectors()) << m_shift));
     }
     VisitUnknownStretches(visit);
 }
@@ -352,7 +379,7 @@ void CompoundFile::VisitUnknownStretches(const StreamVisitor& visit) {
         uint64_t length = 0;
         uint32_t end = first;
         for (; end < sectors && free(end); ++end) length += m_table->IsTableSector(end) ? 0 : 1;
-        visit(std::string(), Chain(first, length << m_shift));
+        visit(std::string(), StartPath(first), Chain(first, length << m_shift));
         first = end;
     }
 }

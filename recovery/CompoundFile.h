@@ -16,7 +16,11 @@
 
 class CompoundFile : public std::enable_shared_from_this<CompoundFile> {
 public:
-    using StreamVisitor = std::function<void(const std::string& name, std::shared_ptr<ByteSource>)>;
+    // name: the stream's own name; path: where a user finds it, its
+    // storages' names before it ("ObjectPool/_1234/Data"), or for a stream
+    // no entry names where its chain starts ("stream at sector 123").
+    using StreamVisitor = std::function<void(const std::string& name, const std::string& path,
+                                             std::shared_ptr<ByteSource>)>;
 
     static constexpr uint8_t kSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
@@ -50,6 +54,8 @@ private:
         uint8_t type;
         uint32_t start;
         uint64_t size;
+        uint32_t left, right, child;  // the directory's tree
+        std::string path;
     };
 
     // The small streams' home: the root's chain, read through its own table.
@@ -65,6 +71,7 @@ private:
     void ReadTable(const std::vector<uint32_t>& listed);
     std::vector<uint32_t> ListedTableSectors(const uint8_t* header);
     std::vector<Entry> ReadDirectory();
+    static void NamePaths(std::vector<Entry>& entries);
     // A stream goes on past a broken link, or an end of chain before its
     // length; the directory, whose length is not told, only past a broken
     // link and into a sector of directory entries.

@@ -53,8 +53,8 @@ int32_t TwipsAsEmu(int64_t twips) {
 }
 
 // The picture a container keeps as the whole of [0, size) of a view.
-bool RecordPicture(const std::shared_ptr<ByteSource>& view, PictureKind kind, uint64_t size,
-                   int rank, FoundPicture& picture) {
+bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name, PictureKind kind,
+                   uint64_t size, int rank, FoundPicture& picture) {
     if (size == 0) return false;
     picture.kind = kind;
     picture.source = view;
@@ -71,6 +71,7 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, PictureKind kind, ui
     picture.rank = rank;
     picture.evidence = Evidence::Record;
     picture.walkedWhole = whole;
+    picture.from = PictureOrigin(name, 0);
     return true;
 }
 
@@ -103,31 +104,38 @@ bool ContainerReader::IsDocumentContainer(ByteSource& document) {
 }
 
 void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, int depth) {
+    Read(source, ViewName(), depth);
+}
+
+void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, const ViewName& name,
+                           int depth) {
     if (depth >= kDeepest) return;
     if (CompoundFile::StartsWithSignature(*source) ||
         (depth == 0 && !IsContainer(*source) && CompoundFile::MayLackHeader(*source)))
-        ReadCompoundFile(source, depth);
+        ReadCompoundFile(source, name, depth);
     else if (ZipPackage::StartsWithSignature(*source))
-        ReadZipPackage(source, depth);
+        ReadZipPackage(source, name, depth);
     else if (RtfDocument::StartsWithSignature(*source))
-        ReadRtf(source, depth);
+        ReadRtf(source, name, depth);
 }
 
-void ContainerReader::ReadView(const std::shared_ptr<ByteSource>& view, int depth, int rank,
-                               uint64_t searchLimit, std::vector<ViewSpan>* wholes) {
+void ContainerReader::ReadView(const std::shared_ptr<ByteSource>& view, const ViewName& name,
+                               int depth, int rank, uint64_t searchLimit,
+                               std::vector<ViewSpan>* wholes) {
     {
         PictureFinder finder(*view, kViewBlockSize);
-        RecordingSink sink(m_found, view, rank, wholes);
+        RecordingSink sink(m_found, view, rank, name, wholes);
         finder.Run(sink, searchLimit);
     }
     if (IsContainer(*view))
-        Read(view, depth);
+        Read(view, name, depth);
     else
-        ReadEmbedded(view, depth);
+        ReadEmbedded(view, name, depth);
     view->Rest();
 }
 
-void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth) {
+void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, const ViewName& name,
+                                   int depth) {
     if (depth >= kDeepest) return;
     std::vector<uint8_t> head(kEmbeddedHeaderReach);
     head.resize(view->ReadAt(0, head.data(), head.size()));
@@ -139,102 +147,130 @@ void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, int 
             continue;
         uint64_t size =
             view->Size() == ByteSource::kUnknownSize ? ByteSource::kUnknownSize : view->Size() - at;
-        Read(std::make_shared<SliceSource>(view, at, size), depth);
+        Read(std::make_shared<SliceSource>(view, at, size), name, depth);
         return;
     }
 }
 
-void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth) {
+void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source,
+                                       const ViewName& name, int depth) {
     auto file = CompoundFile::Open(source, m_found.Breaks());
     if (!file) return;
-    file->ForEachStream([&](const std::string& name, std::shared_ptr<ByteSource> stream) {
+    file->ForEachStream([&](const std::string& streamName, const std::string& path,
+                            std::shared_ptr<ByteSource> stream) {
         if (depth == 0 && stream->Size() != ByteSource::kUnknownSize)
             m_found.AddStream(stream, stream->Size());
+        const ViewName streamView = Inside(name, path);
         std::vector<ViewSpan> wholes;
-        ReadView(stream, depth + 1, ViewRank(depth + 1), ByteSource::kUnknownSize, &wholes);
-        FindOfficeArtPictures(stream, ViewRank(depth + 1), m_found, m_budget, wholes);
+        ReadView(stream, streamView, depth + 1, ViewRank(depth + 1), ByteSource::kUnknownSize,
+                 &wholes);
+        FindOfficeArtPictures(stream, streamView, ViewRank(depth + 1), m_found, m_budget, wholes);
         // A stream without a name comes from a lost directory, one with a
         // spoilt name from a damaged one: its content tells what it is.
-        if (WorkbookDrawing::IsWorkbookStream(name) || WorkbookDrawing::StartsLikeWorkbook(*stream))
-            ReadWorkbookDrawings(stream, depth);
-        if (PresentationObjects::IsPresentationStream(name) || name.empty()) {
-            PresentationObjects::ForEachObject(stream, m_budget, [&](std::shared_ptr<ByteSource> object) {
-                ReadView(object, depth + 1, ViewRank(depth + 1));
-            });
-        }
+        if (WorkbookDrawing::IsWorkbookStream(streamName) ||
+            WorkbookDrawing::StartsLikeWorkbook(*stream))
+            ReadWorkbookDrawings(stream, streamView, depth);
+        if (PresentationObjects::IsPresentationStream(streamName) || streamName.empty())
+            ReadPresentationObjects(stream, streamView, depth);
     });
     if (depth == 0 && file->Damaged()) m_found.NoteDamagedDocument();
 }
 
 // A workbook's pictures are seen whole in its joined drawing records, so
-// those views outrank the stream's.
-void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream, int depth) {
+// those views outrank the stream's. Their places are told in the stream,
+// where a user's viewer finds them.
+void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream,
+                                           const ViewName& name, int depth) {
     for (auto records : {WorkbookDrawing::Records::Drawings,
                          WorkbookDrawing::Records::HeaderFooterPictures}) {
-        std::shared_ptr<ByteSource> drawing = WorkbookDrawing::Open(stream, records);
+        std::shared_ptr<WorkbookDrawing> drawing = WorkbookDrawing::Open(stream, records);
         if (!drawing) continue;
+        ViewName drawingView = name;
+        drawingView.offsetInNamed = [drawing](uint64_t offset) {
+            return drawing->StreamOffset(offset);
+        };
         int rank = ViewRank(depth + 1, ViewJoins::Records);
         std::vector<ViewSpan> wholes;
-        ReadView(drawing, depth + 1, rank, ByteSource::kUnknownSize, &wholes);
-        FindOfficeArtPictures(drawing, rank, m_found, m_budget, wholes);
+        ReadView(drawing, drawingView, depth + 1, rank, ByteSource::kUnknownSize, &wholes);
+        FindOfficeArtPictures(drawing, drawingView, rank, m_found, m_budget, wholes);
     }
 }
 
-void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth) {
+// A presentation's embedded objects, counted from 1 in the stream's order.
+void ContainerReader::ReadPresentationObjects(const std::shared_ptr<ByteSource>& stream,
+                                              const ViewName& name, int depth) {
+    int number = 0;
+    PresentationObjects::ForEachObject(stream, m_budget, [&](std::shared_ptr<ByteSource> object) {
+        const ViewName objectView =
+            Inside(name, "embedded object " + std::to_string(++number), "the object");
+        ReadView(object, objectView, depth + 1, ViewRank(depth + 1));
+    });
+}
+
+void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source,
+                                     const ViewName& name, int depth) {
     uint64_t archiveSize = source->Size();
     ZipPackage::ForEachEntry(source, m_budget, [&](const ZipEntry& entry) {
         int rank = ViewRank(depth + 1);
+        const ViewName entryView = Inside(name, entry.name, "the entry");
         if (!entry.inflated) {
-            ReadView(entry.data, depth + 1, rank);
+            ReadView(entry.data, entryView, depth + 1, rank);
             if (archiveSize == ByteSource::kUnknownSize ||
                 EndOf(entry.compressedStart, entry.data->Size()) > archiveSize)
                 return;
-            ReadPicturePart(entry.data, rank);
+            ReadPicturePart(entry.data, entryView, rank);
             return;
         }
-        ReadView(entry.data, depth + 1, rank, InflatedSearchLimit(entry, archiveSize));
+        ReadView(entry.data, entryView, depth + 1, rank, InflatedSearchLimit(entry, archiveSize));
         if (!entry.inflated->Complete()) return;
         // Compressed bytes that inflated cleanly hold no picture of their own.
         m_found.Explain(*source, entry.compressedStart,
                         entry.compressedStart + entry.inflated->CompressedBytesUsed());
-        ReadPicturePart(entry.data, rank);
+        ReadPicturePart(entry.data, entryView, rank);
     });
 }
 
 // An entry read to its end is explained; one that holds a picture file is
 // that picture, as far as the picture's own structure goes.
-void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, int rank) {
+void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, const ViewName& name,
+                                      int rank) {
     uint64_t size = DataEnd(*part);
     m_found.Explain(*part, 0, size);
     std::optional<PictureKind> kind = PictureKindAt(*part, 0);
     FoundPicture picture;
     if (kind && !m_found.TellByRecord(part->Place(0), *kind) &&
-        RecordPicture(part, *kind, size, rank, picture))
+        RecordPicture(part, name, *kind, size, rank, picture))
         m_found.Add(std::move(picture));
     part->Rest();
 }
 
-void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, int depth) {
+void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, const ViewName& name,
+                              int depth) {
     RtfDocument::ForEachDataGroup(source, [&](const RtfDataGroup& group) {
         // Whatever the plain bytes show inside a copy for old readers is the copy.
         if (group.oldReadersCopy) {
             m_found.Explain(*source, group.wordsStart, group.textEnd);
             return;
         }
-        ReadView(group.data, depth + 1, ViewRank(depth + 1));
-        if (group.picture) ReadRtfPicture(*source, group, ViewRank(depth + 1));
+        const ViewName groupView = Inside(name,
+                                          std::string(group.picture ? "picture" : "object data") +
+                                              " group at " + HexOffset(group.wordsStart),
+                                          "the group");
+        ReadView(group.data, groupView, depth + 1, ViewRank(depth + 1));
+        if (group.picture) ReadRtfPicture(*source, group, groupView, ViewRank(depth + 1));
     });
 }
 
 // A picture group's words tell its kind; its data is the picture, without
 // the header a file of some kinds starts with.
-void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group, int rank) {
+void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group,
+                                     const ViewName& name, int rank) {
     RtfPictureHeader words = ReadRtfPictureHeader(text, group.wordsStart);
     if (!words.kind) return;
     uint64_t size = DataEnd(*group.data);
     m_found.Explain(*group.data, 0, size);
     FoundPicture picture;
-    if (!RecordPicture(group.data, *words.kind, size, rank, picture)) return;
+    if (!RecordPicture(group.data, name, *words.kind, size, rank, picture)) return;
     uint8_t head[64] = {};
     size_t got = group.data->ReadAt(0, head, sizeof head);
     if (picture.kind == PictureKind::Bmp) {

@@ -8,6 +8,7 @@
 
 class FoundPictures;
 struct RtfDataGroup;
+struct ViewName;
 struct ViewSpan;
 class InflationBudget;
 
@@ -28,26 +29,33 @@ public:
     static bool IsContainer(ByteSource& source);
     // A container, or a compound file whose header is lost.
     static bool IsDocumentContainer(ByteSource& document);
-    // Reads source as a container at the given depth (the document is 0).
+    // Reads source as a container at the given depth (the document is 0),
+    // its views named below the name it has itself.
     void Read(const std::shared_ptr<ByteSource>& source, int depth);
+    void Read(const std::shared_ptr<ByteSource>& source, const ViewName& name, int depth);
 
 private:
     // Finds the pictures of one stream, entry or group, then opens it in
     // turn when it is a container itself.
     // wholes, when given, gets the extents of the pictures whose structure
     // walked whole.
-    void ReadView(const std::shared_ptr<ByteSource>& view, int depth, int rank,
-                  uint64_t searchLimit = ByteSource::kUnknownSize,
+    void ReadView(const std::shared_ptr<ByteSource>& view, const ViewName& name, int depth,
+                  int rank, uint64_t searchLimit = ByteSource::kUnknownSize,
                   std::vector<ViewSpan>* wholes = nullptr);
-    void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, int depth);
-    void ReadZipPackage(const std::shared_ptr<ByteSource>& source, int depth);
-    void ReadRtf(const std::shared_ptr<ByteSource>& source, int depth);
-    void ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream, int depth);
-    void ReadPicturePart(const std::shared_ptr<ByteSource>& part, int rank);
-    void ReadRtfPicture(ByteSource& text, const RtfDataGroup& group, int rank);
+    void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, const ViewName& name,
+                          int depth);
+    void ReadZipPackage(const std::shared_ptr<ByteSource>& source, const ViewName& name, int depth);
+    void ReadRtf(const std::shared_ptr<ByteSource>& source, const ViewName& name, int depth);
+    void ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream, const ViewName& name,
+                              int depth);
+    void ReadPresentationObjects(const std::shared_ptr<ByteSource>& stream, const ViewName& name,
+                                 int depth);
+    void ReadPicturePart(const std::shared_ptr<ByteSource>& part, const ViewName& name, int rank);
+    void ReadRtfPicture(ByteSource& text, const RtfDataGroup& group, const ViewName& name,
+                        int rank);
     // An embedded object's data often holds its container behind a header of
     // its own (an OLE1 object, a length): found within the first bytes.
-    void ReadEmbedded(const std::shared_ptr<ByteSource>& view, int depth);
+    void ReadEmbedded(const std::shared_ptr<ByteSource>& view, const ViewName& name, int depth);
 
     FoundPictures& m_found;
     std::shared_ptr<InflationBudget> m_budget;

@@ -2,7 +2,38 @@
 #include "recovery/FoundPictures.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <tuple>
+
+std::string HexOffset(uint64_t offset) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(offset));
+    return text;
+}
+
+namespace {
+
+uint64_t NamedOffset(const ViewName& view, uint64_t offset) {
+    return view.offsetInNamed ? view.offsetInNamed(offset) : offset;
+}
+
+}  // namespace
+
+std::string PictureOrigin(const ViewName& view, uint64_t offset) {
+    if (view.path.empty()) return "offset " + HexOffset(offset);
+    const uint64_t named = NamedOffset(view, offset);
+    return named == 0 ? view.path : view.path + "/offset " + HexOffset(named);
+}
+
+std::string RecordOrigin(const ViewName& view, uint64_t recordOffset) {
+    std::string record =
+        "picture record at " + HexOffset(NamedOffset(view, recordOffset)) + " in " + view.noun;
+    return view.path.empty() ? record : view.path + "/" + record;
+}
+
+ViewName Inside(const ViewName& outer, const std::string& name, const std::string& noun) {
+    return ViewName{outer.path.empty() ? name : outer.path + "/" + name, noun, nullptr};
+}
 
 // A broken picture, and any the plain bytes seem to hold, are not what a
 // container's structure tells of the bytes they lie in.
@@ -125,8 +156,12 @@ std::vector<const FoundPicture*> FoundPictures::InOrder() {
 }
 
 RecordingSink::RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
-                             std::vector<ViewSpan>* wholes)
-    : m_found(found), m_source(std::move(source)), m_rank(rank), m_wholes(wholes) {}
+                             ViewName name, std::vector<ViewSpan>* wholes)
+    : m_found(found),
+      m_source(std::move(source)),
+      m_rank(rank),
+      m_name(std::move(name)),
+      m_wholes(wholes) {}
 
 bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     FoundPicture picture;
@@ -135,6 +170,7 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     picture.start = reader.Position();
     picture.place = m_source->Place(picture.start);
     picture.rank = m_rank;
+    picture.from = PictureOrigin(m_name, picture.start);
     bool ended = false;
     Walked walked = SkipPicture(reader, kind, ended);
     if (walked == Walked::NoPicture) return true;

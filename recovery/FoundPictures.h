@@ -7,9 +7,34 @@
 #include "recovery/PlaceSet.h"
 #include "recovery/SectorChain.h"
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
+
+// A view as a user finds it: the containers, streams and entries that lead
+// to it, joined with '/' as they nest ("word/embeddings/oleObject1.bin/Workbook"),
+// empty for the document's plain bytes; and what it is, for a record in it.
+struct ViewName {
+    std::string path;
+    std::string noun = "the stream";
+    // For a view that joins pieces of the one its path names (a workbook's
+    // drawing records), the offset there of a byte of the view.
+    std::function<uint64_t(uint64_t)> offsetInNamed;
+};
+
+// "0x1A2B": an offset as the paths below give it.
+std::string HexOffset(uint64_t offset);
+// Where a picture found at offset in the view lies: the view's own path
+// when it starts there, else the offset in it ("Data/offset 0x1A2B"); in
+// the plain bytes the file offset ("offset 0x1A2B").
+std::string PictureOrigin(const ViewName& view, uint64_t offset);
+// A picture a container's record holds: "Pictures/picture record at 0x1A2B in the stream".
+std::string RecordOrigin(const ViewName& view, uint64_t recordOffset);
+// The view found inside another under a name: "word/embeddings/oleObject1.bin/Workbook".
+ViewName Inside(const ViewName& outer, const std::string& name,
+                const std::string& noun = "the stream");
 
 // How much a view's sight of a picture counts when two views show it: a view
 // deeper in the containers joins more of what the file splits, and at one
@@ -41,6 +66,8 @@ struct FoundPicture {
     // Written in front of the bytes, where the document keeps a picture
     // without the header its files start with.
     std::vector<uint8_t> header;
+    // Where a user finds it, from the outside in (PictureOrigin).
+    std::string from;
 };
 
 // The same picture is usually found several times: in the plain bytes of the
@@ -112,12 +139,13 @@ struct ViewSpan {
 class RecordingSink : public PictureSink {
 public:
     RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
-                  std::vector<ViewSpan>* wholes = nullptr);
+                  ViewName name = ViewName(), std::vector<ViewSpan>* wholes = nullptr);
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
 
 private:
     FoundPictures& m_found;
     std::shared_ptr<ByteSource> m_source;
     int m_rank;
+    ViewName m_name;
     std::vector<ViewSpan>* m_wholes;
 };

@@ -74,9 +74,9 @@ bool IsZlibHeader(const uint8_t* head) {
 
 class RecordReader {
 public:
-    RecordReader(const std::shared_ptr<ByteSource>& view, int rank, FoundPictures& found,
-                 const std::shared_ptr<InflationBudget>& budget)
-        : m_view(view), m_rank(rank), m_found(found), m_budget(budget) {}
+    RecordReader(const std::shared_ptr<ByteSource>& view, const ViewName& name, int rank,
+                 FoundPictures& found, const std::shared_ptr<InflationBudget>& budget)
+        : m_view(view), m_name(name), m_rank(rank), m_found(found), m_budget(budget) {}
 
     // True when the record held a picture, now found.
     bool Take(const Record& record) {
@@ -87,9 +87,10 @@ public:
     }
 
 private:
-    FoundPicture Picture(PictureKind kind) const {
+    FoundPicture Picture(const Record& record) const {
         FoundPicture picture;
-        picture.kind = kind;
+        picture.kind = record.kind.kind;
+        picture.from = RecordOrigin(m_name, record.start);
         picture.source = m_view;
         picture.rank = m_rank;
         picture.evidence = Evidence::Record;
@@ -97,7 +98,7 @@ private:
     }
 
     bool TakeBitmap(const Record& record) {
-        FoundPicture picture = Picture(record.kind.kind);
+        FoundPicture picture = Picture(record);
         picture.start = record.data + kBitmapTagSize;
         uint8_t head[64] = {};
         size_t got = m_view->ReadAt(picture.start, head, sizeof head);
@@ -128,7 +129,7 @@ private:
         if (header[33] != kNoFilter || (compression != kDeflated && compression != kStored) ||
             kept == 0 || data + kept > record.end)
             return false;
-        FoundPicture picture = Picture(record.kind.kind);
+        FoundPicture picture = Picture(record);
         picture.place = m_view->Place(data);
         if (compression == kDeflated) {
             uint8_t zlibHeader[2];
@@ -176,6 +177,7 @@ private:
     }
 
     std::shared_ptr<ByteSource> m_view;
+    const ViewName& m_name;
     int m_rank;
     FoundPictures& m_found;
     std::shared_ptr<InflationBudget> m_budget;
@@ -186,10 +188,10 @@ private:
 // The record type's high byte, F0, is where the search stops; the header
 // around it is then read whole. Once a record is taken the search goes on
 // behind it: a picture's bytes hold no records.
-void FindOfficeArtPictures(const std::shared_ptr<ByteSource>& view, int rank,
+void FindOfficeArtPictures(const std::shared_ptr<ByteSource>& view, const ViewName& name, int rank,
                            FoundPictures& found, const std::shared_ptr<InflationBudget>& budget,
                            const std::vector<ViewSpan>& passOver) {
-    RecordReader records(view, rank, found, budget);
+    RecordReader records(view, name, rank, found, budget);
     DocumentReader reader(*view, kSearchBlockSize);
     auto picture = passOver.begin();
     while (reader.Ensure(kRecordHeaderSize)) {

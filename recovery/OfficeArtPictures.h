@@ -8,6 +8,7 @@
 #include <vector>
 
 class FoundPictures;
+struct ViewName;
 struct ViewSpan;
 class InflationBudget;
 
@@ -23,6 +24,6 @@ class InflationBudget;
 // compressed metafile inflated; its bytes, slack included, are explained.
 // Pictures the view's search walked whole hold no records: the search passes
 // over them (passOver in the order of the view).
-void FindOfficeArtPictures(const std::shared_ptr<ByteSource>& view, int rank,
+void FindOfficeArtPictures(const std::shared_ptr<ByteSource>& view, const ViewName& name, int rank,
                            FoundPictures& found, const std::shared_ptr<InflationBudget>& budget,
                            const std::vector<ViewSpan>& passOver);

@@ -8,13 +8,62 @@
 #include "recovery/PictureFile.h"
 #include "recovery/ProgressSource.h"
 #include "recovery/ScanDisk.h"
+#include "recovery/UniquePictures.h"
+#include "base/Sha256.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <system_error>
 #include <vector>
+
+namespace {
+
+// Takes a picture's bytes as a file would and checks them against a file
+// written before, whose length the caller has checked.
+class ComparedPicture : public PictureFile {
+public:
+    explicit ComparedPicture(ByteSource& earlier)
+        : PictureFile(std::string()), m_earlier(earlier) {}
+    bool Write(const uint8_t* data, size_t size) override {
+        m_block.resize(size);
+        bool same = ReadExactly(m_earlier, m_at, m_block.data(), size) &&
+                    std::memcmp(m_block.data(), data, size) == 0;
+        m_at += size;
+        return same;
+    }
+    bool Close() override { return true; }
+
+private:
+    ByteSource& m_earlier;
+    uint64_t m_at = 0;
+    std::vector<uint8_t> m_block;
+};
+
+// A digest claimed for a picture about to be written: given up unless the
+// picture's file was written whole.
+class DigestClaim {
+public:
+    DigestClaim(UniquePictures* unique, std::string digest)
+        : m_unique(unique), m_digest(std::move(digest)) {}
+    DigestClaim(const DigestClaim&) = delete;
+    DigestClaim& operator=(const DigestClaim&) = delete;
+    ~DigestClaim() {
+        if (m_unique != nullptr) m_unique->Abandoned(m_digest);
+    }
+    void Written(const std::string& path) {
+        if (m_unique != nullptr) m_unique->Written(m_digest, path);
+        m_unique = nullptr;
+    }
+
+private:
+    UniquePictures* m_unique;
+    std::string m_digest;
+};
+
+}  // namespace
 
 ScanResult ScanDocument(const std::string& documentPath, const std::string& outputDirectory,
                         ScanReporter& reporter) {
@@ -99,6 +148,7 @@ void PictureScanner::WriteFoundPictures(FoundPictures& found) {
         extent.header = &picture.header;
         extent.fromRecord = picture.evidence == Evidence::Record;
         extent.broken = picture.evidence == Evidence::Broken;
+        extent.from = picture.from;
         if (!WritePicture(extent, *picture.source, nullptr)) return;
     }
 }
@@ -120,6 +170,7 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     // A read error can look like the document's end: such a picture is not whole.
     PictureExtent picture{kind, start, reader.Position(), ended || !reader.ReadFailed()};
     picture.broken = walked == Walked::Broken;
+    picture.from = PictureOrigin(ViewName(), start);
     std::vector<DocumentReader::HeldBytes>& held = m_heldPieces;
     bool written = WritePicture(picture, reader.Source(),
                                 reader.Held(picture.start, picture.end, held) ? &held : nullptr);
@@ -131,7 +182,8 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
 
 // A container's picture is read before any file is made: one that holds
 // nothing, or that was written already, takes no number, so numbers only
-// go up and nothing written is ever taken back.
+// go up and nothing written is ever taken back. So is any picture when
+// pictures are written once per run.
 bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
                                   const std::vector<DocumentReader::HeldBytes>* held) {
     if (!m_options.kinds.test(static_cast<size_t>(extent.kind))) return true;
@@ -139,38 +191,95 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     const std::vector<uint8_t>& header = extent.header != nullptr ? *extent.header : noHeader;
     PictureCopy read;
     const bool measured = m_keepOncePerView && held == nullptr;
-    if (measured) {
-        read = CopyFromView(view, extent, header, nullptr);
+    const bool readFirst = measured || m_options.unique != nullptr;
+    if (readFirst) {
+        read = ReadFirst(extent, view, held, header);
         if (!read.read) {
             Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
             return false;
         }
-        if (read.length == header.size() ||
-            WrittenBefore(extent, read.length, read.checksum, view))
+        if (measured && (read.length == header.size() ||
+                         WrittenBefore(extent, read.length, read.checksum, view)))
             return true;
     }
+    PictureRecord record;
+    record.kind = extent.kind;
+    record.from = extent.from;
+    if (m_options.unique != nullptr && WrittenInRun(extent, view, held, header, read, record))
+        return true;
+    DigestClaim claim(m_options.unique, read.sha256);
     std::unique_ptr<PictureFile> picture = CreateNextPicture(extent.kind);
     if (!picture) return false;
     errno = 0;
     PictureCopy copy;
+    const bool hash = Digests() && !readFirst;
     if (held != nullptr)
-        copy = CopyHeld(*held, *picture);
-    else if (measured && extent.end - extent.start <= m_blockSize)
+        copy = CopyHeld(*held, picture.get(), hash);
+    else if (readFirst && extent.end - extent.start <= m_blockSize)
         copy = WriteBlock(header, read, *picture);
     else
-        copy = CopyFromView(view, extent, header, picture.get());
+        copy = CopyFromView(view, extent, header, picture.get(), hash);
+    if (readFirst) copy.sha256 = read.sha256;
     // A record's own header told more bytes than could be read.
     bool cut = extent.broken || copy.length < header.size() + (extent.end - extent.start);
-    return FinishPicture(*picture, extent.kind, copy, extent.readWhole, cut);
+    if (!FinishPicture(*picture, extent.kind, copy, extent.readWhole, cut)) return false;
+    claim.Written(picture->Path());
+    record.file = picture->Path();
+    record.bytes = copy.length;
+    record.sha256 = copy.sha256;
+    record.whole = !cut;
+    m_reporter.ReportPicture(record);
+    return true;
+}
+
+// Where a file written before in the run holds the picture's bytes, the
+// picture's record names it and no file is made; else the picture's digest
+// is claimed for the file about to be written.
+bool PictureScanner::WrittenInRun(const PictureExtent& extent, ByteSource& view,
+                                  const std::vector<DocumentReader::HeldBytes>* held,
+                                  const std::vector<uint8_t>& header, const PictureCopy& read,
+                                  PictureRecord& record) {
+    record.sameAs = m_options.unique->FindOrClaim(read.sha256, [&](const std::string& path) {
+        return HoldsSameBytes(path, extent, view, held, header, read.length);
+    });
+    if (record.sameAs.empty()) return false;
+    record.bytes = read.length;
+    record.sha256 = read.sha256;
+    record.whole = !extent.broken && read.length >= header.size() + (extent.end - extent.start);
+    m_reporter.ReportPicture(record);
+    return true;
+}
+
+PictureScanner::PictureCopy PictureScanner::ReadFirst(
+    const PictureExtent& extent, ByteSource& view,
+    const std::vector<DocumentReader::HeldBytes>* held, const std::vector<uint8_t>& header) {
+    if (held != nullptr) return CopyHeld(*held, nullptr, Digests());
+    return CopyFromView(view, extent, header, nullptr, Digests());
+}
+
+bool PictureScanner::HoldsSameBytes(const std::string& path, const PictureExtent& extent,
+                                    ByteSource& view,
+                                    const std::vector<DocumentReader::HeldBytes>* held,
+                                    const std::vector<uint8_t>& header, uint64_t length) {
+    std::unique_ptr<ByteSource> earlier = m_disk.OpenDocument(path);
+    if (!earlier || earlier->Size() != length) return false;
+    ComparedPicture compared(*earlier);
+    PictureCopy copy = held != nullptr ? CopyHeld(*held, &compared, false)
+                                       : CopyFromView(view, extent, header, &compared, false);
+    return copy.read && copy.written && copy.length == length;
 }
 
 PictureScanner::PictureCopy PictureScanner::CopyHeld(
-    const std::vector<DocumentReader::HeldBytes>& pieces, PictureFile& picture) const {
+    const std::vector<DocumentReader::HeldBytes>& pieces, PictureFile* picture, bool hash) const {
     PictureCopy copy;
+    std::unique_ptr<Sha256> digest = hash ? std::make_unique<Sha256>() : nullptr;
     for (const DocumentReader::HeldBytes& piece : pieces) {
-        copy.written = copy.written && picture.Write(piece.bytes, piece.size);
+        if (picture != nullptr)
+            copy.written = copy.written && picture->Write(piece.bytes, piece.size);
+        if (digest) digest->Update(piece.bytes, piece.size);
         copy.length += piece.size;
     }
+    if (digest) copy.sha256 = digest->HexDigest();
     return copy;
 }
 
@@ -190,12 +299,14 @@ PictureScanner::PictureCopy PictureScanner::WriteBlock(const std::vector<uint8_t
 PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
                                                          const PictureExtent& extent,
                                                          const std::vector<uint8_t>& header,
-                                                         PictureFile* picture) {
+                                                         PictureFile* picture, bool hash) {
     PictureCopy copy;
+    std::unique_ptr<Sha256> digest = hash ? std::make_unique<Sha256>() : nullptr;
     auto take = [&](const uint8_t* bytes, size_t size) {
         if (picture != nullptr) copy.written = copy.written && picture->Write(bytes, size);
         if (m_keepOncePerView)
             copy.checksum = crc32(copy.checksum, bytes, static_cast<uInt>(size));
+        if (digest) digest->Update(bytes, size);
         copy.length += size;
     };
     if (!header.empty()) take(header.data(), header.size());
@@ -215,6 +326,7 @@ PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
         if (copy.read) take(block.data(), piece);
         at += piece;
     }
+    if (digest) copy.sha256 = digest->HexDigest();
     return copy;
 }
 

@@ -58,12 +58,14 @@ private:
         bool fromRecord = false;
         // Its structure broke: what is there is written, and counted cut.
         bool broken = false;
+        std::string from{};  // where a user finds it
     };
     struct PictureCopy {
         bool read = true;
         bool written = true;
         uint32_t checksum = 0;  // CRC-32 of the bytes, when pictures are kept once per view
         uint64_t length = 0;    // the bytes copied, the header's included
+        std::string sha256;     // when asked for
     };
 
     void ScanPlainDocument();
@@ -76,12 +78,26 @@ private:
     // the view. False when the scan must stop.
     bool WritePicture(const PictureExtent& extent, ByteSource& view,
                       const std::vector<DocumentReader::HeldBytes>* held);
-    PictureCopy CopyHeld(const std::vector<DocumentReader::HeldBytes>& pieces,
-                         PictureFile& picture) const;
+    // The picture's bytes read before any file is made: measured, summed,
+    // and left in the copy block when they fit it.
+    PictureCopy ReadFirst(const PictureExtent& extent, ByteSource& view,
+                          const std::vector<DocumentReader::HeldBytes>* held,
+                          const std::vector<uint8_t>& header);
+    PictureCopy CopyHeld(const std::vector<DocumentReader::HeldBytes>& pieces, PictureFile* picture,
+                         bool hash) const;
     PictureCopy WriteBlock(const std::vector<uint8_t>& header, const PictureCopy& read,
                            PictureFile& picture) const;
     PictureCopy CopyFromView(ByteSource& view, const PictureExtent& extent,
-                             const std::vector<uint8_t>& header, PictureFile* picture);
+                             const std::vector<uint8_t>& header, PictureFile* picture, bool hash);
+    bool WrittenInRun(const PictureExtent& extent, ByteSource& view,
+                      const std::vector<DocumentReader::HeldBytes>* held,
+                      const std::vector<uint8_t>& header, const PictureCopy& read,
+                      PictureRecord& record);
+    // Whether the file written before at the path holds exactly these bytes.
+    bool HoldsSameBytes(const std::string& path, const PictureExtent& extent, ByteSource& view,
+                        const std::vector<DocumentReader::HeldBytes>* held,
+                        const std::vector<uint8_t>& header, uint64_t length);
+    bool Digests() const { return m_options.digests || m_options.unique != nullptr; }
     // Closes the picture and counts it, cut or whole; one that could not be
     // read or written whole is removed and ends the scan.
     bool FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,

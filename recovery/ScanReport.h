@@ -8,6 +8,22 @@
 #include <cstdint>
 #include <string>
 
+class UniquePictures;
+
+// One picture the scan came to: the file it wrote, or, where its bytes were
+// written already, the file that holds them.
+struct PictureRecord {
+    std::string file;    // the path written; empty when not written again
+    std::string sameAs;  // the path that holds the same bytes, when not written
+    PictureKind kind = PictureKind::Jpeg;
+    uint64_t bytes = 0;  // the file's length
+    std::string sha256;  // 64 hexadecimal digits, when ScanOptions::digests asked
+    bool whole = true;   // false for a picture written cut
+    // Where it was found, from the outside in: "word/media/image1.png",
+    // "ObjectPool/_1234/Data/picture record at 0x1A2B in the stream", "offset 0x1A2B".
+    std::string from;
+};
+
 // The failures a caller shows to the user, each in its own words:
 // WriteError: "Error writing file…", DirectoryExists: "Images directory already exists!!…",
 // ReadError: the document could not be read to its end.
@@ -18,6 +34,9 @@ public:
     virtual ~ScanReporter() = default;
     // Called at most once per scan, when the scan stops on a failure.
     virtual void ReportScanMessage(ScanMessage message) = 0;
+    // Called for each picture written, in the order written, and for each
+    // one not written again for the same bytes.
+    virtual void ReportPicture(const PictureRecord& /*record*/) {}
     // How far the scan is: done bytes of the document's total (0 when its
     // length is unknown). Called each time the scan has read another
     // ProgressSource::kReportStep bytes, so never for a small document.
@@ -58,4 +77,9 @@ struct ScanOptions {
     bool onlyIntoNewFolder = false;
     // The kinds written; a picture of another kind is passed over unnumbered.
     PictureKinds kinds = AllPictureKinds();
+    // Each picture's SHA-256 in its record, summed as its bytes pass.
+    bool digests = false;
+    // When given, a picture whose bytes one written before holds is not
+    // written again (its record tells where they are); digests come with it.
+    UniquePictures* unique = nullptr;
 };

@@ -167,6 +167,11 @@ FilePlace WorkbookDrawing::Place(uint64_t offset) {
     return m_stream->Place(m_piece.streamBody + (offset - m_piece.offset));
 }
 
+uint64_t WorkbookDrawing::StreamOffset(uint64_t offset) {
+    if (!MoveTo(offset)) return m_piece.streamBody + m_piece.length;
+    return m_piece.streamBody + (offset - m_piece.offset);
+}
+
 uint64_t WorkbookDrawing::PlaceRun(uint64_t offset) {
     if (!MoveTo(offset)) return 0;
     uint64_t within = offset - m_piece.offset;

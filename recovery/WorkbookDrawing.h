@@ -31,6 +31,9 @@ public:
     bool Failed() const override { return m_stream->Failed(); }
     FilePlace Place(uint64_t offset) override;
     uint64_t PlaceRun(uint64_t offset) override;
+    // Where the byte at offset lies in the workbook stream, as a user's
+    // viewer of the stream shows it.
+    uint64_t StreamOffset(uint64_t offset);
 
 private:
     // One record body of the drawing data.

@@ -34,6 +34,7 @@ struct EntryRecord {
     uint64_t compressed = ByteSource::kUnknownSize;
     uint64_t uncompressed = ByteSource::kUnknownSize;
     uint16_t method = kStored;
+    std::string name;
 };
 
 // Where the central directory lies and how many entries it claims.
@@ -81,6 +82,9 @@ bool ReadLocalHeader(ByteSource& archive, EntryRecord& record, bool sizesFromHer
     uint16_t nameLength = Little16(header + 26);
     uint16_t extraLength = Little16(header + 28);
     record.dataStart = record.localHeader + kLocalHeaderSize + nameLength + extraLength;
+    const std::vector<uint8_t> name =
+        ReadBytes(archive, record.localHeader + kLocalHeaderSize, nameLength);
+    record.name.assign(name.begin(), name.end());
     if (!sizesFromHere) return true;
     record.method = Little16(header + 8);
     record.compressed = Little32(header + 18);
@@ -103,6 +107,7 @@ bool MakeEntry(const std::shared_ptr<ByteSource>& archive, const EntryRecord& re
                const std::shared_ptr<InflationBudget>& budget, ZipEntry& entry) {
     entry.compressedStart = record.dataStart;
     entry.compressedSize = record.compressed;
+    entry.name = record.name;
     if (record.method == kDeflated) {
         entry.inflated = std::make_shared<InflateSource>(archive, record.dataStart,
                                                          record.compressed, record.uncompressed,

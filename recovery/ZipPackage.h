@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class InflateSource;
 class InflationBudget;
@@ -15,6 +16,7 @@ struct ZipEntry {
     std::shared_ptr<InflateSource> inflated;  // the same, when they are deflated; else null
     uint64_t compressedStart = 0;             // the entry's data in the archive
     uint64_t compressedSize = ByteSource::kUnknownSize;
+    std::string name;  // as its local header names it ("word/media/image1.png")
 };
 
 class ZipPackage {

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev zlib1g-dev nlohmann-json3-dev
+  libgcrypt20-dev  # SHA-256 of the pictures natively; Windows has its own (CNG)
   clang libclang-rt-14-dev
   python3-pil  # the native tests open the bitmaps the scan writes with Pillow
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev

@@ -338,7 +338,14 @@ TEST(BatchJson, EscapesEveryByteThatIsNoCharacter) {
     for (const auto& [name, json] : cases) {
         DocumentReport report;
         report.path = name;
+        // A ZIP entry's name is any bytes too.
+        PictureRecord record;
+        record.file = "out/1.jpg";
+        record.from = name;
+        report.files = {record};
         EXPECT_EQ(JsonLine(report).rfind("{\"path\":\"" + json + "\",", 0), 0u) << JsonLine(report);
+        EXPECT_NE(JsonLine(report).find("\"from\":\"" + json + "\","), std::string::npos)
+            << JsonLine(report);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "recovery/InflateSource.h"
 #include "recovery/PictureFile.h"
 #include "recovery/RtfDocument.h"
+#include "recovery/UniquePictures.h"
 #include "recovery/WorkbookDrawing.h"
 #include "recovery/ZipPackage.h"
 
@@ -104,15 +105,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #if defined(VELMO_FUZZ_scan)
     MemoryDisk disk(bytes);
     RecordingReporter reporter;
-    PictureScanner(disk, reporter, kBlockSize).Scan("document", "/dev/null/velmo-fuzz");
+    // Every picture's record and the comparison with pictures written
+    // before are made too (the disk gives the document back for any file).
+    UniquePictures written;
+    ScanOptions options;
+    options.digests = true;
+    options.unique = &written;
+    PictureScanner(disk, reporter, kBlockSize, options).Scan("document", "/dev/null/velmo-fuzz");
 #elif defined(VELMO_FUZZ_zip)
     ZipPackage::ForEachEntry(input, std::make_shared<InflationBudget>(size),
                              [&](const ZipEntry& entry) { CheckView(*entry.data, budget); });
 #elif defined(VELMO_FUZZ_compound)
     if (auto file = CompoundFile::Open(input))
-        file->ForEachStream([&](const std::string&, std::shared_ptr<ByteSource> stream) {
-            CheckView(*stream, budget);
-        });
+        file->ForEachStream(
+            [&](const std::string&, const std::string&, std::shared_ptr<ByteSource> stream) {
+                CheckView(*stream, budget);
+            });
 #elif defined(VELMO_FUZZ_workbook)
     for (auto records :
          {WorkbookDrawing::Records::Drawings, WorkbookDrawing::Records::HeaderFooterPictures}) {

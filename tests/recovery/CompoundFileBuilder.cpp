@@ -4,6 +4,7 @@
 #include "ContainerBytes.h"
 
 #include <cstdint>
+#include <map>
 
 namespace {
 
@@ -34,6 +35,23 @@ struct Area {
         return count == 0 ? kEnd : at(0);
     }
 };
+
+// A directory entry and its links, as the tree is put together.
+struct TreeEntry {
+    std::string name;
+    uint8_t type;
+    uint32_t start;
+    uint64_t size;
+    uint32_t child = kFree;
+    uint32_t right = kFree;
+};
+
+// Appends the entry to the storage's children, a list along their right links.
+void AddChild(std::vector<TreeEntry>& entries, uint32_t storage, uint32_t entry) {
+    uint32_t* link = &entries[storage].child;
+    while (*link != kFree) link = &entries[*link].right;
+    *link = entry;
+}
 
 }  // namespace
 
@@ -66,14 +84,8 @@ std::string CompoundFileBuilder::Bytes() const {
     while (miniFat.size() % sectorSize != 0) miniFat += Le(kFree, 4);
     uint32_t miniStreamStart = regular.Add(miniStream, false);
     uint32_t miniFatStart = regular.Add(miniFat, false);
-    std::string directory = CompoundDirectoryEntry("Root Entry", 5, m_streams.empty() ? kFree : 1,
-                                                   kFree, miniStreamStart, miniStream.size());
-    for (size_t i = 0; i < m_streams.size(); ++i) {
-        uint32_t right = i + 1 < m_streams.size() ? static_cast<uint32_t>(i + 2) : kFree;
-        directory += CompoundDirectoryEntry(m_streams[i].name, 2, kFree, right, starts[i],
-                                            m_streams[i].bytes.size());
-    }
-    uint32_t directoryStart = regular.Add(directory, false);
+    uint32_t directoryStart =
+        regular.Add(Directory(starts, miniStreamStart, miniStream.size()), false);
 
     // The tables come last; they must cover themselves.
     size_t data = regular.sectors.size();
@@ -107,4 +119,37 @@ std::string CompoundFileBuilder::Bytes() const {
     header.difatSectors = difats;
     for (size_t i = 0; i < kCompoundHeaderFatIds; ++i) header.headerFatIds.push_back(fatId(i));
     return CompoundHeader(header) + body;
+}
+
+// The root, the streams in the order of adding, then each storage their
+// paths name.
+std::string CompoundFileBuilder::Directory(const std::vector<uint32_t>& starts,
+                                           uint32_t miniStreamStart, uint64_t miniSize) const {
+    std::vector<TreeEntry> entries{{"Root Entry", 5, miniStreamStart, miniSize}};
+    for (size_t i = 0; i < m_streams.size(); ++i) {
+        const std::string& path = m_streams[i].name;
+        entries.push_back(
+            {path.substr(path.rfind('/') + 1), 2, starts[i], m_streams[i].bytes.size()});
+    }
+    std::map<std::string, uint32_t> storages;
+    for (size_t i = 0; i < m_streams.size(); ++i) {
+        const std::string& path = m_streams[i].name;
+        uint32_t parent = 0;
+        for (size_t from = 0, slash; (slash = path.find('/', from)) != std::string::npos;) {
+            const uint32_t next = static_cast<uint32_t>(entries.size());
+            auto [storage, added] = storages.emplace(path.substr(0, slash), next);
+            if (added) {
+                entries.push_back({path.substr(from, slash - from), 1, 0, 0});
+                AddChild(entries, parent, next);
+            }
+            parent = storage->second;
+            from = slash + 1;
+        }
+        AddChild(entries, parent, static_cast<uint32_t>(i + 1));
+    }
+    std::string directory;
+    for (const TreeEntry& entry : entries)
+        directory += CompoundDirectoryEntry(entry.name, entry.type, entry.child, entry.right,
+                                            entry.start, entry.size);
+    return directory;
 }

@@ -2,6 +2,7 @@
 // streams laid out so that no stream's bytes lie in one piece.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,14 @@ public:
     // Streams shorter than 4096 bytes go into the mini stream. Unless laid
     // out in order, each stream's sectors are stored in reverse order, and
     // the streams themselves in the reverse order of their adding.
+    // A name with slashes ("ObjectPool/_1234/Data") puts the stream into storages.
     CompoundFileBuilder& Stream(const std::string& name, const std::string& bytes);
     std::string Bytes() const;
 
 private:
+    std::string Directory(const std::vector<uint32_t>& starts, uint32_t miniStreamStart,
+                          uint64_t miniSize) const;
+
     struct Entry {
         std::string name;
         std::string bytes;

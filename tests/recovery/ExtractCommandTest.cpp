@@ -171,7 +171,9 @@ TEST(ExtractCommand, RefusesAnythingButTwoArguments) {
         CommandRun run = RunInProcess(arguments);
         EXPECT_EQ(run.status, kExtractUsage);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "usage: velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY\n");
+        EXPECT_EQ(
+            run.err,
+            "usage: velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT OUTPUT_DIRECTORY\n");
     }
 }
 
@@ -184,7 +186,8 @@ TEST(ExtractCommand, WritesOnlyTheKindsNamedAndRefusesAnUnknownKind) {
         Files written;
         std::string refusal;  // how stderr starts before the usage; none: the call is taken
     };
-    const std::string usage = "usage: velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY\n";
+    const std::string usage =
+        "usage: velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT OUTPUT_DIRECTORY\n";
     const Files jpeg = {{"1.jpg", Fixture("small.jpg")}};
     const std::vector<Case> cases = {
         {{"--kinds", "png", "{doc}", "{dir}"}, {{"1.gif", Fixture("text-chunk.png")}}, ""},
@@ -218,6 +221,36 @@ TEST(ExtractCommand, WritesOnlyTheKindsNamedAndRefusesAnUnknownKind) {
     }
 }
 
+// The one-document form takes --list and --unique too: a picture met again
+// in the document is listed with the file that holds its bytes.
+TEST(ExtractCommand, ListsEachPictureAndWritesEqualBytesOnce) {
+    TestFolder folder;
+    const std::string jpeg = Fixture("small.jpg");
+    WriteBytes(folder / "a.doc", Filler(16) + jpeg + Filler(32, 2) + jpeg);
+    const std::string directory = (folder / "aREC").string();
+    const fs::path holder = fs::path(directory) / "1.jpg";
+
+    CommandRun run = RunInProcess({"--unique", "--list", (folder / "a.doc").string(), directory});
+
+    EXPECT_EQ(run.status, kExtractCompleted) << run.err;
+    EXPECT_EQ(FilesIn(directory), (Files{{"1.jpg", jpeg}}));
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream out(run.out.substr(run.out.find('\n') + 1));
+    for (std::string line; std::getline(out, line);) {
+        std::istringstream fields(line);
+        lines.emplace_back();
+        for (std::string field; std::getline(fields, field, '\t');) lines.back().push_back(field);
+    }
+    std::ostringstream secondOffset;
+    secondOffset << "offset 0x" << std::uppercase << std::hex << 16 + jpeg.size() + 32;
+    const std::vector<std::vector<std::string>> expected = {
+        {"", "1.jpg", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole",
+         "offset 0x10", "-"},
+        {"", "-", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole",
+         secondOffset.str(), holder.string()}};
+    EXPECT_EQ(lines, expected) << run.out;
+}
+
 std::string WithoutCarriageReturns(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
@@ -249,7 +282,9 @@ TEST(ExtractProgram, ExtractsTheSampleDocument) {
     EXPECT_EQ(usage, 2);
     // The usage names the other form too, after this one.
     EXPECT_EQ(WithoutCarriageReturns(ReadBytes(folder / "err3.txt"))
-                  .rfind("usage: velmo-extract [--kinds LIST] DOCUMENT OUTPUT_DIRECTORY\n", 0),
+                  .rfind("usage: velmo-extract [--kinds LIST] [--list] [--unique] DOCUMENT "
+                         "OUTPUT_DIRECTORY\n",
+                         0),
               0u);
 }
 
