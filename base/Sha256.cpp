@@ -5,7 +5,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <bcrypt.h>
+#include <wincrypt.h>
 #else
 #include <gcrypt.h>
 #endif
@@ -30,14 +30,15 @@ std::string Hex(const uint8_t* digest) {
 
 namespace {
 
-// One provider for the process: opening it is the slow part, and a handle
-// may serve many threads' hashes at once.
-BCRYPT_ALG_HANDLE Provider() {
-    static BCRYPT_ALG_HANDLE provider = [] {
-        BCRYPT_ALG_HANDLE opened = nullptr;
-        if (BCryptOpenAlgorithmProvider(&opened, BCRYPT_SHA256_ALGORITHM, nullptr, 0) < 0)
+// One provider for the process: acquiring it is the slow part. The
+// CryptoAPI's, which every Windows from XP SP3 on has in advapi32, so that
+// no program of ours needs a DLL that older systems lack.
+HCRYPTPROV Provider() {
+    static HCRYPTPROV provider = [] {
+        HCRYPTPROV acquired = 0;
+        if (!CryptAcquireContextW(&acquired, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT))
             throw std::runtime_error("no SHA-256 provider");
-        return opened;
+        return acquired;
     }();
     return provider;
 }
@@ -45,24 +46,25 @@ BCRYPT_ALG_HANDLE Provider() {
 }  // namespace
 
 struct Sha256::State {
-    BCRYPT_HASH_HANDLE hash = nullptr;
+    HCRYPTHASH hash = 0;
 };
 
 Sha256::Sha256() : m_state(std::make_unique<State>()) {
-    if (BCryptCreateHash(Provider(), &m_state->hash, nullptr, 0, nullptr, 0, 0) < 0)
+    if (!CryptCreateHash(Provider(), CALG_SHA_256, 0, 0, &m_state->hash))
         throw std::runtime_error("cannot begin a SHA-256 digest");
 }
 
-Sha256::~Sha256() { BCryptDestroyHash(m_state->hash); }
+Sha256::~Sha256() { CryptDestroyHash(m_state->hash); }
 
 void Sha256::Update(const uint8_t* bytes, size_t size) {
-    // CNG takes at most 4 GiB a call; a 32-bit size_t never holds more.
-    BCryptHashData(m_state->hash, const_cast<PUCHAR>(bytes), static_cast<ULONG>(size), 0);
+    // A call takes at most 4 GiB; a 32-bit size_t never holds more.
+    CryptHashData(m_state->hash, bytes, static_cast<DWORD>(size), 0);
 }
 
 std::string Sha256::HexDigest() {
     uint8_t digest[kDigestSize];
-    BCryptFinishHash(m_state->hash, digest, kDigestSize, 0);
+    DWORD length = kDigestSize;
+    CryptGetHashParam(m_state->hash, HP_HASHVAL, digest, &length, 0);
     return Hex(digest);
 }
 

@@ -1,5 +1,5 @@
 // Sha256.h: the SHA-256 digest of bytes given in pieces, from the system's
-// own library: libgcrypt on Linux, CNG on Windows.
+// own library: libgcrypt on Linux, the CryptoAPI on Windows.
 #pragma once
 
 #include <cstddef>

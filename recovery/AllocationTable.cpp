@@ -37,12 +37,9 @@ bool PositionByLinks(const uint8_t* sector, size_t entries, uint64_t& position, 
 
 // The sectors a table sector, at its position, marks as the table's own.
 void MarkTableSectorsTold(const uint8_t* bytes, size_t perSector, uint64_t position,
-                          uint64_t fileSectors, std::vector<bool>& marked) {
+                          std::vector<uint64_t>& marked) {
     for (size_t i = 0; i < perSector; ++i) {
-        uint64_t sector = position * perSector + i;
-        if (Little32(bytes + 4 * i) != AllocationTable::kTableSector || sector >= fileSectors) continue;
-        if (marked.size() <= sector) marked.resize(static_cast<size_t>(sector + 1));
-        marked[static_cast<size_t>(sector)] = true;
+        if (Little32(bytes + 4 * i) == AllocationTable::kTableSector) marked.push_back(position * perSector + i);
     }
 }
 
@@ -111,9 +108,7 @@ void AllocationTable::Keep(const Reading& reading, size_t position, uint32_t id,
 }
 
 void AllocationTable::MarkTableSector(uint32_t id) {
-    if (id >= m_fileSectors) return;
-    if (m_tableSectors.size() <= id) m_tableSectors.resize(id + size_t{1});
-    m_tableSectors[id] = true;
+    if (id < m_fileSectors) m_tableSectors.insert(id);
 }
 
 // A table sector that is not where the list says: found among the sectors
@@ -184,19 +179,23 @@ std::vector<uint32_t> AllocationTable::FindTableSectors(ByteSource& file, unsign
         uint32_t id;
         size_t links;
     };
+    // Kept by what the file holds, not by what its numbers could name.
     std::map<uint64_t, std::vector<Candidate>> byPosition;
-    std::vector<bool> marked;
+    std::vector<uint64_t> marked;
+    uint64_t sectorsRead = 0;
     ForEachSectorOfFile(file, shift, fileSectors, [&](uint64_t id, const uint8_t* bytes) {
+        sectorsRead = id + 1;
         uint64_t position;
         size_t links;
         if (LooksLikeTable(bytes, perSector, fileSectors) &&
             PositionByLinks(bytes, perSector, position, links)) {
             byPosition[position].push_back({static_cast<uint32_t>(id), links});
-            MarkTableSectorsTold(bytes, perSector, position, fileSectors, marked);
+            MarkTableSectorsTold(bytes, perSector, position, marked);
         }
         return true;
     });
-    auto isMarked = [&](uint32_t id) { return id < marked.size() && marked[id]; };
+    std::sort(marked.begin(), marked.end());
+    auto isMarked = [&](uint32_t id) { return std::binary_search(marked.begin(), marked.end(), id); };
     std::vector<uint32_t> tables;
     for (const auto& [position, candidates] : byPosition) {
         const Candidate* best = nullptr;
@@ -206,7 +205,7 @@ std::vector<uint32_t> AllocationTable::FindTableSectors(ByteSource& file, unsign
                     std::make_pair(isMarked(best->id), best->links))
                 best = &candidate;
         }
-        if (position >= fileSectors / perSector + 1) continue;
+        if (position >= sectorsRead / perSector + 1) continue;
         tables.resize(static_cast<size_t>(std::max<uint64_t>(tables.size(), position + 1)), kFree);
         tables[static_cast<size_t>(position)] = best->id;
     }
@@ -247,7 +246,7 @@ bool AllocationTable::SoundNext(uint32_t sector, uint32_t& next) const {
 // the stream goes on behind them.
 bool AllocationTable::JoinAfter(uint32_t sector, uint32_t& next) const {
     next = sector + 1;
-    while (next < m_tableSectors.size() && m_tableSectors[next]) ++next;
+    while (next < m_entries.size() && IsTableSector(next)) ++next;
     return next < m_entries.size() && InUse(next) && m_pointers[next] == 0 && !m_starts[next];
 }
 

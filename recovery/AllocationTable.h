@@ -6,6 +6,7 @@
 #include "recovery/ByteSource.h"
 
 #include <cstdint>
+#include <set>
 #include <vector>
 
 class AllocationTable {
@@ -56,9 +57,7 @@ public:
     // A sector the table tells nothing of: the table sector for it is lost.
     bool Unknown(uint32_t sector) const;
     // A sector the table itself was read from, or one of its spoilt sectors.
-    bool IsTableSector(uint32_t sector) const {
-        return sector < m_tableSectors.size() && m_tableSectors[sector];
-    }
+    bool IsTableSector(uint32_t sector) const { return m_tableSectors.count(sector) != 0; }
     // How many sectors the sound chain from first holds (at most limit).
     uint64_t ChainLength(uint32_t first, uint64_t limit) const;
     // True when some listed sector had to be found again or the links disagree.
@@ -88,7 +87,9 @@ private:
     std::vector<uint8_t> m_pointers;  // how many entries point to each sector, at most 2
     std::vector<bool> m_starts;
     std::vector<bool> m_unknown;  // told of by a table sector that is lost
-    std::vector<bool> m_tableSectors;  // the sectors the table was read from
+    // The sectors the table was read from: a few, though their numbers may
+    // be any a damaged list holds.
+    std::set<uint32_t> m_tableSectors;
     uint64_t m_fileSectors;
     bool m_mended = false;
 };
