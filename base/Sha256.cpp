@@ -6,6 +6,17 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <wincrypt.h>
+// The headers give these only to builds for XP SP3 and later, which is
+// where the provider knows them; earlier systems fail at CryptCreateHash.
+#ifndef ALG_SID_SHA_256
+#define ALG_SID_SHA_256 12
+#endif
+#ifndef CALG_SHA_256
+#define CALG_SHA_256 (ALG_CLASS_HASH | ALG_TYPE_ANY | ALG_SID_SHA_256)
+#endif
+#ifndef PROV_RSA_AES
+#define PROV_RSA_AES 24
+#endif
 #else
 #include <gcrypt.h>
 #endif
