@@ -71,13 +71,17 @@ bool CompoundFile::StartsWithSignature(ByteSource& source) {
     return StartsWith(source, kSignature);
 }
 
-// Zeroed, or a signature with a few bytes spoilt; and the length of a file of sectors.
+// The length of a file of whole sectors, small enough to look through.
+bool CompoundFile::HoldsWholeSectors(ByteSource& source) {
+    uint64_t size = source.Size();
+    return size != ByteSource::kUnknownSize && size % kHeaderSize == 0 && size >= 4 * kHeaderSize &&
+           size <= kLargestHeaderless;
+}
+
+// Zeroed, or a signature with a few bytes spoilt, in a file of sectors.
 bool CompoundFile::MayLackHeader(ByteSource& source) {
     constexpr size_t kFewestSignatureBytes = 5;
-    uint64_t size = source.Size();
-    if (size == ByteSource::kUnknownSize || size % kHeaderSize != 0 || size < 4 * kHeaderSize ||
-        size > kLargestHeaderless)
-        return false;
+    if (!HoldsWholeSectors(source)) return false;
     uint8_t head[sizeof kSignature];
     if (!ReadExactly(source, 0, head, sizeof head)) return false;
     size_t same = 0;
@@ -120,9 +124,11 @@ bool CompoundFile::ReadHeader() {
 }
 
 // Sectors of 4096 bytes leave the rest of the header's sector empty; the
-// table sectors and the root entry are then found by their content.
+// table sectors and the root entry are then found by their content. So is a
+// header whose signature holds while its other fields are spoilt.
 bool CompoundFile::RebuildHeader() {
-    if (!MayLackHeader(*m_source)) return false;
+    if (!MayLackHeader(*m_source) && !(StartsWithSignature(*m_source) && HoldsWholeSectors(*m_source)))
+        return false;
     const uint64_t size = m_source->Size();
     std::vector<uint8_t> padding(4096 - kHeaderSize);
     m_shift = size % 4096 == 0 &&

@@ -27,6 +27,7 @@ public:
     static bool StartsWithSignature(ByteSource& source);
     // A file of sectors whose first bytes are zeros or a spoilt signature.
     static bool MayLackHeader(ByteSource& source);
+    static bool HoldsWholeSectors(ByteSource& source);
     // Such a file whose sectors still hold a directory: it is read as a
     // compound file all the same.
     static bool LooksHeaderless(ByteSource& source);

@@ -284,6 +284,7 @@ const Damage kTableDamages[] = {
     {"LinkOutsideTheFile", true, [](std::string& f) { SetDataLink(f, 0x00FFFF00); }},
     {"DifatNamesTheDirectory", false, [](std::string& f) { Put32(f, 76, Le32At(f, 48)); }},
     {"SignatureSpoilt", false, [](std::string& f) { f[0] = 'x'; }},
+    {"HeaderFieldsSpoilt", false, [](std::string& f) { f.replace(28, 8, std::string(8, '\xFF')); }},
     {"HeaderZeroed", false, [](std::string& f) { f.replace(0, 512, std::string(512, '\0')); }},
     {"DirectoryFirstSectorZeroed", true,
      [](std::string& f) { f.replace(SectorOffset(Le32At(f, 48)), 512, std::string(512, '\0')); }},
