@@ -36,21 +36,21 @@ std::string EntryName(const uint8_t* entry) {
     return name;
 }
 
-// Some writers leave the root's name empty: its type, name length and
-// colour must be those of a directory entry.
-bool IsRootEntry(const uint8_t* entry) {
+// A directory entry's type, name length and colour.
+bool PlausibleEntry(const uint8_t* entry) {
     uint16_t nameBytes = Little16(entry + 64);
-    return entry[66] == kRootEntry && entry[67] <= 1 && nameBytes % 2 == 0 && nameBytes <= 64 &&
-           (nameBytes == 0 || EntryName(entry) == "Root Entry");
+    return entry[66] <= kRootEntry && entry[67] <= 1 && nameBytes % 2 == 0 && nameBytes <= 64;
 }
 
-// Every entry of the sector has a directory entry's type, name length and colour.
+// Some writers leave the root's name empty.
+bool IsRootEntry(const uint8_t* entry) {
+    return entry[66] == kRootEntry && PlausibleEntry(entry) &&
+           (Little16(entry + 64) == 0 || EntryName(entry) == "Root Entry");
+}
+
 bool LooksLikeDirectory(const uint8_t* sector, size_t size) {
     for (size_t offset = 0; offset < size; offset += kEntrySize) {
-        const uint8_t* entry = sector + offset;
-        uint16_t nameBytes = Little16(entry + 64);
-        if (entry[66] > kRootEntry || entry[67] > 1 || nameBytes % 2 != 0 || nameBytes > 64)
-            return false;
+        if (!PlausibleEntry(sector + offset)) return false;
     }
     return true;
 }
