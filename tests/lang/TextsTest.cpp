@@ -245,7 +245,6 @@ TEST(TextLookup, FormatTextFillsPlaceholdersInOrderAndNothingElse) {
 TEST(ScanFailureTexts, NameWhatFailedAndWhyInTheUsersLanguage) {
     using Cause = ScanFailure::Cause;
     const std::string writeError = kMsgWriteError[LANG_ENGLISH];
-    const std::string writeErrorFr = kMsgWriteError[LANG_FRENCH];
     struct Case {
         ScanMessage message;
         ScanFailure failure;
@@ -258,17 +257,9 @@ TEST(ScanFailureTexts, NameWhatFailedAndWhyInTheUsersLanguage) {
          LANG_ENGLISH,
          "Cannot open the document C:\\a.doc: no such file or folder."},
         {ScanMessage::WriteError,
-         {Cause::Open, "C:\\a.doc", EACCES, "Permission denied"},
-         LANG_GERMAN,
-         "Das Dokument C:\\a.doc lässt sich nicht öffnen: Zugriff verweigert."},
-        {ScanMessage::WriteError,
          {Cause::MakeFolder, "D:\\ro\\aREC", EACCES, "Permission denied"},
          LANG_ENGLISH,
          writeError + "\n\nCannot create the folder D:\\ro\\aREC: access denied."},
-        {ScanMessage::WriteError,
-         {Cause::CreatePicture, "E:\\aREC\\1.jpg", ENOSPC, "No space"},
-         LANG_FRENCH,
-         writeErrorFr + "\n\nImpossible d'écrire l'image E:\\aREC\\1.jpg : disque plein."},
         {ScanMessage::WriteError,
          {Cause::Write, "E:\\aREC\\2.gif", ENOSPC, "No space"},
          LANG_ROMANIAN,
