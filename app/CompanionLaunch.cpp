@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "framework/Text.h"
-#include "recovery/FileAccess.h"
+#include "base/FileAccess.h"
 
 std::string CompanionPath(const std::string& installDirectory, const char* fileName) {
     return installDirectory + fileName;

@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <system_error>
 
-#include "recovery/ByteSource.h"
-#include "recovery/PictureFile.h"
+#include "recovery/bytes/ByteSource.h"
+#include "recovery/disk/PictureFile.h"
 
 std::unique_ptr<ByteSource> FolderWatchDisk::OpenDocument(const std::string& path) {
     return m_disk.OpenDocument(path);

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "recovery/ScanDisk.h"
-#include "recovery/ScanReport.h"
+#include "recovery/disk/ScanDisk.h"
+#include "recovery/scan/ScanReport.h"
 
 // Passes every call on to another disk. The scan goes on when the output
 // folder cannot be made, and the picture that then fails names only itself;

@@ -9,8 +9,8 @@
 #include "framework/Text.h"
 #include "lang/Credits.h"
 #include "lang/Texts.h"
-#include "recovery/FileAccess.h"
-#include "recovery/RunPaths.h"
+#include "base/FileAccess.h"
+#include "base/RunPaths.h"
 
 namespace {
 

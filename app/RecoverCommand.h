@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "recovery/ScanDisk.h"
-#include "recovery/PictureScanner.h"
+#include "recovery/disk/ScanDisk.h"
+#include "recovery/scan/PictureScanner.h"
 #include "settings/SettingsRecord.h"
 
 class RecoveryRun;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "recovery/PictureScanner.h"
+#include "recovery/scan/PictureScanner.h"
 
 class ScanDisk;
 

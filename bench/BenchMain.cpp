@@ -11,7 +11,7 @@
 // Each measuring command prints one line "<name> <bytes> <seconds> <MB/s> <peak KB>".
 #include "bench/BenchContainers.h"
 #include "bench/BenchDocument.h"
-#include "recovery/PictureScanner.h"
+#include "recovery/scan/PictureScanner.h"
 
 #include <algorithm>
 #include <chrono>

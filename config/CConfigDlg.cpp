@@ -10,7 +10,7 @@
 #include "framework/Text.h"
 #include "lang/ConfigTexts.h"
 #include "lang/TextSet.h"
-#include "recovery/RunPaths.h"
+#include "base/RunPaths.h"
 
 using namespace SettingsLayout;
 

@@ -8,8 +8,8 @@
 #include "console/ExtractCommand.h"
 #include "console/JsonReport.h"
 #include "console/ParallelScan.h"
-#include "recovery/ScanDisk.h"
-#include "recovery/UniquePictures.h"
+#include "recovery/disk/ScanDisk.h"
+#include "recovery/scan/UniquePictures.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,7 +2,7 @@
 // documents at once, or only its help or version.
 #pragma once
 
-#include "recovery/PictureKind.h"
+#include "recovery/pictures/PictureKind.h"
 
 #include <string>
 #include <vector>

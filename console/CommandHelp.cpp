@@ -3,7 +3,7 @@
 
 #include "console/BatchOptions.h"
 #include "console/ExtractCommand.h"
-#include "recovery/PictureKind.h"
+#include "recovery/pictures/PictureKind.h"
 
 #include <algorithm>
 

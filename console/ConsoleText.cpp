@@ -1,7 +1,7 @@
 // ConsoleText.cpp
 #include "console/ConsoleText.h"
 
-#include "recovery/FileAccess.h"
+#include "base/FileAccess.h"
 
 #include <windows.h>
 

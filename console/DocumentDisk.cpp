@@ -2,9 +2,9 @@
 #include "console/DocumentDisk.h"
 
 #include "console/DocumentWalk.h"
-#include "recovery/ByteSource.h"
-#include "recovery/FileAccess.h"
-#include "recovery/ScanReport.h"
+#include "recovery/bytes/ByteSource.h"
+#include "base/FileAccess.h"
+#include "recovery/scan/ScanReport.h"
 
 #include <cerrno>
 #include <system_error>

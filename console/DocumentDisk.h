@@ -2,7 +2,7 @@
 // document only when it is something that can be read to its end.
 #pragma once
 
-#include "recovery/ScanDisk.h"
+#include "recovery/disk/ScanDisk.h"
 
 #include <string>
 

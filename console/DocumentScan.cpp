@@ -3,9 +3,9 @@
 
 #include "console/DocumentDisk.h"
 #include "console/ExtractCommand.h"
-#include "recovery/FileAccess.h"
-#include "recovery/PictureScanner.h"
-#include "recovery/RunPaths.h"
+#include "base/FileAccess.h"
+#include "recovery/scan/PictureScanner.h"
+#include "base/RunPaths.h"
 
 #include <algorithm>
 #include <cctype>

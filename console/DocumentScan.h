@@ -2,8 +2,8 @@
 #pragma once
 
 #include "console/DocumentWalk.h"
-#include "recovery/PictureKind.h"
-#include "recovery/ScanReport.h"
+#include "recovery/pictures/PictureKind.h"
+#include "recovery/scan/ScanReport.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // DocumentWalk.cpp
 #include "console/DocumentWalk.h"
 
-#include "recovery/FileAccess.h"
+#include "base/FileAccess.h"
 
 #include <algorithm>
 #include <cerrno>

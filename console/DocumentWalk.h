@@ -27,7 +27,7 @@ struct EntryStatus {
 };
 
 // The file system as the walk sees it; tests make it misbehave. Paths are
-// UTF-8 (see recovery/FileAccess.h).
+// UTF-8 (see base/FileAccess.h).
 class FolderReader {
 public:
     virtual ~FolderReader() = default;

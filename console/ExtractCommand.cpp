@@ -6,7 +6,7 @@
 #include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
 #include "console/JsonReport.h"
-#include "recovery/UniquePictures.h"
+#include "recovery/scan/UniquePictures.h"
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 

@@ -2,7 +2,7 @@
 // tests can run it in-process.
 #pragma once
 
-#include "recovery/PictureScanner.h"
+#include "recovery/scan/PictureScanner.h"
 
 #include <ostream>
 #include <string>

@@ -7,7 +7,7 @@
 #include <shlwapi.h>
 
 #include "framework/Text.h"
-#include "recovery/FileAccess.h"
+#include "base/FileAccess.h"
 
 namespace {
 

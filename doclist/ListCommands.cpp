@@ -13,7 +13,7 @@
 #include "framework/Module.h"
 #include "framework/Text.h"
 #include "lang/Texts.h"
-#include "recovery/FileAccess.h"
+#include "base/FileAccess.h"
 #include "res/resource.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // RowDetails.cpp
 #include "doclist/RowDetails.h"
 
-#include "recovery/FileAccess.h"
+#include "base/FileAccess.h"
 
 std::string FormatSizeKb(std::uint64_t bytes) { return std::to_string(bytes / 1024); }
 

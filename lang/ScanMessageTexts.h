@@ -4,7 +4,7 @@
 #include <string>
 
 #include "lang/TextSet.h"
-#include "recovery/ScanReport.h"
+#include "recovery/scan/ScanReport.h"
 
 const TextSet& ScanMessageTexts(ScanMessage message);
 

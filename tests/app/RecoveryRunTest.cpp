@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "lang/Texts.h"
-#include "recovery/ByteSource.h"
-#include "recovery/PictureFile.h"
-#include "recovery/ScanDisk.h"
+#include "recovery/bytes/ByteSource.h"
+#include "recovery/disk/PictureFile.h"
+#include "recovery/disk/ScanDisk.h"
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTestHelpers.h"

@@ -6,8 +6,8 @@
 #include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
 #include "console/JsonReport.h"
-#include "recovery/ByteSource.h"
-#include "recovery/ScanDisk.h"
+#include "recovery/bytes/ByteSource.h"
+#include "recovery/disk/ScanDisk.h"
 #include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>

@@ -10,8 +10,8 @@
 #include "base/Sha256.h"
 #include "console/BatchCommand.h"
 #include "console/DocumentWalk.h"
-#include "recovery/FoundPictures.h"
-#include "recovery/ScanDisk.h"
+#include "recovery/candidates/FoundPictures.h"
+#include "recovery/disk/ScanDisk.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -4,13 +4,13 @@
 // them as the scanner reads it.
 #include "ScanTestSupport.h"
 
-#include "recovery/CompoundFile.h"
-#include "recovery/InflateSource.h"
-#include "recovery/PictureFile.h"
-#include "recovery/RtfDocument.h"
-#include "recovery/UniquePictures.h"
-#include "recovery/WorkbookDrawing.h"
-#include "recovery/ZipPackage.h"
+#include "recovery/containers/compound/CompoundFile.h"
+#include "recovery/bytes/InflateSource.h"
+#include "recovery/disk/PictureFile.h"
+#include "recovery/containers/rtf/RtfDocument.h"
+#include "recovery/scan/UniquePictures.h"
+#include "recovery/containers/WorkbookDrawing.h"
+#include "recovery/containers/ZipPackage.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -12,7 +12,7 @@
 #include "help/GandryResource.h"
 #include "lang/HelpTexts.h"
 #include "lang/Texts.h"
-#include "recovery/PictureKind.h"
+#include "recovery/pictures/PictureKind.h"
 #include "tests/support/GuiTestHelpers.h"
 #include "tests/support/ProbedDialog.h"
 

@@ -3,8 +3,8 @@
 
 #include "console/DocumentWalk.h"
 #include "console/ExtractCommand.h"
-#include "recovery/FileAccess.h"
-#include "recovery/PictureFile.h"
+#include "base/FileAccess.h"
+#include "recovery/disk/PictureFile.h"
 #include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // paths longer than the plain Windows limit.
 #include "ScanTestSupport.h"
 
-#include "recovery/FileAccess.h"
-#include "recovery/RunPaths.h"
+#include "base/FileAccess.h"
+#include "base/RunPaths.h"
 #include "tests/support/ScriptNames.h"
 
 #include <gtest/gtest.h>

@@ -8,8 +8,8 @@
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
-#include "recovery/InflateSource.h"
-#include "recovery/SliceSource.h"
+#include "recovery/bytes/InflateSource.h"
+#include "recovery/bytes/SliceSource.h"
 
 #include <gtest/gtest.h>
 

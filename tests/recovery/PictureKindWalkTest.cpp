@@ -3,7 +3,7 @@
 #include "PictureBytes.h"
 #include "ScanTestSupport.h"
 
-#include "recovery/PictureContent.h"
+#include "recovery/pictures/PictureContent.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // ScanFailureTest.cpp: scans that cannot finish, and what they leave on disk.
 #include "ScanTestSupport.h"
 
-#include "recovery/PictureFile.h"
-#include "recovery/ScanDisk.h"
+#include "recovery/disk/PictureFile.h"
+#include "recovery/disk/ScanDisk.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
-#include "recovery/ScanDisk.h"
-#include "recovery/ProgressSource.h"
+#include "recovery/disk/ScanDisk.h"
+#include "recovery/scan/ProgressSource.h"
 
 #include <gtest/gtest.h>
 

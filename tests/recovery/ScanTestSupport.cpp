@@ -1,9 +1,9 @@
 // ScanTestSupport.cpp
 #include "ScanTestSupport.h"
 
-#include "recovery/FileAccess.h"
-#include "recovery/PictureFile.h"
-#include "recovery/ScanDisk.h"
+#include "base/FileAccess.h"
+#include "recovery/disk/PictureFile.h"
+#include "recovery/disk/ScanDisk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // ScanTestSupport.h: documents, folders and results for the scanner tests.
 #pragma once
 
-#include "recovery/ByteSource.h"
-#include "recovery/PictureScanner.h"
-#include "recovery/ScanDisk.h"
+#include "recovery/bytes/ByteSource.h"
+#include "recovery/scan/PictureScanner.h"
+#include "recovery/disk/ScanDisk.h"
 
 #include <cstddef>
 #include <cstdint>

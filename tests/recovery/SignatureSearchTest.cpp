@@ -1,6 +1,6 @@
 // SignatureSearchTest.cpp: the vectorised search for signature starts against
 // a byte-by-byte reading of the same bytes.
-#include "recovery/SignatureSearch.h"
+#include "recovery/search/SignatureSearch.h"
 
 #include <gtest/gtest.h>
 
