@@ -6,10 +6,11 @@
 #include <string>
 
 #include "res/Palette.h"
+#include "res/version.h"
 
 class CDC;
 
-constexpr const char* kPaintedTitle = " Velmo Image Recovery 1.1";
+constexpr const char* kPaintedTitle = " Velmo Image Recovery " VELMO_VERSION_TEXT;
 
 // Paints the blue bands over the whole client area and the green title band
 // in its top left corner. bandText is drawn opaque for each band, so its

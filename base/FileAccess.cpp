@@ -9,6 +9,7 @@
 #include <direct.h>
 #include <io.h>
 #include <vector>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -25,6 +26,23 @@ bool StartsWithTwoSeparators(const std::wstring& path) {
 }
 
 }  // namespace
+
+#ifdef _WIN32
+// Upper case as NTFS folds names: the invariant locale's simple mapping,
+// the same for every user's language.
+std::string SameNameKey(const std::string& path) {
+    std::wstring wide = Utf16FromUtf8(path);
+    if (wide.empty()) return path;
+    const int length = static_cast<int>(wide.size());
+    std::wstring upper(wide.size(), L'\0');
+    if (LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, wide.data(), length, &upper[0], length) !=
+        length)
+        return path;
+    return Utf8FromUtf16(upper);
+}
+#else
+std::string SameNameKey(const std::string& path) { return path; }
+#endif
 
 bool EndsWithSeparator(const std::string& path) {
     if (path.empty()) return false;

@@ -18,6 +18,10 @@ bool PathExists(const std::string& path);
 // The folder, the system's separator and the name; no second separator after
 // a folder that ends with one (or, on Windows, with a drive's colon).
 std::string JoinPath(const std::string& folder, const std::string& name);
+// The path as the file system tells names apart: on Windows letter case
+// does not count, in any script ("Ärger" and "ärger" name one folder);
+// elsewhere every byte counts.
+std::string SameNameKey(const std::string& path);
 // True when the path ends with a separator (or, on Windows, a drive's colon).
 bool EndsWithSeparator(const std::string& path);
 

@@ -3,33 +3,14 @@
 
 #include "console/DocumentDisk.h"
 #include "console/ExtractCommand.h"
+#include "console/ScanRecorder.h"
 #include "base/FileAccess.h"
 #include "recovery/scan/PictureScanner.h"
 #include "base/RunPaths.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
-
-// The scanner's own message, in English as the single-document form prints
-// it; its progress goes on to the batch.
-class MessageKeeper : public ScanReporter {
-public:
-    explicit MessageKeeper(const ScanProgressCallback& progress) : m_progress(progress) {}
-    void ReportScanMessage(ScanMessage message) override { m_message = ScanMessageText(message); }
-    void ReportPicture(const PictureRecord& record) override { m_records.push_back(record); }
-    void ReportProgress(uint64_t done, uint64_t) override {
-        if (m_progress) m_progress(done);
-    }
-    const std::string& Message() const { return m_message; }
-    std::vector<PictureRecord>& Records() { return m_records; }
-
-private:
-    const ScanProgressCallback& m_progress;
-    std::string m_message;
-    std::vector<PictureRecord> m_records;
-};
 
 // Small documents get a small buffer: the scanner's default one, filled
 // afresh for each of thousands of documents, would cost more than they do.
@@ -40,17 +21,8 @@ size_t BlockSizeFor(uint64_t documentBytes) {
 }
 
 #ifdef _WIN32
-// Folder names differ on Windows only if they differ beyond letter case.
-std::string FolderKey(std::string folder) {
-    std::transform(folder.begin(), folder.end(), folder.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return folder;
-}
-
 std::string NameOf(const std::string& documentPath) { return DocumentName(documentPath); }
 #else
-std::string FolderKey(const std::string& folder) { return folder; }
-
 // A backslash is a character of a name here, not a separator as in a
 // Windows path.
 std::string NameOf(const std::string& documentPath) {
@@ -72,12 +44,12 @@ std::string OutputFolders::Claim(const std::string& documentPath) {
 #endif
     std::string folder = base;
     for (int number = 2; !IsFree(folder); ++number) folder = base + "-" + std::to_string(number);
-    m_claimed.insert(FolderKey(folder));
+    m_claimed.insert(SameNameKey(folder));
     return folder;
 }
 
 bool OutputFolders::IsFree(const std::string& folder) {
-    return m_claimed.count(FolderKey(folder)) == 0 && !m_disk.Exists(folder);
+    return m_claimed.count(SameNameKey(folder)) == 0 && !m_disk.Exists(folder);
 }
 
 DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string& outputFolder,
@@ -90,7 +62,7 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
         report.failure = document.failure;
         return report;
     }
-    MessageKeeper messages(progress);
+    ScanRecorder messages(progress);
     options.onlyIntoNewFolder = true;
     PictureScanner scanner(disk, messages, BlockSizeFor(document.size), options);
     std::string unexpected;
@@ -101,7 +73,8 @@ DocumentReport ScanOneDocument(const WalkedDocument& document, const std::string
         report.failure = unexpected;
     } else if (!result.completed) {
         report.failure = FailureText(result.failure, reader);
-        if (report.failure.empty()) report.failure = messages.Message();
+        if (report.failure.empty() && messages.Message())
+            report.failure = ScanMessageText(*messages.Message());
     }
     report.outputFolder = result.outputDirectory;
     report.pictures = result.picturesByKind;

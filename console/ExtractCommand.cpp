@@ -6,27 +6,15 @@
 #include "console/DocumentDisk.h"
 #include "console/DocumentWalk.h"
 #include "console/JsonReport.h"
+#include "console/ScanRecorder.h"
 #include "recovery/scan/UniquePictures.h"
 #include "lang/ScanMessageTexts.h"
 #include "lang/Texts.h"
 
 #include <exception>
-#include <optional>
 #include <vector>
 
 namespace {
-
-class MessageKeeper : public ScanReporter {
-public:
-    void ReportScanMessage(ScanMessage message) override { m_message = message; }
-    void ReportPicture(const PictureRecord& record) override { m_records.push_back(record); }
-    const std::optional<ScanMessage>& Message() const { return m_message; }
-    std::vector<PictureRecord>& Records() { return m_records; }
-
-private:
-    std::optional<ScanMessage> m_message;
-    std::vector<PictureRecord> m_records;
-};
 
 std::string ResultLine(const ScanResult& result) {
     if (result.pictureCount == 0) return Text(kRunResultNone, LANG_ENGLISH);
@@ -57,7 +45,7 @@ ScanResult ScanCatching(PictureScanner& scanner, const std::string& documentPath
 int RunExtract(const std::string& documentPath, const std::string& outputDirectory,
                std::ostream& out, std::ostream& err, ScanDisk& disk, FolderReader& folders,
                const ScanOptions& options, bool list) {
-    MessageKeeper messages;
+    ScanRecorder messages;
     PictureScanner scanner(disk, messages, PictureScanner::kDefaultBlockSize, options);
     std::string unexpected;
     ScanResult result = ScanCatching(scanner, documentPath, outputDirectory, unexpected);

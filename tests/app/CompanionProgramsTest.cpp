@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "config/PellocResource.h"
 #include "framework/Text.h"
 #include "lang/ConfigTexts.h"
 #include "lang/HelpTexts.h"
 #include "res/resource.h"
+#include "res/version.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/GuiTestHelpers.h"
 #include "tests/support/MessageBoxWatcher.h"
@@ -59,6 +61,24 @@ void Install(const fs::path& folder, const char* program) {
 }
 
 // The folder has a blank in its name, as "Program Files" has.
+// The version a user reads in a program's properties.
+std::wstring ProductVersionOf(const char* program) {
+    const std::wstring path = Widen(program);
+    DWORD ignored = 0;
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+    void* value = nullptr;
+    UINT length = 0;
+    if (info.empty() || !GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()) ||
+        !VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\ProductVersion", &value, &length))
+        return L"";
+    return std::wstring(static_cast<const wchar_t*>(value));
+}
+
+TEST(CompanionProgramsTest, EveryProgramCarriesTheProjectVersion) {
+    for (const char* program : {VELMO_PROGRAM, VELMO_CONFIG_PROGRAM, VELMO_HELP_PROGRAM})
+        EXPECT_EQ(ProductVersionOf(program), Widen(VELMO_VERSION_TEXT)) << program;
+}
+
 TEST(CompanionProgramsTest, OptionsAndHelpButtonsStartTheInstalledPrograms) {
     SettingsFileGuard guard;
     TempFolder install("velmo-install");

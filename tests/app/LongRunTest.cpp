@@ -179,7 +179,9 @@ TEST(LongRunTest, ShowsItsProgressAndKeepsTheWindowDrawn) {
     int previous = 0;
     bool shown = false;
     for (const RunObserver::Sample& sample : samples) {
-        if (sample.barShown) EXPECT_GE(sample.ms, 500) << "shown too early";
+        if (sample.barShown) {
+            EXPECT_GE(sample.ms, 500) << "shown too early";
+        }
         EXPECT_TRUE(sample.barShown || !shown) << "hidden again at " << sample.ms;
         EXPECT_GE(sample.barPos, previous);
         shown = sample.barShown;

@@ -83,8 +83,8 @@ void ExpectTwoPicturesOnDisk(const Json& line, const std::string& folder) {
     EXPECT_EQ(line["failure"], nullptr);
     EXPECT_EQ(line["outputFolder"], folder);
     EXPECT_EQ(line["pictures"], EveryKind(1, 1));
-    EXPECT_EQ(line["bytes"], fs::file_size(line["path"].get<std::string>()));
-    EXPECT_EQ(FilesIn(folder),
+    EXPECT_EQ(line["bytes"], fs::file_size(fs::u8path(line["path"].get<std::string>())));
+    EXPECT_EQ(FilesIn(fs::u8path(folder)),
               (std::map<std::string, std::string>{{"1.jpg", Fixture("small.jpg")},
                                                   {"1.gif", Fixture("text-chunk.png")}}));
 }
@@ -129,6 +129,31 @@ TEST(BatchFolders, NestedFoldersAndSameNamesGetFoldersOfTheirOwnAndNothingIsWrit
     EXPECT_NE(nested.err.find("4 documents, 4 completed, 0 failed; 6 pictures (3 JPEG, 3 PNG)"),
               std::string::npos)
         << nested.err;
+}
+
+// Windows tells names apart beyond letter case only, in every script.
+TEST(BatchFolders, NamesThatDifferOnlyInLetterCaseShareAFolderNameOnWindows) {
+    TestFolder folder;
+    fs::create_directories(folder / "in" / "a");
+    fs::create_directories(folder / "in" / "b");
+    WriteBytes(folder / "in" / "a" / fs::u8path("\xC3\x84rger.doc"), TwoPictureDocument());
+    WriteBytes(folder / "in" / "b" / fs::u8path("\xC3\xA4rger.doc"), TwoPictureDocument());
+    BatchOptions options;
+    options.outputFolder = (folder / "out").u8string();
+    options.inputs = {(folder / "in").u8string()};
+    options.recursive = true;
+
+    BatchOutcome outcome = RunJson(options);
+
+    ASSERT_EQ(outcome.lines.size(), 2u);
+    const fs::path out = folder / "out";
+    ExpectTwoPicturesOnDisk(outcome.lines[0], (out / fs::u8path("\xC3\x84rgerREC")).u8string());
+#ifdef _WIN32
+    const char* second = "\xC3\xA4rgerREC-2";
+#else
+    const char* second = "\xC3\xA4rgerREC";
+#endif
+    ExpectTwoPicturesOnDisk(outcome.lines[1], (out / fs::u8path(second)).u8string());
 }
 
 // Makes the file system fail where a real one fails now and then: a folder
