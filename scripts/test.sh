@@ -17,6 +17,7 @@ bash scripts/check-reproducible.sh || status=1
 
 bash scripts/wine-session.sh start build/win
 trap 'bash scripts/wine-session.sh stop build/win' EXIT
-ctest --test-dir build/win --output-on-failure --timeout 300 </dev/null || status=1
+# Two at a time: the tests that make windows take turns (RESOURCE_LOCK desktop).
+ctest --test-dir build/win --output-on-failure -j 2 --timeout 300 </dev/null || status=1
 
 exit $status
