@@ -215,7 +215,9 @@ std::string RtfMetafile(const std::string& words, const std::string& data) {
     return "{\\rtf1{\\pict\\wmetafile8\\picw200\\pich100" + words + data + "}}";
 }
 
-Files RtfMetafileFile() { return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 1440)}}; }
+Files RtfMetafileFile() {
+    return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 1440)}};
+}
 
 // Between the metafile's two halves: \'ab is one character, not data; a word
 // longer than any is one word, its letters no hexadecimal digits.
@@ -223,7 +225,8 @@ std::string RtfMetafileCutByControls() {
     std::string wmf = WmfPicture();
     std::string controls = "\\'ab\\" + std::string(40, 'a') + " ";
     // A \' without its digits is a symbol alone: the brace after it closes the comment.
-    return RtfMetafile("{\\*\\comment\\'}\r\n", RtfHex(wmf.substr(0, 50)) + controls + RtfHex(wmf.substr(50)));
+    return RtfMetafile("{\\*\\comment\\'}\r\n",
+                       RtfHex(wmf.substr(0, 50)) + controls + RtfHex(wmf.substr(50)));
 }
 
 class OfficeRecords : public ::testing::TestWithParam<RecordCase> {};
@@ -289,7 +292,10 @@ INSTANTIATE_TEST_SUITE_P(
                    [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}, {"1.gif", Png()}}; }},
         RecordCase{"RtfControlsAmongTheData", RtfMetafileCutByControls, RtfMetafileFile},
         RecordCase{"RtfWordEndedByAByteBeyondAscii",
-                   [] { return "{\\rtf1{\\pict\\picw200\\pich100\\wmetafile\xB5 " + RtfHex(WmfPicture()) + "}}"; },
+                   [] {
+                       return "{\\rtf1{\\pict\\picw200\\pich100\\wmetafile\xB5 " +
+                              RtfHex(WmfPicture()) + "}}";
+                   },
                    RtfMetafileFile},
         RecordCase{"RtfBinaryRunOfANegativeCount",
                    [] { return RtfMetafile("\\bin-5 ", RtfHex(WmfPicture())); }, RtfMetafileFile},

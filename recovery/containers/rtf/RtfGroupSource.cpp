@@ -28,7 +28,9 @@ void RtfGroupSource::Rest() {
     m_tokenizer.Rest();
 }
 
-bool RtfGroupSource::IsDataWord(std::string_view word) { return word == "pict" || word == "objdata"; }
+bool RtfGroupSource::IsDataWord(std::string_view word) {
+    return word == "pict" || word == "objdata";
+}
 
 // A picture inside this one is a picture of its own, not more of this one's
 // data: the group ends before it. A group read to its brace reads them all.

@@ -14,7 +14,7 @@ class RtfGroupSource : public ByteSource {
 public:
     // Where the group's data ends: at the control word of a data group
     // nested inside it, which is a group of its own; or only at its closing
-    // brace, every \binN inside it read, at any depth.
+    // brace, the \binN runs of the groups inside it data too.
     enum class Ends { AtNestedDataGroup, AtClosingBrace };
 
     // start: the text right after the group's control word. The data ends

@@ -27,7 +27,8 @@ constexpr KindWord kKindWords[] = {
 
 class HeaderReader {
 public:
-    HeaderReader(ByteSource& text, uint64_t from) : m_start(from), m_tokens(text, from, kReadBlock) {}
+    HeaderReader(ByteSource& text, uint64_t from)
+        : m_start(from), m_tokens(text, from, kReadBlock) {}
 
     RtfPictureHeader Read() {
         int depth = 0;

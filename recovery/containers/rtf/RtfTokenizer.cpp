@@ -81,9 +81,9 @@ bool RtfTokenizer::ReadToken(RtfToken& token) {
         return true;
     }
     if (c == '\\') return ReadControl(token);
-    token.kind = c == '{' ? RtfTokenKind::GroupOpen
-                 : c == '}' ? RtfTokenKind::GroupClose
-                            : RtfTokenKind::Text;
+    token.kind = RtfTokenKind::Text;
+    if (c == '{') token.kind = RtfTokenKind::GroupOpen;
+    if (c == '}') token.kind = RtfTokenKind::GroupClose;
     token.byte = c;
     return true;
 }

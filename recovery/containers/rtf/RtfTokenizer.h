@@ -29,7 +29,7 @@ struct RtfToken {
     // ControlWord: its letters, valid until the next token. A word too long
     // to be any known one is cut a letter past the longest.
     std::string_view word;
-    uint64_t wordEnd = 0;  // ControlWord: the text right after its letters
+    uint64_t wordEnd = 0;              // ControlWord: the text right after its letters
     std::optional<int64_t> parameter;  // ControlWord
 };
 
