@@ -32,57 +32,50 @@ bool RtfGroupSource::IsDataWord(std::string_view word) {
     return word == "pict" || word == "objdata";
 }
 
-// A picture inside this one is a picture of its own, not more of this one's
-// data: the group ends before it. A group read to its brace reads them all.
-bool RtfGroupSource::EndsAt(const RtfToken& word) const {
-    return m_ends == Ends::AtNestedDataGroup && IsDataWord(word.word);
-}
-
 bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
     int high = -1;
     RtfToken token;
     while (!m_ended && m_tokenizer.Next(token)) {
-        switch (token.kind) {
-        case RtfTokenKind::GroupOpen:
-            ++m_depth;
-            break;
-        case RtfTokenKind::GroupClose:
-            if (m_depth == 0)
-                m_ended = true;
-            else
-                --m_depth;
-            break;
-        case RtfTokenKind::ControlWord:
-            if (EndsAt(token)) {
-                m_tokenizer.MoveTo(token.start);
-                m_ended = true;
-            }
-            break;
-        case RtfTokenKind::BinaryByte:
-            // A half byte of hexadecimal text before the run is lost.
-            if (m_depth == 0 || m_ends == Ends::AtClosingBrace) {
-                byte = token.byte;
-                textPosition = token.start;
+        if (token.kind == RtfTokenKind::Text) {
+            const int value = RtfTokenizer::HexValue(token.byte);
+            if (m_depth > 0 || value < 0) continue;
+            if (high >= 0) {
+                byte = static_cast<uint8_t>((high << 4) | value);
                 return true;
             }
-            break;
-        case RtfTokenKind::Text: {
-            const int value = RtfTokenizer::HexValue(token.byte);
-            if (m_depth > 0 || value < 0) break;
-            if (high < 0) {
-                high = value;
-                textPosition = token.start;
-                break;
-            }
-            byte = static_cast<uint8_t>((high << 4) | value);
+            high = value;
+            textPosition = token.start;
+        } else if (token.kind == RtfTokenKind::BinaryByte) {
+            // A half byte of hexadecimal text before the run is lost.
+            if (m_depth > 0 && m_ends == Ends::AtNestedDataGroup) continue;
+            byte = token.byte;
+            textPosition = token.start;
             return true;
-        }
-        default:
-            break;
+        } else {
+            Follow(token);
         }
     }
     m_ended = true;
     return false;
+}
+
+// Braces nest groups whose text is not the data; the data ends with the
+// group's own brace. A picture inside this one is a picture of its own, not
+// more of this one's data: the group ends before its word, unless it is read
+// to its brace.
+void RtfGroupSource::Follow(const RtfToken& token) {
+    if (token.kind == RtfTokenKind::GroupOpen) {
+        ++m_depth;
+    } else if (token.kind == RtfTokenKind::GroupClose) {
+        if (m_depth == 0)
+            m_ended = true;
+        else
+            --m_depth;
+    } else if (token.kind == RtfTokenKind::ControlWord && m_ends == Ends::AtNestedDataGroup &&
+               IsDataWord(token.word)) {
+        m_tokenizer.MoveTo(token.start);
+        m_ended = true;
+    }
 }
 
 RtfGroupSource::State RtfGroupSource::Saved() const {

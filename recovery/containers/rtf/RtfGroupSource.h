@@ -48,8 +48,8 @@ private:
     };
 
     bool NextByte(uint8_t& byte, uint64_t& textPosition);
-    // A control word: true when it ends the group's data.
-    bool EndsAt(const RtfToken& word) const;
+    // A token that is no data: the group's structure.
+    void Follow(const RtfToken& token);
     // The decoder moved on to the next data byte.
     void Advanced();
     State Saved() const;
