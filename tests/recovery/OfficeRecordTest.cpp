@@ -297,6 +297,13 @@ INSTANTIATE_TEST_SUITE_P(
                               RtfHex(WmfPicture()) + "}}";
                    },
                    RtfMetafileFile},
+        // The escape's digits are no data: the words after it tell the kind.
+        RecordCase{"RtfHexEscapeBeforeThePictureWords",
+                   [] {
+                       return "{\\rtf1{\\pict\\'e9\\wmetafile8\\picw200\\pich100 " +
+                              RtfHex(WmfPicture()) + "}}";
+                   },
+                   RtfMetafileFile},
         RecordCase{"RtfBinaryRunOfANegativeCount",
                    [] { return RtfMetafile("\\bin-5 ", RtfHex(WmfPicture())); }, RtfMetafileFile},
         // The run takes the rest of the text, the group's braces with it; a
