@@ -209,6 +209,26 @@ std::string RtfOfOtherKinds() {
     return text + "}";
 }
 
+// A metafile's picture group, the text of its data after its words: each row
+// below that reads one token wrongly spoils the data or the words.
+std::string RtfMetafile(const std::string& words, const std::string& data) {
+    return "{\\rtf1{\\pict\\wmetafile8\\picw200\\pich100" + words + data + "}}";
+}
+
+Files RtfMetafileFile() {
+    return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 1440)}};
+}
+
+// Between the metafile's two halves: \'ab is one character, not data; a word
+// longer than any is one word, its letters no hexadecimal digits.
+std::string RtfMetafileCutByControls() {
+    std::string wmf = WmfPicture();
+    std::string controls = "\\'ab\\" + std::string(40, 'a') + " ";
+    // A \' without its digits is a symbol alone: the brace after it closes the comment.
+    return RtfMetafile("{\\*\\comment\\'}\r\n",
+                       RtfHex(wmf.substr(0, 50)) + controls + RtfHex(wmf.substr(50)));
+}
+
 class OfficeRecords : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(OfficeRecords, GiveEveryPictureOnceWholeAndNothingElse) {
@@ -269,6 +289,30 @@ INSTANTIATE_TEST_SUITE_P(
                        return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 100)}};
                    }},
         RecordCase{"RtfOfOtherKinds", RtfOfOtherKinds,
-                   [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}, {"1.gif", Png()}}; }}));
+                   [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}, {"1.gif", Png()}}; }},
+        RecordCase{"RtfControlsAmongTheData", RtfMetafileCutByControls, RtfMetafileFile},
+        RecordCase{"RtfWordEndedByAByteBeyondAscii",
+                   [] {
+                       return "{\\rtf1{\\pict\\picw200\\pich100\\wmetafile\xB5 " +
+                              RtfHex(WmfPicture()) + "}}";
+                   },
+                   RtfMetafileFile},
+        // The escape's digits are no data: the words after it tell the kind.
+        RecordCase{"RtfHexEscapeBeforeThePictureWords",
+                   [] {
+                       return "{\\rtf1{\\pict\\'e9\\wmetafile8\\picw200\\pich100 " +
+                              RtfHex(WmfPicture()) + "}}";
+                   },
+                   RtfMetafileFile},
+        RecordCase{"RtfBinaryRunOfANegativeCount",
+                   [] { return RtfMetafile("\\bin-5 ", RtfHex(WmfPicture())); }, RtfMetafileFile},
+        // The run takes the rest of the text, the group's braces with it; a
+        // count wrapped around 64 bits would leave it one byte.
+        RecordCase{"RtfBinaryRunCountBeyondSixtyFourBits",
+                   [] { return RtfMetafile("\\bin18446744073709551617 ", WmfPicture()); },
+                   [] { return Files{{"1.wmf", RtfMetafileFile().at("1.wmf") + "}}"}}; }},
+        RecordCase{"RtfBinaryRunHoldingTheBraceOfItsGroup",
+                   [] { return RtfMetafile("{\\*\\blipuid\\bin1 }}", RtfHex(WmfPicture())); },
+                   RtfMetafileFile}));
 
 }  // namespace

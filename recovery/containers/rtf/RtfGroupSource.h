@@ -4,16 +4,17 @@
 
 #include "recovery/bytes/ByteSource.h"
 #include "recovery/bytes/Checkpoints.h"
+#include "recovery/containers/rtf/RtfTokenizer.h"
 
 #include <memory>
-#include <string>
+#include <string_view>
 #include <vector>
 
 class RtfGroupSource : public ByteSource {
 public:
     // Where the group's data ends: at the control word of a data group
     // nested inside it, which is a group of its own; or only at its closing
-    // brace, every \binN inside it read, at any depth.
+    // brace, the \binN runs of the groups inside it data too.
     enum class Ends { AtNestedDataGroup, AtClosingBrace };
 
     // start: the text right after the group's control word. The data ends
@@ -34,39 +35,39 @@ public:
     // group is never closed.
     uint64_t TextEnd();
     // \pict and \objdata: the words whose groups hold binary data.
-    static bool IsDataWord(const std::string& word);
+    static bool IsDataWord(std::string_view word);
 
 private:
     // The decoder's state at one point of the text; reading before the
     // current point starts again from the nearest saved one.
     struct State {
-        uint64_t textPosition = 0;
+        RtfTokenizer::Mark text;
         uint64_t dataPosition = 0;
         int depth = 0;
-        uint64_t binaryLeft = 0;
         bool ended = false;
     };
 
     bool NextByte(uint8_t& byte, uint64_t& textPosition);
+    // A token that is no data: the group's structure.
+    void Follow(const RtfToken& token);
     // The decoder moved on to the next data byte.
     void Advanced();
+    State Saved() const;
+    void Resume(const State& state);
     // The saved state nearest before the data offset.
     State NearestState(uint64_t offset) const;
-    bool NextChar(uint8_t& c);
-    bool PeekChar(uint8_t& c);
-    bool ReadControlWord();
     void MoveTo(uint64_t offset);
 
     std::shared_ptr<ByteSource> m_text;
     Ends m_ends;
-    State m_state;
+    RtfTokenizer m_tokenizer;
+    uint64_t m_dataPosition = 0;
+    int m_depth = 0;
+    bool m_ended = false;
     Checkpoints<State> m_checkpoints;
     // States close together over the last stretch decoded, kept while the
     // group is read: a picture's walk reads ahead and then goes back a little
     // to read it again or to place it, and that costs a short way, not the
     // way from the last checkpoint.
     std::vector<State> m_recent;
-    std::vector<uint8_t> m_buffer;
-    uint64_t m_bufferStart = 0;
-    size_t m_bufferLength = 0;
 };

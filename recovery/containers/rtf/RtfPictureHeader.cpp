@@ -1,12 +1,10 @@
 // RtfPictureHeader.cpp
 #include "recovery/containers/rtf/RtfPictureHeader.h"
 
-#include "recovery/bytes/DocumentReader.h"
 #include "recovery/containers/rtf/RtfGroupSource.h"
+#include "recovery/containers/rtf/RtfTokenizer.h"
 
-#include <cctype>
-#include <charconv>
-#include <string>
+#include <string_view>
 
 namespace {
 
@@ -14,7 +12,6 @@ constexpr size_t kReadBlock = 4096;
 // A picture's words come before its data; a group that runs on without data
 // is not read further for them.
 constexpr uint64_t kLongestHeader = 64 * 1024;
-constexpr size_t kLongestWord = 32;
 
 struct KindWord {
     const char* word;
@@ -28,60 +25,39 @@ constexpr KindWord kKindWords[] = {
     {"wbitmap", std::nullopt},       {"pmmetafile", std::nullopt},
 };
 
-bool IsHexDigit(uint8_t c) { return std::isxdigit(c) != 0; }
-
 class HeaderReader {
 public:
-    HeaderReader(ByteSource& text, uint64_t from) : m_reader(text, kReadBlock, from) {}
+    HeaderReader(ByteSource& text, uint64_t from)
+        : m_start(from), m_tokens(text, from, kReadBlock) {}
 
     RtfPictureHeader Read() {
-        uint64_t start = m_reader.Position();
         int depth = 0;
-        while (!m_dataGroupMet && m_reader.Position() - start < kLongestHeader &&
-               m_reader.Ensure(1)) {
-            uint8_t c = *m_reader.Cursor();
-            if (c == '{') {
+        RtfToken token;
+        while (m_tokens.Position() - m_start < kLongestHeader && m_tokens.Next(token)) {
+            if (token.kind == RtfTokenKind::GroupOpen) {
                 ++depth;
-            } else if (c == '}') {
+            } else if (token.kind == RtfTokenKind::GroupClose) {
                 if (depth-- == 0) break;
-            } else if (c == '\\') {
-                m_reader.Skip(1);
-                Word(depth == 0);
-                continue;
-            } else if (depth == 0 && IsHexDigit(c)) {
+            } else if (token.kind == RtfTokenKind::ControlWord) {
+                if (depth == 0) Take(token.word, token.parameter.value_or(0));
+                // A data group inside this one starts a group of its own: its words are its own.
+                if (RtfGroupSource::IsDataWord(token.word)) break;
+            } else if (IsData(token, depth)) {
                 break;
             }
-            m_reader.Skip(1);
         }
         return m_header;
     }
 
 private:
-    void Word(bool own) {
-        std::string word;
-        std::string number;
-        while (word.size() < kLongestWord && m_reader.Ensure(1) && std::isalpha(*m_reader.Cursor())) {
-            word += static_cast<char>(*m_reader.Cursor());
-            m_reader.Skip(1);
-        }
-        while (number.size() < kLongestWord && m_reader.Ensure(1) &&
-               (std::isdigit(*m_reader.Cursor()) || (number.empty() && *m_reader.Cursor() == '-'))) {
-            number += static_cast<char>(*m_reader.Cursor());
-            m_reader.Skip(1);
-        }
-        if (word.empty()) {
-            m_reader.Skip(1);  // a control symbol
-            return;
-        }
-        if (m_reader.Ensure(1) && *m_reader.Cursor() == ' ') m_reader.Skip(1);
-        // A data group inside this one starts a group of its own: its words are its own.
-        if (RtfGroupSource::IsDataWord(word)) m_dataGroupMet = true;
-        if (own) Take(word, number);
+    // The picture's data, hexadecimal or binary, is the group's own text.
+    static bool IsData(const RtfToken& token, int depth) {
+        if (depth > 0) return false;
+        return token.kind == RtfTokenKind::BinaryByte ||
+               (token.kind == RtfTokenKind::Text && RtfTokenizer::HexValue(token.byte) >= 0);
     }
 
-    void Take(const std::string& word, const std::string& number) {
-        int64_t value = 0;
-        std::from_chars(number.data(), number.data() + number.size(), value);
+    void Take(std::string_view word, int64_t value) {
         for (const KindWord& kind : kKindWords) {
             if (word == kind.word) {
                 m_header.kind = kind.kind;
@@ -93,9 +69,9 @@ private:
         if (word == "pichgoal") m_header.goalHeight = value;
     }
 
-    DocumentReader m_reader;
+    uint64_t m_start;
+    RtfTokenizer m_tokens;
     RtfPictureHeader m_header;
-    bool m_dataGroupMet = false;
 };
 
 }  // namespace
