@@ -138,6 +138,7 @@ bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
             }
         }
     }
+    if (!m_state.ended) m_end = m_text->EndReason();
     m_state.ended = true;
     return false;
 }

@@ -23,7 +23,7 @@ public:
 
     uint64_t Size() const override { return kUnknownSize; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_text->Failed(); }
+    DataEnd EndReason() const override { return ViewEnd(m_text->EndReason(), m_end); }
     // The file place of the text that encodes the byte.
     FilePlace Place(uint64_t offset) override;
     // The text between two data bytes is the group's own.
@@ -69,4 +69,5 @@ private:
     std::vector<uint8_t> m_buffer;
     uint64_t m_bufferStart = 0;
     size_t m_bufferLength = 0;
+    DataEnd m_end = DataEnd::Whole;  // why the text ran out inside the group, when it did
 };
