@@ -216,7 +216,8 @@ size_t InflateSource::CopyRecent(uint64_t offset, uint8_t* into, size_t size) co
 
 size_t InflateSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     if (size == 0) return 0;
-    size_t wanted = static_cast<size_t>(offset >= m_size ? 0 : std::min<uint64_t>(size, m_size - offset));
+    size_t wanted =
+        static_cast<size_t>(offset >= m_size ? 0 : std::min<uint64_t>(size, m_size - offset));
     size_t done = wanted == 0 ? 0 : Inflated(offset, into, wanted);
     // Short of the declared size, inflating tells why.
     if (done < size) m_end = done < wanted ? m_streamEnd : DataEnd::Whole;

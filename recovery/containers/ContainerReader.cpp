@@ -70,12 +70,8 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name
     picture.evidence = Evidence::Record;
     picture.walkedWhole = whole;
     picture.from = PictureOrigin(name, 0);
-    // Data that broke off inside the picture leaves its salvage, which the
-    // bytes the container explains still hold.
-    if (!whole && CutsPictures(dataEnd)) {
-        picture.evidence = Evidence::Broken;
-        picture.cutAtBreak = true;
-    }
+    // Still the record's picture where its data broke off inside it, but cut.
+    picture.cutAtBreak = !whole && CutsPictures(dataEnd);
     return true;
 }
 

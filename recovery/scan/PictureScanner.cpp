@@ -150,7 +150,7 @@ void PictureScanner::WriteFoundPictures(FoundPictures& found) {
         PictureExtent extent{picture.kind, picture.start, picture.end};
         extent.header = &picture.header;
         extent.fromRecord = picture.evidence == Evidence::Record;
-        extent.broken = picture.evidence == Evidence::Broken;
+        extent.broken = picture.evidence == Evidence::Broken || picture.cutAtBreak;
         extent.from = picture.from;
         if (!WritePicture(extent, *picture.source, nullptr)) return;
     }
@@ -349,8 +349,8 @@ bool PictureScanner::WrittenBefore(const PictureExtent& extent, uint64_t length,
     return before.view != &view || before.fromRecord || extent.fromRecord;
 }
 
-bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind,
-                                   const PictureCopy& copy, DataEnd dataEnd, bool cut) {
+bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
+                                   DataEnd dataEnd, bool cut) {
     bool closed = copy.written && picture.Close();
     if (!closed) {
         Fail(ScanMessage::WriteError, ScanFailure::Cause::Write, picture.Path());

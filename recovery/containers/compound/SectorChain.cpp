@@ -117,7 +117,7 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
         size_t got = m_parent->ReadAt(ParentOffset(m_cursorSector) + within, into + done, piece);
         done += got;
         offset += got;
-        // A sector the chain holds lies beyond the data of the file.
+        // The data below ends inside a sector of the chain: cut there.
         if (got < piece) {
             m_end = CutBy(m_parent->EndReason());
             break;
