@@ -206,18 +206,25 @@ std::string BitmapRecordInAChainCutAfterOneSector() {
         BlipRecord({BlipKind::Dib, BmpPicture(LargeBitmap()).substr(14)}));
 }
 
-std::string LongEmf() { return EmfPicture(EmfComment(Filler(3000))); }
-
-const std::string kRtfEmfStart = "{\\rtf1{\\pict\\emfblip ";
-
-std::string RtfPictureInAChainCutAfterOneSector() {
-    return StreamCutAfterOneSector(kRtfEmfStart + RtfHex(LongEmf()) + "}}");
+// A PNG of more bytes than the cut documents below hold: a private chunk of
+// 2 MB of zeros after its header chunk.
+std::string LargePng() {
+    const std::string png = Fixture("small.png");
+    const size_t afterHeader = 8 + 4 + 4 + 13 + 4;
+    return png.substr(0, afterHeader) + std::string("\x00\x20\x00\x00prVt", 8) +
+           std::string(2 << 20, '\0') + std::string(4, '\0') + png.substr(afterHeader);
 }
 
-// How many bytes the first characters of RtfHex's text hold: it writes 64
+const std::string kRtfPictureStart = "{\\rtf1{\\pict\\pngblip ";
+
+std::string RtfWithLargePng() { return kRtfPictureStart + RtfHex(LargePng()) + "}}"; }
+
+// The PNG's bytes the first characters of the text give: RtfHex writes 64
 // bytes a line, in 130 characters.
-size_t RtfHexBytes(size_t characters) {
-    return characters / 130 * 64 + std::min<size_t>(characters % 130, 128) / 2;
+std::string LargePngFromRtf(size_t characters) {
+    characters -= kRtfPictureStart.size();
+    size_t bytes = characters / 130 * 64 + std::min<size_t>(characters % 130, 128) / 2;
+    return LargePng().substr(0, bytes);
 }
 
 // A stored entry whose ZIP64 size wraps round to just before its own data:
@@ -269,25 +276,12 @@ size_t AllowanceLeft(const std::string& package) {
     return package.size() * kPlausibleInflationRatio + InflationBudget::kFloor - spent;
 }
 
-// A PNG larger than what the allowance leaves: a private chunk of 2 MB of
-// zeros after its header chunk.
-std::string LargePng() {
-    const std::string png = Fixture("small.png");
-    const size_t afterHeader = 8 + 4 + 4 + 13 + 4;
-    return png.substr(0, afterHeader) + std::string("\x00\x20\x00\x00prVt", 8) +
-           std::string(2 << 20, '\0') + std::string(4, '\0') + png.substr(afterHeader);
-}
-
-const std::string kRtfPictureStart = "{\\rtf1{\\pict\\pngblip ";
-
 std::string PngEntryPastTheAllowance() {
     return AllowanceNearlySpent().Deflated("word/media/image1.png", LargePng()).Bytes();
 }
 
 std::string RtfEntryPastTheAllowance() {
-    return AllowanceNearlySpent()
-        .Deflated("word/afchunk.rtf", kRtfPictureStart + RtfHex(LargePng()) + "}}")
-        .Bytes();
+    return AllowanceNearlySpent().Deflated("word/afchunk.rtf", RtfWithLargePng()).Bytes();
 }
 
 // The document, the files the scan gives, and how many of them are cut.
@@ -417,10 +411,9 @@ INSTANTIATE_TEST_SUITE_P(
             Jpegs(0)},
         // Its group's data ends where the chain does: cut, not whole.
         HostileDocument{"RtfPictureInAStreamWhoseChainEndsAfterOneSector",
-                        RtfPictureInAChainCutAfterOneSector,
+                        [] { return StreamCutAfterOneSector(RtfWithLargePng()); },
                         [] {
-                            size_t bytes = RtfHexBytes(512 - kRtfEmfStart.size());
-                            return Files{{"1.emf", LongEmf().substr(0, bytes)}};
+                            return Files{{"1.gif", LargePngFromRtf(512)}};
                         },
                         1},
         HostileDocument{"StoredZip64EntrySizeThatWraps", StoredEntrySizeThatWraps,
@@ -463,13 +456,12 @@ INSTANTIATE_TEST_SUITE_P(
                         },
                         1},
         // Its group's data ends where the allowance does: cut, not whole.
-        HostileDocument{"RtfPictureInAnEntryInflatedPastTheAllowance", RtfEntryPastTheAllowance,
-                        [] {
-                            size_t text = AllowanceLeft(RtfEntryPastTheAllowance());
-                            size_t bytes = RtfHexBytes(text - kRtfPictureStart.size());
-                            return Files{{"1.gif", LargePng().substr(0, bytes)}};
-                        },
-                        1},
+        HostileDocument{
+            "RtfPictureInAnEntryInflatedPastTheAllowance", RtfEntryPastTheAllowance,
+            [] {
+                return Files{{"1.gif", LargePngFromRtf(AllowanceLeft(RtfEntryPastTheAllowance()))}};
+            },
+            1},
         HostileDocument{"PresentationContainersNestedTwoMegabytesDeep",
                         [] { return NestedPresentationContainers(1 << 18); }, Jpegs(0)}),
     [](const ::testing::TestParamInfo<HostileDocument>& info) { return info.param.name; });
