@@ -61,6 +61,32 @@ struct FilePlace {
 // link: a picture read across one is whole only where its own structure says so.
 using BreakPlaces = std::set<FilePlace>;
 
+// Why a source's data stopped short of what a read asked for. The readers
+// above tell a picture cut by the document from one cut by the scan, and
+// both from a failure or a stop, only by this answer.
+enum class DataEnd {
+    Whole,    // the data's real end
+    Broken,   // the container's data is damaged or cut there
+    Spent,    // the scan's allowance of inflated bytes ran out
+    Stopped,  // the user asked the scan to stop
+    Failed,   // a read failed
+};
+
+// A view's answer, given the answer of the source below it and its own: a
+// stop or a failed read ends every view of the document, wherever the
+// view's own data would have gone on.
+inline DataEnd ViewEnd(DataEnd below, DataEnd own) {
+    return below == DataEnd::Stopped || below == DataEnd::Failed ? below : own;
+}
+
+// Data that broke, or that the allowance cut, leaves what it holds of a
+// picture: its salvage, never counted whole.
+inline bool CutsPictures(DataEnd end) { return end == DataEnd::Broken || end == DataEnd::Spent; }
+
+// The answer of a view whose own structure told more bytes than the data
+// below it held: where that data simply ends, the view is cut.
+inline DataEnd CutBy(DataEnd below) { return below == DataEnd::Whole ? DataEnd::Broken : below; }
+
 class ByteSource {
 public:
     static constexpr uint64_t kUnknownSize = std::numeric_limits<uint64_t>::max();
@@ -69,11 +95,12 @@ public:
     // The number of bytes as the container declares it, or kUnknownSize. The
     // real data may end sooner when the container is damaged.
     virtual uint64_t Size() const = 0;
-    // Reads up to size bytes from offset; fewer only at the end of the data
-    // or after a failure.
+    // Reads up to size bytes from offset; fewer where the data stops short,
+    // for the reason EndReason() then gives.
     virtual size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) = 0;
-    // True once a read failed for another reason than the end of the data.
-    virtual bool Failed() const { return false; }
+    // Why the last read that came back short did. Once a read failed the
+    // answer stays Failed: no later short read can be trusted to be an end.
+    virtual DataEnd EndReason() const { return DataEnd::Whole; }
     // Where the byte at offset lies in the document file.
     virtual FilePlace Place(uint64_t offset) = 0;
     // How many bytes from offset on lie one after another at the places from

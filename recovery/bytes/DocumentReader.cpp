@@ -24,7 +24,7 @@ DocumentReader::DocumentReader(const DocumentReader& other, size_t capacity)
       m_end(other.Available()),
       m_bufferPosition(other.Position()),
       m_atEnd(other.m_atEnd),
-      m_readFailed(other.m_readFailed),
+      m_dataEnd(other.m_dataEnd),
       m_nextRead(kFirstBorrowerRead),
       m_readThrough(0) {}
 
@@ -182,7 +182,7 @@ bool DocumentReader::Refill() {
                                                wanted);
     if (got < wanted) {
         m_atEnd = true;
-        m_readFailed = m_source.Failed();
+        m_dataEnd = m_source.EndReason();
     }
     m_end += got;
     return got > 0;

@@ -1,11 +1,11 @@
 // DocumentReader.h: the document as a byte stream read forward in large blocks.
 #pragma once
 
+#include "recovery/bytes/ByteSource.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-class ByteSource;
 
 // Reads a source block by block into one buffer of fixed capacity and lets
 // the scanner look a few bytes ahead across block boundaries; memory use
@@ -69,7 +69,9 @@ public:
     uint64_t Position() const { return m_bufferPosition + m_cursor; }
     // Bytes between the cursor and the document's end as its length gives it.
     uint64_t Remaining() const;
-    bool ReadFailed() const { return m_readFailed; }
+    // Why the data ended where the reader came to its end, as the source told it.
+    DataEnd EndReason() const { return m_dataEnd; }
+    bool ReadFailed() const { return m_dataEnd == DataEnd::Failed; }
     ByteSource& Source() const { return m_source; }
 
 private:
@@ -87,7 +89,7 @@ private:
     size_t m_end = 0;
     uint64_t m_bufferPosition = 0;
     bool m_atEnd = false;
-    bool m_readFailed = false;
+    DataEnd m_dataEnd = DataEnd::Whole;
     // How much the next refill reads: a borrowing reader, mostly a check that
     // soon ends, starts small and doubles up to its capacity.
     size_t m_nextRead;

@@ -18,7 +18,7 @@ public:
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_failed; }
+    DataEnd EndReason() const override { return m_failed ? DataEnd::Failed : DataEnd::Whole; }
     FilePlace Place(uint64_t offset) override { return FilePlace::InFile(offset); }
 
 private:

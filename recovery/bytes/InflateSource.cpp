@@ -17,10 +17,14 @@ constexpr size_t kMostSaved = 32;
 
 }  // namespace
 
+uint64_t PlausiblyInflated(uint64_t compressed, uint64_t floor) {
+    if (compressed > (ByteSource::kUnknownSize - floor) / kPlausibleInflationRatio)
+        return ByteSource::kUnknownSize;
+    return compressed * kPlausibleInflationRatio + floor;
+}
+
 InflationBudget::InflationBudget(uint64_t documentSize)
-    : m_left(documentSize > (ByteSource::kUnknownSize - kFloor) / kRatio
-                 ? ByteSource::kUnknownSize
-                 : documentSize * kRatio + kFloor) {}
+    : m_left(PlausiblyInflated(documentSize, kFloor)) {}
 
 size_t InflationBudget::Spend(size_t wanted) {
     size_t granted = static_cast<size_t>(std::min<uint64_t>(wanted, m_left));
@@ -70,6 +74,7 @@ bool InflateSource::Start() {
     int windowBits = m_wrapping == Wrapping::Raw ? -MAX_WBITS : MAX_WBITS;
     if (inflateInit2(m_stream.get(), windowBits) != Z_OK) {
         m_stream.reset();
+        m_streamEnd = DataEnd::Failed;
         return false;
     }
     m_input.resize(kInputSize);
@@ -124,6 +129,8 @@ bool InflateSource::Refeed() {
         wanted == 0 ? 0 : m_parent->ReadAt(m_start + m_inputPosition, m_input.data(), wanted);
     if (got == 0) {
         m_inputEnded = true;
+        // A deflate stream that needs more than its entry holds is cut.
+        m_inputEnd = wanted == 0 ? DataEnd::Broken : CutBy(m_parent->EndReason());
         return false;
     }
     m_inputPosition += got;
@@ -144,7 +151,7 @@ size_t InflateSource::Inflate(uint8_t* into, size_t size) {
         size_t granted = m_budget->Spend(static_cast<size_t>(fresh));
         piece -= static_cast<size_t>(fresh - granted);
         if (piece == 0) {
-            End(false);
+            End(false, DataEnd::Spent);
             break;
         }
         stream.next_out = into + done;
@@ -163,16 +170,19 @@ size_t InflateSource::Inflate(uint8_t* into, size_t size) {
                                         granted, m_position > m_produced ? m_position - m_produced : 0)));
         m_produced = std::max(m_produced, m_position);
         // Z_BUF_ERROR: no input left and nothing held back; anything else: damaged data.
-        if (status != Z_OK)
-            End(status == Z_STREAM_END);
+        if (status == Z_STREAM_END)
+            End(true, DataEnd::Whole);
+        else if (status != Z_OK)
+            End(false, status == Z_BUF_ERROR ? m_inputEnd : DataEnd::Broken);
         else if (m_position == savePoint)
             Save();
     }
     return done;
 }
 
-void InflateSource::End(bool complete) {
+void InflateSource::End(bool complete, DataEnd why) {
     m_ended = true;
+    m_streamEnd = why;
     m_complete = m_complete || complete;
     m_consumed = m_inputPosition - m_stream->avail_in;
 }
@@ -205,8 +215,16 @@ size_t InflateSource::CopyRecent(uint64_t offset, uint8_t* into, size_t size) co
 }
 
 size_t InflateSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
-    if (offset >= m_size || size == 0) return 0;
-    size = static_cast<size_t>(std::min<uint64_t>(size, m_size - offset));
+    if (size == 0) return 0;
+    size_t wanted =
+        static_cast<size_t>(offset >= m_size ? 0 : std::min<uint64_t>(size, m_size - offset));
+    size_t done = wanted == 0 ? 0 : Inflated(offset, into, wanted);
+    // Short of the declared size, inflating tells why.
+    if (done < size) m_end = done < wanted ? m_streamEnd : DataEnd::Whole;
+    return done;
+}
+
+size_t InflateSource::Inflated(uint64_t offset, uint8_t* into, size_t size) {
     size_t done = 0;
     if (m_stream && offset < m_position) {
         done = CopyRecent(offset, into, size);

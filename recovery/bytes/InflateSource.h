@@ -8,13 +8,19 @@
 
 struct z_stream_s;
 
+// Real documents inflate to a few times their size (text parts some ten
+// times, pictures not at all): data that inflates to more than this many
+// times its compressed size is taken for data built to inflate without end.
+constexpr uint64_t kPlausibleInflationRatio = 64;
+
+// The most bytes the compressed bytes plausibly inflate to, and at least floor.
+uint64_t PlausiblyInflated(uint64_t compressed, uint64_t floor);
+
 // How many inflated bytes one scan may produce, all entries and nesting
-// levels together. Real documents inflate to a few times their size (text
-// parts some ten times, pictures not at all); a package built to inflate
-// without end stops being read where the allowance runs out.
+// levels together: a package built to inflate without end stops being read
+// where the allowance runs out.
 class InflationBudget {
 public:
-    static constexpr uint64_t kRatio = 64;
     static constexpr uint64_t kFloor = 64 << 20;
 
     explicit InflationBudget(uint64_t documentSize);
@@ -49,7 +55,7 @@ public:
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_parent->Failed(); }
+    DataEnd EndReason() const override { return ViewEnd(m_parent->EndReason(), m_end); }
     FilePlace Place(uint64_t offset) override;
     uint64_t PlaceRun(uint64_t) override { return kUnknownSize; }
     void Rest() override;
@@ -69,8 +75,10 @@ private:
     bool Start();
     bool Resume(uint64_t offset);
     void Save();
+    // Reads [offset, offset + size) of the declared size.
+    size_t Inflated(uint64_t offset, uint8_t* into, size_t size);
     size_t Inflate(uint8_t* into, size_t size);
-    void End(bool complete);
+    void End(bool complete, DataEnd why);
     bool Refeed();
     void Remember(const uint8_t* bytes, size_t size);
     size_t CopyRecent(uint64_t offset, uint8_t* into, size_t size) const;
@@ -87,7 +95,10 @@ private:
     uint64_t m_position = 0;       // inflated bytes produced so far
     uint64_t m_produced = 0;       // the furthest position ever reached
     bool m_inputEnded = false;
+    DataEnd m_inputEnd = DataEnd::Whole;  // why the compressed bytes ended, once they did
     bool m_ended = false;
+    DataEnd m_streamEnd = DataEnd::Whole;  // why inflating ended, once it did
+    DataEnd m_end = DataEnd::Whole;        // why the last short read was short
     bool m_complete = false;
     uint64_t m_consumed = 0;
     std::vector<std::unique_ptr<SavedState>> m_saved;

@@ -61,7 +61,9 @@ struct FoundPicture {
     // Its own structure walked whole: a record's picture read across a
     // break of its stream's chain is kept whole only then.
     bool walkedWhole = false;
-    bool cutAtBreak = false;  // what is left of one read across a break
+    // What is left of one read across a break, or of a record's picture
+    // whose data broke off inside it.
+    bool cutAtBreak = false;
     // Written in front of the bytes, where the document keeps a picture
     // without the header its files start with.
     std::vector<uint8_t> header;

@@ -22,10 +22,9 @@
 namespace {
 
 constexpr size_t kViewBlockSize = 64 * 1024;
-// Inflated data is searched for pictures up to this many times its compressed
-// size (and at least kSearchFloor bytes): real office entries stay far below,
-// while an entry built to inflate without end is not read on for nothing.
-constexpr uint64_t kPlausibleRatio = 64;
+// Inflated data is searched for pictures as far as it plausibly inflates
+// (and at least kSearchFloor bytes): an entry built to inflate without end is
+// not read on for nothing.
 constexpr uint64_t kSearchFloor = 16 << 20;
 // How far into an embedded object's data its container is looked for.
 constexpr size_t kEmbeddedHeaderReach = 1024;
@@ -34,9 +33,7 @@ uint64_t InflatedSearchLimit(const ZipEntry& entry, uint64_t archiveSize) {
     uint64_t compressed = entry.compressedSize;
     if (compressed == ByteSource::kUnknownSize)
         compressed = archiveSize > entry.compressedStart ? archiveSize - entry.compressedStart : 0;
-    if (compressed > (ByteSource::kUnknownSize - kSearchFloor) / kPlausibleRatio)
-        return ByteSource::kUnknownSize;
-    return compressed * kPlausibleRatio + kSearchFloor;
+    return PlausiblyInflated(compressed, kSearchFloor);
 }
 
 constexpr int64_t kEmuPerTwip = 635;
@@ -52,9 +49,10 @@ int32_t TwipsAsEmu(int64_t twips) {
     return Saturated32(std::clamp<int64_t>(twips, -kMost, kMost) * kEmuPerTwip);
 }
 
-// The picture a container keeps as the whole of [0, size) of a view.
+// The picture a container keeps as the whole of [0, size) of a view, its
+// data ending there for the reason given.
 bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name, PictureKind kind,
-                   uint64_t size, int rank, FoundPicture& picture) {
+                   uint64_t size, DataEnd dataEnd, int rank, FoundPicture& picture) {
     if (size == 0) return false;
     picture.kind = kind;
     picture.source = view;
@@ -72,11 +70,14 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name
     picture.evidence = Evidence::Record;
     picture.walkedWhole = whole;
     picture.from = PictureOrigin(name, 0);
+    // Still the record's picture where its data broke off inside it, but cut.
+    picture.cutAtBreak = !whole && CutsPictures(dataEnd);
     return true;
 }
 
-// Where the data of a view whose size its container does not tell ends.
-uint64_t DataEnd(ByteSource& view) {
+// Where the data of a view whose size its container does not tell ends, and why.
+uint64_t MeasuredSize(ByteSource& view, DataEnd& why) {
+    why = DataEnd::Whole;
     if (view.Size() != ByteSource::kUnknownSize) return view.Size();
     std::vector<uint8_t> block(kViewBlockSize);
     uint64_t end = 0;
@@ -84,6 +85,7 @@ uint64_t DataEnd(ByteSource& view) {
         end += got;
         if (got < block.size()) break;
     }
+    why = view.EndReason();
     return end;
 }
 
@@ -234,12 +236,13 @@ void ContainerReader::ReadZipPackage(const std::shared_ptr<ByteSource>& source,
 // that picture, as far as the picture's own structure goes.
 void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, const ViewName& name,
                                       int rank) {
-    uint64_t size = DataEnd(*part);
+    DataEnd dataEnd;
+    uint64_t size = MeasuredSize(*part, dataEnd);
     m_found.Explain(*part, 0, size);
     std::optional<PictureKind> kind = PictureKindAt(*part, 0);
     FoundPicture picture;
     if (kind && !m_found.TellByRecord(part->Place(0), *kind) &&
-        RecordPicture(part, name, *kind, size, rank, picture))
+        RecordPicture(part, name, *kind, size, dataEnd, rank, picture))
         m_found.Add(std::move(picture));
     part->Rest();
 }
@@ -267,10 +270,11 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
                                      const ViewName& name, int rank) {
     RtfPictureHeader words = ReadRtfPictureHeader(text, group.wordsStart);
     if (!words.kind) return;
-    uint64_t size = DataEnd(*group.data);
+    DataEnd dataEnd;
+    uint64_t size = MeasuredSize(*group.data, dataEnd);
     m_found.Explain(*group.data, 0, size);
     FoundPicture picture;
-    if (!RecordPicture(group.data, name, *words.kind, size, rank, picture)) return;
+    if (!RecordPicture(group.data, name, *words.kind, size, dataEnd, rank, picture)) return;
     uint8_t head[64] = {};
     size_t got = group.data->ReadAt(0, head, sizeof head);
     if (picture.kind == PictureKind::Bmp) {

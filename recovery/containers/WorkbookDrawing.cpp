@@ -150,14 +150,23 @@ bool WorkbookDrawing::MoveTo(uint64_t offset) {
 
 size_t WorkbookDrawing::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     size_t done = 0;
-    while (done < size && MoveTo(offset)) {
+    while (done < size) {
+        // The records run out where the stream does, or where no more drawing records come.
+        if (!MoveTo(offset)) {
+            m_end = m_stream->EndReason();
+            break;
+        }
         uint64_t within = offset - m_piece.offset;
         size_t piece =
             static_cast<size_t>(std::min<uint64_t>(size - done, m_piece.length - within));
         size_t got = m_stream->ReadAt(m_piece.streamBody + within, into + done, piece);
         done += got;
         offset += got;
-        if (got < piece) break;
+        // A record's header told more bytes than its stream holds.
+        if (got < piece) {
+            m_end = CutBy(m_stream->EndReason());
+            break;
+        }
     }
     return done;
 }

@@ -28,7 +28,7 @@ public:
 
     uint64_t Size() const override { return kUnknownSize; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_stream->Failed(); }
+    DataEnd EndReason() const override { return ViewEnd(m_stream->EndReason(), m_end); }
     FilePlace Place(uint64_t offset) override;
     uint64_t PlaceRun(uint64_t offset) override;
     // Where the byte at offset lies in the workbook stream, as a user's
@@ -55,4 +55,5 @@ private:
     Piece m_piece;                     // the piece holding the last byte read
     Checkpoints<Piece> m_checkpoints;  // every so many pieces, for reading back
     size_t m_pieceIndex = 0;
+    DataEnd m_end = DataEnd::Whole;  // why the last short read was short
 };

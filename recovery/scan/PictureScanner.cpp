@@ -63,6 +63,9 @@ private:
     std::string m_digest;
 };
 
+// Bytes a failed read or a stop kept back are lost, not cut by the document.
+bool BytesLost(DataEnd end) { return end == DataEnd::Failed || end == DataEnd::Stopped; }
+
 }  // namespace
 
 ScanResult ScanDocument(const std::string& documentPath, const std::string& outputDirectory,
@@ -131,7 +134,7 @@ void PictureScanner::ScanContainer() {
     ContainerReader(found, document->Size()).Read(document, 0);
     m_document->BeginPass(2, kPasses);
     WriteFoundPictures(found);
-    if (!m_failed && (readFailed || document->Failed()))
+    if (!m_failed && (readFailed || document->EndReason() == DataEnd::Failed))
         Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
 }
 
@@ -144,10 +147,10 @@ void PictureScanner::WriteFoundPictures(FoundPictures& found) {
         if (previous != nullptr && previous != picture.source.get()) previous->Rest();
         previous = picture.source.get();
         ProgressSource::Writing writing(*m_document);
-        PictureExtent extent{picture.kind, picture.start, picture.end, true};
+        PictureExtent extent{picture.kind, picture.start, picture.end};
         extent.header = &picture.header;
         extent.fromRecord = picture.evidence == Evidence::Record;
-        extent.broken = picture.evidence == Evidence::Broken;
+        extent.broken = picture.evidence == Evidence::Broken || picture.cutAtBreak;
         extent.from = picture.from;
         if (!WritePicture(extent, *picture.source, nullptr)) return;
     }
@@ -167,8 +170,8 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
         reader.StopKeeping();
         return true;
     }
-    // A read error can look like the document's end: such a picture is not whole.
-    PictureExtent picture{kind, start, reader.Position(), ended || !reader.ReadFailed()};
+    PictureExtent picture{kind, start, reader.Position()};
+    if (!ended) picture.dataEnd = reader.EndReason();
     picture.broken = walked == Walked::Broken;
     picture.from = PictureOrigin(ViewName(), start);
     std::vector<DocumentReader::HeldBytes>& held = m_heldPieces;
@@ -194,8 +197,8 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     const bool readFirst = measured || m_options.unique != nullptr;
     if (readFirst) {
         read = ReadFirst(extent, view, held, header);
-        if (!read.read) {
-            Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
+        if (BytesLost(read.end)) {
+            ReportLoss(read.end);
             return false;
         }
         if (measured && (read.length == header.size() ||
@@ -220,9 +223,9 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     else
         copy = CopyFromView(view, extent, header, picture.get(), hash);
     if (readFirst) copy.sha256 = read.sha256;
-    // A record's own header told more bytes than could be read.
-    bool cut = extent.broken || copy.length < header.size() + (extent.end - extent.start);
-    if (!FinishPicture(*picture, extent.kind, copy, extent.readWhole, cut)) return false;
+    bool cut = extent.broken || copy.cameShort || CutsPictures(extent.dataEnd);
+    DataEnd dataEnd = BytesLost(copy.end) ? copy.end : extent.dataEnd;
+    if (!FinishPicture(*picture, extent.kind, copy, dataEnd, cut)) return false;
     claim.Written(picture->Path());
     record.file = picture->Path();
     record.bytes = copy.length;
@@ -245,7 +248,7 @@ bool PictureScanner::WrittenInRun(const PictureExtent& extent, ByteSource& view,
     if (record.sameAs.empty()) return false;
     record.bytes = read.length;
     record.sha256 = read.sha256;
-    record.whole = !extent.broken && read.length >= header.size() + (extent.end - extent.start);
+    record.whole = !(extent.broken || read.cameShort || CutsPictures(extent.dataEnd));
     m_reporter.ReportPicture(record);
     return true;
 }
@@ -266,7 +269,7 @@ bool PictureScanner::HoldsSameBytes(const std::string& path, const PictureExtent
     ComparedPicture compared(*earlier);
     PictureCopy copy = held != nullptr ? CopyHeld(*held, &compared, false)
                                        : CopyFromView(view, extent, header, &compared, false);
-    return copy.read && copy.written && copy.length == length;
+    return !BytesLost(copy.end) && copy.written && copy.length == length;
 }
 
 PictureScanner::PictureCopy PictureScanner::CopyHeld(
@@ -313,17 +316,19 @@ PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
     // One block for every copy: a fresh one each time would cost its pages again.
     std::vector<uint8_t>& block = m_copyBlock;
     block.resize(static_cast<size_t>(std::min<uint64_t>(m_blockSize, extent.end - extent.start)));
-    for (uint64_t at = extent.start; at < extent.end && copy.read && copy.written;) {
+    for (uint64_t at = extent.start; at < extent.end && copy.written;) {
         size_t piece = static_cast<size_t>(std::min<uint64_t>(block.size(), extent.end - at));
         size_t got = view.ReadAt(at, block.data(), piece);
-        // A record's picture damaged as stored (its deflated data broken)
-        // ends where its data does; only a failed read loses bytes.
-        if (got < piece && extent.fromRecord && !view.Failed()) {
-            take(block.data(), got);
+        if (got < piece) {
+            // A picture whose data ends short (a record's header telling more
+            // than its data holds, a broken chain, the allowance spent) is
+            // cut there; only a failed read or a stop loses what was read.
+            copy.end = view.EndReason();
+            copy.cameShort = true;
+            if (!BytesLost(copy.end)) take(block.data(), got);
             break;
         }
-        copy.read = got == piece;
-        if (copy.read) take(block.data(), piece);
+        take(block.data(), piece);
         at += piece;
     }
     if (digest) copy.sha256 = digest->HexDigest();
@@ -344,17 +349,17 @@ bool PictureScanner::WrittenBefore(const PictureExtent& extent, uint64_t length,
     return before.view != &view || before.fromRecord || extent.fromRecord;
 }
 
-bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind,
-                                   const PictureCopy& copy, bool readWhole, bool cut) {
+bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
+                                   DataEnd dataEnd, bool cut) {
     bool closed = copy.written && picture.Close();
     if (!closed) {
         Fail(ScanMessage::WriteError, ScanFailure::Cause::Write, picture.Path());
         picture.Remove();
         return false;
     }
-    if (!copy.read || !readWhole) {
+    if (BytesLost(dataEnd)) {
         picture.Remove();
-        Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
+        ReportLoss(dataEnd);
         return false;
     }
     ++m_result.pictureCount;
@@ -364,6 +369,12 @@ bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind,
         ++m_result.cutByKind[static_cast<size_t>(kind)];
     }
     return true;
+}
+
+// A stop needs no report of its own: the scan's result tells it.
+void PictureScanner::ReportLoss(DataEnd dataEnd) {
+    if (dataEnd == DataEnd::Failed)
+        Fail(ScanMessage::ReadError, ScanFailure::Cause::Read, m_documentPath);
 }
 
 std::unique_ptr<PictureFile> PictureScanner::CreateNextPicture(PictureKind kind) {

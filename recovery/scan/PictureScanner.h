@@ -50,7 +50,8 @@ private:
         PictureKind kind;
         uint64_t start;
         uint64_t end;
-        bool readWhole;  // false when a read error may have cut it short
+        // Why the data ended before the picture's own structure did, where it did.
+        DataEnd dataEnd = DataEnd::Whole;
         // Written in front of the bytes: the file header the document left out.
         const std::vector<uint8_t>* header = nullptr;
         // Told by a container's record: kept once however often the
@@ -61,7 +62,11 @@ private:
         std::string from{};  // where a user finds it
     };
     struct PictureCopy {
-        bool read = true;
+        // Why the view's bytes came short of the extent, when they did:
+        // what it held is then written, as the salvage, unless a failed
+        // read or a stop kept them back.
+        DataEnd end = DataEnd::Whole;
+        bool cameShort = false;
         bool written = true;
         uint32_t checksum = 0;  // CRC-32 of the bytes, when pictures are kept once per view
         uint64_t length = 0;    // the bytes copied, the header's included
@@ -101,7 +106,10 @@ private:
     // Closes the picture and counts it, cut or whole; one that could not be
     // read or written whole is removed and ends the scan.
     bool FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
-                       bool readWhole, bool cut);
+                       DataEnd dataEnd, bool cut);
+    // Bytes were lost to a failed read or a stop: the scan ends, on a read
+    // error for a failure.
+    void ReportLoss(DataEnd dataEnd);
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
     bool MakeOutputDirectory();

@@ -27,6 +27,14 @@ size_t ProgressSource::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     return got;
 }
 
+// A failed read is reported even after a stop: the user should know that
+// the document could not be read.
+DataEnd ProgressSource::EndReason() const {
+    DataEnd below = m_document->EndReason();
+    if (below != DataEnd::Failed && m_stopRequested && !m_writing) return DataEnd::Stopped;
+    return below;
+}
+
 void ProgressSource::Count(uint64_t bytes) {
     m_passBytes += bytes;
     m_sinceReport += bytes;

@@ -19,8 +19,8 @@ class ScanReporter;
 // Once the caller asked to stop, the document reads as if it ended where the
 // scan is, unless a picture is being written: that one is read on to its end,
 // so that every picture file the scan leaves is whole. Searches, container
-// readers and picture walks thus come to their ordinary end without knowing
-// of the stop.
+// readers and picture walks thus come to an end of their data, which they
+// and the readers above them tell from the data's real end by EndReason().
 class ProgressSource : public ByteSource {
 public:
     static constexpr uint64_t kReportStep = 1 << 20;
@@ -47,7 +47,7 @@ public:
 
     uint64_t Size() const override { return m_document->Size(); }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_document->Failed(); }
+    DataEnd EndReason() const override;
     FilePlace Place(uint64_t offset) override { return m_document->Place(offset); }
     uint64_t PlaceRun(uint64_t offset) override { return m_document->PlaceRun(offset); }
     void Rest() override { m_document->Rest(); }

@@ -330,6 +330,7 @@ TEST(DamagedTables, APictureAcrossABrokenLinkIsCutThereNotJoinedToForeignBytes) 
     const std::string& cut = outcome.files["1.jpg"];
     EXPECT_LT(cut.size(), jpeg.size());
     EXPECT_EQ(cut, jpeg.substr(0, cut.size()));
+    EXPECT_EQ(outcome.result.cutCount, 1);
     EXPECT_EQ(outcome.files.count("2.jpg"), 0u);
 }
 

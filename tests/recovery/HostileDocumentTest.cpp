@@ -190,15 +190,41 @@ BmpShape LargeBitmap() {
     return shape;
 }
 
-std::string BitmapRecordInAChainCutAfterOneSector() {
-    std::string record = BlipRecord({BlipKind::Dib, BmpPicture(LargeBitmap()).substr(14)});
-    std::string file = CompoundFileBuilder().Stream("Pictures", record).Bytes();
+// A compound file of one stream whose chain of sectors ends after the first.
+std::string StreamCutAfterOneSector(const std::string& stream) {
+    std::string file = CompoundFileBuilder().Stream("Pictures", stream).Bytes();
     // The builder stores the stream's sectors last to first from sector 0,
     // behind them the allocation table it names first in the header.
-    size_t sectors = (record.size() + 511) / 512;
+    size_t sectors = (stream.size() + 511) / 512;
     uint32_t table = static_cast<uint8_t>(file[76]) | static_cast<uint8_t>(file[77]) << 8;
     file.replace(512 + table * 512 + 4 * (sectors - 1), 4, Le(kCompoundEndOfChain, 4));
     return file;
+}
+
+std::string BitmapRecordInAChainCutAfterOneSector() {
+    return StreamCutAfterOneSector(
+        BlipRecord({BlipKind::Dib, BmpPicture(LargeBitmap()).substr(14)}));
+}
+
+// A PNG of more bytes than the cut documents below hold: a private chunk of
+// 2 MB of zeros after its header chunk.
+std::string LargePng() {
+    const std::string png = Fixture("small.png");
+    const size_t afterHeader = 8 + 4 + 4 + 13 + 4;
+    return png.substr(0, afterHeader) + std::string("\x00\x20\x00\x00prVt", 8) +
+           std::string(2 << 20, '\0') + std::string(4, '\0') + png.substr(afterHeader);
+}
+
+const std::string kRtfPictureStart = "{\\rtf1{\\pict\\pngblip ";
+
+std::string RtfWithLargePng() { return kRtfPictureStart + RtfHex(LargePng()) + "}}"; }
+
+// The PNG's bytes the first characters of the text give: RtfHex writes 64
+// bytes a line, in 130 characters.
+std::string LargePngFromRtf(size_t characters) {
+    characters -= kRtfPictureStart.size();
+    size_t bytes = characters / 130 * 64 + std::min<size_t>(characters % 130, 128) / 2;
+    return LargePng().substr(0, bytes);
 }
 
 // A stored entry whose ZIP64 size wraps round to just before its own data:
@@ -228,6 +254,34 @@ std::string NestedPresentationContainers(size_t levels) {
     for (size_t level = 0; level < levels; ++level)
         stream += Le(0x000F, 2) + Le(0x03E8, 2) + Le((levels - 1 - level) * 8, 4);
     return CompoundFileBuilder().Stream("PowerPoint Document", stream).Bytes();
+}
+
+// Entries of zeros, each inflated to its end, that spend all but a megabyte
+// or two of the scan's allowance of inflated bytes (their compressed bytes
+// add a little to it).
+constexpr size_t kZeroEntrySizes[] = {15 << 20, 15 << 20, 15 << 20, 15 << 20, 15 << 19};
+
+ZipBuilder AllowanceNearlySpent() {
+    ZipBuilder package;
+    for (size_t size : kZeroEntrySizes)
+        package.Deflated("zeros" + std::to_string(package.CentralDirectoryOffset()),
+                         std::string(size, '\0'));
+    return package;
+}
+
+// What the allowance leaves for the package's last entry.
+size_t AllowanceLeft(const std::string& package) {
+    size_t spent = 0;
+    for (size_t size : kZeroEntrySizes) spent += size;
+    return package.size() * kPlausibleInflationRatio + InflationBudget::kFloor - spent;
+}
+
+std::string PngEntryPastTheAllowance() {
+    return AllowanceNearlySpent().Deflated("word/media/image1.png", LargePng()).Bytes();
+}
+
+std::string RtfEntryPastTheAllowance() {
+    return AllowanceNearlySpent().Deflated("word/afchunk.rtf", RtfWithLargePng()).Bytes();
 }
 
 // The document, the files the scan gives, and how many of them are cut.
@@ -355,6 +409,13 @@ INSTANTIATE_TEST_SUITE_P(
                 return CompoundFileBuilder().Stream("Pictures", records + Filler(4096)).Bytes();
             },
             Jpegs(0)},
+        // Its group's data ends where the chain does: cut, not whole.
+        HostileDocument{"RtfPictureInAStreamWhoseChainEndsAfterOneSector",
+                        [] { return StreamCutAfterOneSector(RtfWithLargePng()); },
+                        [] {
+                            return Files{{"1.gif", LargePngFromRtf(512)}};
+                        },
+                        1},
         HostileDocument{"StoredZip64EntrySizeThatWraps", StoredEntrySizeThatWraps,
                         [] {
                             // The cut PNG runs on to the JPEG, not into it.
@@ -388,6 +449,19 @@ INSTANTIATE_TEST_SUITE_P(
             [] {
                 return Files{{"1.wmf", PlaceableWmf(WmfPicture(), {0, 0, 200, 100}, 1)}};
             }},
+        HostileDocument{"PngInAnEntryInflatedPastTheAllowance", PngEntryPastTheAllowance,
+                        [] {
+                            size_t left = AllowanceLeft(PngEntryPastTheAllowance());
+                            return Files{{"1.gif", LargePng().substr(0, left)}};
+                        },
+                        1},
+        // Its group's data ends where the allowance does: cut, not whole.
+        HostileDocument{
+            "RtfPictureInAnEntryInflatedPastTheAllowance", RtfEntryPastTheAllowance,
+            [] {
+                return Files{{"1.gif", LargePngFromRtf(AllowanceLeft(RtfEntryPastTheAllowance()))}};
+            },
+            1},
         HostileDocument{"PresentationContainersNestedTwoMegabytesDeep",
                         [] { return NestedPresentationContainers(1 << 18); }, Jpegs(0)}),
     [](const ::testing::TestParamInfo<HostileDocument>& info) { return info.param.name; });

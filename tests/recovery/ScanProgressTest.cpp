@@ -1,5 +1,6 @@
 // ScanProgressTest.cpp: what the scanner tells its caller while it reads, and
 // how it ends when the caller asks it to stop.
+#include "CompoundFileBuilder.h"
 #include "ScanTestSupport.h"
 #include "ZipBuilder.h"
 
@@ -141,4 +142,30 @@ TEST(ScanProgress, AStopWhileAPackageIsSearchedWritesNothing) {
     EXPECT_TRUE(scan.reporter.messages.empty());
     EXPECT_TRUE(scan.files.empty());
     EXPECT_EQ(scan.result.outputDirectory, "");
+}
+
+// A stop while the containers are read, after the plain search, is a stop
+// too, in a package's entries as in a compound file's streams: reported as
+// one, with no read error, and nothing written.
+TEST(ScanProgress, AStopWhileContainersAreReadIsReportedAsAStop) {
+    const std::string png = LargePng(3 << 20);
+    for (const std::string& document : {ZipBuilder()
+                                            .Stored("image1.png", png)
+                                            .Deflated("image2.jpeg", Fixture("small.jpg"))
+                                            .Bytes(),
+                                        CompoundFileBuilder()
+                                            .Stream("Data", png)
+                                            .Stream("Small", Fixture("small.jpg"))
+                                            .Bytes()}) {
+        TestFolder folder;
+        Scan scan;
+        // The first question after the plain search's reports.
+        scan.reporter = StoppingReporter(document.size() / ProgressSource::kReportStep + 1);
+        ScanInto(folder, document, scan);
+
+        EXPECT_TRUE(scan.result.stoppedOnRequest);
+        EXPECT_EQ(scan.result.failure.cause, ScanFailure::Cause::None);
+        EXPECT_TRUE(scan.reporter.messages.empty());
+        EXPECT_TRUE(scan.files.empty());
+    }
 }

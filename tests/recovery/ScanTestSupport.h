@@ -109,7 +109,9 @@ public:
 
     uint64_t Size() const override { return m_document->Size(); }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_failed || m_document->Failed(); }
+    DataEnd EndReason() const override {
+        return m_failed ? DataEnd::Failed : m_document->EndReason();
+    }
     FilePlace Place(uint64_t offset) override { return m_document->Place(offset); }
 
 private:

@@ -100,8 +100,13 @@ uint64_t SectorChain::ExtendRun(uint64_t index, uint32_t sector, uint64_t run, u
 size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
     const uint64_t sectorSize = uint64_t{1} << m_shift;
     size_t done = 0;
+    m_end = DataEnd::Whole;
     while (done < size && offset < m_size) {
-        if (!SeekSector(offset >> m_shift)) break;
+        // Only a chain that ends before its stream's length broke.
+        if (!SeekSector(offset >> m_shift)) {
+            m_end = m_sizeKnown ? DataEnd::Broken : DataEnd::Whole;
+            break;
+        }
         // Sectors that follow one another in the parent are read in one go.
         uint64_t within = offset & (sectorSize - 1);
         uint64_t wanted = std::min<uint64_t>(size - done, m_size - offset);
@@ -112,7 +117,11 @@ size_t SectorChain::ReadAt(uint64_t offset, uint8_t* into, size_t size) {
         size_t got = m_parent->ReadAt(ParentOffset(m_cursorSector) + within, into + done, piece);
         done += got;
         offset += got;
-        if (got < piece) break;
+        // The data below ends inside a sector of the chain: cut there.
+        if (got < piece) {
+            m_end = CutBy(m_parent->EndReason());
+            break;
+        }
         // The run's sectors are numbered one after another: the cursor moves
         // to the one holding the last byte read.
         uint64_t reached = std::min<uint64_t>((offset - 1) >> m_shift, lastIndex);

@@ -55,7 +55,7 @@ public:
 
     uint64_t Size() const override { return m_size; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_parent->Failed(); }
+    DataEnd EndReason() const override { return ViewEnd(m_parent->EndReason(), m_end); }
     FilePlace Place(uint64_t offset) override;
     uint64_t PlaceRun(uint64_t offset) override;
 
@@ -85,6 +85,7 @@ private:
     NoteBreak m_noteBreak;
     std::map<uint64_t, uint32_t> m_joins;  // by index: the sectors a broken link was joined to
     std::shared_ptr<SectorClaims> m_claims;
+    DataEnd m_end = DataEnd::Whole;  // why the last short read was short
     uint64_t m_furthestIndex = 0;
     uint64_t m_cursorIndex = 0;  // the chain's index-th sector is m_cursorSector
     uint32_t m_cursorSector;

@@ -55,6 +55,7 @@ bool RtfGroupSource::NextByte(uint8_t& byte, uint64_t& textPosition) {
             Follow(token);
         }
     }
+    if (!m_ended) m_end = m_text->EndReason();
     m_ended = true;
     return false;
 }

@@ -24,7 +24,7 @@ public:
 
     uint64_t Size() const override { return kUnknownSize; }
     size_t ReadAt(uint64_t offset, uint8_t* into, size_t size) override;
-    bool Failed() const override { return m_text->Failed(); }
+    DataEnd EndReason() const override { return ViewEnd(m_text->EndReason(), m_end); }
     // The file place of the text that encodes the byte.
     FilePlace Place(uint64_t offset) override;
     // The text between two data bytes is the group's own.
@@ -70,4 +70,5 @@ private:
     // to read it again or to place it, and that costs a short way, not the
     // way from the last checkpoint.
     std::vector<State> m_recent;
+    DataEnd m_end = DataEnd::Whole;  // why the text ran out inside the group, when it did
 };
