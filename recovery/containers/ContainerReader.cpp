@@ -8,6 +8,7 @@
 #include "recovery/pictures/PictureContent.h"
 #include "recovery/search/PictureFinder.h"
 #include "recovery/pictures/PictureHeaders.h"
+#include "recovery/pictures/PictureKindTable.h"
 #include "recovery/containers/PresentationObjects.h"
 #include "recovery/containers/rtf/RtfDocument.h"
 #include "recovery/containers/rtf/RtfPictureHeader.h"
@@ -271,23 +272,19 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
     m_found.Explain(*group.data, 0, size);
     FoundPicture picture;
     if (!RecordPicture(group.data, name, *words.kind, size, rank, picture)) return;
-    uint8_t head[64] = {};
-    size_t got = group.data->ReadAt(0, head, sizeof head);
-    if (picture.kind == PictureKind::Bmp) {
-        picture.header = BitmapFileHeader(head, got, size);
-        if (picture.header.empty()) return;
-    } else if (picture.kind == PictureKind::Pict) {
-        picture.header = PictFileHeader();
-    } else if (picture.kind == PictureKind::Wmf &&
-               !(got >= 4 && std::memcmp(head, kPlaceableMetafileKey, 4) == 0)) {
-        MetafileBounds bounds = MetafileWindow(*group.data, size);
-        if (bounds.right == bounds.left) {
-            bounds.right = Saturated32(words.width);
-            bounds.bottom = Saturated32(words.height);
-        }
-        bounds.widthEmu = TwipsAsEmu(words.goalWidth);
-        bounds.heightEmu = TwipsAsEmu(words.goalHeight);
-        picture.header = PlaceableMetafileHeader(bounds);
+    if (auto addHeader = KindInfo(picture.kind).fileHeader) {
+        // A metafile's own records tell its window best; the words, its size.
+        KeptPicture kept{*group.data, 0, size, [&] {
+                             MetafileBounds bounds = MetafileWindow(*group.data, size);
+                             if (bounds.right == bounds.left) {
+                                 bounds.right = Saturated32(words.width);
+                                 bounds.bottom = Saturated32(words.height);
+                             }
+                             bounds.widthEmu = TwipsAsEmu(words.goalWidth);
+                             bounds.heightEmu = TwipsAsEmu(words.goalHeight);
+                             return bounds;
+                         }};
+        if (!addHeader(kept, picture.header)) return;
     }
     m_found.Add(std::move(picture));
 }

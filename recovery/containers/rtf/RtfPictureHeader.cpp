@@ -3,6 +3,7 @@
 
 #include "recovery/bytes/DocumentReader.h"
 #include "recovery/containers/rtf/RtfGroupSource.h"
+#include "recovery/pictures/PictureKindTable.h"
 
 #include <cctype>
 #include <charconv>
@@ -16,17 +17,9 @@ constexpr size_t kReadBlock = 4096;
 constexpr uint64_t kLongestHeader = 64 * 1024;
 constexpr size_t kLongestWord = 32;
 
-struct KindWord {
-    const char* word;
-    std::optional<PictureKind> kind;
-};
-
-constexpr KindWord kKindWords[] = {
-    {"jpegblip", PictureKind::Jpeg}, {"pngblip", PictureKind::Png},
-    {"emfblip", PictureKind::Emf},   {"wmetafile", PictureKind::Wmf},
-    {"dibitmap", PictureKind::Bmp},  {"macpict", PictureKind::Pict},
-    {"wbitmap", std::nullopt},       {"pmmetafile", std::nullopt},
-};
+// Words that name a picture of a kind not written (a device bitmap, an OS/2
+// metafile): the group then holds no picture to write.
+constexpr const char* kUnwrittenKindWords[] = {"wbitmap", "pmmetafile"};
 
 bool IsHexDigit(uint8_t c) { return std::isxdigit(c) != 0; }
 
@@ -82,10 +75,11 @@ private:
     void Take(const std::string& word, const std::string& number) {
         int64_t value = 0;
         std::from_chars(number.data(), number.data() + number.size(), value);
-        for (const KindWord& kind : kKindWords) {
-            if (word == kind.word) {
-                m_header.kind = kind.kind;
-            }
+        for (const PictureKindInfo& info : kPictureKindTable) {
+            if (info.rtfWord != nullptr && word == info.rtfWord) m_header.kind = info.kind;
+        }
+        for (const char* unwritten : kUnwrittenKindWords) {
+            if (word == unwritten) m_header.kind = std::nullopt;
         }
         if (word == "picw") m_header.width = value;
         if (word == "pich") m_header.height = value;
