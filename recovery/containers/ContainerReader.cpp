@@ -53,6 +53,20 @@ int32_t TwipsAsEmu(int64_t twips) {
     return Saturated32(std::clamp<int64_t>(twips, -kMost, kMost) * kEmuPerTwip);
 }
 
+// A metafile's own records tell its window best; the group's words tell its
+// extent when they do not, and its size on the page.
+MetafileBounds RtfMetafileBounds(ByteSource& metafile, uint64_t size,
+                                 const RtfPictureHeader& words) {
+    MetafileBounds bounds = MetafileWindow(metafile, size);
+    if (bounds.right == bounds.left) {
+        bounds.right = Saturated32(words.width);
+        bounds.bottom = Saturated32(words.height);
+    }
+    bounds.widthEmu = TwipsAsEmu(words.goalWidth);
+    bounds.heightEmu = TwipsAsEmu(words.goalHeight);
+    return bounds;
+}
+
 // The picture a container keeps as the whole of [0, size) of a view.
 bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name, PictureKind kind,
                    uint64_t size, int rank, FoundPicture& picture) {
@@ -273,17 +287,8 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
     FoundPicture picture;
     if (!RecordPicture(group.data, name, *words.kind, size, rank, picture)) return;
     if (auto addHeader = KindInfo(picture.kind).fileHeader) {
-        // A metafile's own records tell its window best; the words, its size.
-        KeptPicture kept{*group.data, 0, size, [&] {
-                             MetafileBounds bounds = MetafileWindow(*group.data, size);
-                             if (bounds.right == bounds.left) {
-                                 bounds.right = Saturated32(words.width);
-                                 bounds.bottom = Saturated32(words.height);
-                             }
-                             bounds.widthEmu = TwipsAsEmu(words.goalWidth);
-                             bounds.heightEmu = TwipsAsEmu(words.goalHeight);
-                             return bounds;
-                         }};
+        KeptPicture kept{*group.data, 0, size,
+                         [&] { return RtfMetafileBounds(*group.data, size, words); }};
         if (!addHeader(kept, picture.header)) return;
     }
     m_found.Add(std::move(picture));

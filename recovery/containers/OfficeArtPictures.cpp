@@ -31,15 +31,18 @@ struct Record {
     uint64_t data;   // after the identifiers
 };
 
+// A kind's row lists fewer values than it has room for; the rest are zero.
 template <size_t N>
-bool Holds(const uint16_t (&values)[N], uint16_t value) {
+bool Lists(const uint16_t (&values)[N], uint16_t value) {
     return value != 0 && std::find(std::begin(values), std::end(values), value) != std::end(values);
 }
 
-// The kind whose records have the type and instance, if any.
+// The kind whose records have the type and instance, if any; an odd
+// instance is its even one with two identifiers.
 const PictureKindInfo* RecordKind(uint16_t type, uint16_t instance) {
+    uint16_t oneIdentifier = instance & ~1u;
     for (const PictureKindInfo& info : kPictureKindTable) {
-        if (Holds(info.officeArt.types, type) && Holds(info.officeArt.instances, instance & ~1u))
+        if (Lists(info.officeArt.types, type) && Lists(info.officeArt.instances, oneIdentifier))
             return &info;
     }
     return nullptr;
@@ -65,6 +68,18 @@ bool RecordEndsInView(ByteSource& view, const Record& record) {
     if (view.Size() != ByteSource::kUnknownSize) return record.end <= view.Size();
     uint8_t last;
     return view.ReadAt(record.end - 1, &last, 1) == 1;
+}
+
+// A metafile record's header gives the bounds and the size on the page.
+MetafileBounds RecordBounds(const uint8_t* header) {
+    MetafileBounds bounds;
+    bounds.left = static_cast<int32_t>(Little32(header + 4));
+    bounds.top = static_cast<int32_t>(Little32(header + 8));
+    bounds.right = static_cast<int32_t>(Little32(header + 12));
+    bounds.bottom = static_cast<int32_t>(Little32(header + 16));
+    bounds.widthEmu = static_cast<int32_t>(Little32(header + 20));
+    bounds.heightEmu = static_cast<int32_t>(Little32(header + 24));
+    return bounds;
 }
 
 bool IsZlibHeader(const uint8_t* head) {
@@ -151,23 +166,14 @@ private:
     }
 
     // A metafile of a kind with a signature must start with it; one kept
-    // without its file's header gets it, a WMF's made from the bounds and
-    // the size on the page the record's header gives.
+    // without its file's header gets it, made from the record's header.
     bool MetafileStartsSound(FoundPicture& picture, const uint8_t* header) {
         const PictureKindInfo& info = KindInfo(picture.kind);
         if (info.startsAt != nullptr && PictureKindAt(*picture.source, picture.start) != info.kind)
             return false;
         if (info.fileHeader == nullptr) return true;
-        KeptPicture kept{*picture.source, picture.start, picture.end - picture.start, [header] {
-                             MetafileBounds bounds;
-                             bounds.left = static_cast<int32_t>(Little32(header + 4));
-                             bounds.top = static_cast<int32_t>(Little32(header + 8));
-                             bounds.right = static_cast<int32_t>(Little32(header + 12));
-                             bounds.bottom = static_cast<int32_t>(Little32(header + 16));
-                             bounds.widthEmu = static_cast<int32_t>(Little32(header + 20));
-                             bounds.heightEmu = static_cast<int32_t>(Little32(header + 24));
-                             return bounds;
-                         }};
+        KeptPicture kept{*picture.source, picture.start, picture.end - picture.start,
+                         [header] { return RecordBounds(header); }};
         return info.fileHeader(kept, picture.header);
     }
 

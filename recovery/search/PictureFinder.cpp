@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-struct Candidate {
+struct SignatureCandidate {
     const PictureKindInfo* info = nullptr;
     SignatureStart start = SignatureStart::None;
 };
@@ -22,8 +22,7 @@ constexpr size_t kCheckBlockSize = 64 * 1024;
 // The kind whose search pair starts at p, where the prefilter found one.
 const PictureKindInfo* SearchedKindAt(const uint8_t* p) {
     for (const PictureKindInfo& info : kPictureKindTable) {
-        if (info.search.Searched() && p[0] == info.search.first &&
-            p[1] == info.search.second)
+        if (info.search.Searched() && p[0] == info.search.first && p[1] == info.search.second)
             return &info;
     }
     return nullptr;
@@ -34,7 +33,7 @@ const PictureKindInfo* SearchedKindAt(const uint8_t* p) {
 // held on. The vector prefilter stops only where a signature's first two
 // bytes are.
 const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, const uint8_t* held,
-                         Candidate& candidate) {
+                         SignatureCandidate& candidate) {
     // A pair starting before end lies within the readable bytes, end itself included.
     const uint8_t* limit = from < end ? end + 1 : end;
     for (const uint8_t* p = from; (p = FindSignaturePrefix(p, limit)) != nullptr; ++p) {
@@ -49,7 +48,7 @@ const uint8_t* FindStart(const uint8_t* from, const uint8_t* end, const uint8_t*
 // Moves the cursor to the next position before limit where a picture may
 // start. The last four bytes of each block are kept for the next one, so a
 // signature across two reads is found.
-bool FindCandidate(DocumentReader& reader, uint64_t limit, Candidate& candidate) {
+bool FindCandidate(DocumentReader& reader, uint64_t limit, SignatureCandidate& candidate) {
     while (reader.Position() < limit && reader.Ensure(kSignatureSize)) {
         const uint8_t* block = reader.Cursor();
         uint64_t searchable = std::min<uint64_t>(reader.Available() - (kSignatureSize - 1),
@@ -77,7 +76,7 @@ bool HoldsAt(const DocumentReader& reader, const PictureKindInfo& info, BrokenWa
 uint64_t NextWholePicture(ByteSource& source, uint64_t from, uint64_t to) {
     DocumentReader scan(source, kCheckBlockSize, from);
     std::array<BrokenWalks, kPictureKinds> broken;
-    Candidate candidate;
+    SignatureCandidate candidate;
     while (FindCandidate(scan, to, candidate)) {
         const PictureKindInfo& info = *candidate.info;
         if (info.salvageWalk != nullptr &&
@@ -128,7 +127,7 @@ void PictureFinder::Run(PictureSink& sink, uint64_t searchLimit) {
 }
 
 bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind) {
-    Candidate candidate;
+    SignatureCandidate candidate;
     while (FindCandidate(m_reader, searchLimit, candidate)) {
         if (IsPicture(candidate, kind)) return true;
         m_reader.Skip(1);
@@ -136,7 +135,9 @@ bool PictureFinder::FindSignature(uint64_t searchLimit, PictureKind& kind) {
     return false;
 }
 
-bool PictureFinder::IsPicture(const Candidate& candidate, PictureKind& kind) {
+// A start taken on its signature alone is a picture; any other only when its
+// structure holds.
+bool PictureFinder::IsPicture(const SignatureCandidate& candidate, PictureKind& kind) {
     const PictureKindInfo& info = *candidate.info;
     kind = info.kind;
     if (candidate.start == SignatureStart::Taken) return true;

@@ -23,7 +23,7 @@ enum class Walked { Whole, Broken, NoPicture };
 Walked SkipPicture(DocumentReader& reader, PictureKind kind, bool& ended);
 
 // What a signature found by the search may start.
-struct Candidate;
+struct SignatureCandidate;
 struct PictureKindInfo;
 
 class PictureSink {
@@ -50,7 +50,7 @@ public:
 private:
     bool FindSignature(uint64_t searchLimit, PictureKind& kind);
     // Whether a picture to take starts at the candidate; the cursor is then on its first byte.
-    bool IsPicture(const Candidate& candidate, PictureKind& kind);
+    bool IsPicture(const SignatureCandidate& candidate, PictureKind& kind);
     bool StartsBehind(const PictureKindInfo& info);
 
     DocumentReader m_reader;

@@ -41,7 +41,8 @@ TEST(PictureKindTable, EachKindsPictureIsToldWalkedAndFoundAsThatKind) {
 
         EXPECT_EQ(PictureKindAt(twice, 0), info.kind);
         if (info.walk != nullptr) {
-            EXPECT_EQ(PictureEndInRecord(twice, info.kind, 0, twice.Size(), &whole), picture.size());
+            EXPECT_EQ(PictureEndInRecord(twice, info.kind, 0, twice.Size(), &whole),
+                      picture.size());
             EXPECT_TRUE(whole);
         }
         if (info.search.Searched()) {
