@@ -51,7 +51,9 @@ struct PictureKindInfo {
     bool (*startsAt)(const uint8_t* head, size_t size) = nullptr;
     // None for a kind the plain search does not look for.
     SearchSignature search;
-    // The search's check of a start it takes only when the picture is whole.
+    // Whether the picture at a check's cursor is whole, the walks that broke
+    // remembered: the search's check of a start it does not take on its
+    // signature alone, and of a picture that cuts a broken one short.
     bool (*holds)(DocumentReader& check, BrokenWalks& broken) = nullptr;
     // The walk that proves a picture whole; none for a kind without one.
     PictureWalk walk = nullptr;
