@@ -8,6 +8,7 @@
 #include "recovery/pictures/PictureContent.h"
 #include "recovery/search/PictureFinder.h"
 #include "recovery/pictures/PictureHeaders.h"
+#include "recovery/pictures/PictureKindTable.h"
 #include "recovery/containers/PresentationObjects.h"
 #include "recovery/containers/rtf/RtfDocument.h"
 #include "recovery/containers/rtf/RtfPictureHeader.h"
@@ -47,6 +48,20 @@ int32_t Saturated32(int64_t value) {
 int32_t TwipsAsEmu(int64_t twips) {
     constexpr int64_t kMost = INT32_MAX / kEmuPerTwip + 1;
     return Saturated32(std::clamp<int64_t>(twips, -kMost, kMost) * kEmuPerTwip);
+}
+
+// A metafile's own records tell its window best; the group's words tell its
+// extent when they do not, and its size on the page.
+MetafileBounds RtfMetafileBounds(ByteSource& metafile, uint64_t size,
+                                 const RtfPictureHeader& words) {
+    MetafileBounds bounds = MetafileWindow(metafile, size);
+    if (bounds.right == bounds.left) {
+        bounds.right = Saturated32(words.width);
+        bounds.bottom = Saturated32(words.height);
+    }
+    bounds.widthEmu = TwipsAsEmu(words.goalWidth);
+    bounds.heightEmu = TwipsAsEmu(words.goalHeight);
+    return bounds;
 }
 
 // The picture a container keeps as the whole of [0, size) of a view, its
@@ -275,23 +290,10 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
     m_found.Explain(*group.data, 0, size);
     FoundPicture picture;
     if (!RecordPicture(group.data, name, *words.kind, size, dataEnd, rank, picture)) return;
-    uint8_t head[64] = {};
-    size_t got = group.data->ReadAt(0, head, sizeof head);
-    if (picture.kind == PictureKind::Bmp) {
-        picture.header = BitmapFileHeader(head, got, size);
-        if (picture.header.empty()) return;
-    } else if (picture.kind == PictureKind::Pict) {
-        picture.header = PictFileHeader();
-    } else if (picture.kind == PictureKind::Wmf &&
-               !(got >= 4 && std::memcmp(head, kPlaceableMetafileKey, 4) == 0)) {
-        MetafileBounds bounds = MetafileWindow(*group.data, size);
-        if (bounds.right == bounds.left) {
-            bounds.right = Saturated32(words.width);
-            bounds.bottom = Saturated32(words.height);
-        }
-        bounds.widthEmu = TwipsAsEmu(words.goalWidth);
-        bounds.heightEmu = TwipsAsEmu(words.goalHeight);
-        picture.header = PlaceableMetafileHeader(bounds);
+    if (auto addHeader = KindInfo(picture.kind).fileHeader) {
+        KeptPicture kept{*group.data, 0, size,
+                         [&] { return RtfMetafileBounds(*group.data, size, words); }};
+        if (!addHeader(kept, picture.header)) return;
     }
     m_found.Add(std::move(picture));
 }

@@ -6,9 +6,11 @@
 #include "recovery/bytes/InflateSource.h"
 #include "recovery/pictures/PictureContent.h"
 #include "recovery/pictures/PictureHeaders.h"
+#include "recovery/pictures/PictureKindTable.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -22,43 +24,43 @@ constexpr uint8_t kDeflated = 0x00;
 constexpr uint8_t kStored = 0xFE;
 constexpr uint8_t kNoFilter = 0xFE;
 
-struct RecordKind {
-    uint16_t type;
-    uint16_t instance;  // with one identifier; the next instance has two
-    PictureKind kind;
-    bool metafile;
-};
-
-constexpr RecordKind kRecordKinds[] = {
-    {0xF01A, 0x3D4, PictureKind::Emf, true},   {0xF01B, 0x216, PictureKind::Wmf, true},
-    {0xF01C, 0x542, PictureKind::Pict, true},  {0xF01D, 0x46A, PictureKind::Jpeg, false},
-    {0xF01D, 0x6E2, PictureKind::Jpeg, false}, {0xF02A, 0x46A, PictureKind::Jpeg, false},
-    {0xF02A, 0x6E2, PictureKind::Jpeg, false}, {0xF01E, 0x6E0, PictureKind::Png, false},
-    {0xF01F, 0x7A8, PictureKind::Bmp, false},  {0xF029, 0x6E4, PictureKind::Tiff, false},
-};
-
 struct Record {
-    RecordKind kind;
+    const PictureKindInfo* kind;
     uint64_t start;  // the record header's first byte in the view
     uint64_t end;    // after its last byte
     uint64_t data;   // after the identifiers
 };
 
+// A kind's row lists fewer values than it has room for; the rest are zero.
+template <size_t N>
+bool Lists(const uint16_t (&values)[N], uint16_t value) {
+    return value != 0 && std::find(std::begin(values), std::end(values), value) != std::end(values);
+}
+
+// The kind whose records have the type and instance, if any; an odd
+// instance is its even one with two identifiers.
+const PictureKindInfo* RecordKind(uint16_t type, uint16_t instance) {
+    uint16_t oneIdentifier = instance & ~1u;
+    for (const PictureKindInfo& info : kPictureKindTable) {
+        if (Lists(info.officeArt.types, type) && Lists(info.officeArt.instances, oneIdentifier))
+            return &info;
+    }
+    return nullptr;
+}
+
 bool ReadRecordHeader(const uint8_t* header, uint64_t start, Record& record) {
     uint16_t versionAndInstance = Little16(header);
     if ((versionAndInstance & 0x0F) != 0) return false;
     uint16_t instance = versionAndInstance >> 4;
-    uint16_t type = Little16(header + 2);
-    for (const RecordKind& kind : kRecordKinds) {
-        if (kind.type != type || (instance & ~1u) != kind.instance) continue;
-        uint64_t identifiers = (instance & 1u) != 0 ? 2 * kIdentifierSize : kIdentifierSize;
-        record.kind = kind;
-        record.start = start;
-        record.end = start + kRecordHeaderSize + Little32(header + 4);
-        record.data = start + kRecordHeaderSize + identifiers;
-        return record.data + (kind.metafile ? kMetafileHeaderSize : kBitmapTagSize) < record.end;
-    }
-    return false;
+    const PictureKindInfo* kind = RecordKind(Little16(header + 2), instance);
+    if (kind == nullptr) return false;
+    uint64_t identifiers = (instance & 1u) != 0 ? 2 * kIdentifierSize : kIdentifierSize;
+    record.kind = kind;
+    record.start = start;
+    record.end = start + kRecordHeaderSize + Little32(header + 4);
+    record.data = start + kRecordHeaderSize + identifiers;
+    return record.data + (kind->officeArt.metafile ? kMetafileHeaderSize : kBitmapTagSize) <
+           record.end;
 }
 
 // The record must lie whole within the view: its last byte is read.
@@ -66,6 +68,18 @@ bool RecordEndsInView(ByteSource& view, const Record& record) {
     if (view.Size() != ByteSource::kUnknownSize) return record.end <= view.Size();
     uint8_t last;
     return view.ReadAt(record.end - 1, &last, 1) == 1;
+}
+
+// A metafile record's header gives the bounds and the size on the page.
+MetafileBounds RecordBounds(const uint8_t* header) {
+    MetafileBounds bounds;
+    bounds.left = static_cast<int32_t>(Little32(header + 4));
+    bounds.top = static_cast<int32_t>(Little32(header + 8));
+    bounds.right = static_cast<int32_t>(Little32(header + 12));
+    bounds.bottom = static_cast<int32_t>(Little32(header + 16));
+    bounds.widthEmu = static_cast<int32_t>(Little32(header + 20));
+    bounds.heightEmu = static_cast<int32_t>(Little32(header + 24));
+    return bounds;
 }
 
 bool IsZlibHeader(const uint8_t* head) {
@@ -81,7 +95,7 @@ public:
     // True when the record held a picture, now found.
     bool Take(const Record& record) {
         if (!RecordEndsInView(*m_view, record)) return false;
-        bool taken = record.kind.metafile ? TakeMetafile(record) : TakeBitmap(record);
+        bool taken = record.kind->officeArt.metafile ? TakeMetafile(record) : TakeBitmap(record);
         if (taken) m_found.Explain(*m_view, record.start, record.end);
         return taken;
     }
@@ -89,7 +103,7 @@ public:
 private:
     FoundPicture Picture(const Record& record) const {
         FoundPicture picture;
-        picture.kind = record.kind.kind;
+        picture.kind = record.kind->kind;
         picture.from = RecordOrigin(m_name, record.start);
         picture.source = m_view;
         picture.rank = m_rank;
@@ -97,18 +111,18 @@ private:
         return picture;
     }
 
+    // A bitmap kept without its file's header fills its record; any other
+    // must show its kind's start, and ends where its structure does.
     bool TakeBitmap(const Record& record) {
         FoundPicture picture = Picture(record);
         picture.start = record.data + kBitmapTagSize;
-        uint8_t head[64] = {};
-        size_t got = m_view->ReadAt(picture.start, head, sizeof head);
-        if (record.kind.kind == PictureKind::Bmp) {
+        if (record.kind->fileHeader != nullptr) {
             picture.end = record.end;
-            picture.header = BitmapFileHeader(head, got, picture.end - picture.start);
-            if (picture.header.empty()) return false;
+            KeptPicture kept{*m_view, picture.start, picture.end - picture.start, nullptr};
+            if (!record.kind->fileHeader(kept, picture.header)) return false;
         } else {
             auto kind = PictureKindAt(*m_view, picture.start);
-            if (kind != record.kind.kind) return false;
+            if (kind != picture.kind) return false;
             picture.end = PictureEndInRecord(*m_view, picture.kind, picture.start, record.end,
                                              &picture.walkedWhole);
         }
@@ -151,29 +165,16 @@ private:
         return true;
     }
 
+    // A metafile of a kind with a signature must start with it; one kept
+    // without its file's header gets it, made from the record's header.
     bool MetafileStartsSound(FoundPicture& picture, const uint8_t* header) {
-        switch (picture.kind) {
-        case PictureKind::Pict:
-            picture.header = PictFileHeader();
-            return true;
-        case PictureKind::Emf:
-            return PictureKindAt(*picture.source, picture.start) == PictureKind::Emf;
-        default: {
-            uint8_t key[sizeof kPlaceableMetafileKey];
-            if (!ReadExactly(*picture.source, picture.start, key, sizeof key)) return false;
-            if (std::memcmp(key, kPlaceableMetafileKey, sizeof key) == 0) return true;
-            if (PictureKindAt(*picture.source, picture.start) != PictureKind::Wmf) return false;
-            MetafileBounds bounds;
-            bounds.left = static_cast<int32_t>(Little32(header + 4));
-            bounds.top = static_cast<int32_t>(Little32(header + 8));
-            bounds.right = static_cast<int32_t>(Little32(header + 12));
-            bounds.bottom = static_cast<int32_t>(Little32(header + 16));
-            bounds.widthEmu = static_cast<int32_t>(Little32(header + 20));
-            bounds.heightEmu = static_cast<int32_t>(Little32(header + 24));
-            picture.header = PlaceableMetafileHeader(bounds);
-            return true;
-        }
-        }
+        const PictureKindInfo& info = KindInfo(picture.kind);
+        if (info.startsAt != nullptr && PictureKindAt(*picture.source, picture.start) != info.kind)
+            return false;
+        if (info.fileHeader == nullptr) return true;
+        KeptPicture kept{*picture.source, picture.start, picture.end - picture.start,
+                         [header] { return RecordBounds(header); }};
+        return info.fileHeader(kept, picture.header);
     }
 
     std::shared_ptr<ByteSource> m_view;

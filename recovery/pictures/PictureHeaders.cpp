@@ -6,6 +6,7 @@
 #include "recovery/bytes/ByteSource.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -13,6 +14,8 @@ constexpr size_t kBitmapFileHeaderSize = 14;
 constexpr size_t kPictHeaderSize = 512;
 constexpr int32_t kEmuPerInch = 914400;
 constexpr int32_t kDefaultUnitsPerInch = 1440;
+// Enough of a picture's first bytes for any header made from them.
+constexpr size_t kHeadSize = 64;
 
 void Put16(std::vector<uint8_t>& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value));
@@ -94,4 +97,28 @@ MetafileBounds MetafileWindow(ByteSource& metafile, uint64_t size) {
         at += words * 2;
     }
     return bounds;
+}
+
+bool AddBitmapFileHeader(const KeptPicture& kept, std::vector<uint8_t>& header) {
+    uint8_t head[kHeadSize] = {};
+    size_t got = kept.source.ReadAt(kept.start, head, sizeof head);
+    header = BitmapFileHeader(head, got, kept.size);
+    return !header.empty();
+}
+
+bool AddPictFileHeader(const KeptPicture&, std::vector<uint8_t>& header) {
+    header = PictFileHeader();
+    return true;
+}
+
+// A metafile kept with its placeable header needs none.
+bool AddPlaceableMetafileHeader(const KeptPicture& kept, std::vector<uint8_t>& header) {
+    uint8_t key[sizeof kPlaceableMetafileKey];
+    if (ReadExactly(kept.source, kept.start, key, sizeof key) &&
+        std::memcmp(key, kPlaceableMetafileKey, sizeof key) == 0) {
+        header.clear();
+        return true;
+    }
+    header = PlaceableMetafileHeader(kept.bounds());
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // A device-independent bitmap kept without its file header gets the 14
@@ -35,3 +36,20 @@ std::vector<uint8_t> PictFileHeader();
 
 // The first bytes of a placeable metafile.
 constexpr uint8_t kPlaceableMetafileKey[] = {0xD7, 0xCD, 0xC6, 0x9A};
+
+// A picture a document keeps where the files of its kind may start with a
+// header the document leaves out.
+struct KeptPicture {
+    ByteSource& source;
+    uint64_t start;
+    uint64_t size;
+    // The bounds its container tells for a metafile: asked for only when
+    // the metafile needs a header.
+    std::function<MetafileBounds()> bounds;
+};
+
+// Each gives the header to put in front of a kept picture of its kind: empty
+// when the picture has its own. False when the bytes can be given none.
+bool AddBitmapFileHeader(const KeptPicture& kept, std::vector<uint8_t>& header);
+bool AddPictFileHeader(const KeptPicture& kept, std::vector<uint8_t>& header);
+bool AddPlaceableMetafileHeader(const KeptPicture& kept, std::vector<uint8_t>& header);

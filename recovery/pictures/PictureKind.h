@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+// All a kind stands for is held in its row of PictureKindTable.h.
 enum class PictureKind { Jpeg, Png, Gif, Bmp, Tiff, Emf, Wmf, Pict, Wdp, Svg };
 constexpr size_t kPictureKinds = 10;
 
@@ -14,20 +15,11 @@ constexpr size_t kPictureKinds = 10;
 using PictureKinds = std::bitset<kPictureKinds>;
 inline PictureKinds AllPictureKinds() { return PictureKinds().set(); }
 
-// PNG pictures are written with ".gif", as users of the program have always
-// found them; the bytes are the PNG's own. GIF pictures share those names.
-inline const char* FileExtension(PictureKind kind) {
-    constexpr const char* kExtensions[kPictureKinds] = {".jpg", ".gif", ".gif", ".bmp", ".tif",
-                                                        ".emf", ".wmf", ".pct", ".wdp", ".svg"};
-    return kExtensions[static_cast<size_t>(kind)];
-}
+// The extension of the files the kind's pictures are written to.
+const char* FileExtension(PictureKind kind);
 
 // The kind's name in the console tool's options and reports.
-inline const char* KindName(PictureKind kind) {
-    constexpr const char* kNames[kPictureKinds] = {"jpeg", "png", "gif",  "bmp", "tiff",
-                                                   "emf",  "wmf", "pict", "wdp", "svg"};
-    return kNames[static_cast<size_t>(kind)];
-}
+const char* KindName(PictureKind kind);
 
 inline std::optional<PictureKind> KindNamed(std::string_view name) {
     for (size_t kind = 0; kind < kPictureKinds; ++kind) {

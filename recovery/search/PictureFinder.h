@@ -7,9 +7,9 @@
 #include "recovery/pictures/PictureKind.h"
 #include "recovery/pictures/WalkAt.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-
 
 // What a picture's walk found: its structure whole, or broken (the picture
 // is cut short or damaged), or a JPEG's markers that end without a frame and
@@ -23,7 +23,8 @@ enum class Walked { Whole, Broken, NoPicture };
 Walked SkipPicture(DocumentReader& reader, PictureKind kind, bool& ended);
 
 // What a signature found by the search may start.
-enum class CandidateStart : uint8_t;
+struct SignatureCandidate;
+struct PictureKindInfo;
 
 class PictureSink {
 public:
@@ -49,13 +50,12 @@ public:
 private:
     bool FindSignature(uint64_t searchLimit, PictureKind& kind);
     // Whether a picture to take starts at the candidate; the cursor is then on its first byte.
-    bool IsPicture(CandidateStart start, PictureKind& kind);
-    bool EmfStartsBehind();
+    bool IsPicture(const SignatureCandidate& candidate, PictureKind& kind);
+    bool StartsBehind(const PictureKindInfo& info);
 
     DocumentReader m_reader;
     // Where the search for the next picture began: the end of the last one.
     uint64_t m_searchFrom = 0;
-    BrokenWalks m_brokenJpegs;
-    BrokenWalks m_brokenGifs;
-    BrokenWalks m_brokenEmfs;
+    // The marks of each kind's walks that broke.
+    std::array<BrokenWalks, kPictureKinds> m_broken;
 };

@@ -1,7 +1,10 @@
 // SignatureSearch.cpp
 #include "recovery/search/SignatureSearch.h"
 
+#include "recovery/pictures/PictureKindTable.h"
+
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 
@@ -20,11 +23,36 @@ struct Pair {
     uint8_t second;
 };
 
-// JPEG, PNG, GIF, BMP, and the middle of EMF's " EMF": the signature of an
-// EMF lies 40 bytes into its header, behind fields that vary. BMP's and EMF's
-// pairs end alike, so the vector search compares one second byte for both.
-constexpr Pair kPairs[] = {{0xFF, 0xD8}, {0x89, 0x50}, {'G', 'I'}, {'B', 'M'}, {'E', 'M'}};
-constexpr size_t kPairCount = sizeof kPairs / sizeof kPairs[0];
+// The pairs of the kinds the search looks for, in the table's order.
+constexpr size_t CountSearchedKinds() {
+    size_t count = 0;
+    for (const PictureKindInfo& info : kPictureKindTable) count += info.search.Searched();
+    return count;
+}
+constexpr size_t kPairCount = CountSearchedKinds();
+
+constexpr std::array<Pair, kPairCount> SearchedPairs() {
+    std::array<Pair, kPairCount> pairs{};
+    size_t next = 0;
+    for (const PictureKindInfo& info : kPictureKindTable) {
+        if (info.search.Searched()) pairs[next++] = {info.search.first, info.search.second};
+    }
+    return pairs;
+}
+constexpr std::array<Pair, kPairCount> kPairs = SearchedPairs();
+
+constexpr Pair PairOf(PictureKind kind) {
+    return {KindInfo(kind).search.first, KindInfo(kind).search.second};
+}
+
+// The vector searches compare each pair by name, written out for speed: a
+// kind the table searches for besides these needs its comparison there too.
+// EMF's pair is the middle of its " EMF": the signature lies 40 bytes into
+// its header, behind fields that vary. BMP's and EMF's pairs end alike, so
+// the vector search compares one second byte for both.
+static_assert(kPairCount == 5, "the vector searches compare JPEG, PNG, GIF, BMP and EMF pairs");
+static_assert(PairOf(PictureKind::Bmp).second == PairOf(PictureKind::Emf).second,
+              "BMP and EMF share a second byte");
 
 // The next position in [from, end) holding the byte, or end.
 const uint8_t* Next(const uint8_t* from, const uint8_t* end, uint8_t byte) {
@@ -64,12 +92,14 @@ __m128i Repeated(uint8_t byte) { return _mm_set1_epi8(static_cast<char>(byte)); 
 // this loop's, and the compiler keeps every constant in a register so.
 const uint8_t* FindWithSse2(const uint8_t* from, const uint8_t* limit) {
     constexpr size_t kWidth = 16;
-    const __m128i jpegFirst = Repeated(kPairs[0].first), jpegSecond = Repeated(kPairs[0].second);
-    const __m128i pngFirst = Repeated(kPairs[1].first), pngSecond = Repeated(kPairs[1].second);
-    const __m128i gifFirst = Repeated(kPairs[2].first), gifSecond = Repeated(kPairs[2].second);
-    const __m128i bmpFirst = Repeated(kPairs[3].first), emfFirst = Repeated(kPairs[4].first);
-    const __m128i sharedSecond = Repeated(kPairs[3].second);
-    static_assert(kPairs[3].second == kPairs[4].second, "BMP and EMF share a second byte");
+    constexpr Pair kJpeg = PairOf(PictureKind::Jpeg), kPng = PairOf(PictureKind::Png);
+    constexpr Pair kGif = PairOf(PictureKind::Gif), kBmp = PairOf(PictureKind::Bmp);
+    const __m128i jpegFirst = Repeated(kJpeg.first), jpegSecond = Repeated(kJpeg.second);
+    const __m128i pngFirst = Repeated(kPng.first), pngSecond = Repeated(kPng.second);
+    const __m128i gifFirst = Repeated(kGif.first), gifSecond = Repeated(kGif.second);
+    const __m128i bmpFirst = Repeated(kBmp.first);
+    const __m128i emfFirst = Repeated(PairOf(PictureKind::Emf).first);
+    const __m128i sharedSecond = Repeated(kBmp.second);
     const uint8_t* p = from;
     // Both loads stay inside [from, limit): the second reads up to p + 16.
     for (; limit - p > static_cast<ptrdiff_t>(kWidth); p += kWidth) {
@@ -99,15 +129,17 @@ __attribute__((target("avx2"))) const uint8_t* FindWithAvx2(const uint8_t* from,
                                                             const uint8_t* limit) {
     constexpr size_t kWidth = 32;
 #define VELMO_REPEATED(byte) _mm256_set1_epi8(static_cast<char>(byte))
-    const __m256i jpegFirst = VELMO_REPEATED(kPairs[0].first);
-    const __m256i jpegSecond = VELMO_REPEATED(kPairs[0].second);
-    const __m256i pngFirst = VELMO_REPEATED(kPairs[1].first);
-    const __m256i pngSecond = VELMO_REPEATED(kPairs[1].second);
-    const __m256i gifFirst = VELMO_REPEATED(kPairs[2].first);
-    const __m256i gifSecond = VELMO_REPEATED(kPairs[2].second);
-    const __m256i bmpFirst = VELMO_REPEATED(kPairs[3].first);
-    const __m256i emfFirst = VELMO_REPEATED(kPairs[4].first);
-    const __m256i sharedSecond = VELMO_REPEATED(kPairs[3].second);
+    constexpr Pair kJpeg = PairOf(PictureKind::Jpeg), kPng = PairOf(PictureKind::Png);
+    constexpr Pair kGif = PairOf(PictureKind::Gif), kBmp = PairOf(PictureKind::Bmp);
+    const __m256i jpegFirst = VELMO_REPEATED(kJpeg.first);
+    const __m256i jpegSecond = VELMO_REPEATED(kJpeg.second);
+    const __m256i pngFirst = VELMO_REPEATED(kPng.first);
+    const __m256i pngSecond = VELMO_REPEATED(kPng.second);
+    const __m256i gifFirst = VELMO_REPEATED(kGif.first);
+    const __m256i gifSecond = VELMO_REPEATED(kGif.second);
+    const __m256i bmpFirst = VELMO_REPEATED(kBmp.first);
+    const __m256i emfFirst = VELMO_REPEATED(PairOf(PictureKind::Emf).first);
+    const __m256i sharedSecond = VELMO_REPEATED(kBmp.second);
 #undef VELMO_REPEATED
     const uint8_t* p = from;
     for (; limit - p > static_cast<ptrdiff_t>(kWidth); p += kWidth) {

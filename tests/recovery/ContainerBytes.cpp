@@ -92,7 +92,7 @@ std::string BlipRecord(const Blip& blip) {
     static const Form kForms[] = {{0xF01A, 0x3D4, true},  {0xF01B, 0x216, true},
                                   {0xF01C, 0x542, true},  {0xF01D, 0x46A, false},
                                   {0xF01E, 0x6E0, false}, {0xF01F, 0x7A8, false},
-                                  {0xF029, 0x6E4, false}};
+                                  {0xF029, 0x6E4, false}, {0xF02A, 0x6E2, false}};
     const Form& form = kForms[static_cast<int>(blip.kind)];
     std::string identifiers(blip.twoIdentifiers ? 32 : 16, '\x5A');
     std::string body = identifiers;

@@ -74,7 +74,8 @@ std::string BiffContinued(uint16_t type, const std::string& body);
 // A picture record as Office writes it: a bitmap's (JPEG, PNG, DIB, TIFF)
 // identifier and tag, or a metafile's (EMF, WMF, PICT) identifier and header,
 // its data deflated when asked, then slack the record pads it with.
-enum class BlipKind { Emf, Wmf, Pict, Jpeg, Png, Dib, Tiff };
+// JpegOtherForm is a JPEG's record of the other type and instance it may have.
+enum class BlipKind { Emf, Wmf, Pict, Jpeg, Png, Dib, Tiff, JpegOtherForm };
 struct Blip {
     BlipKind kind;
     std::string data;

@@ -116,6 +116,13 @@ std::string PictureDamagedInItsRecord() {
                                     Filler(4000));
 }
 
+// A JPEG cut short in a record of its other form ends with its record too.
+std::string JpegDamagedInItsOtherRecordForm() {
+    std::string cut = Jpeg().substr(0, Jpeg().size() - 12);
+    return Compound("Pictures", BlipRecord({BlipKind::JpegOtherForm, cut}) +
+                                    BlipRecord({BlipKind::Png, Png()}) + Filler(4000));
+}
+
 // The directory is gone; the allocation table still chains each stream.
 std::string LostDirectory() {
     std::string file = CompoundFileBuilder()
@@ -258,6 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"FragmentsInARecordsSlack", PaddedRecord, [] { return Files{{"1.gif", SmallPng()}}; }},
         RecordCase{"PictureDamagedInItsRecord", PictureDamagedInItsRecord,
                    [] { return Files{{"1.gif", Png().substr(0, Png().size() - 12)}, {"1.jpg", Jpeg()}}; }},
+        RecordCase{"JpegDamagedInItsOtherRecordForm", JpegDamagedInItsOtherRecordForm,
+                   [] { return Files{{"1.jpg", Jpeg().substr(0, Jpeg().size() - 12)}, {"1.gif", Png()}}; }},
         RecordCase{"LostDirectory", LostDirectory,
                    [] { return Files{{"1.jpg", Jpeg()}, {"1.gif", Png()}}; }},
         RecordCase{"LostDirectoryOverAOneSectorChain", LostDirectoryOverAOneSectorChain,

@@ -3,6 +3,7 @@
 
 #include "recovery/containers/rtf/RtfGroupSource.h"
 #include "recovery/containers/rtf/RtfTokenizer.h"
+#include "recovery/pictures/PictureKindTable.h"
 
 #include <string_view>
 
@@ -13,17 +14,9 @@ constexpr size_t kReadBlock = 4096;
 // is not read further for them.
 constexpr uint64_t kLongestHeader = 64 * 1024;
 
-struct KindWord {
-    const char* word;
-    std::optional<PictureKind> kind;
-};
-
-constexpr KindWord kKindWords[] = {
-    {"jpegblip", PictureKind::Jpeg}, {"pngblip", PictureKind::Png},
-    {"emfblip", PictureKind::Emf},   {"wmetafile", PictureKind::Wmf},
-    {"dibitmap", PictureKind::Bmp},  {"macpict", PictureKind::Pict},
-    {"wbitmap", std::nullopt},       {"pmmetafile", std::nullopt},
-};
+// Words that name a picture of a kind not written (a device bitmap, an OS/2
+// metafile): the group then holds no picture to write.
+constexpr const char* kUnwrittenKindWords[] = {"wbitmap", "pmmetafile"};
 
 class HeaderReader {
 public:
@@ -58,10 +51,11 @@ private:
     }
 
     void Take(std::string_view word, int64_t value) {
-        for (const KindWord& kind : kKindWords) {
-            if (word == kind.word) {
-                m_header.kind = kind.kind;
-            }
+        for (const PictureKindInfo& info : kPictureKindTable) {
+            if (info.rtfWord != nullptr && word == info.rtfWord) m_header.kind = info.kind;
+        }
+        for (const char* unwritten : kUnwrittenKindWords) {
+            if (word == unwritten) m_header.kind = std::nullopt;
         }
         if (word == "picw") m_header.width = value;
         if (word == "pich") m_header.height = value;
