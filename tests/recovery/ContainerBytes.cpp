@@ -64,7 +64,6 @@ std::string BiffContinued(uint16_t type, const std::string& body) {
 }
 
 std::string WorkbookStream(const std::vector<std::string>& groups) {
-    constexpr size_t kLongestBody = 8224;
     std::string stream = BiffRecord(0x0809, Le(0x0600, 2) + Le(0x0005, 2) + std::string(12, '\0'));
     for (const std::string& group : groups) stream += BiffContinued(0x00EB, group);
     return stream + BiffRecord(0x000A, "");

@@ -334,7 +334,9 @@ TEST_P(Hostile, EndsSoonWithEveryPictureOnce) {
     ScanOutcome outcome = ScanBytes(folder, document);
 
     EXPECT_LT(std::chrono::steady_clock::now() - start, kPromptly);
-    if (GetParam().littleMemory) EXPECT_LT(PeakMemory() - memoryBefore, kLittleMemory);
+    if (GetParam().littleMemory) {
+        EXPECT_LT(PeakMemory() - memoryBefore, kLittleMemory);
+    }
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(outcome.files, GetParam().expected());
     EXPECT_EQ(outcome.result.cutCount, GetParam().cut);

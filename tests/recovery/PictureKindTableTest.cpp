@@ -59,11 +59,14 @@ TEST(PictureKindTable, NoNameWordOrOfficeRecordNamesTwoKinds) {
     for (const PictureKindInfo& info : kPictureKindTable) {
         SCOPED_TRACE(info.name);
         EXPECT_EQ(KindNamed(info.name), info.kind);
-        if (info.rtfWord != nullptr) EXPECT_TRUE(words.insert(info.rtfWord).second);
+        if (info.rtfWord != nullptr) {
+            EXPECT_TRUE(words.insert(info.rtfWord).second);
+        }
         for (uint16_t type : info.officeArt.types) {
             for (uint16_t instance : info.officeArt.instances) {
-                if (type != 0 && instance != 0)
+                if (type != 0 && instance != 0) {
                     EXPECT_TRUE(records.insert({type, instance}).second) << type << " " << instance;
+                }
             }
         }
     }
