@@ -53,8 +53,9 @@ int32_t TwipsAsEmu(int64_t twips) {
 }
 
 // The picture a container keeps as the whole of [0, size) of a view.
-bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name, PictureKind kind,
-                   uint64_t size, int rank, FoundPicture& picture) {
+bool RecordPicture(const std::shared_ptr<ByteSource>& view, FoundPictures& found,
+                   const ViewName& name, PictureKind kind, uint64_t size, int rank,
+                   FoundPicture& picture) {
     if (size == 0) return false;
     picture.kind = kind;
     picture.source = view;
@@ -71,7 +72,7 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name
     picture.rank = rank;
     picture.evidence = Evidence::Record;
     picture.walkedWhole = whole;
-    picture.from = PictureOrigin(name, 0);
+    picture.origin = Origin{found.KeepName(name), 0, false};
     return true;
 }
 
@@ -239,7 +240,7 @@ void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, c
     std::optional<PictureKind> kind = PictureKindAt(*part, 0);
     FoundPicture picture;
     if (kind && !m_found.TellByRecord(part->Place(0), *kind) &&
-        RecordPicture(part, name, *kind, size, rank, picture))
+        RecordPicture(part, m_found, name, *kind, size, rank, picture))
         m_found.Add(std::move(picture));
     part->Rest();
 }
@@ -270,7 +271,7 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
     uint64_t size = DataEnd(*group.data);
     m_found.Explain(*group.data, 0, size);
     FoundPicture picture;
-    if (!RecordPicture(group.data, name, *words.kind, size, rank, picture)) return;
+    if (!RecordPicture(group.data, m_found, name, *words.kind, size, rank, picture)) return;
     uint8_t head[64] = {};
     size_t got = group.data->ReadAt(0, head, sizeof head);
     if (picture.kind == PictureKind::Bmp) {

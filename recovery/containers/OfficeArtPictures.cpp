@@ -76,7 +76,11 @@ class RecordReader {
 public:
     RecordReader(const std::shared_ptr<ByteSource>& view, const ViewName& name, int rank,
                  FoundPictures& found, const std::shared_ptr<InflationBudget>& budget)
-        : m_view(view), m_name(name), m_rank(rank), m_found(found), m_budget(budget) {}
+        : m_view(view),
+          m_name(found.KeepName(name)),
+          m_rank(rank),
+          m_found(found),
+          m_budget(budget) {}
 
     // True when the record held a picture, now found.
     bool Take(const Record& record) {
@@ -90,7 +94,7 @@ private:
     FoundPicture Picture(const Record& record) const {
         FoundPicture picture;
         picture.kind = record.kind.kind;
-        picture.from = RecordOrigin(m_name, record.start);
+        picture.origin = Origin{m_name, record.start, true};
         picture.source = m_view;
         picture.rank = m_rank;
         picture.evidence = Evidence::Record;
@@ -177,7 +181,7 @@ private:
     }
 
     std::shared_ptr<ByteSource> m_view;
-    const ViewName& m_name;
+    uint32_t m_name;
     int m_rank;
     FoundPictures& m_found;
     std::shared_ptr<InflationBudget> m_budget;
