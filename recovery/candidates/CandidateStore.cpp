@@ -72,15 +72,21 @@ private:
 
 CandidateStore::CandidateStore(size_t mostInMemory) : m_mostInMemory(mostInMemory) {}
 
+size_t CandidateStore::RunEnd(size_t run) const {
+    return run + 1 < m_runStarts.size() ? m_runStarts[run + 1] : m_memory.size();
+}
+
+bool CandidateStore::LastRunCaughtUp() const {
+    const size_t last = m_runStarts.size() - 1;
+    return RunEnd(last) - m_runStarts[last] >= m_runStarts[last] - m_runStarts[last - 1];
+}
+
 // Like a binary counter: a run merges with the one before while it is as
 // long, so that runs halve in length from the oldest on.
 void CandidateStore::Add(const Candidate& candidate) {
     m_runStarts.push_back(m_memory.size());
     m_memory.push_back(candidate);
-    while (m_runStarts.size() >= 2 &&
-           m_memory.size() - m_runStarts.back() >=
-               m_runStarts.back() - m_runStarts[m_runStarts.size() - 2])
-        MergeLastRuns();
+    while (m_runStarts.size() >= 2 && LastRunCaughtUp()) MergeLastRuns();
     if (m_memory.size() >= m_mostInMemory && !m_fileFailed) Spill();
 }
 
@@ -157,15 +163,12 @@ bool CandidateStore::ChangeHolder(const FilePlace& place,
             consider(middle))
             holderRecord = low;
     }
+    Candidate key;
+    key.place = place;
     for (size_t run = 0; run < m_runStarts.size(); ++run) {
-        auto end = run + 1 < m_runStarts.size()
-                       ? m_memory.begin() + static_cast<std::ptrdiff_t>(m_runStarts[run + 1])
-                       : m_memory.end();
-        Candidate key;
-        key.place = place;
-        auto at = std::lower_bound(m_memory.begin() + static_cast<std::ptrdiff_t>(m_runStarts[run]),
-                                   end, key, ByPlace);
-        if (at != end && at->place == place && consider(*at)) holderInMemory = &*at;
+        Candidate* end = m_memory.data() + RunEnd(run);
+        Candidate* at = std::lower_bound(m_memory.data() + m_runStarts[run], end, key, ByPlace);
+        if (at != end && at->place == place && consider(*at)) holderInMemory = at;
     }
     if (!found || !change(holder)) return false;
     if (holderInMemory != nullptr) {
@@ -178,10 +181,8 @@ bool CandidateStore::ChangeHolder(const FilePlace& place,
 bool CandidateStore::ForEachHolder(const std::function<bool(const Candidate&)>& each) {
     std::vector<RunReader> runs;
     for (const FileRun& run : m_fileRuns) runs.emplace_back(*this, run);
-    for (size_t run = 0; run < m_runStarts.size(); ++run) {
-        size_t end = run + 1 < m_runStarts.size() ? m_runStarts[run + 1] : m_memory.size();
-        runs.emplace_back(m_memory.data() + m_runStarts[run], end - m_runStarts[run]);
-    }
+    for (size_t run = 0; run < m_runStarts.size(); ++run)
+        runs.emplace_back(m_memory.data() + m_runStarts[run], RunEnd(run) - m_runStarts[run]);
     // The next place of every run, the oldest run first at a tie.
     struct Head {
         const Candidate* candidate;

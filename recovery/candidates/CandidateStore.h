@@ -38,8 +38,7 @@ struct Candidate {
     uint32_t cutAtBreak : 1;  // what is left of one read across a break
     uint32_t originIsRecord : 1;
 
-    Candidate()
-        : kind(0), rank(0), evidence(0), walkedWhole(0), cutAtBreak(0), originIsRecord(0) {}
+    Candidate() : kind(0), rank(0), evidence(0), walkedWhole(0), cutAtBreak(0), originIsRecord(0) {}
     Evidence Told() const { return static_cast<Evidence>(evidence); }
 };
 
@@ -76,6 +75,10 @@ private:
     };
     class RunReader;
 
+    // Where the run in memory ends: where the next begins.
+    size_t RunEnd(size_t run) const;
+    // Whether the newest run is as long as the one before it.
+    bool LastRunCaughtUp() const;
     void MergeLastRuns();
     void Spill();
     bool ReadRecord(uint64_t number, Candidate& candidate);
@@ -88,7 +91,7 @@ private:
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
     std::unique_ptr<std::FILE, CloseFile> m_file;
-    bool m_fileFailed = false;  // no temporary file to be had: all stays in memory
+    bool m_fileFailed = false;        // no temporary file to be had: all stays in memory
     std::vector<FileRun> m_fileRuns;  // oldest first
     uint64_t m_fileRecords = 0;
 };

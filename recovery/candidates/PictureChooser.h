@@ -20,8 +20,8 @@ struct ChosenPicture {
     uint64_t start;
     uint64_t end;
     const std::vector<uint8_t>& header;
-    bool fromRecord;  // told by a container's record
-    bool broken;      // its structure broke: counted cut
+    bool fromRecord;   // told by a container's record
+    bool broken;       // its structure broke: counted cut
     std::string from;  // where a user finds it
 };
 
