@@ -156,12 +156,17 @@ bool FoundPictures::InOneStreamOrNone(uint64_t from, uint64_t to) {
     }
 }
 
+uint32_t LazyViewName::Number() {
+    if (!m_number) m_number = m_found.KeepName(m_name);
+    return *m_number;
+}
+
 RecordingSink::RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
                              const ViewName& name, std::vector<ViewSpan>* wholes)
     : m_found(found),
       m_source(std::move(source)),
       m_rank(rank),
-      m_name(found.KeepName(name)),
+      m_name(found, name),
       m_wholes(wholes) {}
 
 bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
@@ -171,10 +176,10 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     picture.start = reader.Position();
     picture.place = m_source->Place(picture.start);
     picture.rank = m_rank;
-    picture.origin = Origin{m_name, picture.start, false};
     bool ended = false;
     Walked walked = SkipPicture(reader, kind, ended);
     if (walked == Walked::NoPicture) return true;
+    picture.origin = Origin{m_name.Number(), picture.start, false};
     picture.end = reader.Position();
     picture.evidence = walked == Walked::Whole ? Evidence::Whole : Evidence::Broken;
     picture.walkedWhole = walked == Walked::Whole;

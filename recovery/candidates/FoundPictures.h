@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -151,6 +152,20 @@ private:
     std::map<uint64_t, StreamStretch> m_streamStretches;  // by file offset
 };
 
+// The name of a view pictures may be found in, kept by FoundPictures only
+// once one is: a package may hold many views without any.
+class LazyViewName {
+public:
+    LazyViewName(FoundPictures& found, const ViewName& name) : m_found(found), m_name(name) {}
+    // Its number in FoundPictures, for the origins of the pictures found in it.
+    uint32_t Number();
+
+private:
+    FoundPictures& m_found;
+    ViewName m_name;
+    std::optional<uint32_t> m_number;
+};
+
 // Bytes [start, end) of a view.
 struct ViewSpan {
     uint64_t start;
@@ -169,6 +184,6 @@ private:
     FoundPictures& m_found;
     std::shared_ptr<ByteSource> m_source;
     int m_rank;
-    uint32_t m_name;
+    LazyViewName m_name;
     std::vector<ViewSpan>* m_wholes;
 };

@@ -77,7 +77,7 @@ public:
     RecordReader(const std::shared_ptr<ByteSource>& view, const ViewName& name, int rank,
                  FoundPictures& found, const std::shared_ptr<InflationBudget>& budget)
         : m_view(view),
-          m_name(found.KeepName(name)),
+          m_name(found, name),
           m_rank(rank),
           m_found(found),
           m_budget(budget) {}
@@ -91,10 +91,10 @@ public:
     }
 
 private:
-    FoundPicture Picture(const Record& record) const {
+    FoundPicture Picture(const Record& record) {
         FoundPicture picture;
         picture.kind = record.kind.kind;
-        picture.origin = Origin{m_name, record.start, true};
+        picture.origin = Origin{m_name.Number(), record.start, true};
         picture.source = m_view;
         picture.rank = m_rank;
         picture.evidence = Evidence::Record;
@@ -181,7 +181,7 @@ private:
     }
 
     std::shared_ptr<ByteSource> m_view;
-    uint32_t m_name;
+    LazyViewName m_name;
     int m_rank;
     FoundPictures& m_found;
     std::shared_ptr<InflationBudget> m_budget;
