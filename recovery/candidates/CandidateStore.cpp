@@ -2,19 +2,17 @@
 #include "recovery/candidates/CandidateStore.h"
 
 #include <algorithm>
+#include <climits>
 #include <queue>
 
 namespace {
 
 bool ByPlace(const Candidate& a, const Candidate& b) { return a.place < b.place; }
 
-// Large files are no concern of a 32-bit long.
+// The file stays within what a long offset reaches on every system.
 bool SeekTo(std::FILE* file, uint64_t offset) {
-#ifdef _WIN32
-    return _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
-#else
-    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
+    return offset <= static_cast<uint64_t>(LONG_MAX) &&
+           std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
 }
 
 }  // namespace
@@ -111,7 +109,9 @@ void CandidateStore::MergeLastRuns() {
 void CandidateStore::Spill() {
     if (!m_file) m_file.reset(std::tmpfile());
     while (m_runStarts.size() >= 2) MergeLastRuns();
-    if (!m_file || !SeekTo(m_file.get(), m_fileRecords * sizeof(Candidate)) ||
+    const uint64_t end = (m_fileRecords + m_memory.size()) * sizeof(Candidate);
+    if (!m_file || end > static_cast<uint64_t>(LONG_MAX) ||
+        !SeekTo(m_file.get(), m_fileRecords * sizeof(Candidate)) ||
         std::fwrite(m_memory.data(), sizeof(Candidate), m_memory.size(), m_file.get()) !=
             m_memory.size()) {
         // Without a file the candidates stay where they are, as many as they are.
