@@ -79,11 +79,19 @@ bool CandidateStore::LastRunCaughtUp() const {
     return RunEnd(last) - m_runStarts[last] >= m_runStarts[last] - m_runStarts[last - 1];
 }
 
-// Like a binary counter: a run merges with the one before while it is as
-// long, so that runs halve in length from the oldest on.
+// A view is searched forward, so a candidate mostly comes after the last:
+// it joins the newest run, else it starts one. Like a binary counter, a run
+// merges with the one before while it is as long, so that runs halve in
+// length from the oldest on.
 void CandidateStore::Add(const Candidate& candidate) {
-    m_runStarts.push_back(m_memory.size());
-    m_memory.push_back(candidate);
+    if (m_runStarts.empty() || candidate.place < m_memory.back().place) {
+        m_runStarts.push_back(m_memory.size());
+        m_memory.push_back(candidate);
+    } else if (candidate.place == m_memory.back().place) {
+        if (BetterTold(candidate, m_memory.back())) m_memory.back() = candidate;
+    } else {
+        m_memory.push_back(candidate);
+    }
     while (m_runStarts.size() >= 2 && LastRunCaughtUp()) MergeLastRuns();
     if (m_memory.size() >= m_mostInMemory && !m_fileFailed) Spill();
 }

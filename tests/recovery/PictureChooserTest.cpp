@@ -89,6 +89,7 @@ TEST(CandidateStore, KeepsEachPlacesBestToldWhereverItsCandidatesLie) {
         store.Add(At(4, Evidence::Whole, 4, 404));
         store.Add(At(6, Evidence::Broken, 4, 406));
         store.Add(At(8, Evidence::Record, 1, 408));
+        store.Add(At(8, Evidence::Record, 1, 409));
 
         std::vector<std::tuple<uint64_t, uint64_t, Evidence>> expected;
         for (uint64_t offset = 0; offset < 10; ++offset) {
