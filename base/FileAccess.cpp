@@ -44,6 +44,22 @@ std::string SameNameKey(const std::string& path) {
 std::string SameNameKey(const std::string& path) { return path; }
 #endif
 
+#ifdef _WIN32
+std::FILE* OpenTemporaryFile() {
+    wchar_t folder[MAX_PATH + 1];
+    wchar_t path[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH || GetTempFileNameW(folder, L"vel", 0, path) == 0)
+        return nullptr;
+    // D: the runtime deletes the file when it is closed, or when the process ends.
+    std::FILE* file = _wfopen(path, L"w+bD");
+    if (file == nullptr) DeleteFileW(path);
+    return file;
+}
+#else
+std::FILE* OpenTemporaryFile() { return std::tmpfile(); }
+#endif
+
 bool EndsWithSeparator(const std::string& path) {
     if (path.empty()) return false;
 #ifdef _WIN32

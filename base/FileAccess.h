@@ -14,6 +14,10 @@ bool RemoveFile(const std::string& path);
 // Creates the last level of the path; false when it could not (it exists).
 bool MakeDirectory(const std::string& path);
 bool PathExists(const std::string& path);
+// A new file for reading and writing that is deleted when closed; nullptr
+// when none can be made. On Windows it lies in the user's temporary folder,
+// where the C runtime's tmpfile() would try the drive's root.
+std::FILE* OpenTemporaryFile();
 
 // The folder, the system's separator and the name; no second separator after
 // a folder that ends with one (or, on Windows, with a drive's colon).

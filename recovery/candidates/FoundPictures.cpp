@@ -35,16 +35,6 @@ ViewName Inside(const ViewName& outer, const std::string& name, const std::strin
     return ViewName{outer.path.empty() ? name : outer.path + "/" + name, noun, nullptr};
 }
 
-// A broken picture, and any the plain bytes seem to hold, are not what a
-// container's structure tells of the bytes they lie in.
-bool FoundPictures::Unexplained(const FoundPicture& picture) {
-    return picture.evidence == Evidence::Broken || picture.rank == kPlainBytesRank;
-}
-
-bool FoundPictures::Better(const FoundPicture& a, const FoundPicture& b) {
-    return std::tie(a.evidence, a.rank) > std::tie(b.evidence, b.rank);
-}
-
 uint64_t FoundPictures::SoundEnd(ByteSource& view, uint64_t from, uint64_t to) const {
     if (m_breaks->empty()) return to;
     for (uint64_t at = from; at < to;) {
@@ -64,23 +54,59 @@ void FoundPictures::CutAtBreak(FoundPicture& picture) const {
     picture.cutAtBreak = true;
 }
 
+uint32_t FoundPictures::KeepName(const ViewName& name) {
+    m_names.push_back(name);
+    return static_cast<uint32_t>(m_names.size() - 1);
+}
+
+// A view is known by its address while this object holds it.
+uint32_t FoundPictures::ViewNumber(const std::shared_ptr<ByteSource>& view) {
+    auto known = m_viewNumbers.emplace(view.get(), static_cast<uint32_t>(m_views.size()));
+    if (known.second) m_views.push_back(view);
+    return known.first->second;
+}
+
 void FoundPictures::Add(FoundPicture picture) {
     CutAtBreak(picture);
     if (picture.end <= picture.start) return;
-    auto known = m_pictures.find(picture.place);
-    if (known == m_pictures.end())
-        m_pictures.emplace(picture.place, std::move(picture));
-    else if (Better(picture, known->second))
-        known->second = std::move(picture);
+    Candidate candidate;
+    candidate.place = picture.place;
+    candidate.start = picture.start;
+    candidate.end = picture.end;
+    candidate.originOffset = picture.origin.offset;
+    candidate.view = ViewNumber(picture.source);
+    candidate.name = picture.origin.name;
+    candidate.kind = static_cast<uint32_t>(picture.kind);
+    candidate.rank = static_cast<uint32_t>(picture.rank);
+    candidate.evidence = static_cast<uint32_t>(picture.evidence);
+    candidate.walkedWhole = picture.walkedWhole;
+    candidate.cutAtBreak = picture.cutAtBreak;
+    candidate.originIsRecord = picture.origin.record;
+    if (!picture.header.empty()) {
+        m_headers.push_back(std::move(picture.header));
+        candidate.header = static_cast<uint32_t>(m_headers.size());
+    }
+    m_candidates.Add(candidate);
 }
 
 bool FoundPictures::TellByRecord(const FilePlace& place, PictureKind kind) {
-    auto known = m_pictures.find(place);
-    if (known == m_pictures.end() || known->second.kind != kind ||
-        known->second.evidence != Evidence::Whole)
-        return false;
-    known->second.evidence = Evidence::Record;
-    return true;
+    return m_candidates.ChangeHolder(place, [kind](Candidate& holder) {
+        if (static_cast<PictureKind>(holder.kind) != kind || holder.Told() != Evidence::Whole)
+            return false;
+        holder.evidence = static_cast<uint32_t>(Evidence::Record);
+        return true;
+    });
+}
+
+const std::vector<uint8_t>& FoundPictures::Header(const Candidate& candidate) const {
+    static const std::vector<uint8_t> kNone;
+    return candidate.header == 0 ? kNone : m_headers[candidate.header - 1];
+}
+
+std::string FoundPictures::From(const Candidate& candidate) const {
+    const ViewName& name = m_names[candidate.name];
+    return candidate.originIsRecord ? RecordOrigin(name, candidate.originOffset)
+                                    : PictureOrigin(name, candidate.originOffset);
 }
 
 // A view whose chain broke explains nothing past its break.
@@ -130,37 +156,17 @@ bool FoundPictures::InOneStreamOrNone(uint64_t from, uint64_t to) {
     }
 }
 
-std::vector<const FoundPicture*> FoundPictures::InOrder() {
-    std::vector<const FoundPicture*> byEvidence;
-    for (const auto& entry : m_pictures) byEvidence.push_back(&entry.second);
-    std::stable_sort(byEvidence.begin(), byEvidence.end(),
-                     [](const FoundPicture* a, const FoundPicture* b) { return Better(*a, *b); });
-    PlaceSet taken;
-    std::vector<const FoundPicture*> kept;
-    for (const FoundPicture* picture : byEvidence) {
-        if (taken.Contains(picture->place)) continue;
-        // A record's own picture cut at a break lies in the bytes the record
-        // explains: it is still the salvage of that picture.
-        if (Unexplained(*picture) && !picture->cutAtBreak && m_explained.Contains(picture->place))
-            continue;
-        if (picture->rank == kPlainBytesRank &&
-            !(m_damagedDocument && picture->evidence == Evidence::Whole) &&
-            !InOneStreamOrNone(picture->place.offset, picture->place.offset + (picture->end - picture->start)))
-            continue;
-        taken.AddView(*picture->source, picture->start, picture->end);
-        kept.push_back(picture);
-    }
-    std::sort(kept.begin(), kept.end(),
-              [](const FoundPicture* a, const FoundPicture* b) { return a->place < b->place; });
-    return kept;
+uint32_t LazyViewName::Number() {
+    if (!m_number) m_number = m_found.KeepName(m_name);
+    return *m_number;
 }
 
 RecordingSink::RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
-                             ViewName name, std::vector<ViewSpan>* wholes)
+                             const ViewName& name, std::vector<ViewSpan>* wholes)
     : m_found(found),
       m_source(std::move(source)),
       m_rank(rank),
-      m_name(std::move(name)),
+      m_name(found, name),
       m_wholes(wholes) {}
 
 bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
@@ -170,10 +176,10 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     picture.start = reader.Position();
     picture.place = m_source->Place(picture.start);
     picture.rank = m_rank;
-    picture.from = PictureOrigin(m_name, picture.start);
     bool ended = false;
     Walked walked = SkipPicture(reader, kind, ended);
     if (walked == Walked::NoPicture) return true;
+    picture.origin = Origin{m_name.Number(), picture.start, false};
     picture.end = reader.Position();
     picture.evidence = walked == Walked::Whole ? Evidence::Whole : Evidence::Broken;
     picture.walkedWhole = walked == Walked::Whole;

@@ -4,12 +4,15 @@
 
 #include "recovery/bytes/ByteSource.h"
 #include "recovery/search/PictureFinder.h"
+#include "recovery/candidates/CandidateStore.h"
 #include "recovery/candidates/PlaceSet.h"
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // A view as a user finds it: the containers, streams and entries that lead
@@ -45,11 +48,16 @@ constexpr int ViewRank(int depth, ViewJoins joins = ViewJoins::Stream) {
 }
 constexpr int kPlainBytesRank = ViewRank(0);
 
-// What tells the picture's bytes: a container's record that holds a picture
-// (its length known), a start signature whose structure walked whole, or one
-// whose structure broke.
-enum class Evidence { Broken, Whole, Record };
+// Where a user finds a picture, told only when it is written: at an offset
+// of a view named by FoundPictures::KeepName, the picture's own (as
+// PictureOrigin tells it) or that of the record holding it (RecordOrigin).
+struct Origin {
+    uint32_t name = 0;
+    uint64_t offset = 0;
+    bool record = false;
+};
 
+// A picture as a container or a search finds it.
 struct FoundPicture {
     FilePlace place;  // where its first byte lies in the document file
     PictureKind kind = PictureKind::Jpeg;
@@ -67,17 +75,20 @@ struct FoundPicture {
     // Written in front of the bytes, where the document keeps a picture
     // without the header its files start with.
     std::vector<uint8_t> header;
-    // Where a user finds it, from the outside in (PictureOrigin).
-    std::string from;
+    Origin origin;
 };
 
 // The same picture is usually found several times: in the plain bytes of the
 // file, in the stream of its container and in the container's record of it,
 // and a damaged container may show it through many views. One is kept per
-// place, the best told; a picture found inside a kept one is part of it; a
-// broken one inside bytes a container explains is none.
+// place, the best told (BetterTold). What the containers explain, and where
+// the document's streams lie, is kept for the choice of what is written
+// (PictureChooser).
 class FoundPictures {
 public:
+    // Keeps a view's name for the pictures found in it, which name it by the
+    // number returned.
+    uint32_t KeepName(const ViewName& name);
     void Add(FoundPicture picture);
     // The picture found whole by its walk at the place, of the kind, now told
     // by a container's record too; false when there is none.
@@ -91,15 +102,25 @@ public:
     // picture of the plain bytes is one only where its bytes are one
     // stream's in their order, or no stream's.
     void AddStream(std::shared_ptr<ByteSource> stream, uint64_t size);
-    // The pictures to write, in the order of their places; they stay this
-    // object's.
-    std::vector<const FoundPicture*> InOrder();
     // Where chains of the document's compound files were read on past a
     // broken link: a view's bytes across one are no sure picture.
     const std::shared_ptr<BreakPlaces>& Breaks() const { return m_breaks; }
     // The document's own container is damaged: a picture that walks whole
     // in the plain bytes is kept even where its bytes are no stream's in order.
     void NoteDamagedDocument() { m_damagedDocument = true; }
+
+    // The best told candidate of every place, in place order, until each
+    // returns false; false when one did.
+    bool ForEachCandidate(const std::function<bool(const Candidate&)>& each) {
+        return m_candidates.ForEachHolder(each);
+    }
+    ByteSource& View(const Candidate& candidate) { return *m_views[candidate.view]; }
+    const std::vector<uint8_t>& Header(const Candidate& candidate) const;
+    // Where a user finds the candidate's picture.
+    std::string From(const Candidate& candidate) const;
+    bool Explained(const FilePlace& place) const { return m_explained.Contains(place); }
+    bool InOneStreamOrNone(uint64_t from, uint64_t to);
+    bool DamagedDocument() const { return m_damagedDocument; }
 
 private:
     struct StreamStretch {
@@ -108,16 +129,20 @@ private:
         uint64_t streamOffset;
     };
 
-    static bool Better(const FoundPicture& a, const FoundPicture& b);
-    static bool Unexplained(const FoundPicture& picture);
-    bool InOneStreamOrNone(uint64_t from, uint64_t to);
+    uint32_t ViewNumber(const std::shared_ptr<ByteSource>& view);
     // Where the view's bytes from from on stop being what its container
     // tells: at a break of a chain, or where the view's data ends.
     uint64_t SoundEnd(ByteSource& view, uint64_t from, uint64_t to) const;
     // A picture read across a break is cut there, unless it walked whole.
     void CutAtBreak(FoundPicture& picture) const;
 
-    std::map<FilePlace, FoundPicture> m_pictures;
+    CandidateStore m_candidates;
+    // What many candidates share, by number: their views (kept open until
+    // their pictures are written), the views' names, and the rare file headers.
+    std::vector<std::shared_ptr<ByteSource>> m_views;
+    std::unordered_map<const ByteSource*, uint32_t> m_viewNumbers;
+    std::vector<ViewName> m_names;
+    std::vector<std::vector<uint8_t>> m_headers;
     PlaceSet m_explained;
     std::shared_ptr<BreakPlaces> m_breaks = std::make_shared<BreakPlaces>();
     bool m_damagedDocument = false;
@@ -127,6 +152,20 @@ private:
 
     std::vector<std::pair<std::shared_ptr<ByteSource>, uint64_t>> m_streams;  // with their sizes
     std::map<uint64_t, StreamStretch> m_streamStretches;  // by file offset
+};
+
+// The name of a view pictures may be found in, kept by FoundPictures only
+// once one is: a package may hold many views without any.
+class LazyViewName {
+public:
+    LazyViewName(FoundPictures& found, const ViewName& name) : m_found(found), m_name(name) {}
+    // Its number in FoundPictures, for the origins of the pictures found in it.
+    uint32_t Number();
+
+private:
+    FoundPictures& m_found;
+    ViewName m_name;
+    std::optional<uint32_t> m_number;
 };
 
 // Bytes [start, end) of a view.
@@ -140,13 +179,13 @@ struct ViewSpan {
 class RecordingSink : public PictureSink {
 public:
     RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
-                  ViewName name = ViewName(), std::vector<ViewSpan>* wholes = nullptr);
+                  const ViewName& name = ViewName(), std::vector<ViewSpan>* wholes = nullptr);
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
 
 private:
     FoundPictures& m_found;
     std::shared_ptr<ByteSource> m_source;
     int m_rank;
-    ViewName m_name;
+    LazyViewName m_name;
     std::vector<ViewSpan>* m_wholes;
 };

@@ -66,8 +66,9 @@ MetafileBounds RtfMetafileBounds(ByteSource& metafile, uint64_t size,
 
 // The picture a container keeps as the whole of [0, size) of a view, its
 // data ending there for the reason given.
-bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name, PictureKind kind,
-                   uint64_t size, DataEnd dataEnd, int rank, FoundPicture& picture) {
+bool RecordPicture(const std::shared_ptr<ByteSource>& view, FoundPictures& found,
+                   const ViewName& name, PictureKind kind, uint64_t size, DataEnd dataEnd, int rank,
+                   FoundPicture& picture) {
     if (size == 0) return false;
     picture.kind = kind;
     picture.source = view;
@@ -84,7 +85,7 @@ bool RecordPicture(const std::shared_ptr<ByteSource>& view, const ViewName& name
     picture.rank = rank;
     picture.evidence = Evidence::Record;
     picture.walkedWhole = whole;
-    picture.from = PictureOrigin(name, 0);
+    picture.origin = Origin{found.KeepName(name), 0, false};
     // Still the record's picture where its data broke off inside it, but cut.
     picture.cutAtBreak = !whole && CutsPictures(dataEnd);
     return true;
@@ -257,7 +258,7 @@ void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, c
     std::optional<PictureKind> kind = PictureKindAt(*part, 0);
     FoundPicture picture;
     if (kind && !m_found.TellByRecord(part->Place(0), *kind) &&
-        RecordPicture(part, name, *kind, size, dataEnd, rank, picture))
+        RecordPicture(part, m_found, name, *kind, size, dataEnd, rank, picture))
         m_found.Add(std::move(picture));
     part->Rest();
 }
@@ -289,7 +290,7 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
     uint64_t size = MeasuredSize(*group.data, dataEnd);
     m_found.Explain(*group.data, 0, size);
     FoundPicture picture;
-    if (!RecordPicture(group.data, name, *words.kind, size, dataEnd, rank, picture)) return;
+    if (!RecordPicture(group.data, m_found, name, *words.kind, size, dataEnd, rank, picture)) return;
     if (auto addHeader = KindInfo(picture.kind).fileHeader) {
         KeptPicture kept{*group.data, 0, size,
                          [&] { return RtfMetafileBounds(*group.data, size, words); }};

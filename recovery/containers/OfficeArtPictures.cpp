@@ -90,7 +90,11 @@ class RecordReader {
 public:
     RecordReader(const std::shared_ptr<ByteSource>& view, const ViewName& name, int rank,
                  FoundPictures& found, const std::shared_ptr<InflationBudget>& budget)
-        : m_view(view), m_name(name), m_rank(rank), m_found(found), m_budget(budget) {}
+        : m_view(view),
+          m_name(found, name),
+          m_rank(rank),
+          m_found(found),
+          m_budget(budget) {}
 
     // True when the record held a picture, now found.
     bool Take(const Record& record) {
@@ -101,10 +105,10 @@ public:
     }
 
 private:
-    FoundPicture Picture(const Record& record) const {
+    FoundPicture Picture(const Record& record) {
         FoundPicture picture;
         picture.kind = record.kind->kind;
-        picture.from = RecordOrigin(m_name, record.start);
+        picture.origin = Origin{m_name.Number(), record.start, true};
         picture.source = m_view;
         picture.rank = m_rank;
         picture.evidence = Evidence::Record;
@@ -178,7 +182,7 @@ private:
     }
 
     std::shared_ptr<ByteSource> m_view;
-    const ViewName& m_name;
+    LazyViewName m_name;
     int m_rank;
     FoundPictures& m_found;
     std::shared_ptr<InflationBudget> m_budget;

@@ -84,8 +84,7 @@ ScanResult PictureScanner::Scan(const std::string& documentPath,
     m_outputDirectory = outputDirectory;
     m_firstPicture = true;
     m_failed = false;
-    m_numbers.clear();
-    m_writtenPictures.clear();
+    m_chooser = PictureChooser(m_options.kinds);
     m_keepOncePerView = false;
     m_result = ScanResult();
     std::shared_ptr<ByteSource> document = m_disk.OpenDocument(documentPath);
@@ -140,20 +139,19 @@ void PictureScanner::ScanContainer() {
 
 void PictureScanner::WriteFoundPictures(FoundPictures& found) {
     ByteSource* previous = nullptr;
-    for (const FoundPicture* kept : found.InOrder()) {
-        const FoundPicture& picture = *kept;
-        if (m_document->StopRequested()) return;
+    m_chooser.ForEachChosen(found, [&](const ChosenPicture& picture) {
+        if (m_document->StopRequested()) return false;
         // A view that is done with gives back its decoder's memory.
-        if (previous != nullptr && previous != picture.source.get()) previous->Rest();
-        previous = picture.source.get();
+        if (previous != nullptr && previous != &picture.view) previous->Rest();
+        previous = &picture.view;
         ProgressSource::Writing writing(*m_document);
         PictureExtent extent{picture.kind, picture.start, picture.end};
         extent.header = &picture.header;
-        extent.fromRecord = picture.evidence == Evidence::Record;
-        extent.broken = picture.evidence == Evidence::Broken || picture.cutAtBreak;
+        extent.fromRecord = picture.fromRecord;
+        extent.broken = picture.broken;
         extent.from = picture.from;
-        if (!WritePicture(extent, *picture.source, nullptr)) return;
-    }
+        return WritePicture(extent, picture.view, nullptr);
+    });
 }
 
 // The picture's extent is found by walking it, then its bytes are copied:
@@ -183,13 +181,12 @@ bool PictureScanner::TakePicture(DocumentReader& reader, PictureKind kind) {
     return ended;
 }
 
-// A container's picture is read before any file is made: one that holds
-// nothing, or that was written already, takes no number, so numbers only
-// go up and nothing written is ever taken back. So is any picture when
-// pictures are written once per run.
+// A container's picture is read before any file is made, for the chooser to
+// tell whether it is written. So is any picture when pictures are written
+// once per run.
 bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
                                   const std::vector<DocumentReader::HeldBytes>* held) {
-    if (!m_options.kinds.test(static_cast<size_t>(extent.kind))) return true;
+    if (!m_chooser.Wants(extent.kind)) return true;
     const std::vector<uint8_t> noHeader;
     const std::vector<uint8_t>& header = extent.header != nullptr ? *extent.header : noHeader;
     PictureCopy read;
@@ -201,8 +198,8 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
             ReportLoss(read.end);
             return false;
         }
-        if (measured && (read.length == header.size() ||
-                         WrittenBefore(extent, read.length, read.checksum, view)))
+        if (measured && !m_chooser.Keeps(ReadPicture{extent.kind, &view, extent.fromRecord,
+                                                     read.length, header.size(), read.checksum}))
             return true;
     }
     PictureRecord record;
@@ -335,20 +332,6 @@ PictureScanner::PictureCopy PictureScanner::CopyFromView(ByteSource& view,
     return copy;
 }
 
-// A damaged package may show the same bytes through views of views (an
-// entry whose data holds the next entry, and so on), each at a place of its
-// own: the picture is kept once. The same picture twice in one view is two
-// pictures of the document, unless a container's records tell it: office
-// documents store a picture again where it is used again.
-bool PictureScanner::WrittenBefore(const PictureExtent& extent, uint64_t length,
-                                   uint32_t checksum, const ByteSource& view) {
-    auto key = std::make_tuple(extent.kind, length, checksum);
-    auto written = m_writtenPictures.emplace(key, WrittenPicture{&view, extent.fromRecord});
-    if (written.second) return false;
-    const WrittenPicture& before = written.first->second;
-    return before.view != &view || before.fromRecord || extent.fromRecord;
-}
-
 bool PictureScanner::FinishPicture(PictureFile& picture, PictureKind kind, const PictureCopy& copy,
                                    DataEnd dataEnd, bool cut) {
     bool closed = copy.written && picture.Close();
@@ -382,7 +365,7 @@ std::unique_ptr<PictureFile> PictureScanner::CreateNextPicture(PictureKind kind)
         m_firstPicture = false;
         if (!MakeOutputDirectory()) return nullptr;
     }
-    std::string path = NextPicturePath(kind);
+    std::string path = JoinPath(m_outputDirectory, m_chooser.NextName(kind));
     if (m_disk.Exists(path)) {
         m_result.runAborted = true;
         Fail(ScanMessage::DirectoryExists, ScanFailure::Cause::NameTaken, path);
@@ -407,11 +390,6 @@ bool PictureScanner::MakeOutputDirectory() {
     }
     m_result.outputDirectory = m_outputDirectory;
     return true;
-}
-
-std::string PictureScanner::NextPicturePath(PictureKind kind) {
-    int number = ++m_numbers[FileExtension(kind)];
-    return JoinPath(m_outputDirectory, std::to_string(number) + FileExtension(kind));
 }
 
 void PictureScanner::Fail(ScanMessage message, ScanFailure::Cause cause, const std::string& path) {

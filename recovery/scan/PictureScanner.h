@@ -3,15 +3,14 @@
 #pragma once
 
 #include "recovery/bytes/DocumentReader.h"
+#include "recovery/candidates/PictureChooser.h"
 #include "recovery/search/PictureFinder.h"
 #include "recovery/scan/ScanReport.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <array>
-#include <map>
 #include <memory>
-#include <tuple>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,6 @@ class ByteSource;
 class PictureFile;
 class ScanDisk;
 class ProgressSource;
-struct FoundPicture;
 class FoundPictures;
 
 // Scans the document with the real file system.
@@ -113,9 +111,6 @@ private:
     // The next picture file, created; nullptr (failure reported) when the scan must stop.
     std::unique_ptr<PictureFile> CreateNextPicture(PictureKind kind);
     bool MakeOutputDirectory();
-    bool WrittenBefore(const PictureExtent& extent, uint64_t length, uint32_t checksum,
-                       const ByteSource& view);
-    std::string NextPicturePath(PictureKind kind);
     // Ends the scan on a failure: the caller hears its message, the result
     // keeps its cause. errno is read as the failing call left it.
     void Fail(ScanMessage message, ScanFailure::Cause cause, const std::string& path);
@@ -129,17 +124,10 @@ private:
     std::string m_outputDirectory;
     bool m_firstPicture = true;
     bool m_failed = false;
-    // The last number given, per file-name extension: kinds that share one
-    // share its numbers.
-    std::map<std::string, int> m_numbers;
+    PictureChooser m_chooser;
     // A container scan keeps a picture once however many views show it: the
-    // pictures it wrote, by kind, length and checksum, with the view each came from.
+    // chooser tells by the bytes' checksum.
     bool m_keepOncePerView = false;
-    struct WrittenPicture {
-        const ByteSource* view;
-        bool fromRecord;
-    };
-    std::map<std::tuple<PictureKind, uint64_t, uint32_t>, WrittenPicture> m_writtenPictures;
     std::vector<uint8_t> m_copyBlock;
     std::vector<DocumentReader::HeldBytes> m_heldPieces;
     ScanResult m_result;
