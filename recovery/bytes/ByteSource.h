@@ -109,7 +109,7 @@ public:
     // holds no byte at offset. A source read straight from a file is one stretch.
     virtual uint64_t PlaceRun(uint64_t /*offset*/) { return kUnknownSize; }
     // Drops what was only kept to read on quickly (decoder state, caches).
-    virtual void Rest() {}
+    virtual void ReleaseCaches() {}
 };
 
 // Where [start, start + length) ends; a length a container declares may

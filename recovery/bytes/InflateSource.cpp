@@ -56,9 +56,9 @@ InflateSource::InflateSource(std::shared_ptr<ByteSource> parent, uint64_t start,
       m_wrapping(wrapping),
       m_saveSpacing(kFirstSaveSpacing) {}
 
-InflateSource::~InflateSource() { Rest(); }
+InflateSource::~InflateSource() { ReleaseCaches(); }
 
-void InflateSource::Rest() {
+void InflateSource::ReleaseCaches() {
     if (m_stream) inflateEnd(m_stream.get());
     m_stream.reset();
     m_saved.clear();
@@ -69,7 +69,7 @@ void InflateSource::Rest() {
 }
 
 bool InflateSource::Start() {
-    Rest();
+    ReleaseCaches();
     m_stream = std::make_unique<z_stream>();
     int windowBits = m_wrapping == Wrapping::Raw ? -MAX_WBITS : MAX_WBITS;
     if (inflateInit2(m_stream.get(), windowBits) != Z_OK) {

@@ -58,7 +58,7 @@ public:
     DataEnd EndReason() const override { return ViewEnd(m_parent->EndReason(), m_end); }
     FilePlace Place(uint64_t offset) override;
     uint64_t PlaceRun(uint64_t) override { return kUnknownSize; }
-    void Rest() override;
+    void ReleaseCaches() override;
 
     // True once the deflate stream was read to its proper end.
     bool Complete() const { return m_complete; }

@@ -129,7 +129,7 @@ void FoundPictures::PlaceStreams() {
             m_streamStretches[from] = StreamStretch{from + run, index, at};
             at += run;
         }
-        stream.Rest();
+        stream.ReleaseCaches();
     }
     m_streams.clear();
 }
@@ -162,12 +162,12 @@ uint32_t LazyViewName::Number() {
 }
 
 RecordingSink::RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
-                             const ViewName& name, std::vector<ViewSpan>* wholes)
+                             const ViewName& name, std::vector<ViewSpan>* wholePictures)
     : m_found(found),
       m_source(std::move(source)),
       m_rank(rank),
       m_name(found, name),
-      m_wholes(wholes) {}
+      m_wholePictures(wholePictures) {}
 
 bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     FoundPicture picture;
@@ -183,8 +183,8 @@ bool RecordingSink::TakePicture(DocumentReader& reader, PictureKind kind) {
     picture.end = reader.Position();
     picture.evidence = walked == Walked::Whole ? Evidence::Whole : Evidence::Broken;
     picture.walkedWhole = walked == Walked::Whole;
-    if (walked == Walked::Whole && m_wholes != nullptr)
-        m_wholes->push_back(ViewSpan{picture.start, picture.end});
+    if (walked == Walked::Whole && m_wholePictures != nullptr)
+        m_wholePictures->push_back(ViewSpan{picture.start, picture.end});
     m_found.Add(std::move(picture));
     // A picture without an end holds the rest of the data: nothing is left to search.
     return ended;

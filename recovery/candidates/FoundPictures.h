@@ -151,7 +151,7 @@ private:
     void PlaceStreams();
 
     std::vector<std::pair<std::shared_ptr<ByteSource>, uint64_t>> m_streams;  // with their sizes
-    std::map<uint64_t, StreamStretch> m_streamStretches;  // by file offset
+    std::map<uint64_t, StreamStretch> m_streamStretches;                      // by file offset
 };
 
 // The name of a view pictures may be found in, kept by FoundPictures only
@@ -175,11 +175,12 @@ struct ViewSpan {
 };
 
 // Records every picture it is given, with its place and extent; and, when
-// given wholes, the extents of those whose structure walked whole.
+// given wholePictures, the extents of those whose structure walked whole.
 class RecordingSink : public PictureSink {
 public:
     RecordingSink(FoundPictures& found, std::shared_ptr<ByteSource> source, int rank,
-                  const ViewName& name = ViewName(), std::vector<ViewSpan>* wholes = nullptr);
+                  const ViewName& name = ViewName(),
+                  std::vector<ViewSpan>* wholePictures = nullptr);
     bool TakePicture(DocumentReader& reader, PictureKind kind) override;
 
 private:
@@ -187,5 +188,5 @@ private:
     std::shared_ptr<ByteSource> m_source;
     int m_rank;
     LazyViewName m_name;
-    std::vector<ViewSpan>* m_wholes;
+    std::vector<ViewSpan>* m_wholePictures;
 };

@@ -139,17 +139,17 @@ void ContainerReader::Read(const std::shared_ptr<ByteSource>& source, const View
 
 void ContainerReader::ReadView(const std::shared_ptr<ByteSource>& view, const ViewName& name,
                                int depth, int rank, uint64_t searchLimit,
-                               std::vector<ViewSpan>* wholes) {
+                               std::vector<ViewSpan>* wholePictures) {
     {
         PictureFinder finder(*view, kViewBlockSize);
-        RecordingSink sink(m_found, view, rank, name, wholes);
+        RecordingSink sink(m_found, view, rank, name, wholePictures);
         finder.Run(sink, searchLimit);
     }
     if (IsContainer(*view))
         Read(view, name, depth);
     else
         ReadEmbedded(view, name, depth);
-    view->Rest();
+    view->ReleaseCaches();
 }
 
 void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, const ViewName& name,
@@ -179,10 +179,11 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
         if (depth == 0 && stream->Size() != ByteSource::kUnknownSize)
             m_found.AddStream(stream, stream->Size());
         const ViewName streamView = Inside(name, path);
-        std::vector<ViewSpan> wholes;
+        std::vector<ViewSpan> wholePictures;
         ReadView(stream, streamView, depth + 1, ViewRank(depth + 1), ByteSource::kUnknownSize,
-                 &wholes);
-        FindOfficeArtPictures(stream, streamView, ViewRank(depth + 1), m_found, m_budget, wholes);
+                 &wholePictures);
+        FindOfficeArtPictures(stream, streamView, ViewRank(depth + 1), m_found, m_budget,
+                              wholePictures);
         // A stream without a name comes from a lost directory, one with a
         // spoilt name from a damaged one: its content tells what it is.
         if (WorkbookDrawing::IsWorkbookStream(streamName) ||
@@ -199,8 +200,8 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
 // where a user's viewer finds them.
 void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& stream,
                                            const ViewName& name, int depth) {
-    for (auto records : {WorkbookDrawing::Records::Drawings,
-                         WorkbookDrawing::Records::HeaderFooterPictures}) {
+    for (auto records :
+         {WorkbookDrawing::Records::Drawings, WorkbookDrawing::Records::HeaderFooterPictures}) {
         std::shared_ptr<WorkbookDrawing> drawing = WorkbookDrawing::Open(stream, records);
         if (!drawing) continue;
         ViewName drawingView = name;
@@ -208,9 +209,9 @@ void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& st
             return drawing->StreamOffset(offset);
         };
         int rank = ViewRank(depth + 1, ViewJoins::Records);
-        std::vector<ViewSpan> wholes;
-        ReadView(drawing, drawingView, depth + 1, rank, ByteSource::kUnknownSize, &wholes);
-        FindOfficeArtPictures(drawing, drawingView, rank, m_found, m_budget, wholes);
+        std::vector<ViewSpan> wholePictures;
+        ReadView(drawing, drawingView, depth + 1, rank, ByteSource::kUnknownSize, &wholePictures);
+        FindOfficeArtPictures(drawing, drawingView, rank, m_found, m_budget, wholePictures);
     }
 }
 
@@ -260,7 +261,7 @@ void ContainerReader::ReadPicturePart(const std::shared_ptr<ByteSource>& part, c
     if (kind && !m_found.TellByRecord(part->Place(0), *kind) &&
         RecordPicture(part, m_found, name, *kind, size, dataEnd, rank, picture))
         m_found.Add(std::move(picture));
-    part->Rest();
+    part->ReleaseCaches();
 }
 
 void ContainerReader::ReadRtf(const std::shared_ptr<ByteSource>& source, const ViewName& name,
@@ -290,7 +291,8 @@ void ContainerReader::ReadRtfPicture(ByteSource& text, const RtfDataGroup& group
     uint64_t size = MeasuredSize(*group.data, dataEnd);
     m_found.Explain(*group.data, 0, size);
     FoundPicture picture;
-    if (!RecordPicture(group.data, m_found, name, *words.kind, size, dataEnd, rank, picture)) return;
+    if (!RecordPicture(group.data, m_found, name, *words.kind, size, dataEnd, rank, picture))
+        return;
     if (auto addHeader = KindInfo(picture.kind).fileHeader) {
         KeptPicture kept{*group.data, 0, size,
                          [&] { return RtfMetafileBounds(*group.data, size, words); }};

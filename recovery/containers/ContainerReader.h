@@ -37,11 +37,11 @@ public:
 private:
     // Finds the pictures of one stream, entry or group, then opens it in
     // turn when it is a container itself.
-    // wholes, when given, gets the extents of the pictures whose structure
+    // wholePictures, when given, gets the extents of the pictures whose structure
     // walked whole.
     void ReadView(const std::shared_ptr<ByteSource>& view, const ViewName& name, int depth,
                   int rank, uint64_t searchLimit = ByteSource::kUnknownSize,
-                  std::vector<ViewSpan>* wholes = nullptr);
+                  std::vector<ViewSpan>* wholePictures = nullptr);
     void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, const ViewName& name,
                           int depth);
     void ReadZipPackage(const std::shared_ptr<ByteSource>& source, const ViewName& name, int depth);

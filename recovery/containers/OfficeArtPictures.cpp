@@ -163,7 +163,7 @@ private:
         }
         bool sound = MetafileStartsSound(picture, header);
         // Its decoder's memory is given back until the picture is written.
-        picture.source->Rest();
+        picture.source->ReleaseCaches();
         if (!sound) return false;
         m_found.Add(std::move(picture));
         return true;

@@ -142,7 +142,7 @@ void PictureScanner::WriteFoundPictures(FoundPictures& found) {
     m_chooser.ForEachChosen(found, [&](const ChosenPicture& picture) {
         if (m_document->StopRequested()) return false;
         // A view that is done with gives back its decoder's memory.
-        if (previous != nullptr && previous != &picture.view) previous->Rest();
+        if (previous != nullptr && previous != &picture.view) previous->ReleaseCaches();
         previous = &picture.view;
         ProgressSource::Writing writing(*m_document);
         PictureExtent extent{picture.kind, picture.start, picture.end};

@@ -50,7 +50,7 @@ public:
     DataEnd EndReason() const override;
     FilePlace Place(uint64_t offset) override { return m_document->Place(offset); }
     uint64_t PlaceRun(uint64_t offset) override { return m_document->PlaceRun(offset); }
-    void Rest() override { m_document->Rest(); }
+    void ReleaseCaches() override { m_document->ReleaseCaches(); }
 
 private:
     void Count(uint64_t bytes);

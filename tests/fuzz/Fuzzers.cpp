@@ -33,7 +33,7 @@ struct ReadBudget {
 };
 
 // Reads the view from its start, as the picture search does, then again from
-// points within it after Rest(), as the writing of its pictures does, and
+// points within it after ReleaseCaches(), as the writing of its pictures does, and
 // asks where a few of the bytes read lie. Aborts when a second read gives other
 // bytes than the first: a view is read again only to write what the first
 // read found.
@@ -52,7 +52,7 @@ struct ReadBudget {
         view.Place(0);
         view.Place(first.size() - 1);
     }
-    view.Rest();
+    view.ReleaseCaches();
 
     // Later points first: each read before the last one makes an inflated
     // entry start over.

@@ -37,7 +37,7 @@ void RtfDocument::ForEachDataGroup(const std::shared_ptr<ByteSource>& text,
         // The search goes on where the group ends, so that text is read once
         // however many groups are left open in it.
         uint64_t end = group->TextEnd();
-        group->Rest();
+        group->ReleaseCaches();
         if (end > tokens.Position()) tokens.MoveTo(end);
     }
 }

@@ -23,9 +23,9 @@ RtfGroupSource::RtfGroupSource(std::shared_ptr<ByteSource> text, uint64_t start,
       m_tokenizer(*m_text, start, kTextBlock),
       m_checkpoints(kCheckpointSpacing, Saved()) {}
 
-void RtfGroupSource::Rest() {
+void RtfGroupSource::ReleaseCaches() {
     std::vector<State>().swap(m_recent);
-    m_tokenizer.Rest();
+    m_tokenizer.ReleaseCaches();
 }
 
 bool RtfGroupSource::IsDataWord(std::string_view word) {

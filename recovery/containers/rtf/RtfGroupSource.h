@@ -29,7 +29,7 @@ public:
     FilePlace Place(uint64_t offset) override;
     // The text between two data bytes is the group's own.
     uint64_t PlaceRun(uint64_t) override { return kUnknownSize; }
-    void Rest() override;
+    void ReleaseCaches() override;
     // Where the group's text ends: after its closing brace, at the control
     // word of a data group inside it, or at the end of the text when the
     // group is never closed.

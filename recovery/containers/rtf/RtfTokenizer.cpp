@@ -48,7 +48,7 @@ const std::array<int8_t, 256> RtfTokenizer::kHexValues = HexValues();
 RtfTokenizer::RtfTokenizer(ByteSource& text, uint64_t start, size_t blockSize)
     : m_text(text), m_blockSize(blockSize), m_mark{start, 0} {}
 
-void RtfTokenizer::Rest() {
+void RtfTokenizer::ReleaseCaches() {
     std::vector<uint8_t>().swap(m_buffer);
     m_bufferLength = 0;
 }

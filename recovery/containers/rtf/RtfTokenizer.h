@@ -69,7 +69,7 @@ public:
     Mark Here() const { return m_mark; }
     void Return(const Mark& mark) { m_mark = mark; }
     // Lets go of the buffer until the next token is read.
-    void Rest();
+    void ReleaseCaches();
 
     // The value of an ASCII hexadecimal digit, or -1: the same in every locale.
     static int HexValue(uint8_t c) { return kHexValues[c]; }
