@@ -179,3 +179,46 @@ constexpr bool EachRowInItsKindsPlace() {
     return true;
 }
 static_assert(EachRowInItsKindsPlace(), "a kind's row is found by its number");
+
+constexpr bool SameText(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+constexpr bool HoldsRecord(const OfficeArtRecords& records, uint16_t type, uint16_t instance) {
+    for (uint16_t ownType : records.types) {
+        for (uint16_t ownInstance : records.instances) {
+            if (ownType == type && ownInstance == instance) return true;
+        }
+    }
+    return false;
+}
+
+constexpr bool ShareARecord(const OfficeArtRecords& a, const OfficeArtRecords& b) {
+    for (uint16_t type : a.types) {
+        for (uint16_t instance : a.instances) {
+            if (type != 0 && instance != 0 && HoldsRecord(b, type, instance)) return true;
+        }
+    }
+    return false;
+}
+
+constexpr bool ShareAWord(const char* a, const char* b) {
+    return a != nullptr && b != nullptr && SameText(a, b);
+}
+
+// Names, RTF words and office records are looked up by value: two rows that
+// shared one would leave the second row's kind unreachable.
+constexpr bool NoTwoRowsShareANameWordOrRecord() {
+    for (size_t a = 0; a < kPictureKinds; ++a) {
+        for (size_t b = a + 1; b < kPictureKinds; ++b) {
+            const PictureKindInfo& first = kPictureKindTable[a];
+            const PictureKindInfo& second = kPictureKindTable[b];
+            if (SameText(first.name, second.name) || ShareAWord(first.rtfWord, second.rtfWord) ||
+                ShareARecord(first.officeArt, second.officeArt))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(NoTwoRowsShareANameWordOrRecord(), "a name, word or record tells one kind");

@@ -220,16 +220,20 @@ TEST(HelpWindowTest, SearchIgnoresAccentsAndFindsTheWordInThePane) {
     }
 }
 
-// The height of a control's text in its own font.
-int TextHeight(HWND control) {
+// The control's text as its own font draws it: its width, and the height of a line.
+SIZE TextExtent(HWND control) {
+    wchar_t text[64] = L"";
+    GetWindowTextW(control, text, 64);
     HDC dc = GetDC(control);
     HGDIOBJ previous =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
-    return metrics.tmHeight;
+    return SIZE{extent.cx, metrics.tmHeight};
 }
 
 int ClientHeight(HWND control) {
@@ -249,22 +253,13 @@ TEST(LargeFonts, SearchLabelBoxAndCloseButtonHoldTheirText) {
             HWND label = window.GetDlgItem(IDC_SEARCH_LABEL);
             HWND box = window.GetDlgItem(IDC_SEARCH_EDIT);
             HWND close = window.GetDlgItem(IDCANCEL);
-            EXPECT_GE(ClientHeight(label), TextHeight(label));
-            EXPECT_GE(ClientHeight(box), TextHeight(box) + 4);
-            EXPECT_GE(ClientHeight(close), TextHeight(close) + 10);
+            EXPECT_GE(ClientHeight(label), TextExtent(label).cy);
+            EXPECT_GE(ClientHeight(box), TextExtent(box).cy + 4);
+            const SIZE caption = TextExtent(close);
             RECT closeRect;
             GetClientRect(close, &closeRect);
-            wchar_t text[64] = L"";
-            GetWindowTextW(close, text, 64);
-            const std::wstring caption = text;
-            SIZE extent{};
-            HDC dc = GetDC(close);
-            HGDIOBJ previous =
-                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(close, WM_GETFONT, 0, 0)));
-            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-            SelectObject(dc, previous);
-            ReleaseDC(close, dc);
-            EXPECT_GE(closeRect.right, extent.cx + 12) << Utf8FromWide(caption);
+            EXPECT_GE(closeRect.bottom, caption.cy + 10);
+            EXPECT_GE(closeRect.right, caption.cx + 12) << Text(kHelpClose, language);
         });
         dialog.DoModal();
     }

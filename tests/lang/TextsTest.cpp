@@ -240,8 +240,9 @@ TEST(TextLookup, FormatTextFillsPlaceholdersInOrderAndNothingElse) {
               std::strlen(kSourceDeleteConfirmFirst[LANG_ROMANIAN]) - 2 + longPath.size());
 }
 
-// A scan's failure names what failed and why; the Part's own words stay where
-// they are right, and a document that cannot be opened is no write error.
+// A scan's failure names what failed and why in the user's language, in the
+// system's words where the program has none; the window's test shows the
+// English texts of a document, folder and volume that fail.
 TEST(ScanFailureTexts, NameWhatFailedAndWhyInTheUsersLanguage) {
     using Cause = ScanFailure::Cause;
     const std::string writeError = kMsgWriteError[LANG_ENGLISH];
@@ -252,14 +253,6 @@ TEST(ScanFailureTexts, NameWhatFailedAndWhyInTheUsersLanguage) {
         std::string text;
     };
     const Case cases[] = {
-        {ScanMessage::WriteError,
-         {Cause::Open, "C:\\a.doc", ENOENT, "No such file or directory"},
-         LANG_ENGLISH,
-         "Cannot open the document C:\\a.doc: no such file or folder."},
-        {ScanMessage::WriteError,
-         {Cause::MakeFolder, "D:\\ro\\aREC", EACCES, "Permission denied"},
-         LANG_ENGLISH,
-         writeError + "\n\nCannot create the folder D:\\ro\\aREC: access denied."},
         {ScanMessage::WriteError,
          {Cause::Write, "E:\\aREC\\2.gif", ENOSPC, "No space"},
          LANG_ROMANIAN,

@@ -300,12 +300,6 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"RtfOfOtherKinds", RtfOfOtherKinds,
                    [] { return Files{{"1.pct", std::string(512, '\0') + PictBytes()}, {"1.gif", Png()}}; }},
         RecordCase{"RtfControlsAmongTheData", RtfMetafileCutByControls, RtfMetafileFile},
-        RecordCase{"RtfWordEndedByAByteBeyondAscii",
-                   [] {
-                       return "{\\rtf1{\\pict\\picw200\\pich100\\wmetafile\xB5 " +
-                              RtfHex(WmfPicture()) + "}}";
-                   },
-                   RtfMetafileFile},
         // The escape's digits are no data: the words after it tell the kind.
         RecordCase{"RtfHexEscapeBeforeThePictureWords",
                    [] {
