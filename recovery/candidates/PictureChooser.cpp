@@ -5,11 +5,6 @@
 
 namespace {
 
-// How well a candidate is told, as one number that orders as BetterTold does.
-int Telling(const Candidate& candidate) {
-    return static_cast<int>(candidate.evidence) * 256 + static_cast<int>(candidate.rank);
-}
-
 // A broken picture, and any the plain bytes seem to hold, are not what a
 // container's structure tells of the bytes they lie in.
 bool Unexplained(const Candidate& candidate) {
@@ -41,7 +36,7 @@ bool PictureChooser::ForEachChosen(FoundPictures& found,
     std::set<int, std::greater<int>> tellings;
     size_t count = 0;
     found.ForEachCandidate([&](const Candidate& candidate) {
-        tellings.insert(Telling(candidate));
+        tellings.insert(candidate.Telling());
         ++count;
         return true;
     });
@@ -50,7 +45,7 @@ bool PictureChooser::ForEachChosen(FoundPictures& found,
     for (int telling : tellings) {
         size_t number = 0;
         found.ForEachCandidate([&](const Candidate& candidate) {
-            if (Telling(candidate) == telling && Takes(found, candidate, taken)) {
+            if (candidate.Telling() == telling && Takes(found, candidate, taken)) {
                 taken.AddView(found.View(candidate), candidate.start, candidate.end);
                 chosen[number] = true;
             }

@@ -220,7 +220,7 @@ bool PictureScanner::WritePicture(const PictureExtent& extent, ByteSource& view,
     else
         copy = CopyFromView(view, extent, header, picture.get(), hash);
     if (readFirst) copy.sha256 = read.sha256;
-    bool cut = extent.broken || copy.cameShort || CutsPictures(extent.dataEnd);
+    const bool cut = IsCut(extent, copy);
     DataEnd dataEnd = BytesLost(copy.end) ? copy.end : extent.dataEnd;
     if (!FinishPicture(*picture, extent.kind, copy, dataEnd, cut)) return false;
     claim.Written(picture->Path());
@@ -245,7 +245,7 @@ bool PictureScanner::WrittenInRun(const PictureExtent& extent, ByteSource& view,
     if (record.sameAs.empty()) return false;
     record.bytes = read.length;
     record.sha256 = read.sha256;
-    record.whole = !(extent.broken || read.cameShort || CutsPictures(extent.dataEnd));
+    record.whole = !IsCut(extent, read);
     m_reporter.ReportPicture(record);
     return true;
 }

@@ -71,6 +71,12 @@ private:
         std::string sha256;     // when asked for
     };
 
+    // Whether what was copied of the picture is what is left of it: its
+    // structure broke, or its data ended before the picture did.
+    static bool IsCut(const PictureExtent& extent, const PictureCopy& copy) {
+        return extent.broken || copy.cameShort || CutsPictures(extent.dataEnd);
+    }
+
     void ScanPlainDocument();
     void ScanContainer();
     void WriteFoundPictures(FoundPictures& found);
