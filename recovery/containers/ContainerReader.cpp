@@ -170,6 +170,13 @@ void ContainerReader::ReadEmbedded(const std::shared_ptr<ByteSource>& view, cons
     }
 }
 
+void ContainerReader::ReadDrawingView(const std::shared_ptr<ByteSource>& view,
+                                      const ViewName& name, int depth, int rank) {
+    std::vector<ViewSpan> wholePictures;
+    ReadView(view, name, depth + 1, rank, ByteSource::kUnknownSize, &wholePictures);
+    FindOfficeArtPictures(view, name, rank, m_found, m_budget, wholePictures);
+}
+
 void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source,
                                        const ViewName& name, int depth) {
     auto file = CompoundFile::Open(source, m_found.Breaks());
@@ -179,11 +186,7 @@ void ContainerReader::ReadCompoundFile(const std::shared_ptr<ByteSource>& source
         if (depth == 0 && stream->Size() != ByteSource::kUnknownSize)
             m_found.AddStream(stream, stream->Size());
         const ViewName streamView = Inside(name, path);
-        std::vector<ViewSpan> wholePictures;
-        ReadView(stream, streamView, depth + 1, ViewRank(depth + 1), ByteSource::kUnknownSize,
-                 &wholePictures);
-        FindOfficeArtPictures(stream, streamView, ViewRank(depth + 1), m_found, m_budget,
-                              wholePictures);
+        ReadDrawingView(stream, streamView, depth, ViewRank(depth + 1));
         // A stream without a name comes from a lost directory, one with a
         // spoilt name from a damaged one: its content tells what it is.
         if (WorkbookDrawing::IsWorkbookStream(streamName) ||
@@ -208,10 +211,7 @@ void ContainerReader::ReadWorkbookDrawings(const std::shared_ptr<ByteSource>& st
         drawingView.offsetInNamed = [drawing](uint64_t offset) {
             return drawing->StreamOffset(offset);
         };
-        int rank = ViewRank(depth + 1, ViewJoins::Records);
-        std::vector<ViewSpan> wholePictures;
-        ReadView(drawing, drawingView, depth + 1, rank, ByteSource::kUnknownSize, &wholePictures);
-        FindOfficeArtPictures(drawing, drawingView, rank, m_found, m_budget, wholePictures);
+        ReadDrawingView(drawing, drawingView, depth, ViewRank(depth + 1, ViewJoins::Records));
     }
 }
 

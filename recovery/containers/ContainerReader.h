@@ -42,6 +42,10 @@ private:
     void ReadView(const std::shared_ptr<ByteSource>& view, const ViewName& name, int depth,
                   int rank, uint64_t searchLimit = ByteSource::kUnknownSize,
                   std::vector<ViewSpan>* wholePictures = nullptr);
+    // A view of an office format's drawing data: its picture records too,
+    // each told against the pictures its search walked whole.
+    void ReadDrawingView(const std::shared_ptr<ByteSource>& view, const ViewName& name, int depth,
+                         int rank);
     void ReadCompoundFile(const std::shared_ptr<ByteSource>& source, const ViewName& name,
                           int depth);
     void ReadZipPackage(const std::shared_ptr<ByteSource>& source, const ViewName& name, int depth);
