@@ -234,21 +234,13 @@ TEST(ExtractCommand, ListsEachPictureAndWritesEqualBytesOnce) {
 
     EXPECT_EQ(run.status, kExtractCompleted) << run.err;
     EXPECT_EQ(FilesIn(directory), (Files{{"1.jpg", jpeg}}));
-    std::vector<std::vector<std::string>> lines;
-    std::istringstream out(run.out.substr(run.out.find('\n') + 1));
-    for (std::string line; std::getline(out, line);) {
-        std::istringstream fields(line);
-        lines.emplace_back();
-        for (std::string field; std::getline(fields, field, '\t');) lines.back().push_back(field);
-    }
-    std::ostringstream secondOffset;
-    secondOffset << "offset 0x" << std::uppercase << std::hex << 16 + jpeg.size() + 32;
-    const std::vector<std::vector<std::string>> expected = {
-        {"", "1.jpg", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole",
-         "offset 0x10", "-"},
-        {"", "-", "jpeg", std::to_string(jpeg.size()), lines.at(0).at(4), "whole",
-         secondOffset.str(), holder.string()}};
-    EXPECT_EQ(lines, expected) << run.out;
+    // What each field tells is the batch's test: here, that this form lists
+    // both sightings, the second with the file that holds its bytes.
+    const std::string listed = run.out.substr(run.out.find('\n') + 1);
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 2) << run.out;
+    EXPECT_EQ(listed.rfind("\t1.jpg\tjpeg\t", 0), 0u) << run.out;
+    EXPECT_NE(listed.find("\toffset 0x10\t-\n\t-\tjpeg\t"), std::string::npos) << run.out;
+    EXPECT_NE(listed.find("\t" + holder.string() + "\n"), std::string::npos) << run.out;
 }
 
 std::string WithoutCarriageReturns(std::string text) {
